@@ -1,0 +1,52 @@
+# The two everyday commands:
+#   make run    install what is missing, build, start the program
+#   make test   install what is missing, build, run every test
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test sanitize bench fuzz screenshots format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@bash scripts/run-app.sh $(BUILD)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Core libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DVEXAMO_SANITIZE=ON \
+	    -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_BENCH=OFF
+	cmake --build build-san -j $(JOBS)
+	cd build-san && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_TESTS=OFF
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/*/vexamo-bench-*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXAMO_FUZZ=ON \
+	    -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_TESTS=OFF -DVEXAMO_BUILD_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	bash scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) build-san build-bench build-fuzz

@@ -1,0 +1,52 @@
+#pragma once
+// Evaluation of one birth moment into every displayed result, and the person's type.
+#include <cstdint>
+#include <string>
+
+#include "astro/lunation.h"
+
+enum BirthType : int32_t {
+    Solar = 0,
+    Lunar = 1,
+    Fragezeichen = 2,
+};
+
+// "Solar", "Lunar", "Fragezeichen"; empty for any other value.
+const char* BirthTypeText(int32_t type);
+// Picture resource of the type: 134, 131, 133; 0 for any other value.
+int32_t BirthTypeBitmap(int32_t type);
+
+struct BirthEvaluation {
+    double m_dJulianDate = 0.0;
+    std::string m_strJulianDate;
+    double m_dMoonPercent = 0.0;
+    std::string m_strMoonPercent;
+    double m_dSunPercent = 0.0;
+    std::string m_strSunPercent;
+    double m_dMoonDayPercent = 0.0;
+    std::string m_strMoonDayPercent;
+    double m_dEcartPercent = 0.0;
+    std::string m_strEcartPercent;
+    BirthType m_nType = Solar;
+    std::string m_strType;
+    int32_t m_nTypeBitmap = 0;
+    PhaseTimes m_phases{};
+    std::string m_strLastNewMoon;
+    std::string m_strFullMoon;
+    std::string m_strNextNewMoon;
+    std::string m_strBirthMoment;
+};
+
+// Julian date (Universal Time) of a birth entered in local time with month 1..12 and full year.
+double BirthJulianDate(int32_t day, int32_t month, int32_t year, int32_t hour, int32_t minute,
+                       int32_t timeZone);
+
+BirthType ClassifyBirth(double jd, int constantZone, int southern);
+
+// "d.m.y h:mmUhr" of the moment jd in its own time scale.
+std::string FormatPhaseMoment(double jd);
+
+// Everything the form shows for one birth. The input must have passed the form's checks
+// (including IsSupportedYear).
+BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t hour,
+                              int32_t minute, int32_t timeZone, int southern, int constantZone);

@@ -1,0 +1,14 @@
+#pragma once
+// Moon position and illumination.
+
+// a reduced to 0..360 degrees.
+double FixAngle(double a);
+
+// Eccentric anomaly (radians) for the mean anomaly m (degrees) and eccentricity ecc.
+double SolveKepler(double m, double ecc);
+
+// Illuminated fraction of the Moon at jd, 0 (new) to 1 (full).
+double MoonIllumination(double jd);
+
+// Half the absolute change of the illuminated fraction from one day before to one day after jd.
+double MoonDayChange(double jd);

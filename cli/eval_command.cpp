@@ -1,0 +1,4 @@
+// Placeholder until the evaluation command lands.
+#include "cli/commands.h"
+
+int RunEval(const Args&) { return UsageError("eval: not built yet"); }

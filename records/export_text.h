@@ -1,0 +1,14 @@
+#pragma once
+// Texts placed on the clipboard: the line of the person shown and the table of all records.
+// Both are built from Windows-1252 bytes as held by the store and the form.
+#include <string>
+
+#include "records/date_store_map.h"
+
+// "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n" followed by one line per record,
+// in the store's iteration order, each record evaluated afresh.
+std::string CopyAllText(const DateStoreMap& store);
+
+// name \t type \t moon \t sun, without a line end.
+std::string CopyLineText(const std::string& name, const std::string& type,
+                         const std::string& moon, const std::string& sun);
