@@ -17,11 +17,11 @@ class CPhaseDiagram : public QWidget {
     int32_t m_bSouthern = 0;
     double m_dCentreJD = 0.0;
 
-    // Draws frame, centre line, ticks and both curves for a client area of clientSize pixels.
-    void DrawDiagram(QPainter& painter, const QSize& clientSize);
-
     // The samples kept from the last drawing (tests check their reuse).
     const DiagramSampleCache& SampleCache() const { return m_samples; }
+
+    // Draws frame, centre line, ticks and both curves for a client area of clientSize pixels.
+    void DrawDiagram(QPainter& painter, const QSize& clientSize);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -23,13 +23,13 @@ bool Save(const QImage& image, const QDir& dir, int id) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Drawing needs no display; the offscreen platform keeps the output the same everywhere.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "Usage: vexamo-artgen OUTPUT_DIR\n");
         return 2;
     }
+    // Drawing needs no display; the offscreen platform keeps the output the same everywhere.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.exists()) {
         std::fprintf(stderr, "vexamo-artgen: no such directory: %s\n", argv[1]);
