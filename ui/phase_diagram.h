@@ -3,11 +3,13 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "ui/diagram_samples.h"
+
 class QPainter;
 
 class CPhaseDiagram : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CPhaseDiagram(QWidget* parent = nullptr);
     ~CPhaseDiagram() override;
 
@@ -15,11 +17,16 @@ public:
     int32_t m_bSouthern = 0;
     double m_dCentreJD = 0.0;
 
+    // The samples kept from the last drawing (tests check their reuse).
+    const DiagramSampleCache& SampleCache() const { return m_samples; }
+
     // Draws frame, centre line, ticks and both curves for a client area of clientSize pixels.
     void DrawDiagram(QPainter& painter, const QSize& clientSize);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-    // (sample cache: owned by the diagram's implementation)
+  private:
+    // Both curves of the last drawing, reused while centre, flag and size stay the same.
+    DiagramSampleCache m_samples;
 };
