@@ -82,6 +82,16 @@ TEST(Sun, CachedEqualsUncachedBitForBit) {
     }
 }
 
+TEST(Sun, CachedFollowsTheYearWhenMomentsAlternate) {
+    const double lastOfYear = Ut(31, 12, 2000, 23, 59);
+    const double firstOfYear = Ut(1, 1, 2001, 0, 1);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(SunPhase(lastOfYear, 0), SunPhaseUncached(lastOfYear, 0));
+        EXPECT_EQ(SunPhase(firstOfYear, 0), SunPhaseUncached(firstOfYear, 0));
+        EXPECT_EQ(SunPhase(lastOfYear + 0.0000001, 1), SunPhaseUncached(lastOfYear + 0.0000001, 1));
+    }
+}
+
 TEST(Sun, CacheIsSafeAcrossThreads) {
     std::vector<std::thread> threads;
     std::vector<int> mismatches(4, 0);
