@@ -8,6 +8,7 @@
 
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "astro/year_range.h"
 
 namespace {
 
@@ -117,6 +118,21 @@ TEST(Birth, DistantYearsEvaluate) {
     const BirthEvaluation r = EvaluateBirth(15, 6, 8399, 3, 0, 0, 0, 0);
     EXPECT_EQ(r.m_strBirthMoment, "15.6.8399 3:00Uhr");
     EXPECT_NE(r.m_strLastNewMoon.find(".8399 "), std::string::npos);
+}
+
+TEST(Birth, EveryThirdYearOfTheRangeFinishesItsSearches) {
+    for (int32_t year = kMinSupportedYear; year <= kMaxSupportedYear; year += 3) {
+        const int32_t month = 1 + (year & 0xffff) % 12;
+        const int32_t day = 1 + (year & 0xffff) % 28;
+        const double jd = BirthJulianDate(day, month, year, (year & 0xffff) % 25, 30, 0);
+        PhaseTimes p{};
+        FindPhases(jd, p);
+        ASSERT_TRUE(p[0] < jd + 1 && p[4] > jd - 1 && p[4] - p[0] < 31) << year;
+        double jdMax = 0;
+        const double dmax = SolsticeDeclination(year, jdMax);
+        const double start = BirthJulianDate(0, 6, year, 0, 0, 0);
+        ASSERT_TRUE(jdMax >= start && jdMax <= start + 40 && dmax > 0) << year;
+    }
 }
 
 TEST(Birth, EvaluableInputs) {

@@ -147,6 +147,7 @@ TEST(CliEval, UsageErrors) {
     const CliResult help = Eval({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("DAY MONTH YEAR HOUR MINUTE"), std::string::npos);
+    EXPECT_EQ(Eval({"--version"}).status, 0);
 }
 
 TEST(CliEval, JsonHasExactlyTheKeysAndRoundTrips) {
