@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test sanitize bench fuzz screenshots format clean
+.PHONY: all deps configure build run test sanitize bench fuzz screenshots deb artwork format clean
 
 all: build
 
@@ -44,6 +44,20 @@ fuzz: deps
 	    -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_TESTS=OFF -DVEXAMO_BUILD_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	bash scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+# Renders the main window in both layouts to PNG files under out/screenshots (offscreen).
+screenshots: build
+	mkdir -p out/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/ui/vexamo-screenshots out/screenshots
+	@echo "Written: out/screenshots/simple.png out/screenshots/extended.png"
+
+# Debian package of the desktop program and the command-line tool.
+deb: build
+	cmake --build $(BUILD) --target package
+
+# Regenerates the pictures in res/images from their generator.
+artwork: build
+	cmake --build $(BUILD) --target artwork-images
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
