@@ -7,7 +7,7 @@ class QPainter;
 
 class CPhaseDiagram : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CPhaseDiagram(QWidget* parent = nullptr);
     ~CPhaseDiagram() override;
 
@@ -18,7 +18,7 @@ public:
     // Draws frame, centre line, ticks and both curves for a client area of clientSize pixels.
     void DrawDiagram(QPainter& painter, const QSize& clientSize);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
     // (sample cache: owned by the diagram's implementation)

@@ -1,0 +1,105 @@
+#include "ui/vexamo_app.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+
+#include "res/resource_ids.h"
+#include "ui/about_dlg.h"
+#include "ui/document_manager.h"
+#include "ui/main_frame.h"
+#include "ui/main_view.h"
+#include "ui/message_service.h"
+
+void ApplyClassicLook(QApplication& application) {
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        application.setStyle(fusion);
+    }
+    const QColor face(192, 192, 192);
+    QPalette palette = application.style()->standardPalette();
+    palette.setColor(QPalette::Window, face);
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    application.setPalette(palette);
+}
+
+CVexamoApp::CVexamoApp(CMessageService& messages, CFileDialogService& files, CRecentFileList recent)
+    : m_messages(messages), m_files(files), m_recent(std::move(recent)) {}
+
+CVexamoApp::~CVexamoApp() = default;
+
+bool CVexamoApp::InitInstance(const QStringList& arguments) {
+    m_recent.Load();
+    m_frame = std::make_unique<CMainFrame>();
+    m_view = new CMainView(m_document, m_messages, m_frame.get());
+    m_frame->setCentralWidget(m_view);
+    m_documents = std::make_unique<CDocumentManager>(m_document, *m_view, *m_frame, m_messages,
+                                                     m_files, m_recent);
+    connect(m_frame.get(), &CMainFrame::commandRequested, this, &CVexamoApp::OnCommand);
+    m_frame->m_canClose = [this] { return m_documents->SaveModified(); };
+
+    // The first argument that is not an option names the file to open.
+    QString path;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            path = argument;
+            break;
+        }
+    }
+    if (path.isEmpty()) {
+        m_documents->NewDocument();
+    } else {
+        QString error;
+        if (!m_documents->LoadDocument(path, error)) {
+            m_messages.AppMessage(error);
+            return false;
+        }
+    }
+    m_frame->show();
+    return true;
+}
+
+void CVexamoApp::OnAppAbout() {
+    CAboutDlg about(m_frame.get());
+    about.exec();
+}
+
+void CVexamoApp::OnCommand(int command) {
+    switch (command) {
+    case ID_FILE_NEW:
+        m_documents->OnFileNew();
+        return;
+    case ID_FILE_OPEN:
+        m_documents->OnFileOpen();
+        return;
+    case ID_FILE_SAVE:
+        m_documents->OnFileSave();
+        return;
+    case ID_FILE_SAVE_AS:
+        m_documents->OnFileSaveAs();
+        return;
+    case ID_APP_EXIT:
+        m_frame->close();
+        return;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return;
+    case ID_EDIT_COPY:
+        m_view->OnEditCopy();
+        return;
+    case ID_COPY_ALL:
+        m_view->OnCopyAll();
+        return;
+    case ID_INSERT_CURRENT_DATE:
+        m_view->OnInsertCurrentDate();
+        return;
+    default:
+        if (command >= ID_FILE_MRU_FILE1 && command <= ID_FILE_MRU_FILE4) {
+            m_documents->OnOpenRecentFile(command - ID_FILE_MRU_FILE1);
+        }
+        return;
+    }
+}
