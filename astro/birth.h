@@ -46,6 +46,13 @@ BirthType ClassifyBirth(double jd, int constantZone, int southern);
 // "d.m.y h:mmUhr" of the moment jd in its own time scale.
 std::string FormatPhaseMoment(double jd);
 
+// True when the evaluation of this input (EvaluateBirth, BirthJulianDate, ClassifyBirth and
+// SunPhase of its Julian date) is defined and finishes promptly: the year is supported and the
+// other fields lie within wide bounds (far beyond the form's ranges, so stored records with,
+// say, month 13 or day 0 still evaluate) that keep every integer step free of overflow.
+bool IsEvaluableBirth(int32_t day, int32_t month, int32_t year, int32_t hour, int32_t minute,
+                      int32_t timeZone);
+
 // Everything the form shows for one birth. The input must have passed the form's checks
 // (including IsSupportedYear).
 BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t hour,

@@ -8,3 +8,11 @@
 bool Utf8ToCp1252(std::string_view text, std::string& out);
 
 std::string Cp1252ToUtf8(std::string_view text);
+
+// The Windows-1252 byte of one Unicode character; false when there is none. The five bytes
+// that Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
+// characters of the same number, so they convert both ways.
+bool UnicodeToCp1252(char32_t c, unsigned char& byte);
+
+// The Unicode character of one Windows-1252 byte.
+char32_t Cp1252ToUnicode(unsigned char byte);

@@ -2,14 +2,26 @@
 // Name-keyed store of birth records: a chained hash table of 17 buckets whose iteration
 // order (buckets 0..16, each chain from its most recent insertion) is what files and the
 // export of all records show. Names are 8-bit Windows-1252 strings compared byte for byte.
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "records/vx_date_store.h"
 
+// The string hash that decides a name's bucket: h = h * 33 + b over the bytes taken as
+// signed chars, in unsigned 32-bit arithmetic.
+uint32_t HashKey(std::string_view key);
+
 class DateStoreMap {
-public:
+  public:
     struct Node;
     using Position = const Node*; // nullptr: no further entry
+
+    static constexpr uint32_t kHashTableSize = 17;
+    static constexpr int kBlockSize = 10;
 
     DateStoreMap();
     ~DateStoreMap();
@@ -28,5 +40,22 @@ public:
     Position GetStartPosition() const;
     void GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const;
 
-    // (private representation: owned by the records library)
+    // Inspection of the memory state: whether a bucket table and node blocks are held.
+    bool HasHashTable() const { return m_pHashTable != nullptr; }
+    size_t GetBlockCount() const { return m_blocks.size(); }
+
+  private:
+    Node* NewNode();
+    void FreeNode(Node* node);
+    Position FirstInBucketsFrom(uint32_t bucket) const;
+
+    // Chain heads, one per bucket; absent while the store is empty.
+    std::unique_ptr<Node*[]> m_pHashTable;
+    uint32_t m_nHashTableSize = kHashTableSize;
+    int m_nCount = 0;
+    Node* m_pFreeList = nullptr;
+    std::vector<std::unique_ptr<Node[]>> m_blocks;
+    int m_nBlockSize = kBlockSize;
+    // Finds a name's node without walking its chain; the views point into the nodes' keys.
+    std::unordered_map<std::string_view, Node*> m_index;
 };

@@ -10,5 +10,5 @@
 std::string CopyAllText(const DateStoreMap& store);
 
 // name \t type \t moon \t sun, without a line end.
-std::string CopyLineText(const std::string& name, const std::string& type,
-                         const std::string& moon, const std::string& sun);
+std::string CopyLineText(const std::string& name, const std::string& type, const std::string& moon,
+                         const std::string& sun);

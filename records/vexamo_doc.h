@@ -5,7 +5,7 @@
 #include "records/date_store_map.h"
 
 class CVexamoDoc {
-public:
+  public:
     DateStoreMap m_mapDateStore;
 
     bool IsModified() const { return m_bModified; }
@@ -26,7 +26,7 @@ public:
 
     const std::string& GetPathName() const { return m_strPathName; }
 
-private:
+  private:
     bool m_bModified = false;
     std::string m_strPathName;
 };

@@ -1,0 +1,139 @@
+#include "astro/birth.h"
+
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "astro/moon.h"
+#include "astro/sun.h"
+#include "astro/text_format.h"
+#include "astro/year_range.h"
+
+namespace {
+
+constexpr double kConstantZone = 0.066;
+
+// Bounds of IsEvaluableBirth. With them the seconds of the day, (hour * 60 + minute) * 60,
+// stay below 1.4e9 and the moment moves at most a few centuries away from the entered year.
+constexpr int32_t kMonthBound = 1200;
+constexpr int32_t kDayBound = 100000;
+constexpr int32_t kHourBound = 100000;
+constexpr int32_t kTimeZoneBound = 100000;
+constexpr int32_t kMinuteBound = 10000000;
+
+bool WithinBound(int32_t value, int32_t bound) {
+    return value >= -bound && value <= bound;
+}
+
+BirthType Classify(double sun, double moon, double zone) {
+    if (std::fabs(sun - moon) >= zone) {
+        return sun > moon ? Solar : Lunar;
+    }
+    return Fragezeichen;
+}
+
+// Differences and sums of the entered fields, formed without overflow for any input.
+int32_t Offset(int32_t value, int64_t offset) {
+    return static_cast<int32_t>(static_cast<int64_t>(value) + offset);
+}
+
+} // namespace
+
+const char* BirthTypeText(int32_t type) {
+    switch (type) {
+    case Solar:
+        return "Solar";
+    case Lunar:
+        return "Lunar";
+    case Fragezeichen:
+        return "Fragezeichen";
+    default:
+        return "";
+    }
+}
+
+int32_t BirthTypeBitmap(int32_t type) {
+    switch (type) {
+    case Solar:
+        return 134;
+    case Lunar:
+        return 131;
+    case Fragezeichen:
+        return 133;
+    default:
+        return 0;
+    }
+}
+
+double BirthJulianDate(int32_t day, int32_t month, int32_t year, int32_t hour, int32_t minute,
+                       int32_t timeZone) {
+    TmFields t;
+    t.second = 0;
+    t.minute = minute;
+    t.hour = Offset(hour, timeZone);
+    t.day = day;
+    t.month = Offset(month, -1);
+    t.year = Offset(year, -1900);
+    return JulianDate(t);
+}
+
+bool IsEvaluableBirth(int32_t day, int32_t month, int32_t year, int32_t hour, int32_t minute,
+                      int32_t timeZone) {
+    return IsSupportedYear(year) && WithinBound(month, kMonthBound) &&
+           WithinBound(day, kDayBound) && WithinBound(hour, kHourBound) &&
+           WithinBound(minute, kMinuteBound) && WithinBound(timeZone, kTimeZoneBound);
+}
+
+BirthType ClassifyBirth(double jd, int constantZone, int southern) {
+    const double zone = constantZone != 0 ? kConstantZone : MoonDayChange(jd);
+    const double sun = SunPhase(jd, southern);
+    const double moon = MoonIllumination(jd);
+    return Classify(sun, moon, zone);
+}
+
+std::string FormatPhaseMoment(double jd) {
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    CalendarDate(jd, year, month, day);
+    int32_t hour = 0;
+    int32_t minute = 0;
+    int32_t second = 0;
+    TimeOfDay(jd, hour, minute, second);
+    return FormatMomentText(day, month, year, hour, minute);
+}
+
+BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t hour,
+                              int32_t minute, int32_t timeZone, int southern, int constantZone) {
+    BirthEvaluation r;
+    const double jd = BirthJulianDate(day, month, year, hour, minute, timeZone);
+    r.m_dJulianDate = jd;
+    r.m_strJulianDate = FormatJulianText(jd);
+
+    const double moon = MoonIllumination(jd);
+    r.m_dMoonPercent = moon * 100;
+    r.m_strMoonPercent = FormatPercentText(r.m_dMoonPercent);
+
+    const double sun = SunPhase(jd, southern);
+    r.m_dSunPercent = sun * 100;
+    r.m_strSunPercent = FormatPercentText(r.m_dSunPercent);
+
+    const double dayChange = MoonDayChange(jd);
+    r.m_dMoonDayPercent = dayChange * 100;
+    r.m_strMoonDayPercent = FormatPercentText(r.m_dMoonDayPercent);
+
+    r.m_dEcartPercent = std::fabs(r.m_dSunPercent - r.m_dMoonPercent);
+    r.m_strEcartPercent = FormatPercentText(r.m_dEcartPercent);
+
+    // The same fractions ClassifyBirth would compute again for this moment.
+    r.m_nType = Classify(sun, moon, constantZone != 0 ? kConstantZone : dayChange);
+    r.m_strType = BirthTypeText(r.m_nType);
+    r.m_nTypeBitmap = BirthTypeBitmap(r.m_nType);
+
+    FindPhases(jd, r.m_phases);
+    r.m_strLastNewMoon = FormatPhaseMoment(r.m_phases[0]);
+    r.m_strFullMoon = FormatPhaseMoment(r.m_phases[2]);
+    r.m_strNextNewMoon = FormatPhaseMoment(r.m_phases[4]);
+
+    r.m_strBirthMoment = FormatMomentText(day, month, year, hour, minute);
+    return r;
+}

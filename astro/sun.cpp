@@ -1,0 +1,83 @@
+#include "astro/sun.h"
+
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "astro/solstice_cache.h"
+
+namespace {
+
+constexpr double kDeg = 0.017453292519943295;
+
+double PhaseFromDeclination(double d, double dmax, int southern) {
+    const double x = ((dmax + d) * 50.0 / dmax) * 0.01;
+    return southern != 0 ? 1.0 - x : x;
+}
+
+} // namespace
+
+double SunDeclination(double jd) {
+    const double t = (jd - 2451545.0) * 2.7378507871321012e-05;
+    const double m = 357.528 + 35999.05 * t;
+    const double l = 280.46 + 36000.77 * t;
+    const double q = 1.915 * std::sin(m * kDeg) + 0.02 * std::sin((m * 2) * kDeg);
+    const double lambda = l + q;
+    const double epsilon = 23.4393 - 0.013 * t;
+    return std::asin(std::sin(lambda * kDeg) * std::sin(epsilon * kDeg));
+}
+
+double FindDeclinationMaximum(double a, double b, double& jdMax) {
+    while (b - a >= 1e-6) {
+        const double c = a + (b - a) * 0.5;
+        const double dc = SunDeclination(c);
+        const double dPlus = SunDeclination(c + 1e-6);
+        const double oldA = a;
+        const double oldB = b;
+        if (dPlus >= dc) {
+            a = c;
+        } else {
+            b = c;
+        }
+        // Where the doubles near the dates are spaced wider than the tolerance the midpoint
+        // can fall on an end and the interval stops shrinking: the bisection is then done.
+        if (a == oldA && b == oldB) {
+            break;
+        }
+    }
+    jdMax = a;
+    return SunDeclination(a);
+}
+
+double SolsticeDeclination(int32_t year, double& jdMax) {
+    TmFields t;
+    t.second = 0;
+    t.minute = 0;
+    t.hour = 0;
+    t.day = 0;
+    t.month = 5;
+    // Formed in 64 bits so that no year can overflow; identical for every realistic year.
+    t.year = static_cast<int32_t>(static_cast<int64_t>(year) - 1900);
+    const double jd0 = JulianDate(t);
+    return FindDeclinationMaximum(jd0, jd0 + 40.0, jdMax);
+}
+
+double SunPhase(double jd, int southern) {
+    const double d = SunDeclination(jd);
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    CalendarDate(jd, year, month, day);
+    const double dmax = CachedSolsticeDeclination(year);
+    return PhaseFromDeclination(d, dmax, southern);
+}
+
+double SunPhaseUncached(double jd, int southern) {
+    const double d = SunDeclination(jd);
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    CalendarDate(jd, year, month, day);
+    double jdMax = 0;
+    const double dmax = SolsticeDeclination(year, jdMax);
+    return PhaseFromDeclination(d, dmax, southern);
+}

@@ -1,0 +1,117 @@
+#include "cli/eval_output.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/text_format.h"
+
+namespace {
+
+std::string JsonNumber(double v) {
+    if (!std::isfinite(v)) {
+        return "null";
+    }
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
+                                      std::chars_format::general, 17);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                std::array<char, 8> hex{};
+                std::snprintf(hex.data(), hex.size(), "\\u%04x", static_cast<unsigned>(c));
+                out += hex.data();
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void Line(std::string& out, const char* label, const std::string& text) {
+    out += label;
+    out += " : ";
+    out += text;
+    out += '\n';
+}
+
+void Key(std::string& out, const char* key, const std::string& value, bool last = false) {
+    out += "  \"";
+    out += key;
+    out += "\": ";
+    out += value;
+    out += last ? "\n" : ",\n";
+}
+
+} // namespace
+
+std::string EvalText(const BirthEvaluation& r) {
+    std::string out;
+    Line(out, "Calendrier Julien", r.m_strJulianDate);
+    Line(out, "Lune", r.m_strMoonPercent);
+    Line(out, "Soleil", r.m_strSunPercent);
+    Line(out, "Mondtag", r.m_strMoonDayPercent);
+    Line(out, "Ecart", r.m_strEcartPercent);
+    Line(out, "Type", r.m_strType);
+    Line(out, "Der. nouv. lune", r.m_strLastNewMoon);
+    Line(out, "Pleine lune", r.m_strFullMoon);
+    Line(out, "Proch. nouv. lune", r.m_strNextNewMoon);
+    Line(out, "Naissance", r.m_strBirthMoment);
+    return out;
+}
+
+std::string EvalJson(const BirthEvaluation& r) {
+    std::string phases = "[";
+    for (size_t i = 0; i < r.m_phases.size(); ++i) {
+        phases += i == 0 ? "" : ", ";
+        phases += JsonNumber(r.m_phases[i]);
+    }
+    phases += "]";
+
+    std::string out = "{\n";
+    Key(out, "julian_date", JsonNumber(r.m_dJulianDate));
+    Key(out, "julian_date_text", JsonString(r.m_strJulianDate));
+    Key(out, "moon_percent", JsonNumber(r.m_dMoonPercent));
+    Key(out, "moon_percent_text", JsonString(r.m_strMoonPercent));
+    Key(out, "sun_percent", JsonNumber(r.m_dSunPercent));
+    Key(out, "sun_percent_text", JsonString(r.m_strSunPercent));
+    Key(out, "mondtag_percent", JsonNumber(r.m_dMoonDayPercent));
+    Key(out, "mondtag_percent_text", JsonString(r.m_strMoonDayPercent));
+    Key(out, "ecart_percent", JsonNumber(r.m_dEcartPercent));
+    Key(out, "ecart_percent_text", JsonString(r.m_strEcartPercent));
+    Key(out, "type", FormatInt(r.m_nType));
+    Key(out, "type_text", JsonString(r.m_strType));
+    Key(out, "type_bitmap", FormatInt(r.m_nTypeBitmap));
+    Key(out, "phases", phases);
+    Key(out, "last_new_moon", JsonString(r.m_strLastNewMoon));
+    Key(out, "full_moon", JsonString(r.m_strFullMoon));
+    Key(out, "next_new_moon", JsonString(r.m_strNextNewMoon));
+    Key(out, "birth_moment", JsonString(r.m_strBirthMoment), true);
+    out += "}\n";
+    return out;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Output of "vexamo-cli eval": the form's labels and texts, or one JSON object.
+#include <string>
+
+#include "astro/birth.h"
+
+// One "label : text" line per result, in the form's order.
+std::string EvalText(const BirthEvaluation& r);
+
+// One JSON object; doubles carry 17 significant digits so that they read back exactly.
+std::string EvalJson(const BirthEvaluation& r);

@@ -1,0 +1,65 @@
+#pragma once
+// Little-endian archive of the ".dat" files: counts, 8-bit strings, 32-bit integers and raw
+// bytes. The writer appends to a byte buffer; the reader works over bytes already in memory
+// and checks every length against what is left before it takes or allocates anything.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class ArchiveWriter {
+  public:
+    // Entry count: below 0xFFFF one 16-bit word; else the word 0xFFFF and a 32-bit count
+    // (below 0xFFFFFFFF), else also the 32-bit 0xFFFFFFFF and a 64-bit count.
+    void WriteCount(uint64_t count);
+    // 8-bit string: a length prefix, then the bytes without terminator. The prefix is one byte
+    // below 255; else 0xFF and a 16-bit length below 0xFFFE; else 0xFF, 0xFFFF and a 32-bit
+    // length below 0xFFFFFFFF; else 0xFF, 0xFFFF, 0xFFFFFFFF and a 64-bit length.
+    void WriteString(std::string_view text);
+    void WriteInt32(int32_t value);
+    void WriteUInt16(uint16_t value);
+    void WriteUInt32(uint32_t value);
+    void WriteUInt64(uint64_t value);
+    void Write(const void* data, size_t size);
+
+    const std::string& Bytes() const { return m_bytes; }
+    std::string& Bytes() { return m_bytes; }
+
+  private:
+    std::string m_bytes;
+};
+
+class ArchiveReader {
+  public:
+    ArchiveReader(const void* data, size_t size)
+        : m_pData(static_cast<const unsigned char*>(data)), m_nSize(size) {}
+
+    // Each returns false, leaving the position where the failing item began, when the bytes
+    // run out or are malformed; Error() then says why (German, for the user).
+    bool ReadCount(uint64_t& count);
+    // Accepts the 8-bit form and the wide form (0xFF, word 0xFFFE, then a length prefix
+    // counting 16-bit units and UTF-16LE data), which is converted to Windows-1252.
+    bool ReadString(std::string& text);
+    bool ReadInt32(int32_t& value);
+    bool ReadUInt8(uint8_t& value);
+    bool ReadUInt16(uint16_t& value);
+    bool ReadUInt32(uint32_t& value);
+    bool ReadUInt64(uint64_t& value);
+    bool Read(void* data, size_t size);
+
+    size_t Remaining() const { return m_nSize - m_nPos; }
+    size_t Position() const { return m_nPos; }
+    const std::string& Error() const { return m_strError; }
+    // Whether the last failure was the end of the bytes (rather than a malformed item).
+    bool Truncated() const { return m_bTruncated; }
+
+  private:
+    bool Fail(const std::string& reason, size_t restorePos);
+    bool ReadLengthAfterByte(uint8_t first, uint64_t& length);
+
+    const unsigned char* m_pData;
+    size_t m_nSize;
+    size_t m_nPos = 0;
+    std::string m_strError;
+    bool m_bTruncated = false;
+};

@@ -1,0 +1,49 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "records/export_text.h"
+
+namespace {
+const char* const kHeader = "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n";
+}
+
+TEST(CopyAllText, EmptyStoreGivesTheHeaderOnly) {
+    DateStoreMap store;
+    EXPECT_EQ(CopyAllText(store), kHeader);
+}
+
+TEST(CopyAllText, RecordLineAsOnTheClipboard) {
+    DateStoreMap store;
+    store.SetAt("Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
+    EXPECT_EQ(CopyAllText(store),
+              std::string(kHeader) + "Muster\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n");
+}
+
+TEST(CopyAllText, UnevaluableRecordKeepsItsMomentAndLeavesResultsEmpty) {
+    DateStoreMap store;
+    store.SetAt("Far", VXDateStore(2000000000, 1, 1, 0, 5, 0, 0, 1));
+    EXPECT_EQ(CopyAllText(store), std::string(kHeader) + "Far\t\t1.1.2000000000 0:5 Uhr \t\t\n");
+}
+
+TEST(CopyAllText, LinesFollowTheStoreOrder) {
+    DateStoreMap store;
+    const VXDateStore r(2000, 3, 20, 8, 0, 0, 0, -1);
+    for (const char* name : {"b", "a", "q", "Z", "z"}) {
+        store.SetAt(name, r);
+    }
+    std::string expected = kHeader;
+    std::string name;
+    VXDateStore rec;
+    for (auto pos = store.GetStartPosition(); pos != nullptr;) {
+        store.GetNextAssoc(pos, name, rec);
+        expected += name + "\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n";
+    }
+    EXPECT_EQ(CopyAllText(store), expected);
+}
+
+TEST(CopyLineText, JoinsWithTabsWithoutLineEnd) {
+    EXPECT_EQ(CopyLineText("Muster", "Lunar", "99.99 %", "49.98 %"),
+              "Muster\tLunar\t99.99 %\t49.98 %");
+    EXPECT_EQ(CopyLineText("", "Solar", "1.00 %", "2.00 %"), "\tSolar\t1.00 %\t2.00 %");
+}

@@ -1,0 +1,235 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "records/record_image.h"
+#include "records/store_file.h"
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string out;
+    for (int v : values) {
+        out.push_back(static_cast<char>(v));
+    }
+    return out;
+}
+
+std::string Int32(int32_t v) {
+    ArchiveWriter w;
+    w.WriteInt32(v);
+    return w.Bytes();
+}
+
+std::string Save(const DateStoreMap& store) {
+    ArchiveWriter ar;
+    StoreDateStoreMap(ar, store);
+    return ar.Bytes();
+}
+
+std::string Image(const VXDateStore& r, uint32_t tag = kRecordImageTag) {
+    return Int32(static_cast<int32_t>(tag)) + Int32(r.m_nYear) + Int32(r.m_nMonth) +
+           Int32(r.m_nDay) + Int32(r.m_nHour) + Int32(r.m_nMinute) + Int32(r.m_bSouthern) +
+           Int32(r.m_bConstZone) + Int32(r.m_nTimeZone);
+}
+
+std::vector<std::string> Names(const DateStoreMap& store) {
+    std::vector<std::string> out;
+    std::string name;
+    VXDateStore r;
+    for (auto pos = store.GetStartPosition(); pos != nullptr;) {
+        store.GetNextAssoc(pos, name, r);
+        out.push_back(name);
+    }
+    return out;
+}
+
+const VXDateStore kMuster(2000, 3, 20, 8, 0, 0, 0, -1);
+
+} // namespace
+
+TEST(StoreFile, EmptyStoreIsTheCountAlone) {
+    DateStoreMap store;
+    EXPECT_EQ(Save(store), Bytes({0, 0}));
+    DateStoreMap loaded;
+    loaded.SetAt("old", kMuster);
+    std::string reason;
+    ASSERT_TRUE(ParseDateStoreFile("\0\0", 2, loaded, reason));
+    EXPECT_EQ(loaded.GetCount(), 0);
+}
+
+TEST(StoreFile, OneEntryLayout) {
+    DateStoreMap store;
+    store.SetAt("Muster", kMuster);
+    const std::string expected = Bytes({1, 0, 6}) + "Muster" + Bytes({1, 0, 0, 0}) + Int32(2000) +
+                                 Int32(3) + Int32(20) + Int32(8) + Int32(0) + Int32(0) + Int32(0) +
+                                 Int32(-1);
+    EXPECT_EQ(Save(store), expected);
+}
+
+TEST(StoreFile, TagIsIgnoredAndOutOfRangeValuesSurvive) {
+    const VXDateStore odd(1850, 13, -4, 99, 61, 7, -1, 2147483647);
+    const std::string file =
+        Bytes({2, 0, 1}) + "a" + Image(odd, 0xDEADBEEF) + Bytes({1}) + "b" + Image(kMuster, 0);
+    DateStoreMap store;
+    std::string reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason;
+    VXDateStore r;
+    ASSERT_TRUE(store.Lookup("a", r));
+    EXPECT_EQ(r, odd);
+    ASSERT_TRUE(store.Lookup("b", r));
+    EXPECT_EQ(r, kMuster);
+}
+
+TEST(StoreFile, ReloadReversesEachBucketAndKeepsEveryEntry) {
+    DateStoreMap store;
+    for (int i = 0; i < 60; ++i) {
+        store.SetAt("Name" + std::to_string(i), VXDateStore(i, 1, 1, 0, 0, 0, 0, 1));
+    }
+    store.SetAt("name0", kMuster); // differs only in case: a second entry
+    const std::string first = Save(store);
+    DateStoreMap loaded;
+    std::string reason;
+    ASSERT_TRUE(ParseDateStoreFile(first.data(), first.size(), loaded, reason)) << reason;
+    EXPECT_EQ(loaded.GetCount(), 61);
+
+    // Within a bucket the reloaded order is the reverse of the saved order.
+    auto byBucket = [](const std::vector<std::string>& names) {
+        std::vector<std::vector<std::string>> buckets(17);
+        for (const auto& n : names) {
+            buckets[HashKey(n) % 17].push_back(n);
+        }
+        return buckets;
+    };
+    auto saved = byBucket(Names(store));
+    const auto reloaded = byBucket(Names(loaded));
+    for (auto& b : saved) {
+        std::reverse(b.begin(), b.end());
+    }
+    EXPECT_EQ(reloaded, saved);
+    // Saving twice more brings back the original bytes.
+    DateStoreMap again;
+    const std::string second = Save(loaded);
+    ASSERT_TRUE(ParseDateStoreFile(second.data(), second.size(), again, reason));
+    EXPECT_EQ(Save(again), first);
+}
+
+TEST(StoreFile, LaterDuplicateReplacesEarlierAndTrailingBytesAreIgnored) {
+    const std::string file = Bytes({2, 0, 1}) + "x" + Image(kMuster) + Bytes({1}) + "x" +
+                             Image(VXDateStore(1, 2, 3, 4, 5, 1, 1, 0)) + "trailing junk";
+    DateStoreMap store;
+    std::string reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason;
+    EXPECT_EQ(store.GetCount(), 1);
+    VXDateStore r;
+    ASSERT_TRUE(store.Lookup("x", r));
+    EXPECT_EQ(r, VXDateStore(1, 2, 3, 4, 5, 1, 1, 0));
+}
+
+TEST(StoreFile, WideNameLoadsAsWindows1252) {
+    const std::string file =
+        Bytes({1, 0, 0xFF, 0xFE, 0xFF, 2, 0xFC, 0, 0xAC, 0x20}) + Image(kMuster);
+    DateStoreMap store;
+    std::string reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason;
+    EXPECT_EQ(Names(store), std::vector<std::string>{"\xFC\x80"});
+}
+
+TEST(StoreFile, CountsAroundTheLongFormRoundTrip) {
+    for (int count : {0xFFFE, 0xFFFF}) {
+        DateStoreMap store;
+        for (int i = 0; i < count; ++i) {
+            store.SetAt(std::to_string(i), VXDateStore(i, 0, 0, 0, 0, 0, 0, 0));
+        }
+        const std::string file = Save(store);
+        EXPECT_EQ(static_cast<unsigned char>(file[0]) == 0xFF &&
+                      static_cast<unsigned char>(file[1]) == 0xFF,
+                  count == 0xFFFF);
+        DateStoreMap loaded;
+        std::string reason;
+        ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), loaded, reason)) << reason;
+        EXPECT_EQ(loaded.GetCount(), count);
+        VXDateStore r;
+        ASSERT_TRUE(loaded.Lookup(std::to_string(count - 1), r));
+        EXPECT_EQ(r.m_nYear, count - 1);
+    }
+}
+
+TEST(StoreFile, MalformedFilesAreRefusedAndLeaveTheStoreAlone) {
+    const std::string good = Bytes({1}) + "a" + Image(kMuster);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* inReason;
+    };
+    const std::vector<Case> cases = {
+        {"empty file", "", "Anzahl"},
+        {"inside the count", Bytes({1}), "Anzahl"},
+        {"inside the long count", Bytes({0xFF, 0xFF, 2, 0}), "Anzahl"},
+        {"count larger than data", Bytes({2, 0}) + good, "Anzahl der Einträge (2)"},
+        {"huge count",
+         Bytes(
+             {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) +
+             good,
+         "Anzahl"},
+        {"inside a name", Bytes({1, 0, 50}) + "abc" + std::string(34, '\0'), "Eintrag 1 von 1"},
+        {"inside the second name",
+         Bytes({2, 0, 40}) + std::string(40, 'n') + Image(kMuster) + Bytes({0xFF}),
+         "endet vorzeitig im Namen von Eintrag 2 von 2"},
+        {"inside the second record",
+         Bytes({2, 0, 40}) + std::string(40, 'n') + Image(kMuster) + Bytes({1, 'b'}) +
+             Image(kMuster).substr(0, 10),
+         "endet vorzeitig im Datensatz von Eintrag 2 von 2"},
+        {"absurd name length",
+         Bytes({1, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                0xFF, 0x7F}) +
+             Image(kMuster),
+         "Längenangabe"},
+        {"undecodable wide name", Bytes({1, 0, 0xFF, 0xFE, 0xFF, 1, 0x42, 0x30}) + Image(kMuster),
+         "U+3042"},
+        {"null byte in a name", Bytes({1, 0, 3, 'a', 0, 'b'}) + Image(kMuster), "Nullbyte"},
+    };
+    for (const auto& c : cases) {
+        DateStoreMap store;
+        store.SetAt("kept", kMuster);
+        std::string reason;
+        EXPECT_FALSE(ParseDateStoreFile(c.bytes.data(), c.bytes.size(), store, reason)) << c.what;
+        EXPECT_NE(reason.find(c.inReason), std::string::npos) << c.what << ": " << reason;
+        EXPECT_EQ(Names(store), std::vector<std::string>{"kept"}) << c.what;
+    }
+}
+
+TEST(StoreFile, RecordSerialisationIsTheEightFields) {
+    ArchiveWriter w;
+    SerializeRecord(w, kMuster);
+    EXPECT_EQ(w.Bytes(), Image(kMuster).substr(4));
+    ArchiveReader r(w.Bytes().data(), w.Bytes().size());
+    VXDateStore back;
+    ASSERT_TRUE(DeserializeRecord(r, back));
+    EXPECT_EQ(back, kMuster);
+    ArchiveReader shortReader(w.Bytes().data(), 31);
+    EXPECT_FALSE(DeserializeRecord(shortReader, back));
+}
+
+// Inputs that once misbehaved in the loader: each must be handled without a crash.
+TEST(StoreFile, RegressionInputsLoadOrFailCleanly) {
+    const std::filesystem::path dir(VEXAMO_REGRESSION_DIR);
+    int seen = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.path().extension() != ".dat") {
+            continue;
+        }
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        DateStoreMap store;
+        std::string reason;
+        const bool ok = ParseDateStoreFile(bytes.data(), bytes.size(), store, reason);
+        EXPECT_TRUE(ok || !reason.empty()) << entry.path();
+        ++seen;
+    }
+    EXPECT_GT(seen, 0);
+}

@@ -1,0 +1,160 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "records/vexamo_doc.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DocumentFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("vexamo-doc-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+
+    std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+    static std::string ReadAll(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    static void WriteAll(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    size_t EntriesInFolder() const {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), {}));
+    }
+
+    fs::path dir_;
+};
+
+const VXDateStore kMuster(2000, 3, 20, 8, 0, 0, 0, -1);
+
+} // namespace
+
+TEST_F(DocumentFile, SaveAndOpenRoundTrip) {
+    CVexamoDoc doc;
+    doc.m_mapDateStore.SetAt("Muster", kMuster);
+    doc.m_mapDateStore.SetAt("M\xFCller", VXDateStore(1965, 13, 1, 0, 0, 1, 1, 12));
+    doc.SetModifiedFlag();
+    std::string error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), Path("a.dat"));
+    EXPECT_EQ(EntriesInFolder(), 1u); // no temporary file left
+
+    CVexamoDoc other;
+    other.m_mapDateStore.SetAt("gone", kMuster);
+    other.SetModifiedFlag();
+    ASSERT_TRUE(other.OpenDocument(Path("a.dat"), error)) << error;
+    EXPECT_FALSE(other.IsModified());
+    EXPECT_EQ(other.m_mapDateStore.GetCount(), 2);
+    VXDateStore r;
+    EXPECT_FALSE(other.m_mapDateStore.Lookup("gone", r));
+    ASSERT_TRUE(other.m_mapDateStore.Lookup("M\xFCller", r));
+    EXPECT_EQ(r, VXDateStore(1965, 13, 1, 0, 0, 1, 1, 12));
+
+    ASSERT_TRUE(other.OnNewDocument());
+    EXPECT_EQ(other.m_mapDateStore.GetCount(), 0);
+    EXPECT_EQ(other.GetPathName(), "");
+}
+
+TEST_F(DocumentFile, FailedOpenLeavesDocumentAndFileAsTheyWere) {
+    const std::string broken = std::string("\x02\x00\x01x", 4) + std::string(36, '\0') + "\x05";
+    WriteAll(Path("broken.dat"), broken);
+    CVexamoDoc doc;
+    doc.m_mapDateStore.SetAt("kept", kMuster);
+    std::string error;
+    ASSERT_TRUE(doc.SaveDocument(Path("kept.dat"), error));
+    doc.SetModifiedFlag();
+
+    EXPECT_FALSE(doc.OpenDocument(Path("broken.dat"), error));
+    EXPECT_EQ(
+        error.rfind("Die Datei \u201E" + Path("broken.dat") + "\u201C kann nicht gelesen werden: ",
+                    0),
+        0u)
+        << error;
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), Path("kept.dat"));
+    EXPECT_EQ(doc.m_mapDateStore.GetCount(), 1);
+    VXDateStore r;
+    EXPECT_TRUE(doc.m_mapDateStore.Lookup("kept", r));
+    EXPECT_EQ(ReadAll(Path("broken.dat")), broken);
+
+    EXPECT_FALSE(doc.OpenDocument(Path("missing.dat"), error));
+    EXPECT_NE(error.find("missing.dat"), std::string::npos);
+    EXPECT_FALSE(doc.OpenDocument(dir_.string(), error)); // a folder
+    EXPECT_EQ(doc.m_mapDateStore.GetCount(), 1);
+}
+
+TEST_F(DocumentFile, FailedSaveKeepsOldFileAndFlag) {
+    CVexamoDoc doc;
+    doc.m_mapDateStore.SetAt("first", kMuster);
+    std::string error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
+    const std::string before = ReadAll(Path("a.dat"));
+    doc.m_mapDateStore.SetAt("second", kMuster);
+    doc.SetModifiedFlag();
+
+    // A folder in place of the file, and a folder that does not exist.
+    fs::create_directory(dir_ / "taken.dat");
+    EXPECT_FALSE(doc.SaveDocument(Path("taken.dat"), error));
+    EXPECT_NE(error.find("kann nicht gespeichert werden"), std::string::npos) << error;
+    EXPECT_FALSE(doc.SaveDocument(Path("nowhere/a.dat"), error));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), Path("a.dat"));
+    EXPECT_EQ(ReadAll(Path("a.dat")), before);
+}
+
+TEST_F(DocumentFile, SaveIntoReadOnlyFolderFailsCleanly) {
+    CVexamoDoc doc;
+    doc.m_mapDateStore.SetAt("first", kMuster);
+    std::string error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
+    const std::string before = ReadAll(Path("a.dat"));
+    doc.m_mapDateStore.SetAt("second", kMuster);
+    doc.SetModifiedFlag();
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "a read-only folder does not stop the superuser";
+    }
+    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_FALSE(doc.SaveDocument(Path("a.dat"), error));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(ReadAll(Path("a.dat")), before);
+    EXPECT_NE(error.find("keine Berechtigung"), std::string::npos) << error;
+    EXPECT_EQ(EntriesInFolder(), 1u); // no temporary file
+}
+
+TEST_F(DocumentFile, SaveKeepsPermissionsAndFollowsLinks) {
+    CVexamoDoc doc;
+    doc.m_mapDateStore.SetAt("x", kMuster);
+    std::string error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
+    fs::permissions(Path("a.dat"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(Path("a.dat"), Path("link.dat"));
+    doc.m_mapDateStore.SetAt("y", kMuster);
+    ASSERT_TRUE(doc.SaveDocument(Path("link.dat"), error)) << error;
+    EXPECT_TRUE(fs::is_symlink(Path("link.dat")));
+    EXPECT_EQ(fs::status(Path("a.dat")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    CVexamoDoc reread;
+    ASSERT_TRUE(reread.OpenDocument(Path("a.dat"), error));
+    EXPECT_EQ(reread.m_mapDateStore.GetCount(), 2);
+}
