@@ -15,10 +15,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setFont(FormFont(dpi));
     setWindowTitle(QString::fromUtf8(about.title));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setFixedSize(MapDialogRect(0, 0, about.cx, about.cy, dpi).size());
     const BuiltForm form = BuildForm(about, this, dpi);
     if (auto* ok = qobject_cast<QPushButton*>(form.byId.value(IDOK))) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         ok->setFocus();
     }
-    setFixedSize(MapDialogRect(0, 0, about.cx, about.cy, dpi).size());
 }

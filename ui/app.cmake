@@ -1,6 +1,7 @@
 # The desktop program: form view, frame, document commands, message boxes, clipboard.
 add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/about_dlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_manager.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_builder.cpp
@@ -33,3 +34,7 @@ target_link_libraries(vexamo PRIVATE vexamo_ui)
 # Renders the main window in both layouts to PNG files, for review without a display.
 add_executable(vexamo-screenshots ${CMAKE_CURRENT_LIST_DIR}/screenshots_main.cpp)
 target_link_libraries(vexamo-screenshots PRIVATE vexamo_ui)
+if(NOT TARGET vexamo_diagram)
+    target_sources(vexamo_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/phase_diagram.h
+        ${CMAKE_CURRENT_LIST_DIR}/phase_diagram_standin.cpp)
+endif()

@@ -1,6 +1,7 @@
 // vexamo: the desktop calculator.
 #include <QApplication>
 
+#include "ui/classic_style.h"
 #include "ui/qt_file_dialog_service.h"
 #include "ui/qt_message_service.h"
 #include "ui/vexamo_app.h"

@@ -10,6 +10,7 @@
 #include "astro/birth.h"
 #include "astro/birth_input.h"
 #include "astro/year_range.h"
+#include "records/vexamo_doc.h"
 #include "res/form_template.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -41,13 +42,12 @@ CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, QWidget* p
     const int dpi = LogicalDpi(this);
     setFont(FormFont(dpi));
     const DialogTemplate& form = FormTemplate130();
+    resize(MapDialogRect(0, 0, form.cx, form.cy, dpi).size());
     const BuiltForm built =
         BuildForm(form, this, dpi, [](const ControlTemplate& c, QWidget* parent) -> QWidget* {
             return c.id == IDC_DIAGRAM ? new CPhaseDiagram(parent) : nullptr;
         });
     m_controls = built.byId;
-    setMinimumSize(0, 0);
-    resize(MapDialogRect(0, 0, form.cx, form.cy, dpi).size());
 
     m_btnLayout = qobject_cast<QPushButton*>(Control(IDC_LAYOUT));
     m_grpOptions = qobject_cast<QGroupBox*>(Control(IDC_GROUP_OPTIONS));

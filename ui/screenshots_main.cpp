@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "records/vexamo_doc.h"
+#include "ui/classic_style.h"
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
 #include "ui/qt_file_dialog_service.h"

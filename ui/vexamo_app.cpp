@@ -1,8 +1,6 @@
 #include "ui/vexamo_app.h"
 
 #include <QApplication>
-#include <QPalette>
-#include <QStyleFactory>
 
 #include "res/resource_ids.h"
 #include "ui/about_dlg.h"
@@ -10,21 +8,6 @@
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
 #include "ui/message_service.h"
-
-void ApplyClassicLook(QApplication& application) {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        application.setStyle(fusion);
-    }
-    const QColor face(192, 192, 192);
-    QPalette palette = application.style()->standardPalette();
-    palette.setColor(QPalette::Window, face);
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    application.setPalette(palette);
-}
 
 CVexamoApp::CVexamoApp(CMessageService& messages, CFileDialogService& files, CRecentFileList recent)
     : m_messages(messages), m_files(files), m_recent(std::move(recent)) {}

@@ -13,10 +13,6 @@ class CFileDialogService;
 class CMainFrame;
 class CMainView;
 class CMessageService;
-class QApplication;
-
-// The look the forms are drawn for: the Fusion style on a light-grey dialog face.
-void ApplyClassicLook(QApplication& application);
 
 class CVexamoApp : public QObject {
     Q_OBJECT
