@@ -151,25 +151,29 @@ bool CMainView::ValidateInput() {
 }
 
 void CMainView::OnToggleLayout() {
+    m_btnLayout->setText(m_bSimple ? QStringLiteral("Einfach << ") : QStringLiteral("Extras >> "));
+    m_bSimple = !m_bSimple;
+    FitFrameToLayout();
+    Recalculate();
+}
+
+void CMainView::FitFrameToLayout() {
     QWidget* frame = window();
+    if (frame == this) {
+        return;
+    }
     if (frame->layout()) {
         frame->layout()->activate();
     }
     const QRect frameRect = frame->frameGeometry();
-    const QGroupBox* group = m_bSimple ? m_grpOptions : m_grpResult;
+    const QGroupBox* group = m_bSimple ? m_grpResult : m_grpOptions;
     // Screen position of the group's outer corner (just past its right and bottom edges).
     const QPoint corner = group->mapToGlobal(QPoint(group->width(), group->height()));
     const int width = corner.x() - frameRect.left() + kLayoutMargin;
     const int height = corner.y() - frameRect.top() + kLayoutMargin;
-
-    m_btnLayout->setText(m_bSimple ? QStringLiteral("Einfach << ") : QStringLiteral("Extras >> "));
-    m_bSimple = !m_bSimple;
-    if (frame != this) {
-        // The outer size includes the window manager's decoration around the client area.
-        const QSize decoration = frameRect.size() - frame->size();
-        frame->resize(width - decoration.width(), height - decoration.height());
-    }
-    Recalculate();
+    // The outer size includes the window manager's decoration around the client area.
+    const QSize decoration = frameRect.size() - frame->size();
+    frame->resize(width - decoration.width(), height - decoration.height());
 }
 
 void CMainView::SetCurrentDate() {

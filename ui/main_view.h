@@ -36,6 +36,10 @@ class CMainView : public QWidget {
     void Recalculate();
     bool ValidateInput();
     void OnToggleLayout();
+    // Sizes the frame to end 15 pixels past the group box of the current layout ("Résultat :"
+    // when simple, "Options :" when extended); repeated once the window manager's decoration
+    // is known.
+    void FitFrameToLayout();
     void SetCurrentDate();
     void OnInsertCurrentDate();
 

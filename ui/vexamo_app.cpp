@@ -19,6 +19,9 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
     m_frame = std::make_unique<CMainFrame>();
     m_view = new CMainView(m_document, m_messages, m_frame.get());
     m_frame->setCentralWidget(m_view);
+    if (m_clock) {
+        m_view->SetClock(m_clock);
+    }
     m_documents = std::make_unique<CDocumentManager>(m_document, *m_view, *m_frame, m_messages,
                                                      m_files, m_recent);
     connect(m_frame.get(), &CMainFrame::commandRequested, this, &CVexamoApp::OnCommand);
@@ -42,6 +45,7 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
         }
     }
     m_frame->show();
+    m_view->FitFrameToLayout();
     return true;
 }
 

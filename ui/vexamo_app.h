@@ -1,8 +1,10 @@
 #pragma once
 // The application: one document, one frame with its form view, the file commands, the
 // recent-file list and the About box.
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "records/vexamo_doc.h"
@@ -26,6 +28,9 @@ class CVexamoApp : public QObject {
     // its message has been shown and the program is to end.
     bool InitInstance(const QStringList& arguments);
 
+    // The source of the current local time for the view (tests fix it); before InitInstance.
+    void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
     void OnAppAbout();
     // Runs a menu or accelerator command; commands without a handler do nothing.
     void OnCommand(int command);
@@ -44,4 +49,5 @@ class CVexamoApp : public QObject {
     std::unique_ptr<CMainFrame> m_frame;
     CMainView* m_view = nullptr; // owned by the frame
     std::unique_ptr<CDocumentManager> m_documents;
+    std::function<QDateTime()> m_clock;
 };
