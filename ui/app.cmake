@@ -34,7 +34,3 @@ target_link_libraries(vexamo PRIVATE vexamo_ui)
 # Renders the main window in both layouts to PNG files, for review without a display.
 add_executable(vexamo-screenshots ${CMAKE_CURRENT_LIST_DIR}/screenshots_main.cpp)
 target_link_libraries(vexamo-screenshots PRIVATE vexamo_ui)
-if(NOT TARGET vexamo_diagram)
-    target_sources(vexamo_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/phase_diagram.h
-        ${CMAKE_CURRENT_LIST_DIR}/phase_diagram_standin.cpp)
-endif()
