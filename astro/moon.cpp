@@ -51,8 +51,9 @@ double MoonIllumination(double jd) {
     const double lm = FixAngle(kMoonLongitudeAtEpoch + d * kMoonDailyMotion);
     const double mm = FixAngle((lm - d * kPerigeeDailyMotion) - kMoonPerigeeAtEpoch);
     const double ev = std::sin(((lm - ls) * 2 - mm) * kDeg) * 1.2739;
-    const double ae = std::sin(ms * kDeg) * 0.1858;
-    const double a3 = std::sin(ms * kDeg) * 0.37;
+    const double sinMs = std::sin(ms * kDeg);
+    const double ae = sinMs * 0.1858;
+    const double a3 = sinMs * 0.37;
     const double mc = ((ev + mm) - ae) - a3;
     const double ec = std::sin(mc * kDeg) * 6.2886;
     const double a4 = std::sin((mc * 2) * kDeg) * 0.214;

@@ -1,6 +1,7 @@
 #include "astro/sun.h"
 
 #include <cmath>
+#include <limits>
 
 #include "astro/calendar.h"
 #include "astro/solstice_cache.h"
@@ -63,12 +64,23 @@ double SolsticeDeclination(int32_t year, double& jdMax) {
 
 double SunPhase(double jd, int southern) {
     const double d = SunDeclination(jd);
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    CalendarDate(jd, year, month, day);
-    const double dmax = CachedSolsticeDeclination(year);
-    return PhaseFromDeclination(d, dmax, southern);
+    // The civil date depends on the day number floor(jd + 0.5) alone, so consecutive calls on
+    // the same day (the diagram samples 96 per day) reuse this thread's last maximum.
+    struct DayMaximum {
+        double dayNumber = std::numeric_limits<double>::quiet_NaN();
+        double dmax = 0.0;
+    };
+    thread_local DayMaximum last;
+    const double dayNumber = std::floor(jd + 0.5);
+    if (dayNumber != last.dayNumber) {
+        int32_t year = 0;
+        int32_t month = 0;
+        int32_t day = 0;
+        CalendarDate(jd, year, month, day);
+        last.dmax = CachedSolsticeDeclination(year);
+        last.dayNumber = dayNumber;
+    }
+    return PhaseFromDeclination(d, last.dmax, southern);
 }
 
 double SunPhaseUncached(double jd, int southern) {

@@ -57,6 +57,9 @@ bool ParseEvalArgs(const Args& args, EvalArgs& out, std::string& error) {
         } else if (arg == "--help" || arg == "-h") {
             out.help = true;
             return true;
+        } else if (arg == "--version") {
+            out.version = true;
+            return true;
         } else {
             error = "eval: unknown option '" + arg + "'";
             return false;

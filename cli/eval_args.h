@@ -17,6 +17,7 @@ struct EvalArgs {
     bool before1900 = false;
     bool json = false;
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after "eval". Options may come before or among the five numbers; a

@@ -52,6 +52,10 @@ int RunEval(const Args& args) {
         std::fputs(kEvalUsage, stdout);
         return kExitOk;
     }
+    if (a.version) {
+        std::fputs("vexamo-cli 1.0\n", stdout);
+        return kExitOk;
+    }
     const std::string refusal = RefusalMessage(a);
     if (!refusal.empty()) {
         std::fprintf(stderr, "%s\n", refusal.c_str());

@@ -36,6 +36,8 @@ class DateStoreMap {
     void SetAt(const std::string& name, const VXDateStore& record);
     bool RemoveKey(const std::string& name);
     void RemoveAll();
+    // Prepares the lookup index for this many entries (no effect on order or memory state).
+    void Reserve(size_t count) { m_index.reserve(count); }
 
     Position GetStartPosition() const;
     void GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const;

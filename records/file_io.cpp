@@ -92,7 +92,8 @@ std::string DescribeErrno(int errnoValue) {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
                    std::string& reason) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe cannot hold the program up before it is refused.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     auto fail = [&](int err) {
         errnoValue = err;
         reason = DescribeErrno(err);
@@ -107,12 +108,18 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
         ::close(fd);
         return fail(err);
     }
-    if (S_ISDIR(st.st_mode)) {
+    if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(EISDIR);
+        if (S_ISDIR(st.st_mode)) {
+            return fail(EISDIR);
+        }
+        errnoValue = EINVAL;
+        reason = "es ist keine gewöhnliche Datei";
+        return false;
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::string data;
-    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+    if (st.st_size > 0) {
         data.reserve(static_cast<size_t>(st.st_size));
     }
     char buffer[65536];

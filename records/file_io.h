@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-// Reads the regular file at path. On failure returns false with errnoValue set and reason
+// Reads the regular file at path (anything else, such as a folder, a device or a named pipe,
+// is refused). On failure returns false with errnoValue set and reason
 // describing it (German).
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
                    std::string& reason);

@@ -46,6 +46,7 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, std::string& reaso
                  ") ist größer, als die Datei Einträge enthalten kann";
         return false;
     }
+    store.Reserve(static_cast<size_t>(count));
     std::string name;
     VXDateStore record;
     for (uint64_t i = 0; i < count; ++i) {

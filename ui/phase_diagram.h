@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "ui/diagram_samples.h"
+
 class QPainter;
 
 class CPhaseDiagram : public QWidget {
@@ -15,11 +17,16 @@ class CPhaseDiagram : public QWidget {
     int32_t m_bSouthern = 0;
     double m_dCentreJD = 0.0;
 
+    // The samples kept from the last drawing (tests check their reuse).
+    const DiagramSampleCache& SampleCache() const { return m_samples; }
+
     // Draws frame, centre line, ticks and both curves for a client area of clientSize pixels.
     void DrawDiagram(QPainter& painter, const QSize& clientSize);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
-    // (sample cache: owned by the diagram's implementation)
+  private:
+    // Both curves of the last drawing, reused while centre, flag and size stay the same.
+    DiagramSampleCache m_samples;
 };

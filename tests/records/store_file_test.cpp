@@ -215,7 +215,7 @@ TEST(StoreFile, RecordSerialisationIsTheEightFields) {
     EXPECT_FALSE(DeserializeRecord(shortReader, back));
 }
 
-// Inputs that once misbehaved in the loader: each must be handled without a crash.
+// Hostile inputs kept for the loader (and any the fuzzer finds failing): no crash, no leak.
 TEST(StoreFile, RegressionInputsLoadOrFailCleanly) {
     const std::filesystem::path dir(VEXAMO_REGRESSION_DIR);
     int seen = 0;

@@ -99,6 +99,9 @@ TEST_F(DocumentFile, FailedOpenLeavesDocumentAndFileAsTheyWere) {
     EXPECT_FALSE(doc.OpenDocument(Path("missing.dat"), error));
     EXPECT_NE(error.find("missing.dat"), std::string::npos);
     EXPECT_FALSE(doc.OpenDocument(dir_.string(), error)); // a folder
+    ASSERT_EQ(::mkfifo(Path("pipe.dat").c_str(), 0600), 0);
+    EXPECT_FALSE(doc.OpenDocument(Path("pipe.dat"), error)); // refused, not waited on
+    EXPECT_NE(error.find("keine gewöhnliche Datei"), std::string::npos) << error;
     EXPECT_EQ(doc.m_mapDateStore.GetCount(), 1);
 }
 

@@ -1,0 +1,47 @@
+#include "astro/moon.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Moon, FixAngleReducesToOneTurn) {
+    EXPECT_EQ(FixAngle(-10), 350);
+    EXPECT_EQ(FixAngle(725), 5);
+    EXPECT_EQ(FixAngle(360), 0);
+    EXPECT_EQ(FixAngle(0), 0);
+}
+
+TEST(Moon, SolveKepler) {
+    EXPECT_EQ(SolveKepler(0, 0.016718), 0);
+    EXPECT_DOUBLE_EQ(SolveKepler(180, 0.016718), 3.141592653589793);
+    // Kepler's equation holds at the solution.
+    const double e = SolveKepler(100, 0.016718);
+    EXPECT_NEAR(e - std::sin(e) * 0.016718, 100 * 0.017453292519943295, 1e-12);
+    // A pathological orbit still returns.
+    (void)SolveKepler(90, 50.0);
+    (void)SolveKepler(std::nan(""), 0.016718);
+}
+
+TEST(Moon, IlluminationNearJ2000) {
+    EXPECT_NEAR(MoonIllumination(2451545.0), 0.2297767829, 1e-9);
+    EXPECT_NEAR(MoonIllumination(2451546.0), 0.1549550975, 1e-9);
+    EXPECT_NEAR(MoonIllumination(2451544.0), 0.3154685294, 1e-9);
+    EXPECT_NEAR(MoonDayChange(2451545.0), 0.0802567160, 1e-9);
+    EXPECT_EQ(MoonDayChange(2451545.0),
+              std::fabs(MoonIllumination(2451546.0) - MoonIllumination(2451544.0)) * 0.5);
+}
+
+TEST(Moon, IlluminationStaysWithinNewAndFull) {
+    EXPECT_NEAR(MoonIllumination(2451550.2603862234), 0.0000009, 1e-7);
+    EXPECT_NEAR(MoonIllumination(2451535.231341535), 0.9999982, 1e-7);
+    for (double jd = 2451000.0; jd < 2453000.0; jd += 0.173) {
+        const double f = MoonIllumination(jd);
+        ASSERT_GE(f, 0.0) << jd;
+        ASSERT_LE(f, 1.0) << jd;
+        ASSERT_LE(MoonDayChange(jd), 0.5) << jd;
+    }
+}
+
+} // namespace

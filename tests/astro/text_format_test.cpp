@@ -1,0 +1,65 @@
+#include "astro/text_format.h"
+
+#include <clocale>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Printf(const char* format, double v) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, format, v);
+    return buffer;
+}
+
+TEST(TextFormat, FixedHasTheDigitsOfPrintf) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> percent(-1.0, 101.0);
+    std::uniform_real_distribution<double> jd(-4e7, 4e7);
+    for (int i = 0; i < 20000; ++i) {
+        const double p = percent(random);
+        ASSERT_EQ(FormatFixed(p, 2), Printf("%.2f", p));
+        const double j = jd(random);
+        ASSERT_EQ(FormatFixed(j, 6), Printf("%f", j));
+    }
+    // Ties and signs: the exact binary value decides, as in printf.
+    for (const double v : {0.125, 0.375, 2.5, 0.005, 1.005, -0.001, -0.0, 99.995, 1e22, 5e-324}) {
+        EXPECT_EQ(FormatFixed(v, 2), Printf("%.2f", v)) << v;
+        EXPECT_EQ(FormatFixed(v, 6), Printf("%f", v)) << v;
+    }
+    EXPECT_EQ(FormatFixed(1.7976931348623157e308, 6), Printf("%f", 1.7976931348623157e308));
+}
+
+TEST(TextFormat, ResultTexts) {
+    EXPECT_EQ(FormatJulianText(2451623.7916666665), "2451623.791667");
+    EXPECT_EQ(FormatPercentText(49.98), "49.98 %");
+    EXPECT_EQ(FormatPercentText(0.2345), "0.23 %");
+    EXPECT_EQ(FormatMomentText(5, 7, 1999, 8, 5), "5.7.1999 8:05Uhr");
+    EXPECT_EQ(FormatMomentText(31, 12, 1999, 24, 0), "31.12.1999 24:00Uhr");
+    EXPECT_EQ(FormatMomentText(-2147483647 - 1, 13, -99999, -12, -5),
+              "-2147483648.13.-99999 -12:-5Uhr");
+    EXPECT_EQ(FormatMomentText(1, 1, 99999, 0, 123), "1.1.99999 0:123Uhr");
+    EXPECT_EQ(FormatInt2(0), "00");
+    EXPECT_EQ(FormatInt2(-1), "-1");
+}
+
+TEST(TextFormat, DecimalPointIgnoresTheLocale) {
+    const char* comma = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "fr_FR", "de_DE@euro"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+            comma = name;
+            break;
+        }
+    }
+    if (comma == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    EXPECT_EQ(FormatPercentText(49.98), "49.98 %");
+    EXPECT_EQ(FormatJulianText(2451545.25), "2451545.250000");
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+} // namespace

@@ -1,0 +1,205 @@
+// Runs the built vexamo-cli on record files and checks status, output and the files left.
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "records/cp1252.h"
+#include "records/export_text.h"
+#include "records/vexamo_doc.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+class CliRecords : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("vexamo-cli-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        file_ = (dir_ / "p.dat").string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    Result Run(const std::vector<std::string>& args) const {
+        const std::string outPath = (dir_ / "stdout").string();
+        const std::string errPath = (dir_ / "stderr").string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        std::vector<std::string> all = {VEXAMO_CLI};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (auto& a : all) {
+            argv.push_back(a.data());
+        }
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        Result r;
+        if (posix_spawn(&pid, VEXAMO_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+            int wstatus = 0;
+            ::waitpid(pid, &wstatus, 0);
+            r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        r.out = ReadAll(outPath);
+        r.err = ReadAll(errPath);
+        return r;
+    }
+
+    Result Add(const std::vector<std::string>& rest) const {
+        std::vector<std::string> args = {"add", file_};
+        args.insert(args.end(), rest.begin(), rest.end());
+        return Run(args);
+    }
+
+    // A refused command: status 1, a message, nothing on stdout, the file unchanged.
+    void ExpectRefused(const std::vector<std::string>& args, const char* message) const {
+        const std::string before = fs::exists(file_) ? ReadAll(file_) : "<absent>";
+        const Result r = Run(args);
+        EXPECT_EQ(r.status, 1) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(fs::exists(file_) ? ReadAll(file_) : "<absent>", before);
+    }
+
+    fs::path dir_;
+    std::string file_;
+};
+
+} // namespace
+
+TEST_F(CliRecords, AddListShowRemove) {
+    Result r = Add({"Muster", "--tz", "-1", "20", "3", "2000", "8", "0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    r = Add({"J\u00FCrgen", "-5", "13", "1850", "25", "-1", "--southern", "--const-zone"});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    CVexamoDoc doc;
+    std::string error;
+    ASSERT_TRUE(doc.OpenDocument(file_, error)) << error;
+    VXDateStore rec;
+    ASSERT_TRUE(doc.m_mapDateStore.Lookup("J\xFCrgen", rec)); // stored as Windows-1252
+    EXPECT_EQ(rec, VXDateStore(1850, 13, -5, 25, -1, 1, 1, 1));
+    ASSERT_TRUE(doc.m_mapDateStore.Lookup("Muster", rec));
+    EXPECT_EQ(rec, VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
+
+    std::string names;
+    std::string name;
+    for (auto pos = doc.m_mapDateStore.GetStartPosition(); pos != nullptr;) {
+        doc.m_mapDateStore.GetNextAssoc(pos, name, rec);
+        names += Cp1252ToUtf8(name) + "\n";
+    }
+    r = Run({"list", file_});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, names);
+
+    r = Run({"show", file_, "J\u00FCrgen"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Nom : J\u00FCrgen\nAnnée : 1850\nMois : 13\nJour : -5\nHeure : 25\n"
+                     "Minute : -1\nHémisphère Sud : 1\nZone indéfinie constante : 1\n"
+                     "Fuseau horaire : 1\n");
+
+    r = Run({"remove", file_, "Muster"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = Run({"list", file_});
+    EXPECT_EQ(r.out, "J\u00FCrgen\n");
+    ExpectRefused({"remove", file_, "Muster"}, "existiert nicht");
+    ExpectRefused({"show", file_, "Muster"}, "existiert nicht");
+}
+
+TEST_F(CliRecords, ExportIsTheClipboardTextInUtf8) {
+    ASSERT_EQ(Add({"Muster", "--tz", "-1", "20", "3", "2000", "8", "0"}).status, 0);
+    ASSERT_EQ(Add({"\u00C9mile \u20AC", "1", "1", "1990", "12", "30"}).status, 0);
+    ASSERT_EQ(Add({"Far", "1", "1", "2000000000", "0", "0"}).status, 0);
+    CVexamoDoc doc;
+    std::string error;
+    ASSERT_TRUE(doc.OpenDocument(file_, error));
+    const Result r = Run({"export", file_});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Cp1252ToUtf8(CopyAllText(doc.m_mapDateStore)));
+    EXPECT_NE(r.out.find("Muster\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\u00C9mile \u20AC\t"), std::string::npos);
+    EXPECT_NE(r.out.find("Far\t\t1.1.2000000000 0:0 Uhr \t\t\n"), std::string::npos);
+}
+
+TEST_F(CliRecords, ExistingNameIsRefusedUnlessReplaced) {
+    const auto names = [&] { return Run({"list", file_}).out; };
+    ASSERT_EQ(Add({"A", "1", "1", "2000", "0", "0"}).status, 0);
+    ASSERT_EQ(Add({"R", "1", "1", "2000", "0", "0"}).status, 0); // same bucket as "A"
+    // The file holds the chain newest first; listing loads it, which reverses the chain.
+    ASSERT_EQ(names(), "A\nR\n");
+    ExpectRefused({"add", file_, "A", "2", "2", "2002", "0", "0"}, "existiert bereits");
+    ASSERT_EQ(Add({"A", "--replace", "2", "2", "2002", "0", "0"}).status, 0);
+    EXPECT_EQ(names(), "R\nA\n"); // the replaced entry went to the head of its chain
+    EXPECT_NE(Run({"show", file_, "A"}).out.find("Année : 2002\n"), std::string::npos);
+    ASSERT_EQ(Add({"a", "1", "1", "2000", "0", "0"}).status, 0); // case differs: new entry
+    EXPECT_EQ(Run({"list", file_}).out.size(), 6u);
+}
+
+TEST_F(CliRecords, RefusedNamesWriteNothing) {
+    ExpectRefused({"add", file_, "", "1", "1", "2000", "0", "0"}, "Bitte einen Namen eingeben!");
+    ExpectRefused({"add", file_, "\u65E5\u672C", "1", "1", "2000", "0", "0"}, "Windows-1252");
+    ExpectRefused({"add", file_, "bad\xFF", "1", "1", "2000", "0", "0"}, "Windows-1252");
+    EXPECT_FALSE(fs::exists(file_));
+}
+
+TEST_F(CliRecords, UsageErrorsExitTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"list"},
+        {"list", file_, "extra"},
+        {"show", file_},
+        {"remove", file_},
+        {"export"},
+        {"add", file_},
+        {"add", file_, "N", "1", "1", "2000", "0"},
+        {"add", file_, "N", "1", "1", "2000", "0", "0", "7"},
+        {"add", file_, "N", "x", "1", "2000", "0", "0"},
+        {"add", file_, "N", "1", "1", "99999999999", "0", "0"},
+        {"add", file_, "N", "--tz", "1", "1", "2000", "0", "0"},
+        {"add", file_, "N", "--bogus", "1", "1", "2000", "0", "0"},
+        {"add", file_, "N", "1", "1", "2000", "0", "0", "--tz"},
+    };
+    for (const auto& args : cases) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.status, 2) << args.size() << " " << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(fs::exists(file_));
+}
+
+TEST_F(CliRecords, UnreadableFilesAreRefusedAndKept) {
+    ExpectRefused({"list", file_}, "kann nicht gelesen werden");
+    std::ofstream(file_, std::ios::binary) << std::string("\x03\x00\x01x", 4);
+    for (const char* command : {"list", "export"}) {
+        ExpectRefused({command, file_}, ("\u201E" + file_ + "\u201C").c_str());
+    }
+    ExpectRefused({"add", file_, "N", "1", "1", "2000", "0", "0"}, "kann nicht gelesen werden");
+    ExpectRefused({"remove", file_, "x"}, "kann nicht gelesen werden");
+}
