@@ -171,3 +171,25 @@ TEST_F(ShellTest, AcceleratorsComeBeforeTheEditFields) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(Doc().IsModified());
 }
+
+TEST_F(ShellTest, OpenShowsTheFirstSortedNameAndAnEmptyFileTheCurrentMoment) {
+    const QString people =
+        WriteFile("leute.dat", {{"Zora", VXDateStore(1990, 1, 2, 3, 4, 0, 0, 0)},
+                                {"berta", VXDateStore(1980, 5, 6, 7, 8, 0, 0, 3)}});
+    const QString empty = WriteFile("leer.dat", {});
+    ASSERT_TRUE(Start());
+    files.openAnswers = {people};
+    Frame().CommandAction(57601)->trigger();
+    EXPECT_EQ(Text(1016), "berta");
+    EXPECT_EQ(Text(1024), "6.5.1980 7:08Uhr");
+    EXPECT_EQ(View().m_listDates->count(), 2);
+
+    now = QDateTime(QDate(2023, 2, 1), QTime(9, 10));
+    files.openAnswers = {empty};
+    Frame().CommandAction(57601)->trigger();
+    EXPECT_EQ(Text(1016), "");
+    EXPECT_EQ(Text(1024), "1.2.2023 9:10Uhr");
+    EXPECT_EQ(Text(1022), "3"); // the time difference of the record shown before stays
+    EXPECT_EQ(View().m_listDates->count(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
