@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/dialog_units.h"
 

@@ -1,5 +1,6 @@
 // vexamo-screenshots FOLDER: renders the main window, without a display, in the simple and
-// the extended layout to FOLDER/simple.png and FOLDER/extended.png.
+// the extended layout to FOLDER/simple.png and FOLDER/extended.png, and the About box to
+// FOLDER/about.png.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -8,6 +9,7 @@
 #include <cstdio>
 
 #include "records/vexamo_doc.h"
+#include "ui/about_dlg.h"
 #include "ui/classic_style.h"
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
@@ -65,6 +67,10 @@ int main(int argc, char** argv) {
     view.OnToggleLayout();
     QApplication::processEvents();
     ok = Save(frame, QDir(folder).filePath(QStringLiteral("extended.png"))) && ok;
+    CAboutDlg about(&frame);
+    about.show();
+    QApplication::processEvents();
+    ok = Save(about, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
     document.SetModifiedFlag(false);
     return ok ? 0 : 1;
 }
