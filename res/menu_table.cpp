@@ -1,0 +1,53 @@
+#include "res/menu_table.h"
+
+#include <array>
+
+#include "res/resource_ids.h"
+
+namespace {
+
+constexpr std::array kMenu128{
+    MenuItemTemplate{"&Fichier", 0, kMenuPopup},
+    MenuItemTemplate{"&Nouveau\tCtrl+N", ID_FILE_NEW, kMenuNone},
+    MenuItemTemplate{"Ouvrir...\tCtrl+O", ID_FILE_OPEN, kMenuNone},
+    MenuItemTemplate{"Enregistrer\tCtrl+S", ID_FILE_SAVE, kMenuNone},
+    MenuItemTemplate{"Enregistrer &sous...", ID_FILE_SAVE_AS, kMenuNone},
+    MenuItemTemplate{nullptr, 0, kMenuSeparator},
+    MenuItemTemplate{"Documents récents", ID_FILE_MRU_FILE1, kMenuGrayed},
+    MenuItemTemplate{nullptr, 0, kMenuSeparator},
+    MenuItemTemplate{"&Quitter", ID_APP_EXIT, kMenuNone},
+    MenuItemTemplate{"&Edition", 0, kMenuPopup},
+    MenuItemTemplate{"&Copier\tCtrl+C", ID_EDIT_COPY, kMenuNone},
+    MenuItemTemplate{"&Copier tout", ID_COPY_ALL, kMenuNone},
+    MenuItemTemplate{"&Insérer", 0, kMenuPopup},
+    MenuItemTemplate{"&Date actuelle", ID_INSERT_CURRENT_DATE, kMenuNone},
+    MenuItemTemplate{"&?", 0, kMenuPopup},
+    MenuItemTemplate{"A propos de Vexamo...", ID_APP_ABOUT, kMenuNone},
+};
+
+constexpr std::array kAccel128{
+    AcceleratorEntry{AccelKey::N, kAccelControl, ID_FILE_NEW},
+    AcceleratorEntry{AccelKey::O, kAccelControl, ID_FILE_OPEN},
+    AcceleratorEntry{AccelKey::S, kAccelControl, ID_FILE_SAVE},
+    AcceleratorEntry{AccelKey::P, kAccelControl, ID_FILE_PRINT},
+    AcceleratorEntry{AccelKey::Z, kAccelControl, ID_EDIT_UNDO},
+    AcceleratorEntry{AccelKey::X, kAccelControl, ID_EDIT_CUT},
+    AcceleratorEntry{AccelKey::C, kAccelControl, ID_EDIT_COPY},
+    AcceleratorEntry{AccelKey::V, kAccelControl, ID_EDIT_PASTE},
+    AcceleratorEntry{AccelKey::Backspace, kAccelAlt, ID_EDIT_UNDO},
+    AcceleratorEntry{AccelKey::Delete, kAccelShift, ID_EDIT_CUT},
+    AcceleratorEntry{AccelKey::Insert, kAccelControl, ID_EDIT_COPY},
+    AcceleratorEntry{AccelKey::Insert, kAccelShift, ID_EDIT_PASTE},
+    AcceleratorEntry{AccelKey::F6, kAccelNone, ID_NEXT_PANE},
+    AcceleratorEntry{AccelKey::F6, kAccelShift, ID_PREV_PANE},
+};
+
+} // namespace
+
+std::span<const MenuItemTemplate> MenuTemplate128() {
+    return kMenu128;
+}
+
+std::span<const AcceleratorEntry> AcceleratorTable128() {
+    return kAccel128;
+}

@@ -1,0 +1,114 @@
+#include "app_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+
+#include "ui/main_frame.h"
+#include "ui/main_view.h"
+
+namespace {
+
+int g_settingsCounter = 0;
+
+} // namespace
+
+AppFixture::AppFixture()
+    : settingsOrganization(QStringLiteral("Vexamo Tests %1").arg(++g_settingsCounter)) {
+    QSettings(settingsOrganization, QStringLiteral("Calcul Orlinde")).clear();
+}
+
+AppFixture::~AppFixture() {
+    if (app) {
+        // Leave without the question whether to save.
+        Doc().SetModifiedFlag(false);
+        app.reset();
+    }
+    QSettings(settingsOrganization, QStringLiteral("Calcul Orlinde")).clear();
+}
+
+bool AppFixture::Start(const QStringList& arguments) {
+    app = std::make_unique<CVexamoApp>(
+        messages, files, CRecentFileList(settingsOrganization, QStringLiteral("Calcul Orlinde")));
+    app->SetClock([this] { return now; });
+    const bool started = app->InitInstance(arguments);
+    QApplication::processEvents();
+    return started;
+}
+
+CMainView& AppFixture::View() const {
+    return *app->View();
+}
+
+CMainFrame& AppFixture::Frame() const {
+    return *app->MainFrame();
+}
+
+QString AppFixture::Text(int id) const {
+    QWidget* control = View().Control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return edit->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text();
+    }
+    ADD_FAILURE() << "no text control " << id;
+    return {};
+}
+
+void AppFixture::SetText(int id, const QString& text) const {
+    auto* edit = qobject_cast<QLineEdit*>(View().Control(id));
+    ASSERT_NE(edit, nullptr) << id;
+    edit->setText(text);
+}
+
+void AppFixture::SetChecked(int id, bool checked) const {
+    qobject_cast<QCheckBox*>(View().Control(id))->setChecked(checked);
+}
+
+void AppFixture::Click(int id) const {
+    auto* button = qobject_cast<QPushButton*>(View().Control(id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+}
+
+void AppFixture::EnterBirth(int day, int month, int year, int hour, int minute,
+                            int timeZone) const {
+    SetText(1004, QString::number(day));
+    SetText(1005, QString::number(month));
+    SetText(1006, QString::number(year));
+    SetText(1007, QString::number(hour));
+    SetText(1008, QString::number(minute));
+    SetText(1022, QString::number(timeZone));
+}
+
+QString AppFixture::TempPath(const QString& fileName) const {
+    return QDir(folder.path()).filePath(fileName);
+}
+
+QString
+AppFixture::WriteFile(const QString& fileName,
+                      const std::vector<std::pair<std::string, VXDateStore>>& records) const {
+    CVexamoDoc document;
+    for (const auto& [name, record] : records) {
+        document.m_mapDateStore.SetAt(name, record);
+    }
+    const QString path = TempPath(fileName);
+    std::string error;
+    EXPECT_TRUE(document.SaveDocument(path.toStdString(), error)) << error;
+    return path;
+}
+
+QSize AppFixture::ExpectedFrameSize(int groupId) const {
+    const QWidget* group = View().Control(groupId);
+    const QPoint corner = group->mapToGlobal(QPoint(group->width(), group->height()));
+    const QRect frame = Frame().frameGeometry();
+    return {corner.x() - frame.left() + 15, corner.y() - frame.top() + 15};
+}

@@ -1,0 +1,48 @@
+#pragma once
+// A started application on scripted services, with helpers to reach the form's controls.
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "records/vexamo_doc.h"
+#include "scripted_services.h"
+#include "ui/vexamo_app.h"
+
+class CMainView;
+class CMainFrame;
+
+class AppFixture : public ::testing::Test {
+  protected:
+    AppFixture();
+    ~AppFixture() override;
+
+    // Starts the application; the clock reads 17.5.2024 14:33 unless changed before.
+    bool Start(const QStringList& arguments = {});
+
+    CMainView& View() const;
+    CMainFrame& Frame() const;
+    CVexamoDoc& Doc() const { return app->Document(); }
+
+    QString Text(int id) const;
+    void SetText(int id, const QString& text) const;
+    void SetChecked(int id, bool checked) const;
+    void Click(int id) const;
+    // Fills day, month, year, hour, minute and time difference.
+    void EnterBirth(int day, int month, int year, int hour, int minute, int timeZone) const;
+
+    // A ".dat" file in the temporary folder holding these records.
+    QString WriteFile(const QString& fileName,
+                      const std::vector<std::pair<std::string, VXDateStore>>& records) const;
+    QString TempPath(const QString& fileName) const;
+    // The outer size the frame must have to end 15 pixels past the group box's corner.
+    QSize ExpectedFrameSize(int groupId) const;
+
+    QDateTime now{QDate(2024, 5, 17), QTime(14, 33)};
+    CScriptedMessageService messages;
+    CScriptedFileDialogService files;
+    QString settingsOrganization;
+    QTemporaryDir folder;
+    std::unique_ptr<CVexamoApp> app;
+};

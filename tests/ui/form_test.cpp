@@ -1,0 +1,79 @@
+// The form built from its template, the About box and the tooltips.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "res/form_template.h"
+#include "ui/about_dlg.h"
+#include "ui/dialog_units.h"
+#include "ui/main_view.h"
+#include "ui/phase_diagram.h"
+
+using FormTest = AppFixture;
+
+TEST_F(FormTest, EveryControlWithAnIdIsFoundAtItsRectangle) {
+    ASSERT_TRUE(Start());
+    for (const ControlTemplate& c : FormTemplate130().controls) {
+        if (c.id == -1) {
+            continue;
+        }
+        QWidget* control = View().findChild<QWidget*>(QString::number(c.id));
+        ASSERT_NE(control, nullptr) << c.id;
+        EXPECT_EQ(control, View().Control(c.id));
+        if (c.kind != ControlKind::Bitmap) {
+            EXPECT_EQ(control->geometry(), MapDialogRect(c.x, c.y, c.cx, c.cy)) << c.id;
+        }
+    }
+    EXPECT_EQ(View().m_diagram->size(), QSize(261, 128));
+    EXPECT_TRUE(View().Control(1011)->isHidden());
+    EXPECT_EQ(qobject_cast<QGroupBox*>(View().Control(1028))->title(), "Résultat :");
+    EXPECT_EQ(qobject_cast<QCheckBox*>(View().Control(1002))->text(), "Zone indéfinie constante");
+}
+
+TEST_F(FormTest, TabKeyFollowsTheTemplateOrder) {
+    ASSERT_TRUE(Start());
+    const int order[] = {1004, 1005, 1006, 1007, 1008, 1009, 1016, 1017,
+                         1000, 1001, 1002, 1003, 1018, 1022, 1025};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        // The next control that the Tab key can reach.
+        QWidget* next = View().Control(order[i])->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus) || next->isHidden()) {
+            next = next->nextInFocusChain();
+        }
+        EXPECT_EQ(next, View().Control(order[i + 1])) << order[i];
+    }
+}
+
+TEST_F(FormTest, ToolTipsComeFromTheStringTable) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(View().Control(1000)->toolTip(), "Autres résultats et outils.");
+    EXPECT_EQ(View().Control(1018)->toolTip(), "Effacer la personne sélectionnée.");
+    EXPECT_EQ(View().Control(1022)->toolTip(),
+              "Zeitdiff. vom Geburtsort nach Greenwich (London). Hierbei Sommerzeit beachten!");
+    EXPECT_TRUE(View().Control(1004)->toolTip().isEmpty());
+    EXPECT_TRUE(View().Control(1012)->toolTip().isEmpty());
+}
+
+TEST(AboutBox, ShowsIconVersionAndOk) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "A propos de Vexamo");
+    EXPECT_EQ(about.size(), QSize(326, 89));
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        texts.append(label->text());
+    }
+    EXPECT_TRUE(texts.contains("Vexamo, Version 1.0"));
+    auto* ok = about.findChild<QPushButton*>("1");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), "OK");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_NE(about.findChild<QLabel*>("bitmap128"), nullptr);
+    about.show();
+    ok->click();
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}

@@ -1,0 +1,206 @@
+// Ajouter, selection, Supprimer and Tout supprimer on the record list.
+#include <QListWidget>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "records/date_store_map.h"
+#include "records/export_text.h"
+#include "ui/main_view.h"
+
+class RecordCommandsTest : public AppFixture {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(Start());
+        messages.Clear();
+    }
+    QListWidget& List() const { return *View().m_listDates; }
+    QStringList Names() const {
+        QStringList names;
+        for (int i = 0; i < List().count(); ++i) {
+            names.append(List().item(i)->text());
+        }
+        return names;
+    }
+    void Add(const QString& name) {
+        SetText(1016, name);
+        Click(1017);
+    }
+    void Select(int row) { List().setCurrentRow(row); }
+};
+
+TEST_F(RecordCommandsTest, AddStoresTheFormUnvalidatedWithoutEvaluating) {
+    EnterBirth(32, 13, 1850, 25, 61, 14);
+    SetChecked(1001, true);
+    const QString shownBirth = Text(1024);
+    Add("Muster");
+    EXPECT_TRUE(messages.shown.empty());
+    VXDateStore stored;
+    ASSERT_TRUE(Doc().m_mapDateStore.Lookup("Muster", stored));
+    EXPECT_EQ(stored, VXDateStore(1850, 13, 32, 25, 61, 1, 0, 14));
+    EXPECT_EQ(Names(), QStringList{"Muster"});
+    EXPECT_TRUE(List().selectedItems().isEmpty());
+    EXPECT_EQ(Text(1024), shownBirth);
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(RecordCommandsTest, EmptyNameAndUnstorableName) {
+    Add("");
+    Add("名前");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "Bitte einen Namen eingeben!");
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::ViewError);
+    EXPECT_EQ(messages.shown[0].caption, "Orlinde-Rechner");
+    EXPECT_EQ(messages.shown[1].kind, MessageKind::ViewError);
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);
+    EXPECT_FALSE(Doc().IsModified());
+
+    Add("  ");
+    Add("Zoë");
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
+    VXDateStore stored;
+    EXPECT_TRUE(Doc().m_mapDateStore.Lookup("Zo\xEB", stored)); // Windows-1252 in the store
+    EXPECT_TRUE(Names().contains("Zoë"));
+}
+
+TEST_F(RecordCommandsTest, NamesDifferingInCaseAreTwoRecordsSortedForPeople) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (const char* name : {"muster", "Bert", "Muster", "Ärger", "anna"}) {
+        Add(QString::fromUtf8(name));
+    }
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 5);
+    EXPECT_EQ(Names(), (QStringList{"anna", "Ärger", "Bert", "Muster", "muster"}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(RecordCommandsTest, ReplaceNoKeepsEverythingYesMovesTheRecordToItsChainHead) {
+    // Two names in the same bucket: the later insertion comes first in the export.
+    std::string first = "a0";
+    std::string second;
+    for (int i = 1; second.empty(); ++i) {
+        const std::string candidate = "a" + std::to_string(i);
+        if (HashKey(candidate) % 17 == HashKey(first) % 17) {
+            second = candidate;
+        }
+    }
+    EnterBirth(1, 1, 2000, 0, 0, 0);
+    Add(QString::fromStdString(first));
+    Add(QString::fromStdString(second));
+    Doc().SetModifiedFlag(false);
+    const std::string before = CopyAllText(Doc().m_mapDateStore);
+    ASSERT_LT(before.find(second + "\t"), before.find(first + "\t"));
+
+    SetText(1004, "2");
+    messages.answers = {MessageAnswer::No};
+    Add(QString::fromStdString(first));
+    EXPECT_EQ(messages.Texts(), QStringList{QString::fromStdString("Soll der Datensatz '" + first +
+                                                                   "' ersetzt werden?")});
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::AppYesNo);
+    EXPECT_EQ(CopyAllText(Doc().m_mapDateStore), before);
+    EXPECT_FALSE(Doc().IsModified());
+
+    messages.answers = {MessageAnswer::Yes};
+    Add(QString::fromStdString(first));
+    const std::string after = CopyAllText(Doc().m_mapDateStore);
+    EXPECT_LT(after.find(first + "\t"), after.find(second + "\t"));
+    EXPECT_NE(after.find("\t2.1.2000 "), std::string::npos);
+    EXPECT_EQ(List().count(), 2);
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(RecordCommandsTest, SelectingLoadsAndEvaluatesEvenOutOfRangeRecords) {
+    Doc().m_mapDateStore.SetAt("Alt", VXDateStore(1850, 13, 5, 6, 7, 0, 0, 0));
+    Doc().m_mapDateStore.SetAt("Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
+    View().FillRecordList();
+    Select(1);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Text(1016), "Muster");
+    EXPECT_EQ(Text(1024), "20.3.2000 8:00Uhr");
+
+    messages.answers = {MessageAnswer::Yes};
+    Select(0);
+    EXPECT_EQ(messages.Texts(), (QStringList{"Calcul pour une date d'un siècle précédent ?",
+                                             "Veuillez entrer un mois entre 1 et 12."}));
+    EXPECT_EQ(Text(1016), "Alt");
+    EXPECT_EQ(Text(1005), "13");
+    EXPECT_EQ(Text(1024), "20.3.2000 8:00Uhr");
+}
+
+TEST_F(RecordCommandsTest, SelectedNameMissingFromTheStore) {
+    Add("Muster");
+    Doc().m_mapDateStore.RemoveAll();
+    SetText(1016, "anders");
+    Select(0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Ein Programmierfehler der nicht auftreten dürfte.");
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::ViewError);
+    EXPECT_EQ(Text(1016), "anders");
+}
+
+TEST_F(RecordCommandsTest, DeleteWithAndWithoutSelection) {
+    Add("Anna");
+    Add("Bert");
+    Click(1018);
+    EXPECT_EQ(messages.Texts(), QStringList{"Es ist kein Datensatz selektiert!"});
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::ViewError);
+
+    Select(1);
+    messages.Clear();
+    messages.answers = {MessageAnswer::No};
+    Click(1018);
+    EXPECT_EQ(messages.Texts(), QStringList{"Soll der Datensatz Bert gelöscht werden?"});
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
+
+    Doc().SetModifiedFlag(false);
+    messages.answers = {MessageAnswer::Yes};
+    Click(1018);
+    EXPECT_EQ(Names(), QStringList{"Anna"});
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(List().selectedItems().isEmpty());
+    EXPECT_EQ(Text(1016), "Bert"); // the form still shows the deleted record
+
+    // Ajouter puts it back as a new entry.
+    messages.Clear();
+    Click(1017);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Names(), (QStringList{"Anna", "Bert"}));
+
+    messages.Clear();
+    Click(1018); // nothing selected after the deletion
+    EXPECT_EQ(messages.Texts(), QStringList{"Es ist kein Datensatz selektiert!"});
+}
+
+TEST_F(RecordCommandsTest, DeleteAllAsksEvenWhenEmpty) {
+    messages.answers = {MessageAnswer::Yes};
+    Click(1025);
+    EXPECT_EQ(messages.Texts(), QStringList{"Sollen alle Daten gelöscht werden?"});
+    EXPECT_TRUE(Doc().IsModified());
+
+    Add("Anna");
+    Doc().SetModifiedFlag(false);
+    messages.answers = {MessageAnswer::No};
+    Click(1025);
+    EXPECT_EQ(List().count(), 1);
+    EXPECT_FALSE(Doc().IsModified());
+
+    EnterBirth(3, 4, 2001, 5, 6, 0);
+    messages.answers = {MessageAnswer::Yes};
+    Click(1025);
+    EXPECT_EQ(List().count(), 0);
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);
+    EXPECT_EQ(Text(1004), "3"); // the fields keep their values
+    messages.Clear();
+    Click(1018);
+    EXPECT_EQ(messages.Texts(), QStringList{"Es ist kein Datensatz selektiert!"});
+}
+
+TEST_F(RecordCommandsTest, NonNumericFieldStoresNothing) {
+    SetText(1007, "acht");
+    Add("Muster");
+    EXPECT_EQ(messages.Texts(), QStringList{"Le champ « Heure » doit contenir un nombre entier."});
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);
+    EXPECT_EQ(List().count(), 0);
+    EXPECT_FALSE(Doc().IsModified());
+}

@@ -1,0 +1,78 @@
+// The resource tables and the conversion of dialog units.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "res/form_template.h"
+#include "res/menu_table.h"
+#include "res/string_table.h"
+#include "ui/dialog_units.h"
+
+TEST(DialogUnits, EdgesAreConvertedSeparatelyWithRounding) {
+    // The diagram: left 313.5 -> 314, right 574.5 -> 575, top 199.875 -> 200, bottom 328.25.
+    EXPECT_EQ(MapDialogRect(209, 123, 174, 79), QRect(314, 200, 261, 128));
+    EXPECT_EQ(MapDialogRect(0, 0, 401, 280).size(), QSize(602, 455));
+    EXPECT_EQ(MapDialogRect(19, 32, 40, 14), QRect(29, 52, 60, 23));
+    // Twice the resolution gives twice the pixels (up to the rounding of each edge).
+    EXPECT_EQ(MapDialogRect(209, 123, 174, 79, 192), QRect(627, 400, 522, 257));
+    EXPECT_EQ(MulDiv(-3, 3, 2), -5);
+    EXPECT_EQ(MulDiv(7, 1, 0), -1);
+}
+
+TEST(StringTable, TextsAndDocumentTemplate) {
+    EXPECT_STREQ(LoadResourceString(57344), "Calcul Orlinde");
+    EXPECT_STREQ(LoadResourceString(2003), "Veuillez entrer une heure entre 0 et 24");
+    EXPECT_STREQ(LoadResourceString(2011),
+                 "Konst. Phase 6.6%  oder Phasendiff. eines Mondtages für Fragezeichenbereich");
+    EXPECT_EQ(LoadResourceString(2016), nullptr);
+    for (int id = 2000; id <= 2015; ++id) {
+        ASSERT_NE(LoadResourceString(id), nullptr) << id;
+        EXPECT_LT(std::string(LoadResourceString(id)).size(), 90u) << id;
+    }
+    const char* expected[] = {"Orlinde Berechnung",      "Unbenannt", "Orlinde Datensatz",
+                              "Dateityp Vexamo (*.dat)", ".dat",      "Vexamo.Document.1",
+                              "Vexamo Document ",        "Unbenannt", "Orlinde Dateien    "};
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_STREQ(DocTemplateSubstring(i), expected[i]) << i;
+    }
+    EXPECT_STREQ(DocTemplateSubstring(9), "");
+}
+
+TEST(FormTemplate, TabOrderAndIds) {
+    std::vector<int> tabOrder;
+    std::set<int> ids;
+    for (const ControlTemplate& c : FormTemplate130().controls) {
+        if (c.style & kTabStop) {
+            tabOrder.push_back(c.id);
+        }
+        if (c.id != -1) {
+            EXPECT_TRUE(ids.insert(c.id).second) << "duplicate id " << c.id;
+        }
+    }
+    EXPECT_EQ(tabOrder, (std::vector<int>{1004, 1005, 1006, 1007, 1008, 1009, 1016, 1017, 1000,
+                                          1001, 1002, 1003, 1018, 1022, 1025}));
+    EXPECT_EQ(ids.size(), 29u);
+    EXPECT_EQ(ToolTipStringId(1022), 2015);
+    EXPECT_EQ(ToolTipStringId(1004), 0);
+}
+
+TEST(MenuTable, ItemsAndAccelerators) {
+    std::vector<int> commands;
+    int popups = 0;
+    for (const MenuItemTemplate& item : MenuTemplate128()) {
+        popups += (item.flags & kMenuPopup) ? 1 : 0;
+        if (item.command != 0) {
+            commands.push_back(item.command);
+        }
+    }
+    EXPECT_EQ(popups, 4);
+    EXPECT_EQ(commands, (std::vector<int>{57600, 57601, 57603, 57604, 57616, 57665, 57634, 32771,
+                                          32773, 57664}));
+    EXPECT_EQ(AcceleratorTable128().size(), 14u);
+    int copies = 0;
+    for (const AcceleratorEntry& entry : AcceleratorTable128()) {
+        copies += entry.command == 57634 ? 1 : 0;
+    }
+    EXPECT_EQ(copies, 2);
+}

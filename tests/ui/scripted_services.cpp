@@ -1,0 +1,52 @@
+#include "scripted_services.h"
+
+#include <gtest/gtest.h>
+
+MessageAnswer CScriptedMessageService::Show(QWidget*, MessageKind kind, const QString& text) {
+    shown.push_back({kind, MessageCaption(kind), text});
+    if (kind == MessageKind::AppOk || kind == MessageKind::ViewError) {
+        return MessageAnswer::Ok;
+    }
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return kind == MessageKind::AppSaveChanges ? MessageAnswer::Cancel : MessageAnswer::No;
+    }
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QStringList CScriptedMessageService::Texts() const {
+    QStringList texts;
+    for (const ShownMessage& message : shown) {
+        texts.append(message.text);
+    }
+    return texts;
+}
+
+std::optional<QString> CScriptedFileDialogService::GetOpenFileName(QWidget*,
+                                                                   const QString& filter) {
+    lastFilter = filter;
+    if (openAnswers.empty()) {
+        ADD_FAILURE() << "unexpected open dialog";
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> CScriptedFileDialogService::GetSaveFileName(QWidget*, const QString& filter,
+                                                                   const QString& suggestedName,
+                                                                   const QString& suffix) {
+    lastFilter = filter;
+    lastSuggestedName = suggestedName;
+    lastSuffix = suffix;
+    if (saveAnswers.empty()) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}

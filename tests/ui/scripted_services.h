@@ -1,0 +1,42 @@
+#pragma once
+// Message boxes and file choosers for tests: every box is recorded, questions are answered
+// from a queue, file choosers return prepared paths.
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "ui/file_dialog_service.h"
+#include "ui/message_service.h"
+
+struct ShownMessage {
+    MessageKind kind;
+    QString caption;
+    QString text;
+};
+
+class CScriptedMessageService : public CMessageService {
+  public:
+    MessageAnswer Show(QWidget* owner, MessageKind kind, const QString& text) override;
+
+    QStringList Texts() const;
+    void Clear() { shown.clear(); }
+
+    std::vector<ShownMessage> shown;
+    std::deque<MessageAnswer> answers; // for questions, in the order they are asked
+};
+
+class CScriptedFileDialogService : public CFileDialogService {
+  public:
+    std::optional<QString> GetOpenFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> GetSaveFileName(QWidget* parent, const QString& filter,
+                                           const QString& suggestedName,
+                                           const QString& suffix) override;
+
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    QString lastFilter;
+    QString lastSuggestedName;
+    QString lastSuffix;
+};

@@ -1,0 +1,195 @@
+// File commands, the question whether to save, recent files, menus and accelerators.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "ui/main_frame.h"
+#include "ui/main_view.h"
+#include "ui/recent_file_list.h"
+
+using ShellTest = AppFixture;
+
+namespace {
+
+QStringList MenuTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (action->isVisible()) {
+            texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(ShellTest, MenuBarFollowsTheMenuTable) {
+    ASSERT_TRUE(Start());
+    const QList<QAction*> popups = Frame().menuBar()->actions();
+    ASSERT_EQ(popups.size(), 4);
+    EXPECT_EQ(popups[0]->text(), "&Fichier");
+    EXPECT_EQ(popups[3]->text(), "&?");
+    EXPECT_EQ(MenuTexts(popups[0]->menu()),
+              (QStringList{"&Nouveau\tCtrl+N", "Ouvrir...\tCtrl+O", "Enregistrer\tCtrl+S",
+                           "Enregistrer &sous...", "-", "Documents récents", "-", "&Quitter"}));
+    EXPECT_EQ(MenuTexts(popups[1]->menu()), (QStringList{"&Copier\tCtrl+C", "&Copier tout"}));
+    EXPECT_EQ(MenuTexts(popups[2]->menu()), QStringList{"&Date actuelle"});
+    EXPECT_FALSE(Frame().CommandAction(57616)->isEnabled());
+}
+
+TEST_F(ShellTest, SaveAsOpenAndTheRecentFileList) {
+    ASSERT_TRUE(Start());
+    QStringList saved;
+    for (int i = 1; i <= 5; ++i) {
+        saved.prepend(TempPath(QStringLiteral("datei%1.dat").arg(i)));
+        files.saveAnswers = {saved.front()};
+        app->OnCommand(57604);
+    }
+    EXPECT_EQ(files.lastFilter, "Dateityp Vexamo (*.dat)");
+    EXPECT_EQ(files.lastSuffix, "dat");
+    EXPECT_EQ(files.lastSuggestedName, TempPath("datei4.dat"));
+    EXPECT_EQ(Frame().windowTitle(), "datei5.dat - Orlinde Berechnung");
+    EXPECT_EQ(app->RecentFiles().Files(), saved.mid(0, 4));
+    EXPECT_EQ(Frame().CommandAction(57617)->text(), "&2 " + TempPath("datei4.dat"));
+    EXPECT_EQ(Frame().CommandAction(57619)->text().left(3), "&4 ");
+
+    // Opening an older one moves it to the front; the list survives a restart.
+    app->OnCommand(57619);
+    EXPECT_EQ(Frame().windowTitle(), "datei2.dat - Orlinde Berechnung");
+    CRecentFileList reloaded(settingsOrganization, "Calcul Orlinde");
+    reloaded.Load();
+    EXPECT_EQ(reloaded.Files(), (QStringList{saved[3], saved[0], saved[1], saved[2]}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ShellTest, UntitledSaveSuggestsTheTemplateName) {
+    ASSERT_TRUE(Start());
+    files.saveAnswers = {std::nullopt};
+    app->OnCommand(57603);
+    EXPECT_EQ(files.lastSuggestedName, "Unbenannt.dat");
+    EXPECT_EQ(Frame().windowTitle(), "Unbenannt - Orlinde Berechnung");
+}
+
+TEST_F(ShellTest, FailedOpenKeepsTheDocument) {
+    const QString good =
+        WriteFile("gut.dat", {{"Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1)}});
+    ASSERT_TRUE(Start({good}));
+    Doc().m_mapDateStore.SetAt("Neu", VXDateStore());
+    Doc().SetModifiedFlag(true);
+    files.openAnswers = {TempPath("fehlt.dat")};
+    messages.answers = {MessageAnswer::No}; // do not save the changes first
+    app->OnCommand(57601);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "Änderungen an gut.dat speichern?");
+    EXPECT_EQ(messages.shown[1].kind, MessageKind::AppOk);
+    EXPECT_TRUE(messages.shown[1].text.contains("fehlt.dat"));
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(Frame().windowTitle(), "gut.dat - Orlinde Berechnung");
+    EXPECT_EQ(View().m_listDates->count(), 1);
+}
+
+TEST_F(ShellTest, RecentFileThatVanishedLeavesTheList) {
+    const QString path = WriteFile("weg.dat", {});
+    ASSERT_TRUE(Start({path}));
+    ASSERT_TRUE(QFile::remove(path));
+    app->OnCommand(57616);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(app->RecentFiles().Files().isEmpty());
+    EXPECT_TRUE(Frame().CommandAction(57616)->isVisible());
+    EXPECT_FALSE(Frame().CommandAction(57616)->isEnabled());
+}
+
+TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
+    ASSERT_TRUE(Start());
+    SetText(1016, "Muster");
+    Click(1017);
+    ASSERT_TRUE(Doc().IsModified());
+
+    messages.answers = {MessageAnswer::Cancel};
+    app->OnCommand(57600);
+    EXPECT_EQ(messages.Texts(), QStringList{"Änderungen an Unbenannt speichern?"});
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::AppSaveChanges);
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
+
+    // Yes, but the save fails (a folder is no file): the New is abandoned.
+    messages.Clear();
+    messages.answers = {MessageAnswer::Yes};
+    files.saveAnswers = {folder.path()};
+    app->OnCommand(57600);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
+    EXPECT_TRUE(Doc().IsModified());
+
+    messages.answers = {MessageAnswer::No};
+    app->OnCommand(57600);
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(View().m_listDates->count(), 0);
+}
+
+TEST_F(ShellTest, CloseAsksAndSavingLetsItClose) {
+    ASSERT_TRUE(Start());
+    SetText(1016, "Muster");
+    Click(1017);
+    messages.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(Frame().close());
+    EXPECT_TRUE(Frame().isVisible());
+    messages.answers = {MessageAnswer::Yes};
+    files.saveAnswers = {TempPath("ende.dat")};
+    EXPECT_TRUE(Frame().close());
+    EXPECT_TRUE(QFile::exists(TempPath("ende.dat")));
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(ShellTest, AcceleratorsComeBeforeTheEditFields) {
+    ASSERT_TRUE(Start());
+    Frame().activateWindow();
+    auto* name = qobject_cast<QLineEdit*>(View().Control(1016));
+    name->setFocus();
+    QTest::keyClicks(name, "Muster");
+    QApplication::clipboard()->setText("vorher");
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_F6);
+    EXPECT_EQ(name->text(), "Muster");
+    EXPECT_EQ(QApplication::clipboard()->text(), "vorher");
+
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Muster\t"));
+    QApplication::clipboard()->setText("vorher");
+    QTest::keyClick(name, Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Muster\t"));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(ShellTest, OpenShowsTheFirstSortedNameAndAnEmptyFileTheCurrentMoment) {
+    const QString people =
+        WriteFile("leute.dat", {{"Zora", VXDateStore(1990, 1, 2, 3, 4, 0, 0, 0)},
+                                {"berta", VXDateStore(1980, 5, 6, 7, 8, 0, 0, 3)}});
+    const QString empty = WriteFile("leer.dat", {});
+    ASSERT_TRUE(Start());
+    files.openAnswers = {people};
+    Frame().CommandAction(57601)->trigger();
+    EXPECT_EQ(Text(1016), "berta");
+    EXPECT_EQ(Text(1024), "6.5.1980 7:08Uhr");
+    EXPECT_EQ(View().m_listDates->count(), 2);
+
+    now = QDateTime(QDate(2023, 2, 1), QTime(9, 10));
+    files.openAnswers = {empty};
+    Frame().CommandAction(57601)->trigger();
+    EXPECT_EQ(Text(1016), "");
+    EXPECT_EQ(Text(1024), "1.2.2023 9:10Uhr");
+    EXPECT_EQ(Text(1022), "3"); // the time difference of the record shown before stays
+    EXPECT_EQ(View().m_listDates->count(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+}

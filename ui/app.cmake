@@ -1,0 +1,36 @@
+# The desktop program: form view, frame, document commands, message boxes, clipboard.
+add_library(vexamo_ui STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/about_dlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/document_manager.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/form_builder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/form_integer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_view.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_view_clipboard.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_view_form.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_view_records.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/message_service.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qt_file_dialog_service.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qt_message_service.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/recent_file_list.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/record_list.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/vexamo_app.cpp
+)
+target_include_directories(vexamo_ui PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(vexamo_ui PUBLIC astro records vexamo_res_tables
+    Qt6::Core Qt6::Gui Qt6::Widgets)
+if(TARGET vexamo_diagram)
+    target_link_libraries(vexamo_ui PUBLIC vexamo_diagram)
+endif()
+if(TARGET vexamo_artwork)
+    target_link_libraries(vexamo_ui PUBLIC vexamo_artwork)
+endif()
+
+add_executable(vexamo ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+target_link_libraries(vexamo PRIVATE vexamo_ui)
+
+# Renders the main window in both layouts to PNG files, for review without a display.
+add_executable(vexamo-screenshots ${CMAKE_CURRENT_LIST_DIR}/screenshots_main.cpp)
+target_link_libraries(vexamo-screenshots PRIVATE vexamo_ui)

@@ -1,0 +1,172 @@
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "res/menu_table.h"
+#include "res/resource_ids.h"
+#include "ui/form_builder.h"
+
+namespace {
+
+QKeySequence KeyOf(const AcceleratorEntry& entry) {
+    int key = 0;
+    switch (entry.key) {
+    case AccelKey::N:
+        key = Qt::Key_N;
+        break;
+    case AccelKey::O:
+        key = Qt::Key_O;
+        break;
+    case AccelKey::S:
+        key = Qt::Key_S;
+        break;
+    case AccelKey::P:
+        key = Qt::Key_P;
+        break;
+    case AccelKey::Z:
+        key = Qt::Key_Z;
+        break;
+    case AccelKey::X:
+        key = Qt::Key_X;
+        break;
+    case AccelKey::C:
+        key = Qt::Key_C;
+        break;
+    case AccelKey::V:
+        key = Qt::Key_V;
+        break;
+    case AccelKey::Backspace:
+        key = Qt::Key_Backspace;
+        break;
+    case AccelKey::Delete:
+        key = Qt::Key_Delete;
+        break;
+    case AccelKey::Insert:
+        key = Qt::Key_Insert;
+        break;
+    case AccelKey::F6:
+        key = Qt::Key_F6;
+        break;
+    }
+    if (entry.modifiers & kAccelShift) {
+        key |= Qt::SHIFT;
+    }
+    if (entry.modifiers & kAccelControl) {
+        key |= Qt::CTRL;
+    }
+    if (entry.modifiers & kAccelAlt) {
+        key |= Qt::ALT;
+    }
+    return QKeySequence(key);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setWindowIcon(QIcon(ResourcePixmap(IDR_MAINFRAME)));
+    CreateMenus();
+    CreateAccelerators();
+    qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* popup = nullptr;
+    for (const MenuItemTemplate& item : MenuTemplate128()) {
+        if (item.flags & kMenuPopup) {
+            popup = menuBar()->addMenu(QString::fromUtf8(item.text));
+            if (!m_fileMenu) {
+                m_fileMenu = popup;
+            }
+            continue;
+        }
+        if (item.flags & kMenuSeparator) {
+            popup->addSeparator();
+            continue;
+        }
+        // The text after the tab is shown as the key; the keys themselves are the
+        // accelerator table's.
+        QAction* action = popup->addAction(QString::fromUtf8(item.text));
+        action->setEnabled(!(item.flags & kMenuGrayed));
+        const int command = item.command;
+        connect(action, &QAction::triggered, this,
+                [this, command] { emit commandRequested(command); });
+        m_actions.insert(command, action);
+        if (command == ID_FILE_MRU_FILE1) {
+            m_recentPlaceholder = action;
+        }
+    }
+}
+
+void CMainFrame::CreateAccelerators() {
+    for (const AcceleratorEntry& entry : AcceleratorTable128()) {
+        const QKeySequence keys = KeyOf(entry);
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(false);
+        const int command = entry.command;
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command] { emit commandRequested(command); });
+        m_accelerators.append(keys);
+    }
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& paths) {
+    for (QAction* action : m_recentActions) {
+        m_actions.remove(m_actions.key(action));
+        m_fileMenu->removeAction(action);
+        delete action;
+    }
+    m_recentActions.clear();
+    m_recentPlaceholder->setVisible(paths.isEmpty());
+    if (paths.isEmpty()) {
+        m_actions.insert(ID_FILE_MRU_FILE1, m_recentPlaceholder);
+        return;
+    }
+    m_actions.remove(ID_FILE_MRU_FILE1);
+    for (int i = 0; i < paths.size() && ID_FILE_MRU_FILE1 + i <= ID_FILE_MRU_FILE4; ++i) {
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), m_fileMenu);
+        m_fileMenu->insertAction(m_recentPlaceholder, action);
+        const int command = ID_FILE_MRU_FILE1 + i;
+        connect(action, &QAction::triggered, this,
+                [this, command] { emit commandRequested(command); });
+        m_actions.insert(command, action);
+        m_recentActions.append(action);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_canClose && !m_canClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The accelerators come before the controls: the keys of the table do not reach an edit
+    // field (Ctrl+C copies the person shown, Ctrl+V pastes nothing).
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier,
+                                                       static_cast<Qt::Key>(key->key())));
+            if (m_accelerators.contains(pressed)) {
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The main window: menu bar 128 and accelerator table 128 around the form view.
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Replaces the recent-file entries of the File menu; greyed "Documents récents" when
+    // there are none.
+    void SetRecentFiles(const QStringList& paths);
+    // The menu action of command id (recent files: 57616 to 57619), or nullptr.
+    QAction* CommandAction(int command) const { return m_actions.value(command); }
+
+    // Asked before the window closes; false keeps it open.
+    std::function<bool()> m_canClose;
+
+  signals:
+    // A menu item or an accelerator was chosen.
+    void commandRequested(int command);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateMenus();
+    void CreateAccelerators();
+
+    QHash<int, QAction*> m_actions;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr; // the greyed item, shown while the list is empty
+    QList<QAction*> m_recentActions;
+    QList<QKeySequence> m_accelerators;
+};

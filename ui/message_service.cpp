@@ -1,0 +1,11 @@
+#include "ui/message_service.h"
+
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+QString MessageCaption(MessageKind kind) {
+    if (kind == MessageKind::ViewError) {
+        return QString::fromUtf8(kViewErrorCaption);
+    }
+    return QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE));
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The application: one document, one frame with its form view, the file commands, the
+// recent-file list and the About box.
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "records/vexamo_doc.h"
+#include "ui/recent_file_list.h"
+
+class CDocumentManager;
+class CFileDialogService;
+class CMainFrame;
+class CMainView;
+class CMessageService;
+
+class CVexamoApp : public QObject {
+    Q_OBJECT
+  public:
+    CVexamoApp(CMessageService& messages, CFileDialogService& files,
+               CRecentFileList recent = CRecentFileList());
+    ~CVexamoApp() override;
+
+    // Creates the frame and the view, opens the file named by the first argument (or starts
+    // an empty document) and shows the window. False when the named file cannot be opened:
+    // its message has been shown and the program is to end.
+    bool InitInstance(const QStringList& arguments);
+
+    // The source of the current local time for the view (tests fix it); before InitInstance.
+    void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+    void OnAppAbout();
+    // Runs a menu or accelerator command; commands without a handler do nothing.
+    void OnCommand(int command);
+
+    CVexamoDoc& Document() { return m_document; }
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CMainView* View() const { return m_view; }
+    CDocumentManager* Documents() const { return m_documents.get(); }
+    CRecentFileList& RecentFiles() { return m_recent; }
+
+  private:
+    CMessageService& m_messages;
+    CFileDialogService& m_files;
+    CRecentFileList m_recent;
+    CVexamoDoc m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+    CMainView* m_view = nullptr; // owned by the frame
+    std::unique_ptr<CDocumentManager> m_documents;
+    std::function<QDateTime()> m_clock;
+};
