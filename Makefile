@@ -35,8 +35,8 @@ sanitize: deps
 	cd build-san && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_TESTS=OFF
-	cmake --build build-bench -j $(JOBS)
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=ON -DVEXAMO_BUILD_TESTS=OFF
+	cmake --build build-bench -j $(JOBS) --target vexamo-bench-astro vexamo-bench-records vexamo-bench-diagram
 	@for b in build-bench/bench/*/vexamo-bench-*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
 fuzz: deps
