@@ -107,6 +107,28 @@ TEST_F(ShellTest, RecentFileThatVanishedLeavesTheList) {
     EXPECT_FALSE(Frame().CommandAction(57616)->isEnabled());
 }
 
+TEST_F(ShellTest, VanishedRecentFileLeavesTheListAfterSavingFirst) {
+    // Recent files: kept.dat, then weg.dat (which then vanishes).
+    const QString gone = WriteFile("weg.dat", {});
+    const QString kept = WriteFile("kept.dat", {});
+    ASSERT_TRUE(Start({gone}));
+    files.openAnswers = {kept};
+    app->OnCommand(57601);
+    ASSERT_TRUE(QFile::remove(gone));
+    app->OnCommand(57600);
+    SetText(1016, "Muster");
+    Click(1017);
+
+    // Saving the untitled changes first puts the new file at the head of the list.
+    const QString saved = TempPath("neu.dat");
+    messages.answers = {MessageAnswer::Yes};
+    files.saveAnswers = {saved};
+    app->OnCommand(57617);
+    EXPECT_EQ(messages.shown.back().kind, MessageKind::AppOk);
+    EXPECT_EQ(app->RecentFiles().Files().join('|'), saved + '|' + kept);
+    EXPECT_EQ(Frame().windowTitle(), "neu.dat - Orlinde Berechnung");
+}
+
 TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
     ASSERT_TRUE(Start());
     SetText(1016, "Muster");
