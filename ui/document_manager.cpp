@@ -40,7 +40,10 @@ QString CDocumentManager::GetTitle() const {
 }
 
 void CDocumentManager::UpdateFrameTitle() {
-    m_frame.setWindowTitle(GetTitle() + QStringLiteral(" - ") + TemplateText(kWindowTitle));
+    QString title = GetTitle() + QStringLiteral(" - ") + TemplateText(kWindowTitle);
+    // "[*]" in a file name is no placeholder for the modified mark.
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    m_frame.setWindowTitle(title);
 }
 
 void CDocumentManager::DocumentChanged() {

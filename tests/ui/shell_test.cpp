@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -127,6 +128,13 @@ TEST_F(ShellTest, VanishedRecentFileLeavesTheListAfterSavingFirst) {
     EXPECT_EQ(messages.shown.back().kind, MessageKind::AppOk);
     EXPECT_EQ(app->RecentFiles().Files().join('|'), saved + '|' + kept);
     EXPECT_EQ(Frame().windowTitle(), "neu.dat - Orlinde Berechnung");
+}
+
+TEST_F(ShellTest, TitleShowsTheFileNameAsItIs) {
+    const QString path = WriteFile("Liste [*] 2.dat", {});
+    ASSERT_TRUE(Start({path}));
+    ASSERT_NE(Frame().windowHandle(), nullptr);
+    EXPECT_EQ(Frame().windowHandle()->title(), "Liste [*] 2.dat - Orlinde Berechnung");
 }
 
 TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
