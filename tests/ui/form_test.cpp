@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -99,4 +100,14 @@ TEST_F(FormTest, LongResultTextsOfFarYearsAreShownWhole) {
     Click(1009);
     EXPECT_EQ(View().Control(1024)->geometry(), birthRect);
     EXPECT_EQ(View().Control(1015)->geometry(), MapDialogRect(88, 213, 75, 8));
+}
+
+TEST_F(FormTest, EnterPressesTheFocusedButton) {
+    ASSERT_TRUE(Start());
+    messages.Clear();
+    SetText(1005, "13");
+    QTest::keyClick(View().Control(1009), Qt::Key_Return);
+    EXPECT_EQ(messages.Texts(), QStringList{"Veuillez entrer un mois entre 1 et 12."});
+    QTest::keyClick(View().Control(1000), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Text(1000), "Einfach << ");
 }
