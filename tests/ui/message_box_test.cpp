@@ -1,12 +1,15 @@
-// The real message boxes: captions, icons, buttons and texts shown exactly as given.
+// The real message boxes: captions, icons, buttons and texts shown exactly as given, and
+// the buttons in the user's language.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "ui/qt_message_service.h"
+#include "ui/qt_translations.h"
 
 namespace {
 
@@ -72,4 +75,20 @@ TEST(QtMessageService, SaveQuestionAnswers) {
     EXPECT_EQ(ask(QMessageBox::Discard), MessageAnswer::No);
     EXPECT_EQ(ask(QMessageBox::Cancel), MessageAnswer::Cancel);
     EXPECT_EQ(seen.format, Qt::PlainText);
+}
+
+TEST(QtMessageService, ButtonsSpeakTheUsersLanguage) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator* translator = InstallQtTranslations(*QCoreApplication::instance());
+    QLocale::setDefault(previous);
+    if (!translator) {
+        GTEST_SKIP() << "no German translation of the toolkit installed";
+    }
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Nein");
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
 }
