@@ -14,6 +14,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/message_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_file_dialog_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_message_service.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recent_file_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/record_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vexamo_app.cpp

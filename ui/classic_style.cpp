@@ -38,6 +38,11 @@ void ApplyClassicLook(QApplication& application) {
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
+    // Greyed items (the empty recent-file entry, disabled controls) in the dialog grey text.
+    const QColor grey(128, 128, 128);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
+    palette.setColor(QPalette::Disabled, QPalette::Text, grey);
     application.setPalette(palette);
     application.setStyleSheet(QString::fromUtf8(kGroupBoxSheet));
 }

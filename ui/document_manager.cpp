@@ -40,7 +40,10 @@ QString CDocumentManager::GetTitle() const {
 }
 
 void CDocumentManager::UpdateFrameTitle() {
-    m_frame.setWindowTitle(GetTitle() + QStringLiteral(" - ") + TemplateText(kWindowTitle));
+    QString title = GetTitle() + QStringLiteral(" - ") + TemplateText(kWindowTitle);
+    // "[*]" in a file name is no placeholder for the modified mark.
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    m_frame.setWindowTitle(title);
 }
 
 void CDocumentManager::DocumentChanged() {
@@ -80,8 +83,9 @@ void CDocumentManager::OnOpenRecentFile(int index) {
     }
     QString error;
     if (!LoadDocument(path, error)) {
-        // A recent file that can no longer be read leaves the list.
-        m_recent.Remove(index);
+        // A recent file that can no longer be read leaves the list. Its place may have
+        // changed meanwhile: saving the changes first puts that file at the head.
+        m_recent.Remove(m_recent.Files().indexOf(path));
         m_frame.SetRecentFiles(m_recent.Files());
         m_messages.AppMessage(error);
     }

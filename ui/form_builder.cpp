@@ -62,7 +62,8 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget* parent, int dpi) {
         return new QLineEdit(parent);
     case ControlKind::PushButton: {
         auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
+        // As in any dialog, Enter presses the button that has the focus.
+        button->setAutoDefault(true);
         button->setDefault(c.style & kDefaultButton);
         return button;
     }

@@ -4,12 +4,14 @@
 #include "ui/classic_style.h"
 #include "ui/qt_file_dialog_service.h"
 #include "ui/qt_message_service.h"
+#include "ui/qt_translations.h"
 #include "ui/vexamo_app.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calcul Orlinde"));
     ApplyClassicLook(application);
+    InstallQtTranslations(application);
 
     CQtMessageService messages;
     CQtFileDialogService files;

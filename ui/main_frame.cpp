@@ -154,6 +154,28 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void CMainFrame::FitAgainWhenDecorated(std::function<void()> fit) {
+    m_fitWhenDecorated = frameGeometry().size() == size() ? std::move(fit) : nullptr;
+}
+
+void CMainFrame::RunFitIfDecorated() {
+    if (m_fitWhenDecorated && frameGeometry().size() != size()) {
+        const std::function<void()> fit = std::move(m_fitWhenDecorated);
+        m_fitWhenDecorated = nullptr;
+        fit();
+    }
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    RunFitIfDecorated();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    RunFitIfDecorated();
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     // The accelerators come before the controls: the keys of the table do not reach an edit
     // field (Ctrl+C copies the person shown, Ctrl+V pastes nothing).

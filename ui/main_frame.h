@@ -23,21 +23,29 @@ class CMainFrame : public QMainWindow {
     // Asked before the window closes; false keeps it open.
     std::function<bool()> m_canClose;
 
+    // Runs fit once more as soon as the window manager's decoration around the shown window
+    // is known (it arrives after the window is mapped); nothing when it is known already.
+    void FitAgainWhenDecorated(std::function<void()> fit);
+
   signals:
     // A menu item or an accelerator was chosen.
     void commandRequested(int command);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateMenus();
     void CreateAccelerators();
+    void RunFitIfDecorated();
 
     QHash<int, QAction*> m_actions;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr; // the greyed item, shown while the list is empty
     QList<QAction*> m_recentActions;
     QList<QKeySequence> m_accelerators;
+    std::function<void()> m_fitWhenDecorated;
 };

@@ -55,6 +55,12 @@ CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, QWidget* p
     m_staticType = qobject_cast<QLabel*>(Control(IDC_TYPE_PICTURE));
     m_diagram = qobject_cast<CPhaseDiagram*>(Control(IDC_DIAGRAM));
     m_listDates = qobject_cast<QListWidget*>(Control(IDC_LIST_DATES));
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+        if (qobject_cast<QLabel*>(it.value()) && !it.value()->isHidden() &&
+            it.key() != IDC_TYPE_PICTURE) {
+            m_resultRects.insert(it.key(), it.value()->geometry());
+        }
+    }
 
     const auto onClick = [this](int id, void (CMainView::*handler)()) {
         connect(qobject_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this,

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -94,10 +95,14 @@ class CMainView : public QWidget {
   private:
     void EnableToolTips();
     void SetText(int id, const QString& text) const;
+    // Widens a result text beyond its rectangle of the form when the text needs it (very
+    // early or late years), and gives it back its rectangle otherwise.
+    void FitResultText(QLabel& label, const QRect& formRect) const;
     QString Text(int id) const;
 
     CVexamoDoc& m_document;
     CMessageService& m_messages;
     QHash<int, QWidget*> m_controls;
+    QHash<int, QRect> m_resultRects; // the result texts' rectangles on the form
     std::function<QDateTime()> m_clock;
 };

@@ -78,6 +78,23 @@ void CMainView::SetText(int id, const QString& text) const {
         }
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
+        if (m_resultRects.contains(id)) {
+            FitResultText(*label, m_resultRects.value(id));
+        }
+    }
+}
+
+void CMainView::FitResultText(QLabel& label, const QRect& formRect) const {
+    const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 1;
+    QRect rect = formRect;
+    if (needed > rect.width()) {
+        const int extra = needed - rect.width();
+        // A centred text grows on both sides, a left-aligned one to the right.
+        const int left = (label.alignment() & Qt::AlignHCenter) ? extra / 2 : 0;
+        rect.adjust(-left, 0, extra - left, 0);
+    }
+    if (label.geometry() != rect) {
+        label.setGeometry(rect);
     }
 }
 

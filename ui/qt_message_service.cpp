@@ -9,6 +9,8 @@ MessageAnswer CQtMessageService::Show(QWidget* owner, MessageKind kind, const QS
     }
     QMessageBox box(owner);
     box.setWindowTitle(MessageCaption(kind));
+    // Names and file paths appear in the texts: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (kind) {
     case MessageKind::AppOk:

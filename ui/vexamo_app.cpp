@@ -46,6 +46,7 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
     }
     m_frame->show();
     m_view->FitFrameToLayout();
+    m_frame->FitAgainWhenDecorated([view = m_view] { view->FitFrameToLayout(); });
     return true;
 }
 

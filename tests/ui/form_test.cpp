@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -76,4 +77,37 @@ TEST(AboutBox, ShowsIconVersionAndOk) {
     about.show();
     ok->click();
     EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+TEST_F(FormTest, LongResultTextsOfFarYearsAreShownWhole) {
+    ASSERT_TRUE(Start());
+    EnterBirth(31, 12, -99999, 24, 59, 12);
+    messages.answers = {MessageAnswer::Yes};
+    Click(1009);
+    ASSERT_EQ(Text(1024), "31.12.-99999 24:59Uhr");
+    const QRect birthRect = MapDialogRect(251, 221, 73, 8);
+    for (const int id : {1012, 1013, 1014, 1015, 1019, 1020, 1021, 1024, 1026}) {
+        const auto* label = qobject_cast<QLabel*>(View().Control(id));
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << id;
+        EXPECT_GE(label->x(), label->parentWidget()->findChild<QWidget*>("1028")->x()) << id;
+    }
+    const QRect birth = View().Control(1024)->geometry();
+    EXPECT_GT(birth.width(), birthRect.width());
+    EXPECT_LE(std::abs(birth.center().x() - birthRect.center().x()), 1);
+
+    // An ordinary date gives every text its rectangle of the form back.
+    EnterBirth(20, 3, 2000, 8, 0, -1);
+    Click(1009);
+    EXPECT_EQ(View().Control(1024)->geometry(), birthRect);
+    EXPECT_EQ(View().Control(1015)->geometry(), MapDialogRect(88, 213, 75, 8));
+}
+
+TEST_F(FormTest, EnterPressesTheFocusedButton) {
+    ASSERT_TRUE(Start());
+    messages.Clear();
+    SetText(1005, "13");
+    QTest::keyClick(View().Control(1009), Qt::Key_Return);
+    EXPECT_EQ(messages.Texts(), QStringList{"Veuillez entrer un mois entre 1 et 12."});
+    QTest::keyClick(View().Control(1000), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Text(1000), "Einfach << ");
 }

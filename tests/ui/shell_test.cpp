@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -105,6 +106,35 @@ TEST_F(ShellTest, RecentFileThatVanishedLeavesTheList) {
     EXPECT_TRUE(app->RecentFiles().Files().isEmpty());
     EXPECT_TRUE(Frame().CommandAction(57616)->isVisible());
     EXPECT_FALSE(Frame().CommandAction(57616)->isEnabled());
+}
+
+TEST_F(ShellTest, VanishedRecentFileLeavesTheListAfterSavingFirst) {
+    // Recent files: kept.dat, then weg.dat (which then vanishes).
+    const QString gone = WriteFile("weg.dat", {});
+    const QString kept = WriteFile("kept.dat", {});
+    ASSERT_TRUE(Start({gone}));
+    files.openAnswers = {kept};
+    app->OnCommand(57601);
+    ASSERT_TRUE(QFile::remove(gone));
+    app->OnCommand(57600);
+    SetText(1016, "Muster");
+    Click(1017);
+
+    // Saving the untitled changes first puts the new file at the head of the list.
+    const QString saved = TempPath("neu.dat");
+    messages.answers = {MessageAnswer::Yes};
+    files.saveAnswers = {saved};
+    app->OnCommand(57617);
+    EXPECT_EQ(messages.shown.back().kind, MessageKind::AppOk);
+    EXPECT_EQ(app->RecentFiles().Files().join('|'), saved + '|' + kept);
+    EXPECT_EQ(Frame().windowTitle(), "neu.dat - Orlinde Berechnung");
+}
+
+TEST_F(ShellTest, TitleShowsTheFileNameAsItIs) {
+    const QString path = WriteFile("Liste [*] 2.dat", {});
+    ASSERT_TRUE(Start({path}));
+    ASSERT_NE(Frame().windowHandle(), nullptr);
+    EXPECT_EQ(Frame().windowHandle()->title(), "Liste [*] 2.dat - Orlinde Berechnung");
 }
 
 TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
