@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output.h"
 
 namespace {
 
@@ -36,12 +37,10 @@ int main(int argc, char** argv) {
     const Args args(argv + 2, argv + argc);
 
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, stdout);
-        return kExitOk;
+        return WriteOutput(kUsage);
     }
     if (command == "--version") {
-        std::printf("vexamo-cli 1.0\n");
-        return kExitOk;
+        return WriteOutput("vexamo-cli 1.0\n");
     }
     if (command == "eval") {
         return RunEval(args);

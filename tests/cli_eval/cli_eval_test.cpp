@@ -150,6 +150,31 @@ TEST(CliEval, UsageErrors) {
     EXPECT_EQ(Eval({"--version"}).status, 0);
 }
 
+// Runs eval with its standard output on a full device.
+CliResult EvalIntoFullDevice(const std::vector<std::string>& args) {
+    const std::string err = ::testing::TempDir() + "cli_eval_full_" + std::to_string(getpid());
+    std::string command = Quote(VEXAMO_CLI_PATH) + " eval";
+    for (const auto& a : args) {
+        command += " " + Quote(a);
+    }
+    command += " >/dev/full 2>" + err;
+    CliResult r;
+    const int raw = std::system(command.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.err = ReadFile(err);
+    std::remove(err.c_str());
+    return r;
+}
+
+TEST(CliEval, OutputThatCannotBeWrittenIsNoSuccess) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"20", "3", "2000", "8", "0"}, {"--json", "20", "3", "2000", "8", "0"}, {"--help"}}) {
+        const CliResult r = EvalIntoFullDevice(args);
+        EXPECT_EQ(r.status, 1) << ::testing::PrintToString(args);
+        EXPECT_NE(r.err.find("Ausgabe"), std::string::npos) << r.err;
+    }
+}
+
 TEST(CliEval, JsonHasExactlyTheKeysAndRoundTrips) {
     const CliResult r = Eval({"--json", "--tz", "-1", "20", "3", "2000", "8", "0"});
     ASSERT_EQ(r.status, 0);
