@@ -21,6 +21,23 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 success, 1 input refused or file unreadable, 2 usage error.\n";
 
+// A request for help among the arguments of a record command: "--help" anywhere before a
+// "--", or "-h" in place of the file.
+bool AsksForHelp(const Args& args) {
+    if (!args.empty() && args[0] == "-h") {
+        return true;
+    }
+    for (const std::string& arg : args) {
+        if (arg == "--") {
+            return false;
+        }
+        if (arg == "--help") {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int UsageError(const std::string& message) {
@@ -44,6 +61,11 @@ int main(int argc, char** argv) {
     }
     if (command == "eval") {
         return RunEval(args);
+    }
+    const bool recordCommand = command == "list" || command == "show" || command == "add" ||
+                               command == "remove" || command == "export";
+    if (recordCommand && AsksForHelp(args)) {
+        return WriteOutput(kUsage);
     }
     if (command == "list") {
         return RunList(args);
