@@ -217,3 +217,10 @@ TEST_F(CliRecords, HelpOfEveryRecordCommand) {
     }
     EXPECT_FALSE(fs::exists(file_));
 }
+
+TEST_F(CliRecords, AddTakesTheTimeDifferenceInEitherForm) {
+    ASSERT_EQ(Add({"N", "--tz=-3", "1", "1", "2000", "0", "0"}).status, 0);
+    EXPECT_NE(Run({"show", file_, "N"}).out.find("Fuseau horaire : -3\n"), std::string::npos);
+    ExpectRefused({"add", file_, "N", "--tz=+2", "1", "1", "2000", "0", "0"}, "existiert bereits");
+    EXPECT_EQ(Add({"M", "--tz=x", "1", "1", "2000", "0", "0"}).status, 2);
+}
