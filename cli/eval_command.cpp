@@ -58,6 +58,9 @@ int RunEval(const Args& args) {
     const std::string refusal = RefusalMessage(a);
     if (!refusal.empty()) {
         std::fprintf(stderr, "%s\n", refusal.c_str());
+        if (refusal == kMsgEarlierCentury) {
+            std::fputs("vexamo-cli: --before-1900 beantwortet diese Frage mit Ja.\n", stderr);
+        }
         return kExitRefused;
     }
     const BirthEvaluation r = EvaluateBirth(a.day, a.month, a.year, a.hour, a.minute, a.timeZone,
