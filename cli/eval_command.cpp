@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/eval_args.h"
 #include "cli/eval_output.h"
+#include "cli/output.h"
 
 namespace {
 
@@ -49,21 +50,20 @@ int RunEval(const Args& args) {
         return UsageError(error);
     }
     if (a.help) {
-        std::fputs(kEvalUsage, stdout);
-        return kExitOk;
+        return WriteOutput(kEvalUsage);
     }
     if (a.version) {
-        std::fputs("vexamo-cli 1.0\n", stdout);
-        return kExitOk;
+        return WriteOutput("vexamo-cli 1.0\n");
     }
     const std::string refusal = RefusalMessage(a);
     if (!refusal.empty()) {
         std::fprintf(stderr, "%s\n", refusal.c_str());
+        if (refusal == kMsgEarlierCentury) {
+            std::fputs("vexamo-cli: --before-1900 beantwortet diese Frage mit Ja.\n", stderr);
+        }
         return kExitRefused;
     }
     const BirthEvaluation r = EvaluateBirth(a.day, a.month, a.year, a.hour, a.minute, a.timeZone,
                                             a.southern ? 1 : 0, a.constZone ? 1 : 0);
-    const std::string out = a.json ? EvalJson(r) : EvalText(r);
-    std::fputs(out.c_str(), stdout);
-    return kExitOk;
+    return WriteOutput(a.json ? EvalJson(r) : EvalText(r));
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output.h"
 
 namespace {
 
@@ -20,6 +21,23 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 success, 1 input refused or file unreadable, 2 usage error.\n";
 
+// A request for help among the arguments of a record command: "--help" anywhere before a
+// "--", or "-h" in place of the file.
+bool AsksForHelp(const Args& args) {
+    if (!args.empty() && args[0] == "-h") {
+        return true;
+    }
+    for (const std::string& arg : args) {
+        if (arg == "--") {
+            return false;
+        }
+        if (arg == "--help") {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int UsageError(const std::string& message) {
@@ -36,15 +54,18 @@ int main(int argc, char** argv) {
     const Args args(argv + 2, argv + argc);
 
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, stdout);
-        return kExitOk;
+        return WriteOutput(kUsage);
     }
     if (command == "--version") {
-        std::printf("vexamo-cli 1.0\n");
-        return kExitOk;
+        return WriteOutput("vexamo-cli 1.0\n");
     }
     if (command == "eval") {
         return RunEval(args);
+    }
+    const bool recordCommand = command == "list" || command == "show" || command == "add" ||
+                               command == "remove" || command == "export";
+    if (recordCommand && AsksForHelp(args)) {
+        return WriteOutput(kUsage);
     }
     if (command == "list") {
         return RunList(args);

@@ -43,13 +43,18 @@ int ParseAddArgs(const Args& args, AddArgs& out) {
             out.southern = 1;
         } else if (a == "--const-zone") {
             out.constZone = 1;
-        } else if (a == "--tz") {
-            if (i + 1 >= args.size()) {
+        } else if (a == "--tz" || a.rfind("--tz=", 0) == 0) {
+            std::string value;
+            if (a != "--tz") {
+                value = a.substr(5);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
                 return UsageError("add: --tz expects a number");
             }
-            const std::optional<int32_t> tz = ParseInt32(args[++i]);
+            const std::optional<int32_t> tz = ParseInt32(value);
             if (!tz) {
-                return UsageError("add: --tz expects a number, not '" + args[i] + "'");
+                return UsageError("add: --tz expects a number, not '" + value + "'");
             }
             out.timeZone = *tz;
         } else {

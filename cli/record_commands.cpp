@@ -1,28 +1,13 @@
 // vexamo-cli list, show, remove and export: reading and changing ".dat" record files.
-#include <cstdio>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "cli/record_common.h"
 #include "records/cp1252.h"
 #include "records/export_text.h"
 
 namespace {
-
-bool WriteStdout(const std::string& text) {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
-        return false;
-    }
-    return std::fflush(stdout) == 0;
-}
-
-int Finish(const std::string& text) {
-    if (!WriteStdout(text)) {
-        PrintError("Die Ausgabe kann nicht geschrieben werden.");
-        return kExitRefused;
-    }
-    return kExitOk;
-}
 
 void AppendField(std::string& out, const char* label, int value) {
     out.append(label).append(std::to_string(value)).append("\n");
@@ -46,7 +31,7 @@ int RunList(const Args& args) {
         doc.m_mapDateStore.GetNextAssoc(pos, name, record);
         text.append(Cp1252ToUtf8(name)).append("\n");
     }
-    return Finish(text);
+    return WriteOutput(text);
 }
 
 int RunShow(const Args& args) {
@@ -75,7 +60,7 @@ int RunShow(const Args& args) {
     AppendField(text, "Hémisphère Sud : ", r.m_bSouthern);
     AppendField(text, "Zone indéfinie constante : ", r.m_bConstZone);
     AppendField(text, "Fuseau horaire : ", r.m_nTimeZone);
-    return Finish(text);
+    return WriteOutput(text);
 }
 
 int RunRemove(const Args& args) {
@@ -106,5 +91,5 @@ int RunExport(const Args& args) {
     if (!LoadRecordFile(args[0], doc, false)) {
         return kExitRefused;
     }
-    return Finish(Cp1252ToUtf8(CopyAllText(doc.m_mapDateStore)));
+    return WriteOutput(Cp1252ToUtf8(CopyAllText(doc.m_mapDateStore)));
 }

@@ -152,6 +152,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         reason = DescribeErrno(EISDIR);
         return false;
     }
+    // Renaming needs only the folder's permission: without this check a file that nobody may
+    // write (or this user may not) would be replaced all the same.
+    if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+        reason = "die Datei ist schreibgeschützt";
+        return false;
+    }
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);
     if (fd < 0) {

@@ -11,7 +11,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
 
 // Replaces the file at path by bytes: a temporary file in the same folder is written, synced
 // and renamed over the target, and the folder is synced. A symbolic link is followed, so the
-// file it points to is replaced. An existing file's permissions are kept. On failure the
+// file it points to is replaced. An existing file's permissions are kept; a file without
+// write permission is refused, as it would be when written in place. On failure the
 // temporary file is removed, the target is untouched, and reason says why (German).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason);
 

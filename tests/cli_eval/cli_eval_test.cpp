@@ -98,9 +98,12 @@ TEST(CliEval, RefusalsInTheirOrder) {
     EXPECT_EQ(Eval({"1", "1", "-100000", "0", "0", "--before-1900"}).err,
               std::string(kYearRangeMessage) + "\n");
 
+    // The question cannot be answered here: the message says how to answer it.
     r = Eval({"0", "13", "1899", "8", "0"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, std::string(kMsgEarlierCentury) + "\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), std::string(kMsgEarlierCentury) + "\n");
+    EXPECT_NE(r.err.find("--before-1900"), std::string::npos) << r.err;
 
     r = Eval({"--before-1900", "0", "13", "1899", "8", "0"});
     EXPECT_EQ(r.status, 1);
@@ -148,6 +151,31 @@ TEST(CliEval, UsageErrors) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("DAY MONTH YEAR HOUR MINUTE"), std::string::npos);
     EXPECT_EQ(Eval({"--version"}).status, 0);
+}
+
+// Runs eval with its standard output on a full device.
+CliResult EvalIntoFullDevice(const std::vector<std::string>& args) {
+    const std::string err = ::testing::TempDir() + "cli_eval_full_" + std::to_string(getpid());
+    std::string command = Quote(VEXAMO_CLI_PATH) + " eval";
+    for (const auto& a : args) {
+        command += " " + Quote(a);
+    }
+    command += " >/dev/full 2>" + err;
+    CliResult r;
+    const int raw = std::system(command.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.err = ReadFile(err);
+    std::remove(err.c_str());
+    return r;
+}
+
+TEST(CliEval, OutputThatCannotBeWrittenIsNoSuccess) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"20", "3", "2000", "8", "0"}, {"--json", "20", "3", "2000", "8", "0"}, {"--help"}}) {
+        const CliResult r = EvalIntoFullDevice(args);
+        EXPECT_EQ(r.status, 1) << ::testing::PrintToString(args);
+        EXPECT_NE(r.err.find("Ausgabe"), std::string::npos) << r.err;
+    }
 }
 
 TEST(CliEval, JsonHasExactlyTheKeysAndRoundTrips) {

@@ -203,3 +203,24 @@ TEST_F(CliRecords, UnreadableFilesAreRefusedAndKept) {
     ExpectRefused({"add", file_, "N", "1", "1", "2000", "0", "0"}, "kann nicht gelesen werden");
     ExpectRefused({"remove", file_, "x"}, "kann nicht gelesen werden");
 }
+
+TEST_F(CliRecords, HelpOfEveryRecordCommand) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"list", "--help"},   {"show", "-h"},    {"remove", "--help"},
+        {"export", "--help"}, {"add", "--help"}, {"add", file_, "N", "--help"},
+    };
+    for (const auto& args : cases) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.status, 0) << ::testing::PrintToString(args) << r.err;
+        EXPECT_NE(r.out.find("vexamo-cli " + args[0] + " FILE"), std::string::npos) << r.out;
+        EXPECT_EQ(r.err, "");
+    }
+    EXPECT_FALSE(fs::exists(file_));
+}
+
+TEST_F(CliRecords, AddTakesTheTimeDifferenceInEitherForm) {
+    ASSERT_EQ(Add({"N", "--tz=-3", "1", "1", "2000", "0", "0"}).status, 0);
+    EXPECT_NE(Run({"show", file_, "N"}).out.find("Fuseau horaire : -3\n"), std::string::npos);
+    ExpectRefused({"add", file_, "N", "--tz=+2", "1", "1", "2000", "0", "0"}, "existiert bereits");
+    EXPECT_EQ(Add({"M", "--tz=x", "1", "1", "2000", "0", "0"}).status, 2);
+}

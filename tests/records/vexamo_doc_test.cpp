@@ -161,3 +161,21 @@ TEST_F(DocumentFile, SaveKeepsPermissionsAndFollowsLinks) {
     ASSERT_TRUE(reread.OpenDocument(Path("a.dat"), error));
     EXPECT_EQ(reread.m_mapDateStore.GetCount(), 2);
 }
+
+TEST_F(DocumentFile, WriteProtectedFileIsNotReplaced) {
+    CVexamoDoc doc;
+    doc.m_mapDateStore.SetAt("first", kMuster);
+    std::string error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
+    const std::string before = ReadAll(Path("a.dat"));
+    fs::permissions(Path("a.dat"), fs::perms::owner_read | fs::perms::group_read);
+    doc.m_mapDateStore.SetAt("second", kMuster);
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.SaveDocument(Path("a.dat"), error));
+    EXPECT_NE(error.find("schreibgeschützt"), std::string::npos) << error;
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(ReadAll(Path("a.dat")), before);
+    EXPECT_EQ(fs::status(Path("a.dat")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
