@@ -4,17 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/records/byte_string.h"
+
 #include "records/archive.h"
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string out;
-    for (int v : values) {
-        out.push_back(static_cast<char>(v));
-    }
-    return out;
-}
 
 std::string EncodedCount(uint64_t count) {
     ArchiveWriter ar;

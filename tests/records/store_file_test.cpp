@@ -6,18 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/records/byte_string.h"
+
 #include "records/record_image.h"
 #include "records/store_file.h"
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string out;
-    for (int v : values) {
-        out.push_back(static_cast<char>(v));
-    }
-    return out;
-}
 
 std::string Int32(int32_t v) {
     ArchiveWriter w;
