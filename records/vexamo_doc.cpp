@@ -18,6 +18,7 @@ bool CVexamoDoc::OnNewDocument() {
     m_mapDateStore.RemoveAll();
     m_bModified = false;
     m_strPathName.clear();
+    Notify(DocumentChange::Replaced);
     return true;
 }
 
@@ -37,6 +38,7 @@ bool CVexamoDoc::OpenDocument(const std::string& path, std::string& error) {
     m_mapDateStore = std::move(fresh);
     m_strPathName = path;
     m_bModified = false;
+    Notify(DocumentChange::Replaced);
     return true;
 }
 
@@ -50,5 +52,6 @@ bool CVexamoDoc::SaveDocument(const std::string& path, std::string& error) {
     }
     m_strPathName = path;
     m_bModified = false;
+    Notify(DocumentChange::Saved);
     return true;
 }

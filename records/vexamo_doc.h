@@ -1,12 +1,24 @@
 #pragma once
 // The document: the store of named birth records, its modified flag and its ".dat" file.
+#include <functional>
 #include <string>
 
 #include "records/date_store_map.h"
 
+// What changed about a document, as told to its observer.
+enum class DocumentChange {
+    Replaced, // a new, empty document or an opened file: everything shown is out of date
+    Saved,    // written under a (perhaps new) path: its title may have changed
+};
+
 class CVexamoDoc {
   public:
     DateStoreMap m_mapDateStore;
+
+    // Told after every successful OnNewDocument, OpenDocument and SaveDocument.
+    void SetObserver(std::function<void(DocumentChange)> observer) {
+        m_observer = std::move(observer);
+    }
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
@@ -27,6 +39,13 @@ class CVexamoDoc {
     const std::string& GetPathName() const { return m_strPathName; }
 
   private:
+    void Notify(DocumentChange change) const {
+        if (m_observer) {
+            m_observer(change);
+        }
+    }
+
+    std::function<void(DocumentChange)> m_observer;
     bool m_bModified = false;
     std::string m_strPathName;
 };

@@ -1,21 +1,23 @@
 # The desktop program: form view, frame, document commands, message boxes, clipboard.
 add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/about_dlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/birth_form.cpp
     ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_manager.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_builder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_integer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/layout_switch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_clipboard.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/main_view_form.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_records.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_file_dialog_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_message_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recent_file_list.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/results_display.cpp
     ${CMAKE_CURRENT_LIST_DIR}/record_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vexamo_app.cpp
 )

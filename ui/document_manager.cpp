@@ -6,8 +6,6 @@
 #include "records/vexamo_doc.h"
 #include "res/string_table.h"
 #include "ui/file_dialog_service.h"
-#include "ui/main_frame.h"
-#include "ui/main_view.h"
 #include "ui/message_service.h"
 #include "ui/recent_file_list.h"
 
@@ -25,10 +23,10 @@ QString TemplateText(int index) {
 
 } // namespace
 
-CDocumentManager::CDocumentManager(CVexamoDoc& document, CMainView& view, CMainFrame& frame,
+CDocumentManager::CDocumentManager(CVexamoDoc& document, QWidget* dialogParent,
                                    CMessageService& messages, CFileDialogService& files,
                                    CRecentFileList& recent)
-    : m_document(document), m_view(view), m_frame(frame), m_messages(messages), m_files(files),
+    : m_document(document), m_dialogParent(dialogParent), m_messages(messages), m_files(files),
       m_recent(recent) {}
 
 QString CDocumentManager::GetTitle() const {
@@ -39,22 +37,15 @@ QString CDocumentManager::GetTitle() const {
     return QFileInfo(QFile::decodeName(path.c_str())).fileName();
 }
 
-void CDocumentManager::UpdateFrameTitle() {
+QString CDocumentManager::FrameTitle() const {
     QString title = GetTitle() + QStringLiteral(" - ") + TemplateText(kWindowTitle);
     // "[*]" in a file name is no placeholder for the modified mark.
     title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    m_frame.setWindowTitle(title);
-}
-
-void CDocumentManager::DocumentChanged() {
-    UpdateFrameTitle();
-    m_frame.SetRecentFiles(m_recent.Files());
-    m_view.OnInitialUpdate();
+    return title;
 }
 
 void CDocumentManager::NewDocument() {
     m_document.OnNewDocument();
-    DocumentChanged();
 }
 
 bool CDocumentManager::OnFileNew() {
@@ -67,7 +58,7 @@ bool CDocumentManager::OnFileNew() {
 
 void CDocumentManager::OnFileOpen() {
     const QString filter = TemplateText(kFilterName);
-    const std::optional<QString> path = m_files.GetOpenFileName(&m_frame, filter);
+    const std::optional<QString> path = m_files.GetOpenFileName(m_dialogParent, filter);
     if (path) {
         OpenDocumentFile(*path);
     }
@@ -86,7 +77,6 @@ void CDocumentManager::OnOpenRecentFile(int index) {
         // A recent file that can no longer be read leaves the list. Its place may have
         // changed meanwhile: saving the changes first puts that file at the head.
         m_recent.Remove(m_recent.Files().indexOf(path));
-        m_frame.SetRecentFiles(m_recent.Files());
         m_messages.AppMessage(error);
     }
 }
@@ -111,7 +101,6 @@ bool CDocumentManager::LoadDocument(const QString& path, QString& error) {
         return false;
     }
     m_recent.Add(absolute);
-    DocumentChanged();
     return true;
 }
 
@@ -131,7 +120,7 @@ bool CDocumentManager::DoSave(const QString& path) {
             suggested = GetTitle() + TemplateText(kExtension);
         }
         const std::optional<QString> chosen = m_files.GetSaveFileName(
-            &m_frame, TemplateText(kFilterName), suggested, TemplateText(kExtension).mid(1));
+            m_dialogParent, TemplateText(kFilterName), suggested, TemplateText(kExtension).mid(1));
         if (!chosen) {
             return false;
         }
@@ -144,8 +133,6 @@ bool CDocumentManager::DoSave(const QString& path) {
         return false;
     }
     m_recent.Add(target);
-    m_frame.SetRecentFiles(m_recent.Files());
-    UpdateFrameTitle();
     return true;
 }
 

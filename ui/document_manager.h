@@ -1,19 +1,20 @@
 #pragma once
 // The file commands around the one document: New, Open, Save, Save As, the recent files and
-// the question whether to save changes first; keeps the window title up to date.
+// the question whether to save changes first. What follows from them (the form refilled, the
+// title, the recent-file menu) is told by the document and the recent-file list.
 #include <QString>
 
 class CFileDialogService;
-class CMainFrame;
-class CMainView;
 class CMessageService;
+class QWidget;
 class CRecentFileList;
 class CVexamoDoc;
 
 class CDocumentManager {
   public:
-    CDocumentManager(CVexamoDoc& document, CMainView& view, CMainFrame& frame,
-                     CMessageService& messages, CFileDialogService& files, CRecentFileList& recent);
+    // dialogParent: the window over which the file choosers open.
+    CDocumentManager(CVexamoDoc& document, QWidget* dialogParent, CMessageService& messages,
+                     CFileDialogService& files, CRecentFileList& recent);
 
     // A fresh, empty document; false when the user cancelled.
     bool OnFileNew();
@@ -35,15 +36,14 @@ class CDocumentManager {
 
     // "Unbenannt" or the file's name.
     QString GetTitle() const;
-    void UpdateFrameTitle();
+    // The frame's caption: the title and the program's name.
+    QString FrameTitle() const;
 
   private:
     bool DoSave(const QString& path);
-    void DocumentChanged();
 
     CVexamoDoc& m_document;
-    CMainView& m_view;
-    CMainFrame& m_frame;
+    QWidget* m_dialogParent;
     CMessageService& m_messages;
     CFileDialogService& m_files;
     CRecentFileList& m_recent;

@@ -97,11 +97,8 @@ void CMainFrame::CreateMenus() {
         // accelerator table's.
         QAction* action = popup->addAction(QString::fromUtf8(item.text));
         action->setEnabled(!(item.flags & kMenuGrayed));
-        const int command = item.command;
-        connect(action, &QAction::triggered, this,
-                [this, command] { emit commandRequested(command); });
-        m_actions.insert(command, action);
-        if (command == ID_FILE_MRU_FILE1) {
+        m_actions.insert(item.command, action);
+        if (item.command == ID_FILE_MRU_FILE1) {
             m_recentPlaceholder = action;
         }
     }
@@ -113,9 +110,11 @@ void CMainFrame::CreateAccelerators() {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setAutoRepeat(false);
-        const int command = entry.command;
-        connect(shortcut, &QShortcut::activated, this,
-                [this, command] { emit commandRequested(command); });
+        // Keys of commands without a menu item (print, undo, cut, paste, panes) are taken
+        // and do nothing.
+        if (QAction* action = CommandAction(entry.command)) {
+            connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
+        }
         m_accelerators.append(keys);
     }
 }
@@ -138,10 +137,8 @@ void CMainFrame::SetRecentFiles(const QStringList& paths) {
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), m_fileMenu);
         m_fileMenu->insertAction(m_recentPlaceholder, action);
-        const int command = ID_FILE_MRU_FILE1 + i;
-        connect(action, &QAction::triggered, this,
-                [this, command] { emit commandRequested(command); });
-        m_actions.insert(command, action);
+        connect(action, &QAction::triggered, this, [this, i] { emit recentFileChosen(i); });
+        m_actions.insert(ID_FILE_MRU_FILE1 + i, action);
         m_recentActions.append(action);
     }
 }

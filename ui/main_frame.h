@@ -17,7 +17,8 @@ class CMainFrame : public QMainWindow {
     // Replaces the recent-file entries of the File menu; greyed "Documents récents" when
     // there are none.
     void SetRecentFiles(const QStringList& paths);
-    // The menu action of command id (recent files: 57616 to 57619), or nullptr.
+    // The action of a menu command (recent files: ID_FILE_MRU_FILE1 and the three after it),
+    // or nullptr. The accelerators of a command trigger its action.
     QAction* CommandAction(int command) const { return m_actions.value(command); }
 
     // Asked before the window closes; false keeps it open.
@@ -28,8 +29,8 @@ class CMainFrame : public QMainWindow {
     void FitAgainWhenDecorated(std::function<void()> fit);
 
   signals:
-    // A menu item or an accelerator was chosen.
-    void commandRequested(int command);
+    // The recent file at index (0 to 3) was chosen.
+    void recentFileChosen(int index);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,34 +1,20 @@
 #include "ui/main_view.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 #include "astro/birth.h"
 #include "astro/birth_input.h"
 #include "astro/year_range.h"
 #include "records/vexamo_doc.h"
-#include "res/form_template.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
-#include "ui/dialog_units.h"
 #include "ui/form_builder.h"
 #include "ui/message_service.h"
 #include "ui/phase_diagram.h"
 #include "ui/record_list.h"
 
 namespace {
-
-// Pixels between the edge of the shown group box and the frame's right and bottom edges.
-constexpr int kLayoutMargin = 15;
-
-int LogicalDpi(const QWidget* widget) {
-    const QScreen* screen = widget->screen();
-    return screen ? qRound(screen->logicalDotsPerInch()) : 96;
-}
 
 QString LoadQString(int id) {
     return QString::fromUtf8(LoadResourceString(id));
@@ -37,30 +23,15 @@ QString LoadQString(int id) {
 } // namespace
 
 CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, QWidget* parent)
-    : QWidget(parent), m_document(document), m_messages(messages),
+    : CBirthForm(
+          messages,
+          [](const ControlTemplate& c, QWidget* parent) -> QWidget* {
+              return c.id == IDC_DIAGRAM ? new CPhaseDiagram(parent) : nullptr;
+          },
+          parent),
+      m_document(document), m_layout(*this), m_results(*this),
       m_clock([] { return QDateTime::currentDateTime(); }) {
-    const int dpi = LogicalDpi(this);
-    setFont(FormFont(dpi));
-    const DialogTemplate& form = FormTemplate130();
-    resize(MapDialogRect(0, 0, form.cx, form.cy, dpi).size());
-    const BuiltForm built =
-        BuildForm(form, this, dpi, [](const ControlTemplate& c, QWidget* parent) -> QWidget* {
-            return c.id == IDC_DIAGRAM ? new CPhaseDiagram(parent) : nullptr;
-        });
-    m_controls = built.byId;
-
-    m_btnLayout = qobject_cast<QPushButton*>(Control(IDC_LAYOUT));
-    m_grpOptions = qobject_cast<QGroupBox*>(Control(IDC_GROUP_OPTIONS));
-    m_grpResult = qobject_cast<QGroupBox*>(Control(IDC_GROUP_RESULT));
-    m_staticType = qobject_cast<QLabel*>(Control(IDC_TYPE_PICTURE));
-    m_diagram = qobject_cast<CPhaseDiagram*>(Control(IDC_DIAGRAM));
     m_listDates = qobject_cast<QListWidget*>(Control(IDC_LIST_DATES));
-    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
-        if (qobject_cast<QLabel*>(it.value()) && !it.value()->isHidden() &&
-            it.key() != IDC_TYPE_PICTURE) {
-            m_resultRects.insert(it.key(), it.value()->geometry());
-        }
-    }
 
     const auto onClick = [this](int id, void (CMainView::*handler)()) {
         connect(qobject_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this,
@@ -93,8 +64,8 @@ void CMainView::OnInitialUpdate() {
         FillRecordList();
     }
     Recalculate();
-    if (m_bSimple) {
-        m_bSimple = false;
+    if (m_layout.m_bSimple) {
+        m_layout.m_bSimple = false;
         OnToggleLayout();
     }
 }
@@ -112,30 +83,9 @@ void CMainView::Recalculate() {
     }
     const BirthEvaluation e = EvaluateBirth(m_nDay, m_nMonth, m_nYear, m_nHour, m_nMinute,
                                             m_nTimeZone, m_bSouthern, m_bConstZone);
-    m_diagram->m_dCentreJD = e.m_dJulianDate;
-    m_diagram->m_bSouthern = m_bSouthern;
-
-    m_strJulian = QString::fromStdString(e.m_strJulianDate);
-    m_strMoon = QString::fromStdString(e.m_strMoonPercent);
-    m_strSun = QString::fromStdString(e.m_strSunPercent);
-    m_strMondtag = QString::fromStdString(e.m_strMoonDayPercent);
-    m_strEcart = QString::fromStdString(e.m_strEcartPercent);
-    m_strTypeName = QString::fromStdString(e.m_strType);
-    m_strLastNew = QString::fromStdString(e.m_strLastNewMoon);
-    m_strFull = QString::fromStdString(e.m_strFullMoon);
-    m_strNextNew = QString::fromStdString(e.m_strNextNewMoon);
-    m_strBirth = QString::fromStdString(e.m_strBirthMoment);
-
-    m_bmpType = ResourcePixmap(e.m_nTypeBitmap);
-    if (m_bmpType.isNull()) {
-        m_staticType->clear();
-    } else {
-        m_staticType->setPixmap(m_bmpType);
-    }
-    m_staticType->setProperty("bitmapId", e.m_nTypeBitmap);
-
+    m_results.Show(e, m_bSouthern);
     UpdateData(false);
-    m_diagram->update();
+    m_results.m_diagram->update();
 }
 
 bool CMainView::ValidateInput() {
@@ -157,29 +107,8 @@ bool CMainView::ValidateInput() {
 }
 
 void CMainView::OnToggleLayout() {
-    m_btnLayout->setText(m_bSimple ? QStringLiteral("Einfach << ") : QStringLiteral("Extras >> "));
-    m_bSimple = !m_bSimple;
-    FitFrameToLayout();
+    m_layout.Toggle();
     Recalculate();
-}
-
-void CMainView::FitFrameToLayout() {
-    QWidget* frame = window();
-    if (frame == this) {
-        return;
-    }
-    if (frame->layout()) {
-        frame->layout()->activate();
-    }
-    const QRect frameRect = frame->frameGeometry();
-    const QGroupBox* group = m_bSimple ? m_grpResult : m_grpOptions;
-    // Screen position of the group's outer corner (just past its right and bottom edges).
-    const QPoint corner = group->mapToGlobal(QPoint(group->width(), group->height()));
-    const int width = corner.x() - frameRect.left() + kLayoutMargin;
-    const int height = corner.y() - frameRect.top() + kLayoutMargin;
-    // The outer size includes the window manager's decoration around the client area.
-    const QSize decoration = frameRect.size() - frame->size();
-    frame->resize(width - decoration.width(), height - decoration.height());
 }
 
 void CMainView::SetCurrentDate() {
@@ -198,7 +127,7 @@ void CMainView::OnInsertCurrentDate() {
 }
 
 void CMainView::EnableToolTips() {
-    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+    for (auto it = Controls().cbegin(); it != Controls().cend(); ++it) {
         const int stringId = ToolTipStringId(it.key());
         if (stringId != 0) {
             it.value()->setToolTip(LoadQString(stringId));

@@ -36,12 +36,18 @@ void CRecentFileList::Add(const QString& path) {
         m_files.removeLast();
     }
     Save();
+    if (m_observer) {
+        m_observer();
+    }
 }
 
 void CRecentFileList::Remove(int index) {
     if (index >= 0 && index < m_files.size()) {
         m_files.removeAt(index);
         Save();
+        if (m_observer) {
+            m_observer();
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 // The most recently opened or saved files, most recent first, kept in the user's settings.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
 inline constexpr const char* kSettingsApplication = "Calcul Orlinde";
@@ -18,6 +19,8 @@ class CRecentFileList {
     // Puts path first (removing an older entry of it) and keeps at most four; saved at once.
     void Add(const QString& path);
     void Remove(int index);
+    // Told after every change of the list.
+    void SetObserver(std::function<void()> observer) { m_observer = std::move(observer); }
 
   private:
     void Save() const;
@@ -25,4 +28,5 @@ class CRecentFileList {
     QString m_organization;
     QString m_application;
     QStringList m_files;
+    std::function<void()> m_observer;
 };

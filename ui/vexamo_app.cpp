@@ -1,5 +1,6 @@
 #include "ui/vexamo_app.h"
 
+#include <QAction>
 #include <QApplication>
 
 #include "res/resource_ids.h"
@@ -22,10 +23,13 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
     if (m_clock) {
         m_view->SetClock(m_clock);
     }
-    m_documents = std::make_unique<CDocumentManager>(m_document, *m_view, *m_frame, m_messages,
-                                                     m_files, m_recent);
-    connect(m_frame.get(), &CMainFrame::commandRequested, this, &CVexamoApp::OnCommand);
+    m_documents = std::make_unique<CDocumentManager>(m_document, m_frame.get(), m_messages, m_files,
+                                                     m_recent);
+    ConnectCommands();
     m_frame->m_canClose = [this] { return m_documents->SaveModified(); };
+    m_document.SetObserver([this](DocumentChange change) { OnDocumentChanged(change); });
+    m_recent.SetObserver([this] { m_frame->SetRecentFiles(m_recent.Files()); });
+    m_frame->SetRecentFiles(m_recent.Files());
 
     // The first argument that is not an option names the file to open.
     QString path;
@@ -45,49 +49,39 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
         }
     }
     m_frame->show();
-    m_view->FitFrameToLayout();
-    m_frame->FitAgainWhenDecorated([view = m_view] { view->FitFrameToLayout(); });
+    CLayoutSwitch& layout = m_view->Layout();
+    layout.FitFrameToLayout();
+    m_frame->FitAgainWhenDecorated([&layout] { layout.FitFrameToLayout(); });
     return true;
+}
+
+void CVexamoApp::ConnectCommands() {
+    const auto bind = [this](int command, const std::function<void()>& handler) {
+        connect(m_frame->CommandAction(command), &QAction::triggered, this, handler);
+    };
+    CDocumentManager* documents = m_documents.get();
+    CMainView* view = m_view;
+    bind(ID_FILE_NEW, [documents] { documents->OnFileNew(); });
+    bind(ID_FILE_OPEN, [documents] { documents->OnFileOpen(); });
+    bind(ID_FILE_SAVE, [documents] { documents->OnFileSave(); });
+    bind(ID_FILE_SAVE_AS, [documents] { documents->OnFileSaveAs(); });
+    bind(ID_APP_EXIT, [this] { m_frame->close(); });
+    bind(ID_EDIT_COPY, [view] { view->OnEditCopy(); });
+    bind(ID_COPY_ALL, [view] { view->OnCopyAll(); });
+    bind(ID_INSERT_CURRENT_DATE, [view] { view->OnInsertCurrentDate(); });
+    bind(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    connect(m_frame.get(), &CMainFrame::recentFileChosen, this,
+            [documents](int index) { documents->OnOpenRecentFile(index); });
+}
+
+void CVexamoApp::OnDocumentChanged(DocumentChange change) {
+    m_frame->setWindowTitle(m_documents->FrameTitle());
+    if (change == DocumentChange::Replaced) {
+        m_view->OnInitialUpdate();
+    }
 }
 
 void CVexamoApp::OnAppAbout() {
     CAboutDlg about(m_frame.get());
     about.exec();
-}
-
-void CVexamoApp::OnCommand(int command) {
-    switch (command) {
-    case ID_FILE_NEW:
-        m_documents->OnFileNew();
-        return;
-    case ID_FILE_OPEN:
-        m_documents->OnFileOpen();
-        return;
-    case ID_FILE_SAVE:
-        m_documents->OnFileSave();
-        return;
-    case ID_FILE_SAVE_AS:
-        m_documents->OnFileSaveAs();
-        return;
-    case ID_APP_EXIT:
-        m_frame->close();
-        return;
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        return;
-    case ID_EDIT_COPY:
-        m_view->OnEditCopy();
-        return;
-    case ID_COPY_ALL:
-        m_view->OnCopyAll();
-        return;
-    case ID_INSERT_CURRENT_DATE:
-        m_view->OnInsertCurrentDate();
-        return;
-    default:
-        if (command >= ID_FILE_MRU_FILE1 && command <= ID_FILE_MRU_FILE4) {
-            m_documents->OnOpenRecentFile(command - ID_FILE_MRU_FILE1);
-        }
-        return;
-    }
 }

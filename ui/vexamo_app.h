@@ -32,8 +32,6 @@ class CVexamoApp : public QObject {
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
     void OnAppAbout();
-    // Runs a menu or accelerator command; commands without a handler do nothing.
-    void OnCommand(int command);
 
     CVexamoDoc& Document() { return m_document; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
@@ -42,6 +40,10 @@ class CVexamoApp : public QObject {
     CRecentFileList& RecentFiles() { return m_recent; }
 
   private:
+    // Connects the frame's menu and accelerator actions to their handlers.
+    void ConnectCommands();
+    void OnDocumentChanged(DocumentChange change);
+
     CMessageService& m_messages;
     CFileDialogService& m_files;
     CRecentFileList m_recent;

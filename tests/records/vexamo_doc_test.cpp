@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -178,4 +179,19 @@ TEST_F(DocumentFile, WriteProtectedFileIsNotReplaced) {
     EXPECT_EQ(fs::status(Path("a.dat")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(DocumentFile, ObserverHearsOfEverySuccessAndNoFailure) {
+    CVexamoDoc doc;
+    std::vector<DocumentChange> heard;
+    doc.SetObserver([&heard](DocumentChange change) { heard.push_back(change); });
+    std::string error;
+    doc.m_mapDateStore.SetAt("Anna", VXDateStore(2000, 1, 2, 3, 4, 0, 0, 1));
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
+    ASSERT_TRUE(doc.OpenDocument(Path("a.dat"), error)) << error;
+    EXPECT_FALSE(doc.OpenDocument(Path("missing.dat"), error));
+    EXPECT_FALSE(doc.SaveDocument(dir_.string(), error)); // a folder is no file
+    doc.OnNewDocument();
+    EXPECT_EQ(heard, (std::vector<DocumentChange>{DocumentChange::Saved, DocumentChange::Replaced,
+                                                  DocumentChange::Replaced}));
 }

@@ -1,5 +1,6 @@
 #include "app_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -79,14 +80,20 @@ void AppFixture::Click(int id) const {
     button->click();
 }
 
+void AppFixture::Command(int command) const {
+    QAction* action = Frame().CommandAction(command);
+    ASSERT_NE(action, nullptr) << command;
+    action->trigger();
+}
+
 void AppFixture::EnterBirth(int day, int month, int year, int hour, int minute,
                             int timeZone) const {
-    SetText(1004, QString::number(day));
-    SetText(1005, QString::number(month));
-    SetText(1006, QString::number(year));
-    SetText(1007, QString::number(hour));
-    SetText(1008, QString::number(minute));
-    SetText(1022, QString::number(timeZone));
+    SetText(IDC_DAY, QString::number(day));
+    SetText(IDC_MONTH, QString::number(month));
+    SetText(IDC_YEAR, QString::number(year));
+    SetText(IDC_HOUR, QString::number(hour));
+    SetText(IDC_MINUTE, QString::number(minute));
+    SetText(IDC_TIME_ZONE, QString::number(timeZone));
 }
 
 QString AppFixture::TempPath(const QString& fileName) const {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "records/vexamo_doc.h"
+#include "res/resource_ids.h"
 #include "scripted_services.h"
 #include "ui/vexamo_app.h"
 
@@ -29,6 +30,8 @@ class AppFixture : public ::testing::Test {
     void SetText(int id, const QString& text) const;
     void SetChecked(int id, bool checked) const;
     void Click(int id) const;
+    // Chooses the menu command (or presses its accelerator).
+    void Command(int command) const;
     // Fills day, month, year, hour, minute and time difference.
     void EnterBirth(int day, int month, int year, int hour, int minute, int timeZone) const;
 

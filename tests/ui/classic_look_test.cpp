@@ -31,8 +31,8 @@ TEST_F(ClassicLookTest, EmptyRecentFileEntryIsDrawnGreyed) {
     QMenu* file = Frame().menuBar()->actions().at(0)->menu();
     file->adjustSize();
     const QImage image = file->grab().toImage();
-    QAction* placeholder = Frame().CommandAction(57616);
-    QAction* quit = Frame().CommandAction(57665);
+    QAction* placeholder = Frame().CommandAction(ID_FILE_MRU_FILE1);
+    QAction* quit = Frame().CommandAction(ID_APP_EXIT);
     ASSERT_FALSE(placeholder->isEnabled());
     const int greyed = DarkestLevel(image, file->actionGeometry(placeholder));
     const int normal = DarkestLevel(image, file->actionGeometry(quit));

@@ -30,16 +30,18 @@ TEST_F(FormTest, EveryControlWithAnIdIsFoundAtItsRectangle) {
             EXPECT_EQ(control->geometry(), MapDialogRect(c.x, c.y, c.cx, c.cy)) << c.id;
         }
     }
-    EXPECT_EQ(View().m_diagram->size(), QSize(261, 128));
-    EXPECT_TRUE(View().Control(1011)->isHidden());
-    EXPECT_EQ(qobject_cast<QGroupBox*>(View().Control(1028))->title(), "Résultat :");
-    EXPECT_EQ(qobject_cast<QCheckBox*>(View().Control(1002))->text(), "Zone indéfinie constante");
+    EXPECT_EQ(View().Results().m_diagram->size(), QSize(261, 128));
+    EXPECT_TRUE(View().Control(IDC_TYPE_NAME)->isHidden());
+    EXPECT_EQ(qobject_cast<QGroupBox*>(View().Control(IDC_GROUP_RESULT))->title(), "Résultat :");
+    EXPECT_EQ(qobject_cast<QCheckBox*>(View().Control(IDC_CONST_ZONE))->text(),
+              "Zone indéfinie constante");
 }
 
 TEST_F(FormTest, TabKeyFollowsTheTemplateOrder) {
     ASSERT_TRUE(Start());
-    const int order[] = {1004, 1005, 1006, 1007, 1008, 1009, 1016, 1017,
-                         1000, 1001, 1002, 1003, 1018, 1022, 1025};
+    const int order[] = {IDC_DAY,        IDC_MONTH,      IDC_YEAR,   IDC_HOUR,      IDC_MINUTE,
+                         IDC_CALCULATE,  IDC_NAME,       IDC_ADD,    IDC_LAYOUT,    IDC_SOUTHERN,
+                         IDC_CONST_ZONE, IDC_LIST_DATES, IDC_DELETE, IDC_TIME_ZONE, IDC_DELETE_ALL};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         // The next control that the Tab key can reach.
         QWidget* next = View().Control(order[i])->nextInFocusChain();
@@ -52,12 +54,12 @@ TEST_F(FormTest, TabKeyFollowsTheTemplateOrder) {
 
 TEST_F(FormTest, ToolTipsComeFromTheStringTable) {
     ASSERT_TRUE(Start());
-    EXPECT_EQ(View().Control(1000)->toolTip(), "Autres résultats et outils.");
-    EXPECT_EQ(View().Control(1018)->toolTip(), "Effacer la personne sélectionnée.");
-    EXPECT_EQ(View().Control(1022)->toolTip(),
+    EXPECT_EQ(View().Control(IDC_LAYOUT)->toolTip(), "Autres résultats et outils.");
+    EXPECT_EQ(View().Control(IDC_DELETE)->toolTip(), "Effacer la personne sélectionnée.");
+    EXPECT_EQ(View().Control(IDC_TIME_ZONE)->toolTip(),
               "Zeitdiff. vom Geburtsort nach Greenwich (London). Hierbei Sommerzeit beachten!");
-    EXPECT_TRUE(View().Control(1004)->toolTip().isEmpty());
-    EXPECT_TRUE(View().Control(1012)->toolTip().isEmpty());
+    EXPECT_TRUE(View().Control(IDC_DAY)->toolTip().isEmpty());
+    EXPECT_TRUE(View().Control(IDC_MOON)->toolTip().isEmpty());
 }
 
 TEST(AboutBox, ShowsIconVersionAndOk) {
@@ -83,31 +85,35 @@ TEST_F(FormTest, LongResultTextsOfFarYearsAreShownWhole) {
     ASSERT_TRUE(Start());
     EnterBirth(31, 12, -99999, 24, 59, 12);
     messages.answers = {MessageAnswer::Yes};
-    Click(1009);
-    ASSERT_EQ(Text(1024), "31.12.-99999 24:59Uhr");
+    Click(IDC_CALCULATE);
+    ASSERT_EQ(Text(IDC_BIRTH), "31.12.-99999 24:59Uhr");
     const QRect birthRect = MapDialogRect(251, 221, 73, 8);
-    for (const int id : {1012, 1013, 1014, 1015, 1019, 1020, 1021, 1024, 1026}) {
+    for (const int id : {IDC_MOON, IDC_SUN, IDC_ECART, IDC_LAST_NEW, IDC_FULL, IDC_NEXT_NEW,
+                         IDC_JULIAN, IDC_BIRTH, IDC_MONDTAG}) {
         const auto* label = qobject_cast<QLabel*>(View().Control(id));
         EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << id;
-        EXPECT_GE(label->x(), label->parentWidget()->findChild<QWidget*>("1028")->x()) << id;
+        EXPECT_GE(
+            label->x(),
+            label->parentWidget()->findChild<QWidget*>(QString::number(IDC_GROUP_RESULT))->x())
+            << id;
     }
-    const QRect birth = View().Control(1024)->geometry();
+    const QRect birth = View().Control(IDC_BIRTH)->geometry();
     EXPECT_GT(birth.width(), birthRect.width());
     EXPECT_LE(std::abs(birth.center().x() - birthRect.center().x()), 1);
 
     // An ordinary date gives every text its rectangle of the form back.
     EnterBirth(20, 3, 2000, 8, 0, -1);
-    Click(1009);
-    EXPECT_EQ(View().Control(1024)->geometry(), birthRect);
-    EXPECT_EQ(View().Control(1015)->geometry(), MapDialogRect(88, 213, 75, 8));
+    Click(IDC_CALCULATE);
+    EXPECT_EQ(View().Control(IDC_BIRTH)->geometry(), birthRect);
+    EXPECT_EQ(View().Control(IDC_LAST_NEW)->geometry(), MapDialogRect(88, 213, 75, 8));
 }
 
 TEST_F(FormTest, EnterPressesTheFocusedButton) {
     ASSERT_TRUE(Start());
     messages.Clear();
-    SetText(1005, "13");
-    QTest::keyClick(View().Control(1009), Qt::Key_Return);
+    SetText(IDC_MONTH, "13");
+    QTest::keyClick(View().Control(IDC_CALCULATE), Qt::Key_Return);
     EXPECT_EQ(messages.Texts(), QStringList{"Veuillez entrer un mois entre 1 et 12."});
-    QTest::keyClick(View().Control(1000), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(Text(1000), "Einfach << ");
+    QTest::keyClick(View().Control(IDC_LAYOUT), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Text(IDC_LAYOUT), "Einfach << ");
 }

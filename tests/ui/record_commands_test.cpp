@@ -23,16 +23,16 @@ class RecordCommandsTest : public AppFixture {
         return names;
     }
     void Add(const QString& name) {
-        SetText(1016, name);
-        Click(1017);
+        SetText(IDC_NAME, name);
+        Click(IDC_ADD);
     }
     void Select(int row) { List().setCurrentRow(row); }
 };
 
 TEST_F(RecordCommandsTest, AddStoresTheFormUnvalidatedWithoutEvaluating) {
     EnterBirth(32, 13, 1850, 25, 61, 14);
-    SetChecked(1001, true);
-    const QString shownBirth = Text(1024);
+    SetChecked(IDC_SOUTHERN, true);
+    const QString shownBirth = Text(IDC_BIRTH);
     Add("Muster");
     EXPECT_TRUE(messages.shown.empty());
     VXDateStore stored;
@@ -40,7 +40,7 @@ TEST_F(RecordCommandsTest, AddStoresTheFormUnvalidatedWithoutEvaluating) {
     EXPECT_EQ(stored, VXDateStore(1850, 13, 32, 25, 61, 1, 0, 14));
     EXPECT_EQ(Names(), QStringList{"Muster"});
     EXPECT_TRUE(List().selectedItems().isEmpty());
-    EXPECT_EQ(Text(1024), shownBirth);
+    EXPECT_EQ(Text(IDC_BIRTH), shownBirth);
     EXPECT_TRUE(Doc().IsModified());
 }
 
@@ -91,7 +91,7 @@ TEST_F(RecordCommandsTest, ReplaceNoKeepsEverythingYesMovesTheRecordToItsChainHe
     const std::string before = CopyAllText(Doc().m_mapDateStore);
     ASSERT_LT(before.find(second + "\t"), before.find(first + "\t"));
 
-    SetText(1004, "2");
+    SetText(IDC_DAY, "2");
     messages.answers = {MessageAnswer::No};
     Add(QString::fromStdString(first));
     EXPECT_EQ(messages.Texts(), QStringList{QString::fromStdString("Soll der Datensatz '" + first +
@@ -115,89 +115,89 @@ TEST_F(RecordCommandsTest, SelectingLoadsAndEvaluatesEvenOutOfRangeRecords) {
     View().FillRecordList();
     Select(1);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Text(1016), "Muster");
-    EXPECT_EQ(Text(1024), "20.3.2000 8:00Uhr");
+    EXPECT_EQ(Text(IDC_NAME), "Muster");
+    EXPECT_EQ(Text(IDC_BIRTH), "20.3.2000 8:00Uhr");
 
     messages.answers = {MessageAnswer::Yes};
     Select(0);
     EXPECT_EQ(messages.Texts(), (QStringList{"Calcul pour une date d'un siècle précédent ?",
                                              "Veuillez entrer un mois entre 1 et 12."}));
-    EXPECT_EQ(Text(1016), "Alt");
-    EXPECT_EQ(Text(1005), "13");
-    EXPECT_EQ(Text(1024), "20.3.2000 8:00Uhr");
+    EXPECT_EQ(Text(IDC_NAME), "Alt");
+    EXPECT_EQ(Text(IDC_MONTH), "13");
+    EXPECT_EQ(Text(IDC_BIRTH), "20.3.2000 8:00Uhr");
 }
 
 TEST_F(RecordCommandsTest, SelectedNameMissingFromTheStore) {
     Add("Muster");
     Doc().m_mapDateStore.RemoveAll();
-    SetText(1016, "anders");
+    SetText(IDC_NAME, "anders");
     Select(0);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Ein Programmierfehler der nicht auftreten dürfte.");
     EXPECT_EQ(messages.shown[0].kind, MessageKind::ViewError);
-    EXPECT_EQ(Text(1016), "anders");
+    EXPECT_EQ(Text(IDC_NAME), "anders");
 }
 
 TEST_F(RecordCommandsTest, DeleteWithAndWithoutSelection) {
     Add("Anna");
     Add("Bert");
-    Click(1018);
+    Click(IDC_DELETE);
     EXPECT_EQ(messages.Texts(), QStringList{"Es ist kein Datensatz selektiert!"});
     EXPECT_EQ(messages.shown[0].kind, MessageKind::ViewError);
 
     Select(1);
     messages.Clear();
     messages.answers = {MessageAnswer::No};
-    Click(1018);
+    Click(IDC_DELETE);
     EXPECT_EQ(messages.Texts(), QStringList{"Soll der Datensatz Bert gelöscht werden?"});
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
 
     Doc().SetModifiedFlag(false);
     messages.answers = {MessageAnswer::Yes};
-    Click(1018);
+    Click(IDC_DELETE);
     EXPECT_EQ(Names(), QStringList{"Anna"});
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_TRUE(List().selectedItems().isEmpty());
-    EXPECT_EQ(Text(1016), "Bert"); // the form still shows the deleted record
+    EXPECT_EQ(Text(IDC_NAME), "Bert"); // the form still shows the deleted record
 
     // Ajouter puts it back as a new entry.
     messages.Clear();
-    Click(1017);
+    Click(IDC_ADD);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(Names(), (QStringList{"Anna", "Bert"}));
 
     messages.Clear();
-    Click(1018); // nothing selected after the deletion
+    Click(IDC_DELETE); // nothing selected after the deletion
     EXPECT_EQ(messages.Texts(), QStringList{"Es ist kein Datensatz selektiert!"});
 }
 
 TEST_F(RecordCommandsTest, DeleteAllAsksEvenWhenEmpty) {
     messages.answers = {MessageAnswer::Yes};
-    Click(1025);
+    Click(IDC_DELETE_ALL);
     EXPECT_EQ(messages.Texts(), QStringList{"Sollen alle Daten gelöscht werden?"});
     EXPECT_TRUE(Doc().IsModified());
 
     Add("Anna");
     Doc().SetModifiedFlag(false);
     messages.answers = {MessageAnswer::No};
-    Click(1025);
+    Click(IDC_DELETE_ALL);
     EXPECT_EQ(List().count(), 1);
     EXPECT_FALSE(Doc().IsModified());
 
     EnterBirth(3, 4, 2001, 5, 6, 0);
     messages.answers = {MessageAnswer::Yes};
-    Click(1025);
+    Click(IDC_DELETE_ALL);
     EXPECT_EQ(List().count(), 0);
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);
-    EXPECT_EQ(Text(1004), "3"); // the fields keep their values
+    EXPECT_EQ(Text(IDC_DAY), "3"); // the fields keep their values
     messages.Clear();
-    Click(1018);
+    Click(IDC_DELETE);
     EXPECT_EQ(messages.Texts(), QStringList{"Es ist kein Datensatz selektiert!"});
 }
 
 TEST_F(RecordCommandsTest, NonNumericFieldStoresNothing) {
-    SetText(1007, "acht");
+    SetText(IDC_HOUR, "acht");
     Add("Muster");
     EXPECT_EQ(messages.Texts(), QStringList{"Le champ « Heure » doit contenir un nombre entier."});
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);

@@ -6,6 +6,7 @@
 
 #include "res/form_template.h"
 #include "res/menu_table.h"
+#include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "ui/dialog_units.h"
 
@@ -21,12 +22,12 @@ TEST(DialogUnits, EdgesAreConvertedSeparatelyWithRounding) {
 }
 
 TEST(StringTable, TextsAndDocumentTemplate) {
-    EXPECT_STREQ(LoadResourceString(57344), "Calcul Orlinde");
-    EXPECT_STREQ(LoadResourceString(2003), "Veuillez entrer une heure entre 0 et 24");
-    EXPECT_STREQ(LoadResourceString(2011),
+    EXPECT_STREQ(LoadResourceString(AFX_IDS_APP_TITLE), "Calcul Orlinde");
+    EXPECT_STREQ(LoadResourceString(IDS_HOUR_RANGE), "Veuillez entrer une heure entre 0 et 24");
+    EXPECT_STREQ(LoadResourceString(IDS_TIP_CONST_ZONE),
                  "Konst. Phase 6.6%  oder Phasendiff. eines Mondtages für Fragezeichenbereich");
-    EXPECT_EQ(LoadResourceString(2016), nullptr);
-    for (int id = 2000; id <= 2015; ++id) {
+    EXPECT_EQ(LoadResourceString(IDS_TIP_TIME_ZONE + 1), nullptr);
+    for (int id = IDS_EARLIER_CENTURY; id <= IDS_TIP_TIME_ZONE; ++id) {
         ASSERT_NE(LoadResourceString(id), nullptr) << id;
         EXPECT_LT(std::string(LoadResourceString(id)).size(), 90u) << id;
     }
@@ -50,11 +51,13 @@ TEST(FormTemplate, TabOrderAndIds) {
             EXPECT_TRUE(ids.insert(c.id).second) << "duplicate id " << c.id;
         }
     }
-    EXPECT_EQ(tabOrder, (std::vector<int>{1004, 1005, 1006, 1007, 1008, 1009, 1016, 1017, 1000,
-                                          1001, 1002, 1003, 1018, 1022, 1025}));
+    EXPECT_EQ(tabOrder,
+              (std::vector<int>{IDC_DAY, IDC_MONTH, IDC_YEAR, IDC_HOUR, IDC_MINUTE, IDC_CALCULATE,
+                                IDC_NAME, IDC_ADD, IDC_LAYOUT, IDC_SOUTHERN, IDC_CONST_ZONE,
+                                IDC_LIST_DATES, IDC_DELETE, IDC_TIME_ZONE, IDC_DELETE_ALL}));
     EXPECT_EQ(ids.size(), 29u);
-    EXPECT_EQ(ToolTipStringId(1022), 2015);
-    EXPECT_EQ(ToolTipStringId(1004), 0);
+    EXPECT_EQ(ToolTipStringId(IDC_TIME_ZONE), IDS_TIP_TIME_ZONE);
+    EXPECT_EQ(ToolTipStringId(IDC_DAY), 0);
 }
 
 TEST(MenuTable, ItemsAndAccelerators) {
@@ -67,12 +70,13 @@ TEST(MenuTable, ItemsAndAccelerators) {
         }
     }
     EXPECT_EQ(popups, 4);
-    EXPECT_EQ(commands, (std::vector<int>{57600, 57601, 57603, 57604, 57616, 57665, 57634, 32771,
-                                          32773, 57664}));
+    EXPECT_EQ(commands, (std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+                                          ID_FILE_MRU_FILE1, ID_APP_EXIT, ID_EDIT_COPY, ID_COPY_ALL,
+                                          ID_INSERT_CURRENT_DATE, ID_APP_ABOUT}));
     EXPECT_EQ(AcceleratorTable128().size(), 14u);
     int copies = 0;
     for (const AcceleratorEntry& entry : AcceleratorTable128()) {
-        copies += entry.command == 57634 ? 1 : 0;
+        copies += entry.command == ID_EDIT_COPY ? 1 : 0;
     }
     EXPECT_EQ(copies, 2);
 }

@@ -42,7 +42,7 @@ TEST_F(ShellTest, MenuBarFollowsTheMenuTable) {
                            "Enregistrer &sous...", "-", "Documents récents", "-", "&Quitter"}));
     EXPECT_EQ(MenuTexts(popups[1]->menu()), (QStringList{"&Copier\tCtrl+C", "&Copier tout"}));
     EXPECT_EQ(MenuTexts(popups[2]->menu()), QStringList{"&Date actuelle"});
-    EXPECT_FALSE(Frame().CommandAction(57616)->isEnabled());
+    EXPECT_FALSE(Frame().CommandAction(ID_FILE_MRU_FILE1)->isEnabled());
 }
 
 TEST_F(ShellTest, SaveAsOpenAndTheRecentFileList) {
@@ -51,18 +51,18 @@ TEST_F(ShellTest, SaveAsOpenAndTheRecentFileList) {
     for (int i = 1; i <= 5; ++i) {
         saved.prepend(TempPath(QStringLiteral("datei%1.dat").arg(i)));
         files.saveAnswers = {saved.front()};
-        app->OnCommand(57604);
+        Command(ID_FILE_SAVE_AS);
     }
     EXPECT_EQ(files.lastFilter, "Dateityp Vexamo (*.dat)");
     EXPECT_EQ(files.lastSuffix, "dat");
     EXPECT_EQ(files.lastSuggestedName, TempPath("datei4.dat"));
     EXPECT_EQ(Frame().windowTitle(), "datei5.dat - Orlinde Berechnung");
     EXPECT_EQ(app->RecentFiles().Files(), saved.mid(0, 4));
-    EXPECT_EQ(Frame().CommandAction(57617)->text(), "&2 " + TempPath("datei4.dat"));
-    EXPECT_EQ(Frame().CommandAction(57619)->text().left(3), "&4 ");
+    EXPECT_EQ(Frame().CommandAction(ID_FILE_MRU_FILE1 + 1)->text(), "&2 " + TempPath("datei4.dat"));
+    EXPECT_EQ(Frame().CommandAction(ID_FILE_MRU_FILE1 + 3)->text().left(3), "&4 ");
 
     // Opening an older one moves it to the front; the list survives a restart.
-    app->OnCommand(57619);
+    Command(ID_FILE_MRU_FILE1 + 3);
     EXPECT_EQ(Frame().windowTitle(), "datei2.dat - Orlinde Berechnung");
     CRecentFileList reloaded(settingsOrganization, "Calcul Orlinde");
     reloaded.Load();
@@ -73,7 +73,7 @@ TEST_F(ShellTest, SaveAsOpenAndTheRecentFileList) {
 TEST_F(ShellTest, UntitledSaveSuggestsTheTemplateName) {
     ASSERT_TRUE(Start());
     files.saveAnswers = {std::nullopt};
-    app->OnCommand(57603);
+    Command(ID_FILE_SAVE);
     EXPECT_EQ(files.lastSuggestedName, "Unbenannt.dat");
     EXPECT_EQ(Frame().windowTitle(), "Unbenannt - Orlinde Berechnung");
 }
@@ -86,7 +86,7 @@ TEST_F(ShellTest, FailedOpenKeepsTheDocument) {
     Doc().SetModifiedFlag(true);
     files.openAnswers = {TempPath("fehlt.dat")};
     messages.answers = {MessageAnswer::No}; // do not save the changes first
-    app->OnCommand(57601);
+    Command(ID_FILE_OPEN);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "Änderungen an gut.dat speichern?");
     EXPECT_EQ(messages.shown[1].kind, MessageKind::AppOk);
@@ -101,11 +101,11 @@ TEST_F(ShellTest, RecentFileThatVanishedLeavesTheList) {
     const QString path = WriteFile("weg.dat", {});
     ASSERT_TRUE(Start({path}));
     ASSERT_TRUE(QFile::remove(path));
-    app->OnCommand(57616);
+    Command(ID_FILE_MRU_FILE1);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(app->RecentFiles().Files().isEmpty());
-    EXPECT_TRUE(Frame().CommandAction(57616)->isVisible());
-    EXPECT_FALSE(Frame().CommandAction(57616)->isEnabled());
+    EXPECT_TRUE(Frame().CommandAction(ID_FILE_MRU_FILE1)->isVisible());
+    EXPECT_FALSE(Frame().CommandAction(ID_FILE_MRU_FILE1)->isEnabled());
 }
 
 TEST_F(ShellTest, VanishedRecentFileLeavesTheListAfterSavingFirst) {
@@ -114,17 +114,17 @@ TEST_F(ShellTest, VanishedRecentFileLeavesTheListAfterSavingFirst) {
     const QString kept = WriteFile("kept.dat", {});
     ASSERT_TRUE(Start({gone}));
     files.openAnswers = {kept};
-    app->OnCommand(57601);
+    Command(ID_FILE_OPEN);
     ASSERT_TRUE(QFile::remove(gone));
-    app->OnCommand(57600);
-    SetText(1016, "Muster");
-    Click(1017);
+    Command(ID_FILE_NEW);
+    SetText(IDC_NAME, "Muster");
+    Click(IDC_ADD);
 
     // Saving the untitled changes first puts the new file at the head of the list.
     const QString saved = TempPath("neu.dat");
     messages.answers = {MessageAnswer::Yes};
     files.saveAnswers = {saved};
-    app->OnCommand(57617);
+    Command(ID_FILE_MRU_FILE1 + 1);
     EXPECT_EQ(messages.shown.back().kind, MessageKind::AppOk);
     EXPECT_EQ(app->RecentFiles().Files().join('|'), saved + '|' + kept);
     EXPECT_EQ(Frame().windowTitle(), "neu.dat - Orlinde Berechnung");
@@ -139,12 +139,12 @@ TEST_F(ShellTest, TitleShowsTheFileNameAsItIs) {
 
 TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
     ASSERT_TRUE(Start());
-    SetText(1016, "Muster");
-    Click(1017);
+    SetText(IDC_NAME, "Muster");
+    Click(IDC_ADD);
     ASSERT_TRUE(Doc().IsModified());
 
     messages.answers = {MessageAnswer::Cancel};
-    app->OnCommand(57600);
+    Command(ID_FILE_NEW);
     EXPECT_EQ(messages.Texts(), QStringList{"Änderungen an Unbenannt speichern?"});
     EXPECT_EQ(messages.shown[0].kind, MessageKind::AppSaveChanges);
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
@@ -153,13 +153,13 @@ TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
     messages.Clear();
     messages.answers = {MessageAnswer::Yes};
     files.saveAnswers = {folder.path()};
-    app->OnCommand(57600);
+    Command(ID_FILE_NEW);
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
     EXPECT_TRUE(Doc().IsModified());
 
     messages.answers = {MessageAnswer::No};
-    app->OnCommand(57600);
+    Command(ID_FILE_NEW);
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(View().m_listDates->count(), 0);
@@ -167,8 +167,8 @@ TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
 
 TEST_F(ShellTest, CloseAsksAndSavingLetsItClose) {
     ASSERT_TRUE(Start());
-    SetText(1016, "Muster");
-    Click(1017);
+    SetText(IDC_NAME, "Muster");
+    Click(IDC_ADD);
     messages.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(Frame().close());
     EXPECT_TRUE(Frame().isVisible());
@@ -182,7 +182,7 @@ TEST_F(ShellTest, CloseAsksAndSavingLetsItClose) {
 TEST_F(ShellTest, AcceleratorsComeBeforeTheEditFields) {
     ASSERT_TRUE(Start());
     Frame().activateWindow();
-    auto* name = qobject_cast<QLineEdit*>(View().Control(1016));
+    auto* name = qobject_cast<QLineEdit*>(View().Control(IDC_NAME));
     name->setFocus();
     QTest::keyClicks(name, "Muster");
     QApplication::clipboard()->setText("vorher");
@@ -209,17 +209,17 @@ TEST_F(ShellTest, OpenShowsTheFirstSortedNameAndAnEmptyFileTheCurrentMoment) {
     const QString empty = WriteFile("leer.dat", {});
     ASSERT_TRUE(Start());
     files.openAnswers = {people};
-    Frame().CommandAction(57601)->trigger();
-    EXPECT_EQ(Text(1016), "berta");
-    EXPECT_EQ(Text(1024), "6.5.1980 7:08Uhr");
+    Frame().CommandAction(ID_FILE_OPEN)->trigger();
+    EXPECT_EQ(Text(IDC_NAME), "berta");
+    EXPECT_EQ(Text(IDC_BIRTH), "6.5.1980 7:08Uhr");
     EXPECT_EQ(View().m_listDates->count(), 2);
 
     now = QDateTime(QDate(2023, 2, 1), QTime(9, 10));
     files.openAnswers = {empty};
-    Frame().CommandAction(57601)->trigger();
-    EXPECT_EQ(Text(1016), "");
-    EXPECT_EQ(Text(1024), "1.2.2023 9:10Uhr");
-    EXPECT_EQ(Text(1022), "3"); // the time difference of the record shown before stays
+    Frame().CommandAction(ID_FILE_OPEN)->trigger();
+    EXPECT_EQ(Text(IDC_NAME), "");
+    EXPECT_EQ(Text(IDC_BIRTH), "1.2.2023 9:10Uhr");
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "3"); // the time difference of the record shown before stays
     EXPECT_EQ(View().m_listDates->count(), 0);
     EXPECT_TRUE(messages.shown.empty());
 }

@@ -14,22 +14,22 @@ using StartupTest = AppFixture;
 TEST_F(StartupTest, EmptyDocumentShowsTheCurrentMomentInTheSimpleLayout) {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Text(1004), "17");
-    EXPECT_EQ(Text(1005), "5");
-    EXPECT_EQ(Text(1006), "2024");
-    EXPECT_EQ(Text(1007), "14");
-    EXPECT_EQ(Text(1008), "33");
-    EXPECT_EQ(Text(1022), "1");
-    EXPECT_FALSE(qobject_cast<QCheckBox*>(View().Control(1001))->isChecked());
-    EXPECT_FALSE(qobject_cast<QCheckBox*>(View().Control(1002))->isChecked());
-    EXPECT_EQ(Text(1016), "");
-    EXPECT_EQ(Text(1024), "17.5.2024 14:33Uhr");
-    EXPECT_NE(Text(1012), "Static");
-    EXPECT_TRUE(Text(1021).startsWith("2460448."));
-    EXPECT_NEAR(View().m_diagram->m_dCentreJD, Text(1021).toDouble(), 1e-6);
-    EXPECT_EQ(Text(1000), "Extras >> ");
-    EXPECT_TRUE(View().m_bSimple);
-    EXPECT_EQ(Frame().frameGeometry().size(), ExpectedFrameSize(1028));
+    EXPECT_EQ(Text(IDC_DAY), "17");
+    EXPECT_EQ(Text(IDC_MONTH), "5");
+    EXPECT_EQ(Text(IDC_YEAR), "2024");
+    EXPECT_EQ(Text(IDC_HOUR), "14");
+    EXPECT_EQ(Text(IDC_MINUTE), "33");
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "1");
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(View().Control(IDC_SOUTHERN))->isChecked());
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(View().Control(IDC_CONST_ZONE))->isChecked());
+    EXPECT_EQ(Text(IDC_NAME), "");
+    EXPECT_EQ(Text(IDC_BIRTH), "17.5.2024 14:33Uhr");
+    EXPECT_NE(Text(IDC_MOON), "Static");
+    EXPECT_TRUE(Text(IDC_JULIAN).startsWith("2460448."));
+    EXPECT_NEAR(View().Results().m_diagram->m_dCentreJD, Text(IDC_JULIAN).toDouble(), 1e-6);
+    EXPECT_EQ(Text(IDC_LAYOUT), "Extras >> ");
+    EXPECT_TRUE(View().Layout().m_bSimple);
+    EXPECT_EQ(Frame().frameGeometry().size(), ExpectedFrameSize(IDC_GROUP_RESULT));
     EXPECT_EQ(Frame().windowTitle(), "Unbenannt - Orlinde Berechnung");
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_FALSE(Doc().IsModified());
@@ -42,7 +42,7 @@ TEST_F(StartupTest, StartUpEvaluatesTwice) {
     EXPECT_EQ(messages.Texts(), QStringList(2, "Calcul pour une date d'un siècle précédent ?"));
     EXPECT_EQ(messages.shown[0].kind, MessageKind::AppYesNo);
     EXPECT_EQ(messages.shown[0].caption, "Calcul Orlinde");
-    EXPECT_EQ(Text(1024), "31.12.1899 23:00Uhr");
+    EXPECT_EQ(Text(IDC_BIRTH), "31.12.1899 23:00Uhr");
 }
 
 TEST_F(StartupTest, FileOnTheCommandLineShowsTheFirstSortedName) {
@@ -58,11 +58,11 @@ TEST_F(StartupTest, FileOnTheCommandLineShowsTheFirstSortedName) {
     EXPECT_EQ(list.item(1)->text(), "Muster");
     EXPECT_EQ(list.item(2)->text(), "zoe");
     EXPECT_TRUE(list.item(0)->isSelected());
-    EXPECT_EQ(Text(1016), "anna");
-    EXPECT_EQ(Text(1006), "1975");
-    EXPECT_EQ(Text(1022), "2");
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(View().Control(1002))->isChecked());
-    EXPECT_EQ(Text(1024), "5.7.1975 8:05Uhr");
+    EXPECT_EQ(Text(IDC_NAME), "anna");
+    EXPECT_EQ(Text(IDC_YEAR), "1975");
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "2");
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(View().Control(IDC_CONST_ZONE))->isChecked());
+    EXPECT_EQ(Text(IDC_BIRTH), "5.7.1975 8:05Uhr");
     EXPECT_EQ(Frame().windowTitle(), "personen.dat - Orlinde Berechnung");
     EXPECT_EQ(app->RecentFiles().Files(), QStringList{path});
 }

@@ -14,13 +14,13 @@ class ValidationTest : public AppFixture {
     void SetUp() override {
         ASSERT_TRUE(Start());
         messages.Clear();
-        shownBirth = Text(1024);
-        shownJulian = Text(1021);
+        shownBirth = Text(IDC_BIRTH);
+        shownJulian = Text(IDC_JULIAN);
     }
     void ExpectResultsUnchanged() const {
-        EXPECT_EQ(Text(1024), shownBirth);
-        EXPECT_EQ(Text(1021), shownJulian);
-        EXPECT_EQ(QString::number(View().m_diagram->m_dCentreJD, 'f', 6), shownJulian);
+        EXPECT_EQ(Text(IDC_BIRTH), shownBirth);
+        EXPECT_EQ(Text(IDC_JULIAN), shownJulian);
+        EXPECT_EQ(QString::number(View().Results().m_diagram->m_dCentreJD, 'f', 6), shownJulian);
     }
     QString shownBirth;
     QString shownJulian;
@@ -29,7 +29,7 @@ class ValidationTest : public AppFixture {
 TEST_F(ValidationTest, EarlierCenturyAnsweredNoStopsSilently) {
     EnterBirth(1, 2, 1899, 3, 4, 0);
     messages.answers = {MessageAnswer::No};
-    Click(1009);
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(), QStringList{"Calcul pour une date d'un siècle précédent ?"});
     ExpectResultsUnchanged();
     EXPECT_EQ(View().m_nYear, 1899); // the members keep what was read
@@ -38,23 +38,23 @@ TEST_F(ValidationTest, EarlierCenturyAnsweredNoStopsSilently) {
 TEST_F(ValidationTest, EarlierCenturyAnsweredYesEvaluatesOrReportsTheOtherChecks) {
     EnterBirth(1, 2, 1899, 3, 4, 0);
     messages.answers = {MessageAnswer::Yes};
-    Click(1009);
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(Text(1024), "1.2.1899 3:04Uhr");
+    EXPECT_EQ(Text(IDC_BIRTH), "1.2.1899 3:04Uhr");
 
     messages.Clear();
-    SetText(1005, "13");
+    SetText(IDC_MONTH, "13");
     messages.answers = {MessageAnswer::Yes};
-    Click(1009);
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(), (QStringList{"Calcul pour une date d'un siècle précédent ?",
                                              "Veuillez entrer un mois entre 1 et 12."}));
     EXPECT_EQ(messages.shown[1].kind, MessageKind::AppOk);
-    EXPECT_EQ(Text(1024), "1.2.1899 3:04Uhr");
+    EXPECT_EQ(Text(IDC_BIRTH), "1.2.1899 3:04Uhr");
 }
 
 TEST_F(ValidationTest, OnlyTheLastFailingCheckIsShown) {
     EnterBirth(10, 13, 2000, 12, 60, 0);
-    Click(1009);
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(), QStringList{"Veuillez entrer les minutes entre 0 et 59"});
     EXPECT_EQ(messages.shown[0].caption, "Calcul Orlinde");
     ExpectResultsUnchanged();
@@ -62,17 +62,17 @@ TEST_F(ValidationTest, OnlyTheLastFailingCheckIsShown) {
 
 TEST_F(ValidationTest, BoundsOfHourAndTimeDifference) {
     EnterBirth(31, 12, 1999, 24, 0, 12);
-    Click(1009);
+    Click(IDC_CALCULATE);
     EnterBirth(31, 12, 1999, 24, 0, -12);
-    Click(1009);
+    Click(IDC_CALCULATE);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Text(1024), "31.12.1999 24:00Uhr");
+    EXPECT_EQ(Text(IDC_BIRTH), "31.12.1999 24:00Uhr");
 
-    SetText(1007, "25");
-    Click(1009);
-    SetText(1007, "24");
-    SetText(1022, "13");
-    Click(1009);
+    SetText(IDC_HOUR, "25");
+    Click(IDC_CALCULATE);
+    SetText(IDC_HOUR, "24");
+    SetText(IDC_TIME_ZONE, "13");
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(),
               (QStringList{"Veuillez entrer une heure entre 0 et 24",
                            "Le fuseau horaire doit être compris entre -12 et 12."}));
@@ -80,74 +80,74 @@ TEST_F(ValidationTest, BoundsOfHourAndTimeDifference) {
 
 TEST_F(ValidationTest, YearOutsideTheSupportedRangeIsRefusedWithoutQuestion) {
     EnterBirth(1, 1, 100000, 0, 0, 0);
-    Click(1009);
-    SetText(1006, "-100000");
-    Click(1009);
+    Click(IDC_CALCULATE);
+    SetText(IDC_YEAR, "-100000");
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(), QStringList(2, "Veuillez entrer une année entre -99999 et 99999."));
     ExpectResultsUnchanged();
 }
 
 TEST_F(ValidationTest, FieldWithoutIntegerIsNamedFocusedAndNothingIsEvaluated) {
     EnterBirth(20, 3, 2000, 8, 0, -1);
-    SetText(1008, "8x");
-    SetText(1022, "");
+    SetText(IDC_MINUTE, "8x");
+    SetText(IDC_TIME_ZONE, "");
     const int32_t dayBefore = View().m_nDay;
-    Click(1009);
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(), QStringList{"Le champ « Minute » doit contenir un nombre entier."});
     EXPECT_EQ(messages.shown[0].kind, MessageKind::AppOk);
-    EXPECT_EQ(QApplication::focusWidget(), View().Control(1008));
+    EXPECT_EQ(QApplication::focusWidget(), View().Control(IDC_MINUTE));
     EXPECT_EQ(View().m_nDay, dayBefore); // nothing was taken from the form
     ExpectResultsUnchanged();
 
     messages.Clear();
-    SetText(1008, " 0 ");
-    Click(1009);
+    SetText(IDC_MINUTE, " 0 ");
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(),
               QStringList{"Le champ « Fuseau horaire » doit contenir un nombre entier."});
-    SetText(1022, "99999999999");
-    Click(1009);
+    SetText(IDC_TIME_ZONE, "99999999999");
+    Click(IDC_CALCULATE);
     EXPECT_EQ(messages.shown.size(), 2u);
 
     messages.Clear();
-    SetText(1022, "-1");
-    Click(1009);
+    SetText(IDC_TIME_ZONE, "-1");
+    Click(IDC_CALCULATE);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Text(1024), "20.3.2000 8:00Uhr");
-    EXPECT_EQ(Text(1012), "99.99 %");
+    EXPECT_EQ(Text(IDC_BIRTH), "20.3.2000 8:00Uhr");
+    EXPECT_EQ(Text(IDC_MOON), "99.99 %");
 }
 
 TEST_F(ValidationTest, ResultsOfTheKnownExample) {
     EnterBirth(20, 3, 2000, 8, 0, -1);
-    Click(1009);
-    EXPECT_EQ(Text(1021), "2451623.791667");
-    EXPECT_EQ(Text(1012), "99.99 %");
-    EXPECT_EQ(Text(1013), "49.98 %");
-    EXPECT_EQ(Text(1026), "0.23 %");
-    EXPECT_EQ(Text(1014), "50.00 %");
-    EXPECT_EQ(Text(1011), "Lunar");
-    EXPECT_EQ(View().m_staticType->property("bitmapId").toInt(), 131);
-    EXPECT_EQ(Text(1015), "6.3.2000 5:19Uhr");
-    EXPECT_EQ(Text(1019), "20.3.2000 4:45Uhr");
-    EXPECT_EQ(Text(1020), "4.4.2000 18:14Uhr");
+    Click(IDC_CALCULATE);
+    EXPECT_EQ(Text(IDC_JULIAN), "2451623.791667");
+    EXPECT_EQ(Text(IDC_MOON), "99.99 %");
+    EXPECT_EQ(Text(IDC_SUN), "49.98 %");
+    EXPECT_EQ(Text(IDC_MONDTAG), "0.23 %");
+    EXPECT_EQ(Text(IDC_ECART), "50.00 %");
+    EXPECT_EQ(Text(IDC_TYPE_NAME), "Lunar");
+    EXPECT_EQ(View().Results().m_staticType->property("bitmapId").toInt(), IDB_LUNAR);
+    EXPECT_EQ(Text(IDC_LAST_NEW), "6.3.2000 5:19Uhr");
+    EXPECT_EQ(Text(IDC_FULL), "20.3.2000 4:45Uhr");
+    EXPECT_EQ(Text(IDC_NEXT_NEW), "4.4.2000 18:14Uhr");
 }
 
 TEST_F(ValidationTest, CheckBoxesTakeEffectAtTheNextEvaluation) {
     EnterBirth(20, 3, 2000, 8, 0, -1);
-    Click(1009);
-    SetChecked(1001, true);
-    EXPECT_EQ(Text(1013), "49.98 %");
-    EXPECT_EQ(View().m_diagram->m_bSouthern, 0);
-    Click(1009);
-    EXPECT_EQ(Text(1013), "50.02 %");
-    EXPECT_EQ(View().m_diagram->m_bSouthern, 1);
+    Click(IDC_CALCULATE);
+    SetChecked(IDC_SOUTHERN, true);
+    EXPECT_EQ(Text(IDC_SUN), "49.98 %");
+    EXPECT_EQ(View().Results().m_diagram->m_bSouthern, 0);
+    Click(IDC_CALCULATE);
+    EXPECT_EQ(Text(IDC_SUN), "50.02 %");
+    EXPECT_EQ(View().Results().m_diagram->m_bSouthern, 1);
 }
 
 TEST_F(ValidationTest, InsertCurrentDateKeepsTheTimeDifference) {
     EnterBirth(20, 3, 2000, 8, 0, -5);
-    Click(1009);
+    Click(IDC_CALCULATE);
     now = QDateTime(QDate(2025, 1, 2), QTime(3, 4));
-    app->OnCommand(32773);
-    EXPECT_EQ(Text(1024), "2.1.2025 3:04Uhr");
-    EXPECT_EQ(Text(1022), "-5");
+    Command(ID_INSERT_CURRENT_DATE);
+    EXPECT_EQ(Text(IDC_BIRTH), "2.1.2025 3:04Uhr");
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "-5");
     EXPECT_TRUE(messages.shown.empty());
 }

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "res/resource_ids.h"
+
 namespace {
 
 QImage Picture(int id) {
@@ -35,10 +37,12 @@ TEST(Artwork, EveryPictureIsEmbeddedAtItsSize) {
         int id;
         int w;
         int h;
-    } sizes[] = {{128, 32, 32}, {131, 160, 32}, {133, 160, 32}, {134, 160, 32}, {136, 33, 34},
-                 {137, 30, 34}, {138, 75, 24},  {139, 76, 14},  {140, 14, 55},  {141, 12, 13},
-                 {142, 10, 10}, {143, 12, 19},  {144, 15, 11},  {145, 13, 11},  {146, 8, 11},
-                 {147, 13, 12}, {148, 13, 11}};
+    } sizes[] = {{IDR_MAINFRAME, 32, 32},  {IDB_LUNAR, 160, 32},     {IDB_FRAGEZEICHEN, 160, 32},
+                 {IDB_SOLAR, 160, 32},     {IDB_CABINET, 33, 34},    {IDB_SCROLL, 30, 34},
+                 {IDB_LEGEND, 75, 24},     {IDB_AXIS_DATE, 76, 14},  {IDB_AXIS_PHASE, 14, 55},
+                 {IDB_TICK_50, 12, 13},    {IDB_TICK_0, 10, 10},     {IDB_TICK_100, 12, 19},
+                 {IDB_DAY_MINUS1, 15, 11}, {IDB_DAY_MINUS2, 13, 11}, {IDB_DAY_0, 8, 11},
+                 {IDB_DAY_PLUS1, 13, 12},  {IDB_DAY_PLUS2, 13, 11}};
     for (const auto& s : sizes) {
         const QImage image = Picture(s.id);
         ASSERT_FALSE(image.isNull()) << s.id;
@@ -47,21 +51,22 @@ TEST(Artwork, EveryPictureIsEmbeddedAtItsSize) {
 }
 
 TEST(Artwork, SixteenColourPicturesStayWithinSixteenColours) {
-    for (const int id :
-         {128, 133, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 147, 148}) {
+    for (const int id : {IDR_MAINFRAME, IDB_FRAGEZEICHEN, IDB_CABINET, IDB_SCROLL, IDB_LEGEND,
+                         IDB_AXIS_DATE, IDB_AXIS_PHASE, IDB_TICK_50, IDB_TICK_0, IDB_TICK_100,
+                         IDB_DAY_MINUS1, IDB_DAY_MINUS2, IDB_DAY_0, IDB_DAY_PLUS1, IDB_DAY_PLUS2}) {
         EXPECT_LE(Colours(Picture(id)).size(), 16u) << id;
     }
 }
 
 TEST(Artwork, DiagramLabelsAreBlackOnLightGrey) {
-    for (int id = 139; id <= 148; ++id) {
+    for (int id = IDB_AXIS_DATE; id <= IDB_DAY_PLUS2; ++id) {
         const QImage image = Picture(id);
         const std::set<QRgb> colours = Colours(image);
         EXPECT_EQ(colours, (std::set<QRgb>{kSilver, kBlack})) << id;
         EXPECT_EQ(image.pixel(0, 0), kSilver) << id;
     }
     // The legend: framed, with a red and a blue line.
-    const QImage legend = Picture(138);
+    const QImage legend = Picture(IDB_LEGEND);
     EXPECT_EQ(legend.pixel(0, 0), kBlack);
     EXPECT_EQ(legend.pixel(74, 23), kBlack);
     EXPECT_EQ(legend.pixel(1, 1), kSilver);
@@ -72,13 +77,13 @@ TEST(Artwork, DiagramLabelsAreBlackOnLightGrey) {
 
 TEST(Artwork, TurnedLabelsReadUpwards) {
     // A turned label is taller than wide; its text lies in a band across the width.
-    for (const int id : {140, 141, 143}) {
+    for (const int id : {IDB_AXIS_PHASE, IDB_TICK_50, IDB_TICK_100}) {
         const QImage image = Picture(id);
         EXPECT_GT(image.height(), image.width()) << id;
     }
     // "Phase [%]" read from bottom to top starts with the stem of the P at the bottom: the
     // lowest black row is wider (the P's stem, on its side) than the topmost (the bracket).
-    const QImage title = Picture(140);
+    const QImage title = Picture(IDB_AXIS_PHASE);
     int lowest = -1;
     for (int y = title.height() - 1; y >= 0 && lowest < 0; --y) {
         for (int x = 0; x < title.width(); ++x) {
@@ -95,7 +100,7 @@ TEST(Artwork, TurnedLabelsReadUpwards) {
 }
 
 TEST(Artwork, IconHasATransparentCornerAndAYellowCrescentOnTheRight) {
-    const QImage icon = Picture(128).convertToFormat(QImage::Format_ARGB32);
+    const QImage icon = Picture(IDR_MAINFRAME).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(icon.pixel(31, 31)), 0);
     int yellowLeft = 0;
@@ -112,9 +117,9 @@ TEST(Artwork, IconHasATransparentCornerAndAYellowCrescentOnTheRight) {
 }
 
 TEST(Artwork, TypePicturesHaveTheirBackgrounds) {
-    const QImage solar = Picture(134);
-    const QImage lunar = Picture(131);
-    const QImage question = Picture(133);
+    const QImage solar = Picture(IDB_SOLAR);
+    const QImage lunar = Picture(IDB_LUNAR);
+    const QImage question = Picture(IDB_FRAGEZEICHEN);
     // Light blue, night blue, bright yellow (a corner away from the drawings).
     const QColor sky = solar.pixelColor(159, 31);
     EXPECT_GT(sky.blue(), 200);

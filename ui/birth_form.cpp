@@ -1,65 +1,89 @@
-// Exchange between the view's members and the form's controls.
+#include "ui/birth_form.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <array>
 #include <optional>
 
 #include "res/resource_ids.h"
+#include "ui/dialog_units.h"
 #include "ui/form_integer.h"
-#include "ui/main_view.h"
 #include "ui/message_service.h"
 
 namespace {
 
 struct IntegerField {
     int id;
-    int32_t CMainView::*member;
+    int32_t CBirthForm::*member;
     const char* label; // the field's name in the message
 };
 
 // In the order in which the form is read.
 constexpr std::array<IntegerField, 6> kIntegerFields{{
-    {IDC_DAY, &CMainView::m_nDay, "Jour"},
-    {IDC_HOUR, &CMainView::m_nHour, "Heure"},
-    {IDC_MINUTE, &CMainView::m_nMinute, "Minute"},
-    {IDC_MONTH, &CMainView::m_nMonth, "Mois"},
-    {IDC_YEAR, &CMainView::m_nYear, "Année"},
-    {IDC_TIME_ZONE, &CMainView::m_nTimeZone, "Fuseau horaire"},
+    {IDC_DAY, &CBirthForm::m_nDay, "Jour"},
+    {IDC_HOUR, &CBirthForm::m_nHour, "Heure"},
+    {IDC_MINUTE, &CBirthForm::m_nMinute, "Minute"},
+    {IDC_MONTH, &CBirthForm::m_nMonth, "Mois"},
+    {IDC_YEAR, &CBirthForm::m_nYear, "Année"},
+    {IDC_TIME_ZONE, &CBirthForm::m_nTimeZone, "Fuseau horaire"},
 }};
 
 struct TextField {
     int id;
-    QString CMainView::*member;
+    QString CBirthForm::*member;
 };
 
 constexpr std::array<TextField, 11> kTextFields{{
-    {IDC_MOON, &CMainView::m_strMoon},
-    {IDC_ECART, &CMainView::m_strEcart},
-    {IDC_SUN, &CMainView::m_strSun},
-    {IDC_TYPE_NAME, &CMainView::m_strTypeName},
-    {IDC_LAST_NEW, &CMainView::m_strLastNew},
-    {IDC_NEXT_NEW, &CMainView::m_strNextNew},
-    {IDC_FULL, &CMainView::m_strFull},
-    {IDC_JULIAN, &CMainView::m_strJulian},
-    {IDC_NAME, &CMainView::m_strName},
-    {IDC_BIRTH, &CMainView::m_strBirth},
-    {IDC_MONDTAG, &CMainView::m_strMondtag},
+    {IDC_MOON, &CBirthForm::m_strMoon},
+    {IDC_ECART, &CBirthForm::m_strEcart},
+    {IDC_SUN, &CBirthForm::m_strSun},
+    {IDC_TYPE_NAME, &CBirthForm::m_strTypeName},
+    {IDC_LAST_NEW, &CBirthForm::m_strLastNew},
+    {IDC_NEXT_NEW, &CBirthForm::m_strNextNew},
+    {IDC_FULL, &CBirthForm::m_strFull},
+    {IDC_JULIAN, &CBirthForm::m_strJulian},
+    {IDC_NAME, &CBirthForm::m_strName},
+    {IDC_BIRTH, &CBirthForm::m_strBirth},
+    {IDC_MONDTAG, &CBirthForm::m_strMondtag},
 }};
 
 struct CheckField {
     int id;
-    int32_t CMainView::*member;
+    int32_t CBirthForm::*member;
 };
 
 constexpr std::array<CheckField, 2> kCheckFields{{
-    {IDC_CONST_ZONE, &CMainView::m_bConstZone},
-    {IDC_SOUTHERN, &CMainView::m_bSouthern},
+    {IDC_CONST_ZONE, &CBirthForm::m_bConstZone},
+    {IDC_SOUTHERN, &CBirthForm::m_bSouthern},
 }};
+
+int LogicalDpi(const QWidget* widget) {
+    const QScreen* screen = widget->screen();
+    return screen ? qRound(screen->logicalDotsPerInch()) : 96;
+}
 
 } // namespace
 
-QString CMainView::Text(int id) const {
+CBirthForm::CBirthForm(CMessageService& messages, const ControlFactory& factory, QWidget* parent)
+    : QWidget(parent), m_messages(messages) {
+    const int dpi = LogicalDpi(this);
+    setFont(FormFont(dpi));
+    const DialogTemplate& form = FormTemplate130();
+    resize(MapDialogRect(0, 0, form.cx, form.cy, dpi).size());
+    m_controls = BuildForm(form, this, dpi, factory).byId;
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+        if (qobject_cast<QLabel*>(it.value()) && !it.value()->isHidden() &&
+            it.key() != IDC_TYPE_PICTURE) {
+            m_resultRects.insert(it.key(), it.value()->geometry());
+        }
+    }
+}
+
+CBirthForm::~CBirthForm() = default;
+
+QString CBirthForm::Text(int id) const {
     const QWidget* control = Control(id);
     if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
         return edit->text();
@@ -70,7 +94,7 @@ QString CMainView::Text(int id) const {
     return {};
 }
 
-void CMainView::SetText(int id, const QString& text) const {
+void CBirthForm::SetText(int id, const QString& text) const {
     QWidget* control = Control(id);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (edit->text() != text) {
@@ -84,7 +108,7 @@ void CMainView::SetText(int id, const QString& text) const {
     }
 }
 
-void CMainView::FitResultText(QLabel& label, const QRect& formRect) const {
+void CBirthForm::FitResultText(QLabel& label, const QRect& formRect) const {
     const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 1;
     QRect rect = formRect;
     if (needed > rect.width()) {
@@ -98,7 +122,7 @@ void CMainView::FitResultText(QLabel& label, const QRect& formRect) const {
     }
 }
 
-bool CMainView::UpdateData(bool saveAndValidate) {
+bool CBirthForm::UpdateData(bool saveAndValidate) {
     if (!saveAndValidate) {
         for (const IntegerField& field : kIntegerFields) {
             SetText(field.id, QString::number(this->*field.member));

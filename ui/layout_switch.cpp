@@ -1,0 +1,45 @@
+#include "ui/layout_switch.h"
+
+#include <QGroupBox>
+#include <QLayout>
+#include <QPushButton>
+
+#include "res/resource_ids.h"
+#include "ui/birth_form.h"
+
+namespace {
+
+// Pixels between the edge of the shown group box and the frame's right and bottom edges.
+constexpr int kLayoutMargin = 15;
+
+} // namespace
+
+CLayoutSwitch::CLayoutSwitch(CBirthForm& form)
+    : m_btnLayout(qobject_cast<QPushButton*>(form.Control(IDC_LAYOUT))),
+      m_grpOptions(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_OPTIONS))),
+      m_grpResult(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_RESULT))), m_form(form) {}
+
+void CLayoutSwitch::Toggle() {
+    m_btnLayout->setText(m_bSimple ? QStringLiteral("Einfach << ") : QStringLiteral("Extras >> "));
+    m_bSimple = !m_bSimple;
+    FitFrameToLayout();
+}
+
+void CLayoutSwitch::FitFrameToLayout() {
+    QWidget* frame = m_form.window();
+    if (frame == &m_form) {
+        return;
+    }
+    if (frame->layout()) {
+        frame->layout()->activate();
+    }
+    const QRect frameRect = frame->frameGeometry();
+    const QGroupBox* group = m_bSimple ? m_grpResult : m_grpOptions;
+    // Screen position of the group's outer corner (just past its right and bottom edges).
+    const QPoint corner = group->mapToGlobal(QPoint(group->width(), group->height()));
+    const int width = corner.x() - frameRect.left() + kLayoutMargin;
+    const int height = corner.y() - frameRect.top() + kLayoutMargin;
+    // The outer size includes the window manager's decoration around the client area.
+    const QSize decoration = frameRect.size() - frame->size();
+    frame->resize(width - decoration.width(), height - decoration.height());
+}
