@@ -2,6 +2,7 @@
 add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/about_dlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/birth_form.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/busy_indicator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_manager.cpp

@@ -3,6 +3,7 @@
 
 #include "records/cp1252.h"
 #include "records/vexamo_doc.h"
+#include "ui/busy_indicator.h"
 #include "ui/main_view.h"
 #include "ui/message_service.h"
 #include "ui/record_list.h"
@@ -105,12 +106,18 @@ void CMainView::OnDeleteAll() {
 
 void CMainView::FillRecordList() {
     const DateStoreMap& store = GetDocument().m_mapDateStore;
+    std::vector<std::string> keys;
+    keys.reserve(static_cast<std::size_t>(store.GetCount()));
     DateStoreMap::Position pos = store.GetStartPosition();
     while (pos != nullptr) {
         std::string name;
         VXDateStore record;
         store.GetNextAssoc(pos, name, record);
-        AddRecordName(*m_listDates, name);
+        keys.push_back(std::move(name));
+    }
+    {
+        const CBusyIndicator busy(*this, static_cast<int>(keys.size()));
+        FillRecordNames(*m_listDates, keys, [&busy](int prepared) { busy.Progress(prepared); });
     }
     SelectRecordRow(*m_listDates, 0);
     LoadSelectedRecord();

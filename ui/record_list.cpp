@@ -3,32 +3,45 @@
 #include <QCollator>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <numeric>
 
 #include "records/cp1252.h"
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
+// Names prepared between two reports of progress.
+constexpr int kProgressStep = 8192;
 
-std::string KeyOf(const QListWidgetItem* item) {
-    return item->data(kKeyRole).toByteArray().toStdString();
+QCollator ListCollator() {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
 }
 
 } // namespace
 
+QString ShownRecordName(const std::string& key) {
+    QString shown(static_cast<qsizetype>(key.size()), Qt::Uninitialized);
+    QChar* out = shown.data();
+    for (const char byte : key) {
+        // Every Windows-1252 character lies in the Basic Multilingual Plane.
+        *out++ = QChar(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(byte))));
+    }
+    return shown;
+}
+
 int AddRecordName(QListWidget& list, const std::string& key) {
-    const QString shown = QString::fromStdString(Cp1252ToUtf8(key));
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QString shown = ShownRecordName(key);
+    const QCollator collator = ListCollator();
     // First row whose name sorts after the new one.
     int low = 0;
     int high = list.count();
     while (low < high) {
         const int mid = (low + high) / 2;
-        const QListWidgetItem* item = list.item(mid);
-        int order = collator.compare(item->text(), shown);
+        int order = collator.compare(list.item(mid)->text(), shown);
         if (order == 0) {
-            order = KeyOf(item).compare(key);
+            order = RecordKeyAt(list, mid).compare(key);
         }
         if (order <= 0) {
             low = mid + 1;
@@ -36,16 +49,59 @@ int AddRecordName(QListWidget& list, const std::string& key) {
             high = mid;
         }
     }
-    auto* item = new QListWidgetItem(shown);
-    item->setData(kKeyRole, QByteArray::fromStdString(key));
     const QSignalBlocker blocker(list);
-    list.insertItem(low, item);
+    list.insertItem(low, shown);
     return low;
+}
+
+void FillRecordNames(QListWidget& list, const std::vector<std::string>& keys,
+                     const std::function<void(int prepared)>& progress) {
+    const QCollator collator = ListCollator();
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(keys.size()));
+    // The C locale compares by case-folded code units; its sort keys would not ignore the
+    // case, so its names are compared directly.
+    const bool byCodeUnits = collator.locale().language() == QLocale::C;
+    std::vector<QCollatorSortKey> sortKeys;
+    sortKeys.reserve(byCodeUnits ? 0 : keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        shown.append(ShownRecordName(keys[i]));
+        if (!byCodeUnits) {
+            // Comparing sort keys orders as the collator's own comparison does.
+            sortKeys.push_back(collator.sortKey(shown.constLast()));
+        }
+        if (progress && (i + 1) % kProgressStep == 0) {
+            progress(static_cast<int>(i + 1));
+        }
+    }
+    std::vector<std::size_t> order(keys.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byCollation =
+            byCodeUnits ? shown[static_cast<qsizetype>(a)].compare(shown[static_cast<qsizetype>(b)],
+                                                                   Qt::CaseInsensitive)
+                        : sortKeys[a].compare(sortKeys[b]);
+        return byCollation != 0 ? byCollation < 0 : keys[a] < keys[b];
+    });
+    sortKeys = {};
+    QStringList sorted;
+    sorted.reserve(shown.size());
+    for (const std::size_t i : order) {
+        sorted.append(std::move(shown[static_cast<qsizetype>(i)]));
+    }
+    const QSignalBlocker blocker(list);
+    list.addItems(sorted);
 }
 
 std::string RecordKeyAt(const QListWidget& list, int row) {
     const QListWidgetItem* item = list.item(row);
-    return item ? KeyOf(item) : std::string();
+    if (item == nullptr) {
+        return {};
+    }
+    std::string key;
+    // The text was made from the key, so every character converts back.
+    Utf8ToCp1252(item->text().toStdString(), key);
+    return key;
 }
 
 int SelectedRecordRow(const QListWidget& list) {
