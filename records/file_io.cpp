@@ -155,7 +155,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     // Renaming needs only the folder's permission: without this check a file that nobody may
     // write (or this user may not) would be replaced all the same.
     if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        reason = "die Datei ist schreibgeschützt";
+        // On a read-only file system no file can be written, whatever its own mode says.
+        const bool readOnlyFileSystem = ::access(target.c_str(), W_OK) != 0 && errno == EROFS;
+        reason = readOnlyFileSystem ? DescribeErrno(EROFS) : "die Datei ist schreibgeschützt";
         return false;
     }
     std::string tempPath;

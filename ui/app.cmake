@@ -6,6 +6,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_manager.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/form_accessibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_builder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_integer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layout_switch.cpp

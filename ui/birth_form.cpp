@@ -9,6 +9,7 @@
 
 #include "res/resource_ids.h"
 #include "ui/dialog_units.h"
+#include "ui/form_accessibility.h"
 #include "ui/form_integer.h"
 #include "ui/message_service.h"
 
@@ -72,7 +73,9 @@ CBirthForm::CBirthForm(CMessageService& messages, const ControlFactory& factory,
     setFont(FormFont(dpi));
     const DialogTemplate& form = FormTemplate130();
     resize(MapDialogRect(0, 0, form.cx, form.cy, dpi).size());
-    m_controls = BuildForm(form, this, dpi, factory).byId;
+    const BuiltForm built = BuildForm(form, this, dpi, factory);
+    m_controls = built.byId;
+    NameFormControls(form, built.all);
     for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
         if (qobject_cast<QLabel*>(it.value()) && !it.value()->isHidden() &&
             it.key() != IDC_TYPE_PICTURE) {
@@ -119,6 +122,14 @@ void CBirthForm::FitResultText(QLabel& label, const QRect& formRect) const {
     }
     if (label.geometry() != rect) {
         label.setGeometry(rect);
+    }
+}
+
+void CBirthForm::ShowDateAndTime() {
+    for (const IntegerField& field : kIntegerFields) {
+        if (field.id != IDC_TIME_ZONE) {
+            SetText(field.id, QString::number(this->*field.member));
+        }
     }
 }
 

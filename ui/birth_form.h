@@ -27,6 +27,8 @@ class CBirthForm : public QWidget {
     // message naming the field and the focus in it, when an integer field holds no
     // integer; the members are then left as they were.
     bool UpdateData(bool saveAndValidate = true);
+    // Writes only day, month, year, hour and minute into their controls.
+    void ShowDateAndTime();
 
     // Entered values and shown results.
     int32_t m_nDay = 0;

@@ -17,12 +17,31 @@ constexpr int kLayoutMargin = 15;
 CLayoutSwitch::CLayoutSwitch(CBirthForm& form)
     : m_btnLayout(qobject_cast<QPushButton*>(form.Control(IDC_LAYOUT))),
       m_grpOptions(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_OPTIONS))),
-      m_grpResult(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_RESULT))), m_form(form) {}
+      m_grpResult(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_RESULT))), m_form(form) {
+    for (QWidget* control : form.Controls()) {
+        m_focusPolicies.insert(control, control->focusPolicy());
+    }
+}
 
 void CLayoutSwitch::Toggle() {
     m_btnLayout->setText(m_bSimple ? QStringLiteral("Einfach << ") : QStringLiteral("Extras >> "));
     m_bSimple = !m_bSimple;
+    FocusOnlyShownControls();
     FitFrameToLayout();
+}
+
+void CLayoutSwitch::FocusOnlyShownControls() {
+    // Each layout shows the form up to the outer corner of its group box.
+    const QGroupBox* group = m_bSimple ? m_grpResult : m_grpOptions;
+    const QRect shown(QPoint(0, 0), group->geometry().bottomRight());
+    for (auto it = m_focusPolicies.cbegin(); it != m_focusPolicies.cend(); ++it) {
+        QWidget* control = it.key();
+        const bool inside = shown.contains(control->geometry());
+        control->setFocusPolicy(inside ? it.value() : Qt::NoFocus);
+        if (!inside && control->hasFocus()) {
+            m_btnLayout->setFocus();
+        }
+    }
 }
 
 void CLayoutSwitch::FitFrameToLayout() {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -175,14 +176,19 @@ void CMainFrame::resizeEvent(QResizeEvent* event) {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     // The accelerators come before the controls: the keys of the table do not reach an edit
-    // field (Ctrl+C copies the person shown, Ctrl+V pastes nothing).
+    // field (Ctrl+C copies the person shown, F6 does nothing), except the editing keys.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier,
                                                        static_cast<Qt::Key>(key->key())));
-            if (m_accelerators.contains(pressed)) {
+            // Inside an edit field the standard keys for paste, cut and undo edit the field.
+            const bool editingKey = key->matches(QKeySequence::Paste) ||
+                                    key->matches(QKeySequence::Cut) ||
+                                    key->matches(QKeySequence::Undo);
+            if (m_accelerators.contains(pressed) &&
+                !(editingKey && qobject_cast<const QLineEdit*>(widget))) {
                 return true;
             }
         }

@@ -60,6 +60,7 @@ void CMainView::OnInitialUpdate() {
     m_strName.clear();
     if (GetDocument().m_mapDateStore.GetCount() == 0) {
         SetCurrentDate();
+        UpdateData(false);
     } else {
         FillRecordList();
     }
@@ -118,7 +119,8 @@ void CMainView::SetCurrentDate() {
     m_nDay = now.date().day();
     m_nHour = now.time().hour();
     m_nMinute = now.time().minute();
-    UpdateData(false);
+    // The other fields keep what the user typed.
+    ShowDateAndTime();
 }
 
 void CMainView::OnInsertCurrentDate() {

@@ -30,6 +30,8 @@ class CMainView : public CBirthForm {
     void Recalculate();
     bool ValidateInput();
     void OnToggleLayout();
+    // Puts the current local date and time into the five date and time members and their
+    // controls; the other controls keep what they hold.
     void SetCurrentDate();
     void OnInsertCurrentDate();
 

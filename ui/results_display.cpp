@@ -34,4 +34,9 @@ void CResultsDisplay::Show(const BirthEvaluation& e, int32_t southern) {
         m_staticType->setPixmap(m_bmpType);
     }
     m_staticType->setProperty("bitmapId", e.m_nTypeBitmap);
+    m_staticType->setAccessibleName(m_form.m_strTypeName);
+    // The moment at the diagram's centre and the two phases there.
+    m_diagram->setAccessibleDescription(
+        QStringLiteral("%1, Lune : %2, Soleil : %3")
+            .arg(m_form.m_strBirth, m_form.m_strMoon, m_form.m_strSun));
 }

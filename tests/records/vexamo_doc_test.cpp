@@ -1,10 +1,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <sched.h>
 #include <string>
-#include <vector>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -194,4 +198,66 @@ TEST_F(DocumentFile, ObserverHearsOfEverySuccessAndNoFailure) {
     doc.OnNewDocument();
     EXPECT_EQ(heard, (std::vector<DocumentChange>{DocumentChange::Saved, DocumentChange::Replaced,
                                                   DocumentChange::Replaced}));
+}
+
+namespace {
+
+// Saving over a file of a file system mounted read-only, in a child process with its own
+// mount namespace. Empty when the system does not let the test mount one.
+std::optional<std::string> SaveOnReadOnlyFileSystem(const std::string& folder) {
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return std::nullopt;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const auto report = [&](const std::string& text) {
+            (void)!::write(channel[1], text.data(), text.size());
+            ::_exit(0);
+        };
+        if (::unshare(CLONE_NEWNS) != 0 && ::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) {
+            report("");
+        }
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("vexamo", folder.c_str(), "tmpfs", 0, nullptr) != 0) {
+            report("");
+        }
+        CVexamoDoc doc;
+        doc.m_mapDateStore.SetAt("Anna", VXDateStore(2000, 1, 2, 3, 4, 0, 0, 1));
+        std::string error;
+        const std::string path = folder + "/a.dat";
+        if (!doc.SaveDocument(path, error) ||
+            ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+            report("");
+        }
+        doc.SaveDocument(path, error);
+        report("message:" + error);
+    }
+    ::close(channel[1]);
+    std::string text;
+    char buffer[512];
+    ssize_t n = 0;
+    while ((n = ::read(channel[0], buffer, sizeof buffer)) > 0) {
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (text.rfind("message:", 0) != 0) {
+        return std::nullopt;
+    }
+    return text.substr(8);
+}
+
+} // namespace
+
+TEST_F(DocumentFile, SaveOnReadOnlyFileSystemNamesTheFileSystem) {
+    const std::optional<std::string> message = SaveOnReadOnlyFileSystem(dir_.string());
+    if (!message) {
+        GTEST_SKIP() << "cannot mount a read-only file system here";
+    }
+    EXPECT_EQ(*message, "Die Datei \u201E" + Path("a.dat") +
+                            "\u201C kann nicht gespeichert werden: das Dateisystem ist "
+                            "schreibgeschützt.");
 }

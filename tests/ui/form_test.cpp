@@ -39,6 +39,7 @@ TEST_F(FormTest, EveryControlWithAnIdIsFoundAtItsRectangle) {
 
 TEST_F(FormTest, TabKeyFollowsTheTemplateOrder) {
     ASSERT_TRUE(Start());
+    Click(IDC_LAYOUT); // the extended layout, where every control can take the focus
     const int order[] = {IDC_DAY,        IDC_MONTH,      IDC_YEAR,   IDC_HOUR,      IDC_MINUTE,
                          IDC_CALCULATE,  IDC_NAME,       IDC_ADD,    IDC_LAYOUT,    IDC_SOUTHERN,
                          IDC_CONST_ZONE, IDC_LIST_DATES, IDC_DELETE, IDC_TIME_ZONE, IDC_DELETE_ALL};
