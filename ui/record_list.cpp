@@ -19,6 +19,16 @@ QCollator ListCollator() {
     return collator;
 }
 
+// Every code unit case-folded on its own, as QString::compare with Qt::CaseInsensitive folds
+// them (simple folding: "ß" stays one character).
+QString FoldedCodeUnits(const QString& text) {
+    QString folded = text;
+    for (QChar& c : folded) {
+        c = c.toCaseFolded();
+    }
+    return folded;
+}
+
 } // namespace
 
 QString ShownRecordName(const std::string& key) {
@@ -59,14 +69,19 @@ void FillRecordNames(QListWidget& list, const std::vector<std::string>& keys,
     const QCollator collator = ListCollator();
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(keys.size()));
-    // The C locale compares by case-folded code units; its sort keys would not ignore the
-    // case, so its names are compared directly.
+    // The C locale compares case-folded code units; its sort keys would not ignore the case,
+    // so each name is folded once, as the comparison would fold it, and the folded names are
+    // compared.
     const bool byCodeUnits = collator.locale().language() == QLocale::C;
     std::vector<QCollatorSortKey> sortKeys;
     sortKeys.reserve(byCodeUnits ? 0 : keys.size());
+    std::vector<QString> folded;
+    folded.reserve(byCodeUnits ? keys.size() : 0);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         shown.append(ShownRecordName(keys[i]));
-        if (!byCodeUnits) {
+        if (byCodeUnits) {
+            folded.push_back(FoldedCodeUnits(shown.constLast()));
+        } else {
             // Comparing sort keys orders as the collator's own comparison does.
             sortKeys.push_back(collator.sortKey(shown.constLast()));
         }
@@ -77,12 +92,11 @@ void FillRecordNames(QListWidget& list, const std::vector<std::string>& keys,
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int byCollation =
-            byCodeUnits ? shown[static_cast<qsizetype>(a)].compare(shown[static_cast<qsizetype>(b)],
-                                                                   Qt::CaseInsensitive)
-                        : sortKeys[a].compare(sortKeys[b]);
+        const int byCollation = byCodeUnits ? QStringView(folded[a]).compare(QStringView(folded[b]))
+                                            : sortKeys[a].compare(sortKeys[b]);
         return byCollation != 0 ? byCollation < 0 : keys[a] < keys[b];
     });
+    folded = {};
     sortKeys = {};
     QStringList sorted;
     sorted.reserve(shown.size());

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -141,11 +142,23 @@ void BM_FillRecordList(benchmark::State& state) {
     }
 }
 
+// The same under a German locale, where the list sorts by the locale's collation rather than
+// by case-folded code units as in the C locale.
+template <void (*Benchmark)(benchmark::State&)> void German(benchmark::State& state) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Benchmark(state);
+    QLocale::setDefault(previous);
+}
+
 BENCHMARK(BM_CliList)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenInWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenInWindow)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillRecordList)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillRecordList)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(German<BM_OpenInWindow>)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(German<BM_OpenInWindow>)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(German<BM_FillRecordList>)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
