@@ -6,7 +6,8 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test sanitize bench fuzz screenshots deb artwork format clean
+.PHONY: all deps configure build run test sanitize bench fuzz screenshots deb check-package artwork \
+        format clean
 
 all: build
 
@@ -51,11 +52,16 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/ui/vexamo-screenshots out/screenshots
 	@echo "Written: out/screenshots/simple.png out/screenshots/extended.png"
 
-# Debian package of the desktop program and the command-line tool.
+# Debian package of the desktop program and the command-line tool (in the build dir; built with
+# Debian's hardening flags, see packaging/hardening.cmake).
 deb: build
 	cmake --build $(BUILD) --target package
 
-# Regenerates the pictures in res/images from their generator.
+# The package through lintian, desktop-file-validate and appstreamcli; fails on any error or warning.
+check-package: deb
+	bash packaging/check-package.sh $(BUILD)/vexamo_1.0.0_$(shell dpkg --print-architecture).deb
+
+# Regenerates the pictures in res/images and the desktop icons in res/icons from their generator.
 artwork: build
 	cmake --build $(BUILD) --target artwork-images
 

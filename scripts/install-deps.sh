@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     locales
+    dpkg-dev file gzip help2man lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -41,6 +41,10 @@ QFont SerifFont(int pixelSize, bool bold = false, bool italic = false, bool smoo
 
 // Icon 128: a grey Moon with a yellow crescent on its right edge, 32 x 32, transparent.
 QImage DrawIcon();
+// The same icon for the desktop's icon theme: size x size, smooth edges, transparent.
+QImage DrawIconAt(int size);
+// The same icon as an SVG document (32 x 32 user units).
+QString IconSvg();
 
 // Type pictures, 160 x 32.
 QImage DrawSolarPicture();    // 134

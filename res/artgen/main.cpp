@@ -1,6 +1,8 @@
 // vexamo-artgen: draws the program's pictures and writes them as PNG files.
-//   vexamo-artgen OUTPUT_DIR
+//   vexamo-artgen OUTPUT_DIR [ICON_DIR]
+// With ICON_DIR, also the icon for the desktop's icon theme: <size>.png and scalable.svg.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -20,11 +22,31 @@ bool Save(const QImage& image, const QDir& dir, int id) {
     return true;
 }
 
+// The sizes of the icon theme; 32 is the program's own icon, pixel for pixel.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+bool SaveIconSet(const QDir& dir) {
+    bool ok = true;
+    for (const int size : kIconSizes) {
+        const QImage icon = size == 32 ? DrawIcon() : DrawIconAt(size);
+        ok = Save(icon, dir, size) && ok;
+    }
+    const QString path = dir.filePath(QStringLiteral("scalable.svg"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(IconSvg().toUtf8()) < 0 || !file.flush()) {
+        std::fprintf(stderr, "vexamo-artgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: vexamo-artgen OUTPUT_DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "Usage: vexamo-artgen OUTPUT_DIR [ICON_DIR]\n");
         return 2;
     }
     // Drawing needs no display; the offscreen platform keeps the output the same everywhere.
@@ -47,6 +69,14 @@ int main(int argc, char** argv) {
     ok = Save(DrawScrollWithSeal(), dir, 137) && ok;
     for (int id = 138; id <= 148; ++id) {
         ok = Save(DrawDiagramLabel(id), dir, id) && ok;
+    }
+    if (argc == 3) {
+        const QDir iconDir(QString::fromLocal8Bit(argv[2]));
+        if (!iconDir.exists()) {
+            std::fprintf(stderr, "vexamo-artgen: no such directory: %s\n", argv[2]);
+            return 1;
+        }
+        ok = SaveIconSet(iconDir) && ok;
     }
     return ok ? 0 : 1;
 }
