@@ -105,7 +105,7 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     m_search->setClearButtonEnabled(true);
     label->setBuddy(m_search);
     m_list = new QListWidget(this);
-    m_list->setMinimumSize(460, 180);
+    m_list->setMinimumSize(560, 180);
     m_explanation = new QLabel(this);
     m_explanation->setWordWrap(true);
     m_explanation->setMinimumHeight(64);

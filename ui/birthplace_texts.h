@@ -51,8 +51,7 @@ inline constexpr const char* kNotWholeHours =
     "ou convertir l'heure de naissance en heure de Greenwich et entrer le fuseau horaire 0.";
 // %1 rounded value, %2 shift ("6 min 32 s plus tôt").
 inline constexpr const char* kRoundChoice =
-    "&Arrondir à l'heure la plus proche (fuseau horaire %1) : le moment calculé est décalé de "
-    "%2";
+    "&Arrondir à l'heure la plus proche (fuseau horaire %1) : moment décalé de %2";
 inline constexpr const char* kEarlier = "plus tôt";
 inline constexpr const char* kLater = "plus tard";
 // %1 minutes, %2 seconds.

@@ -140,8 +140,8 @@ TEST(BirthplaceDialogTest, NonWholeHoursAreRoundedOnlyWhenTicked) {
     EXPECT_TRUE(india.Explanation().contains("UTC+05:30 (IST)"));
     EXPECT_FALSE(india.dialog.RoundChoice()->isHidden());
     EXPECT_EQ(india.dialog.RoundChoice()->text(),
-              "&Arrondir à l'heure la plus proche (fuseau horaire -6) : le moment calculé est "
-              "décalé de 30 min plus tôt");
+              "&Arrondir à l'heure la plus proche (fuseau horaire -6) : moment décalé de 30 min "
+              "plus tôt");
     EXPECT_FALSE(india.OkEnabled());
     india.dialog.RoundChoice()->click();
     EXPECT_TRUE(india.OkEnabled());
