@@ -94,6 +94,18 @@ TEST(BirthplaceDialogTest, DoubleClickTakesThePlace) {
     EXPECT_EQ(d.dialog.ChosenTimeDifference(), -2);
 }
 
+TEST(BirthplaceDialogTest, EnterInTheListPressesOk) {
+    Dialog d({1980, 1, 15, 12, 0});
+    d.dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.dialog));
+    d.Type("mu");
+    d.dialog.PlaceList()->setFocus();
+    QTest::keyClick(d.dialog.PlaceList(), Qt::Key_Down);
+    QTest::keyClick(d.dialog.PlaceList(), Qt::Key_Return);
+    EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(d.dialog.ChosenTimeDifference(), -1);
+}
+
 TEST(BirthplaceDialogTest, CancelGivesNothing) {
     Dialog d({1980, 1, 15, 12, 0});
     d.Type("München");
