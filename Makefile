@@ -37,7 +37,8 @@ sanitize: deps
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=ON -DVEXAMO_BUILD_TESTS=OFF
-	cmake --build build-bench -j $(JOBS) --target vexamo-bench-astro vexamo-bench-records vexamo-bench-diagram vexamo-bench-ui
+	cmake --build build-bench -j $(JOBS) --target vexamo-bench-astro vexamo-bench-records vexamo-bench-places \
+	    vexamo-bench-diagram vexamo-bench-ui
 	@for b in build-bench/bench/*/vexamo-bench-*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
 fuzz: deps

@@ -2,6 +2,7 @@
 add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/about_dlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/birth_form.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/birthplace_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/busy_indicator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
@@ -24,7 +25,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/vexamo_app.cpp
 )
 target_include_directories(vexamo_ui PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(vexamo_ui PUBLIC astro records vexamo_res_tables
+target_link_libraries(vexamo_ui PUBLIC astro records vexamo_places vexamo_res_tables
     Qt6::Core Qt6::Gui Qt6::Widgets)
 if(TARGET vexamo_diagram)
     target_link_libraries(vexamo_ui PUBLIC vexamo_diagram)
