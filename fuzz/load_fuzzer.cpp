@@ -6,7 +6,7 @@
 #include <string>
 
 #include "records/archive.h"
-#include "records/export_text.h"
+#include "app/export_text.h"
 #include "records/store_file.h"
 
 namespace {

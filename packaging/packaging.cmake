@@ -6,9 +6,7 @@
 # (vexamo-cli brings its own install rule.)
 include(GNUInstallDirs)
 
-if(TARGET vexamo)
-    install(TARGETS vexamo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS vexamo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vexamo.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/res/images/128.png

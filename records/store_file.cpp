@@ -25,13 +25,9 @@ void StoreDateStoreMap(ArchiveWriter& ar, const DateStoreMap& store) {
     if (store.GetCount() == 0) {
         return;
     }
-    std::string name;
-    VXDateStore record;
-    DateStoreMap::Position pos = store.GetStartPosition();
-    while (pos != nullptr) {
-        store.GetNextAssoc(pos, name, record);
-        ar.WriteString(name);
-        WriteRecordImage(ar, record);
+    for (const auto& entry : store) {
+        ar.WriteString(entry.name);
+        WriteRecordImage(ar, entry.record);
     }
 }
 

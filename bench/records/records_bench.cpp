@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "records/export_text.h"
+#include "app/export_text.h"
 #include "records/vexamo_doc.h"
 
 namespace {
