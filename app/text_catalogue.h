@@ -39,9 +39,36 @@ enum class TextId {
     NoSelection,
     ProgrammingError,
     ClipboardUnavailable,
+    SaveChangesQuestion, // %1: the document's title
+    FieldNotInteger,     // %1: the field's label
     // Command-line tool.
     CliBefore1900Hint,
     CliOutputFailed,
+    // Record files: the message and its reasons.
+    FileNotRead,  // %1: the path, %2: the reason
+    FileNotSaved, // %1: the path, %2: the reason
+    ErrnoNoEntry,
+    ErrnoAccess,
+    ErrnoIsDirectory,
+    ErrnoNotDirectory,
+    ErrnoNoSpace,
+    ErrnoReadOnlyFileSystem,
+    ErrnoIo,
+    ErrnoNoMemory,
+    NotRegularFile,
+    WriteProtected,
+    ArchiveTruncated,
+    NameBytesBeyondEnd, // %1: the length
+    NameCharsBeyondEnd, // %1: the length
+    NameOutsideCp1252,
+    NameCharNotCp1252, // %1: four hex digits
+    CountTruncated,
+    CountTooLarge,   // %1: the count
+    NameTruncated,   // %1 of %2: the entry
+    RecordTruncated, // %1 of %2: the entry
+    EntryMalformed,  // %1 of %2: the entry, %3: what the archive found
+    NameHasNul,      // %1 of %2: the entry
+    Last = NameHasNul,
 };
 
 // The text of id.
