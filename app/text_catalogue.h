@@ -44,6 +44,27 @@ enum class TextId {
     // Command-line tool.
     CliBefore1900Hint,
     CliOutputFailed,
+    // The results as "vexamo-cli eval" labels them, in the form's order.
+    LabelJulian,
+    LabelMoon,
+    LabelSun,
+    LabelMondtag,
+    LabelEcart,
+    LabelType,
+    LabelLastNewMoon,
+    LabelFullMoon,
+    LabelNextNewMoon,
+    LabelBirth,
+    // The fields of a record as "vexamo-cli show" prints them, label and separator.
+    ShowName,
+    ShowYear,
+    ShowMonth,
+    ShowDay,
+    ShowHour,
+    ShowMinute,
+    ShowSouthern,
+    ShowConstZone,
+    ShowTimeZone,
     // Record files: the message and its reasons.
     FileNotRead,  // %1: the path, %2: the reason
     FileNotSaved, // %1: the path, %2: the reason
