@@ -5,9 +5,6 @@
 inline constexpr int32_t kMinSupportedYear = -99999;
 inline constexpr int32_t kMaxSupportedYear = 99999;
 
-// Shown (by the form and the command-line tool) for a year outside the supported range.
-inline constexpr const char* kYearRangeMessage = "Veuillez entrer une année entre -99999 et 99999.";
-
 constexpr bool IsSupportedYear(int32_t year) {
     return year >= kMinSupportedYear && year <= kMaxSupportedYear;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The sub-commands of vexamo-cli. Each takes the arguments after its own name and returns the
 // process exit status: 0 success, 1 input refused or file unreadable, 2 usage error.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,18 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
 
-int RunEval(const Args& args);
-int RunList(const Args& args);
-int RunShow(const Args& args);
-int RunAdd(const Args& args);
-int RunRemove(const Args& args);
-int RunExport(const Args& args);
+// Where a command writes its results and its messages.
+struct CliStreams {
+    std::ostream& out;
+    std::ostream& err;
+};
 
-// Prints "vexamo-cli: <message>" and the usage hint on stderr; returns kExitUsage.
-int UsageError(const std::string& message);
+int RunEval(const Args& args, CliStreams& io);
+int RunList(const Args& args, CliStreams& io);
+int RunShow(const Args& args, CliStreams& io);
+int RunAdd(const Args& args, CliStreams& io);
+int RunRemove(const Args& args, CliStreams& io);
+int RunExport(const Args& args, CliStreams& io);
+
+// Prints "vexamo-cli: <message>" and the usage hint on err; returns kExitUsage.
+int UsageError(CliStreams& io, const std::string& message);

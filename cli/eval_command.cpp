@@ -1,12 +1,10 @@
 // "vexamo-cli eval": evaluates one birth moment after the form's checks.
-#include <cstdio>
 #include <string>
 
-#include "astro/birth.h"
-#include "astro/birth_input.h"
-#include "astro/year_range.h"
+#include "app/input_check.h"
+#include "app/text_catalogue.h"
+#include "cli/birth_args.h"
 #include "cli/commands.h"
-#include "cli/eval_args.h"
 #include "cli/eval_output.h"
 #include "cli/output.h"
 
@@ -23,47 +21,40 @@ const char* const kEvalUsage =
     "  --before-1900  answer yes to the question asked for a year before 1900\n"
     "  --json         print one JSON object instead of the form's texts\n";
 
-// The message that refuses the input, or empty when it is accepted.
-std::string RefusalMessage(const EvalArgs& a) {
-    if (!IsSupportedYear(a.year)) {
-        return kYearRangeMessage;
-    }
-    BirthInput in;
-    in.day = a.day;
-    in.month = a.month;
-    in.year = a.year;
-    in.hour = a.hour;
-    in.minute = a.minute;
-    in.timeZone = a.timeZone;
-    if (NeedsEarlierCenturyQuestion(in) && !a.before1900) {
-        return kMsgEarlierCentury;
-    }
-    return LastRangeMessage(in);
-}
+const BirthSyntax kEvalSyntax{
+    "eval",
+    {"--before-1900", "--json"},
+    {"--help", "-h", "--version"},
+    "--tz needs a value",
+    "--tz needs an integer, got ",
+    "expected DAY MONTH YEAR HOUR MINUTE, got %n value(s)",
+    " must be an integer, got ",
+};
 
 } // namespace
 
-int RunEval(const Args& args) {
-    EvalArgs a;
+int RunEval(const Args& args, CliStreams& io) {
+    BirthArgs a;
     std::string error;
-    if (!ParseEvalArgs(args, a, error)) {
-        return UsageError(error);
+    if (!ParseBirthArgs(args, 0, kEvalSyntax, a, error)) {
+        return UsageError(io, error);
     }
-    if (a.help) {
-        return WriteOutput(kEvalUsage);
+    if (a.stopFlag == "--version") {
+        return WriteOutput(io, "vexamo-cli 1.0\n");
     }
-    if (a.version) {
-        return WriteOutput("vexamo-cli 1.0\n");
+    if (!a.stopFlag.empty()) {
+        return WriteOutput(io, kEvalUsage);
     }
-    const std::string refusal = RefusalMessage(a);
-    if (!refusal.empty()) {
-        std::fprintf(stderr, "%s\n", refusal.c_str());
-        if (refusal == kMsgEarlierCentury) {
-            std::fputs("vexamo-cli: --before-1900 beantwortet diese Frage mit Ja.\n", stderr);
+    const bool before1900 = a.Has("--before-1900");
+    const auto refusal = InputRefusal(a.input, [&] { return before1900; });
+    if (refusal) {
+        io.err << UserText(ProblemText(*refusal)) << "\n";
+        if (*refusal == InputProblem::EarlierCentury) {
+            io.err << "vexamo-cli: " << UserText(TextId::CliBefore1900Hint) << "\n";
         }
+        io.err.flush();
         return kExitRefused;
     }
-    const BirthEvaluation r = EvaluateBirth(a.day, a.month, a.year, a.hour, a.minute, a.timeZone,
-                                            a.southern ? 1 : 0, a.constZone ? 1 : 0);
-    return WriteOutput(a.json ? EvalJson(r) : EvalText(r));
+    const BirthEvaluation r = Evaluate(a.input);
+    return WriteOutput(io, a.Has("--json") ? EvalJson(r) : EvalText(r));
 }

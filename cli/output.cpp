@@ -1,14 +1,14 @@
 #include "cli/output.h"
 
-#include <cstdio>
+#include "app/text_catalogue.h"
 
-#include "cli/commands.h"
-
-int WriteOutput(const std::string& text) {
-    const bool written =
-        text.empty() || std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    if (!written || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "vexamo-cli: Die Ausgabe kann nicht geschrieben werden.\n");
+int WriteOutput(CliStreams& io, const std::string& text) {
+    io.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    io.out.flush();
+    if (!io.out) {
+        io.out.clear();
+        io.err << "vexamo-cli: " << UserText(TextId::CliOutputFailed) << "\n";
+        io.err.flush();
         return kExitRefused;
     }
     return kExitOk;

@@ -1,95 +1,99 @@
 // vexamo-cli list, show, remove and export: reading and changing ".dat" record files.
 #include <string>
 
+#include "app/export_text.h"
+#include "app/text_catalogue.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/record_common.h"
-#include "records/cp1252.h"
-#include "records/export_text.h"
 
 namespace {
 
-void AppendField(std::string& out, const char* label, int value) {
-    out.append(label).append(std::to_string(value)).append("\n");
+void AppendField(std::string& out, TextId label, int value) {
+    out.append(UserText(label)).append(std::to_string(value)).append("\n");
+}
+
+// Checks the name before the file is read, as every record command does.
+bool NameIsStorable(CliStreams& io, const std::string& name) {
+    std::string key;
+    const RecordRefusal refusal = StoreKey(name, key);
+    PrintRefusal(io, refusal, name);
+    return refusal == RecordRefusal::None;
 }
 
 } // namespace
 
-int RunList(const Args& args) {
+int RunList(const Args& args, CliStreams& io) {
     if (args.size() != 1) {
-        return UsageError("list: expects FILE");
+        return UsageError(io, "list: expects FILE");
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(args[0], doc, false)) {
+    if (!LoadRecordFile(io, args[0], doc, false)) {
         return kExitRefused;
     }
     std::string text;
-    std::string name;
-    VXDateStore record;
-    DateStoreMap::Position pos = doc.m_mapDateStore.GetStartPosition();
-    while (pos != nullptr) {
-        doc.m_mapDateStore.GetNextAssoc(pos, name, record);
-        text.append(Cp1252ToUtf8(name)).append("\n");
+    for (const std::string& name : RecordNames(doc.m_mapDateStore)) {
+        text.append(name).append("\n");
     }
-    return WriteOutput(text);
+    return WriteOutput(io, text);
 }
 
-int RunShow(const Args& args) {
+int RunShow(const Args& args, CliStreams& io) {
     if (args.size() != 2) {
-        return UsageError("show: expects FILE NAME");
+        return UsageError(io, "show: expects FILE NAME");
     }
-    std::string name;
-    if (!StoreName(args[1], name)) {
+    if (!NameIsStorable(io, args[1])) {
         return kExitRefused;
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(args[0], doc, false)) {
+    if (!LoadRecordFile(io, args[0], doc, false)) {
         return kExitRefused;
     }
     VXDateStore r;
-    if (!doc.m_mapDateStore.Lookup(name, r)) {
-        PrintError("Der Datensatz '" + args[1] + "' existiert nicht.");
+    if (const RecordRefusal refusal = LookupRecord(doc.m_mapDateStore, args[1], r);
+        refusal != RecordRefusal::None) {
+        PrintRefusal(io, refusal, args[1]);
         return kExitRefused;
     }
-    std::string text = "Nom : " + args[1] + "\n";
-    AppendField(text, "Année : ", r.m_nYear);
-    AppendField(text, "Mois : ", r.m_nMonth);
-    AppendField(text, "Jour : ", r.m_nDay);
-    AppendField(text, "Heure : ", r.m_nHour);
-    AppendField(text, "Minute : ", r.m_nMinute);
-    AppendField(text, "Hémisphère Sud : ", r.m_bSouthern);
-    AppendField(text, "Zone indéfinie constante : ", r.m_bConstZone);
-    AppendField(text, "Fuseau horaire : ", r.m_nTimeZone);
-    return WriteOutput(text);
+    std::string text = UserText(TextId::ShowName) + args[1] + "\n";
+    AppendField(text, TextId::ShowYear, r.m_nYear);
+    AppendField(text, TextId::ShowMonth, r.m_nMonth);
+    AppendField(text, TextId::ShowDay, r.m_nDay);
+    AppendField(text, TextId::ShowHour, r.m_nHour);
+    AppendField(text, TextId::ShowMinute, r.m_nMinute);
+    AppendField(text, TextId::ShowSouthern, r.m_bSouthern);
+    AppendField(text, TextId::ShowConstZone, r.m_bConstZone);
+    AppendField(text, TextId::ShowTimeZone, r.m_nTimeZone);
+    return WriteOutput(io, text);
 }
 
-int RunRemove(const Args& args) {
+int RunRemove(const Args& args, CliStreams& io) {
     if (args.size() != 2) {
-        return UsageError("remove: expects FILE NAME");
+        return UsageError(io, "remove: expects FILE NAME");
     }
-    std::string name;
-    if (!StoreName(args[1], name)) {
+    if (!NameIsStorable(io, args[1])) {
         return kExitRefused;
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(args[0], doc, false)) {
+    if (!LoadRecordFile(io, args[0], doc, false)) {
         return kExitRefused;
     }
-    if (!doc.m_mapDateStore.RemoveKey(name)) {
-        PrintError("Der Datensatz '" + args[1] + "' existiert nicht.");
+    if (const RecordRefusal refusal = RemoveRecord(doc.m_mapDateStore, args[1]);
+        refusal != RecordRefusal::None) {
+        PrintRefusal(io, refusal, args[1]);
         return kExitRefused;
     }
     doc.SetModifiedFlag(true);
-    return SaveRecordFile(args[0], doc) ? kExitOk : kExitRefused;
+    return SaveRecordFile(io, args[0], doc) ? kExitOk : kExitRefused;
 }
 
-int RunExport(const Args& args) {
+int RunExport(const Args& args, CliStreams& io) {
     if (args.size() != 1) {
-        return UsageError("export: expects FILE");
+        return UsageError(io, "export: expects FILE");
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(args[0], doc, false)) {
+    if (!LoadRecordFile(io, args[0], doc, false)) {
         return kExitRefused;
     }
-    return WriteOutput(Cp1252ToUtf8(CopyAllText(doc.m_mapDateStore)));
+    return WriteOutput(io, CopyAllText(doc.m_mapDateStore));
 }

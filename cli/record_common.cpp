@@ -1,16 +1,17 @@
 #include "cli/record_common.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <sys/stat.h>
 
-#include "records/cp1252.h"
+#include "app/file_messages.h"
+#include "app/text_catalogue.h"
 
-void PrintError(const std::string& message) {
-    std::fprintf(stderr, "vexamo-cli: %s\n", message.c_str());
+void PrintError(CliStreams& io, const std::string& message) {
+    io.err << "vexamo-cli: " << message << "\n";
+    io.err.flush();
 }
 
-bool LoadRecordFile(const std::string& path, CVexamoDoc& doc, bool absentIsEmpty) {
+bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty) {
     if (absentIsEmpty) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 && errno == ENOENT) {
@@ -19,31 +20,37 @@ bool LoadRecordFile(const std::string& path, CVexamoDoc& doc, bool absentIsEmpty
         }
     }
     std::string error;
-    if (!doc.OpenDocument(path, error)) {
-        PrintError(error);
+    if (!OpenRecordDocument(doc, path, error)) {
+        PrintError(io, error);
         return false;
     }
     return true;
 }
 
-bool SaveRecordFile(const std::string& path, CVexamoDoc& doc) {
+bool SaveRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc) {
     std::string error;
-    if (!doc.SaveDocument(path, error)) {
-        PrintError(error);
+    if (!SaveRecordDocument(doc, path, error)) {
+        PrintError(io, error);
         return false;
     }
     return true;
 }
 
-bool StoreName(const std::string& utf8Name, std::string& name) {
-    if (utf8Name.empty()) {
-        PrintError("Bitte einen Namen eingeben!");
-        return false;
+void PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name) {
+    switch (refusal) {
+    case RecordRefusal::None:
+        return;
+    case RecordRefusal::EmptyName:
+        PrintError(io, UserText(TextId::NoName));
+        return;
+    case RecordRefusal::NameNotStorable:
+        PrintError(io, UserText(TextId::NameNotStorableCli, {name}));
+        return;
+    case RecordRefusal::NameExists:
+        PrintError(io, UserText(TextId::RecordExistsCli, {name}));
+        return;
+    case RecordRefusal::NotFound:
+        PrintError(io, UserText(TextId::RecordMissingCli, {name}));
+        return;
     }
-    if (!Utf8ToCp1252(utf8Name, name)) {
-        PrintError("Der Name \u201E" + utf8Name +
-                   "\u201C enthält Zeichen, die sich nicht in Windows-1252 speichern lassen.");
-        return false;
-    }
-    return true;
 }

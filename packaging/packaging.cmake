@@ -14,20 +14,16 @@ set(VEXAMO_PACKAGING_OUT ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 set(VEXAMO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vexamo)
 file(MAKE_DIRECTORY ${VEXAMO_PACKAGING_OUT})
 
-if(TARGET vexamo)
-    install(TARGETS vexamo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS vexamo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # A stripping install (the package's) also drops the compiler's notes, as dh_strip does.
 foreach(program vexamo vexamo-cli)
-    if(TARGET ${program})
-        install(CODE "
-            if(CMAKE_INSTALL_DO_STRIP)
-                execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
-                    --remove-section=.note
-                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
-                    COMMAND_ERROR_IS_FATAL ANY)
-            endif()")
-    endif()
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
 endforeach()
 install(FILES ${VEXAMO_PACKAGING_DIR}/${VEXAMO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -66,9 +62,6 @@ install(FILES ${VEXAMO_PACKAGING_OUT}/changelog.gz DESTINATION ${VEXAMO_DOC_DIR}
 find_program(VEXAMO_HELP2MAN help2man)
 if(VEXAMO_HELP2MAN)
     foreach(program vexamo vexamo-cli)
-        if(NOT TARGET ${program})
-            continue()
-        endif()
         if(program STREQUAL "vexamo")
             set(summary "Moon phase, Sun phase and type of a moment of birth")
         else()

@@ -169,3 +169,13 @@ void DateStoreMap::GetNextAssoc(Position& pos, std::string& name, VXDateStore& r
     record = node->value;
     pos = node->pNext != nullptr ? node->pNext : FirstInBucketsFrom(node->nHashValue + 1);
 }
+
+DateStoreMap::Entry DateStoreMap::Iterator::operator*() const {
+    return Entry{m_pos->key, m_pos->value};
+}
+
+DateStoreMap::Iterator& DateStoreMap::Iterator::operator++() {
+    m_pos =
+        m_pos->pNext != nullptr ? m_pos->pNext : m_map->FirstInBucketsFrom(m_pos->nHashValue + 1);
+    return *this;
+}

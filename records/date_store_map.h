@@ -2,7 +2,9 @@
 // Name-keyed store of birth records: a chained hash table of 17 buckets whose iteration
 // order (buckets 0..16, each chain from its most recent insertion) is what files and the
 // export of all records show. Names are 8-bit Windows-1252 strings compared byte for byte.
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,6 +43,37 @@ class DateStoreMap {
 
     Position GetStartPosition() const;
     void GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const;
+
+    // One stored entry as a range-for over the store sees it (the name in Windows-1252).
+    struct Entry {
+        const std::string& name;
+        const VXDateStore& record;
+    };
+    // Walks the entries in the iteration order of GetStartPosition/GetNextAssoc.
+    class Iterator {
+      public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = Entry;
+        using difference_type = std::ptrdiff_t;
+
+        Iterator() = default;
+        Entry operator*() const;
+        Iterator& operator++();
+        Iterator operator++(int) {
+            Iterator old = *this;
+            ++*this;
+            return old;
+        }
+        bool operator==(const Iterator& other) const { return m_pos == other.m_pos; }
+
+      private:
+        friend class DateStoreMap;
+        Iterator(const DateStoreMap* map, Position pos) : m_map(map), m_pos(pos) {}
+        const DateStoreMap* m_map = nullptr;
+        Position m_pos = nullptr;
+    };
+    Iterator begin() const { return Iterator(this, GetStartPosition()); }
+    Iterator end() const { return Iterator(this, nullptr); }
 
     // Inspection of the memory state: whether a bucket table and node blocks are held.
     bool HasHashTable() const { return m_pHashTable != nullptr; }

@@ -4,51 +4,38 @@
 #include <cstring>
 #include <utility>
 
-#include "astro/birth_input.h"
+#include "app/text_catalogue.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-// Nine substrings separated by line feeds: window title, untitled name, type name, filter
-// name, extension, registry type id and name, and two that nothing reads.
-constexpr const char* kDocTemplate = "Orlinde Berechnung\n"
-                                     "Unbenannt\n"
-                                     "Orlinde Datensatz\n"
-                                     "Dateityp Vexamo (*.dat)\n"
-                                     ".dat\n"
-                                     "Vexamo.Document.1\n"
-                                     "Vexamo Document \n"
-                                     "Unbenannt\n"
-                                     "Orlinde Dateien    ";
-
-constexpr std::array<std::pair<int, const char*>, 18> kStrings{{
-    {IDR_MAINFRAME, kDocTemplate},
-    {IDS_EARLIER_CENTURY, kMsgEarlierCentury},
-    {IDS_MONTH_RANGE, kMsgMonthRange},
-    {IDS_DAY_RANGE, kMsgDayRange},
-    {IDS_HOUR_RANGE, kMsgHourRange},
-    {IDS_MINUTE_RANGE, kMsgMinuteRange},
-    {IDS_TIME_ZONE_RANGE, kMsgTimeZoneRange},
-    {IDS_TIP_CALCULATE, "Calculer toutes les dates pour cet anniversaire."},
-    {IDS_TIP_LAYOUT, "Autres résultats et outils."},
-    {IDS_TIP_NAME, "Nom."},
-    {IDS_TIP_LIST, "Contenu de la base de données."},
-    {IDS_TIP_SOUTHERN, "Cette personne est-elle née dans l'hémisphère sud ?"},
-    {IDS_TIP_CONST_ZONE,
-     "Konst. Phase 6.6%  oder Phasendiff. eines Mondtages für Fragezeichenbereich"},
-    {IDS_TIP_ADD, "Ajouter cette date de naissance dans la base de données."},
-    {IDS_TIP_DELETE, "Effacer la personne sélectionnée."},
-    {IDS_TIP_DELETE_ALL, "Tout supprimer."},
-    {IDS_TIP_TIME_ZONE,
-     "Zeitdiff. vom Geburtsort nach Greenwich (London). Hierbei Sommerzeit beachten!"},
-    {AFX_IDS_APP_TITLE, "Calcul Orlinde"},
+// The string table's ids and the texts they stand for.
+constexpr std::array<std::pair<int, TextId>, 18> kStrings{{
+    {IDR_MAINFRAME, TextId::DocTemplate},
+    {IDS_EARLIER_CENTURY, TextId::EarlierCentury},
+    {IDS_MONTH_RANGE, TextId::MonthRange},
+    {IDS_DAY_RANGE, TextId::DayRange},
+    {IDS_HOUR_RANGE, TextId::HourRange},
+    {IDS_MINUTE_RANGE, TextId::MinuteRange},
+    {IDS_TIME_ZONE_RANGE, TextId::TimeZoneRange},
+    {IDS_TIP_CALCULATE, TextId::TipCalculate},
+    {IDS_TIP_LAYOUT, TextId::TipLayout},
+    {IDS_TIP_NAME, TextId::TipName},
+    {IDS_TIP_LIST, TextId::TipList},
+    {IDS_TIP_SOUTHERN, TextId::TipSouthern},
+    {IDS_TIP_CONST_ZONE, TextId::TipConstZone},
+    {IDS_TIP_ADD, TextId::TipAdd},
+    {IDS_TIP_DELETE, TextId::TipDelete},
+    {IDS_TIP_DELETE_ALL, TextId::TipDeleteAll},
+    {IDS_TIP_TIME_ZONE, TextId::TipTimeZone},
+    {AFX_IDS_APP_TITLE, TextId::AppTitle},
 }};
 
 // The document template string split once into its substrings.
 struct TemplateParts {
     std::array<std::array<char, 32>, 9> parts{};
     TemplateParts() {
-        const char* p = kDocTemplate;
+        const char* p = UserText(TextId::DocTemplate);
         for (auto& part : parts) {
             const char* end = std::strchr(p, '\n');
             const std::size_t n = end ? static_cast<std::size_t>(end - p) : std::strlen(p);
@@ -66,7 +53,7 @@ struct TemplateParts {
 const char* LoadResourceString(int id) {
     for (const auto& [key, text] : kStrings) {
         if (key == id) {
-            return text;
+            return UserText(text);
         }
     }
     return nullptr;

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "app/text_catalogue.h"
 #include "res/resource_ids.h"
 #include "ui/dialog_units.h"
 #include "ui/form_accessibility.h"
@@ -154,7 +155,7 @@ bool CBirthForm::UpdateData(bool saveAndValidate) {
         const IntegerField& field = kIntegerFields[i];
         const std::optional<int32_t> value = ParseFormInteger(Text(field.id));
         if (!value) {
-            m_messages.AppMessage(QStringLiteral("Le champ « %1 » doit contenir un nombre entier.")
+            m_messages.AppMessage(QString::fromUtf8(UserText(TextId::FieldNotInteger))
                                       .arg(QString::fromUtf8(field.label)));
             auto* edit = qobject_cast<QLineEdit*>(Control(field.id));
             edit->setFocus();

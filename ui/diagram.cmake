@@ -8,4 +8,4 @@ add_library(vexamo_diagram STATIC
     ${CMAKE_CURRENT_LIST_DIR}/diagram_samples.cpp
 )
 target_include_directories(vexamo_diagram PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(vexamo_diagram PUBLIC Qt6::Widgets astro)
+target_link_libraries(vexamo_diagram PUBLIC Qt6::Widgets vexamo_astro)

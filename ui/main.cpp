@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/text_catalogue.h"
 #include "ui/classic_style.h"
 #include "ui/qt_file_dialog_service.h"
 #include "ui/qt_message_service.h"
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Calcul Orlinde"));
+    QApplication::setApplicationName(QString::fromUtf8(UserText(TextId::AppTitle)));
     // Lets the desktop match the window to the menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vexamo.Vexamo"));
     ApplyClassicLook(application);

@@ -3,9 +3,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/birth_input.h"
+#include "app/input_check.h"
+#include "app/text_catalogue.h"
 #include "astro/birth.h"
-#include "astro/birth_input.h"
-#include "astro/year_range.h"
 #include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -90,21 +91,14 @@ void CMainView::Recalculate() {
 }
 
 bool CMainView::ValidateInput() {
-    if (!IsSupportedYear(m_nYear)) {
-        m_messages.AppMessage(QString::fromUtf8(kYearRangeMessage));
-        return false;
+    const BirthInput input{m_nDay,    m_nMonth,    m_nYear,          m_nHour,
+                           m_nMinute, m_nTimeZone, m_bSouthern != 0, m_bConstZone != 0};
+    const auto refusal = InputRefusal(
+        input, [this] { return m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY)); });
+    if (refusal && *refusal != InputProblem::EarlierCentury) {
+        m_messages.AppMessage(QString::fromUtf8(UserText(ProblemText(*refusal))));
     }
-    const BirthInput input{m_nDay, m_nMonth, m_nYear, m_nHour, m_nMinute, m_nTimeZone};
-    if (NeedsEarlierCenturyQuestion(input) &&
-        !m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY))) {
-        return false;
-    }
-    const std::string message = LastRangeMessage(input);
-    if (!message.empty()) {
-        m_messages.AppMessage(QString::fromStdString(message));
-        return false;
-    }
-    return true;
+    return !refusal;
 }
 
 void CMainView::OnToggleLayout() {

@@ -2,8 +2,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "records/cp1252.h"
-#include "records/export_text.h"
+#include "app/export_text.h"
+#include "app/text_catalogue.h"
 #include "records/vexamo_doc.h"
 #include "ui/main_view.h"
 #include "ui/message_service.h"
@@ -19,15 +19,14 @@ void CMainView::OnEditCopy() {
 }
 
 void CMainView::OnCopyAll() {
-    // The store's names are Windows-1252; the rest of the table is plain ASCII.
     const std::string text = CopyAllText(GetDocument().m_mapDateStore);
-    CopyToClipboard(QString::fromStdString(Cp1252ToUtf8(text)));
+    CopyToClipboard(QString::fromStdString(text));
 }
 
 void CMainView::CopyToClipboard(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
-        m_messages.AppMessage(QStringLiteral("Zwischenablage läßt sich nicht öffnen"));
+        m_messages.AppMessage(QString::fromUtf8(UserText(TextId::ClipboardUnavailable)));
         return;
     }
     clipboard->setText(text, QClipboard::Clipboard);

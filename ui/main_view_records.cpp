@@ -1,7 +1,8 @@
 // The record list commands of the form: add or replace, select, delete one or all.
 #include <QListWidget>
 
-#include "records/cp1252.h"
+#include "app/record_commands.h"
+#include "app/text_catalogue.h"
 #include "records/vexamo_doc.h"
 #include "ui/busy_indicator.h"
 #include "ui/main_view.h"
@@ -10,13 +11,9 @@
 
 namespace {
 
-const char* const kMsgNoName = "Bitte einen Namen eingeben!";
-const char* const kMsgNameNotStorable =
-    "Der Name enthält Zeichen, die sich nicht speichern lassen. Bitte nur Buchstaben des "
-    "westeuropäischen Zeichensatzes verwenden.";
-const char* const kMsgNoSelection = "Es ist kein Datensatz selektiert!";
-const char* const kMsgProgrammingError = "Ein Programmierfehler der nicht auftreten dürfte.";
-const char* const kMsgDeleteAll = "Sollen alle Daten gelöscht werden?";
+QString Message(TextId id) {
+    return QString::fromUtf8(UserText(id));
+}
 
 } // namespace
 
@@ -24,30 +21,27 @@ void CMainView::OnAdd() {
     if (!UpdateData(true)) {
         return;
     }
-    const VXDateStore record(m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute, m_bSouthern,
-                             m_bConstZone, m_nTimeZone);
-    if (m_strName.isEmpty()) {
-        m_messages.ViewError(this, QString::fromUtf8(kMsgNoName));
-        return;
-    }
-    std::string key;
-    if (!Utf8ToCp1252(m_strName.toStdString(), key)) {
-        m_messages.ViewError(this, QString::fromUtf8(kMsgNameNotStorable));
-        return;
-    }
+    const BirthInput input{m_nDay,    m_nMonth,    m_nYear,          m_nHour,
+                           m_nMinute, m_nTimeZone, m_bSouthern != 0, m_bConstZone != 0};
+    const std::string name = m_strName.toStdString();
     DateStoreMap& store = GetDocument().m_mapDateStore;
     bool replacement = false;
-    VXDateStore existing;
-    if (store.Lookup(key, existing)) {
-        if (!m_messages.AppQuestion(
-                QStringLiteral("Soll der Datensatz '%1' ersetzt werden?").arg(m_strName))) {
+    RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);
+    if (refusal == RecordRefusal::NameExists) {
+        if (!m_messages.AppQuestion(Message(TextId::ReplaceRecordQuestion).arg(m_strName))) {
             return;
         }
-        store.RemoveKey(key);
-        replacement = true;
+        refusal = AddRecord(store, name, input, AddMode::ReplaceExisting, &replacement);
     }
-    store.SetAt(key, record);
+    if (refusal != RecordRefusal::None) {
+        m_messages.ViewError(this, Message(refusal == RecordRefusal::EmptyName
+                                               ? TextId::NoName
+                                               : TextId::NameNotStorableForm));
+        return;
+    }
     if (!replacement) {
+        std::string key;
+        StoreKey(name, key);
         AddRecordName(*m_listDates, key);
     }
     GetDocument().SetModifiedFlag(true);
@@ -63,7 +57,7 @@ void CMainView::LoadSelectedRecord() {
     const std::string key = RecordKeyAt(*m_listDates, row);
     VXDateStore record;
     if (row < 0 || !GetDocument().m_mapDateStore.Lookup(key, record)) {
-        m_messages.ViewError(this, QString::fromUtf8(kMsgProgrammingError));
+        m_messages.ViewError(this, Message(TextId::ProgrammingError));
         return;
     }
     m_nYear = record.m_nYear;
@@ -81,25 +75,24 @@ void CMainView::LoadSelectedRecord() {
 void CMainView::OnDelete() {
     const int row = SelectedRecordRow(*m_listDates);
     if (row < 0) {
-        m_messages.ViewError(this, QString::fromUtf8(kMsgNoSelection));
+        m_messages.ViewError(this, Message(TextId::NoSelection));
         return;
     }
     const std::string key = RecordKeyAt(*m_listDates, row);
     const QString shown = m_listDates->item(row)->text();
-    if (!m_messages.AppQuestion(
-            QStringLiteral("Soll der Datensatz %1 gelöscht werden?").arg(shown))) {
+    if (!m_messages.AppQuestion(Message(TextId::DeleteRecordQuestion).arg(shown))) {
         return;
     }
-    GetDocument().m_mapDateStore.RemoveKey(key);
+    RemoveRecord(GetDocument().m_mapDateStore, NameOfKey(key));
     DeleteRecordRow(*m_listDates, row);
     GetDocument().SetModifiedFlag(true);
 }
 
 void CMainView::OnDeleteAll() {
-    if (!m_messages.AppQuestion(QString::fromUtf8(kMsgDeleteAll))) {
+    if (!m_messages.AppQuestion(Message(TextId::DeleteAllQuestion))) {
         return;
     }
-    GetDocument().m_mapDateStore.RemoveAll();
+    RemoveAllRecords(GetDocument().m_mapDateStore);
     ResetRecordList(*m_listDates);
     GetDocument().SetModifiedFlag(true);
 }
@@ -108,12 +101,8 @@ void CMainView::FillRecordList() {
     const DateStoreMap& store = GetDocument().m_mapDateStore;
     std::vector<std::string> keys;
     keys.reserve(static_cast<std::size_t>(store.GetCount()));
-    DateStoreMap::Position pos = store.GetStartPosition();
-    while (pos != nullptr) {
-        std::string name;
-        VXDateStore record;
-        store.GetNextAssoc(pos, name, record);
-        keys.push_back(std::move(name));
+    for (const auto& entry : store) {
+        keys.push_back(entry.name);
     }
     {
         const CBusyIndicator busy(*this, static_cast<int>(keys.size()));

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "records/cp1252.h"
+#include "app/record_commands.h"
 
 namespace {
 
@@ -32,13 +32,7 @@ QString FoldedCodeUnits(const QString& text) {
 } // namespace
 
 QString ShownRecordName(const std::string& key) {
-    QString shown(static_cast<qsizetype>(key.size()), Qt::Uninitialized);
-    QChar* out = shown.data();
-    for (const char byte : key) {
-        // Every Windows-1252 character lies in the Basic Multilingual Plane.
-        *out++ = QChar(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(byte))));
-    }
-    return shown;
+    return QString::fromStdString(NameOfKey(key));
 }
 
 int AddRecordName(QListWidget& list, const std::string& key) {
@@ -114,7 +108,7 @@ std::string RecordKeyAt(const QListWidget& list, int row) {
     }
     std::string key;
     // The text was made from the key, so every character converts back.
-    Utf8ToCp1252(item->text().toStdString(), key);
+    StoreKey(item->text().toStdString(), key);
     return key;
 }
 

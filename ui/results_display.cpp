@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "app/birth_input.h"
 #include "astro/birth.h"
 #include "res/resource_ids.h"
 #include "ui/birth_form.h"
@@ -21,7 +22,7 @@ void CResultsDisplay::Show(const BirthEvaluation& e, int32_t southern) {
     m_form.m_strSun = QString::fromStdString(e.m_strSunPercent);
     m_form.m_strMondtag = QString::fromStdString(e.m_strMoonDayPercent);
     m_form.m_strEcart = QString::fromStdString(e.m_strEcartPercent);
-    m_form.m_strTypeName = QString::fromStdString(e.m_strType);
+    m_form.m_strTypeName = QString::fromUtf8(BirthTypeName(e.m_nType));
     m_form.m_strLastNew = QString::fromStdString(e.m_strLastNewMoon);
     m_form.m_strFull = QString::fromStdString(e.m_strFullMoon);
     m_form.m_strNextNew = QString::fromStdString(e.m_strNextNewMoon);

@@ -122,7 +122,10 @@ TEST(Lunation, NonFiniteMomentReturns) {
     PhaseTimes p{};
     FindPhases(std::numeric_limits<double>::quiet_NaN(), p);
     EXPECT_TRUE(std::isnan(p[0]));
-    FindPhases(1e300, p); // far outside any calendar: bounded, not meaningful
+    FindPhases(1e300, p); // far outside any calendar: bounded, not meaningful, but finite
+    for (const double t : p) {
+        EXPECT_TRUE(std::isfinite(t));
+    }
 }
 
 } // namespace

@@ -221,3 +221,18 @@ TEST(DateStoreMap, RandomOperationsMatchChainModel) {
     EXPECT_EQ(Iterate(store), expected);
     EXPECT_EQ(store.GetCount(), static_cast<int>(expected.size()));
 }
+
+TEST(DateStoreMap, RangeForWalksTheIterationOrder) {
+    DateStoreMap store;
+    EXPECT_EQ(store.begin(), store.end());
+    for (int i = 0; i < 40; ++i) {
+        store.SetAt("n" + std::to_string(i * 7), VXDateStore(i, 0, 0, 0, 0, 0, 0, 0));
+    }
+    store.RemoveKey("n14");
+    std::vector<Entry> walked;
+    for (const auto& entry : store) {
+        walked.emplace_back(entry.name, entry.record);
+    }
+    EXPECT_EQ(walked, Iterate(store));
+    EXPECT_EQ(walked.size(), 39u);
+}

@@ -5,7 +5,7 @@
 
 #include "app_fixture.h"
 #include "records/date_store_map.h"
-#include "records/export_text.h"
+#include "app/export_text.h"
 #include "ui/main_view.h"
 
 class RecordCommandsTest : public AppFixture {

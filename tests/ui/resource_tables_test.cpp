@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "app/text_catalogue.h"
 #include "res/form_template.h"
 #include "res/menu_table.h"
 #include "res/resource_ids.h"
@@ -21,23 +22,35 @@ TEST(DialogUnits, EdgesAreConvertedSeparatelyWithRounding) {
     EXPECT_EQ(MulDiv(7, 1, 0), -1);
 }
 
-TEST(StringTable, TextsAndDocumentTemplate) {
-    EXPECT_STREQ(LoadResourceString(AFX_IDS_APP_TITLE), "Calcul Orlinde");
-    EXPECT_STREQ(LoadResourceString(IDS_HOUR_RANGE), "Veuillez entrer une heure entre 0 et 24");
-    EXPECT_STREQ(LoadResourceString(IDS_TIP_CONST_ZONE),
-                 "Konst. Phase 6.6%  oder Phasendiff. eines Mondtages für Fragezeichenbereich");
-    EXPECT_EQ(LoadResourceString(IDS_TIP_TIME_ZONE + 1), nullptr);
+TEST(StringTable, IdsLookUpTheCatalogue) {
+    EXPECT_STREQ(LoadResourceString(AFX_IDS_APP_TITLE), UserText(TextId::AppTitle));
+    EXPECT_STREQ(LoadResourceString(IDR_MAINFRAME), UserText(TextId::DocTemplate));
+    EXPECT_STREQ(LoadResourceString(IDS_EARLIER_CENTURY), UserText(TextId::EarlierCentury));
+    EXPECT_STREQ(LoadResourceString(IDS_TIME_ZONE_RANGE), UserText(TextId::TimeZoneRange));
+    EXPECT_STREQ(LoadResourceString(IDS_TIP_TIME_ZONE), UserText(TextId::TipTimeZone));
+    // The messages and tooltips 2000..2015: each a text of its own, short enough for a tooltip.
+    std::set<std::string> texts;
     for (int id = IDS_EARLIER_CENTURY; id <= IDS_TIP_TIME_ZONE; ++id) {
         ASSERT_NE(LoadResourceString(id), nullptr) << id;
         EXPECT_LT(std::string(LoadResourceString(id)).size(), 90u) << id;
+        texts.insert(LoadResourceString(id));
     }
-    const char* expected[] = {"Orlinde Berechnung",      "Unbenannt", "Orlinde Datensatz",
-                              "Dateityp Vexamo (*.dat)", ".dat",      "Vexamo.Document.1",
-                              "Vexamo Document ",        "Unbenannt", "Orlinde Dateien    "};
+    EXPECT_EQ(texts.size(), 16u);
+    EXPECT_EQ(LoadResourceString(IDS_TIP_TIME_ZONE + 1), nullptr);
+    EXPECT_EQ(LoadResourceString(0), nullptr);
+}
+
+TEST(StringTable, DocumentTemplateSplitsAtLineFeeds) {
+    std::string joined;
     for (int i = 0; i < 9; ++i) {
-        EXPECT_STREQ(DocTemplateSubstring(i), expected[i]) << i;
+        const std::string part = DocTemplateSubstring(i);
+        EXPECT_EQ(part.find('\n'), std::string::npos) << i;
+        joined += (i == 0 ? "" : "\n") + part;
     }
+    EXPECT_EQ(joined, LoadResourceString(IDR_MAINFRAME));
+    EXPECT_STREQ(DocTemplateSubstring(4), ".dat"); // the extension the file dialogs add
     EXPECT_STREQ(DocTemplateSubstring(9), "");
+    EXPECT_STREQ(DocTemplateSubstring(-1), "");
 }
 
 TEST(FormTemplate, TabOrderAndIds) {

@@ -1,49 +1,27 @@
-#include "records/export_text.h"
+#include "app/export_text.h"
 
-#include <charconv>
-#include <system_error>
-
+#include "app/birth_input.h"
+#include "app/record_commands.h"
 #include "astro/birth.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "astro/text_format.h"
 
 namespace {
 
 const char* const kHeader = "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n";
 
-// Decimal text without the process locale having any say.
-void AppendInt(std::string& out, int32_t value) {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
-
-// The equivalent of "%.2f".
-void AppendFixed2(std::string& out, double value) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-    if (result.ec == std::errc()) {
-        out.append(buffer, result.ptr);
-    }
-}
-
 // "%d.%d.%d %d:%d Uhr " of the values as entered.
 void AppendBirthMoment(std::string& out, const VXDateStore& r) {
-    AppendInt(out, r.m_nDay);
-    out.push_back('.');
-    AppendInt(out, r.m_nMonth);
-    out.push_back('.');
-    AppendInt(out, r.m_nYear);
-    out.push_back(' ');
-    AppendInt(out, r.m_nHour);
-    out.push_back(':');
-    AppendInt(out, r.m_nMinute);
-    out.append(" Uhr ");
+    out.append(FormatInt(r.m_nDay)).append(".");
+    out.append(FormatInt(r.m_nMonth)).append(".");
+    out.append(FormatInt(r.m_nYear)).append(" ");
+    out.append(FormatInt(r.m_nHour)).append(":");
+    out.append(FormatInt(r.m_nMinute)).append(" Uhr ");
 }
 
-void AppendRecordLine(std::string& out, const std::string& name, const VXDateStore& r) {
-    out.append(name);
+void AppendRecordLine(std::string& out, const std::string& key, const VXDateStore& r) {
+    out.append(NameOfKey(key));
     out.push_back('\t');
     if (!IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
@@ -57,26 +35,22 @@ void AppendRecordLine(std::string& out, const std::string& name, const VXDateSto
     const double moon = MoonIllumination(jd) * 100.0;
     const double sun = SunPhase(jd, r.m_bSouthern) * 100.0;
     const BirthType type = ClassifyBirth(jd, r.m_bConstZone, r.m_bSouthern);
-    out.append(BirthTypeText(type));
+    out.append(BirthTypeName(type));
     out.push_back('\t');
     AppendBirthMoment(out, r);
     out.append("\t ");
-    AppendFixed2(out, moon);
-    out.append(" %\t");
-    AppendFixed2(out, sun);
-    out.append(" %\n");
+    out.append(FormatPercentText(moon));
+    out.push_back('\t');
+    out.append(FormatPercentText(sun));
+    out.push_back('\n');
 }
 
 } // namespace
 
 std::string CopyAllText(const DateStoreMap& store) {
     std::string text = kHeader;
-    std::string name;
-    VXDateStore record;
-    DateStoreMap::Position pos = store.GetStartPosition();
-    while (pos != nullptr) {
-        store.GetNextAssoc(pos, name, record);
-        AppendRecordLine(text, name, record);
+    for (const auto& entry : store) {
+        AppendRecordLine(text, entry.name, entry.record);
     }
     return text;
 }

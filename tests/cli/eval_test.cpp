@@ -1,58 +1,24 @@
-// Runs the built vexamo-cli and checks its output, messages and exit status.
-#include <sys/wait.h>
-
-#include <cstdio>
+// Runs "vexamo-cli eval" in-process and checks its output, messages and exit status.
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/text_catalogue.h"
 #include "astro/birth.h"
-#include "astro/birth_input.h"
-#include "astro/year_range.h"
+#include "tests/cli/cli_runner.h"
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+CliResult Eval(std::vector<std::string> args) {
+    args.insert(args.begin(), "eval");
+    return RunCliCaptured(args);
 }
 
-std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (const char c : arg) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-CliResult Eval(const std::vector<std::string>& args) {
-    const std::string base = ::testing::TempDir() + "cli_eval_" + std::to_string(getpid());
-    std::string command = Quote(VEXAMO_CLI_PATH) + " eval";
-    for (const auto& a : args) {
-        command += " " + Quote(a);
-    }
-    command += " >" + base + ".out 2>" + base + ".err";
-    CliResult r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadFile(base + ".out");
-    r.err = ReadFile(base + ".err");
-    std::remove((base + ".out").c_str());
-    std::remove((base + ".err").c_str());
-    return r;
+std::string Line(TextId id) {
+    return std::string(UserText(id)) + "\n";
 }
 
 TEST(CliEval, PrintsTheFormsTexts) {
@@ -94,26 +60,25 @@ TEST(CliEval, RefusalsInTheirOrder) {
     CliResult r = Eval({"--tz", "13", "0", "13", "100000", "8", "0"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, std::string(kYearRangeMessage) + "\n");
-    EXPECT_EQ(Eval({"1", "1", "-100000", "0", "0", "--before-1900"}).err,
-              std::string(kYearRangeMessage) + "\n");
+    EXPECT_EQ(r.err, Line(TextId::YearRange));
+    EXPECT_EQ(Eval({"1", "1", "-100000", "0", "0", "--before-1900"}).err, Line(TextId::YearRange));
 
     // The question cannot be answered here: the message says how to answer it.
     r = Eval({"0", "13", "1899", "8", "0"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), std::string(kMsgEarlierCentury) + "\n");
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), Line(TextId::EarlierCentury));
     EXPECT_NE(r.err.find("--before-1900"), std::string::npos) << r.err;
 
     r = Eval({"--before-1900", "0", "13", "1899", "8", "0"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, std::string(kMsgDayRange) + "\n");
+    EXPECT_EQ(r.err, Line(TextId::DayRange));
 
     r = Eval({"--tz", "13", "1", "1", "2000", "25", "0"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, std::string(kMsgTimeZoneRange) + "\n");
+    EXPECT_EQ(r.err, Line(TextId::TimeZoneRange));
 
-    EXPECT_EQ(Eval({"1", "1", "2000", "8", "60"}).err, std::string(kMsgMinuteRange) + "\n");
+    EXPECT_EQ(Eval({"1", "1", "2000", "8", "60"}).err, Line(TextId::MinuteRange));
 }
 
 TEST(CliEval, NegativeNumbersAreValues) {
@@ -122,7 +87,7 @@ TEST(CliEval, NegativeNumbersAreValues) {
     EXPECT_NE(r.out.find("Naissance : 1.1.-500 0:00Uhr\n"), std::string::npos);
     r = Eval({"--before-1900", "1", "1", "-99999", "0", "-1"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, std::string(kMsgMinuteRange) + "\n");
+    EXPECT_EQ(r.err, Line(TextId::MinuteRange));
     EXPECT_EQ(Eval({"--before-1900", "31", "12", "-99999", "24", "59"}).status, 0);
     EXPECT_EQ(Eval({"31", "12", "99999", "24", "59", "--tz", "12"}).status, 0);
     EXPECT_EQ(Eval({"15", "6", "8399", "1", "0", "--tz", "0"}).status, 0);
@@ -153,26 +118,12 @@ TEST(CliEval, UsageErrors) {
     EXPECT_EQ(Eval({"--version"}).status, 0);
 }
 
-// Runs eval with its standard output on a full device.
-CliResult EvalIntoFullDevice(const std::vector<std::string>& args) {
-    const std::string err = ::testing::TempDir() + "cli_eval_full_" + std::to_string(getpid());
-    std::string command = Quote(VEXAMO_CLI_PATH) + " eval";
-    for (const auto& a : args) {
-        command += " " + Quote(a);
-    }
-    command += " >/dev/full 2>" + err;
-    CliResult r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.err = ReadFile(err);
-    std::remove(err.c_str());
-    return r;
-}
-
 TEST(CliEval, OutputThatCannotBeWrittenIsNoSuccess) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"20", "3", "2000", "8", "0"}, {"--json", "20", "3", "2000", "8", "0"}, {"--help"}}) {
-        const CliResult r = EvalIntoFullDevice(args);
+        std::vector<std::string> all = args;
+        all.insert(all.begin(), "eval");
+        const CliResult r = RunCliIntoFullDevice(all);
         EXPECT_EQ(r.status, 1) << ::testing::PrintToString(args);
         EXPECT_NE(r.err.find("Ausgabe"), std::string::npos) << r.err;
     }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "records/export_text.h"
+#include "app/export_text.h"
 
 namespace {
 const char* const kHeader = "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n";
@@ -18,6 +18,14 @@ TEST(CopyAllText, RecordLineAsOnTheClipboard) {
     store.SetAt("Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
     EXPECT_EQ(CopyAllText(store),
               std::string(kHeader) + "Muster\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n");
+}
+
+TEST(CopyAllText, NamesAreWrittenInUtf8) {
+    DateStoreMap store;
+    store.SetAt("J\xFCrgen \x80", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
+    EXPECT_EQ(CopyAllText(store),
+              std::string(kHeader) +
+                  "J\u00FCrgen \u20AC\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n");
 }
 
 TEST(CopyAllText, UnevaluableRecordKeepsItsMomentAndLeavesResultsEmpty) {

@@ -1,29 +1,25 @@
-// Runs the built vexamo-cli on record files and checks status, output and the files left.
-#include <fcntl.h>
+// Runs vexamo-cli's record commands in-process and checks status, output and the files left.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "records/cp1252.h"
-#include "records/export_text.h"
+#include "app/export_text.h"
+#include "app/file_messages.h"
+#include "app/record_commands.h"
 #include "records/vexamo_doc.h"
+#include "tests/cli/cli_runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = CliResult;
 
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,34 +38,7 @@ class CliRecords : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Result Run(const std::vector<std::string>& args) const {
-        const std::string outPath = (dir_ / "stdout").string();
-        const std::string errPath = (dir_ / "stderr").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        std::vector<std::string> all = {VEXAMO_CLI};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& a : all) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
-        pid_t pid = 0;
-        Result r;
-        if (posix_spawn(&pid, VEXAMO_CLI, &actions, nullptr, argv.data(), environ) == 0) {
-            int wstatus = 0;
-            ::waitpid(pid, &wstatus, 0);
-            r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        r.out = ReadAll(outPath);
-        r.err = ReadAll(errPath);
-        return r;
-    }
+    Result Run(const std::vector<std::string>& args) const { return RunCliCaptured(args); }
 
     Result Add(const std::vector<std::string>& rest) const {
         std::vector<std::string> args = {"add", file_};
@@ -102,7 +71,7 @@ TEST_F(CliRecords, AddListShowRemove) {
 
     CVexamoDoc doc;
     std::string error;
-    ASSERT_TRUE(doc.OpenDocument(file_, error)) << error;
+    ASSERT_TRUE(OpenRecordDocument(doc, file_, error)) << error;
     VXDateStore rec;
     ASSERT_TRUE(doc.m_mapDateStore.Lookup("J\xFCrgen", rec)); // stored as Windows-1252
     EXPECT_EQ(rec, VXDateStore(1850, 13, -5, 25, -1, 1, 1, 1));
@@ -110,10 +79,8 @@ TEST_F(CliRecords, AddListShowRemove) {
     EXPECT_EQ(rec, VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
 
     std::string names;
-    std::string name;
-    for (auto pos = doc.m_mapDateStore.GetStartPosition(); pos != nullptr;) {
-        doc.m_mapDateStore.GetNextAssoc(pos, name, rec);
-        names += Cp1252ToUtf8(name) + "\n";
+    for (const std::string& name : RecordNames(doc.m_mapDateStore)) {
+        names += name + "\n";
     }
     r = Run({"list", file_});
     EXPECT_EQ(r.status, 0);
@@ -139,10 +106,10 @@ TEST_F(CliRecords, ExportIsTheClipboardTextInUtf8) {
     ASSERT_EQ(Add({"Far", "1", "1", "2000000000", "0", "0"}).status, 0);
     CVexamoDoc doc;
     std::string error;
-    ASSERT_TRUE(doc.OpenDocument(file_, error));
+    ASSERT_TRUE(OpenRecordDocument(doc, file_, error)) << error;
     const Result r = Run({"export", file_});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, Cp1252ToUtf8(CopyAllText(doc.m_mapDateStore)));
+    EXPECT_EQ(r.out, CopyAllText(doc.m_mapDateStore));
     EXPECT_NE(r.out.find("Muster\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n"),
               std::string::npos);
     EXPECT_NE(r.out.find("\u00C9mile \u20AC\t"), std::string::npos);
@@ -202,6 +169,8 @@ TEST_F(CliRecords, UnreadableFilesAreRefusedAndKept) {
     }
     ExpectRefused({"add", file_, "N", "1", "1", "2000", "0", "0"}, "kann nicht gelesen werden");
     ExpectRefused({"remove", file_, "x"}, "kann nicht gelesen werden");
+    // Neither a refused add nor a refused remove replaced the unreadable file.
+    EXPECT_EQ(ReadAll(file_), std::string("\x03\x00\x01x", 4));
 }
 
 TEST_F(CliRecords, HelpOfEveryRecordCommand) {

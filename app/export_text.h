@@ -1,6 +1,6 @@
 #pragma once
-// Texts placed on the clipboard: the line of the person shown and the table of all records.
-// Both are built from Windows-1252 bytes as held by the store and the form.
+// Texts placed on the clipboard and printed by "vexamo-cli export": the line of the person
+// shown and the table of all records, both in UTF-8.
 #include <string>
 
 #include "records/date_store_map.h"

@@ -1,0 +1,39 @@
+#include "app/birth_input.h"
+
+#include "app/text_catalogue.h"
+
+VXDateStore ToRecord(const BirthInput& in) {
+    return VXDateStore(in.year, in.month, in.day, in.hour, in.minute, in.southern ? 1 : 0,
+                       in.constZone ? 1 : 0, in.timeZone);
+}
+
+BirthInput FromRecord(const VXDateStore& record) {
+    BirthInput in;
+    in.day = record.m_nDay;
+    in.month = record.m_nMonth;
+    in.year = record.m_nYear;
+    in.hour = record.m_nHour;
+    in.minute = record.m_nMinute;
+    in.timeZone = record.m_nTimeZone;
+    in.southern = record.m_bSouthern != 0;
+    in.constZone = record.m_bConstZone != 0;
+    return in;
+}
+
+BirthEvaluation Evaluate(const BirthInput& in) {
+    return EvaluateBirth(in.day, in.month, in.year, in.hour, in.minute, in.timeZone,
+                         in.southern ? 1 : 0, in.constZone ? 1 : 0);
+}
+
+const char* BirthTypeName(int32_t type) {
+    switch (type) {
+    case Solar:
+        return UserText(TextId::TypeSolar);
+    case Lunar:
+        return UserText(TextId::TypeLunar);
+    case Fragezeichen:
+        return UserText(TextId::TypeFragezeichen);
+    default:
+        return "";
+    }
+}

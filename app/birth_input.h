@@ -1,0 +1,29 @@
+#pragma once
+// One birth moment as the form and the command line take it.
+#include <cstdint>
+
+#include "astro/birth.h"
+#include "records/vx_date_store.h"
+
+struct BirthInput {
+    int32_t day = 0;
+    int32_t month = 0;
+    int32_t year = 0;
+    int32_t hour = 0;
+    int32_t minute = 0;
+    int32_t timeZone = 1; // hours from local time to Greenwich time; the form starts with 1
+    bool southern = false;
+    bool constZone = false;
+
+    bool operator==(const BirthInput&) const = default;
+};
+
+// The stored record of an input, and back.
+VXDateStore ToRecord(const BirthInput& in);
+BirthInput FromRecord(const VXDateStore& record);
+
+// Every result of the form for the input.
+BirthEvaluation Evaluate(const BirthInput& in);
+
+// "Solar", "Lunar", "Fragezeichen"; empty for any other value.
+const char* BirthTypeName(int32_t type);

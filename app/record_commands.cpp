@@ -1,0 +1,68 @@
+#include "app/record_commands.h"
+
+#include "records/cp1252.h"
+
+RecordRefusal StoreKey(std::string_view utf8Name, std::string& key) {
+    if (utf8Name.empty()) {
+        return RecordRefusal::EmptyName;
+    }
+    if (!Utf8ToCp1252(utf8Name, key)) {
+        return RecordRefusal::NameNotStorable;
+    }
+    return RecordRefusal::None;
+}
+
+std::string NameOfKey(std::string_view key) {
+    return Cp1252ToUtf8(key);
+}
+
+RecordRefusal AddRecord(DateStoreMap& store, std::string_view utf8Name, const BirthInput& in,
+                        AddMode mode, bool* replaced) {
+    std::string key;
+    if (const RecordRefusal refusal = StoreKey(utf8Name, key); refusal != RecordRefusal::None) {
+        return refusal;
+    }
+    VXDateStore existing;
+    const bool exists = store.Lookup(key, existing);
+    if (exists) {
+        if (mode == AddMode::RefuseExisting) {
+            return RecordRefusal::NameExists;
+        }
+        store.RemoveKey(key);
+    }
+    store.SetAt(key, ToRecord(in));
+    if (replaced != nullptr) {
+        *replaced = exists;
+    }
+    return RecordRefusal::None;
+}
+
+RecordRefusal LookupRecord(const DateStoreMap& store, std::string_view utf8Name,
+                           VXDateStore& record) {
+    std::string key;
+    if (const RecordRefusal refusal = StoreKey(utf8Name, key); refusal != RecordRefusal::None) {
+        return refusal;
+    }
+    return store.Lookup(key, record) ? RecordRefusal::None : RecordRefusal::NotFound;
+}
+
+RecordRefusal RemoveRecord(DateStoreMap& store, std::string_view utf8Name) {
+    std::string key;
+    if (const RecordRefusal refusal = StoreKey(utf8Name, key); refusal != RecordRefusal::None) {
+        return refusal;
+    }
+    return store.RemoveKey(key) ? RecordRefusal::None : RecordRefusal::NotFound;
+}
+
+void RemoveAllRecords(DateStoreMap& store) {
+    store.RemoveAll();
+}
+
+std::vector<std::string> RecordNames(const DateStoreMap& store) {
+    std::vector<std::string> names;
+    names.reserve(static_cast<size_t>(store.GetCount()));
+    for (const auto& entry : store) {
+        names.push_back(NameOfKey(entry.name));
+    }
+    return names;
+}

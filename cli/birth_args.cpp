@@ -1,0 +1,88 @@
+#include "cli/birth_args.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "cli/int_arg.h"
+
+namespace {
+
+const char* const kValueNames[] = {"DAY", "MONTH", "YEAR", "HOUR", "MINUTE"};
+
+bool Contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+std::string Replace(std::string text, const std::string& mark, const std::string& by) {
+    const size_t at = text.find(mark);
+    if (at != std::string::npos) {
+        text.replace(at, mark.size(), by);
+    }
+    return text;
+}
+
+} // namespace
+
+bool BirthArgs::Has(const std::string& flag) const {
+    return Contains(flags, flag);
+}
+
+bool ParseBirthArgs(const Args& args, size_t first, const BirthSyntax& syntax, BirthArgs& out,
+                    std::string& error) {
+    const std::string prefix = syntax.command + ": ";
+    std::vector<std::string> values;
+    bool optionsEnded = false;
+    for (size_t i = first; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool isOption =
+            !optionsEnded && arg.size() > 1 && arg[0] == '-' && !LooksNumeric(arg);
+        if (!isOption) {
+            values.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--tz" || arg.rfind("--tz=", 0) == 0) {
+            std::string text;
+            if (arg != "--tz") {
+                text = arg.substr(5);
+            } else if (i + 1 < args.size()) {
+                text = args[++i];
+            } else {
+                error = prefix + syntax.tzMissing;
+                return false;
+            }
+            const std::optional<int32_t> tz = ParseInt32(text);
+            if (!tz) {
+                error = prefix + syntax.tzNotNumber + "'" + text + "'";
+                return false;
+            }
+            out.input.timeZone = *tz;
+        } else if (arg == "--southern") {
+            out.input.southern = true;
+        } else if (arg == "--const-zone") {
+            out.input.constZone = true;
+        } else if (Contains(syntax.flags, arg)) {
+            out.flags.push_back(arg);
+        } else if (Contains(syntax.stopFlags, arg)) {
+            out.stopFlag = arg;
+            return true;
+        } else {
+            error = prefix + "unknown option '" + arg + "'";
+            return false;
+        }
+    }
+    if (values.size() != 5) {
+        error = prefix + Replace(syntax.countWrong, "%n", std::to_string(values.size()));
+        return false;
+    }
+    int32_t* const targets[] = {&out.input.day, &out.input.month, &out.input.year, &out.input.hour,
+                                &out.input.minute};
+    for (size_t k = 0; k < values.size(); ++k) {
+        const std::optional<int32_t> value = ParseInt32(values[k]);
+        if (!value) {
+            error = prefix + kValueNames[k] + syntax.valueNotNumber + "'" + values[k] + "'";
+            return false;
+        }
+        *targets[k] = *value;
+    }
+    return true;
+}

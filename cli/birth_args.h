@@ -1,0 +1,33 @@
+#pragma once
+// The one parser of a birth moment on the command line, shared by "eval" and "add": the five
+// numbers DAY MONTH YEAR HOUR MINUTE and the options --tz N (or --tz=N), --southern and
+// --const-zone, plus the command's own flags. Options may come before or among the numbers; a
+// negative number is a value, not an option; after "--" everything is a value.
+#include <string>
+#include <vector>
+
+#include "app/birth_input.h"
+#include "cli/commands.h"
+
+// A command's own flags and the wording of its usage errors.
+struct BirthSyntax {
+    std::string command;                // "eval": starts each message
+    std::vector<std::string> flags;     // e.g. "--json"
+    std::vector<std::string> stopFlags; // e.g. "--help": ends parsing at once, successfully
+    std::string tzMissing;              // --tz is the last argument
+    std::string tzNotNumber;            // followed by "'<value>'"
+    std::string countWrong;             // "%n" stands for the number of values given
+    std::string valueNotNumber;         // follows the value's name, followed by "'<value>'"
+};
+
+struct BirthArgs {
+    BirthInput input;
+    std::vector<std::string> flags; // the command's flags given, in order
+    std::string stopFlag;           // the stop flag met, if any (nothing else is then parsed)
+
+    bool Has(const std::string& flag) const;
+};
+
+// Parses args[first..]. Returns false with the message of the first usage error.
+bool ParseBirthArgs(const Args& args, size_t first, const BirthSyntax& syntax, BirthArgs& out,
+                    std::string& error);

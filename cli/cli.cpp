@@ -1,0 +1,83 @@
+#include "cli/cli.h"
+
+#include "cli/commands.h"
+#include "cli/output.h"
+
+namespace {
+
+const char* const kUsage =
+    "Usage:\n"
+    "  vexamo-cli eval [--tz N] [--southern] [--const-zone] [--before-1900] [--json]\n"
+    "                  DAY MONTH YEAR HOUR MINUTE\n"
+    "  vexamo-cli list FILE\n"
+    "  vexamo-cli show FILE NAME\n"
+    "  vexamo-cli add FILE NAME [--replace] [--tz N] [--southern] [--const-zone]\n"
+    "                 DAY MONTH YEAR HOUR MINUTE\n"
+    "  vexamo-cli remove FILE NAME\n"
+    "  vexamo-cli export FILE\n"
+    "  vexamo-cli --help | --version\n"
+    "\n"
+    "Exit status: 0 success, 1 input refused or file unreadable, 2 usage error.\n";
+
+// A request for help among the arguments of a record command: "--help" anywhere before a
+// "--", or "-h" in place of the file.
+bool AsksForHelp(const Args& args) {
+    if (!args.empty() && args[0] == "-h") {
+        return true;
+    }
+    for (const std::string& arg : args) {
+        if (arg == "--") {
+            return false;
+        }
+        if (arg == "--help") {
+            return true;
+        }
+    }
+    return false;
+}
+
+using Command = int (*)(const Args&, CliStreams&);
+
+struct RecordCommand {
+    const char* name;
+    Command run;
+};
+
+constexpr RecordCommand kRecordCommands[] = {
+    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},
+    {"remove", RunRemove}, {"export", RunExport},
+};
+
+} // namespace
+
+int UsageError(CliStreams& io, const std::string& message) {
+    io.err << "vexamo-cli: " << message << "\n"
+           << "Try 'vexamo-cli --help'.\n";
+    io.err.flush();
+    return kExitUsage;
+}
+
+int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream& err) {
+    CliStreams io{out, err};
+    if (all.empty()) {
+        return UsageError(io, "missing command");
+    }
+    const std::string& command = all[0];
+    const Args args(all.begin() + 1, all.end());
+
+    if (command == "--help" || command == "-h" || command == "help") {
+        return WriteOutput(io, kUsage);
+    }
+    if (command == "--version") {
+        return WriteOutput(io, "vexamo-cli 1.0\n");
+    }
+    if (command == "eval") {
+        return RunEval(args, io);
+    }
+    for (const RecordCommand& c : kRecordCommands) {
+        if (command == c.name) {
+            return AsksForHelp(args) ? WriteOutput(io, kUsage) : c.run(args, io);
+        }
+    }
+    return UsageError(io, "unknown command '" + command + "'");
+}

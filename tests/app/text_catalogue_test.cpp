@@ -1,0 +1,29 @@
+#include "app/text_catalogue.h"
+
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+TEST(TextCatalogue, EveryIdHasItsOwnText) {
+    std::set<std::string> seen;
+    for (int id = static_cast<int>(TextId::DocTemplate); id <= static_cast<int>(TextId::Last);
+         ++id) {
+        const std::string text = UserText(static_cast<TextId>(id));
+        EXPECT_FALSE(text.empty()) << id;
+        EXPECT_TRUE(seen.insert(text).second) << "twice: " << text;
+    }
+}
+
+TEST(TextCatalogue, ArgumentsReplaceTheirMarksOnce) {
+    EXPECT_EQ(UserText(TextId::RecordMissingCli, {"Eva"}), "Der Datensatz 'Eva' existiert nicht.");
+    // A mark inside an argument stays as given, as with QString::arg.
+    EXPECT_EQ(UserText(TextId::DeleteRecordQuestion, {"%1 %2"}),
+              "Soll der Datensatz %1 %2 gelöscht werden?");
+    EXPECT_EQ(UserText(TextId::NameNotStorableCli, {"\u65E5"}),
+              "Der Name \u201E\u65E5\u201C enthält Zeichen, die sich nicht in Windows-1252 "
+              "speichern lassen.");
+    // Without arguments a mark is left alone; texts without marks are unchanged.
+    EXPECT_EQ(UserText(TextId::RecordMissingCli, {}), "Der Datensatz '%1' existiert nicht.");
+    EXPECT_EQ(UserText(TextId::TipConstZone, {"x"}), UserText(TextId::TipConstZone));
+}
