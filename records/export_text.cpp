@@ -42,8 +42,9 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
     out.append(" Uhr ");
 }
 
-void AppendRecordLine(std::string& out, const std::string& name, const VXDateStore& r) {
-    out.append(name);
+void AppendRecordLine(std::string& out, const std::string& name, const VXDateStore& r,
+                      NameField nameField) {
+    out.append(nameField != nullptr ? nameField(name) : name);
     out.push_back('\t');
     if (!IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
@@ -69,14 +70,14 @@ void AppendRecordLine(std::string& out, const std::string& name, const VXDateSto
 
 } // namespace
 
-std::string CopyAllText(const DateStoreMap& store) {
+std::string CopyAllText(const DateStoreMap& store, NameField nameField) {
     std::string text = kHeader;
     std::string name;
     VXDateStore record;
     DateStoreMap::Position pos = store.GetStartPosition();
     while (pos != nullptr) {
         store.GetNextAssoc(pos, name, record);
-        AppendRecordLine(text, name, record);
+        AppendRecordLine(text, name, record, nameField);
     }
     return text;
 }
