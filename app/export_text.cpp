@@ -20,8 +20,9 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
     out.append(FormatInt(r.m_nMinute)).append(" Uhr ");
 }
 
-void AppendRecordLine(std::string& out, const std::string& key, const VXDateStore& r) {
-    out.append(NameOfKey(key));
+void AppendRecordLine(std::string& out, const std::string& key, const VXDateStore& r,
+                      NameField nameField) {
+    out.append(nameField != nullptr ? nameField(NameOfKey(key)) : NameOfKey(key));
     out.push_back('\t');
     if (!IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
@@ -47,10 +48,10 @@ void AppendRecordLine(std::string& out, const std::string& key, const VXDateStor
 
 } // namespace
 
-std::string CopyAllText(const DateStoreMap& store) {
+std::string CopyAllText(const DateStoreMap& store, NameField nameField) {
     std::string text = kHeader;
     for (const auto& entry : store) {
-        AppendRecordLine(text, entry.name, entry.record);
+        AppendRecordLine(text, entry.name, entry.record, nameField);
     }
     return text;
 }

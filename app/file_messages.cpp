@@ -42,6 +42,8 @@ std::string ErrnoText(int errnoValue) {
         return UserText(TextId::ErrnoIo);
     case ENOMEM:
         return UserText(TextId::ErrnoNoMemory);
+    case ENAMETOOLONG:
+        return UserText(TextId::ErrnoNameTooLong);
     default:
         return std::strerror(errnoValue);
     }
@@ -53,6 +55,10 @@ std::string FileFaultText(const FileFault& fault) {
         return UserText(TextId::NotRegularFile);
     case FileFault::WriteProtected:
         return UserText(TextId::WriteProtected);
+    case FileFault::LockTimedOut:
+        return UserText(TextId::FileLockedByOther);
+    case FileFault::OutOfMemory:
+        return UserText(TextId::ErrnoNoMemory);
     case FileFault::Errno:
     case FileFault::None:
         break;

@@ -89,6 +89,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ErrnoReadOnlyFileSystem, "das Dateisystem ist schreibgeschützt"},
     {TextId::ErrnoIo, "Ein-/Ausgabefehler"},
     {TextId::ErrnoNoMemory, "nicht genügend Arbeitsspeicher"},
+    {TextId::ErrnoNameTooLong, "der Dateiname ist zu lang"},
+    {TextId::FileLockedByOther, "ein anderes Programm ändert sie gerade"},
     {TextId::NotRegularFile, "es ist keine gewöhnliche Datei"},
     {TextId::WriteProtected, "die Datei ist schreibgeschützt"},
     {TextId::ArchiveTruncated, "die Datei endet vorzeitig"},

@@ -80,6 +80,8 @@ enum class TextId {
     ErrnoReadOnlyFileSystem,
     ErrnoIo,
     ErrnoNoMemory,
+    ErrnoNameTooLong,
+    FileLockedByOther,
     NotRegularFile,
     WriteProtected,
     ArchiveTruncated,

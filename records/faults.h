@@ -10,6 +10,8 @@ struct FileFault {
         Errno,          // errnoValue says what the system refused
         NotRegularFile, // a device, a named pipe, a socket
         WriteProtected, // an existing file without write permission
+        LockTimedOut,   // another writer held the file's lock for the whole wait
+        OutOfMemory,    // the file or its store does not fit in memory
     };
     Kind kind = None;
     int errnoValue = 0;

@@ -1,5 +1,6 @@
 #include "records/vexamo_doc.h"
 
+#include <new>
 #include <utility>
 
 #include "records/archive.h"
@@ -10,36 +11,61 @@ bool CVexamoDoc::OnNewDocument() {
     m_mapDateStore.RemoveAll();
     m_bModified = false;
     m_strPathName.clear();
+    m_fileIdentity = FileIdentity{};
     Notify(DocumentChange::Replaced);
     return true;
 }
 
 bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
     fault = DocFault{};
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes, fault.file)) {
+    try {
+        std::string bytes;
+        FileIdentity identity;
+        if (!ReadWholeFile(path, bytes, fault.file, &identity)) {
+            return false;
+        }
+        DateStoreMap fresh;
+        if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, fault.parse)) {
+            return false;
+        }
+        m_mapDateStore = std::move(fresh);
+        m_strPathName = path;
+        m_fileIdentity = identity;
+        m_bModified = false;
+    } catch (const std::bad_alloc&) {
+        // Whatever was built is released by now; the document is as it was.
+        fault = DocFault{};
+        fault.file = FileFault{FileFault::OutOfMemory, 0};
         return false;
     }
-    DateStoreMap fresh;
-    if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, fault.parse)) {
-        return false;
-    }
-    m_mapDateStore = std::move(fresh);
-    m_strPathName = path;
-    m_bModified = false;
     Notify(DocumentChange::Replaced);
     return true;
 }
 
-bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault) {
+bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault,
+                              const FileLock* heldLock) {
     fault = DocFault{};
-    ArchiveWriter ar;
-    StoreDateStoreMap(ar, m_mapDateStore);
-    if (!WriteFileAtomically(path, ar.Bytes(), fault.file)) {
+    FileIdentity written;
+    try {
+        ArchiveWriter ar;
+        StoreDateStoreMap(ar, m_mapDateStore);
+        SaveOptions options;
+        options.heldLock = heldLock;
+        if (!WriteFileAtomically(path, ar.Bytes(), fault.file, options, &written)) {
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        fault = DocFault{};
+        fault.file = FileFault{FileFault::OutOfMemory, 0};
         return false;
     }
     m_strPathName = path;
+    m_fileIdentity = written;
     m_bModified = false;
     Notify(DocumentChange::Saved);
     return true;
+}
+
+bool CVexamoDoc::IsChangedOnDisk() const {
+    return !m_strPathName.empty() && ChangedOnDisk(m_fileIdentity, m_strPathName);
 }

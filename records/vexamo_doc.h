@@ -5,6 +5,9 @@
 
 #include "records/date_store_map.h"
 #include "records/faults.h"
+#include "records/file_identity.h"
+
+class FileLock;
 
 // What changed about a document, as told to its observer.
 enum class DocumentChange {
@@ -27,17 +30,26 @@ class CVexamoDoc {
     // New document: empties the store, clears the modified flag and the path.
     bool OnNewDocument();
 
-    // Reads the file into a fresh store. On success the store is replaced, the path set and
-    // the modified flag cleared. On failure `fault` says what is wrong, and the document
+    // Reads the file into a fresh store. On success the store is replaced, the path set, the
+    // file's identity recorded and the modified flag cleared. On failure `fault` says what is
+    // wrong (FileFault::OutOfMemory when the file does not fit in memory), and the document
     // (store, flag, path) is left exactly as it was.
     bool OpenDocument(const std::string& path, DocFault& fault);
 
-    // Writes the store atomically (temporary file in the same folder, synced, renamed).
-    // On success the path is set and the modified flag cleared; on failure `fault` says why,
-    // the old file is intact and the flag is unchanged.
-    bool SaveDocument(const std::string& path, DocFault& fault);
+    // Writes the store atomically (temporary file in the same folder, synced, renamed) under
+    // the file's lock: heldLock when the caller holds it for a whole read-change-write, else
+    // taken for the time of writing. On success the path is set, the identity of the file
+    // written recorded and the modified flag cleared; on failure `fault` says why, the old
+    // file is intact and the flag is unchanged.
+    bool SaveDocument(const std::string& path, DocFault& fault,
+                      const FileLock* heldLock = nullptr);
 
     const std::string& GetPathName() const { return m_strPathName; }
+
+    // Whether the document's file was changed on disk (by another program, or removed)
+    // since it was opened or last saved by this document. False without a path.
+    bool IsChangedOnDisk() const;
+    const FileIdentity& GetFileIdentity() const { return m_fileIdentity; }
 
   private:
     void Notify(DocumentChange change) const {
@@ -49,4 +61,5 @@ class CVexamoDoc {
     std::function<void(DocumentChange)> m_observer;
     bool m_bModified = false;
     std::string m_strPathName;
+    FileIdentity m_fileIdentity;
 };

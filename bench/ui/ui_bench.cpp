@@ -66,9 +66,9 @@ const std::string& RecordFile(int count) {
     }
     const std::string path =
         QDir(Folder().path()).filePath(QStringLiteral("r%1.dat").arg(count)).toStdString();
-    std::string error;
+    DocFault error;
     if (!document.SaveDocument(path, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+        std::fprintf(stderr, "cannot save %s (errno %d)\n", path.c_str(), error.file.errnoValue);
         std::abort();
     }
     return files.emplace(count, path).first->second;
@@ -95,7 +95,7 @@ void BM_CliList(benchmark::State& state) {
     const std::string& path = RecordFile(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         CVexamoDoc doc;
-        std::string error;
+        DocFault error;
         doc.OpenDocument(path, error);
         std::string text;
         std::string name;
@@ -131,7 +131,7 @@ void BM_OpenInWindow(benchmark::State& state) {
 void BM_FillRecordList(benchmark::State& state) {
     const QString path = QString::fromStdString(RecordFile(static_cast<int>(state.range(0))));
     StartedApp started;
-    std::string error;
+    DocFault error;
     started.app->Document().OpenDocument(path.toStdString(), error);
     CMainView& view = *started.app->View();
     for (auto _ : state) {

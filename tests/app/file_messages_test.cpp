@@ -36,6 +36,9 @@ TEST(FileMessages, SystemRefusalsInGermanOtherwiseTheSystemsWords) {
     EXPECT_EQ(FileFaultText({FileFault::NotRegularFile, EINVAL}), "es ist keine gewöhnliche Datei");
     EXPECT_EQ(FileFaultText({FileFault::WriteProtected, 0}), "die Datei ist schreibgeschützt");
     EXPECT_EQ(FileFaultText({FileFault::Errno, ENOSPC}), "kein Speicherplatz mehr frei");
+    EXPECT_EQ(ErrnoText(ENAMETOOLONG), "der Dateiname ist zu lang");
+    EXPECT_EQ(FileFaultText({FileFault::LockTimedOut, 0}), "ein anderes Programm ändert sie gerade");
+    EXPECT_EQ(FileFaultText({FileFault::OutOfMemory, ENOMEM}), "nicht genügend Arbeitsspeicher");
 }
 
 TEST(FileMessages, OpenAndSaveNameTheFileAndTheReason) {

@@ -190,10 +190,10 @@ TEST_F(DocumentFile, ObserverHearsOfEverySuccessAndNoFailure) {
     CVexamoDoc doc;
     std::vector<DocumentChange> heard;
     doc.SetObserver([&heard](DocumentChange change) { heard.push_back(change); });
-    std::string error;
+    DocFault error;
     doc.m_mapDateStore.SetAt("Anna", VXDateStore(2000, 1, 2, 3, 4, 0, 0, 1));
-    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
-    ASSERT_TRUE(doc.OpenDocument(Path("a.dat"), error)) << error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error.file.errnoValue;
+    ASSERT_TRUE(doc.OpenDocument(Path("a.dat"), error)) << error.file.errnoValue;
     EXPECT_FALSE(doc.OpenDocument(Path("missing.dat"), error));
     EXPECT_FALSE(doc.SaveDocument(dir_.string(), error)); // a folder is no file
     doc.OnNewDocument();
@@ -226,14 +226,15 @@ std::optional<std::string> SaveOnReadOnlyFileSystem(const std::string& folder) {
         }
         CVexamoDoc doc;
         doc.m_mapDateStore.SetAt("Anna", VXDateStore(2000, 1, 2, 3, 4, 0, 0, 1));
-        std::string error;
+        DocFault error;
         const std::string path = folder + "/a.dat";
         if (!doc.SaveDocument(path, error) ||
             ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
             report("");
         }
         doc.SaveDocument(path, error);
-        report("message:" + error);
+        report("fault:" + std::to_string(static_cast<int>(error.file.kind)) + ":" +
+               std::to_string(error.file.errnoValue));
     }
     ::close(channel[1]);
     std::string text;
@@ -245,10 +246,10 @@ std::optional<std::string> SaveOnReadOnlyFileSystem(const std::string& folder) {
     ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    if (text.rfind("message:", 0) != 0) {
+    if (text.rfind("fault:", 0) != 0) {
         return std::nullopt;
     }
-    return text.substr(8);
+    return text.substr(6);
 }
 
 } // namespace
@@ -258,7 +259,7 @@ TEST_F(DocumentFile, SaveOnReadOnlyFileSystemNamesTheFileSystem) {
     if (!message) {
         GTEST_SKIP() << "cannot mount a read-only file system here";
     }
-    EXPECT_EQ(*message, "Die Datei \u201E" + Path("a.dat") +
-                            "\u201C kann nicht gespeichert werden: das Dateisystem ist "
-                            "schreibgeschützt.");
+    // The system's refusal (EROFS), not the file's own write protection.
+    EXPECT_EQ(*message, std::to_string(static_cast<int>(FileFault::Errno)) + ":" +
+                            std::to_string(EROFS));
 }
