@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "records/vx_date_store.h"
@@ -36,28 +35,46 @@ class DateStoreMap {
     void SetAt(const std::string& name, const VXDateStore& record);
     bool RemoveKey(const std::string& name);
     void RemoveAll();
-    // Prepares the lookup index for this many entries (no effect on order or memory state).
-    void Reserve(size_t count) { m_index.reserve(count); }
+    // Prepares for this many entries: the next node memory and the name index are sized for
+    // them at once. No effect on order or on the memory state below.
+    void Reserve(size_t count) { m_nReserve = count; }
 
     Position GetStartPosition() const;
     void GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const;
 
-    // Inspection of the memory state: whether a bucket table and node blocks are held.
+    // Inspection of the memory state: whether a bucket table is held, and how many blocks of
+    // ten nodes have been taken since the store was last empty.
     bool HasHashTable() const { return m_pHashTable != nullptr; }
-    size_t GetBlockCount() const { return m_blocks.size(); }
+    size_t GetBlockCount() const { return m_nBlockCount; }
 
   private:
     Node* NewNode();
     void FreeNode(Node* node);
+    Node* TakeBlock();
     Position FirstInBucketsFrom(uint32_t bucket) const;
+
+    // The name index: open addressing with linear probing over a power-of-two table that is
+    // at most half full. Returns the slot holding the name's node, or the empty slot where it
+    // would go.
+    size_t FindSlot(std::string_view name, uint32_t indexHash) const;
+    size_t HomeSlot(uint32_t indexHash) const;
+    void GrowIndexFor(size_t count);
+    void EraseSlot(size_t slot);
 
     // Chain heads, one per bucket; absent while the store is empty.
     std::unique_ptr<Node*[]> m_pHashTable;
     uint32_t m_nHashTableSize = kHashTableSize;
     int m_nCount = 0;
     Node* m_pFreeList = nullptr;
-    std::vector<std::unique_ptr<Node[]>> m_blocks;
+    // Blocks are carved one after another from larger chunks, so that a big store takes few
+    // allocations and is released quickly.
+    std::vector<std::unique_ptr<Node[]>> m_chunks;
+    size_t m_nChunkSize = 0; // nodes in the last chunk
+    size_t m_nChunkUsed = 0; // of which handed out as blocks
+    size_t m_nBlockCount = 0;
     int m_nBlockSize = kBlockSize;
-    // Finds a name's node without walking its chain; the views point into the nodes' keys.
-    std::unordered_map<std::string_view, Node*> m_index;
+    size_t m_nReserve = 0;
+    // Finds a name's node without walking its chain; absent while the store is empty.
+    std::unique_ptr<Node*[]> m_pIndex;
+    uint32_t m_nIndexBits = 0;
 };

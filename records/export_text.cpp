@@ -6,6 +6,7 @@
 #include "astro/birth.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "astro/vector_state.h"
 
 namespace {
 
@@ -54,9 +55,13 @@ void AppendRecordLine(std::string& out, const std::string& name, const VXDateSto
     }
     const double jd =
         BirthJulianDate(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
-    const double moon = MoonIllumination(jd) * 100.0;
-    const double sun = SunPhase(jd, r.m_bSouthern) * 100.0;
-    const BirthType type = ClassifyBirth(jd, r.m_bConstZone, r.m_bSouthern);
+    // Each quantity computed once; the classification reuses the fractions.
+    const double moonFraction = MoonIllumination(jd);
+    const double sunPhase = SunPhase(jd, r.m_bSouthern);
+    const double moon = moonFraction * 100.0;
+    const double sun = sunPhase * 100.0;
+    const BirthType type =
+        ClassifyPhases(sunPhase, moonFraction, UndeterminedZone(jd, r.m_bConstZone));
     out.append(BirthTypeText(type));
     out.push_back('\t');
     AppendBirthMoment(out, r);
@@ -70,6 +75,7 @@ void AppendRecordLine(std::string& out, const std::string& name, const VXDateSto
 } // namespace
 
 std::string CopyAllText(const DateStoreMap& store) {
+    ClearUpperVectorState();
     std::string text = kHeader;
     std::string name;
     VXDateStore record;
