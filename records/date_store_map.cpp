@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -69,6 +75,31 @@ class NodeKey {
     unsigned char m_bytes[16];
 };
 
+// Memory of a large store (many megabytes, touched in no particular order by lookups and by
+// walking the chains) is asked for in huge pages where the system offers them on request,
+// which spares most address translation misses. Results do not depend on it.
+constexpr size_t kHugePage = size_t{2} << 20;
+
+void* AllocateLarge(size_t bytes) {
+    if (bytes < kHugePage) {
+        return ::operator new(bytes);
+    }
+    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* memory = ::operator new (rounded, std::align_val_t{kHugePage});
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    (void)::madvise(memory, rounded, MADV_HUGEPAGE); // only a hint
+#endif
+    return memory;
+}
+
+void FreeLarge(void* memory, size_t bytes) {
+    if (bytes < kHugePage) {
+        ::operator delete(memory);
+    } else {
+        ::operator delete (memory, std::align_val_t{kHugePage});
+    }
+}
+
 // Nodes in the largest chunk taken when no size was reserved.
 constexpr size_t kMaxChunkNodes = 10 * 4096;
 
@@ -121,6 +152,27 @@ uint32_t HashKey(std::string_view key) {
         h = h * 33u + static_cast<uint32_t>(static_cast<int32_t>(b));
     }
     return h;
+}
+
+void DateStoreMap::ChunkDeleter::operator()(Node* nodes) const {
+    std::destroy_n(nodes, count);
+    FreeLarge(nodes, count * sizeof(Node));
+}
+
+void DateStoreMap::IndexDeleter::operator()(uint64_t* slots) const {
+    FreeLarge(slots, count * sizeof(uint64_t));
+}
+
+DateStoreMap::ChunkPtr DateStoreMap::NewChunk(size_t count) {
+    auto* nodes = static_cast<Node*>(AllocateLarge(count * sizeof(Node)));
+    std::uninitialized_value_construct_n(nodes, count); // Node's construction does not throw
+    return ChunkPtr(nodes, ChunkDeleter{count});
+}
+
+DateStoreMap::IndexPtr DateStoreMap::NewIndex(size_t count) {
+    auto* slots = static_cast<uint64_t*>(AllocateLarge(count * sizeof(uint64_t)));
+    std::uninitialized_value_construct_n(slots, count);
+    return IndexPtr(slots, IndexDeleter{count});
 }
 
 DateStoreMap::DateStoreMap() = default;
@@ -193,8 +245,8 @@ void DateStoreMap::GrowIndexFor(size_t count) {
         return;
     }
     const size_t oldSize = m_pIndex ? size_t{1} << m_nIndexBits : 0;
-    std::unique_ptr<uint64_t[]> old = std::move(m_pIndex);
-    m_pIndex = std::make_unique<uint64_t[]>(size_t{1} << bits); // all slots empty
+    IndexPtr old = std::move(m_pIndex);
+    m_pIndex = NewIndex(size_t{1} << bits); // all slots empty
     m_nIndexBits = bits;
     const size_t mask = (size_t{1} << bits) - 1;
     for (size_t i = 0; i < oldSize; ++i) {
@@ -248,7 +300,7 @@ DateStoreMap::Node* DateStoreMap::TakeBlock() {
         const auto count = static_cast<size_t>(m_nCount);
         nodes = std::max(nodes, m_nReserve > count ? m_nReserve - count : size_t{0});
         nodes = (nodes + blockSize - 1) / blockSize * blockSize;
-        m_chunks.push_back(std::make_unique<Node[]>(nodes));
+        m_chunks.push_back(NewChunk(nodes));
         m_nChunkSize = nodes;
         m_nChunkUsed = 0;
         m_nReserve = 0;

@@ -52,6 +52,21 @@ class DateStoreMap {
     size_t GetBlockCount() const { return m_blocks.size(); }
 
   private:
+    // Node chunks and the name index may be large: their memory is taken by hand (see the
+    // source), so their owners carry the element count.
+    struct ChunkDeleter {
+        size_t count;
+        void operator()(Node* nodes) const;
+    };
+    struct IndexDeleter {
+        size_t count;
+        void operator()(uint64_t* slots) const;
+    };
+    using ChunkPtr = std::unique_ptr<Node[], ChunkDeleter>;
+    using IndexPtr = std::unique_ptr<uint64_t[], IndexDeleter>;
+    static ChunkPtr NewChunk(size_t count);
+    static IndexPtr NewIndex(size_t count);
+
     Node* NewNode();
     void FreeNode(Node* node);
     Node* TakeBlock();
@@ -74,13 +89,13 @@ class DateStoreMap {
     Node* m_pFreeList = nullptr;
     // Blocks are carved one after another from larger chunks, so that a big store takes few
     // allocations and is released quickly; m_blocks holds each block's first node, in order.
-    std::vector<std::unique_ptr<Node[]>> m_chunks;
+    std::vector<ChunkPtr> m_chunks;
     std::vector<Node*> m_blocks;
     size_t m_nChunkSize = 0; // nodes in the last chunk
     size_t m_nChunkUsed = 0; // of which handed out as blocks
     int m_nBlockSize = kBlockSize;
     size_t m_nReserve = 0;
     // Absent while the store is empty.
-    std::unique_ptr<uint64_t[]> m_pIndex;
+    IndexPtr m_pIndex;
     uint32_t m_nIndexBits = 0;
 };
