@@ -75,9 +75,9 @@ class NodeKey {
     unsigned char m_bytes[16];
 };
 
-// Memory of a large store (many megabytes, touched in no particular order by lookups and by
-// walking the chains) is asked for in huge pages where the system offers them on request,
-// which spares most address translation misses. Results do not depend on it.
+// A large name index (many megabytes, touched in no particular order) is asked for in huge
+// pages where the system offers them on request, which spares most address translation
+// misses. Results do not depend on it.
 constexpr size_t kHugePage = size_t{2} << 20;
 
 void* AllocateLarge(size_t bytes) {
@@ -100,8 +100,10 @@ void FreeLarge(void* memory, size_t bytes) {
     }
 }
 
-// Nodes in the largest chunk taken when no size was reserved.
-constexpr size_t kMaxChunkNodes = 10 * 4096;
+// Node numbers in the name index count groups of ten nodes lying side by side.
+constexpr size_t kGroupSize = 10;
+// Chunk sizes double per bucket up to this, a few hundred kilobytes.
+constexpr size_t kMaxChunkNodes = kGroupSize * 512;
 
 // A well-mixed hash of the name for the index, eight bytes at a time.
 uint32_t IndexHash(std::string_view key) {
@@ -181,16 +183,8 @@ DateStoreMap::~DateStoreMap() {
     RemoveAll();
 }
 
-DateStoreMap::DateStoreMap(DateStoreMap&& other) noexcept
-    : m_pHashTable(std::move(other.m_pHashTable)), m_nHashTableSize(other.m_nHashTableSize),
-      m_nCount(std::exchange(other.m_nCount, 0)),
-      m_pFreeList(std::exchange(other.m_pFreeList, nullptr)), m_chunks(std::move(other.m_chunks)),
-      m_blocks(std::move(other.m_blocks)), m_nChunkSize(std::exchange(other.m_nChunkSize, 0)),
-      m_nChunkUsed(std::exchange(other.m_nChunkUsed, 0)), m_nBlockSize(other.m_nBlockSize),
-      m_nReserve(std::exchange(other.m_nReserve, 0)), m_pIndex(std::move(other.m_pIndex)),
-      m_nIndexBits(std::exchange(other.m_nIndexBits, 0)) {
-    other.m_chunks.clear();
-    other.m_blocks.clear();
+DateStoreMap::DateStoreMap(DateStoreMap&& other) noexcept {
+    *this = std::move(other);
 }
 
 DateStoreMap& DateStoreMap::operator=(DateStoreMap&& other) noexcept {
@@ -200,14 +194,17 @@ DateStoreMap& DateStoreMap::operator=(DateStoreMap&& other) noexcept {
         m_nCount = std::exchange(other.m_nCount, 0);
         m_pFreeList = std::exchange(other.m_pFreeList, nullptr);
         m_chunks = std::move(other.m_chunks);
-        m_blocks = std::move(other.m_blocks);
-        m_nChunkSize = std::exchange(other.m_nChunkSize, 0);
-        m_nChunkUsed = std::exchange(other.m_nChunkUsed, 0);
+        m_groups = std::move(other.m_groups);
+        for (uint32_t b = 0; b < kHashTableSize; ++b) {
+            m_supply[b] = std::exchange(other.m_supply[b], Supply());
+        }
+        m_nBlockCount = std::exchange(other.m_nBlockCount, 0);
+        m_nFreshLeft = std::exchange(other.m_nFreshLeft, 0);
         m_nReserve = std::exchange(other.m_nReserve, 0);
         m_pIndex = std::move(other.m_pIndex);
         m_nIndexBits = std::exchange(other.m_nIndexBits, 0);
         other.m_chunks.clear();
-        other.m_blocks.clear();
+        other.m_groups.clear();
     }
     return *this;
 }
@@ -218,7 +215,7 @@ int DateStoreMap::GetCount() const {
 
 DateStoreMap::Node* DateStoreMap::NodeAt(uint64_t slotValue) const {
     const auto number = static_cast<uint32_t>(slotValue) - 1;
-    return m_blocks[number / kBlockSize] + number % kBlockSize;
+    return m_groups[number / kGroupSize] + number % kGroupSize;
 }
 
 size_t DateStoreMap::HomeSlot(uint32_t indexHash) const {
@@ -293,39 +290,38 @@ bool DateStoreMap::Lookup(const std::string& name, VXDateStore& record) const {
     return true;
 }
 
-DateStoreMap::Node* DateStoreMap::TakeBlock() {
-    const auto blockSize = static_cast<size_t>(m_nBlockSize);
-    if (m_chunks.empty() || m_nChunkUsed + blockSize > m_nChunkSize) {
-        size_t nodes = std::clamp(m_nChunkSize * 2, blockSize, kMaxChunkNodes);
-        const auto count = static_cast<size_t>(m_nCount);
-        nodes = std::max(nodes, m_nReserve > count ? m_nReserve - count : size_t{0});
-        nodes = (nodes + blockSize - 1) / blockSize * blockSize;
-        m_chunks.push_back(NewChunk(nodes));
-        m_nChunkSize = nodes;
-        m_nChunkUsed = 0;
-        m_nReserve = 0;
+void DateStoreMap::AddChunkFor(uint32_t bucket) {
+    Supply& supply = m_supply[bucket];
+    const size_t nodes = std::clamp(supply.nLastChunk * 2, kGroupSize, kMaxChunkNodes);
+    m_chunks.push_back(NewChunk(nodes));
+    Node* chunk = m_chunks.back().get();
+    const size_t firstNumber = m_groups.size() * kGroupSize;
+    for (size_t i = 0; i < nodes; ++i) {
+        chunk[i].nNumber = static_cast<uint32_t>(firstNumber + i);
     }
-    Node* block = m_chunks.back().get() + m_nChunkUsed;
-    m_nChunkUsed += blockSize;
-    const auto first = static_cast<uint32_t>(m_blocks.size() * blockSize);
-    for (size_t i = 0; i < blockSize; ++i) {
-        block[i].nNumber = first + static_cast<uint32_t>(i);
+    for (size_t i = 0; i < nodes; i += kGroupSize) {
+        m_groups.push_back(chunk + i);
     }
-    m_blocks.push_back(block);
-    return block;
+    supply.pNext = chunk;
+    supply.pEnd = chunk + nodes;
+    supply.nLastChunk = nodes;
 }
 
-DateStoreMap::Node* DateStoreMap::NewNode() {
-    if (m_pFreeList == nullptr) {
-        Node* block = TakeBlock();
-        // Chain the block so that its first node is taken first.
-        for (int i = m_nBlockSize - 1; i >= 0; --i) {
-            block[i].pNext = m_pFreeList;
-            m_pFreeList = &block[i];
-        }
-    }
+DateStoreMap::Node* DateStoreMap::NewNode(uint32_t bucket) {
     Node* node = m_pFreeList;
-    m_pFreeList = node->pNext;
+    if (node != nullptr) {
+        m_pFreeList = node->pNext;
+    } else {
+        if (m_nFreshLeft == 0) {
+            ++m_nBlockCount;
+            m_nFreshLeft = m_nBlockSize;
+        }
+        --m_nFreshLeft;
+        if (m_supply[bucket].pNext == m_supply[bucket].pEnd) {
+            AddChunkFor(bucket);
+        }
+        node = m_supply[bucket].pNext++;
+    }
     ++m_nCount;
     node->pNext = nullptr;
     node->pPrev = nullptr;
@@ -355,7 +351,7 @@ void DateStoreMap::SetAt(const std::string& name, const VXDateStore& record) {
     }
     GrowIndexFor(std::max(static_cast<size_t>(m_nCount) + 1, m_nReserve));
     const uint32_t bucket = HashKey(name) % m_nHashTableSize;
-    Node* node = NewNode();
+    Node* node = NewNode(bucket);
     node->key.Assign(name);
     node->nHashValue = bucket;
     node->pNext = m_pHashTable[bucket];
@@ -398,10 +394,13 @@ void DateStoreMap::RemoveAll() {
     m_pHashTable.reset();
     m_nCount = 0;
     m_pFreeList = nullptr;
-    m_blocks.clear();
+    m_groups.clear();
     m_chunks.clear(); // destroys every node with its key and value
-    m_nChunkSize = 0;
-    m_nChunkUsed = 0;
+    for (Supply& supply : m_supply) {
+        supply = Supply();
+    }
+    m_nBlockCount = 0;
+    m_nFreshLeft = 0;
     m_nReserve = 0;
 }
 

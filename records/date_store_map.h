@@ -35,8 +35,8 @@ class DateStoreMap {
     void SetAt(const std::string& name, const VXDateStore& record);
     bool RemoveKey(const std::string& name);
     void RemoveAll();
-    // Prepares for this many entries: the next node memory and the name index are sized for
-    // them at once. No effect on order or on the memory state below.
+    // Prepares for this many entries: the name index is sized for them at once. No effect on
+    // order or on the memory state below.
     void Reserve(size_t count) { m_nReserve = count; }
 
     // A hint that the name is about to be set or looked up: starts fetching the part of the
@@ -49,11 +49,11 @@ class DateStoreMap {
     // Inspection of the memory state: whether a bucket table is held, and how many blocks of
     // ten nodes have been taken since the store was last empty.
     bool HasHashTable() const { return m_pHashTable != nullptr; }
-    size_t GetBlockCount() const { return m_blocks.size(); }
+    size_t GetBlockCount() const { return m_nBlockCount; }
 
   private:
-    // Node chunks and the name index may be large: their memory is taken by hand (see the
-    // source), so their owners carry the element count.
+    // Node chunks and the name index are allocated by hand (the index of a large store in huge
+    // pages where offered), so their owners carry the element count.
     struct ChunkDeleter {
         size_t count;
         void operator()(Node* nodes) const;
@@ -67,9 +67,9 @@ class DateStoreMap {
     static ChunkPtr NewChunk(size_t count);
     static IndexPtr NewIndex(size_t count);
 
-    Node* NewNode();
+    Node* NewNode(uint32_t bucket);
     void FreeNode(Node* node);
-    Node* TakeBlock();
+    void AddChunkFor(uint32_t bucket);
     Node* NodeAt(uint64_t slotValue) const;
     Position FirstInBucketsFrom(uint32_t bucket) const;
 
@@ -87,12 +87,20 @@ class DateStoreMap {
     uint32_t m_nHashTableSize = kHashTableSize;
     int m_nCount = 0;
     Node* m_pFreeList = nullptr;
-    // Blocks are carved one after another from larger chunks, so that a big store takes few
-    // allocations and is released quickly; m_blocks holds each block's first node, in order.
+    // Node memory: fresh nodes come from chunks of their own bucket, one after another, so that
+    // walking a chain reads memory in order. Blocks of ten are counted as they are opened (the
+    // nodes of an open block not yet handed out stand for its part of the free list); recycled
+    // nodes on m_pFreeList go first. m_groups holds the first node of every ten in the chunks.
+    struct Supply {
+        Node* pNext = nullptr;
+        Node* pEnd = nullptr;
+        size_t nLastChunk = 0; // nodes in the bucket's last chunk
+    };
     std::vector<ChunkPtr> m_chunks;
-    std::vector<Node*> m_blocks;
-    size_t m_nChunkSize = 0; // nodes in the last chunk
-    size_t m_nChunkUsed = 0; // of which handed out as blocks
+    std::vector<Node*> m_groups;
+    Supply m_supply[kHashTableSize];
+    size_t m_nBlockCount = 0;
+    int m_nFreshLeft = 0; // nodes of the open block not yet handed out
     int m_nBlockSize = kBlockSize;
     size_t m_nReserve = 0;
     // Absent while the store is empty.
