@@ -6,6 +6,7 @@
 #include "astro/moon.h"
 #include "astro/sun.h"
 #include "astro/text_format.h"
+#include "astro/vector_state.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
     out.append(FormatInt(r.m_nMinute)).append(" Uhr ");
 }
 
-void AppendRecordLine(std::string& out, const std::string& key, const VXDateStore& r,
+void AppendRecordLine(std::string& out, std::string_view key, const VXDateStore& r,
                       NameField nameField) {
     out.append(nameField != nullptr ? nameField(NameOfKey(key)) : NameOfKey(key));
     out.push_back('\t');
@@ -33,9 +34,13 @@ void AppendRecordLine(std::string& out, const std::string& key, const VXDateStor
     }
     const double jd =
         BirthJulianDate(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
-    const double moon = MoonIllumination(jd) * 100.0;
-    const double sun = SunPhase(jd, r.m_bSouthern) * 100.0;
-    const BirthType type = ClassifyBirth(jd, r.m_bConstZone, r.m_bSouthern);
+    // Each quantity computed once; the classification reuses the fractions.
+    const double moonFraction = MoonIllumination(jd);
+    const double sunPhase = SunPhase(jd, r.m_bSouthern);
+    const double moon = moonFraction * 100.0;
+    const double sun = sunPhase * 100.0;
+    const BirthType type =
+        ClassifyPhases(sunPhase, moonFraction, UndeterminedZone(jd, r.m_bConstZone));
     out.append(BirthTypeName(type));
     out.push_back('\t');
     AppendBirthMoment(out, r);
@@ -49,6 +54,7 @@ void AppendRecordLine(std::string& out, const std::string& key, const VXDateStor
 } // namespace
 
 std::string CopyAllText(const DateStoreMap& store, NameField nameField) {
+    ClearUpperVectorState();
     std::string text = kHeader;
     for (const auto& entry : store) {
         AppendRecordLine(text, entry.name, entry.record, nameField);

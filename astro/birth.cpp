@@ -6,6 +6,7 @@
 #include "astro/moon.h"
 #include "astro/sun.h"
 #include "astro/text_format.h"
+#include "astro/vector_state.h"
 #include "astro/year_range.h"
 
 namespace {
@@ -70,8 +71,16 @@ bool IsEvaluableBirth(int32_t day, int32_t month, int32_t year, int32_t hour, in
            WithinBound(minute, kMinuteBound) && WithinBound(timeZone, kTimeZoneBound);
 }
 
+double UndeterminedZone(double jd, int constantZone) {
+    return constantZone != 0 ? kConstantZone : MoonDayChange(jd);
+}
+
+BirthType ClassifyPhases(double sunPhase, double moonFraction, double zone) {
+    return Classify(sunPhase, moonFraction, zone);
+}
+
 BirthType ClassifyBirth(double jd, int constantZone, int southern) {
-    const double zone = constantZone != 0 ? kConstantZone : MoonDayChange(jd);
+    const double zone = UndeterminedZone(jd, constantZone);
     const double sun = SunPhase(jd, southern);
     const double moon = MoonIllumination(jd);
     return Classify(sun, moon, zone);
@@ -91,6 +100,7 @@ std::string FormatPhaseMoment(double jd) {
 
 BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t hour,
                               int32_t minute, int32_t timeZone, int southern, int constantZone) {
+    ClearUpperVectorState();
     BirthEvaluation r;
     const double jd = BirthJulianDate(day, month, year, hour, minute, timeZone);
     r.m_dJulianDate = jd;

@@ -40,6 +40,12 @@ double BirthJulianDate(int32_t day, int32_t month, int32_t year, int32_t hour, i
 
 BirthType ClassifyBirth(double jd, int constantZone, int southern);
 
+// The two steps of ClassifyBirth for a caller that already has the moment's Sun phase and
+// Moon fraction: the width of the undetermined zone at jd, then the type. ClassifyBirth(jd, c, s)
+// equals ClassifyPhases(SunPhase(jd, s), MoonIllumination(jd), UndeterminedZone(jd, c)).
+double UndeterminedZone(double jd, int constantZone);
+BirthType ClassifyPhases(double sunPhase, double moonFraction, double zone);
+
 // "d.m.y h:mmUhr" of the moment jd in its own time scale.
 std::string FormatPhaseMoment(double jd);
 

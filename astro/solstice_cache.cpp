@@ -1,51 +1,92 @@
 #include "astro/solstice_cache.h"
 
 #include <array>
-#include <mutex>
+#include <atomic>
+#include <bit>
+#include <cstddef>
+#include <memory>
 
 #include "astro/sun.h"
+#include "astro/year_range.h"
 
 namespace {
 
-struct Slot {
-    bool filled = false;
-    int32_t year = 0;
-    double declination = 0.0;
-};
+// An evaluable birth's moment lies at most a few centuries from the entered year.
+constexpr int64_t kYearMargin = 512;
+constexpr int64_t kFirstYear = int64_t{kMinSupportedYear} - kYearMargin;
+constexpr int64_t kLastYear = int64_t{kMaxSupportedYear} + kYearMargin;
+constexpr int64_t kPageYears = 512;
+constexpr size_t kPageCount = static_cast<size_t>((kLastYear - kFirstYear) / kPageYears + 1);
 
-constexpr uint32_t kSlotCount = 64;
+// The bits of an entry not yet searched: a NaN, which no search returns (a search that did
+// would simply not be kept).
+constexpr uint64_t kNotSearched = ~uint64_t{0};
+
+std::atomic<uint64_t> g_searchCount{0};
+
+double Search(int32_t year) {
+    g_searchCount.fetch_add(1, std::memory_order_relaxed);
+    double jdMax = 0.0;
+    return SolsticeDeclination(year, jdMax);
+}
+
+struct Page {
+    Page() {
+        for (auto& entry : entries) {
+            entry.store(kNotSearched, std::memory_order_relaxed);
+        }
+    }
+    std::array<std::atomic<uint64_t>, kPageYears> entries;
+};
 
 class SolsticeCache {
   public:
     double Get(int32_t year) {
-        Slot& slot = slots_[SlotIndex(year)];
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (slot.filled && slot.year == year) {
-                return slot.declination;
-            }
+        if (year < kFirstYear || year > kLastYear) {
+            return Search(year);
         }
-        // Computed outside the lock: the search is deterministic, so two threads that miss
-        // together store the same value.
-        double jdMax = 0.0;
-        const double declination = SolsticeDeclination(year, jdMax);
-        std::lock_guard<std::mutex> lock(mutex_);
-        slot.filled = true;
-        slot.year = year;
-        slot.declination = declination;
+        const auto offset = static_cast<size_t>(year - kFirstYear);
+        std::atomic<uint64_t>& entry = PageAt(offset / kPageYears).entries[offset % kPageYears];
+        const uint64_t kept = entry.load(std::memory_order_relaxed);
+        if (kept != kNotSearched) {
+            return std::bit_cast<double>(kept);
+        }
+        // Two threads that miss together both search and store the same value.
+        const double declination = Search(year);
+        const auto bits = std::bit_cast<uint64_t>(declination);
+        if (bits != kNotSearched) {
+            entry.store(bits, std::memory_order_relaxed);
+        }
         return declination;
     }
 
   private:
-    static uint32_t SlotIndex(int32_t year) { return static_cast<uint32_t>(year) % kSlotCount; }
+    Page& PageAt(size_t index) {
+        std::atomic<Page*>& slot = m_pages[index];
+        Page* page = slot.load(std::memory_order_acquire);
+        if (page != nullptr) {
+            return *page;
+        }
+        auto fresh = std::make_unique<Page>();
+        if (slot.compare_exchange_strong(page, fresh.get(), std::memory_order_acq_rel,
+                                         std::memory_order_acquire)) {
+            return *fresh.release();
+        }
+        return *page; // another thread installed its page first
+    }
 
-    std::mutex mutex_;
-    std::array<Slot, kSlotCount> slots_{};
+    std::array<std::atomic<Page*>, kPageCount> m_pages{};
 };
 
 } // namespace
 
 double CachedSolsticeDeclination(int32_t year) {
-    static SolsticeCache cache;
-    return cache.Get(year);
+    // Kept for the whole process and never torn down, so that no thread can find it gone
+    // while the program ends.
+    static SolsticeCache* const cache = new SolsticeCache;
+    return cache->Get(year);
+}
+
+uint64_t SolsticeSearchCount() {
+    return g_searchCount.load(std::memory_order_relaxed);
 }

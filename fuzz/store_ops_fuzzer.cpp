@@ -228,7 +228,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Loading inserts in file order, so each bucket comes back reversed.
     Model afterLoad;
     for (const Entry& e : order) {
-        afterLoad.Set(e.name, e.record);
+        afterLoad.Set(std::string(e.name), e.record);
     }
     if (!SameEntries(Entries(reloaded), afterLoad.InOrder())) {
         std::abort();

@@ -16,15 +16,19 @@ void ArchiveWriter::WriteUInt16(uint16_t value) {
 }
 
 void ArchiveWriter::WriteUInt32(uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        m_bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+    char bytes[4];
+    for (int k = 0; k < 4; ++k) {
+        bytes[k] = static_cast<char>((value >> (8 * k)) & 0xFF);
     }
+    m_bytes.append(bytes, sizeof bytes);
 }
 
 void ArchiveWriter::WriteUInt64(uint64_t value) {
-    for (int shift = 0; shift < 64; shift += 8) {
-        m_bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+    char bytes[8];
+    for (int k = 0; k < 8; ++k) {
+        bytes[k] = static_cast<char>((value >> (8 * k)) & 0xFF);
     }
+    m_bytes.append(bytes, sizeof bytes);
 }
 
 void ArchiveWriter::WriteInt32(int32_t value) {

@@ -23,6 +23,8 @@ class ArchiveWriter {
     void WriteUInt32(uint32_t value);
     void WriteUInt64(uint64_t value);
     void Write(const void* data, size_t size);
+    // Room for this many bytes in all, so that a large file is built without reallocation.
+    void Reserve(size_t size) { m_bytes.reserve(size); }
 
     const std::string& Bytes() const { return m_bytes; }
     std::string& Bytes() { return m_bytes; }

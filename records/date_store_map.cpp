@@ -1,13 +1,149 @@
 #include "records/date_store_map.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace {
+
+// A name as a node keeps it: up to 15 bytes in place, longer ones in a heap block of their
+// own. Byte 15 holds the length of a name kept in place, or kOnHeap; a name on the heap has
+// its pointer in bytes 0 to 7 and its length in bytes 8 to 14.
+class NodeKey {
+  public:
+    NodeKey() { m_bytes[kInline] = 0; }
+    ~NodeKey() { Release(); }
+    NodeKey(const NodeKey&) = delete;
+    NodeKey& operator=(const NodeKey&) = delete;
+
+    void Assign(std::string_view text) {
+        Release();
+        if (text.size() <= kInline) {
+            std::memcpy(m_bytes, text.data(), text.size());
+            m_bytes[kInline] = static_cast<unsigned char>(text.size());
+            return;
+        }
+        char* heap = new char[text.size()];
+        std::memcpy(heap, text.data(), text.size());
+        std::memcpy(m_bytes, &heap, sizeof heap);
+        for (size_t i = 0; i < 7; ++i) {
+            m_bytes[8 + i] = static_cast<unsigned char>(uint64_t{text.size()} >> (8 * i));
+        }
+        m_bytes[kInline] = kOnHeap;
+    }
+
+    void Clear() {
+        Release();
+        m_bytes[kInline] = 0;
+    }
+
+    std::string_view View() const {
+        if (m_bytes[kInline] != kOnHeap) {
+            return {reinterpret_cast<const char*>(m_bytes), m_bytes[kInline]};
+        }
+        return {HeapPointer(), static_cast<size_t>(HeapSize())};
+    }
+
+  private:
+    static constexpr size_t kInline = 15;
+    static constexpr unsigned char kOnHeap = 0xFF;
+
+    char* HeapPointer() const {
+        char* heap = nullptr;
+        std::memcpy(&heap, m_bytes, sizeof heap);
+        return heap;
+    }
+    uint64_t HeapSize() const {
+        uint64_t size = 0;
+        for (size_t i = 0; i < 7; ++i) {
+            size |= uint64_t{m_bytes[8 + i]} << (8 * i);
+        }
+        return size;
+    }
+    void Release() {
+        if (m_bytes[kInline] == kOnHeap) {
+            delete[] HeapPointer();
+        }
+    }
+
+    unsigned char m_bytes[16];
+};
+
+// A large name index (many megabytes, touched in no particular order) is asked for in huge
+// pages where the system offers them on request, which spares most address translation
+// misses. Results do not depend on it.
+constexpr size_t kHugePage = size_t{2} << 20;
+
+void* AllocateLarge(size_t bytes) {
+    if (bytes < kHugePage) {
+        return ::operator new(bytes);
+    }
+    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* memory = ::operator new (rounded, std::align_val_t{kHugePage});
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    (void)::madvise(memory, rounded, MADV_HUGEPAGE); // only a hint
+#endif
+    return memory;
+}
+
+void FreeLarge(void* memory, size_t bytes) {
+    if (bytes < kHugePage) {
+        ::operator delete(memory);
+    } else {
+        ::operator delete (memory, std::align_val_t{kHugePage});
+    }
+}
+
+// Node numbers in the name index count groups of ten nodes lying side by side.
+constexpr size_t kGroupSize = 10;
+// Chunk sizes double per bucket up to this, a few hundred kilobytes.
+constexpr size_t kMaxChunkNodes = kGroupSize * 512;
+
+// A well-mixed hash of the name for the index, eight bytes at a time.
+uint32_t IndexHash(std::string_view key) {
+    uint64_t h = 0x9E3779B97F4A7C15u ^ key.size();
+    const char* p = key.data();
+    size_t left = key.size();
+    while (left >= 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, p, 8);
+        h = (h ^ word) * 0xBF58476D1CE4E5B9u;
+        h ^= h >> 31;
+        p += 8;
+        left -= 8;
+    }
+    uint64_t word = 0;
+    std::memcpy(&word, p, left);
+    h = (h ^ word) * 0x94D049BB133111EBu;
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9u;
+    return static_cast<uint32_t>(h >> 32);
+}
+
+// An index slot: the name's index hash above, its node's number plus one below; 0 is empty.
+uint64_t SlotValue(uint32_t indexHash, uint32_t nodeNumber) {
+    return (uint64_t{indexHash} << 32) | (uint64_t{nodeNumber} + 1);
+}
+
+uint32_t SlotHash(uint64_t slotValue) {
+    return static_cast<uint32_t>(slotValue >> 32);
+}
+
+} // namespace
 
 struct DateStoreMap::Node {
     Node* pNext = nullptr;
     // Previous node of the chain, so that a removal unlinks without walking the chain.
     Node* pPrev = nullptr;
     uint32_t nHashValue = 0; // bucket index
-    std::string key;
+    uint32_t nNumber = 0;    // block number * block size + place in the block
+    NodeKey key;
     VXDateStore value;
 };
 
@@ -20,19 +156,35 @@ uint32_t HashKey(std::string_view key) {
     return h;
 }
 
+void DateStoreMap::ChunkDeleter::operator()(Node* nodes) const {
+    std::destroy_n(nodes, count);
+    FreeLarge(nodes, count * sizeof(Node));
+}
+
+void DateStoreMap::IndexDeleter::operator()(uint64_t* slots) const {
+    FreeLarge(slots, count * sizeof(uint64_t));
+}
+
+DateStoreMap::ChunkPtr DateStoreMap::NewChunk(size_t count) {
+    auto* nodes = static_cast<Node*>(AllocateLarge(count * sizeof(Node)));
+    std::uninitialized_value_construct_n(nodes, count); // Node's construction does not throw
+    return ChunkPtr(nodes, ChunkDeleter{count});
+}
+
+DateStoreMap::IndexPtr DateStoreMap::NewIndex(size_t count) {
+    auto* slots = static_cast<uint64_t*>(AllocateLarge(count * sizeof(uint64_t)));
+    std::uninitialized_value_construct_n(slots, count);
+    return IndexPtr(slots, IndexDeleter{count});
+}
+
 DateStoreMap::DateStoreMap() = default;
 
 DateStoreMap::~DateStoreMap() {
     RemoveAll();
 }
 
-DateStoreMap::DateStoreMap(DateStoreMap&& other) noexcept
-    : m_pHashTable(std::move(other.m_pHashTable)), m_nHashTableSize(other.m_nHashTableSize),
-      m_nCount(std::exchange(other.m_nCount, 0)),
-      m_pFreeList(std::exchange(other.m_pFreeList, nullptr)), m_blocks(std::move(other.m_blocks)),
-      m_nBlockSize(other.m_nBlockSize), m_index(std::move(other.m_index)) {
-    other.m_blocks.clear();
-    other.m_index.clear();
+DateStoreMap::DateStoreMap(DateStoreMap&& other) noexcept {
+    *this = std::move(other);
 }
 
 DateStoreMap& DateStoreMap::operator=(DateStoreMap&& other) noexcept {
@@ -41,10 +193,18 @@ DateStoreMap& DateStoreMap::operator=(DateStoreMap&& other) noexcept {
         m_pHashTable = std::move(other.m_pHashTable);
         m_nCount = std::exchange(other.m_nCount, 0);
         m_pFreeList = std::exchange(other.m_pFreeList, nullptr);
-        m_blocks = std::move(other.m_blocks);
-        m_index = std::move(other.m_index);
-        other.m_blocks.clear();
-        other.m_index.clear();
+        m_chunks = std::move(other.m_chunks);
+        m_groups = std::move(other.m_groups);
+        for (uint32_t b = 0; b < kHashTableSize; ++b) {
+            m_supply[b] = std::exchange(other.m_supply[b], Supply());
+        }
+        m_nBlockCount = std::exchange(other.m_nBlockCount, 0);
+        m_nFreshLeft = std::exchange(other.m_nFreshLeft, 0);
+        m_nReserve = std::exchange(other.m_nReserve, 0);
+        m_pIndex = std::move(other.m_pIndex);
+        m_nIndexBits = std::exchange(other.m_nIndexBits, 0);
+        other.m_chunks.clear();
+        other.m_groups.clear();
     }
     return *this;
 }
@@ -53,30 +213,115 @@ int DateStoreMap::GetCount() const {
     return m_nCount;
 }
 
+DateStoreMap::Node* DateStoreMap::NodeAt(uint64_t slotValue) const {
+    const auto number = static_cast<uint32_t>(slotValue) - 1;
+    return m_groups[number / kGroupSize] + number % kGroupSize;
+}
+
+size_t DateStoreMap::HomeSlot(uint32_t indexHash) const {
+    return static_cast<size_t>(indexHash >> (32 - m_nIndexBits));
+}
+
+size_t DateStoreMap::FindSlot(std::string_view name, uint32_t indexHash) const {
+    const size_t mask = (size_t{1} << m_nIndexBits) - 1;
+    for (size_t slot = HomeSlot(indexHash);; slot = (slot + 1) & mask) {
+        const uint64_t value = m_pIndex[slot];
+        if (value == 0 || (SlotHash(value) == indexHash && NodeAt(value)->key.View() == name)) {
+            return slot;
+        }
+    }
+}
+
+void DateStoreMap::GrowIndexFor(size_t count) {
+    // At most half full: a probe then meets an empty slot after a step or two.
+    uint32_t bits = std::max<uint32_t>(m_nIndexBits, 4);
+    while ((size_t{1} << bits) < count * 2) {
+        ++bits;
+    }
+    if (m_pIndex && bits == m_nIndexBits) {
+        return;
+    }
+    const size_t oldSize = m_pIndex ? size_t{1} << m_nIndexBits : 0;
+    IndexPtr old = std::move(m_pIndex);
+    m_pIndex = NewIndex(size_t{1} << bits); // all slots empty
+    m_nIndexBits = bits;
+    const size_t mask = (size_t{1} << bits) - 1;
+    for (size_t i = 0; i < oldSize; ++i) {
+        if (const uint64_t value = old[i]; value != 0) {
+            size_t slot = HomeSlot(SlotHash(value));
+            while (m_pIndex[slot] != 0) {
+                slot = (slot + 1) & mask;
+            }
+            m_pIndex[slot] = value;
+        }
+    }
+}
+
+// Removal without tombstones: later entries of the probe run move back into the gap when their
+// home slot allows it.
+void DateStoreMap::EraseSlot(size_t slot) {
+    const size_t mask = (size_t{1} << m_nIndexBits) - 1;
+    size_t gap = slot;
+    for (size_t next = (gap + 1) & mask; m_pIndex[next] != 0; next = (next + 1) & mask) {
+        const size_t home = HomeSlot(SlotHash(m_pIndex[next]));
+        if (((next - home) & mask) >= ((next - gap) & mask)) {
+            m_pIndex[gap] = m_pIndex[next];
+            gap = next;
+        }
+    }
+    m_pIndex[gap] = 0;
+}
+
+void DateStoreMap::Prefetch(std::string_view name) const {
+    if (m_pIndex) {
+        __builtin_prefetch(&m_pIndex[HomeSlot(IndexHash(name))]);
+    }
+}
+
 bool DateStoreMap::Lookup(const std::string& name, VXDateStore& record) const {
-    if (!m_pHashTable) {
+    if (!m_pHashTable || !m_pIndex) {
         return false;
     }
-    const auto it = m_index.find(name);
-    if (it == m_index.end()) {
+    const uint64_t value = m_pIndex[FindSlot(name, IndexHash(name))];
+    if (value == 0) {
         return false;
     }
-    record = it->second->value;
+    record = NodeAt(value)->value;
     return true;
 }
 
-DateStoreMap::Node* DateStoreMap::NewNode() {
-    if (m_pFreeList == nullptr) {
-        auto block = std::make_unique<Node[]>(static_cast<size_t>(m_nBlockSize));
-        // Chain the block so that its first node is taken first.
-        for (int i = m_nBlockSize - 1; i >= 0; --i) {
-            block[static_cast<size_t>(i)].pNext = m_pFreeList;
-            m_pFreeList = &block[static_cast<size_t>(i)];
-        }
-        m_blocks.push_back(std::move(block));
+void DateStoreMap::AddChunkFor(uint32_t bucket) {
+    Supply& supply = m_supply[bucket];
+    const size_t nodes = std::clamp(supply.nLastChunk * 2, kGroupSize, kMaxChunkNodes);
+    m_chunks.push_back(NewChunk(nodes));
+    Node* chunk = m_chunks.back().get();
+    const size_t firstNumber = m_groups.size() * kGroupSize;
+    for (size_t i = 0; i < nodes; ++i) {
+        chunk[i].nNumber = static_cast<uint32_t>(firstNumber + i);
     }
+    for (size_t i = 0; i < nodes; i += kGroupSize) {
+        m_groups.push_back(chunk + i);
+    }
+    supply.pNext = chunk;
+    supply.pEnd = chunk + nodes;
+    supply.nLastChunk = nodes;
+}
+
+DateStoreMap::Node* DateStoreMap::NewNode(uint32_t bucket) {
     Node* node = m_pFreeList;
-    m_pFreeList = node->pNext;
+    if (node != nullptr) {
+        m_pFreeList = node->pNext;
+    } else {
+        if (m_nFreshLeft == 0) {
+            ++m_nBlockCount;
+            m_nFreshLeft = m_nBlockSize;
+        }
+        --m_nFreshLeft;
+        if (m_supply[bucket].pNext == m_supply[bucket].pEnd) {
+            AddChunkFor(bucket);
+        }
+        node = m_supply[bucket].pNext++;
+    }
     ++m_nCount;
     node->pNext = nullptr;
     node->pPrev = nullptr;
@@ -85,7 +330,7 @@ DateStoreMap::Node* DateStoreMap::NewNode() {
 }
 
 void DateStoreMap::FreeNode(Node* node) {
-    node->key = std::string();
+    node->key.Clear();
     node->value = VXDateStore();
     node->pPrev = nullptr;
     node->pNext = m_pFreeList;
@@ -94,36 +339,40 @@ void DateStoreMap::FreeNode(Node* node) {
 }
 
 void DateStoreMap::SetAt(const std::string& name, const VXDateStore& record) {
-    if (const auto it = m_index.find(name); it != m_index.end()) {
-        it->second->value = record;
-        return;
+    const uint32_t indexHash = IndexHash(name);
+    if (m_pIndex) {
+        if (const uint64_t found = m_pIndex[FindSlot(name, indexHash)]; found != 0) {
+            NodeAt(found)->value = record;
+            return;
+        }
     }
     if (!m_pHashTable) {
         m_pHashTable = std::make_unique<Node*[]>(m_nHashTableSize); // all heads null
     }
+    GrowIndexFor(std::max(static_cast<size_t>(m_nCount) + 1, m_nReserve));
     const uint32_t bucket = HashKey(name) % m_nHashTableSize;
-    Node* node = NewNode();
-    node->key = name;
+    Node* node = NewNode(bucket);
+    node->key.Assign(name);
     node->nHashValue = bucket;
     node->pNext = m_pHashTable[bucket];
     if (node->pNext != nullptr) {
         node->pNext->pPrev = node;
     }
     m_pHashTable[bucket] = node;
-    m_index.emplace(std::string_view(node->key), node);
+    m_pIndex[FindSlot(name, indexHash)] = SlotValue(indexHash, node->nNumber);
     node->value = record;
 }
 
 bool DateStoreMap::RemoveKey(const std::string& name) {
-    if (!m_pHashTable) {
+    if (!m_pHashTable || !m_pIndex) {
         return false;
     }
-    const auto it = m_index.find(name);
-    if (it == m_index.end()) {
+    const size_t slot = FindSlot(name, IndexHash(name));
+    if (m_pIndex[slot] == 0) {
         return false;
     }
-    Node* node = it->second;
-    m_index.erase(it);
+    Node* node = NodeAt(m_pIndex[slot]);
+    EraseSlot(slot);
     if (node->pPrev != nullptr) {
         node->pPrev->pNext = node->pNext;
     } else {
@@ -140,11 +389,19 @@ bool DateStoreMap::RemoveKey(const std::string& name) {
 }
 
 void DateStoreMap::RemoveAll() {
-    m_index.clear();
+    m_pIndex.reset();
+    m_nIndexBits = 0;
     m_pHashTable.reset();
     m_nCount = 0;
     m_pFreeList = nullptr;
-    m_blocks.clear(); // destroys every node with its key and value
+    m_groups.clear();
+    m_chunks.clear(); // destroys every node with its key and value
+    for (Supply& supply : m_supply) {
+        supply = Supply();
+    }
+    m_nBlockCount = 0;
+    m_nFreshLeft = 0;
+    m_nReserve = 0;
 }
 
 DateStoreMap::Position DateStoreMap::FirstInBucketsFrom(uint32_t bucket) const {
@@ -165,13 +422,13 @@ DateStoreMap::Position DateStoreMap::GetStartPosition() const {
 
 void DateStoreMap::GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const {
     const Node* node = pos;
-    name = node->key;
+    name.assign(node->key.View());
     record = node->value;
     pos = node->pNext != nullptr ? node->pNext : FirstInBucketsFrom(node->nHashValue + 1);
 }
 
 DateStoreMap::Entry DateStoreMap::Iterator::operator*() const {
-    return Entry{m_pos->key, m_pos->value};
+    return Entry{m_pos->key.View(), m_pos->value};
 }
 
 DateStoreMap::Iterator& DateStoreMap::Iterator::operator++() {

@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "records/vx_date_store.h"
@@ -38,15 +37,20 @@ class DateStoreMap {
     void SetAt(const std::string& name, const VXDateStore& record);
     bool RemoveKey(const std::string& name);
     void RemoveAll();
-    // Prepares the lookup index for this many entries (no effect on order or memory state).
-    void Reserve(size_t count) { m_index.reserve(count); }
+    // Prepares for this many entries: the name index is sized for them at once. No effect on
+    // order or on the memory state below.
+    void Reserve(size_t count) { m_nReserve = count; }
+
+    // A hint that the name is about to be set or looked up: starts fetching the part of the
+    // name index it will touch, so that a caller with entries queued hides that memory access.
+    void Prefetch(std::string_view name) const;
 
     Position GetStartPosition() const;
     void GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const;
 
     // One stored entry as a range-for over the store sees it (the name in Windows-1252).
     struct Entry {
-        const std::string& name;
+        std::string_view name;
         const VXDateStore& record;
     };
     // Walks the entries in the iteration order of GetStartPosition/GetNextAssoc.
@@ -75,22 +79,64 @@ class DateStoreMap {
     Iterator begin() const { return Iterator(this, GetStartPosition()); }
     Iterator end() const { return Iterator(this, nullptr); }
 
-    // Inspection of the memory state: whether a bucket table and node blocks are held.
+    // Inspection of the memory state: whether a bucket table is held, and how many blocks of
+    // ten nodes have been taken since the store was last empty.
     bool HasHashTable() const { return m_pHashTable != nullptr; }
-    size_t GetBlockCount() const { return m_blocks.size(); }
+    size_t GetBlockCount() const { return m_nBlockCount; }
 
   private:
-    Node* NewNode();
+    // Node chunks and the name index are allocated by hand (the index of a large store in huge
+    // pages where offered), so their owners carry the element count.
+    struct ChunkDeleter {
+        size_t count;
+        void operator()(Node* nodes) const;
+    };
+    struct IndexDeleter {
+        size_t count;
+        void operator()(uint64_t* slots) const;
+    };
+    using ChunkPtr = std::unique_ptr<Node[], ChunkDeleter>;
+    using IndexPtr = std::unique_ptr<uint64_t[], IndexDeleter>;
+    static ChunkPtr NewChunk(size_t count);
+    static IndexPtr NewIndex(size_t count);
+
+    Node* NewNode(uint32_t bucket);
     void FreeNode(Node* node);
+    void AddChunkFor(uint32_t bucket);
+    Node* NodeAt(uint64_t slotValue) const;
     Position FirstInBucketsFrom(uint32_t bucket) const;
+
+    // The name index: open addressing with linear probing over a power-of-two table that is
+    // at most half full. A slot holds the name's 32-bit index hash and its node's number, so
+    // that probing compares names only where the hashes agree. FindSlot returns the slot
+    // holding the name, or the empty slot where it would go.
+    size_t FindSlot(std::string_view name, uint32_t indexHash) const;
+    size_t HomeSlot(uint32_t indexHash) const;
+    void GrowIndexFor(size_t count);
+    void EraseSlot(size_t slot);
 
     // Chain heads, one per bucket; absent while the store is empty.
     std::unique_ptr<Node*[]> m_pHashTable;
     uint32_t m_nHashTableSize = kHashTableSize;
     int m_nCount = 0;
     Node* m_pFreeList = nullptr;
-    std::vector<std::unique_ptr<Node[]>> m_blocks;
+    // Node memory: fresh nodes come from chunks of their own bucket, one after another, so that
+    // walking a chain reads memory in order. Blocks of ten are counted as they are opened (the
+    // nodes of an open block not yet handed out stand for its part of the free list); recycled
+    // nodes on m_pFreeList go first. m_groups holds the first node of every ten in the chunks.
+    struct Supply {
+        Node* pNext = nullptr;
+        Node* pEnd = nullptr;
+        size_t nLastChunk = 0; // nodes in the bucket's last chunk
+    };
+    std::vector<ChunkPtr> m_chunks;
+    std::vector<Node*> m_groups;
+    Supply m_supply[kHashTableSize];
+    size_t m_nBlockCount = 0;
+    int m_nFreshLeft = 0; // nodes of the open block not yet handed out
     int m_nBlockSize = kBlockSize;
-    // Finds a name's node without walking its chain; the views point into the nodes' keys.
-    std::unordered_map<std::string_view, Node*> m_index;
+    size_t m_nReserve = 0;
+    // Absent while the store is empty.
+    IndexPtr m_pIndex;
+    uint32_t m_nIndexBits = 0;
 };

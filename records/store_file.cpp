@@ -1,5 +1,6 @@
 #include "records/store_file.h"
 
+#include <array>
 #include <utility>
 
 #include "records/record_image.h"
@@ -8,6 +9,8 @@ namespace {
 
 // An entry takes at least a one-byte name prefix and the record image.
 constexpr size_t kMinEntrySize = 1 + kRecordImageSize;
+
+constexpr size_t kReadAhead = 16;
 
 ParseFault EntryFault(const ArchiveReader& ar, ParseFault::Kind truncated, uint64_t index,
                       uint64_t count) {
@@ -26,6 +29,9 @@ void StoreDateStoreMap(ArchiveWriter& ar, const DateStoreMap& store) {
     if (store.GetCount() == 0) {
         return;
     }
+    // Enough for names of usual length; pages of the room never written are never touched.
+    constexpr size_t kRoomPerEntry = 1 + 31 + kRecordImageSize;
+    ar.Reserve(ar.Bytes().size() + static_cast<size_t>(store.GetCount()) * kRoomPerEntry);
     for (const auto& entry : store) {
         ar.WriteString(entry.name);
         WriteRecordImage(ar, entry.record);
@@ -46,14 +52,28 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault)
         return false;
     }
     store.Reserve(static_cast<size_t>(count));
-    std::string name;
-    VXDateStore record;
+    // Entries are read a few ahead of their insertion, so that the index memory each one needs
+    // is already on its way when it is inserted. Insertion stays in file order.
+    std::array<std::pair<std::string, VXDateStore>, kReadAhead> queue;
+    uint64_t inserted = 0;
+    const auto insertUpTo = [&](uint64_t end) {
+        for (; inserted < end; ++inserted) {
+            const auto& [name, record] = queue[inserted % kReadAhead];
+            store.SetAt(name, record);
+        }
+    };
     for (uint64_t i = 0; i < count; ++i) {
+        if (i >= kReadAhead) {
+            insertUpTo(i - kReadAhead + 1);
+        }
+        auto& [name, record] = queue[i % kReadAhead];
         if (!ar.ReadString(name)) {
+            insertUpTo(i);
             fault = EntryFault(ar, ParseFault::NameTruncated, i, count);
             return false;
         }
         if (name.find('\0') != std::string::npos) {
+            insertUpTo(i);
             fault = ParseFault{};
             fault.kind = ParseFault::NameHasNul;
             fault.count = count;
@@ -61,11 +81,13 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault)
             return false;
         }
         if (!ReadRecordImage(ar, record)) {
+            insertUpTo(i);
             fault = EntryFault(ar, ParseFault::RecordTruncated, i, count);
             return false;
         }
-        store.SetAt(name, record);
+        store.Prefetch(name);
     }
+    insertUpTo(count);
     return true;
 }
 

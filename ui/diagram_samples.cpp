@@ -7,6 +7,7 @@
 
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "astro/vector_state.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ template <typename Value>
 std::vector<QPoint> SampleCurve(double centre, int32_t width, int32_t height, Value value) {
     const double lo = centre - 2.0;
     const double hi = centre + 2.0;
+    ClearUpperVectorState();
     std::vector<QPoint> points;
     for (const double t : DiagramMoments(lo, hi, kDiagramSampleStep, kMaxSamples)) {
         points.emplace_back(DiagramX(t, centre, width), DiagramY(value(t), height));

@@ -102,7 +102,7 @@ void CMainView::FillRecordList() {
     std::vector<std::string> keys;
     keys.reserve(static_cast<std::size_t>(store.GetCount()));
     for (const auto& entry : store) {
-        keys.push_back(entry.name);
+        keys.emplace_back(entry.name);
     }
     {
         const CBusyIndicator busy(*this, static_cast<int>(keys.size()));

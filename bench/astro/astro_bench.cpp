@@ -1,9 +1,14 @@
 // Timing of the evaluation, the Sun phase and the diagram's sampling.
+#include <random>
+#include <vector>
+
 #include <benchmark/benchmark.h>
 
 #include "astro/birth.h"
 #include "astro/moon.h"
+#include "astro/solstice_cache.h"
 #include "astro/sun.h"
+#include "bench/dirty_upper_state.h"
 
 namespace {
 
@@ -16,6 +21,87 @@ void BM_EvaluateBirth(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EvaluateBirth);
+
+struct Birth {
+    int32_t day, month, year, hour, minute, timeZone, southern;
+};
+
+// Births spread evenly over the years 1900 to 2049, in a fixed pseudo-random order.
+const std::vector<Birth>& MixedBirths() {
+    static const std::vector<Birth> births = [] {
+        std::mt19937 random(1234);
+        std::vector<Birth> v;
+        for (int i = 0; i < 1000; ++i) {
+            v.push_back(
+                {static_cast<int32_t>(1 + random() % 28), static_cast<int32_t>(1 + random() % 12),
+                 static_cast<int32_t>(1900 + random() % 150), static_cast<int32_t>(random() % 24),
+                 static_cast<int32_t>(random() % 60), static_cast<int32_t>(random() % 25) - 12,
+                 static_cast<int32_t>(random() % 2)});
+        }
+        return v;
+    }();
+    return births;
+}
+
+template <bool kSameYear> void EvaluateBirths(benchmark::State& state) {
+    const auto& births = MixedBirths();
+    size_t i = 0;
+    for (auto _ : state) {
+        const Birth& b = births[i];
+        benchmark::DoNotOptimize(EvaluateBirth(b.day, b.month, kSameYear ? 2000 : b.year, b.hour,
+                                               b.minute, b.timeZone, b.southern, 0));
+        i = i + 1 == births.size() ? 0 : i + 1;
+    }
+}
+
+// The same moments of the year, all in 2000 (the cache holds that year from the start).
+void BM_EvaluateBirthSameYear(benchmark::State& state) {
+    EvaluateBirths<true>(state);
+}
+BENCHMARK(BM_EvaluateBirthSameYear);
+
+// Target: within 1.2x of BM_EvaluateBirthSameYear.
+void BM_EvaluateBirthMixedYears(benchmark::State& state) {
+    const uint64_t searchesBefore = SolsticeSearchCount();
+    EvaluateBirths<false>(state);
+    state.counters["searches"] = static_cast<double>(SolsticeSearchCount() - searchesBefore);
+}
+BENCHMARK(BM_EvaluateBirthMixedYears);
+
+// Target: within 1.2x of BM_EvaluateBirth, whatever ran before the evaluation.
+void BM_EvaluateBirthDirtyState(benchmark::State& state) {
+    if (!RequireAvx(state)) {
+        return;
+    }
+    for (auto _ : state) {
+        DirtyUpperVectorState();
+        benchmark::DoNotOptimize(EvaluateBirth(20, 3, 2000, 8, 0, -1, 0, 0));
+    }
+}
+BENCHMARK(BM_EvaluateBirthDirtyState);
+
+void BM_SunDeclination(benchmark::State& state) {
+    double jd = kCentre;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SunDeclination(jd));
+        jd += kQuarterHour;
+    }
+}
+BENCHMARK(BM_SunDeclination);
+
+// A bare declination does not clear the state itself: the entry points of the evaluation do.
+void BM_SunDeclinationDirtyState(benchmark::State& state) {
+    if (!RequireAvx(state)) {
+        return;
+    }
+    double jd = kCentre;
+    for (auto _ : state) {
+        DirtyUpperVectorState();
+        benchmark::DoNotOptimize(SunDeclination(jd));
+        jd += kQuarterHour;
+    }
+}
+BENCHMARK(BM_SunDeclinationDirtyState);
 
 void BM_SunPhaseCached(benchmark::State& state) {
     double jd = kCentre;

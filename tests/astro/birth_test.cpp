@@ -57,6 +57,11 @@ TEST(Birth, EvaluationAgreesWithClassifyBirth) {
                 const BirthEvaluation r =
                     EvaluateBirth(day, month, 1987, 14, 30, 1, southern, constant);
                 ASSERT_EQ(r.m_nType, ClassifyBirth(r.m_dJulianDate, constant, southern));
+                // The two-step form used where the fractions are already known.
+                const double jd = r.m_dJulianDate;
+                ASSERT_EQ(ClassifyPhases(SunPhase(jd, southern), MoonIllumination(jd),
+                                         UndeterminedZone(jd, constant)),
+                          r.m_nType);
             }
         }
     }

@@ -174,8 +174,9 @@ TEST(DateStoreMap, MoveTransfersEntriesAndLeavesSourceEmpty) {
 }
 
 // Random operations checked against a direct model of 17 chains with newest-first heads.
-TEST(DateStoreMap, RandomOperationsMatchChainModel) {
-    std::mt19937 rng(1234);
+// keyOf turns a random number into a name.
+template <typename KeyOf> void CheckRandomOperations(uint32_t seed, int steps, KeyOf keyOf) {
+    std::mt19937 rng(seed);
     DateStoreMap store;
     std::array<std::deque<Entry>, 17> model;
     auto findIn = [&](const std::string& name) -> std::pair<std::deque<Entry>*, size_t> {
@@ -187,8 +188,8 @@ TEST(DateStoreMap, RandomOperationsMatchChainModel) {
         }
         return {&chain, chain.size()};
     };
-    for (int step = 0; step < 20000; ++step) {
-        const std::string name = "k" + std::to_string(rng() % 400);
+    for (int step = 0; step < steps; ++step) {
+        const std::string name = keyOf(rng());
         const VXDateStore rec = Rec(static_cast<int32_t>(rng() % 1000));
         auto [chain, at] = findIn(name);
         switch (rng() % 4) {
@@ -235,4 +236,43 @@ TEST(DateStoreMap, RangeForWalksTheIterationOrder) {
     }
     EXPECT_EQ(walked, Iterate(store));
     EXPECT_EQ(walked.size(), 39u);
+}
+
+TEST(DateStoreMap, RandomOperationsMatchChainModel) {
+    CheckRandomOperations(1234, 20000, [](uint32_t r) { return "k" + std::to_string(r % 400); });
+}
+
+// Thousands of names, a third of them longer than a short name's inline room and some with
+// bytes above 0x7F: the name index grows, removals close gaps, and nothing is lost.
+TEST(DateStoreMap, ManyLongAndShortNamesMatchChainModel) {
+    CheckRandomOperations(99, 60000, [](uint32_t r) {
+        const uint32_t k = r % 6000;
+        switch (k % 3) {
+        case 0:
+            return "n" + std::to_string(k);
+        case 1:
+            return "ein recht langer Name Nummer " + std::to_string(k);
+        default:
+            return "\xC9mile \xE9" + std::to_string(k) + std::string(k % 40, '\xFF');
+        }
+    });
+}
+
+TEST(DateStoreMap, ReserveChangesNeitherOrderNorMemoryState) {
+    DateStoreMap plain;
+    DateStoreMap reserved;
+    reserved.Reserve(100000);
+    EXPECT_FALSE(reserved.HasHashTable());
+    EXPECT_EQ(reserved.GetBlockCount(), 0u);
+    for (int i = 0; i < 95; ++i) {
+        plain.SetAt("r" + std::to_string(i), Rec(i));
+        reserved.SetAt("r" + std::to_string(i), Rec(i));
+    }
+    EXPECT_EQ(Iterate(reserved), Iterate(plain));
+    EXPECT_EQ(reserved.GetBlockCount(), 10u);
+    EXPECT_EQ(plain.GetBlockCount(), 10u);
+    reserved.Prefetch("r3"); // a hint only
+    VXDateStore r;
+    ASSERT_TRUE(reserved.Lookup("r3", r));
+    EXPECT_EQ(r, Rec(3));
 }

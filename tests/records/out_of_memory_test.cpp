@@ -2,6 +2,7 @@
 // the program goes on (no abort, no core dump). Each case runs in a fresh helper process
 // whose address space is limited (a fresh one, so that memory that this test process has
 // freed but kept mapped cannot stand in for the limit).
+#include <cstdio>
 #include <fcntl.h>
 #include <string>
 #include <sys/wait.h>
@@ -43,7 +44,9 @@ int RunProbe(std::vector<std::string> args) {
         return -1000;
     }
     if (child == 0) {
-        ::freopen("/dev/null", "w", stdout);
+        if (std::freopen("/dev/null", "w", stdout) == nullptr) {
+            ::_exit(127);
+        }
         std::vector<char*> argv;
         args.insert(args.begin(), VEXAMO_OOM_PROBE);
         for (auto& a : args) {

@@ -196,3 +196,42 @@ TEST(StoreFile, RegressionInputsLoadOrFailCleanly) {
     }
     EXPECT_GT(seen, 0);
 }
+
+// Entries are read some way ahead of their insertion: a duplicate far behind its first
+// occurrence still only replaces the record, and a file that breaks off after many entries
+// leaves exactly the entries before the break, inserted in file order.
+TEST(StoreFile, LongFilesInsertInFileOrderUpToAnyBreak) {
+    std::string file = Bytes({40, 0});
+    DateStoreMap expected;
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = i == 30 ? "e2" : "e" + std::to_string(i);
+        const VXDateStore record(i, 1, 1, 0, 0, 0, 0, 0);
+        file += Bytes({static_cast<unsigned char>(name.size())}) + name + Image(record);
+        expected.SetAt(name, record);
+    }
+    DateStoreMap whole;
+    ParseFault reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), whole, reason)) << reason.kind;
+    EXPECT_EQ(Names(whole), Names(expected));
+    VXDateStore r;
+    ASSERT_TRUE(whole.Lookup("e2", r));
+    EXPECT_EQ(r.m_nYear, 30);
+
+    // Entry 36 (index 35) breaks the file with a null byte in its name: 0 to 34 are in.
+    const size_t entry35 = file.find(std::string("e35", 3));
+    ASSERT_NE(entry35, std::string::npos);
+    file[entry35 + 1] = '\0';
+    ArchiveReader ar(file.data(), file.size());
+    DateStoreMap partial;
+    EXPECT_FALSE(LoadDateStoreMap(ar, partial, reason));
+    EXPECT_EQ(reason.kind, ParseFault::NameHasNul);
+    EXPECT_EQ(reason.entry, 36u);
+    EXPECT_EQ(reason.count, 40u);
+    DateStoreMap firstEntries;
+    for (int i = 0; i < 35; ++i) {
+        const std::string name = i == 30 ? "e2" : "e" + std::to_string(i);
+        firstEntries.SetAt(name, VXDateStore(i, 1, 1, 0, 0, 0, 0, 0));
+    }
+    EXPECT_EQ(Names(partial), Names(firstEntries));
+    EXPECT_EQ(partial.GetCount(), 34);
+}
