@@ -5,6 +5,9 @@
 
 MessageAnswer CScriptedMessageService::Show(QWidget*, MessageKind kind, const QString& text) {
     shown.push_back({kind, MessageCaption(kind), text});
+    if (whileShown) {
+        whileShown(shown.back());
+    }
     if (kind == MessageKind::AppOk || kind == MessageKind::ViewError) {
         return MessageAnswer::Ok;
     }

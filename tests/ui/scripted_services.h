@@ -27,6 +27,8 @@ class CScriptedMessageService : public CMessageService {
 
     std::vector<ShownMessage> shown;
     std::deque<MessageAnswer> answers; // for questions, in the order they are asked
+    // Runs while each box is shown, before it is answered.
+    std::function<void(const ShownMessage&)> whileShown;
 };
 
 class CScriptedFileDialogService : public CFileDialogService {
