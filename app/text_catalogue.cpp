@@ -108,6 +108,58 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::RecordTruncated, "die Datei endet vorzeitig im Datensatz von Eintrag %1 von %2"},
     {TextId::EntryMalformed, "Eintrag %1 von %2: %3"},
     {TextId::NameHasNul, "Eintrag %1 von %2: der Name enthält ein Nullbyte"},
+    {TextId::NameHasControlCharacter,
+     "Der Name enthält ein Steuerzeichen (etwa einen Tabulator oder Zeilenumbruch) und kann "
+     "nicht gespeichert werden."},
+    {TextId::FileChangedOnDiskQuestion,
+     "Die Datei \u201E%1\u201C wurde seit dem Öffnen oder letzten Speichern von einem anderen "
+     "Programm geändert. Trotzdem überschreiben?"},
+    {TextId::PlaceTitle, "Lieu de naissance"},
+    {TextId::PlaceSearchLabel, "&Lieu :"},
+    {TextId::PlaceSearchHint, "Nom de la ville, par ex. München"},
+    {TextId::PlaceOk, "OK"},
+    {TextId::PlaceCancel, "Annuler"},
+    {TextId::PlaceLine, "%1 — %2"},
+    {TextId::PlaceTypeToSearch,
+     "Tapez le nom du lieu de naissance, puis choisissez-le dans la liste."},
+    {TextId::PlaceNoneFound,
+     "Aucun lieu trouvé. Essayez un autre nom ou seulement le début du nom."},
+    {TextId::PlaceChoose, "Choisissez un lieu dans la liste."},
+    {TextId::PlaceMomentAt, "Le %1 à %2 à %3 :"},
+    {TextId::PlaceSummerTime, "heure d'été"},
+    {TextId::PlaceStandardTime, "heure normale"},
+    {TextId::PlaceLocalMeanTime, "temps moyen local"},
+    {TextId::PlaceOffsetInForce, "%1 (%2), %3."},
+    {TextId::PlaceResult, "Fuseau horaire: %1"},
+    {TextId::PlaceAmbiguous,
+     "Cette heure a eu lieu deux fois : les horloges ont été retardées ce jour-là. Choisissez "
+     "s'il s'agit de l'heure d'été (avant le changement) ou de l'heure d'hiver (après)."},
+    {TextId::PlaceChooseSummer, "Heure d'&été : %1 (%2), fuseau horaire %3"},
+    {TextId::PlaceChooseWinter, "Heure d'&hiver : %1 (%2), fuseau horaire %3"},
+    {TextId::PlaceNonexistent,
+     "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 (%2) à %3 (%4) et "
+     "ont sauté l'heure entrée. Vérifiez l'heure de naissance et corrigez-la dans le "
+     "formulaire."},
+    {TextId::PlaceNotWholeHours,
+     "%1 (%2), %3 : ce décalage n'est pas un nombre entier d'heures, et le fuseau horaire "
+     "n'accepte que des heures entières. Vous pouvez l'arrondir à l'heure la plus proche, ou "
+     "convertir l'heure de naissance en heure de Greenwich et entrer le fuseau horaire 0."},
+    {TextId::PlaceRoundChoice,
+     "&Arrondir à l'heure la plus proche (fuseau horaire %1) : moment décalé de %2"},
+    {TextId::PlaceEarlier, "plus tôt"},
+    {TextId::PlaceLater, "plus tard"},
+    {TextId::PlaceMinutes, "%1 min"},
+    {TextId::PlaceMinutesSeconds, "%1 min %2 s"},
+    {TextId::PlaceOutOfRange,
+     "%1 (%2) : il faudrait un fuseau horaire de %3, hors de l'intervalle de -12 à 12 que le "
+     "formulaire accepte. Convertissez l'heure de naissance en heure de Greenwich et entrez le "
+     "fuseau horaire 0."},
+    {TextId::PlaceUnknownZone,
+     "Le fuseau « %1 » de ce lieu est absent de la base des fuseaux horaires de ce système. "
+     "Entrez le fuseau horaire vous-même."},
+    {TextId::PlaceNoZoneData,
+     "La base des fuseaux horaires ne couvre pas cette date. Entrez le fuseau horaire "
+     "vous-même."},
 });
 
 } // namespace

@@ -95,7 +95,40 @@ enum class TextId {
     RecordTruncated, // %1 of %2: the entry
     EntryMalformed,  // %1 of %2: the entry, %3: what the archive found
     NameHasNul,      // %1 of %2: the entry
-    Last = NameHasNul,
+    // Record commands and files of the desktop program.
+    NameHasControlCharacter,
+    FileChangedOnDiskQuestion, // %1: the path
+    // The "Lieu de naissance" dialog. Offsets are written "UTC+01:00" (with seconds when there
+    // are any: "UTC+00:53:28").
+    PlaceTitle,
+    PlaceSearchLabel,
+    PlaceSearchHint,
+    PlaceOk,
+    PlaceCancel,
+    PlaceLine, // %1: name, region, country; %2: the zone
+    PlaceTypeToSearch,
+    PlaceNoneFound,
+    PlaceChoose,
+    PlaceMomentAt, // %1: date, %2: time, %3: place
+    PlaceSummerTime,
+    PlaceStandardTime,
+    PlaceLocalMeanTime,
+    PlaceOffsetInForce, // %1: offset, %2: abbreviation, %3: summer or standard time
+    PlaceResult,        // %1: the value
+    PlaceAmbiguous,
+    PlaceChooseSummer,  // %1: offset, %2: abbreviation, %3: the value
+    PlaceChooseWinter,  // %1: offset, %2: abbreviation, %3: the value
+    PlaceNonexistent,   // %1, %2: offset before and its abbreviation; %3, %4: after
+    PlaceNotWholeHours, // %1: offset, %2: abbreviation, %3: summer or standard time
+    PlaceRoundChoice,   // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
+    PlaceEarlier,
+    PlaceLater,
+    PlaceMinutes,        // %1: minutes
+    PlaceMinutesSeconds, // %1: minutes, %2: seconds
+    PlaceOutOfRange,     // %1: offset, %2: abbreviation, %3: the value it would need
+    PlaceUnknownZone,    // %1: the zone
+    PlaceNoZoneData,
+    Last = PlaceNoZoneData,
 };
 
 // The text of id.

@@ -21,6 +21,7 @@ constexpr std::array kMenu128{
     MenuItemTemplate{"&Copier tout", ID_COPY_ALL, kMenuNone},
     MenuItemTemplate{"&Insérer", 0, kMenuPopup},
     MenuItemTemplate{"&Date actuelle", ID_INSERT_CURRENT_DATE, kMenuNone},
+    MenuItemTemplate{"&Lieu de naissance...", ID_INSERT_BIRTHPLACE, kMenuNone},
     MenuItemTemplate{"&?", 0, kMenuPopup},
     MenuItemTemplate{"A propos de Vexamo...", ID_APP_ABOUT, kMenuNone},
 };

@@ -62,6 +62,7 @@ inline constexpr int IDC_GROUP_OPTIONS = 1029;
 // Commands.
 inline constexpr int ID_COPY_ALL = 32771;
 inline constexpr int ID_INSERT_CURRENT_DATE = 32773;
+inline constexpr int ID_INSERT_BIRTHPLACE = 32774;
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_SAVE = 57603;

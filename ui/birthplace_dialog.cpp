@@ -13,15 +13,13 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
+#include "app/text_catalogue.h"
 #include "places/place_catalogue.h"
-#include "ui/birthplace_texts.h"
-
-namespace texts = birthplace_texts;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QString::fromUtf8(text);
+QString Tr(TextId id) {
+    return QString::fromUtf8(UserText(id));
 }
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -60,21 +58,22 @@ QString FormatDifference(int offsetSeconds) {
 
 QString KindOfTime(const places::ZoneOffset& offset) {
     if (offset.dst) {
-        return Tr(texts::kSummerTime);
+        return Tr(TextId::PlaceSummerTime);
     }
-    return Tr(offset.abbreviation == "LMT" ? texts::kLocalMeanTime : texts::kStandardTime);
+    return Tr(offset.abbreviation == "LMT" ? TextId::PlaceLocalMeanTime
+                                           : TextId::PlaceStandardTime);
 }
 
 QString OffsetInForce(const places::ZoneOffset& offset) {
-    return Tr(texts::kOffsetInForce)
+    return Tr(TextId::PlaceOffsetInForce)
         .arg(FormatOffset(offset.utcOffsetSeconds), Utf8(offset.abbreviation), KindOfTime(offset));
 }
 
 QString Shift(int seconds) {
     const int a = std::abs(seconds);
-    const QString amount = a % 60 == 0 ? Tr(texts::kMinutes).arg(a / 60)
-                                       : Tr(texts::kMinutesSeconds).arg(a / 60).arg(a % 60);
-    return amount + QLatin1Char(' ') + Tr(seconds < 0 ? texts::kEarlier : texts::kLater);
+    const QString amount = a % 60 == 0 ? Tr(TextId::PlaceMinutes).arg(a / 60)
+                                       : Tr(TextId::PlaceMinutesSeconds).arg(a / 60).arg(a % 60);
+    return amount + QLatin1Char(' ') + Tr(seconds < 0 ? TextId::PlaceEarlier : TextId::PlaceLater);
 }
 
 QString PlaceLine(const places::Place& p) {
@@ -85,7 +84,7 @@ QString PlaceLine(const places::Place& p) {
     if (!p.country.empty()) {
         parts << Utf8(p.country);
     }
-    return Tr(texts::kPlaceLine).arg(parts.join(QStringLiteral(", ")), Utf8(p.zone));
+    return Tr(TextId::PlaceLine).arg(parts.join(QStringLiteral(", ")), Utf8(p.zone));
 }
 
 } // namespace
@@ -94,14 +93,14 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
                                      const places::PlaceCatalogue* catalogue)
     : QDialog(parent), m_catalogue(catalogue ? *catalogue : places::SharedPlaceCatalogue()),
       m_moment(moment) {
-    setWindowTitle(Tr(texts::kTitle));
+    setWindowTitle(Tr(TextId::PlaceTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(Tr(texts::kSearchLabel), this);
+    auto* label = new QLabel(Tr(TextId::PlaceSearchLabel), this);
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(Tr(texts::kSearchPlaceholder));
+    m_search->setPlaceholderText(Tr(TextId::PlaceSearchHint));
     m_search->setClearButtonEnabled(true);
     label->setBuddy(m_search);
     m_list = new QListWidget(this);
@@ -118,8 +117,8 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     choice->addButton(m_winter);
     m_round = new QCheckBox(this);
     m_buttons = new QDialogButtonBox(this);
-    m_buttons->addButton(Tr(texts::kOk), QDialogButtonBox::AcceptRole)->setDefault(true);
-    m_buttons->addButton(Tr(texts::kCancel), QDialogButtonBox::RejectRole);
+    m_buttons->addButton(Tr(TextId::PlaceOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    m_buttons->addButton(Tr(TextId::PlaceCancel), QDialogButtonBox::RejectRole);
 
     layout->addWidget(label);
     layout->addWidget(m_search);
@@ -230,9 +229,9 @@ void CBirthplaceDialog::Update() {
     m_round->setVisible(false);
     m_result = places::TimeDifference{};
     if (!place) {
-        m_explanation->setText(Tr(m_search->text().trimmed().isEmpty() ? texts::kTypeToSearch
-                                  : m_found.empty()                    ? texts::kNoPlaceFound
-                                                                       : texts::kChoosePlace));
+        m_explanation->setText(Tr(m_search->text().trimmed().isEmpty() ? TextId::PlaceTypeToSearch
+                                  : m_found.empty()                    ? TextId::PlaceNoneFound
+                                                                       : TextId::PlaceChoose));
         OkButton()->setEnabled(false);
         return;
     }
@@ -253,18 +252,18 @@ void CBirthplaceDialog::ShowResult(const places::Place& place) {
         QStringLiteral("%1.%2.%3").arg(m_moment.day).arg(m_moment.month).arg(m_moment.year);
     const QString time =
         QStringLiteral("%1:%2").arg(m_moment.hour).arg(m_moment.minute, 2, 10, QLatin1Char('0'));
-    QStringList lines{Tr(texts::kMomentAt).arg(when, time, Utf8(place.name))};
+    QStringList lines{Tr(TextId::PlaceMomentAt).arg(when, time, Utf8(place.name))};
 
     const places::LocalTimeOffsets& offsets = m_result.offsets;
     if (offsets.kind == places::LocalTimeKind::Ambiguous) {
-        lines << Tr(texts::kAmbiguous);
+        lines << Tr(TextId::PlaceAmbiguous);
         const bool firstLarger = offsets.first.utcOffsetSeconds >= offsets.second.utcOffsetSeconds;
         const places::ZoneOffset& summer = firstLarger ? offsets.first : offsets.second;
         const places::ZoneOffset& winter = firstLarger ? offsets.second : offsets.first;
-        m_summer->setText(Tr(texts::kChooseSummer)
+        m_summer->setText(Tr(TextId::PlaceChooseSummer)
                               .arg(FormatOffset(summer.utcOffsetSeconds), Utf8(summer.abbreviation),
                                    FormatDifference(summer.utcOffsetSeconds)));
-        m_winter->setText(Tr(texts::kChooseWinter)
+        m_winter->setText(Tr(TextId::PlaceChooseWinter)
                               .arg(FormatOffset(winter.utcOffsetSeconds), Utf8(winter.abbreviation),
                                    FormatDifference(winter.utcOffsetSeconds)));
         m_summer->setVisible(true);
@@ -278,34 +277,35 @@ void CBirthplaceDialog::ShowResult(const places::Place& place) {
     case TimeDifferenceStatus::Ambiguous:
         break;
     case TimeDifferenceStatus::Nonexistent:
-        lines << Tr(texts::kNonexistent)
+        lines << Tr(TextId::PlaceNonexistent)
                      .arg(FormatOffset(offsets.first.utcOffsetSeconds),
                           Utf8(offsets.first.abbreviation),
                           FormatOffset(offsets.second.utcOffsetSeconds),
                           Utf8(offsets.second.abbreviation));
         break;
     case TimeDifferenceStatus::NotWholeHours:
-        lines << Tr(texts::kNotWholeHours)
+        lines << Tr(TextId::PlaceNotWholeHours)
                      .arg(FormatOffset(m_result.offset->utcOffsetSeconds),
                           Utf8(m_result.offset->abbreviation), KindOfTime(*m_result.offset));
-        m_round->setText(Tr(texts::kRoundChoice)
+        m_round->setText(Tr(TextId::PlaceRoundChoice)
                              .arg(m_result.roundedHours)
                              .arg(Shift(m_result.roundingShiftSeconds)));
         m_round->setVisible(true);
         break;
     case TimeDifferenceStatus::OutOfRange:
-        lines << Tr(texts::kOutOfRange)
+        lines << Tr(TextId::PlaceOutOfRange)
                      .arg(FormatOffset(m_result.offset->utcOffsetSeconds),
                           Utf8(m_result.offset->abbreviation),
                           FormatDifference(m_result.offset->utcOffsetSeconds));
         break;
     case TimeDifferenceStatus::UnknownZone:
-        lines << (places::IsKnownZone(place.zone) ? Tr(texts::kNoZoneData)
-                                                  : Tr(texts::kUnknownZone).arg(Utf8(place.zone)));
+        lines << (places::IsKnownZone(place.zone)
+                      ? Tr(TextId::PlaceNoZoneData)
+                      : Tr(TextId::PlaceUnknownZone).arg(Utf8(place.zone)));
         break;
     }
     if (m_result.Determined()) {
-        lines << Tr(texts::kResult).arg(*m_result.hours);
+        lines << Tr(TextId::PlaceResult).arg(*m_result.hours);
     }
     m_explanation->setText(lines.join(QLatin1Char('\n')));
 }

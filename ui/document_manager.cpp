@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 #include "app/file_messages.h"
 #include "app/text_catalogue.h"
+#include "records/file_identity.h"
 #include "records/vexamo_doc.h"
 #include "res/string_table.h"
 #include "ui/file_dialog_service.h"
@@ -29,7 +31,13 @@ CDocumentManager::CDocumentManager(CVexamoDoc& document, QWidget* dialogParent,
                                    CMessageService& messages, CFileDialogService& files,
                                    CRecentFileList& recent)
     : m_document(document), m_dialogParent(dialogParent), m_messages(messages), m_files(files),
-      m_recent(recent) {}
+      m_recent(recent) {
+    m_openFile = [](CVexamoDoc& doc, const std::string& path, DocFault& fault) {
+        return doc.OpenDocument(path, fault);
+    };
+    m_saveFile = [](CVexamoDoc& doc, const std::string& path, DocFault& fault,
+                    const FileLock* lock) { return doc.SaveDocument(path, fault, lock); };
+}
 
 QString CDocumentManager::GetTitle() const {
     const std::string& path = m_document.GetPathName();
@@ -97,9 +105,11 @@ bool CDocumentManager::OpenDocumentFile(const QString& path) {
 
 bool CDocumentManager::LoadDocument(const QString& path, QString& error) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    std::string message;
-    if (!OpenRecordDocument(m_document, QFile::encodeName(absolute).toStdString(), message)) {
-        error = QString::fromStdString(message);
+    const std::string file = QFile::encodeName(absolute).toStdString();
+    DocFault fault;
+    // On failure (out of memory too) the document stays exactly as it was.
+    if (!m_openFile(m_document, file, fault)) {
+        error = QString::fromStdString(OpenFailureMessage(file, fault));
         return false;
     }
     m_recent.Add(absolute);
@@ -129,13 +139,59 @@ bool CDocumentManager::DoSave(const QString& path) {
         target = *chosen;
     }
     target = QFileInfo(target).absoluteFilePath();
-    std::string message;
-    if (!SaveRecordDocument(m_document, QFile::encodeName(target).toStdString(), message)) {
-        m_messages.AppMessage(QString::fromStdString(message));
+    const std::string file = QFile::encodeName(target).toStdString();
+    DocFault fault;
+    FileLock lock;
+    bool refused = false;
+    if (!LockForSave(file, lock, fault, refused)) {
+        if (!refused) {
+            m_messages.AppMessage(QString::fromStdString(SaveFailureMessage(file, fault)));
+        }
+        return false;
+    }
+    // A failed save (out of memory too) keeps the old file, the document and its flag.
+    if (!m_saveFile(m_document, file, fault, &lock)) {
+        m_messages.AppMessage(QString::fromStdString(SaveFailureMessage(file, fault)));
         return false;
     }
     m_recent.Add(target);
     return true;
+}
+
+bool CDocumentManager::LockForSave(const std::string& file, FileLock& lock, DocFault& fault,
+                                   bool& refused) {
+    std::optional<FileIdentity> accepted; // the changed file the user agreed to overwrite
+    for (;;) {
+        switch (lock.Acquire(file, m_lockTimeout)) {
+        case LockStatus::kLocked:
+            break;
+        case LockStatus::kTimedOut:
+            fault.file = FileFault{FileFault::LockTimedOut, 0};
+            return false;
+        case LockStatus::kFailed:
+            fault.file = FileFault{FileFault::Errno, lock.ErrorNumber()};
+            return false;
+        }
+        // Only the document's own file can have been changed behind its back; a file that was
+        // removed meanwhile has nothing to lose.
+        if (file != m_document.GetPathName() || !m_document.IsChangedOnDisk()) {
+            return true;
+        }
+        const FileIdentity onDisk = FileIdentityOf(file);
+        if (!onDisk.exists || (accepted && *accepted == onDisk)) {
+            return true;
+        }
+        // The other program may go on writing while the user thinks: let go meanwhile, and
+        // ask again should the file change once more before the lock is back.
+        lock.Release();
+        const QString question = QString::fromUtf8(UserText(TextId::FileChangedOnDiskQuestion))
+                                     .arg(QFile::decodeName(file.c_str()));
+        if (!m_messages.AppQuestion(question)) {
+            refused = true;
+            return false;
+        }
+        accepted = onDisk;
+    }
 }
 
 bool CDocumentManager::SaveModified() {

@@ -3,7 +3,13 @@
 // the question whether to save changes first. What follows from them (the form refilled, the
 // title, the recent-file menu) is told by the document and the recent-file list.
 #include <QString>
+#include <chrono>
+#include <functional>
+#include <string>
 
+#include "records/file_lock.h"
+
+struct DocFault;
 class CFileDialogService;
 class CMessageService;
 class QWidget;
@@ -39,8 +45,19 @@ class CDocumentManager {
     // The frame's caption: the title and the program's name.
     QString FrameTitle() const;
 
+    // The document's own open and save (tests put faults in their place).
+    std::function<bool(CVexamoDoc&, const std::string&, DocFault&)> m_openFile;
+    std::function<bool(CVexamoDoc&, const std::string&, DocFault&, const FileLock*)> m_saveFile;
+    // How long a save waits for another program that is writing the same file.
+    std::chrono::milliseconds m_lockTimeout = FileLock::kDefaultTimeout;
+
   private:
     bool DoSave(const QString& path);
+    // Takes the file's lock for a save and makes sure that a file another program changed
+    // since it was opened or saved here is overwritten only when the user says so. The
+    // question is asked without the lock held. False when the save is to be abandoned: the
+    // user said No, or the lock could not be had (fault says why).
+    bool LockForSave(const std::string& file, FileLock& lock, DocFault& fault, bool& refused);
 
     CVexamoDoc& m_document;
     QWidget* m_dialogParent;

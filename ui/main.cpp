@@ -1,7 +1,9 @@
 // vexamo: the desktop calculator.
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/text_catalogue.h"
 #include "ui/classic_style.h"
@@ -14,13 +16,15 @@ namespace {
 
 const char* const kHelp =
     "Usage: vexamo [FILE.dat]\n"
+    "       vexamo -- FILE.dat\n"
     "Calcul Orlinde: the Moon phase, the Sun phase and the type of a moment of birth,\n"
     "with the lunation around it and a diagram of both curves over four days.\n"
     "Named persons are kept in \".dat\" record files.\n"
     "\n"
     "Arguments:\n"
     "  FILE.dat       open this record file at start; the program ends when the\n"
-    "                 file cannot be read\n"
+    "                 file cannot be read; after \"--\" a name starting with \"-\"\n"
+    "                 is a file too\n"
     "\n"
     "Options:\n"
     "  -h, --help     show this help and exit\n"
@@ -62,7 +66,15 @@ int main(int argc, char** argv) {
         return std::fflush(stdout) == 0 && written ? 0 : 1;
     }
 
-    QApplication application(argc, argv);
+    // Qt sees only the arguments before "--": what follows names files, even "-style" or
+    // "-x.dat", and reaches InitInstance after a "--" of its own.
+    int qtArgc = 1;
+    while (qtArgc < argc && std::strcmp(argv[qtArgc], "--") != 0) {
+        ++qtArgc;
+    }
+    std::vector<char*> qtArgv(argv, argv + qtArgc);
+    qtArgv.push_back(nullptr);
+    QApplication application(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QString::fromUtf8(UserText(TextId::AppTitle)));
     // Lets the desktop match the window to the menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vexamo.Vexamo"));
@@ -74,6 +86,9 @@ int main(int argc, char** argv) {
     CVexamoApp app(messages, files);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    for (int i = qtArgc; i < argc; ++i) {
+        arguments.append(QFile::decodeName(argv[i]));
+    }
     if (!app.InitInstance(arguments)) {
         return 1;
     }

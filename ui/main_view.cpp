@@ -23,14 +23,15 @@ QString LoadQString(int id) {
 
 } // namespace
 
-CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, QWidget* parent)
+CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, CDialogService& dialogs,
+                     QWidget* parent)
     : CBirthForm(
           messages,
           [](const ControlTemplate& c, QWidget* parent) -> QWidget* {
               return c.id == IDC_DIAGRAM ? new CPhaseDiagram(parent) : nullptr;
           },
           parent),
-      m_document(document), m_layout(*this), m_results(*this),
+      m_document(document), m_dialogs(dialogs), m_layout(*this), m_results(*this),
       m_clock([] { return QDateTime::currentDateTime(); }) {
     m_listDates = qobject_cast<QListWidget*>(Control(IDC_LIST_DATES));
 
@@ -83,6 +84,10 @@ void CMainView::Recalculate() {
     if (!ValidateInput()) {
         return;
     }
+    Evaluate();
+}
+
+void CMainView::Evaluate() {
     const BirthEvaluation e = EvaluateBirth(m_nDay, m_nMonth, m_nYear, m_nHour, m_nMinute,
                                             m_nTimeZone, m_bSouthern, m_bConstZone);
     m_results.Show(e, m_bSouthern);

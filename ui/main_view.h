@@ -8,14 +8,20 @@
 #include "ui/layout_switch.h"
 #include "ui/results_display.h"
 
+class CDialogService;
 class CMessageService;
 class CVexamoDoc;
 class QListWidget;
 
+namespace places {
+class PlaceCatalogue;
+}
+
 class CMainView : public CBirthForm {
     Q_OBJECT
   public:
-    CMainView(CVexamoDoc& document, CMessageService& messages, QWidget* parent = nullptr);
+    CMainView(CVexamoDoc& document, CMessageService& messages, CDialogService& dialogs,
+              QWidget* parent = nullptr);
     ~CMainView() override;
 
     CVexamoDoc& GetDocument() const { return m_document; }
@@ -23,6 +29,8 @@ class CMainView : public CBirthForm {
     CResultsDisplay& Results() { return m_results; }
     // The source of the current local time (tests fix it).
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // The places the birthplace dialog searches (tests fix them); the shared list when null.
+    void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
 
     // Form, results and layout.
     void OnInitialUpdate();
@@ -34,6 +42,9 @@ class CMainView : public CBirthForm {
     // controls; the other controls keep what they hold.
     void SetCurrentDate();
     void OnInsertCurrentDate();
+    // "&Lieu de naissance...": the time difference of a birthplace at the form's date and time
+    // into field 1022, then evaluates.
+    void OnInsertBirthplace();
 
     // Record list commands.
     void OnAdd();
@@ -53,8 +64,12 @@ class CMainView : public CBirthForm {
 
   private:
     void EnableToolTips();
+    // Evaluates the members as they stand (already read and checked) and shows the results.
+    void Evaluate();
 
     CVexamoDoc& m_document;
+    CDialogService& m_dialogs;
+    const places::PlaceCatalogue* m_places = nullptr;
     CLayoutSwitch m_layout;
     CResultsDisplay m_results;
     std::function<QDateTime()> m_clock;

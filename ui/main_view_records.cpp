@@ -1,6 +1,7 @@
 // The record list commands of the form: add or replace, select, delete one or all.
 #include <QListWidget>
 
+#include "app/name_rules.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
 #include "records/vexamo_doc.h"
@@ -24,6 +25,12 @@ void CMainView::OnAdd() {
     const BirthInput input{m_nDay,    m_nMonth,    m_nYear,          m_nHour,
                            m_nMinute, m_nTimeZone, m_bSouthern != 0, m_bConstZone != 0};
     const std::string name = m_strName.toStdString();
+    // A name with a control character would break the exported tables and, with a zero
+    // byte, the record file: refused before anything is asked or changed.
+    if (CheckName(name).verdict == NameVerdict::kControlCharacter) {
+        m_messages.ViewError(this, Message(TextId::NameHasControlCharacter));
+        return;
+    }
     DateStoreMap& store = GetDocument().m_mapDateStore;
     bool replacement = false;
     RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);

@@ -9,6 +9,25 @@
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
 #include "ui/message_service.h"
+#include "ui/qt_dialog_service.h"
+
+namespace {
+
+// The file to open: the first argument that is not an option, or the one after "--" (which
+// ends the options, so that a file may be named "-x.dat").
+QString FileArgument(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) {
+            return i + 1 < arguments.size() ? arguments[i + 1] : QString();
+        }
+        if (!arguments[i].startsWith(QLatin1Char('-'))) {
+            return arguments[i];
+        }
+    }
+    return {};
+}
+
+} // namespace
 
 CVexamoApp::CVexamoApp(CMessageService& messages, CFileDialogService& files, CRecentFileList recent)
     : m_messages(messages), m_files(files), m_recent(std::move(recent)) {}
@@ -18,11 +37,16 @@ CVexamoApp::~CVexamoApp() = default;
 bool CVexamoApp::InitInstance(const QStringList& arguments) {
     m_recent.Load();
     m_frame = std::make_unique<CMainFrame>();
-    m_view = new CMainView(m_document, m_messages, m_frame.get());
+    if (m_dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<CQtDialogService>();
+        m_dialogs = m_ownDialogs.get();
+    }
+    m_view = new CMainView(m_document, m_messages, *m_dialogs, m_frame.get());
     m_frame->setCentralWidget(m_view);
     if (m_clock) {
         m_view->SetClock(m_clock);
     }
+    m_view->SetPlaceCatalogue(m_places);
     m_documents = std::make_unique<CDocumentManager>(m_document, m_frame.get(), m_messages, m_files,
                                                      m_recent);
     ConnectCommands();
@@ -31,14 +55,7 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
     m_recent.SetObserver([this] { m_frame->SetRecentFiles(m_recent.Files()); });
     m_frame->SetRecentFiles(m_recent.Files());
 
-    // The first argument that is not an option names the file to open.
-    QString path;
-    for (const QString& argument : arguments) {
-        if (!argument.startsWith(QLatin1Char('-'))) {
-            path = argument;
-            break;
-        }
-    }
+    const QString path = FileArgument(arguments);
     if (path.isEmpty()) {
         m_documents->NewDocument();
     } else {
@@ -69,6 +86,7 @@ void CVexamoApp::ConnectCommands() {
     bind(ID_EDIT_COPY, [view] { view->OnEditCopy(); });
     bind(ID_COPY_ALL, [view] { view->OnCopyAll(); });
     bind(ID_INSERT_CURRENT_DATE, [view] { view->OnInsertCurrentDate(); });
+    bind(ID_INSERT_BIRTHPLACE, [view] { view->OnInsertBirthplace(); });
     bind(ID_APP_ABOUT, [this] { OnAppAbout(); });
     connect(m_frame.get(), &CMainFrame::recentFileChosen, this,
             [documents](int index) { documents->OnOpenRecentFile(index); });
@@ -83,5 +101,5 @@ void CVexamoApp::OnDocumentChanged(DocumentChange change) {
 
 void CVexamoApp::OnAppAbout() {
     CAboutDlg about(m_frame.get());
-    about.exec();
+    m_dialogs->Exec(about);
 }

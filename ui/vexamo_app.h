@@ -10,11 +10,17 @@
 #include "records/vexamo_doc.h"
 #include "ui/recent_file_list.h"
 
+class CDialogService;
 class CDocumentManager;
 class CFileDialogService;
 class CMainFrame;
 class CMainView;
 class CMessageService;
+class CQtDialogService;
+
+namespace places {
+class PlaceCatalogue;
+}
 
 class CVexamoApp : public QObject {
     Q_OBJECT
@@ -30,6 +36,11 @@ class CVexamoApp : public QObject {
 
     // The source of the current local time for the view (tests fix it); before InitInstance.
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // Runs the birthplace dialog and the About box (tests drive them); before InitInstance.
+    // Without one they run modally with QDialog::exec.
+    void SetDialogService(CDialogService& dialogs) { m_dialogs = &dialogs; }
+    // The places the birthplace dialog searches (tests fix them); before InitInstance.
+    void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
 
     void OnAppAbout();
 
@@ -52,4 +63,7 @@ class CVexamoApp : public QObject {
     CMainView* m_view = nullptr; // owned by the frame
     std::unique_ptr<CDocumentManager> m_documents;
     std::function<QDateTime()> m_clock;
+    std::unique_ptr<CQtDialogService> m_ownDialogs;
+    CDialogService* m_dialogs = nullptr;
+    const places::PlaceCatalogue* m_places = nullptr;
 };

@@ -36,6 +36,8 @@ bool AppFixture::Start(const QStringList& arguments) {
     app = std::make_unique<CVexamoApp>(
         messages, files, CRecentFileList(settingsOrganization, QStringLiteral("Calcul Orlinde")));
     app->SetClock([this] { return now; });
+    app->SetDialogService(dialogs);
+    app->SetPlaceCatalogue(places);
     const bool started = app->InitInstance(arguments);
     QApplication::processEvents();
     return started;

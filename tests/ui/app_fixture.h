@@ -14,6 +14,10 @@
 class CMainView;
 class CMainFrame;
 
+namespace places {
+class PlaceCatalogue;
+}
+
 class AppFixture : public ::testing::Test {
   protected:
     AppFixture();
@@ -45,6 +49,8 @@ class AppFixture : public ::testing::Test {
     QDateTime now{QDate(2024, 5, 17), QTime(14, 33)};
     CScriptedMessageService messages;
     CScriptedFileDialogService files;
+    CScriptedDialogService dialogs;
+    const places::PlaceCatalogue* places = nullptr; // the birthplace dialog's, before Start
     QString settingsOrganization;
     QTemporaryDir folder;
     std::unique_ptr<CVexamoApp> app;

@@ -63,6 +63,28 @@ TEST_F(RecordCommandsTest, EmptyNameAndUnstorableName) {
     EXPECT_TRUE(Names().contains("Zoë"));
 }
 
+TEST_F(RecordCommandsTest, NameWithAControlCharacterIsRefusedBeforeAnything) {
+    Add("Muster");
+    Doc().SetModifiedFlag(false);
+    messages.Clear();
+    // Tab, line feed, a zero byte, delete, a C1 character; the first is a stored name plus a
+    // tab, so no question whether to replace may come first.
+    const QList<QString> names = {"Muster\t", "Zeile\nzwei", QString("A") + QChar(0) + "B",
+                                  QString("x") + QChar(0x7F), QChar(0x85) + QString("y")};
+    for (const QString& name : names) {
+        Add(name);
+    }
+    ASSERT_EQ(messages.shown.size(), static_cast<std::size_t>(names.size()));
+    for (const ShownMessage& shown : messages.shown) {
+        EXPECT_EQ(shown.kind, MessageKind::ViewError);
+        EXPECT_EQ(shown.text, "Der Name enthält ein Steuerzeichen (etwa einen Tabulator oder "
+                              "Zeilenumbruch) und kann nicht gespeichert werden.");
+    }
+    EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
+    EXPECT_EQ(Names(), QStringList{"Muster"});
+    EXPECT_FALSE(Doc().IsModified());
+}
+
 TEST_F(RecordCommandsTest, NamesDifferingInCaseAreTwoRecordsSortedForPeople) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     for (const char* name : {"muster", "Bert", "Muster", "Ärger", "anna"}) {

@@ -83,9 +83,10 @@ TEST(MenuTable, ItemsAndAccelerators) {
         }
     }
     EXPECT_EQ(popups, 4);
-    EXPECT_EQ(commands, (std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                                          ID_FILE_MRU_FILE1, ID_APP_EXIT, ID_EDIT_COPY, ID_COPY_ALL,
-                                          ID_INSERT_CURRENT_DATE, ID_APP_ABOUT}));
+    EXPECT_EQ(commands,
+              (std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+                                ID_FILE_MRU_FILE1, ID_APP_EXIT, ID_EDIT_COPY, ID_COPY_ALL,
+                                ID_INSERT_CURRENT_DATE, ID_INSERT_BIRTHPLACE, ID_APP_ABOUT}));
     EXPECT_EQ(AcceleratorTable128().size(), 14u);
     int copies = 0;
     for (const AcceleratorEntry& entry : AcceleratorTable128()) {

@@ -1,9 +1,13 @@
 #include "scripted_services.h"
 
+#include <QDialog>
 #include <gtest/gtest.h>
 
 MessageAnswer CScriptedMessageService::Show(QWidget*, MessageKind kind, const QString& text) {
     shown.push_back({kind, MessageCaption(kind), text});
+    if (whileShown) {
+        whileShown(shown.back());
+    }
     if (kind == MessageKind::AppOk || kind == MessageKind::ViewError) {
         return MessageAnswer::Ok;
     }
@@ -49,4 +53,21 @@ std::optional<QString> CScriptedFileDialogService::GetSaveFileName(QWidget*, con
     const std::optional<QString> answer = saveAnswers.front();
     saveAnswers.pop_front();
     return answer;
+}
+
+int CScriptedDialogService::Exec(QDialog& dialog) {
+    titles.append(dialog.windowTitle());
+    if (scripts.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    const std::function<void(QDialog&)> script = std::move(scripts.front());
+    scripts.pop_front();
+    dialog.show();
+    script(dialog);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the script left the dialog open";
+        dialog.reject();
+    }
+    return dialog.result();
 }

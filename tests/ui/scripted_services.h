@@ -4,9 +4,11 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "ui/dialog_service.h"
 #include "ui/file_dialog_service.h"
 #include "ui/message_service.h"
 
@@ -25,6 +27,8 @@ class CScriptedMessageService : public CMessageService {
 
     std::vector<ShownMessage> shown;
     std::deque<MessageAnswer> answers; // for questions, in the order they are asked
+    // Runs while each box is shown, before it is answered.
+    std::function<void(const ShownMessage&)> whileShown;
 };
 
 class CScriptedFileDialogService : public CFileDialogService {
@@ -39,4 +43,14 @@ class CScriptedFileDialogService : public CFileDialogService {
     QString lastFilter;
     QString lastSuggestedName;
     QString lastSuffix;
+};
+
+// Dialogs for tests: each run dialog gets the next script, which works its controls as a user
+// would and closes it (accept or reject); nothing runs a modal loop.
+class CScriptedDialogService : public CDialogService {
+  public:
+    int Exec(QDialog& dialog) override;
+
+    std::deque<std::function<void(QDialog&)>> scripts;
+    QStringList titles; // of the dialogs run, in order
 };

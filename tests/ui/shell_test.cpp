@@ -41,7 +41,8 @@ TEST_F(ShellTest, MenuBarFollowsTheMenuTable) {
               (QStringList{"&Nouveau\tCtrl+N", "Ouvrir...\tCtrl+O", "Enregistrer\tCtrl+S",
                            "Enregistrer &sous...", "-", "Documents récents", "-", "&Quitter"}));
     EXPECT_EQ(MenuTexts(popups[1]->menu()), (QStringList{"&Copier\tCtrl+C", "&Copier tout"}));
-    EXPECT_EQ(MenuTexts(popups[2]->menu()), QStringList{"&Date actuelle"});
+    EXPECT_EQ(MenuTexts(popups[2]->menu()),
+              (QStringList{"&Date actuelle", "&Lieu de naissance..."}));
     EXPECT_FALSE(Frame().CommandAction(ID_FILE_MRU_FILE1)->isEnabled());
 }
 

@@ -1,5 +1,6 @@
 // Start-up: an empty document, a file named on the command line, a file that cannot be read.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -82,4 +83,19 @@ TEST_F(StartupTest, UnreadableFileEndsTheProgramWithItsMessage) {
     messages.Clear();
     EXPECT_FALSE(Start({TempPath("fehlt.dat")}));
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(StartupTest, FileAfterDoubleDashMayStartWithADash) {
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    WriteFile("-x.dat", {{"Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1)}});
+    // Without "--" it is an option: nothing is opened.
+    ASSERT_TRUE(Start({"-x.dat"}));
+    EXPECT_EQ(Frame().windowTitle(), "Unbenannt - Orlinde Berechnung");
+    ASSERT_TRUE(Start({"--", "-x.dat"}));
+    EXPECT_EQ(Frame().windowTitle(), "-x.dat - Orlinde Berechnung");
+    EXPECT_EQ(View().m_listDates->count(), 1);
+    EXPECT_EQ(app->RecentFiles().Files(), QStringList{TempPath("-x.dat")});
+    EXPECT_TRUE(messages.shown.empty());
+    QDir::setCurrent(previous);
 }

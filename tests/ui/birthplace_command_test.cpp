@@ -1,0 +1,167 @@
+// "&Lieu de naissance..." from the menu: the form's date and time go into the dialog (after the
+// form's checks), OK puts the place's time difference into field 1022 and evaluates, Cancel
+// changes nothing. The dialog is the real one, worked by a script instead of a modal loop.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "astro/birth.h"
+#include "places/place_catalogue.h"
+#include "ui/birthplace_dialog.h"
+#include "ui/main_frame.h"
+#include "ui/main_view.h"
+
+namespace {
+
+const places::PlaceCatalogue& TestPlaces() {
+    static const places::PlaceCatalogue catalogue({
+        {"München", "Bayern", "Deutschland", "DE", "Europe/Berlin", 48.14, 11.58, 1260391},
+        {"Münster", "Nordrhein-Westfalen", "Deutschland", "DE", "Europe/Berlin", 51.96, 7.63,
+         270184},
+        {"Mumbai", "Maharashtra", "Indien", "IN", "Asia/Kolkata", 19.07, 72.88, 12691836},
+    });
+    return catalogue;
+}
+
+CBirthplaceDialog& Birthplace(QDialog& dialog) {
+    auto* birthplace = qobject_cast<CBirthplaceDialog*>(&dialog);
+    EXPECT_NE(birthplace, nullptr);
+    return *birthplace;
+}
+
+// Types the text key by key into the search field.
+void Type(CBirthplaceDialog& dialog, const char* text) {
+    for (const QChar c : QString::fromUtf8(text)) {
+        QTest::sendKeyEvent(QTest::Click, dialog.SearchField(), Qt::Key_unknown, QString(c),
+                            Qt::NoModifier);
+    }
+}
+
+QString Julian(int day, int month, int year, int hour, int minute, int timeZone) {
+    return QString::fromStdString(
+        EvaluateBirth(day, month, year, hour, minute, timeZone, 0, 0).m_strJulianDate);
+}
+
+} // namespace
+
+class BirthplaceCommandTest : public AppFixture {
+  protected:
+    void SetUp() override {
+        places = &TestPlaces();
+        ASSERT_TRUE(Start());
+        messages.Clear();
+    }
+};
+
+TEST_F(BirthplaceCommandTest, LastItemOfTheInsertMenu) {
+    QAction* item = Frame().CommandAction(ID_INSERT_BIRTHPLACE);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "&Lieu de naissance...");
+    const QList<QAction*> menus = Frame().menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[2]->text(), "&Insérer");
+    EXPECT_EQ(menus[2]->menu()->actions().last(), item);
+}
+
+TEST_F(BirthplaceCommandTest, OkFillsTheTimeDifferenceAndEvaluates) {
+    // Typed, not yet calculated: the dialog gets what the fields hold.
+    EnterBirth(1, 7, 1990, 12, 0, 1);
+    QString explanation;
+    dialogs.scripts.push_back([&explanation](QDialog& d) {
+        CBirthplaceDialog& dialog = Birthplace(d);
+        EXPECT_EQ(dialog.windowTitle(), "Lieu de naissance");
+        Type(dialog, "Mün");
+        ASSERT_EQ(dialog.PlaceList()->count(), 2);
+        QTest::keyClick(dialog.SearchField(), Qt::Key_Down);
+        QTest::keyClick(dialog.SearchField(), Qt::Key_Up);
+        explanation = dialog.Explanation()->text();
+        QTest::keyClick(dialog.SearchField(), Qt::Key_Return);
+    });
+    Command(ID_INSERT_BIRTHPLACE);
+    EXPECT_TRUE(dialogs.scripts.empty());
+    EXPECT_EQ(explanation, "Le 1.7.1990 à 12:00 à München :\n"
+                           "UTC+02:00 (CEST), heure d'été.\n"
+                           "Fuseau horaire: -2");
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "-2");
+    EXPECT_EQ(View().m_nTimeZone, -2);
+    EXPECT_EQ(Text(IDC_JULIAN), Julian(1, 7, 1990, 12, 0, -2));
+    EXPECT_EQ(Text(IDC_BIRTH), "1.7.1990 12:00Uhr");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(BirthplaceCommandTest, CancelChangesNothing) {
+    EnterBirth(15, 1, 1980, 12, 0, 1);
+    Click(IDC_CALCULATE);
+    const QString julian = Text(IDC_JULIAN);
+    const QString moon = Text(IDC_MOON);
+    // A different hour typed but not calculated stays typed and unevaluated.
+    SetText(IDC_HOUR, "13");
+    dialogs.scripts.push_back([](QDialog& d) {
+        CBirthplaceDialog& dialog = Birthplace(d);
+        Type(dialog, "Mün");
+        ASSERT_TRUE(dialog.OkButton()->isEnabled());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Command(ID_INSERT_BIRTHPLACE);
+    EXPECT_TRUE(dialogs.scripts.empty());
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "1");
+    EXPECT_EQ(Text(IDC_HOUR), "13");
+    EXPECT_EQ(Text(IDC_JULIAN), julian);
+    EXPECT_EQ(Text(IDC_MOON), moon);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(BirthplaceCommandTest, RefusedFormOpensNoDialog) {
+    EnterBirth(15, 13, 1980, 12, 0, 1);
+    Command(ID_INSERT_BIRTHPLACE);
+    EXPECT_TRUE(dialogs.titles.isEmpty());
+    EXPECT_EQ(messages.Texts(), QStringList{"Veuillez entrer un mois entre 1 et 12."});
+
+    // An earlier century: No abandons; Yes opens the dialog, and the question is not asked
+    // again for the evaluation that follows OK.
+    messages.Clear();
+    EnterBirth(15, 1, 1880, 12, 0, 1);
+    messages.answers = {MessageAnswer::No};
+    Command(ID_INSERT_BIRTHPLACE);
+    EXPECT_TRUE(dialogs.titles.isEmpty());
+    EXPECT_EQ(messages.shown.size(), 1u);
+
+    messages.Clear();
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.scripts.push_back([](QDialog& d) {
+        CBirthplaceDialog& dialog = Birthplace(d);
+        Type(dialog, "Mün");
+        // Before 1893 Munich kept local mean time: not whole hours, rounded on request.
+        ASSERT_FALSE(dialog.OkButton()->isEnabled());
+        dialog.RoundChoice()->click();
+        dialog.OkButton()->click();
+    });
+    Command(ID_INSERT_BIRTHPLACE);
+    EXPECT_EQ(dialogs.titles.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "-1");
+    EXPECT_EQ(Text(IDC_JULIAN), Julian(15, 1, 1880, 12, 0, -1));
+}
+
+TEST_F(BirthplaceCommandTest, NonNumericFieldOpensNoDialog) {
+    SetText(IDC_MINUTE, "x");
+    Command(ID_INSERT_BIRTHPLACE);
+    EXPECT_TRUE(dialogs.titles.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Le champ « Minute » doit contenir un nombre entier.");
+}
+
+TEST_F(BirthplaceCommandTest, AboutBoxRunsThroughTheDialogService) {
+    dialogs.scripts.push_back([](QDialog& d) { d.accept(); });
+    Command(ID_APP_ABOUT);
+    EXPECT_EQ(dialogs.titles, QStringList{"A propos de Vexamo"});
+}
