@@ -19,7 +19,7 @@ QStringList NamesInFile(const QString& path) {
     EXPECT_TRUE(document.OpenDocument(path.toStdString(), fault));
     QStringList names;
     for (const auto& entry : document.m_mapDateStore) {
-        names.append(QString::fromStdString(entry.name));
+        names.append(QString::fromStdString(std::string(entry.name)));
     }
     names.sort();
     return names;
