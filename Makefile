@@ -4,7 +4,7 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 30
 
 .PHONY: all deps configure build run test sanitize bench fuzz screenshots deb artwork format clean
 

@@ -1,6 +1,7 @@
 #include "app/export_text.h"
 
 #include "app/record_commands.h"
+#include "app/text_guards.h"
 #include "astro/birth.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
@@ -20,7 +21,7 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
 }
 
 void AppendRecordLine(std::string& out, const std::string& key, const VXDateStore& r) {
-    out.append(NameOfKey(key));
+    out.append(SpreadsheetField(NameOfKey(key)));
     out.push_back('\t');
     if (!IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
@@ -57,7 +58,8 @@ std::string CopyAllText(const DateStoreMap& store) {
 std::string CopyLineText(const std::string& name, const std::string& type, const std::string& moon,
                          const std::string& sun) {
     std::string text;
-    text.reserve(name.size() + type.size() + moon.size() + sun.size() + 3);
-    text.append(name).append("\t").append(type).append("\t").append(moon).append("\t").append(sun);
+    const std::string field = SpreadsheetField(name);
+    text.reserve(field.size() + type.size() + moon.size() + sun.size() + 3);
+    text.append(field).append("\t").append(type).append("\t").append(moon).append("\t").append(sun);
     return text;
 }

@@ -1,6 +1,9 @@
 #pragma once
 // Texts placed on the clipboard and printed by "vexamo-cli export": the line of the person
-// shown and the table of all records, both in UTF-8.
+// shown and the table of all records, both in UTF-8. Each name passes through
+// SpreadsheetField (app/text_guards.h): a control character becomes a blank and a leading
+// '=', '+', '-' or '@' gets an apostrophe, so every line keeps its columns and no name turns
+// into a formula; any other name is written byte for byte.
 #include <string>
 
 #include "records/date_store_map.h"

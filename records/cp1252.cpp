@@ -25,8 +25,8 @@ void AppendUtf8(char32_t c, std::string& out) {
     }
 }
 
-// Decodes one character at text[i], advancing i; false on any malformed sequence
-// (overlong forms, surrogates, values beyond U+10FFFF, truncated sequences).
+} // namespace
+
 bool DecodeUtf8(std::string_view text, size_t& i, char32_t& c) {
     const auto lead = static_cast<unsigned char>(text[i]);
     size_t extra = 0;
@@ -67,8 +67,6 @@ bool DecodeUtf8(std::string_view text, size_t& i, char32_t& c) {
     i += extra + 1;
     return true;
 }
-
-} // namespace
 
 char32_t Cp1252ToUnicode(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) {

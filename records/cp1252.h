@@ -14,5 +14,9 @@ std::string Cp1252ToUtf8(std::string_view text);
 // characters of the same number, so they convert both ways.
 bool UnicodeToCp1252(char32_t c, unsigned char& byte);
 
+// Decodes the UTF-8 character at text[i] into c and advances i past it; false, i unchanged,
+// on a malformed sequence (overlong forms, surrogates, values beyond U+10FFFF, truncation).
+bool DecodeUtf8(std::string_view text, size_t& i, char32_t& c);
+
 // The Unicode character of one Windows-1252 byte.
 char32_t Cp1252ToUnicode(unsigned char byte);

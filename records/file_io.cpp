@@ -1,11 +1,19 @@
 #include "records/file_io.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
+#include <new>
+#include <stdexcept>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "records/side_files.h"
 
 namespace {
 
@@ -26,26 +34,27 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::string ResolveTarget(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-        const auto resolved = std::filesystem::canonical(path, ec);
-        if (!ec) {
-            return resolved.string();
-        }
+// A 32-bit random number for a temporary file's name.
+uint32_t RandomSuffix() {
+    uint32_t value = 0;
+    if (::getrandom(&value, sizeof value, GRND_NONBLOCK) == static_cast<ssize_t>(sizeof value)) {
+        return value;
     }
-    return path;
+    static std::atomic<uint32_t> counter{0};
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    return static_cast<uint32_t>(now) ^ (static_cast<uint32_t>(::getpid()) << 16) ^
+           counter.fetch_add(0x9E3779B9u);
 }
 
-// Creates a new file next to target, readable and writable as the umask allows.
-int CreateTemporary(const std::string& target, std::string& tempPath) {
-    const std::filesystem::path p(target);
-    const std::string dir = p.has_parent_path() ? p.parent_path().string() : std::string(".");
-    const std::string base = dir + "/." + p.filename().string() + ".tmp" +
-                             std::to_string(static_cast<long>(::getpid())) + "-";
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        tempPath = base + std::to_string(attempt);
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+// Creates a new file next to target named stem + "-" + 8 hex digits (under 32 bytes, so that
+// it fits in any folder that holds the target). mode as for open().
+int CreateTemporary(const std::string& target, mode_t mode, std::string& tempPath) {
+    const std::string base = FolderOf(target) + "/" + SideFileStem(target) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[kTempSuffixDigits + 1];
+        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(RandomSuffix()));
+        tempPath = base + suffix;
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -53,9 +62,48 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
     return -1;
 }
 
+// Removes the temporary files of earlier saves of target that were interrupted (a crash, a
+// kill) before they could rename or remove them. Only called under the target's lock, when
+// no other save of it can be under way.
+void RemoveLeftovers(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    const std::string stem = SideFileStem(target);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTempFileName(entry->d_name, stem)) {
+            continue;
+        }
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode)) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
+}
+
+// Gives the temporary file the owner and group of the file it replaces, as far as the saver
+// may (the superuser may set both, a member of the file's group that group). Best effort: a
+// refusal leaves the saver's own.
+void KeepOwner(int fd, const struct stat& existing) {
+    struct stat temp {};
+    if (::fstat(fd, &temp) != 0 ||
+        (temp.st_uid == existing.st_uid && temp.st_gid == existing.st_gid)) {
+        return;
+    }
+    if (::fchown(fd, existing.st_uid, existing.st_gid) == 0) {
+        return;
+    }
+    if (temp.st_gid != existing.st_gid) {
+        (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+    }
+}
+
 void SyncFolderOf(const std::string& target) {
-    const std::filesystem::path p(target);
-    const std::string dir = p.has_parent_path() ? p.parent_path().string() : std::string(".");
+    const std::string dir = FolderOf(target);
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         // Some file systems cannot sync a folder; the file itself is already in place.
@@ -85,13 +133,15 @@ std::string DescribeErrno(int errnoValue) {
         return "Ein-/Ausgabefehler";
     case ENOMEM:
         return "nicht genügend Arbeitsspeicher";
+    case ENAMETOOLONG:
+        return "der Dateiname ist zu lang";
     default:
         return std::strerror(errnoValue);
     }
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
-                   std::string& reason) {
+                   std::string& reason, FileIdentity* identity) {
     // Non-blocking, so that a named pipe cannot hold the program up before it is refused.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     auto fail = [&](int err) {
@@ -119,24 +169,35 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::string data;
-    if (st.st_size > 0) {
-        data.reserve(static_cast<size_t>(st.st_size));
-    }
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
+    try {
+        if (st.st_size > 0) {
+            data.reserve(static_cast<size_t>(st.st_size));
+        }
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                const int err = errno;
+                ::close(fd);
+                return fail(err);
             }
-            const int err = errno;
-            ::close(fd);
-            return fail(err);
+            if (n == 0) {
+                break;
+            }
+            data.append(buffer, static_cast<size_t>(n));
         }
-        if (n == 0) {
-            break;
-        }
-        data.append(buffer, static_cast<size_t>(n));
+    } catch (const std::bad_alloc&) {
+        ::close(fd);
+        return fail(ENOMEM);
+    } catch (const std::length_error&) {
+        ::close(fd);
+        return fail(ENOMEM);
+    }
+    if (identity != nullptr) {
+        *identity = FileIdentityOfOpenFile(fd);
     }
     ::close(fd);
     bytes = std::move(data);
@@ -144,34 +205,62 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason) {
-    const std::string target = ResolveTarget(path);
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason,
+                         const SaveOptions& options, FileOutcome* outcome) {
+    FileOutcome result;
+    auto fail = [&](FileFailure failure, int err, std::string why) {
+        result.failure = failure;
+        result.errnoValue = err;
+        reason = std::move(why);
+        if (outcome != nullptr) {
+            *outcome = result;
+        }
+        return false;
+    };
+    const std::string target = ResolveSaveTarget(path);
+    FileLock ownLock;
+    if (options.heldLock == nullptr || !options.heldLock->Covers(target)) {
+        switch (ownLock.Acquire(target, options.lockTimeout)) {
+        case LockStatus::kLocked:
+            break;
+        case LockStatus::kTimedOut:
+            return fail(FileFailure::kLockTimedOut, 0, "ein anderes Programm ändert sie gerade");
+        case LockStatus::kFailed:
+            return fail(FileFailure::kSystem, ownLock.ErrorNumber(),
+                        DescribeErrno(ownLock.ErrorNumber()));
+        }
+    }
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        reason = DescribeErrno(EISDIR);
-        return false;
+        return fail(FileFailure::kSystem, EISDIR, DescribeErrno(EISDIR));
     }
     // Renaming needs only the folder's permission: without this check a file that nobody may
     // write (or this user may not) would be replaced all the same.
     if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        reason = "die Datei ist schreibgeschützt";
-        return false;
+        return fail(FileFailure::kWriteProtected, 0, "die Datei ist schreibgeschützt");
     }
+    RemoveLeftovers(target);
+    // The replacement of an existing file is private until it has that file's permissions.
     std::string tempPath;
-    const int fd = CreateTemporary(target, tempPath);
+    const int fd = CreateTemporary(target, exists ? 0600 : 0666, tempPath);
     if (fd < 0) {
-        reason = DescribeErrno(errno);
-        return false;
+        const int err = errno;
+        return fail(FileFailure::kSystem, err, DescribeErrno(err));
     }
     bool ok = WriteAll(fd, bytes);
     if (ok && exists) {
+        KeepOwner(fd, existing);
+        // After the owner: changing that clears the set-user-id and set-group-id bits.
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
     }
     if (ok) {
         ok = ::fsync(fd) == 0;
     }
     int err = ok ? 0 : errno;
+    if (ok) {
+        result.identity = FileIdentityOfOpenFile(fd);
+    }
     if (::close(fd) != 0 && ok) {
         ok = false;
         err = errno;
@@ -182,9 +271,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     if (!ok) {
         ::unlink(tempPath.c_str());
-        reason = DescribeErrno(err);
-        return false;
+        return fail(FileFailure::kSystem, err, DescribeErrno(err));
     }
     SyncFolderOf(target);
+    if (outcome != nullptr) {
+        *outcome = result;
+    }
     return true;
 }

@@ -1,0 +1,84 @@
+#include "app/text_guards.h"
+
+#include "app/name_rules.h"
+#include "records/cp1252.h"
+
+namespace {
+
+bool StartsFormula(std::string_view field) {
+    if (field.empty()) {
+        return false;
+    }
+    const char first = field.front();
+    return first == '=' || first == '+' || first == '-' || first == '@';
+}
+
+void AppendHexEscape(std::string& out, unsigned value) {
+    const char* digits = "0123456789abcdef";
+    out.append("\\x");
+    out.push_back(digits[(value >> 4) & 0xF]);
+    out.push_back(digits[value & 0xF]);
+}
+
+} // namespace
+
+std::string SpreadsheetField(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size() + 1);
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const size_t at = i;
+        char32_t c = 0;
+        if (!DecodeUtf8(utf8, i, c)) {
+            out.push_back(utf8[at]);
+            i = at + 1;
+            continue;
+        }
+        if (IsControlCharacter(c)) {
+            out.push_back(' ');
+        } else {
+            out.append(utf8.substr(at, i - at));
+        }
+    }
+    if (StartsFormula(out)) {
+        out.insert(out.begin(), '\'');
+    }
+    return out;
+}
+
+std::string SpreadsheetFieldCp1252(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size() + 1);
+    for (const char ch : cp1252) {
+        const bool control = IsControlCharacter(Cp1252ToUnicode(static_cast<unsigned char>(ch)));
+        out.push_back(control ? ' ' : ch);
+    }
+    if (StartsFormula(out)) {
+        out.insert(out.begin(), '\'');
+    }
+    return out;
+}
+
+std::string TerminalText(std::string_view utf8, bool toTerminal) {
+    if (!toTerminal) {
+        return std::string(utf8);
+    }
+    std::string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const size_t at = i;
+        char32_t c = 0;
+        if (!DecodeUtf8(utf8, i, c)) {
+            AppendHexEscape(out, static_cast<unsigned char>(utf8[at]));
+            i = at + 1;
+            continue;
+        }
+        if (IsControlCharacter(c)) {
+            AppendHexEscape(out, static_cast<unsigned>(c));
+        } else {
+            out.append(utf8.substr(at, i - at));
+        }
+    }
+    return out;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Guards for names (and other text from files) on their way out of the programs: into a
+// spreadsheet-bound table ("&Copier", "&Copier tout", vexamo-cli export) and onto a terminal.
+// Applied to each untrusted piece (a name, a path), not to the text built around it.
+#include <string>
+#include <string_view>
+
+// A field of a tab-separated table, UTF-8 in and out. Each control character (U+0000 to
+// U+001F, U+007F, U+0080 to U+009F) becomes a blank, so that a field can neither split its
+// line nor shift its columns; a field that then begins with '=', '+', '-' or '@' gets a
+// leading apostrophe, so that a spreadsheet takes it as text rather than as a formula.
+// Any other text is returned byte for byte, malformed UTF-8 included.
+std::string SpreadsheetField(std::string_view utf8);
+
+// The same for a name as the store holds it: Windows-1252 bytes in and out.
+std::string SpreadsheetFieldCp1252(std::string_view cp1252);
+
+// Text bound for standard output or standard error, UTF-8 in and out. When the stream is a
+// terminal (toTerminal), each control character and each byte that is not part of valid
+// UTF-8 is written as \xHH, its value in two lower-case hexadecimal digits (escape U+001B as
+// \x1b, line feed as \x0a, the C1 introducer U+009B as \x9b), so that a name cannot move the
+// cursor, retitle or clear the terminal; everything else, a backslash included, is kept.
+// When it is not a terminal (a pipe, a file), the exact bytes are returned.
+std::string TerminalText(std::string_view utf8, bool toTerminal);

@@ -1,0 +1,91 @@
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/records/temp_dir.h"
+
+#include "records/file_identity.h"
+#include "records/vexamo_doc.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ChangedOnDiskTest : public TempDirTest {
+  protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        doc_.m_mapDateStore.SetAt("Eva", VXDateStore(1980, 1, 2, 3, 4, 0, 0, 1));
+        std::string error;
+        ASSERT_TRUE(doc_.SaveDocument(Path("a.dat"), error)) << error;
+    }
+    CVexamoDoc doc_;
+};
+
+void SetMtime(const std::string& path, long seconds) {
+    const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+} // namespace
+
+TEST_F(ChangedOnDiskTest, OwnSaveAndOpenAreTheReference) {
+    EXPECT_TRUE(doc_.GetFileIdentity().exists);
+    EXPECT_EQ(doc_.GetFileIdentity(), FileIdentityOf(Path("a.dat")));
+    EXPECT_FALSE(doc_.IsChangedOnDisk());
+    // Permissions and reading do not count as a change.
+    ::chmod(Path("a.dat").c_str(), 0600);
+    CVexamoDoc reader;
+    std::string error;
+    ASSERT_TRUE(reader.OpenDocument(Path("a.dat"), error)) << error;
+    EXPECT_FALSE(doc_.IsChangedOnDisk());
+    EXPECT_FALSE(reader.IsChangedOnDisk());
+    // Saving again moves the reference along.
+    doc_.m_mapDateStore.SetAt("Adam", VXDateStore());
+    ASSERT_TRUE(doc_.SaveDocument(Path("a.dat"), error)) << error;
+    EXPECT_FALSE(doc_.IsChangedOnDisk());
+    EXPECT_TRUE(reader.IsChangedOnDisk());
+}
+
+TEST_F(ChangedOnDiskTest, EveryKindOfChangeIsNoticed) {
+    std::string error;
+    // Replaced by another program's save (a new file renamed over it).
+    CVexamoDoc other;
+    ASSERT_TRUE(other.OpenDocument(Path("a.dat"), error)) << error;
+    ASSERT_TRUE(other.SaveDocument(Path("a.dat"), error)) << error;
+    EXPECT_TRUE(doc_.IsChangedOnDisk());
+
+    // Written in place, same size and inode: only the modification time tells.
+    ASSERT_TRUE(doc_.OpenDocument(Path("a.dat"), error)) << error;
+    const FileIdentity before = FileIdentityOf(Path("a.dat"));
+    SetMtime(Path("a.dat"), 1000000000);
+    EXPECT_TRUE(ChangedOnDisk(before, Path("a.dat")));
+    EXPECT_TRUE(doc_.IsChangedOnDisk());
+
+    // Grown in place.
+    ASSERT_TRUE(doc_.OpenDocument(Path("a.dat"), error)) << error;
+    const long mtime = 1000000000;
+    std::ofstream(Path("a.dat"), std::ios::binary | std::ios::app) << "tail";
+    SetMtime(Path("a.dat"), mtime);
+    EXPECT_TRUE(doc_.IsChangedOnDisk());
+
+    // Removed.
+    ASSERT_TRUE(doc_.OpenDocument(Path("a.dat"), error)) << error;
+    fs::remove(Path("a.dat"));
+    EXPECT_TRUE(doc_.IsChangedOnDisk());
+}
+
+TEST_F(ChangedOnDiskTest, NewDocumentAndAbsentFiles) {
+    CVexamoDoc fresh;
+    EXPECT_FALSE(fresh.IsChangedOnDisk()); // no file yet
+    EXPECT_FALSE(FileIdentityOf(Path("missing.dat")).exists);
+    EXPECT_FALSE(ChangedOnDisk(FileIdentity{}, Path("missing.dat")));
+    // A file created where none was recorded.
+    EXPECT_TRUE(ChangedOnDisk(FileIdentityOf(Path("missing.dat")), Path("a.dat")));
+    doc_.OnNewDocument();
+    EXPECT_FALSE(doc_.IsChangedOnDisk());
+    EXPECT_FALSE(doc_.GetFileIdentity().exists);
+}
