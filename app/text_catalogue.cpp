@@ -55,6 +55,16 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ClipboardUnavailable, "Zwischenablage läßt sich nicht öffnen"},
     {TextId::CliBefore1900Hint, "--before-1900 beantwortet diese Frage mit Ja."},
     {TextId::CliOutputFailed, "Die Ausgabe kann nicht geschrieben werden."},
+    {TextId::CliNameControlCharacter,
+     "Der Name \u201E%1\u201C enthält ein Steuerzeichen (%2) und wird nicht gespeichert."},
+    {TextId::CliFileBusy,
+     "Die Datei \u201E%1\u201C wird gerade von einem anderen Programm geändert; sie bleibt "
+     "unverändert. Bitte später noch einmal versuchen."},
+    {TextId::CliFileLockFailed, "Die Datei \u201E%1\u201C kann nicht gesperrt werden: %2."},
+    {TextId::CliFileUnreadable, "Die Datei \u201E%1\u201C kann nicht gelesen werden: %2."},
+    {TextId::CliOutOfMemory, "Nicht genug Arbeitsspeicher; nichts wurde geändert."},
+    {TextId::FieldNotInteger, "Le champ « %1 » doit contenir un nombre entier."},
+    {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
 });
 
 } // namespace

@@ -42,6 +42,13 @@ enum class TextId {
     // Command-line tool.
     CliBefore1900Hint,
     CliOutputFailed,
+    CliNameControlCharacter, // %1: the name, %2: the character as U+XXXX
+    CliFileBusy,             // %1: the file
+    CliFileLockFailed,       // %1: the file, %2: the reason
+    CliOutOfMemory,
+    CliFileUnreadable, // %1: the file, %2: the reason
+    FieldNotInteger,   // %1: the field's name
+    FieldNotFlag,      // %1: the field's name
 };
 
 // The text of id.

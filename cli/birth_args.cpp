@@ -70,10 +70,13 @@ bool ParseBirthArgs(const Args& args, size_t first, const BirthSyntax& syntax, B
             return false;
         }
     }
-    if (values.size() != 5) {
-        error = prefix + Replace(syntax.countWrong, "%n", std::to_string(values.size()));
+    if (values.size() != syntax.leading + 5) {
+        const size_t given = values.size() > syntax.leading ? values.size() - syntax.leading : 0;
+        error = prefix + Replace(syntax.countWrong, "%n", std::to_string(given));
         return false;
     }
+    out.leading.assign(values.begin(), values.begin() + static_cast<long>(syntax.leading));
+    values.erase(values.begin(), values.begin() + static_cast<long>(syntax.leading));
     int32_t* const targets[] = {&out.input.day, &out.input.month, &out.input.year, &out.input.hour,
                                 &out.input.minute};
     for (size_t k = 0; k < values.size(); ++k) {

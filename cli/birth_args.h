@@ -2,7 +2,9 @@
 // The one parser of a birth moment on the command line, shared by "eval" and "add": the five
 // numbers DAY MONTH YEAR HOUR MINUTE and the options --tz N (or --tz=N), --southern and
 // --const-zone, plus the command's own flags. Options may come before or among the numbers; a
-// negative number is a value, not an option; after "--" everything is a value.
+// negative number is a value, not an option; after "--" everything is a value. A command's
+// leading words (add's FILE NAME) are the first values, so a word that looks like an option is
+// never taken for one of them unless it follows "--".
 #include <string>
 #include <vector>
 
@@ -18,12 +20,14 @@ struct BirthSyntax {
     std::string tzNotNumber;            // followed by "'<value>'"
     std::string countWrong;             // "%n" stands for the number of values given
     std::string valueNotNumber;         // follows the value's name, followed by "'<value>'"
+    size_t leading = 0; // words before the five numbers ("add": FILE NAME), never options
 };
 
 struct BirthArgs {
     BirthInput input;
-    std::vector<std::string> flags; // the command's flags given, in order
-    std::string stopFlag;           // the stop flag met, if any (nothing else is then parsed)
+    std::vector<std::string> flags;   // the command's flags given, in order
+    std::string stopFlag;             // the stop flag met, if any (nothing else is then parsed)
+    std::vector<std::string> leading; // the leading words (BirthSyntax::leading)
 
     bool Has(const std::string& flag) const;
 };

@@ -1,5 +1,10 @@
 #include "cli/cli.h"
 
+#include <iostream>
+#include <new>
+
+#include "app/text_catalogue.h"
+#include "app/text_guards.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 
@@ -9,15 +14,25 @@ const char* const kUsage =
     "Usage:\n"
     "  vexamo-cli eval [--tz N] [--southern] [--const-zone] [--before-1900] [--json]\n"
     "                  DAY MONTH YEAR HOUR MINUTE\n"
-    "  vexamo-cli list FILE\n"
-    "  vexamo-cli show FILE NAME\n"
+    "  vexamo-cli batch [--format csv|jsonl] [--before-1900] [FILE | -]\n"
+    "  vexamo-cli list FILE [--json]\n"
+    "  vexamo-cli show FILE NAME [--json]\n"
     "  vexamo-cli add FILE NAME [--replace] [--tz N] [--southern] [--const-zone]\n"
     "                 DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli remove FILE NAME\n"
-    "  vexamo-cli export FILE\n"
+    "  vexamo-cli import FILE CSV [--replace]\n"
+    "  vexamo-cli export FILE [--format tsv|csv|jsonl]\n"
     "  vexamo-cli --help | --version\n"
     "\n"
-    "Exit status: 0 success, 1 input refused or file unreadable, 2 usage error.\n";
+    "Options may come before, between or after the other words; after \"--\" every word is a\n"
+    "FILE, NAME or value, so a NAME that begins with '-' is given as \"-- NAME\".\n"
+    "batch reads births as CSV (a header row; columns day, month, year, hour, minute, and\n"
+    "optionally tz, southern, const_zone, name) from FILE or standard input and writes one\n"
+    "result row per input row; import adds such rows (name required) to FILE, all or none.\n"
+    "Phase moments are Universal Time.\n"
+    "\n"
+    "Exit status: 0 success, 1 input refused or file unreadable (batch: some row refused),\n"
+    "2 usage error (batch, import: also a malformed CSV).\n";
 
 // A request for help among the arguments of a record command: "--help" anywhere before a
 // "--", or "-h" in place of the file.
@@ -44,21 +59,22 @@ struct RecordCommand {
 };
 
 constexpr RecordCommand kRecordCommands[] = {
-    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},
-    {"remove", RunRemove}, {"export", RunExport},
+    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},     {"remove", RunRemove},
+    {"export", RunExport}, {"import", RunImport}, {"batch", RunBatch},
 };
 
 } // namespace
 
 int UsageError(CliStreams& io, const std::string& message) {
-    io.err << "vexamo-cli: " << message << "\n"
+    io.err << "vexamo-cli: " << TerminalText(message, io.errTerminal) << "\n"
            << "Try 'vexamo-cli --help'.\n";
     io.err.flush();
     return kExitUsage;
 }
 
-int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream& err) {
-    CliStreams io{out, err};
+namespace {
+
+int Dispatch(const std::vector<std::string>& all, CliStreams& io) {
     if (all.empty()) {
         return UsageError(io, "missing command");
     }
@@ -80,4 +96,27 @@ int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream&
         }
     }
     return UsageError(io, "unknown command '" + command + "'");
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream& err,
+           const CliContext& context) {
+    CliStreams io{out, err, context.outTerminal, context.errTerminal,
+                  context.in != nullptr ? context.in : &std::cin};
+    try {
+        return Dispatch(all, io);
+    } catch (const std::bad_alloc&) {
+        // Whatever was being built is gone with the stack; a record file is only ever
+        // replaced whole, so it is as it was.
+        out.clear();
+        err.clear();
+        err << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
+        err.flush();
+        return kExitRefused;
+    }
+}
+
+int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream& err) {
+    return RunCli(all, out, err, CliContext{});
 }

@@ -29,6 +29,7 @@ const BirthSyntax kEvalSyntax{
     "--tz needs an integer, got ",
     "expected DAY MONTH YEAR HOUR MINUTE, got %n value(s)",
     " must be an integer, got ",
+    0,
 };
 
 } // namespace

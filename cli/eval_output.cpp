@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "astro/text_format.h"
+#include "cli/result_fields.h"
 
 namespace {
 
@@ -92,8 +93,15 @@ std::string EvalJson(const BirthEvaluation& r) {
         phases += JsonNumber(r.m_phases[i]);
     }
     phases += "]";
+    std::string phasesUtc = "[";
+    for (const std::string& text : PhasesUtc(r)) {
+        phasesUtc += phasesUtc.size() > 1 ? ", " : "";
+        phasesUtc += JsonString(text);
+    }
+    phasesUtc += "]";
 
     std::string out = "{\n";
+    Key(out, "format", FormatInt(kOutputFormatVersion));
     Key(out, "julian_date", JsonNumber(r.m_dJulianDate));
     Key(out, "julian_date_text", JsonString(r.m_strJulianDate));
     Key(out, "moon_percent", JsonNumber(r.m_dMoonPercent));
@@ -108,6 +116,7 @@ std::string EvalJson(const BirthEvaluation& r) {
     Key(out, "type_text", JsonString(r.m_strType));
     Key(out, "type_bitmap", FormatInt(r.m_nTypeBitmap));
     Key(out, "phases", phases);
+    Key(out, "phases_utc", phasesUtc);
     Key(out, "last_new_moon", JsonString(r.m_strLastNewMoon));
     Key(out, "full_moon", JsonString(r.m_strFullMoon));
     Key(out, "next_new_moon", JsonString(r.m_strNextNewMoon));

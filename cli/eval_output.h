@@ -7,5 +7,6 @@
 // One "label : text" line per result, in the form's order.
 std::string EvalText(const BirthEvaluation& r);
 
-// One JSON object; doubles carry 17 significant digits so that they read back exactly.
+// One JSON object; doubles carry 17 significant digits so that they read back exactly. The
+// phase moments (Julian dates and phases_utc) are Universal Time.
 std::string EvalJson(const BirthEvaluation& r);

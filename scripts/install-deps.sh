@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     locales
+    libcsv-dev nlohmann-json3-dev
 )
 
 missing=()
