@@ -24,8 +24,8 @@ std::optional<std::string> ScannedArgs::Value(const std::string& option) const {
     return found;
 }
 
-bool ScanArgs(const Args& args, const ArgSpec& spec, ScannedArgs& out, std::string& error) {
-    const std::string prefix = spec.command + ": ";
+bool ScanArgs(const Args& args, const ArgRules& rules, ScannedArgs& out, std::string& error) {
+    const std::string prefix = rules.command + ": ";
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -37,13 +37,13 @@ bool ScanArgs(const Args& args, const ArgSpec& spec, ScannedArgs& out, std::stri
             optionsEnded = true;
             continue;
         }
-        if (Contains(spec.flags, arg)) {
+        if (Contains(rules.flags, arg)) {
             out.flags.push_back(arg);
             continue;
         }
         const size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
-        if (!Contains(spec.valueOptions, name)) {
+        if (!Contains(rules.valueOptions, name)) {
             error = prefix + "unknown option '" + arg + "'";
             return false;
         }

@@ -10,7 +10,7 @@
 
 #include "cli/commands.h"
 
-struct ArgSpec {
+struct ArgRules {
     std::string command;                   // starts each message, e.g. "export"
     std::vector<std::string> flags;        // e.g. "--json"
     std::vector<std::string> valueOptions; // e.g. "--format": takes the next word or "=value"
@@ -27,4 +27,4 @@ struct ScannedArgs {
 };
 
 // Returns false with the usage error's message ("export: unknown option '-x'").
-bool ScanArgs(const Args& args, const ArgSpec& spec, ScannedArgs& out, std::string& error);
+bool ScanArgs(const Args& args, const ArgRules& rules, ScannedArgs& out, std::string& error);

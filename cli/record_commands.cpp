@@ -26,15 +26,15 @@ bool NameIsStorable(CliStreams& io, const std::string& name) {
 }
 
 // Scans the arguments and checks that exactly the expected positionals are there.
-bool Scan(CliStreams& io, const Args& args, const ArgSpec& spec, size_t positionals,
+bool Scan(CliStreams& io, const Args& args, const ArgRules& rules, size_t positionals,
           const char* expects, ScannedArgs& out, int& status) {
     std::string error;
-    if (!ScanArgs(args, spec, out, error)) {
+    if (!ScanArgs(args, rules, out, error)) {
         status = UsageError(io, error);
         return false;
     }
     if (out.positionals.size() != positionals) {
-        status = UsageError(io, spec.command + ": expects " + expects);
+        status = UsageError(io, rules.command + ": expects " + expects);
         return false;
     }
     return true;
