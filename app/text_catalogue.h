@@ -39,16 +39,68 @@ enum class TextId {
     NoSelection,
     ProgrammingError,
     ClipboardUnavailable,
+    SaveChangesQuestion, // %1: the document's title
+    FieldNotInteger,     // %1: the field's label
     // Command-line tool.
     CliBefore1900Hint,
     CliOutputFailed,
+    // The names of the three birth types.
+    TypeSolar,
+    TypeLunar,
+    TypeFragezeichen,
+    // The results as "vexamo-cli eval" labels them, in the form's order.
+    LabelJulian,
+    LabelMoon,
+    LabelSun,
+    LabelMondtag,
+    LabelEcart,
+    LabelType,
+    LabelLastNewMoon,
+    LabelFullMoon,
+    LabelNextNewMoon,
+    LabelBirth,
+    // The fields of a record as "vexamo-cli show" prints them, label and separator.
+    ShowName,
+    ShowYear,
+    ShowMonth,
+    ShowDay,
+    ShowHour,
+    ShowMinute,
+    ShowSouthern,
+    ShowConstZone,
+    ShowTimeZone,
+    // Record files: the message and its reasons.
+    FileNotRead,  // %1: the path, %2: the reason
+    FileNotSaved, // %1: the path, %2: the reason
+    ErrnoNoEntry,
+    ErrnoAccess,
+    ErrnoIsDirectory,
+    ErrnoNotDirectory,
+    ErrnoNoSpace,
+    ErrnoReadOnlyFileSystem,
+    ErrnoIo,
+    ErrnoNoMemory,
+    NotRegularFile,
+    WriteProtected,
+    ArchiveTruncated,
+    NameBytesBeyondEnd, // %1: the length
+    NameCharsBeyondEnd, // %1: the length
+    NameOutsideCp1252,
+    NameCharNotCp1252, // %1: four hex digits
+    CountTruncated,
+    CountTooLarge,           // %1: the count
+    NameTruncated,           // %1 of %2: the entry
+    RecordTruncated,         // %1 of %2: the entry
+    EntryMalformed,          // %1 of %2: the entry, %3: what the archive found
+    NameHasNul,              // %1 of %2: the entry
     CliNameControlCharacter, // %1: the name, %2: the character as U+XXXX
     CliFileBusy,             // %1: the file
     CliFileLockFailed,       // %1: the file, %2: the reason
     CliOutOfMemory,
-    CliFileUnreadable, // %1: the file, %2: the reason
-    FieldNotInteger,   // %1: the field's name
-    FieldNotFlag,      // %1: the field's name
+    FieldNotFlag, // %1: the field's name
+    FileLockedByOther,
+    ErrnoNameTooLong,
+    Last = ErrnoNameTooLong,
 };
 
 // The text of id.

@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+#include "app/file_messages.h"
 #include "app/text_catalogue.h"
 #include "cli/record_common.h"
-#include "records/file_io.h"
 
 bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, CsvInput& input) {
     input.label = path;
@@ -26,7 +26,7 @@ bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, C
         }
     }
     if (error != 0) {
-        PrintError(io, UserText(TextId::CliFileUnreadable, {path, DescribeErrno(error)}));
+        PrintError(io, UserText(TextId::FileNotRead, {path, ErrnoText(error)}));
         return false;
     }
     input.stream = input.file.get();
@@ -45,7 +45,7 @@ int CsvInputFailed(CliStreams& io, const std::string& command, const CsvInput& i
         return CsvFormatError(io, command, input, reader.ErrorLine(), reader.Error());
     }
     if (reader.ReadFailed()) {
-        PrintError(io, UserText(TextId::CliFileUnreadable, {input.label, DescribeErrno(EIO)}));
+        PrintError(io, UserText(TextId::FileNotRead, {input.label, ErrnoText(EIO)}));
         return kExitRefused;
     }
     return CsvFormatError(io, command, input, 1, "no header row");

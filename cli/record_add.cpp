@@ -22,6 +22,9 @@ const BirthSyntax kAddSyntax{
 } // namespace
 
 int RunAdd(const Args& args, CliStreams& io) {
+    if (args.size() < 2) {
+        return UsageError(io, "add: expects FILE NAME DAY MONTH YEAR HOUR MINUTE");
+    }
     BirthArgs a;
     std::string error;
     if (!ParseBirthArgs(args, 0, kAddSyntax, a, error)) {

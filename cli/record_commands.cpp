@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/export_text.h"
+#include "app/text_catalogue.h"
 #include "app/text_guards.h"
 #include "cli/arg_scan.h"
 #include "cli/commands.h"
@@ -13,8 +14,8 @@
 
 namespace {
 
-void AppendField(std::string& out, const char* label, int value) {
-    out.append(label).append(std::to_string(value)).append("\n");
+void AppendField(std::string& out, TextId label, int value) {
+    out.append(UserText(label)).append(std::to_string(value)).append("\n");
 }
 
 // Checks the name before the file is read, as every record command does.
@@ -88,15 +89,15 @@ int RunShow(const Args& args, CliStreams& io) {
         nlohmann::ordered_json object = StoredRecordJson(name, r);
         return WriteOutput(io, JsonDocument(object, io.outTerminal));
     }
-    std::string text = "Nom : " + TerminalText(name, io.outTerminal) + "\n";
-    AppendField(text, "Année : ", r.m_nYear);
-    AppendField(text, "Mois : ", r.m_nMonth);
-    AppendField(text, "Jour : ", r.m_nDay);
-    AppendField(text, "Heure : ", r.m_nHour);
-    AppendField(text, "Minute : ", r.m_nMinute);
-    AppendField(text, "Hémisphère Sud : ", r.m_bSouthern);
-    AppendField(text, "Zone indéfinie constante : ", r.m_bConstZone);
-    AppendField(text, "Fuseau horaire : ", r.m_nTimeZone);
+    std::string text = UserText(TextId::ShowName) + TerminalText(name, io.outTerminal) + "\n";
+    AppendField(text, TextId::ShowYear, r.m_nYear);
+    AppendField(text, TextId::ShowMonth, r.m_nMonth);
+    AppendField(text, TextId::ShowDay, r.m_nDay);
+    AppendField(text, TextId::ShowHour, r.m_nHour);
+    AppendField(text, TextId::ShowMinute, r.m_nMinute);
+    AppendField(text, TextId::ShowSouthern, r.m_bSouthern);
+    AppendField(text, TextId::ShowConstZone, r.m_bConstZone);
+    AppendField(text, TextId::ShowTimeZone, r.m_nTimeZone);
     return WriteOutput(io, text);
 }
 

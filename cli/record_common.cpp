@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sys/stat.h>
 
+#include "app/file_messages.h"
 #include "app/name_rules.h"
 #include "app/text_catalogue.h"
 #include "app/text_guards.h"
@@ -23,7 +24,7 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
         }
     }
     std::string error;
-    if (!doc.OpenDocument(path, error)) {
+    if (!OpenRecordDocument(doc, path, error)) {
         PrintError(io, error);
         return false;
     }
@@ -38,8 +39,7 @@ bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock) {
         PrintError(io, UserText(TextId::CliFileBusy, {path}));
         return false;
     case LockStatus::kFailed:
-        PrintError(io,
-                   UserText(TextId::CliFileLockFailed, {path, DescribeErrno(lock.ErrorNumber())}));
+        PrintError(io, UserText(TextId::CliFileLockFailed, {path, ErrnoText(lock.ErrorNumber())}));
         return false;
     }
     return false;
@@ -48,7 +48,7 @@ bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock) {
 bool SaveRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc,
                     const FileLock* heldLock) {
     std::string error;
-    if (!doc.SaveDocument(path, error, heldLock)) {
+    if (!SaveRecordDocument(doc, path, error, heldLock)) {
         PrintError(io, error);
         return false;
     }

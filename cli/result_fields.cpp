@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/birth_input.h"
 #include "app/utc_text.h"
 #include "astro/text_format.h"
 
@@ -94,7 +95,7 @@ void AppendResultCsv(std::string& out, const BirthEvaluation& r) {
     text(r.m_strEcartPercent);
     out.push_back(',');
     out.append(FormatInt(r.m_nType));
-    text(r.m_strType);
+    text(BirthTypeName(r.m_nType));
     out.push_back(',');
     out.append(FormatInt(r.m_nTypeBitmap));
     out.push_back(',');
@@ -133,7 +134,7 @@ void AddResultJson(nlohmann::ordered_json& row, const BirthEvaluation& r) {
     row["ecart_percent"] = r.m_dEcartPercent;
     row["ecart_percent_text"] = r.m_strEcartPercent;
     row["type"] = static_cast<int>(r.m_nType);
-    row["type_text"] = r.m_strType;
+    row["type_text"] = BirthTypeName(r.m_nType);
     row["type_bitmap"] = r.m_nTypeBitmap;
     row["phases"] = r.m_phases;
     row["phases_utc"] = PhasesUtc(r);

@@ -243,7 +243,7 @@ std::vector<Entry> Entries(const DateStoreMap& store) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto expected = Decode(data, size);
     DateStoreMap store;
-    std::string reason;
+    ParseFault reason;
     const bool loaded = ParseDateStoreFile(data, size, store, reason);
     if (loaded != expected.has_value()) {
         std::abort(); // the two disagree about accepting the file

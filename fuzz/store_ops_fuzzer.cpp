@@ -221,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ArchiveWriter ar;
     StoreDateStoreMap(ar, store);
     DateStoreMap reloaded;
-    std::string reason;
+    ParseFault reason;
     if (!ParseDateStoreFile(ar.Bytes().data(), ar.Bytes().size(), reloaded, reason)) {
         std::abort(); // whatever the programs can build must load again
     }

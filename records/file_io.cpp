@@ -114,39 +114,12 @@ void SyncFolderOf(const std::string& target) {
 
 } // namespace
 
-std::string DescribeErrno(int errnoValue) {
-    switch (errnoValue) {
-    case ENOENT:
-        return "die Datei oder der Ordner existiert nicht";
-    case EACCES:
-    case EPERM:
-        return "keine Berechtigung";
-    case EISDIR:
-        return "es ist ein Ordner, keine Datei";
-    case ENOTDIR:
-        return "ein Teil des Pfades ist kein Ordner";
-    case ENOSPC:
-        return "kein Speicherplatz mehr frei";
-    case EROFS:
-        return "das Dateisystem ist schreibgeschützt";
-    case EIO:
-        return "Ein-/Ausgabefehler";
-    case ENOMEM:
-        return "nicht genügend Arbeitsspeicher";
-    case ENAMETOOLONG:
-        return "der Dateiname ist zu lang";
-    default:
-        return std::strerror(errnoValue);
-    }
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
-                   std::string& reason, FileIdentity* identity) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, FileFault& fault,
+                   FileIdentity* identity) {
     // Non-blocking, so that a named pipe cannot hold the program up before it is refused.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     auto fail = [&](int err) {
-        errnoValue = err;
-        reason = DescribeErrno(err);
+        fault = FileFault{FileFault::Errno, err};
         return false;
     };
     if (fd < 0) {
@@ -163,8 +136,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
         if (S_ISDIR(st.st_mode)) {
             return fail(EISDIR);
         }
-        errnoValue = EINVAL;
-        reason = "es ist keine gewöhnliche Datei";
+        fault = FileFault{FileFault::NotRegularFile, EINVAL};
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -201,20 +173,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
     }
     ::close(fd);
     bytes = std::move(data);
-    errnoValue = 0;
+    fault = FileFault{};
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason,
-                         const SaveOptions& options, FileOutcome* outcome) {
-    FileOutcome result;
-    auto fail = [&](FileFailure failure, int err, std::string why) {
-        result.failure = failure;
-        result.errnoValue = err;
-        reason = std::move(why);
-        if (outcome != nullptr) {
-            *outcome = result;
-        }
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileFault& fault,
+                         const SaveOptions& options, FileIdentity* written) {
+    FileIdentity result;
+    auto fail = [&](FileFault::Kind kind, int err) {
+        fault = FileFault{kind, err};
         return false;
     };
     const std::string target = ResolveSaveTarget(path);
@@ -224,21 +191,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         case LockStatus::kLocked:
             break;
         case LockStatus::kTimedOut:
-            return fail(FileFailure::kLockTimedOut, 0, "ein anderes Programm ändert sie gerade");
+            return fail(FileFault::LockTimedOut, 0);
         case LockStatus::kFailed:
-            return fail(FileFailure::kSystem, ownLock.ErrorNumber(),
-                        DescribeErrno(ownLock.ErrorNumber()));
+            return fail(FileFault::Errno, ownLock.ErrorNumber());
         }
     }
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        return fail(FileFailure::kSystem, EISDIR, DescribeErrno(EISDIR));
+        return fail(FileFault::Errno, EISDIR);
     }
     // Renaming needs only the folder's permission: without this check a file that nobody may
     // write (or this user may not) would be replaced all the same.
     if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        return fail(FileFailure::kWriteProtected, 0, "die Datei ist schreibgeschützt");
+        return fail(FileFault::WriteProtected, 0);
     }
     RemoveLeftovers(target);
     // The replacement of an existing file is private until it has that file's permissions.
@@ -246,7 +212,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     const int fd = CreateTemporary(target, exists ? 0600 : 0666, tempPath);
     if (fd < 0) {
         const int err = errno;
-        return fail(FileFailure::kSystem, err, DescribeErrno(err));
+        return fail(FileFault::Errno, err);
     }
     bool ok = WriteAll(fd, bytes);
     if (ok && exists) {
@@ -259,7 +225,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     int err = ok ? 0 : errno;
     if (ok) {
-        result.identity = FileIdentityOfOpenFile(fd);
+        result = FileIdentityOfOpenFile(fd);
     }
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -271,11 +237,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     if (!ok) {
         ::unlink(tempPath.c_str());
-        return fail(FileFailure::kSystem, err, DescribeErrno(err));
+        return fail(FileFault::Errno, err);
     }
     SyncFolderOf(target);
-    if (outcome != nullptr) {
-        *outcome = result;
+    if (written != nullptr) {
+        *written = result;
     }
+    fault = FileFault{};
     return true;
 }

@@ -8,14 +8,6 @@
 #include "records/file_io.h"
 #include "records/store_file.h"
 
-namespace {
-
-std::string FileMessage(const std::string& path, const char* what, const std::string& reason) {
-    return "Die Datei \u201E" + path + "\u201C kann nicht " + what + " werden: " + reason + ".";
-}
-
-} // namespace
-
 bool CVexamoDoc::OnNewDocument() {
     m_mapDateStore.RemoveAll();
     m_bModified = false;
@@ -24,25 +16,16 @@ bool CVexamoDoc::OnNewDocument() {
     return true;
 }
 
-bool CVexamoDoc::OpenDocument(const std::string& path, std::string& error) {
-    m_lastFailure = FileOutcome{};
-    std::string reason;
+bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
+    fault = DocFault{};
     try {
         std::string bytes;
-        int err = 0;
         FileIdentity identity;
-        if (!ReadWholeFile(path, bytes, err, reason, &identity)) {
-            m_lastFailure.failure = err == ENOMEM   ? FileFailure::kOutOfMemory
-                                    : err == EINVAL ? FileFailure::kNotRegular
-                                                    : FileFailure::kSystem;
-            m_lastFailure.errnoValue = err;
-            error = FileMessage(path, "gelesen", reason);
+        if (!ReadWholeFile(path, bytes, fault.file, &identity)) {
             return false;
         }
         DateStoreMap fresh;
-        if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, reason)) {
-            m_lastFailure.failure = FileFailure::kFormat;
-            error = FileMessage(path, "gelesen", reason);
+        if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, fault.parse)) {
             return false;
         }
         m_mapDateStore = std::move(fresh);
@@ -52,36 +35,30 @@ bool CVexamoDoc::OpenDocument(const std::string& path, std::string& error) {
         return true;
     } catch (const std::bad_alloc&) {
         // Whatever was built is released by now; the document is as it was.
-        m_lastFailure.failure = FileFailure::kOutOfMemory;
-        m_lastFailure.errnoValue = ENOMEM;
-        error = FileMessage(path, "gelesen", DescribeErrno(ENOMEM));
+        fault = DocFault{};
+        fault.file = FileFault{FileFault::Errno, ENOMEM};
         return false;
     }
 }
 
-bool CVexamoDoc::SaveDocument(const std::string& path, std::string& error,
-                              const FileLock* heldLock) {
-    m_lastFailure = FileOutcome{};
+bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault, const FileLock* heldLock) {
+    fault = DocFault{};
     try {
         ArchiveWriter ar;
         StoreDateStoreMap(ar, m_mapDateStore);
-        std::string reason;
         SaveOptions options;
         options.heldLock = heldLock;
-        FileOutcome outcome;
-        if (!WriteFileAtomically(path, ar.Bytes(), reason, options, &outcome)) {
-            m_lastFailure = outcome;
-            error = FileMessage(path, "gespeichert", reason);
+        FileIdentity written;
+        if (!WriteFileAtomically(path, ar.Bytes(), fault.file, options, &written)) {
             return false;
         }
         m_strPathName = path;
-        m_fileIdentity = outcome.identity;
+        m_fileIdentity = written;
         m_bModified = false;
         return true;
     } catch (const std::bad_alloc&) {
-        m_lastFailure.failure = FileFailure::kOutOfMemory;
-        m_lastFailure.errnoValue = ENOMEM;
-        error = FileMessage(path, "gespeichert", DescribeErrno(ENOMEM));
+        fault = DocFault{};
+        fault.file = FileFault{FileFault::Errno, ENOMEM};
         return false;
     }
 }

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "records/date_store_map.h"
-#include "records/file_io.h"
+#include "records/faults.h"
+#include "records/file_identity.h"
+#include "records/file_lock.h"
 
 class CVexamoDoc {
   public:
@@ -15,19 +17,18 @@ class CVexamoDoc {
     // New document: empties the store, clears the modified flag and the path.
     bool OnNewDocument();
 
-    // Reads the file into a fresh store. On success the store is replaced, the path set,
-    // the file's identity recorded and the modified flag cleared. On failure `error` names
-    // the file and what is wrong, LastFailure() gives the code (kOutOfMemory when the file
-    // does not fit in memory), and the document (store, flag, path) is left as it was.
-    bool OpenDocument(const std::string& path, std::string& error);
+    // Reads the file into a fresh store. On success the store is replaced, the path set, the
+    // file's identity recorded and the modified flag cleared. On failure `fault` says what is
+    // wrong (ENOMEM when the file does not fit in memory), and the document (store, flag,
+    // path) is left exactly as it was.
+    bool OpenDocument(const std::string& path, DocFault& fault);
 
     // Writes the store atomically (temporary file in the same folder, synced, renamed) under
-    // the file's lock: heldLock when the caller holds it for a whole read-change-write,
-    // else taken for the time of writing. On success the path is set, the identity of the
-    // file written recorded and the modified flag cleared; on failure `error` says why,
-    // LastFailure() gives the code, the old file is intact and the flag is unchanged.
-    bool SaveDocument(const std::string& path, std::string& error,
-                      const FileLock* heldLock = nullptr);
+    // the file's lock: heldLock when the caller holds it for a whole read-change-write, else
+    // taken for the time of writing. On success the path is set, the identity of the file
+    // written recorded and the modified flag cleared; on failure `fault` says why, the old
+    // file is intact and the flag is unchanged.
+    bool SaveDocument(const std::string& path, DocFault& fault, const FileLock* heldLock = nullptr);
 
     const std::string& GetPathName() const { return m_strPathName; }
 
@@ -36,14 +37,8 @@ class CVexamoDoc {
     bool IsChangedOnDisk() const;
     const FileIdentity& GetFileIdentity() const { return m_fileIdentity; }
 
-    // The code of the last failed OpenDocument or SaveDocument (kNone after a success), and
-    // the errno value that goes with kSystem.
-    FileFailure LastFailure() const { return m_lastFailure.failure; }
-    int LastErrno() const { return m_lastFailure.errnoValue; }
-
   private:
     bool m_bModified = false;
     std::string m_strPathName;
     FileIdentity m_fileIdentity;
-    FileOutcome m_lastFailure;
 };

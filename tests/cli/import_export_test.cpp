@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "app/file_messages.h"
 #include "app/record_commands.h"
 #include "records/file_lock.h"
 #include "records/vexamo_doc.h"
@@ -35,7 +36,7 @@ class CliImport : public TempDirTest {
     DateStoreMap Load(const std::string& path) const {
         CVexamoDoc doc;
         std::string error;
-        EXPECT_TRUE(doc.OpenDocument(path, error)) << error;
+        EXPECT_TRUE(OpenRecordDocument(doc, path, error)) << error;
         return std::move(doc.m_mapDateStore);
     }
 

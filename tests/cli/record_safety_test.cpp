@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/file_messages.h"
 #include "records/file_lock.h"
 #include "records/vexamo_doc.h"
 #include "tests/cli/cli_runner.h"
@@ -31,13 +32,13 @@ class CliSafety : public TempDirTest {
             doc.m_mapDateStore.SetAt(key, record);
         }
         std::string error;
-        ASSERT_TRUE(doc.SaveDocument(file_, error)) << error;
+        ASSERT_TRUE(SaveRecordDocument(doc, file_, error)) << error;
     }
 
     DateStoreMap Load() const {
         CVexamoDoc doc;
         std::string error;
-        EXPECT_TRUE(doc.OpenDocument(file_, error)) << error;
+        EXPECT_TRUE(OpenRecordDocument(doc, file_, error)) << error;
         return std::move(doc.m_mapDateStore);
     }
 

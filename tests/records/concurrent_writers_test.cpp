@@ -25,7 +25,7 @@ bool AddUnderLock(const std::string& path, const std::string& name) {
         return false;
     }
     CVexamoDoc doc;
-    std::string error;
+    DocFault error;
     if (::access(path.c_str(), F_OK) == 0 && !doc.OpenDocument(path, error)) {
         return false;
     }
@@ -43,7 +43,7 @@ int AddRounds(const std::string& path, const std::string& writer, int rounds) {
 
 int CountIn(const std::string& path) {
     CVexamoDoc doc;
-    std::string error;
+    DocFault error;
     return doc.OpenDocument(path, error) ? doc.m_mapDateStore.GetCount() : -1;
 }
 

@@ -19,7 +19,7 @@ class ChangedOnDiskTest : public TempDirTest {
     void SetUp() override {
         TempDirTest::SetUp();
         doc_.m_mapDateStore.SetAt("Eva", VXDateStore(1980, 1, 2, 3, 4, 0, 0, 1));
-        std::string error;
+        DocFault error;
         ASSERT_TRUE(doc_.SaveDocument(Path("a.dat"), error)) << error;
     }
     CVexamoDoc doc_;
@@ -39,7 +39,7 @@ TEST_F(ChangedOnDiskTest, OwnSaveAndOpenAreTheReference) {
     // Permissions and reading do not count as a change.
     ::chmod(Path("a.dat").c_str(), 0600);
     CVexamoDoc reader;
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(reader.OpenDocument(Path("a.dat"), error)) << error;
     EXPECT_FALSE(doc_.IsChangedOnDisk());
     EXPECT_FALSE(reader.IsChangedOnDisk());
@@ -51,7 +51,7 @@ TEST_F(ChangedOnDiskTest, OwnSaveAndOpenAreTheReference) {
 }
 
 TEST_F(ChangedOnDiskTest, EveryKindOfChangeIsNoticed) {
-    std::string error;
+    DocFault error;
     // Replaced by another program's save (a new file renamed over it).
     CVexamoDoc other;
     ASSERT_TRUE(other.OpenDocument(Path("a.dat"), error)) << error;

@@ -99,33 +99,31 @@ TEST_F(FileLockTest, CoversEverySpellingOfTheSameFileAndNoOther) {
 TEST_F(FileLockTest, SaveWaitsForAnotherWriterAndFailsWithACodeLeavingTheFileIntact) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("first", VXDateStore(2000, 1, 1, 0, 0, 0, 0, 0));
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
     const std::string before = ReadAll(Path("a.dat"));
 
     FileLock other;
     ASSERT_EQ(other.Acquire(Path("a.dat")), LockStatus::kLocked);
-    std::string reason;
-    FileOutcome outcome;
+    FileFault fault;
     SaveOptions options;
     options.lockTimeout = 100ms;
-    EXPECT_FALSE(WriteFileAtomically(Path("a.dat"), "changed", reason, options, &outcome));
-    EXPECT_EQ(outcome.failure, FileFailure::kLockTimedOut);
-    EXPECT_EQ(reason, "ein anderes Programm ändert sie gerade");
+    EXPECT_FALSE(WriteFileAtomically(Path("a.dat"), "changed", fault, options));
+    EXPECT_EQ(fault.kind, FileFault::LockTimedOut);
     EXPECT_EQ(ReadAll(Path("a.dat")), before);
 
     // A lock on another file is no excuse either.
     FileLock unrelated;
     ASSERT_EQ(unrelated.Acquire(Path("b.dat")), LockStatus::kLocked);
     options.heldLock = &unrelated;
-    EXPECT_FALSE(WriteFileAtomically(Path("a.dat"), "changed", reason, options, &outcome));
-    EXPECT_EQ(outcome.failure, FileFailure::kLockTimedOut);
+    EXPECT_FALSE(WriteFileAtomically(Path("a.dat"), "changed", fault, options));
+    EXPECT_EQ(fault.kind, FileFault::LockTimedOut);
 
     // The holder itself saves under the lock it holds.
     doc.m_mapDateStore.SetAt("second", VXDateStore());
     doc.SetModifiedFlag();
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error, &other)) << error;
-    EXPECT_EQ(doc.LastFailure(), FileFailure::kNone);
+    EXPECT_EQ(error.file.kind, FileFault::None);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(other.IsHeld());
     EXPECT_NE(ReadAll(Path("a.dat")), before);

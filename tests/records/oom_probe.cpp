@@ -4,6 +4,7 @@
 //   vexamo-oom-probe save FILE RECORDS HEADROOM_MIB
 // Exit status 0: the operation failed with the out-of-memory code, the document unchanged;
 // 1: anything else. Being ended by a signal (an abort) is what the test catches.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -40,14 +41,15 @@ void LimitGrowth(const char* headroomMiB) {
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     CVexamoDoc doc;
-    std::string error;
+    DocFault error;
     if (mode == "load" && argc == 4) {
         doc.m_mapDateStore.SetAt("kept", VXDateStore());
         LimitGrowth(argv[3]);
         const bool failedCleanly = !doc.OpenDocument(argv[2], error) &&
-                                   doc.LastFailure() == FileFailure::kOutOfMemory &&
+                                   error.file.kind == FileFault::Errno &&
+                                   error.file.errnoValue == ENOMEM &&
                                    doc.m_mapDateStore.GetCount() == 1 && doc.GetPathName().empty();
-        std::puts(error.c_str());
+        std::printf("errno %d\n", error.file.errnoValue);
         return failedCleanly ? 0 : 1;
     }
     if (mode == "save" && argc == 5) {
@@ -58,9 +60,10 @@ int main(int argc, char** argv) {
         doc.SetModifiedFlag();
         LimitGrowth(argv[4]);
         const bool failedCleanly = !doc.SaveDocument(argv[2], error) &&
-                                   doc.LastFailure() == FileFailure::kOutOfMemory &&
-                                   doc.IsModified() && doc.m_mapDateStore.GetCount() == count;
-        std::puts(error.c_str());
+                                   error.file.kind == FileFault::Errno &&
+                                   error.file.errnoValue == ENOMEM && doc.IsModified() &&
+                                   doc.m_mapDateStore.GetCount() == count;
+        std::printf("errno %d\n", error.file.errnoValue);
         return failedCleanly ? 0 : 1;
     }
     std::fputs("usage: vexamo-oom-probe load FILE MIB | save FILE RECORDS MIB\n", stderr);

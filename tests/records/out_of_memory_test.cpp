@@ -85,14 +85,14 @@ TEST_F(OutOfMemory, StoreThatOutgrowsTheMemoryWhileLoadingIsRefusedWithACode) {
     EXPECT_EQ(RunProbe({"load", Path("many.dat"), "24"}), 0);
     // With room enough, the same file loads: the limit, not the file, is the cause.
     CVexamoDoc doc;
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.OpenDocument(Path("many.dat"), error)) << error;
     EXPECT_EQ(doc.m_mapDateStore.GetCount(), static_cast<int>(kCount));
 }
 
 TEST_F(OutOfMemory, SaveWithoutMemoryForTheFileImageKeepsTheOldFile) {
     CVexamoDoc doc;
-    std::string error;
+    DocFault error;
     doc.m_mapDateStore.SetAt("old", VXDateStore());
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
     const std::string before = ReadAll(Path("a.dat"));

@@ -38,7 +38,7 @@ TEST_F(SaveFile, OwnerGroupAndModeOfTheReplacedFileAreKept) {
     }
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("Eva", kRecord);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
     ASSERT_EQ(::chown(Path("a.dat").c_str(), 4321, 8765), 0);
     ASSERT_EQ(::chmod(Path("a.dat").c_str(), 02640), 0);
@@ -56,7 +56,7 @@ TEST_F(SaveFile, OwnerGroupAndModeOfTheReplacedFileAreKept) {
 
 TEST_F(SaveFile, NewFileBelongsToTheSaver) {
     CVexamoDoc doc;
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("new.dat"), error)) << error;
     const struct stat st = StatOf(Path("new.dat"));
     EXPECT_EQ(st.st_uid, ::geteuid());
@@ -83,7 +83,7 @@ TEST_F(SaveFile, FileWithA250ByteNameIsSavedAndLoaded) {
     const std::string path = Path(std::string(246, 'x') + ".dat");
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("Eva", kRecord);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(path, error)) << error;
     doc.m_mapDateStore.SetAt("Adam", kRecord);
     ASSERT_TRUE(doc.SaveDocument(path, error)) << error; // replacing it, too
@@ -95,17 +95,16 @@ TEST_F(SaveFile, FileWithA250ByteNameIsSavedAndLoaded) {
 
 TEST_F(SaveFile, NameBeyondTheFoldersLimitIsReportedInGerman) {
     CVexamoDoc doc;
-    std::string error;
+    DocFault error;
     EXPECT_FALSE(doc.SaveDocument(Path(std::string(300, 'x')), error));
-    EXPECT_EQ(doc.LastFailure(), FileFailure::kSystem);
-    EXPECT_EQ(doc.LastErrno(), ENAMETOOLONG);
-    EXPECT_NE(error.find("der Dateiname ist zu lang"), std::string::npos) << error;
+    EXPECT_EQ(error.file.kind, FileFault::Errno);
+    EXPECT_EQ(error.file.errnoValue, ENAMETOOLONG);
 }
 
 TEST_F(SaveFile, LeftoversOfAnInterruptedSaveAreRemovedByTheNextSave) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("Eva", kRecord);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
     const std::string before = ReadAll(Path("a.dat"));
 
@@ -118,8 +117,8 @@ TEST_F(SaveFile, LeftoversOfAnInterruptedSaveAreRemovedByTheNextSave) {
         ::setrlimit(RLIMIT_CORE, &noCore);
         const struct rlimit small = {4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        std::string reason;
-        WriteFileAtomically(Path("a.dat"), std::string(1 << 20, 'z'), reason);
+        FileFault fault;
+        WriteFileAtomically(Path("a.dat"), std::string(1 << 20, 'z'), fault);
         ::_exit(0); // not reached
     }
     int status = 0;
@@ -148,7 +147,7 @@ TEST_F(SaveFile, LeftoversOfAnInterruptedSaveAreRemovedByTheNextSave) {
 TEST_F(SaveFile, FailedWriteLeavesTheOldFileAndNoTemporary) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("Eva", kRecord);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
     const std::string before = ReadAll(Path("a.dat"));
 
@@ -159,13 +158,9 @@ TEST_F(SaveFile, FailedWriteLeavesTheOldFileAndNoTemporary) {
         ::signal(SIGXFSZ, SIG_IGN);
         const struct rlimit small = {4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        std::string reason;
-        FileOutcome outcome;
-        const bool saved =
-            WriteFileAtomically(Path("a.dat"), std::string(1 << 20, 'z'), reason, {}, &outcome);
-        ::_exit(!saved && outcome.failure == FileFailure::kSystem && outcome.errnoValue == EFBIG
-                    ? 0
-                    : 1);
+        FileFault fault;
+        const bool saved = WriteFileAtomically(Path("a.dat"), std::string(1 << 20, 'z'), fault);
+        ::_exit(!saved && fault.kind == FileFault::Errno && fault.errnoValue == EFBIG ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
