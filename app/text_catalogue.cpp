@@ -55,6 +55,39 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ClipboardUnavailable, "Zwischenablage läßt sich nicht öffnen"},
     {TextId::CliBefore1900Hint, "--before-1900 beantwortet diese Frage mit Ja."},
     {TextId::CliOutputFailed, "Die Ausgabe kann nicht geschrieben werden."},
+    {TextId::CliDstHint, "--dst choisit l'heure d'été, --no-dst l'heure d'hiver."},
+    {TextId::CliRoundHint, "--round accepte l'heure la plus proche."},
+    {TextId::ZoneLabelPlace, "Lieu"},
+    {TextId::ZoneLabelZone, "Zone"},
+    {TextId::ZoneLabelOffset, "Décalage"},
+    {TextId::ZoneLabelTimeDifference, "Fuseau horaire"},
+    {TextId::ZoneSummerTime, "heure d'été"},
+    {TextId::ZoneStandardTime, "heure normale"},
+    {TextId::ZoneLocalMeanTime, "temps moyen local"},
+    {TextId::ZoneOffsetDescription, "%1 (%2), %3"},
+    {TextId::ZoneNonexistent,
+     "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 à %2 et ont "
+     "sauté l'heure entrée. Vérifiez l'heure de naissance."},
+    {TextId::ZoneAmbiguous,
+     "Cette heure a eu lieu deux fois : en %1, puis en %2 après le retard des horloges. "
+     "Choisissez l'heure d'été ou l'heure d'hiver."},
+    {TextId::ZoneNotWholeHours,
+     "%1 : ce décalage n'est pas un nombre entier d'heures, et le fuseau horaire n'accepte que "
+     "des heures entières. L'heure la plus proche donne le fuseau horaire %2 (moment décalé de "
+     "%3)."},
+    {TextId::ZoneOutOfRange,
+     "%1 : il faudrait un fuseau horaire de %2, hors de l'intervalle de -12 à 12. Convertissez "
+     "l'heure de naissance en heure de Greenwich et entrez le fuseau horaire 0."},
+    {TextId::ZoneUnknownPlace, "Aucun lieu ne correspond à « %1 »."},
+    {TextId::ZoneUnknownZone, "Le fuseau « %1 » est absent de la base des fuseaux horaires."},
+    {TextId::ZoneDateNotCovered,
+     "La base des fuseaux horaires ne couvre pas cette date pour « %1 »."},
+    {TextId::ZoneSeveralPlaces, "« %1 » désigne plusieurs lieux ; le plus peuplé est pris : %2."},
+    {TextId::ZoneRounded, "Arrondi à l'heure la plus proche : moment décalé de %1."},
+    {TextId::ZoneShiftEarlier, "%1 plus tôt"},
+    {TextId::ZoneShiftLater, "%1 plus tard"},
+    {TextId::ZoneMinutes, "%1 min"},
+    {TextId::ZoneMinutesSeconds, "%1 min %2 s"},
 });
 
 } // namespace

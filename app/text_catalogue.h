@@ -42,6 +42,30 @@ enum class TextId {
     // Command-line tool.
     CliBefore1900Hint,
     CliOutputFailed,
+    CliDstHint,
+    CliRoundHint,
+    // The time difference from a birthplace or a zone.
+    ZoneLabelPlace,
+    ZoneLabelZone,
+    ZoneLabelOffset,
+    ZoneLabelTimeDifference,
+    ZoneSummerTime,
+    ZoneStandardTime,
+    ZoneLocalMeanTime,
+    ZoneOffsetDescription, // %1 offset, %2 abbreviation, %3 summer/standard time
+    ZoneNonexistent,       // %1, %2: the offsets before and after the gap
+    ZoneAmbiguous,         // %1, %2: the offsets of the first and second occurrence
+    ZoneNotWholeHours,     // %1 offset, %2 rounded value, %3 shift
+    ZoneOutOfRange,        // %1 offset, %2 the value it would need
+    ZoneUnknownPlace,      // %1 the name
+    ZoneUnknownZone,       // %1 the zone
+    ZoneDateNotCovered,    // %1 the zone
+    ZoneSeveralPlaces,     // %1 the name, %2 the place taken
+    ZoneRounded,           // %1 shift
+    ZoneShiftEarlier,      // %1 duration
+    ZoneShiftLater,        // %1 duration
+    ZoneMinutes,           // %1 minutes
+    ZoneMinutesSeconds,    // %1 minutes, %2 seconds
 };
 
 // The text of id.
