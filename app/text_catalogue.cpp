@@ -69,8 +69,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 à %2 et ont "
      "sauté l'heure entrée. Vérifiez l'heure de naissance."},
     {TextId::ZoneAmbiguous,
-     "Cette heure a eu lieu deux fois : en %1, puis en %2 après le retard des horloges. "
-     "Choisissez l'heure d'été ou l'heure d'hiver."},
+     "Cette heure a eu lieu deux fois, les horloges ayant été retardées : d'abord en %1, puis "
+     "en %2. Choisissez l'heure d'été ou l'heure d'hiver."},
     {TextId::ZoneNotWholeHours,
      "%1 : ce décalage n'est pas un nombre entier d'heures, et le fuseau horaire n'accepte que "
      "des heures entières. L'heure la plus proche donne le fuseau horaire %2 (moment décalé de "

@@ -7,19 +7,30 @@ namespace {
 
 const char* const kUsage =
     "Usage:\n"
-    "  vexamo-cli eval [--tz N] [--southern] [--const-zone] [--before-1900] [--json]\n"
+    "  vexamo-cli eval [--tz N | --place NAME | --zone ZONE] [--dst | --no-dst] [--round]\n"
+    "                  [--southern] [--const-zone] [--before-1900] [--json]\n"
     "                  DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli list FILE\n"
     "  vexamo-cli show FILE NAME\n"
-    "  vexamo-cli add FILE NAME [--replace] [--tz N] [--southern] [--const-zone]\n"
+    "  vexamo-cli add FILE NAME [--replace] [--tz N | --place NAME | --zone ZONE]\n"
+    "                 [--dst | --no-dst] [--round] [--southern] [--const-zone]\n"
     "                 DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli remove FILE NAME\n"
     "  vexamo-cli export FILE\n"
+    "  vexamo-cli places QUERY [--json]\n"
+    "  vexamo-cli zone (--place NAME | --zone ZONE) [--dst | --no-dst] [--round] [--json]\n"
+    "                  DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli --help | --version\n"
     "\n"
-    "Exit status: 0 success, 1 input refused or file unreadable, 2 usage error.\n";
+    "--place NAME or --zone ZONE (e.g. Europe/Berlin) instead of --tz: the time difference in\n"
+    "force there at the local DAY MONTH YEAR HOUR MINUTE. For a time that occurs twice --dst\n"
+    "takes summer time, --no-dst winter time; --round accepts the nearest whole hour for an\n"
+    "offset such as UTC+05:30.\n"
+    "\n"
+    "Exit status: 0 success, 1 input refused, file unreadable, place or zone unknown or no\n"
+    "time difference determined, 2 usage error.\n";
 
-// A request for help among the arguments of a record command: "--help" anywhere before a
+// A request for help among the arguments of a command other than eval: "--help" anywhere before a
 // "--", or "-h" in place of the file.
 bool AsksForHelp(const Args& args) {
     if (!args.empty() && args[0] == "-h") {
@@ -38,14 +49,14 @@ bool AsksForHelp(const Args& args) {
 
 using Command = int (*)(const Args&, CliStreams&);
 
-struct RecordCommand {
+struct NamedCommand {
     const char* name;
     Command run;
 };
 
-constexpr RecordCommand kRecordCommands[] = {
-    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},
-    {"remove", RunRemove}, {"export", RunExport},
+constexpr NamedCommand kCommands[] = {
+    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},   {"remove", RunRemove},
+    {"export", RunExport}, {"places", RunPlaces}, {"zone", RunZone},
 };
 
 } // namespace
@@ -74,7 +85,7 @@ int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream&
     if (command == "eval") {
         return RunEval(args, io);
     }
-    for (const RecordCommand& c : kRecordCommands) {
+    for (const NamedCommand& c : kCommands) {
         if (command == c.name) {
             return AsksForHelp(args) ? WriteOutput(io, kUsage) : c.run(args, io);
         }

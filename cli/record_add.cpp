@@ -4,6 +4,7 @@
 #include "cli/birth_args.h"
 #include "cli/commands.h"
 #include "cli/record_common.h"
+#include "cli/zone_output.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ const BirthSyntax kAddSyntax{
     "--tz expects a number, not ",
     "expects DAY MONTH YEAR HOUR MINUTE after FILE NAME",
     " must be an integer, not ",
+    true,
 };
 
 } // namespace
@@ -30,6 +32,10 @@ int RunAdd(const Args& args, CliStreams& io) {
     }
     const std::string& file = args[0];
     const std::string& name = args[1];
+    ZoneResolution zone;
+    if (a.zone && !ApplyBirthZone(*a.zone, a.zoneChoice, a.input, io, zone)) {
+        return kExitRefused;
+    }
     std::string key;
     if (const RecordRefusal refusal = StoreKey(name, key); refusal != RecordRefusal::None) {
         PrintRefusal(io, refusal, name);

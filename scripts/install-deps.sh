@@ -12,6 +12,7 @@ packages=(
     xvfb xauth
     locales
     libgeonames-dev libhowardhinnant-date-dev tzdata
+    nlohmann-json3-dev
 )
 
 missing=()

@@ -33,9 +33,9 @@ TEST(ZoneText, RefusalsNameTheOffsetsInvolved) {
     const ZoneResolution twice =
         ResolveZone({ZoneSource::Kind::Zone, "Europe/Berlin"}, {2023, 10, 29, 2, 30}, {});
     EXPECT_EQ(ZoneRefusalText(twice, "Europe/Berlin"),
-              "Cette heure a eu lieu deux fois : en UTC+02:00 (CEST), heure d'été, puis en "
-              "UTC+01:00 (CET), heure normale après le retard des horloges. Choisissez l'heure "
-              "d'été ou l'heure d'hiver.");
+              "Cette heure a eu lieu deux fois, les horloges ayant été retardées : d'abord en "
+              "UTC+02:00 (CEST), heure d'été, puis en UTC+01:00 (CET), heure normale. Choisissez "
+              "l'heure d'été ou l'heure d'hiver.");
 
     const ZoneResolution kolkata =
         ResolveZone({ZoneSource::Kind::Zone, "Asia/Kolkata"}, {2023, 5, 1, 12, 0}, {});
