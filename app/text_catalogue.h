@@ -39,9 +39,56 @@ enum class TextId {
     NoSelection,
     ProgrammingError,
     ClipboardUnavailable,
+    SaveChangesQuestion, // %1: the document's title
+    FieldNotInteger,     // %1: the field's label
     // Command-line tool.
     CliBefore1900Hint,
     CliOutputFailed,
+    // The results as "vexamo-cli eval" labels them, in the form's order.
+    LabelJulian,
+    LabelMoon,
+    LabelSun,
+    LabelMondtag,
+    LabelEcart,
+    LabelType,
+    LabelLastNewMoon,
+    LabelFullMoon,
+    LabelNextNewMoon,
+    LabelBirth,
+    // The fields of a record as "vexamo-cli show" prints them, label and separator.
+    ShowName,
+    ShowYear,
+    ShowMonth,
+    ShowDay,
+    ShowHour,
+    ShowMinute,
+    ShowSouthern,
+    ShowConstZone,
+    ShowTimeZone,
+    // Record files: the message and its reasons.
+    FileNotRead,  // %1: the path, %2: the reason
+    FileNotSaved, // %1: the path, %2: the reason
+    ErrnoNoEntry,
+    ErrnoAccess,
+    ErrnoIsDirectory,
+    ErrnoNotDirectory,
+    ErrnoNoSpace,
+    ErrnoReadOnlyFileSystem,
+    ErrnoIo,
+    ErrnoNoMemory,
+    NotRegularFile,
+    WriteProtected,
+    ArchiveTruncated,
+    NameBytesBeyondEnd, // %1: the length
+    NameCharsBeyondEnd, // %1: the length
+    NameOutsideCp1252,
+    NameCharNotCp1252, // %1: four hex digits
+    CountTruncated,
+    CountTooLarge,   // %1: the count
+    NameTruncated,   // %1 of %2: the entry
+    RecordTruncated, // %1 of %2: the entry
+    EntryMalformed,  // %1 of %2: the entry, %3: what the archive found
+    NameHasNul,      // %1 of %2: the entry
     CliDstHint,
     CliRoundHint,
     // The time difference from a birthplace or a zone.
@@ -66,6 +113,7 @@ enum class TextId {
     ZoneShiftLater,        // %1 duration
     ZoneMinutes,           // %1 minutes
     ZoneMinutesSeconds,    // %1 minutes, %2 seconds
+    Last = ZoneMinutesSeconds,
 };
 
 // The text of id.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/text_catalogue.h"
 #include "astro/text_format.h"
 
 namespace {
@@ -53,8 +54,8 @@ std::string JsonString(const std::string& s) {
     return out;
 }
 
-void Line(std::string& out, const char* label, const std::string& text) {
-    out += label;
+void Line(std::string& out, TextId label, const std::string& text) {
+    out += UserText(label);
     out += " : ";
     out += text;
     out += '\n';
@@ -72,16 +73,16 @@ void Key(std::string& out, const char* key, const std::string& value, bool last 
 
 std::string EvalText(const BirthEvaluation& r) {
     std::string out;
-    Line(out, "Calendrier Julien", r.m_strJulianDate);
-    Line(out, "Lune", r.m_strMoonPercent);
-    Line(out, "Soleil", r.m_strSunPercent);
-    Line(out, "Mondtag", r.m_strMoonDayPercent);
-    Line(out, "Ecart", r.m_strEcartPercent);
-    Line(out, "Type", r.m_strType);
-    Line(out, "Der. nouv. lune", r.m_strLastNewMoon);
-    Line(out, "Pleine lune", r.m_strFullMoon);
-    Line(out, "Proch. nouv. lune", r.m_strNextNewMoon);
-    Line(out, "Naissance", r.m_strBirthMoment);
+    Line(out, TextId::LabelJulian, r.m_strJulianDate);
+    Line(out, TextId::LabelMoon, r.m_strMoonPercent);
+    Line(out, TextId::LabelSun, r.m_strSunPercent);
+    Line(out, TextId::LabelMondtag, r.m_strMoonDayPercent);
+    Line(out, TextId::LabelEcart, r.m_strEcartPercent);
+    Line(out, TextId::LabelType, r.m_strType);
+    Line(out, TextId::LabelLastNewMoon, r.m_strLastNewMoon);
+    Line(out, TextId::LabelFullMoon, r.m_strFullMoon);
+    Line(out, TextId::LabelNextNewMoon, r.m_strNextNewMoon);
+    Line(out, TextId::LabelBirth, r.m_strBirthMoment);
     return out;
 }
 

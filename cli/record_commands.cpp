@@ -2,14 +2,15 @@
 #include <string>
 
 #include "app/export_text.h"
+#include "app/text_catalogue.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/record_common.h"
 
 namespace {
 
-void AppendField(std::string& out, const char* label, int value) {
-    out.append(label).append(std::to_string(value)).append("\n");
+void AppendField(std::string& out, TextId label, int value) {
+    out.append(UserText(label)).append(std::to_string(value)).append("\n");
 }
 
 // Checks the name before the file is read, as every record command does.
@@ -54,15 +55,15 @@ int RunShow(const Args& args, CliStreams& io) {
         PrintRefusal(io, refusal, args[1]);
         return kExitRefused;
     }
-    std::string text = "Nom : " + args[1] + "\n";
-    AppendField(text, "Année : ", r.m_nYear);
-    AppendField(text, "Mois : ", r.m_nMonth);
-    AppendField(text, "Jour : ", r.m_nDay);
-    AppendField(text, "Heure : ", r.m_nHour);
-    AppendField(text, "Minute : ", r.m_nMinute);
-    AppendField(text, "Hémisphère Sud : ", r.m_bSouthern);
-    AppendField(text, "Zone indéfinie constante : ", r.m_bConstZone);
-    AppendField(text, "Fuseau horaire : ", r.m_nTimeZone);
+    std::string text = UserText(TextId::ShowName) + args[1] + "\n";
+    AppendField(text, TextId::ShowYear, r.m_nYear);
+    AppendField(text, TextId::ShowMonth, r.m_nMonth);
+    AppendField(text, TextId::ShowDay, r.m_nDay);
+    AppendField(text, TextId::ShowHour, r.m_nHour);
+    AppendField(text, TextId::ShowMinute, r.m_nMinute);
+    AppendField(text, TextId::ShowSouthern, r.m_bSouthern);
+    AppendField(text, TextId::ShowConstZone, r.m_bConstZone);
+    AppendField(text, TextId::ShowTimeZone, r.m_nTimeZone);
     return WriteOutput(io, text);
 }
 

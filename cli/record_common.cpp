@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+#include "app/file_messages.h"
 #include "app/text_catalogue.h"
 
 void PrintError(CliStreams& io, const std::string& message) {
@@ -19,7 +20,7 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
         }
     }
     std::string error;
-    if (!doc.OpenDocument(path, error)) {
+    if (!OpenRecordDocument(doc, path, error)) {
         PrintError(io, error);
         return false;
     }
@@ -28,7 +29,7 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
 
 bool SaveRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc) {
     std::string error;
-    if (!doc.SaveDocument(path, error)) {
+    if (!SaveRecordDocument(doc, path, error)) {
         PrintError(io, error);
         return false;
     }

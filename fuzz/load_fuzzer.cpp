@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "records/archive.h"
 #include "app/export_text.h"
+#include "app/file_messages.h"
+#include "records/archive.h"
 #include "records/store_file.h"
 
 namespace {
@@ -21,24 +22,24 @@ std::string Save(const DateStoreMap& store) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DateStoreMap store;
-    std::string reason;
-    if (!ParseDateStoreFile(data, size, store, reason)) {
-        if (reason.empty() || store.GetCount() != 0) {
+    ParseFault fault;
+    if (!ParseDateStoreFile(data, size, store, fault)) {
+        if (fault.kind == ParseFault::None || store.GetCount() != 0 ||
+            ParseFaultText(fault).empty()) {
             std::abort();
         }
         return 0;
     }
     const std::string saved = Save(store);
     DateStoreMap reloaded;
-    if (!ParseDateStoreFile(saved.data(), saved.size(), reloaded, reason) ||
+    if (!ParseDateStoreFile(saved.data(), saved.size(), reloaded, fault) ||
         reloaded.GetCount() != store.GetCount()) {
         std::abort();
     }
     // Two load-save cycles reverse each bucket twice: the bytes come back.
     DateStoreMap again;
     const std::string resaved = Save(reloaded);
-    if (!ParseDateStoreFile(resaved.data(), resaved.size(), again, reason) ||
-        Save(again) != saved) {
+    if (!ParseDateStoreFile(resaved.data(), resaved.size(), again, fault) || Save(again) != saved) {
         std::abort();
     }
     if (store.GetCount() <= 4) {

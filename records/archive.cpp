@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const kTruncated = "die Datei endet vorzeitig";
+const ArchiveFault kTruncated{ArchiveFault::Truncated, 0, 0};
 
 } // namespace
 
@@ -70,9 +70,8 @@ void ArchiveWriter::WriteString(std::string_view text) {
     m_bytes.append(text);
 }
 
-bool ArchiveReader::Fail(const std::string& reason, size_t restorePos) {
-    m_bTruncated = reason == kTruncated;
-    m_strError = reason;
+bool ArchiveReader::Fail(ArchiveFault fault, size_t restorePos) {
+    m_fault = fault;
     m_nPos = restorePos;
     return false;
 }
@@ -202,9 +201,7 @@ bool ArchiveReader::ReadString(std::string& text) {
     const bool wide = first == 0xFF && length == 0xFFFE && m_nPos - start == 3;
     if (!wide) {
         if (length > Remaining()) {
-            return Fail("die Längenangabe eines Namens (" + std::to_string(length) +
-                            " Bytes) reicht über das Dateiende hinaus",
-                        start);
+            return Fail({ArchiveFault::NameBytesBeyondEnd, length, 0}, start);
         }
         text.assign(reinterpret_cast<const char*>(m_pData + m_nPos), static_cast<size_t>(length));
         m_nPos += static_cast<size_t>(length);
@@ -215,9 +212,7 @@ bool ArchiveReader::ReadString(std::string& text) {
         return Fail(kTruncated, start);
     }
     if (length > Remaining() / 2) {
-        return Fail("die Längenangabe eines Namens (" + std::to_string(length) +
-                        " Zeichen) reicht über das Dateiende hinaus",
-                    start);
+        return Fail({ArchiveFault::NameCharsBeyondEnd, length, 0}, start);
     }
     std::string converted;
     converted.reserve(static_cast<size_t>(length));
@@ -227,18 +222,10 @@ bool ArchiveReader::ReadString(std::string& text) {
         unsigned char byte = 0;
         // A surrogate (a character beyond U+FFFF, or a broken pair) has no byte either.
         if (unit >= 0xD800 && unit <= 0xDFFF) {
-            return Fail("ein Name enthält ein Zeichen außerhalb von Windows-1252", start);
+            return Fail({ArchiveFault::NameOutsideCp1252, length, unit}, start);
         }
         if (!UnicodeToCp1252(unit, byte)) {
-            char hex[8];
-            const char* digits = "0123456789ABCDEF";
-            for (int k = 0; k < 4; ++k) {
-                hex[k] = digits[(unit >> (12 - 4 * k)) & 0xF];
-            }
-            hex[4] = '\0';
-            return Fail(std::string("ein Name enthält das Zeichen U+") + hex +
-                            ", das in Windows-1252 nicht darstellbar ist",
-                        start);
+            return Fail({ArchiveFault::NameCharNotCp1252, length, unit}, start);
         }
         converted.push_back(static_cast<char>(byte));
     }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/faults.h"
+
 class ArchiveWriter {
   public:
     // Entry count: below 0xFFFF one 16-bit word; else the word 0xFFFF and a 32-bit count
@@ -35,7 +37,7 @@ class ArchiveReader {
         : m_pData(static_cast<const unsigned char*>(data)), m_nSize(size) {}
 
     // Each returns false, leaving the position where the failing item began, when the bytes
-    // run out or are malformed; Error() then says why (German, for the user).
+    // run out or are malformed; Fault() then says why.
     bool ReadCount(uint64_t& count);
     // Accepts the 8-bit form and the wide form (0xFF, word 0xFFFE, then a length prefix
     // counting 16-bit units and UTF-16LE data), which is converted to Windows-1252.
@@ -49,17 +51,16 @@ class ArchiveReader {
 
     size_t Remaining() const { return m_nSize - m_nPos; }
     size_t Position() const { return m_nPos; }
-    const std::string& Error() const { return m_strError; }
+    const ArchiveFault& Fault() const { return m_fault; }
     // Whether the last failure was the end of the bytes (rather than a malformed item).
-    bool Truncated() const { return m_bTruncated; }
+    bool Truncated() const { return m_fault.kind == ArchiveFault::Truncated; }
 
   private:
-    bool Fail(const std::string& reason, size_t restorePos);
+    bool Fail(ArchiveFault fault, size_t restorePos);
     bool ReadLengthAfterByte(uint8_t first, uint64_t& length);
 
     const unsigned char* m_pData;
     size_t m_nSize;
     size_t m_nPos = 0;
-    std::string m_strError;
-    bool m_bTruncated = false;
+    ArchiveFault m_fault;
 };

@@ -66,37 +66,15 @@ void SyncFolderOf(const std::string& target) {
 
 } // namespace
 
-std::string DescribeErrno(int errnoValue) {
-    switch (errnoValue) {
-    case ENOENT:
-        return "die Datei oder der Ordner existiert nicht";
-    case EACCES:
-    case EPERM:
-        return "keine Berechtigung";
-    case EISDIR:
-        return "es ist ein Ordner, keine Datei";
-    case ENOTDIR:
-        return "ein Teil des Pfades ist kein Ordner";
-    case ENOSPC:
-        return "kein Speicherplatz mehr frei";
-    case EROFS:
-        return "das Dateisystem ist schreibgeschützt";
-    case EIO:
-        return "Ein-/Ausgabefehler";
-    case ENOMEM:
-        return "nicht genügend Arbeitsspeicher";
-    default:
-        return std::strerror(errnoValue);
-    }
+static FileFault ErrnoFault(int errnoValue) {
+    return FileFault{FileFault::Errno, errnoValue};
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
-                   std::string& reason) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, FileFault& fault) {
     // Non-blocking, so that a named pipe cannot hold the program up before it is refused.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     auto fail = [&](int err) {
-        errnoValue = err;
-        reason = DescribeErrno(err);
+        fault = ErrnoFault(err);
         return false;
     };
     if (fd < 0) {
@@ -113,8 +91,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
         if (S_ISDIR(st.st_mode)) {
             return fail(EISDIR);
         }
-        errnoValue = EINVAL;
-        reason = "es ist keine gewöhnliche Datei";
+        fault = FileFault{FileFault::NotRegularFile, EINVAL};
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -140,28 +117,28 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& errnoValue,
     }
     ::close(fd);
     bytes = std::move(data);
-    errnoValue = 0;
+    fault = FileFault{};
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileFault& fault) {
     const std::string target = ResolveTarget(path);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        reason = DescribeErrno(EISDIR);
+        fault = ErrnoFault(EISDIR);
         return false;
     }
     // Renaming needs only the folder's permission: without this check a file that nobody may
     // write (or this user may not) would be replaced all the same.
     if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        reason = "die Datei ist schreibgeschützt";
+        fault = FileFault{FileFault::WriteProtected, 0};
         return false;
     }
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);
     if (fd < 0) {
-        reason = DescribeErrno(errno);
+        fault = ErrnoFault(errno);
         return false;
     }
     bool ok = WriteAll(fd, bytes);
@@ -182,7 +159,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     if (!ok) {
         ::unlink(tempPath.c_str());
-        reason = DescribeErrno(err);
+        fault = ErrnoFault(err);
         return false;
     }
     SyncFolderOf(target);

@@ -9,13 +9,14 @@ namespace {
 // An entry takes at least a one-byte name prefix and the record image.
 constexpr size_t kMinEntrySize = 1 + kRecordImageSize;
 
-std::string EntryReason(const ArchiveReader& ar, const char* part, uint64_t index, uint64_t count) {
-    const std::string where =
-        "Eintrag " + std::to_string(index + 1) + " von " + std::to_string(count);
-    if (ar.Truncated()) {
-        return "die Datei endet vorzeitig " + std::string(part) + " von " + where;
-    }
-    return where + ": " + ar.Error();
+ParseFault EntryFault(const ArchiveReader& ar, ParseFault::Kind truncated, uint64_t index,
+                      uint64_t count) {
+    ParseFault fault;
+    fault.kind = ar.Truncated() ? truncated : ParseFault::EntryMalformed;
+    fault.count = count;
+    fault.entry = index + 1;
+    fault.archive = ar.Fault();
+    return fault;
 }
 
 } // namespace
@@ -31,15 +32,17 @@ void StoreDateStoreMap(ArchiveWriter& ar, const DateStoreMap& store) {
     }
 }
 
-bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, std::string& reason) {
+bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault) {
     uint64_t count = 0;
     if (!ar.ReadCount(count)) {
-        reason = "die Datei endet vorzeitig in der Anzahl der Einträge";
+        fault = ParseFault{};
+        fault.kind = ParseFault::CountTruncated;
         return false;
     }
     if (count > ar.Remaining() / kMinEntrySize) {
-        reason = "die Anzahl der Einträge (" + std::to_string(count) +
-                 ") ist größer, als die Datei Einträge enthalten kann";
+        fault = ParseFault{};
+        fault.kind = ParseFault::CountTooLarge;
+        fault.count = count;
         return false;
     }
     store.Reserve(static_cast<size_t>(count));
@@ -47,16 +50,18 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, std::string& reaso
     VXDateStore record;
     for (uint64_t i = 0; i < count; ++i) {
         if (!ar.ReadString(name)) {
-            reason = EntryReason(ar, "im Namen", i, count);
+            fault = EntryFault(ar, ParseFault::NameTruncated, i, count);
             return false;
         }
         if (name.find('\0') != std::string::npos) {
-            reason = "Eintrag " + std::to_string(i + 1) + " von " + std::to_string(count) +
-                     ": der Name enthält ein Nullbyte";
+            fault = ParseFault{};
+            fault.kind = ParseFault::NameHasNul;
+            fault.count = count;
+            fault.entry = i + 1;
             return false;
         }
         if (!ReadRecordImage(ar, record)) {
-            reason = EntryReason(ar, "im Datensatz", i, count);
+            fault = EntryFault(ar, ParseFault::RecordTruncated, i, count);
             return false;
         }
         store.SetAt(name, record);
@@ -64,10 +69,10 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, std::string& reaso
     return true;
 }
 
-bool ParseDateStoreFile(const void* data, size_t size, DateStoreMap& store, std::string& reason) {
+bool ParseDateStoreFile(const void* data, size_t size, DateStoreMap& store, ParseFault& fault) {
     ArchiveReader ar(data, size);
     DateStoreMap fresh;
-    if (!LoadDateStoreMap(ar, fresh, reason)) {
+    if (!LoadDateStoreMap(ar, fresh, fault)) {
         return false;
     }
     store = std::move(fresh);

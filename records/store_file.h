@@ -6,14 +6,15 @@
 
 #include "records/archive.h"
 #include "records/date_store_map.h"
+#include "records/faults.h"
 
 void StoreDateStoreMap(ArchiveWriter& ar, const DateStoreMap& store);
 
 // Inserts the archive's entries into store in file order (a later duplicate name replaces
-// the earlier record). On failure returns false with reason (German, for the user); the
-// store then holds the entries read so far, so callers load into a fresh store.
-bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, std::string& reason);
+// the earlier record). On failure returns false with the fault; the store then holds the
+// entries read so far, so callers load into a fresh store.
+bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault);
 
 // Parses a whole file image. On success the store is replaced; on failure it is untouched.
 // Bytes after the last entry are ignored.
-bool ParseDateStoreFile(const void* data, size_t size, DateStoreMap& store, std::string& reason);
+bool ParseDateStoreFile(const void* data, size_t size, DateStoreMap& store, ParseFault& fault);

@@ -6,14 +6,6 @@
 #include "records/file_io.h"
 #include "records/store_file.h"
 
-namespace {
-
-std::string FileMessage(const std::string& path, const char* what, const std::string& reason) {
-    return "Die Datei \u201E" + path + "\u201C kann nicht " + what + " werden: " + reason + ".";
-}
-
-} // namespace
-
 bool CVexamoDoc::OnNewDocument() {
     m_mapDateStore.RemoveAll();
     m_bModified = false;
@@ -21,17 +13,14 @@ bool CVexamoDoc::OnNewDocument() {
     return true;
 }
 
-bool CVexamoDoc::OpenDocument(const std::string& path, std::string& error) {
+bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
+    fault = DocFault{};
     std::string bytes;
-    std::string reason;
-    int err = 0;
-    if (!ReadWholeFile(path, bytes, err, reason)) {
-        error = FileMessage(path, "gelesen", reason);
+    if (!ReadWholeFile(path, bytes, fault.file)) {
         return false;
     }
     DateStoreMap fresh;
-    if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, reason)) {
-        error = FileMessage(path, "gelesen", reason);
+    if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, fault.parse)) {
         return false;
     }
     m_mapDateStore = std::move(fresh);
@@ -40,12 +29,11 @@ bool CVexamoDoc::OpenDocument(const std::string& path, std::string& error) {
     return true;
 }
 
-bool CVexamoDoc::SaveDocument(const std::string& path, std::string& error) {
+bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault) {
+    fault = DocFault{};
     ArchiveWriter ar;
     StoreDateStoreMap(ar, m_mapDateStore);
-    std::string reason;
-    if (!WriteFileAtomically(path, ar.Bytes(), reason)) {
-        error = FileMessage(path, "gespeichert", reason);
+    if (!WriteFileAtomically(path, ar.Bytes(), fault.file)) {
         return false;
     }
     m_strPathName = path;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "records/date_store_map.h"
+#include "records/faults.h"
 
 class CVexamoDoc {
   public:
@@ -15,14 +16,14 @@ class CVexamoDoc {
     bool OnNewDocument();
 
     // Reads the file into a fresh store. On success the store is replaced, the path set and
-    // the modified flag cleared. On failure `error` names the file and what is wrong, and
-    // the document (store, flag, path) is left exactly as it was.
-    bool OpenDocument(const std::string& path, std::string& error);
+    // the modified flag cleared. On failure `fault` says what is wrong, and the document
+    // (store, flag, path) is left exactly as it was.
+    bool OpenDocument(const std::string& path, DocFault& fault);
 
     // Writes the store atomically (temporary file in the same folder, synced, renamed).
-    // On success the path is set and the modified flag cleared; on failure `error` says why,
+    // On success the path is set and the modified flag cleared; on failure `fault` says why,
     // the old file is intact and the flag is unchanged.
-    bool SaveDocument(const std::string& path, std::string& error);
+    bool SaveDocument(const std::string& path, DocFault& fault);
 
     const std::string& GetPathName() const { return m_strPathName; }
 

@@ -180,6 +180,39 @@ for ((s = 0; s < births / 100 + 1; s++)); do
 done
 echo "add/remove/list/export on written files: $((cases - before_add)) cases, $file_diffs file differences"
 
+# Damaged record files: a written file cut short or with bytes changed, and a few made by hand.
+before_damaged=$cases
+"$new" add base.dat Muster 20 3 2000 8 0 >/dev/null 2>&1
+"$new" add base.dat "J$(printf '\xc3\xbc')rgen" 1 1 1990 12 30 >/dev/null 2>&1
+"$new" add base.dat Far 1 1 2000000000 0 0 >/dev/null 2>&1
+size=$(stat -c %s base.dat)
+for ((d = 0; d < births / 20 + 10; d++)); do
+    if [ $((RANDOM % 2)) -eq 0 ]; then
+        head -c $((RANDOM % size)) base.dat >damaged.dat
+    else
+        cp base.dat damaged.dat
+        for ((b = 0; b < RANDOM % 4 + 1; b++)); do
+            printf "\\x$(printf %02x $((RANDOM % 256)))" |
+                dd of=damaged.dat bs=1 seek=$((RANDOM % size)) conv=notrunc status=none
+        done
+    fi
+    compare list damaged.dat
+    compare export damaged.dat
+done
+printf '\x01\x00\xff\xfe\xff\x01\x42\x30' >wide.dat
+head -c 36 /dev/zero >>wide.dat
+printf '\x01\x00\xff\xfe\xff\x01\x00\xd8' >surrogate.dat
+head -c 36 /dev/zero >>surrogate.dat
+printf '\x01\x00\x03a\x00b' >nul.dat
+head -c 36 /dev/zero >>nul.dat
+printf '\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff' >huge.dat
+mkdir -p folder.dat
+for f in wide.dat surrogate.dat nul.dat huge.dat folder.dat missing.dat /dev/null; do
+    compare list "$f"
+    compare remove "$f" x
+done
+echo "damaged files: $((cases - before_damaged)) cases"
+
 # Output that cannot be written.
 for args in "eval 20 3 2000 8 0" "eval --json 20 3 2000 8 0" "--help" "eval --help"; do
     # shellcheck disable=SC2086

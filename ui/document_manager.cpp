@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/file_messages.h"
+#include "app/text_catalogue.h"
 #include "records/vexamo_doc.h"
 #include "res/string_table.h"
 #include "ui/file_dialog_service.h"
@@ -106,7 +108,7 @@ bool CDocumentManager::OpenDocumentFile(const QString& path) {
 bool CDocumentManager::LoadDocument(const QString& path, QString& error) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     std::string message;
-    if (!m_document.OpenDocument(QFile::encodeName(absolute).toStdString(), message)) {
+    if (!OpenRecordDocument(m_document, QFile::encodeName(absolute).toStdString(), message)) {
         error = QString::fromStdString(message);
         return false;
     }
@@ -139,7 +141,7 @@ bool CDocumentManager::DoSave(const QString& path) {
     }
     target = QFileInfo(target).absoluteFilePath();
     std::string message;
-    if (!m_document.SaveDocument(QFile::encodeName(target).toStdString(), message)) {
+    if (!SaveRecordDocument(m_document, QFile::encodeName(target).toStdString(), message)) {
         m_messages.AppMessage(QString::fromStdString(message));
         return false;
     }
@@ -153,7 +155,8 @@ bool CDocumentManager::SaveModified() {
     if (!m_document.IsModified()) {
         return true;
     }
-    const QString question = QStringLiteral("Änderungen an %1 speichern?").arg(GetTitle());
+    const QString question =
+        QString::fromUtf8(UserText(TextId::SaveChangesQuestion)).arg(GetTitle());
     switch (m_messages.Show(nullptr, MessageKind::AppSaveChanges, question)) {
     case MessageAnswer::Cancel:
         return false;

@@ -1,6 +1,7 @@
 // vexamo: the desktop calculator.
 #include <QApplication>
 
+#include "app/text_catalogue.h"
 #include "ui/classic_style.h"
 #include "ui/qt_file_dialog_service.h"
 #include "ui/qt_message_service.h"
@@ -9,7 +10,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Calcul Orlinde"));
+    QApplication::setApplicationName(QString::fromUtf8(UserText(TextId::AppTitle)));
     ApplyClassicLook(application);
     InstallQtTranslations(application);
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "app/text_catalogue.h"
 #include "res/resource_ids.h"
 #include "ui/form_integer.h"
 #include "ui/main_view.h"
@@ -119,7 +120,7 @@ bool CMainView::UpdateData(bool saveAndValidate) {
         const IntegerField& field = kIntegerFields[i];
         const std::optional<int32_t> value = ParseFormInteger(Text(field.id));
         if (!value) {
-            m_messages.AppMessage(QStringLiteral("Le champ « %1 » doit contenir un nombre entier.")
+            m_messages.AppMessage(QString::fromUtf8(UserText(TextId::FieldNotInteger))
                                       .arg(QString::fromUtf8(field.label)));
             auto* edit = qobject_cast<QLineEdit*>(Control(field.id));
             edit->setFocus();

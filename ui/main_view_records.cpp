@@ -27,8 +27,7 @@ void CMainView::OnAdd() {
     bool replacement = false;
     RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);
     if (refusal == RecordRefusal::NameExists) {
-        if (!m_messages.AppQuestion(
-                QString::fromStdString(UserText(TextId::ReplaceRecordQuestion, {name})))) {
+        if (!m_messages.AppQuestion(Message(TextId::ReplaceRecordQuestion).arg(m_strName))) {
             return;
         }
         refusal = AddRecord(store, name, input, AddMode::ReplaceExisting, &replacement);
@@ -80,8 +79,7 @@ void CMainView::OnDelete() {
     }
     const std::string key = RecordKeyAt(*m_listDates, row);
     const QString shown = m_listDates->item(row)->text();
-    if (!m_messages.AppQuestion(QString::fromStdString(
-            UserText(TextId::DeleteRecordQuestion, {shown.toStdString()})))) {
+    if (!m_messages.AppQuestion(Message(TextId::DeleteRecordQuestion).arg(shown))) {
         return;
     }
     RemoveRecord(GetDocument().m_mapDateStore, NameOfKey(key));

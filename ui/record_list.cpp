@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include "records/cp1252.h"
+#include "app/record_commands.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ std::string KeyOf(const QListWidgetItem* item) {
 } // namespace
 
 int AddRecordName(QListWidget& list, const std::string& key) {
-    const QString shown = QString::fromStdString(Cp1252ToUtf8(key));
+    const QString shown = QString::fromStdString(NameOfKey(key));
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     // First row whose name sorts after the new one.

@@ -31,17 +31,17 @@ void BM_Load1M(benchmark::State& state) {
     {
         CVexamoDoc doc;
         Fill(doc.m_mapDateStore, 1000000);
-        std::string error;
-        if (!doc.SaveDocument(path, error)) {
-            state.SkipWithError(error.c_str());
+        DocFault fault;
+        if (!doc.SaveDocument(path, fault)) {
+            state.SkipWithError("cannot save");
             return;
         }
     }
     for (auto _ : state) {
         CVexamoDoc doc;
-        std::string error;
-        if (!doc.OpenDocument(path, error)) {
-            state.SkipWithError(error.c_str());
+        DocFault fault;
+        if (!doc.OpenDocument(path, fault)) {
+            state.SkipWithError("cannot open");
             break;
         }
         benchmark::DoNotOptimize(doc.m_mapDateStore.GetCount());
@@ -55,9 +55,9 @@ void BM_Save1M(benchmark::State& state) {
     CVexamoDoc doc;
     Fill(doc.m_mapDateStore, 1000000);
     for (auto _ : state) {
-        std::string error;
-        if (!doc.SaveDocument(path, error)) {
-            state.SkipWithError(error.c_str());
+        DocFault fault;
+        if (!doc.SaveDocument(path, fault)) {
+            state.SkipWithError("cannot save");
             break;
         }
     }

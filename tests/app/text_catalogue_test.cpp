@@ -7,8 +7,8 @@
 
 TEST(TextCatalogue, EveryIdHasItsOwnText) {
     std::set<std::string> seen;
-    for (int id = static_cast<int>(TextId::DocTemplate);
-         id <= static_cast<int>(TextId::ZoneMinutesSeconds); ++id) {
+    for (int id = static_cast<int>(TextId::DocTemplate); id <= static_cast<int>(TextId::Last);
+         ++id) {
         const std::string text = UserText(static_cast<TextId>(id));
         EXPECT_FALSE(text.empty()) << id;
         EXPECT_TRUE(seen.insert(text).second) << "twice: " << text;

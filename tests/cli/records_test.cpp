@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/export_text.h"
+#include "app/file_messages.h"
 #include "app/record_commands.h"
 #include "records/vexamo_doc.h"
 #include "tests/cli/cli_runner.h"
@@ -70,7 +71,7 @@ TEST_F(CliRecords, AddListShowRemove) {
 
     CVexamoDoc doc;
     std::string error;
-    ASSERT_TRUE(doc.OpenDocument(file_, error)) << error;
+    ASSERT_TRUE(OpenRecordDocument(doc, file_, error)) << error;
     VXDateStore rec;
     ASSERT_TRUE(doc.m_mapDateStore.Lookup("J\xFCrgen", rec)); // stored as Windows-1252
     EXPECT_EQ(rec, VXDateStore(1850, 13, -5, 25, -1, 1, 1, 1));
@@ -105,7 +106,7 @@ TEST_F(CliRecords, ExportIsTheClipboardTextInUtf8) {
     ASSERT_EQ(Add({"Far", "1", "1", "2000000000", "0", "0"}).status, 0);
     CVexamoDoc doc;
     std::string error;
-    ASSERT_TRUE(doc.OpenDocument(file_, error));
+    ASSERT_TRUE(OpenRecordDocument(doc, file_, error)) << error;
     const Result r = Run({"export", file_});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, CopyAllText(doc.m_mapDateStore));

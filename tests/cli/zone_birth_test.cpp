@@ -117,8 +117,8 @@ TEST(CliZoneBirth, AddStoresTheResolvedValue) {
     EXPECT_EQ(r.status, 0) << r.err;
 
     CVexamoDoc doc;
-    std::string error;
-    ASSERT_TRUE(doc.OpenDocument(file, error)) << error;
+    DocFault fault;
+    ASSERT_TRUE(doc.OpenDocument(file, fault));
     VXDateStore rec;
     ASSERT_TRUE(doc.m_mapDateStore.Lookup("Eva", rec));
     EXPECT_EQ(rec, VXDateStore(2000, 7, 1, 12, 0, 1, 0, -2));
@@ -131,7 +131,7 @@ TEST(CliZoneBirth, AddStoresTheResolvedValue) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("deux fois"), std::string::npos) << r.err;
     CVexamoDoc again;
-    ASSERT_TRUE(again.OpenDocument(file, error)) << error;
+    ASSERT_TRUE(again.OpenDocument(file, fault));
     EXPECT_FALSE(again.m_mapDateStore.Lookup("Max", rec));
     fs::remove_all(dir);
 }

@@ -25,16 +25,16 @@ std::string EncodedString(const std::string& text) {
 uint64_t DecodeCount(const std::string& bytes) {
     ArchiveReader ar(bytes.data(), bytes.size());
     uint64_t count = 0;
-    EXPECT_TRUE(ar.ReadCount(count)) << ar.Error();
+    EXPECT_TRUE(ar.ReadCount(count)) << ar.Fault().kind;
     EXPECT_EQ(ar.Remaining(), 0u);
     return count;
 }
 
-bool DecodeString(const std::string& bytes, std::string& text, std::string* error = nullptr) {
+bool DecodeString(const std::string& bytes, std::string& text, ArchiveFault* fault = nullptr) {
     ArchiveReader ar(bytes.data(), bytes.size());
     const bool ok = ar.ReadString(text);
-    if (error != nullptr) {
-        *error = ar.Error();
+    if (fault != nullptr) {
+        *fault = ar.Fault();
     }
     if (!ok) {
         EXPECT_EQ(ar.Position(), 0u);
@@ -112,13 +112,17 @@ TEST(ArchiveString, ReadsSixtyFourBitLengthAndBytesAsTheyAre) {
 
 TEST(ArchiveString, LengthBeyondTheDataIsRefusedBeforeAllocating) {
     std::string text = "unchanged";
-    std::string error;
-    EXPECT_FALSE(DecodeString(Bytes({5, 'a', 'b'}), text, &error));
+    ArchiveFault fault;
+    EXPECT_FALSE(DecodeString(Bytes({5, 'a', 'b'}), text, &fault));
+    EXPECT_EQ(fault.kind, ArchiveFault::NameBytesBeyondEnd);
+    EXPECT_EQ(fault.length, 5u);
     EXPECT_FALSE(DecodeString(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                      0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
-                              text, &error));
-    EXPECT_NE(error.find("Dateiende"), std::string::npos) << error;
-    EXPECT_FALSE(DecodeString(Bytes({0xFF, 0x10}), text, &error)); // prefix cut short
+                              text, &fault));
+    EXPECT_EQ(fault.kind, ArchiveFault::NameBytesBeyondEnd);
+    EXPECT_EQ(fault.length, 0x7FFFFFFFFFFFFFFFu);
+    EXPECT_FALSE(DecodeString(Bytes({0xFF, 0x10}), text, &fault)); // prefix cut short
+    EXPECT_EQ(fault.kind, ArchiveFault::Truncated);
     EXPECT_EQ(text, "unchanged");
 }
 
@@ -148,14 +152,21 @@ TEST(ArchiveString, NarrowLengthOfFFFEInLongFormIsNotAWideMarker) {
 
 TEST(ArchiveString, UnrepresentableWideCharacterIsRefused) {
     std::string text;
-    std::string error;
-    EXPECT_FALSE(DecodeString(WideString({'a', 0x3042}), text, &error));
-    EXPECT_NE(error.find("U+3042"), std::string::npos) << error;
-    EXPECT_FALSE(DecodeString(WideString({0xD83D, 0xDE00}), text, &error)); // beyond U+FFFF
-    EXPECT_FALSE(DecodeString(WideString({0xDC00}), text, &error));         // lone surrogate
-    EXPECT_FALSE(DecodeString(WideString({0x0080}), text, &error));         // no byte for it
+    ArchiveFault fault;
+    EXPECT_FALSE(DecodeString(WideString({'a', 0x3042}), text, &fault));
+    EXPECT_EQ(fault.kind, ArchiveFault::NameCharNotCp1252);
+    EXPECT_EQ(fault.character, U'\u3042');
+    EXPECT_FALSE(DecodeString(WideString({0xD83D, 0xDE00}), text, &fault)); // beyond U+FFFF
+    EXPECT_EQ(fault.kind, ArchiveFault::NameOutsideCp1252);
+    EXPECT_FALSE(DecodeString(WideString({0xDC00}), text, &fault)); // lone surrogate
+    EXPECT_EQ(fault.kind, ArchiveFault::NameOutsideCp1252);
+    EXPECT_FALSE(DecodeString(WideString({0x0080}), text, &fault)); // no byte for it
+    EXPECT_EQ(fault.kind, ArchiveFault::NameCharNotCp1252);
+    EXPECT_EQ(fault.character, U'\u0080');
     // Three units announced, two present.
-    EXPECT_FALSE(DecodeString(Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0}), text, &error));
+    EXPECT_FALSE(DecodeString(Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0}), text, &fault));
+    EXPECT_EQ(fault.kind, ArchiveFault::NameCharsBeyondEnd);
+    EXPECT_EQ(fault.length, 3u);
 }
 
 TEST(ArchiveIntegers, LittleEndianRoundTrip) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/records/byte_string.h"
+#include "tests/records/malformed_files.h"
 
 #include "records/record_image.h"
 #include "records/store_file.h"
@@ -51,7 +52,7 @@ TEST(StoreFile, EmptyStoreIsTheCountAlone) {
     EXPECT_EQ(Save(store), Bytes({0, 0}));
     DateStoreMap loaded;
     loaded.SetAt("old", kMuster);
-    std::string reason;
+    ParseFault reason;
     ASSERT_TRUE(ParseDateStoreFile("\0\0", 2, loaded, reason));
     EXPECT_EQ(loaded.GetCount(), 0);
 }
@@ -70,8 +71,8 @@ TEST(StoreFile, TagIsIgnoredAndOutOfRangeValuesSurvive) {
     const std::string file =
         Bytes({2, 0, 1}) + "a" + Image(odd, 0xDEADBEEF) + Bytes({1}) + "b" + Image(kMuster, 0);
     DateStoreMap store;
-    std::string reason;
-    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason;
+    ParseFault reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason.kind;
     VXDateStore r;
     ASSERT_TRUE(store.Lookup("a", r));
     EXPECT_EQ(r, odd);
@@ -87,8 +88,8 @@ TEST(StoreFile, ReloadReversesEachBucketAndKeepsEveryEntry) {
     store.SetAt("name0", kMuster); // differs only in case: a second entry
     const std::string first = Save(store);
     DateStoreMap loaded;
-    std::string reason;
-    ASSERT_TRUE(ParseDateStoreFile(first.data(), first.size(), loaded, reason)) << reason;
+    ParseFault reason;
+    ASSERT_TRUE(ParseDateStoreFile(first.data(), first.size(), loaded, reason)) << reason.kind;
     EXPECT_EQ(loaded.GetCount(), 61);
 
     // Within a bucket the reloaded order is the reverse of the saved order.
@@ -116,8 +117,8 @@ TEST(StoreFile, LaterDuplicateReplacesEarlierAndTrailingBytesAreIgnored) {
     const std::string file = Bytes({2, 0, 1}) + "x" + Image(kMuster) + Bytes({1}) + "x" +
                              Image(VXDateStore(1, 2, 3, 4, 5, 1, 1, 0)) + "trailing junk";
     DateStoreMap store;
-    std::string reason;
-    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason;
+    ParseFault reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason.kind;
     EXPECT_EQ(store.GetCount(), 1);
     VXDateStore r;
     ASSERT_TRUE(store.Lookup("x", r));
@@ -128,8 +129,8 @@ TEST(StoreFile, WideNameLoadsAsWindows1252) {
     const std::string file =
         Bytes({1, 0, 0xFF, 0xFE, 0xFF, 2, 0xFC, 0, 0xAC, 0x20}) + Image(kMuster);
     DateStoreMap store;
-    std::string reason;
-    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason;
+    ParseFault reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason.kind;
     EXPECT_EQ(Names(store), std::vector<std::string>{"\xFC\x80"});
 }
 
@@ -144,8 +145,8 @@ TEST(StoreFile, CountsAroundTheLongFormRoundTrip) {
                       static_cast<unsigned char>(file[1]) == 0xFF,
                   count == 0xFFFF);
         DateStoreMap loaded;
-        std::string reason;
-        ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), loaded, reason)) << reason;
+        ParseFault reason;
+        ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), loaded, reason)) << reason.kind;
         EXPECT_EQ(loaded.GetCount(), count);
         VXDateStore r;
         ASSERT_TRUE(loaded.Lookup(std::to_string(count - 1), r));
@@ -154,45 +155,13 @@ TEST(StoreFile, CountsAroundTheLongFormRoundTrip) {
 }
 
 TEST(StoreFile, MalformedFilesAreRefusedAndLeaveTheStoreAlone) {
-    const std::string good = Bytes({1}) + "a" + Image(kMuster);
-    struct Case {
-        const char* what;
-        std::string bytes;
-        const char* inReason;
-    };
-    const std::vector<Case> cases = {
-        {"empty file", "", "Anzahl"},
-        {"inside the count", Bytes({1}), "Anzahl"},
-        {"inside the long count", Bytes({0xFF, 0xFF, 2, 0}), "Anzahl"},
-        {"count larger than data", Bytes({2, 0}) + good, "Anzahl der Einträge (2)"},
-        {"huge count",
-         Bytes(
-             {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) +
-             good,
-         "Anzahl"},
-        {"inside a name", Bytes({1, 0, 50}) + "abc" + std::string(34, '\0'), "Eintrag 1 von 1"},
-        {"inside the second name",
-         Bytes({2, 0, 40}) + std::string(40, 'n') + Image(kMuster) + Bytes({0xFF}),
-         "endet vorzeitig im Namen von Eintrag 2 von 2"},
-        {"inside the second record",
-         Bytes({2, 0, 40}) + std::string(40, 'n') + Image(kMuster) + Bytes({1, 'b'}) +
-             Image(kMuster).substr(0, 10),
-         "endet vorzeitig im Datensatz von Eintrag 2 von 2"},
-        {"absurd name length",
-         Bytes({1, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                0xFF, 0x7F}) +
-             Image(kMuster),
-         "Längenangabe"},
-        {"undecodable wide name", Bytes({1, 0, 0xFF, 0xFE, 0xFF, 1, 0x42, 0x30}) + Image(kMuster),
-         "U+3042"},
-        {"null byte in a name", Bytes({1, 0, 3, 'a', 0, 'b'}) + Image(kMuster), "Nullbyte"},
-    };
-    for (const auto& c : cases) {
+    for (const MalformedFile& c : MalformedFiles()) {
         DateStoreMap store;
         store.SetAt("kept", kMuster);
-        std::string reason;
-        EXPECT_FALSE(ParseDateStoreFile(c.bytes.data(), c.bytes.size(), store, reason)) << c.what;
-        EXPECT_NE(reason.find(c.inReason), std::string::npos) << c.what << ": " << reason;
+        ParseFault fault;
+        EXPECT_FALSE(ParseDateStoreFile(c.bytes.data(), c.bytes.size(), store, fault)) << c.what;
+        EXPECT_EQ(fault.kind, c.kind) << c.what;
+        EXPECT_EQ(fault.entry, c.entry) << c.what;
         EXPECT_EQ(Names(store), std::vector<std::string>{"kept"}) << c.what;
     }
 }
@@ -220,9 +189,9 @@ TEST(StoreFile, RegressionInputsLoadOrFailCleanly) {
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
         DateStoreMap store;
-        std::string reason;
-        const bool ok = ParseDateStoreFile(bytes.data(), bytes.size(), store, reason);
-        EXPECT_TRUE(ok || !reason.empty()) << entry.path();
+        ParseFault fault;
+        const bool ok = ParseDateStoreFile(bytes.data(), bytes.size(), store, fault);
+        EXPECT_NE(ok, fault.kind != ParseFault::None) << entry.path();
         ++seen;
     }
     EXPECT_GT(seen, 0);

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -52,8 +53,8 @@ TEST_F(DocumentFile, SaveAndOpenRoundTrip) {
     doc.m_mapDateStore.SetAt("Muster", kMuster);
     doc.m_mapDateStore.SetAt("M\xFCller", VXDateStore(1965, 13, 1, 0, 0, 1, 1, 12));
     doc.SetModifiedFlag();
-    std::string error;
-    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error;
+    DocFault error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error)) << error.file.errnoValue;
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), Path("a.dat"));
     EXPECT_EQ(EntriesInFolder(), 1u); // no temporary file left
@@ -61,7 +62,7 @@ TEST_F(DocumentFile, SaveAndOpenRoundTrip) {
     CVexamoDoc other;
     other.m_mapDateStore.SetAt("gone", kMuster);
     other.SetModifiedFlag();
-    ASSERT_TRUE(other.OpenDocument(Path("a.dat"), error)) << error;
+    ASSERT_TRUE(other.OpenDocument(Path("a.dat"), error)) << error.file.errnoValue;
     EXPECT_FALSE(other.IsModified());
     EXPECT_EQ(other.m_mapDateStore.GetCount(), 2);
     VXDateStore r;
@@ -79,16 +80,13 @@ TEST_F(DocumentFile, FailedOpenLeavesDocumentAndFileAsTheyWere) {
     WriteAll(Path("broken.dat"), broken);
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("kept", kMuster);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("kept.dat"), error));
     doc.SetModifiedFlag();
 
     EXPECT_FALSE(doc.OpenDocument(Path("broken.dat"), error));
-    EXPECT_EQ(
-        error.rfind("Die Datei \u201E" + Path("broken.dat") + "\u201C kann nicht gelesen werden: ",
-                    0),
-        0u)
-        << error;
+    EXPECT_EQ(error.file.kind, FileFault::None);
+    EXPECT_EQ(error.parse.kind, ParseFault::CountTooLarge);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), Path("kept.dat"));
     EXPECT_EQ(doc.m_mapDateStore.GetCount(), 1);
@@ -97,18 +95,20 @@ TEST_F(DocumentFile, FailedOpenLeavesDocumentAndFileAsTheyWere) {
     EXPECT_EQ(ReadAll(Path("broken.dat")), broken);
 
     EXPECT_FALSE(doc.OpenDocument(Path("missing.dat"), error));
-    EXPECT_NE(error.find("missing.dat"), std::string::npos);
+    EXPECT_EQ(error.file.kind, FileFault::Errno);
+    EXPECT_EQ(error.file.errnoValue, ENOENT);
     EXPECT_FALSE(doc.OpenDocument(dir_.string(), error)); // a folder
+    EXPECT_EQ(error.file.errnoValue, EISDIR);
     ASSERT_EQ(::mkfifo(Path("pipe.dat").c_str(), 0600), 0);
     EXPECT_FALSE(doc.OpenDocument(Path("pipe.dat"), error)); // refused, not waited on
-    EXPECT_NE(error.find("keine gewöhnliche Datei"), std::string::npos) << error;
+    EXPECT_EQ(error.file.kind, FileFault::NotRegularFile);
     EXPECT_EQ(doc.m_mapDateStore.GetCount(), 1);
 }
 
 TEST_F(DocumentFile, FailedSaveKeepsOldFileAndFlag) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("first", kMuster);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
     const std::string before = ReadAll(Path("a.dat"));
     doc.m_mapDateStore.SetAt("second", kMuster);
@@ -117,8 +117,9 @@ TEST_F(DocumentFile, FailedSaveKeepsOldFileAndFlag) {
     // A folder in place of the file, and a folder that does not exist.
     fs::create_directory(dir_ / "taken.dat");
     EXPECT_FALSE(doc.SaveDocument(Path("taken.dat"), error));
-    EXPECT_NE(error.find("kann nicht gespeichert werden"), std::string::npos) << error;
+    EXPECT_EQ(error.file.errnoValue, EISDIR);
     EXPECT_FALSE(doc.SaveDocument(Path("nowhere/a.dat"), error));
+    EXPECT_EQ(error.file.errnoValue, ENOENT);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), Path("a.dat"));
     EXPECT_EQ(ReadAll(Path("a.dat")), before);
@@ -127,7 +128,7 @@ TEST_F(DocumentFile, FailedSaveKeepsOldFileAndFlag) {
 TEST_F(DocumentFile, SaveIntoReadOnlyFolderFailsCleanly) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("first", kMuster);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
     const std::string before = ReadAll(Path("a.dat"));
     doc.m_mapDateStore.SetAt("second", kMuster);
@@ -140,20 +141,20 @@ TEST_F(DocumentFile, SaveIntoReadOnlyFolderFailsCleanly) {
     EXPECT_FALSE(doc.SaveDocument(Path("a.dat"), error));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(ReadAll(Path("a.dat")), before);
-    EXPECT_NE(error.find("keine Berechtigung"), std::string::npos) << error;
+    EXPECT_EQ(error.file.errnoValue, EACCES);
     EXPECT_EQ(EntriesInFolder(), 1u); // no temporary file
 }
 
 TEST_F(DocumentFile, SaveKeepsPermissionsAndFollowsLinks) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("x", kMuster);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
     fs::permissions(Path("a.dat"),
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink(Path("a.dat"), Path("link.dat"));
     doc.m_mapDateStore.SetAt("y", kMuster);
-    ASSERT_TRUE(doc.SaveDocument(Path("link.dat"), error)) << error;
+    ASSERT_TRUE(doc.SaveDocument(Path("link.dat"), error)) << error.file.errnoValue;
     EXPECT_TRUE(fs::is_symlink(Path("link.dat")));
     EXPECT_EQ(fs::status(Path("a.dat")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -165,14 +166,14 @@ TEST_F(DocumentFile, SaveKeepsPermissionsAndFollowsLinks) {
 TEST_F(DocumentFile, WriteProtectedFileIsNotReplaced) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("first", kMuster);
-    std::string error;
+    DocFault error;
     ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
     const std::string before = ReadAll(Path("a.dat"));
     fs::permissions(Path("a.dat"), fs::perms::owner_read | fs::perms::group_read);
     doc.m_mapDateStore.SetAt("second", kMuster);
     doc.SetModifiedFlag();
     EXPECT_FALSE(doc.SaveDocument(Path("a.dat"), error));
-    EXPECT_NE(error.find("schreibgeschützt"), std::string::npos) << error;
+    EXPECT_EQ(error.file.kind, FileFault::WriteProtected);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(ReadAll(Path("a.dat")), before);
     EXPECT_EQ(fs::status(Path("a.dat")).permissions() & fs::perms::all,

@@ -101,8 +101,8 @@ AppFixture::WriteFile(const QString& fileName,
         document.m_mapDateStore.SetAt(name, record);
     }
     const QString path = TempPath(fileName);
-    std::string error;
-    EXPECT_TRUE(document.SaveDocument(path.toStdString(), error)) << error;
+    DocFault fault;
+    EXPECT_TRUE(document.SaveDocument(path.toStdString(), fault)) << fault.file.errnoValue;
     return path;
 }
 

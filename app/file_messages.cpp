@@ -1,0 +1,126 @@
+#include "app/file_messages.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "app/text_catalogue.h"
+
+namespace {
+
+std::string Hex4(char32_t c) {
+    const char* digits = "0123456789ABCDEF";
+    std::string hex;
+    for (int k = 0; k < 4; ++k) {
+        hex.push_back(digits[(c >> (12 - 4 * k)) & 0xF]);
+    }
+    return hex;
+}
+
+std::string DocFaultText(const DocFault& fault) {
+    return fault.file.kind != FileFault::None ? FileFaultText(fault.file)
+                                              : ParseFaultText(fault.parse);
+}
+
+} // namespace
+
+std::string ErrnoText(int errnoValue) {
+    switch (errnoValue) {
+    case ENOENT:
+        return UserText(TextId::ErrnoNoEntry);
+    case EACCES:
+    case EPERM:
+        return UserText(TextId::ErrnoAccess);
+    case EISDIR:
+        return UserText(TextId::ErrnoIsDirectory);
+    case ENOTDIR:
+        return UserText(TextId::ErrnoNotDirectory);
+    case ENOSPC:
+        return UserText(TextId::ErrnoNoSpace);
+    case EROFS:
+        return UserText(TextId::ErrnoReadOnlyFileSystem);
+    case EIO:
+        return UserText(TextId::ErrnoIo);
+    case ENOMEM:
+        return UserText(TextId::ErrnoNoMemory);
+    default:
+        return std::strerror(errnoValue);
+    }
+}
+
+std::string FileFaultText(const FileFault& fault) {
+    switch (fault.kind) {
+    case FileFault::NotRegularFile:
+        return UserText(TextId::NotRegularFile);
+    case FileFault::WriteProtected:
+        return UserText(TextId::WriteProtected);
+    case FileFault::Errno:
+    case FileFault::None:
+        break;
+    }
+    return ErrnoText(fault.errnoValue);
+}
+
+std::string ArchiveFaultText(const ArchiveFault& fault) {
+    const std::string length = std::to_string(fault.length);
+    switch (fault.kind) {
+    case ArchiveFault::NameBytesBeyondEnd:
+        return UserText(TextId::NameBytesBeyondEnd, {length});
+    case ArchiveFault::NameCharsBeyondEnd:
+        return UserText(TextId::NameCharsBeyondEnd, {length});
+    case ArchiveFault::NameOutsideCp1252:
+        return UserText(TextId::NameOutsideCp1252);
+    case ArchiveFault::NameCharNotCp1252:
+        return UserText(TextId::NameCharNotCp1252, {Hex4(fault.character)});
+    case ArchiveFault::Truncated:
+    case ArchiveFault::None:
+        break;
+    }
+    return UserText(TextId::ArchiveTruncated);
+}
+
+std::string ParseFaultText(const ParseFault& fault) {
+    const std::string entry = std::to_string(fault.entry);
+    const std::string count = std::to_string(fault.count);
+    switch (fault.kind) {
+    case ParseFault::CountTooLarge:
+        return UserText(TextId::CountTooLarge, {count});
+    case ParseFault::NameTruncated:
+        return UserText(TextId::NameTruncated, {entry, count});
+    case ParseFault::RecordTruncated:
+        return UserText(TextId::RecordTruncated, {entry, count});
+    case ParseFault::EntryMalformed:
+        return UserText(TextId::EntryMalformed, {entry, count, ArchiveFaultText(fault.archive)});
+    case ParseFault::NameHasNul:
+        return UserText(TextId::NameHasNul, {entry, count});
+    case ParseFault::CountTruncated:
+    case ParseFault::None:
+        break;
+    }
+    return UserText(TextId::CountTruncated);
+}
+
+std::string OpenFailureMessage(const std::string& path, const DocFault& fault) {
+    return UserText(TextId::FileNotRead, {path, DocFaultText(fault)});
+}
+
+std::string SaveFailureMessage(const std::string& path, const DocFault& fault) {
+    return UserText(TextId::FileNotSaved, {path, DocFaultText(fault)});
+}
+
+bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error) {
+    DocFault fault;
+    if (!doc.OpenDocument(path, fault)) {
+        error = OpenFailureMessage(path, fault);
+        return false;
+    }
+    return true;
+}
+
+bool SaveRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error) {
+    DocFault fault;
+    if (!doc.SaveDocument(path, fault)) {
+        error = SaveFailureMessage(path, fault);
+        return false;
+    }
+    return true;
+}

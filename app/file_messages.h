@@ -1,0 +1,19 @@
+#pragma once
+// The words for the faults of record files, and the document's open and save with them.
+#include <string>
+
+#include "records/faults.h"
+#include "records/vexamo_doc.h"
+
+std::string ErrnoText(int errnoValue);
+std::string FileFaultText(const FileFault& fault);
+std::string ArchiveFaultText(const ArchiveFault& fault);
+std::string ParseFaultText(const ParseFault& fault);
+
+// "Die Datei „<path>“ kann nicht gelesen werden: <reason>." and its "gespeichert" twin.
+std::string OpenFailureMessage(const std::string& path, const DocFault& fault);
+std::string SaveFailureMessage(const std::string& path, const DocFault& fault);
+
+// CVexamoDoc::OpenDocument and SaveDocument with the failure worded for the user.
+bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error);
+bool SaveRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error);

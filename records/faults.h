@@ -1,0 +1,54 @@
+#pragma once
+// Why a record file could not be read, parsed or written: codes with their details. The
+// programs word them (app/file_messages.h).
+#include <cstdint>
+
+// Reading a whole file or replacing it.
+struct FileFault {
+    enum Kind {
+        None,
+        Errno,          // errnoValue says what the system refused
+        NotRegularFile, // a device, a named pipe, a socket
+        WriteProtected, // an existing file without write permission
+    };
+    Kind kind = None;
+    int errnoValue = 0;
+};
+
+// An item the archive reader could not take.
+struct ArchiveFault {
+    enum Kind {
+        None,
+        Truncated,          // the bytes end within the item
+        NameBytesBeyondEnd, // length: an 8-bit name's length in bytes
+        NameCharsBeyondEnd, // length: a wide name's length in characters
+        NameOutsideCp1252,  // a wide name holds a surrogate
+        NameCharNotCp1252,  // character: a wide name's character Windows-1252 cannot hold
+    };
+    Kind kind = None;
+    uint64_t length = 0;
+    char32_t character = 0;
+};
+
+// A file image that is not a store.
+struct ParseFault {
+    enum Kind {
+        None,
+        CountTruncated,  // the file ends within the entry count
+        CountTooLarge,   // count: more entries than the file can hold
+        NameTruncated,   // entry of count: the file ends within the name
+        RecordTruncated, // entry of count: the file ends within the record
+        EntryMalformed,  // entry of count: the name or record is malformed (archive says how)
+        NameHasNul,      // entry of count: the name holds a null byte
+    };
+    Kind kind = None;
+    uint64_t count = 0;
+    uint64_t entry = 0; // 1-based
+    ArchiveFault archive;
+};
+
+// Opening or saving a document: one of the two is set.
+struct DocFault {
+    FileFault file;
+    ParseFault parse;
+};
