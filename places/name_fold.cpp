@@ -5,7 +5,13 @@
 namespace places {
 
 std::string FoldName(std::string_view utf8) {
-    const std::string input(utf8);
+    std::string input(utf8);
+    if (!g_utf8_validate(input.data(), static_cast<gssize>(input.size()), nullptr)) {
+        // Text from outside (a command line in another encoding): bad bytes become U+FFFD.
+        gchar* valid = g_utf8_make_valid(input.data(), static_cast<gssize>(input.size()));
+        input = valid;
+        g_free(valid);
+    }
     // Transliteration under the "C" locale: the same result whatever the user's locale.
     gchar* ascii = g_str_to_ascii(input.c_str(), "C");
     std::string out;

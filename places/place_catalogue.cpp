@@ -47,12 +47,14 @@ PlaceCatalogue::PlaceCatalogue() {
         e.place = ReadPlace(city);
         // The English name, which libgeonames has no accessor for once a translation exists:
         // the second field of its record. A search finds a place by either name.
-        const gchar* english = nullptr;
-        g_variant_get_child(city, 1, "&s", &english);
         e.foldedName = FoldName(e.place.name);
-        std::string foldedEnglish = FoldName(Text(english));
-        if (foldedEnglish != e.foldedName) {
-            e.foldedEnglish = std::move(foldedEnglish);
+        if (g_variant_is_of_type(city, G_VARIANT_TYPE("(sssssssudd)"))) {
+            const gchar* english = nullptr;
+            g_variant_get_child(city, 1, "&s", &english);
+            std::string foldedEnglish = FoldName(Text(english));
+            if (foldedEnglish != e.foldedName) {
+                e.foldedEnglish = std::move(foldedEnglish);
+            }
         }
         geonames_city_free(city);
         m_entries.push_back(std::move(e));

@@ -14,7 +14,8 @@ enum class TimeDifferenceStatus {
     OutOfRange,    // beyond -12..12, e.g. UTC+13
     Nonexistent,   // the local time was skipped when the clocks went forward
     Ambiguous,     // the local time occurred twice and no choice was given
-    UnknownZone,   // the zone name is not in the time-zone database (or the year is beyond it)
+    UnknownZone,   // the zone is not in the time-zone database, or the moment is outside the
+                   // ranges LookUpOffsets covers
 };
 
 // For a local time that occurs twice: which of the two the caller means.

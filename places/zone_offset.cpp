@@ -37,15 +37,17 @@ bool IsKnownZone(std::string_view zone) {
 }
 
 std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local) {
-    if (local.year < kMinYear || local.year > kMaxYear) {
+    if (local.year < kMinYear || local.year > kMaxYear || local.month < 1 || local.month > 12 ||
+        local.day < 1 || local.day > 31 || local.hour < 0 || local.hour > 24 || local.minute < 0 ||
+        local.minute > 59) {
         return std::nullopt;
     }
     const date::time_zone* tz = FindZone(zone);
     if (!tz) {
         return std::nullopt;
     }
-    // Months outside 1..12 and days, hours and minutes beyond their ranges run on from the first
-    // of the month, as the evaluation does.
+    // Days beyond the month's length and hour 24 run on from the first of the month, as the
+    // evaluation does.
     using namespace std::chrono;
     const date::year_month month =
         date::year{local.year} / date::January + date::months{local.month - 1};

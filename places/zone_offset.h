@@ -44,7 +44,8 @@ struct LocalTimeOffsets {
 // True when the time-zone database knows the zone name (e.g. "Europe/Berlin").
 bool IsKnownZone(std::string_view zone);
 
-// The offsets for the local moment; nothing when the zone is unknown.
+// The offsets for the local moment; nothing when the zone is unknown or the moment lies outside
+// the form's ranges (year -9999..9999, month 1..12, day 1..31, hour 0..24, minute 0..59).
 std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local);
 
 } // namespace places

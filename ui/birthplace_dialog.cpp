@@ -133,7 +133,8 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &CBirthplaceDialog::Search);
     connect(m_list, &QListWidget::currentRowChanged, this, &CBirthplaceDialog::OnPlaceChanged);
-    connect(m_list, &QListWidget::itemActivated, this, &CBirthplaceDialog::accept);
+    // Enter in the list reaches the default button; a double click takes the place at once.
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &CBirthplaceDialog::accept);
     connect(m_summer, &QRadioButton::toggled, this, &CBirthplaceDialog::Update);
     connect(m_winter, &QRadioButton::toggled, this, &CBirthplaceDialog::Update);
     connect(m_round, &QCheckBox::toggled, this, &CBirthplaceDialog::Update);

@@ -1,5 +1,6 @@
 // Folding of place names for matching, and the two ways a query matches a name.
 #include <gtest/gtest.h>
+#include <string_view>
 
 #include "places/name_fold.h"
 
@@ -15,6 +16,9 @@ TEST(NameFoldTest, AccentsCaseAndPunctuationAreFolded) {
     EXPECT_EQ(FoldName("L'Aquila"), "laquila");
     EXPECT_EQ(FoldName(""), "");
     EXPECT_EQ(FoldName("東京"), "");
+    // Bytes that are not UTF-8 (Latin-1 "Genève") and embedded zeros are dropped.
+    EXPECT_EQ(FoldName("Gen\xE8ve"), "genve");
+    EXPECT_EQ(FoldName(std::string_view("Bern\0x", 6)), "bernx");
 }
 
 TEST(NameFoldTest, PrefixOrWholeWordsMatch) {

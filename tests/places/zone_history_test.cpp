@@ -89,4 +89,12 @@ TEST(ZoneHistoryTest, UnknownZonesAndYearsBeyondTheDatabase) {
     EXPECT_FALSE(LookUpOffsets("Europe/Berlin", LocalMoment{10000, 1, 1, 0, 0}).has_value());
     EXPECT_FALSE(LookUpOffsets("Europe/Berlin", LocalMoment{-10000, 1, 1, 0, 0}).has_value());
     EXPECT_TRUE(LookUpOffsets("Europe/Berlin", LocalMoment{9999, 12, 31, 24, 59}).has_value());
+    EXPECT_TRUE(LookUpOffsets("Europe/Berlin", LocalMoment{-9999, 1, 1, 0, 0}).has_value());
+    // Outside the form's ranges.
+    for (const LocalMoment& m : {LocalMoment{2000, 0, 1, 0, 0}, LocalMoment{2000, 13, 1, 0, 0},
+                                 LocalMoment{2000, 1, 0, 0, 0}, LocalMoment{2000, 1, 32, 0, 0},
+                                 LocalMoment{2000, 1, 1, -1, 0}, LocalMoment{2000, 1, 1, 25, 0},
+                                 LocalMoment{2000, 1, 1, 0, 60}}) {
+        EXPECT_FALSE(LookUpOffsets("Europe/Berlin", m).has_value()) << m.month << " " << m.day;
+    }
 }

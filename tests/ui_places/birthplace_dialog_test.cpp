@@ -78,6 +78,34 @@ TEST(BirthplaceDialogTest, ArrowsMoveThroughThePlacesAndEnterTakesTheValue) {
     EXPECT_EQ(d.dialog.ChosenTimeDifference(), -2);
 }
 
+TEST(BirthplaceDialogTest, DoubleClickTakesThePlace) {
+    Dialog d({1990, 7, 1, 12, 0});
+    d.dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.dialog));
+    d.Type("mu");
+    QListWidget* list = d.dialog.PlaceList();
+    const QRect second = list->visualItemRect(list->item(1));
+    // The first click of a double click (QTest's double click is the second one only).
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    EXPECT_NE(d.dialog.result(), QDialog::Accepted);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(d.dialog.SelectedPlace()->name, "München");
+    EXPECT_EQ(d.dialog.ChosenTimeDifference(), -2);
+}
+
+TEST(BirthplaceDialogTest, EnterInTheListPressesOk) {
+    Dialog d({1980, 1, 15, 12, 0});
+    d.dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.dialog));
+    d.Type("mu");
+    d.dialog.PlaceList()->setFocus();
+    QTest::keyClick(d.dialog.PlaceList(), Qt::Key_Down);
+    QTest::keyClick(d.dialog.PlaceList(), Qt::Key_Return);
+    EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(d.dialog.ChosenTimeDifference(), -1);
+}
+
 TEST(BirthplaceDialogTest, CancelGivesNothing) {
     Dialog d({1980, 1, 15, 12, 0});
     d.Type("München");
