@@ -32,13 +32,13 @@ int RunAdd(const Args& args, CliStreams& io) {
     }
     const std::string& file = args[0];
     const std::string& name = args[1];
-    ZoneResolution zone;
-    if (a.zone && !ApplyBirthZone(*a.zone, a.zoneChoice, a.input, io, zone)) {
-        return kExitRefused;
-    }
     std::string key;
     if (const RecordRefusal refusal = StoreKey(name, key); refusal != RecordRefusal::None) {
         PrintRefusal(io, refusal, name);
+        return kExitRefused;
+    }
+    ZoneResolution zone;
+    if (a.zone && !ApplyBirthZone(*a.zone, a.zoneChoice, a.input, io, zone)) {
         return kExitRefused;
     }
     CVexamoDoc doc;
