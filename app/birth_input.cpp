@@ -1,5 +1,7 @@
 #include "app/birth_input.h"
 
+#include "app/text_catalogue.h"
+
 VXDateStore ToRecord(const BirthInput& in) {
     return VXDateStore(in.year, in.month, in.day, in.hour, in.minute, in.southern ? 1 : 0,
                        in.constZone ? 1 : 0, in.timeZone);
@@ -21,4 +23,17 @@ BirthInput FromRecord(const VXDateStore& record) {
 BirthEvaluation Evaluate(const BirthInput& in) {
     return EvaluateBirth(in.day, in.month, in.year, in.hour, in.minute, in.timeZone,
                          in.southern ? 1 : 0, in.constZone ? 1 : 0);
+}
+
+const char* BirthTypeName(int32_t type) {
+    switch (type) {
+    case Solar:
+        return UserText(TextId::TypeSolar);
+    case Lunar:
+        return UserText(TextId::TypeLunar);
+    case Fragezeichen:
+        return UserText(TextId::TypeFragezeichen);
+    default:
+        return "";
+    }
 }

@@ -24,3 +24,6 @@ BirthInput FromRecord(const VXDateStore& record);
 
 // Every result of the form for the input.
 BirthEvaluation Evaluate(const BirthInput& in);
+
+// "Solar", "Lunar", "Fragezeichen"; empty for any other value.
+const char* BirthTypeName(int32_t type);

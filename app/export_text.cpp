@@ -1,5 +1,6 @@
 #include "app/export_text.h"
 
+#include "app/birth_input.h"
 #include "app/record_commands.h"
 #include "astro/birth.h"
 #include "astro/moon.h"
@@ -34,7 +35,7 @@ void AppendRecordLine(std::string& out, const std::string& key, const VXDateStor
     const double moon = MoonIllumination(jd) * 100.0;
     const double sun = SunPhase(jd, r.m_bSouthern) * 100.0;
     const BirthType type = ClassifyBirth(jd, r.m_bConstZone, r.m_bSouthern);
-    out.append(BirthTypeText(type));
+    out.append(BirthTypeName(type));
     out.push_back('\t');
     AppendBirthMoment(out, r);
     out.append("\t ");

@@ -44,6 +44,10 @@ enum class TextId {
     // Command-line tool.
     CliBefore1900Hint,
     CliOutputFailed,
+    // The names of the three birth types.
+    TypeSolar,
+    TypeLunar,
+    TypeFragezeichen,
     // The results as "vexamo-cli eval" labels them, in the form's order.
     LabelJulian,
     LabelMoon,

@@ -38,19 +38,6 @@ int32_t Offset(int32_t value, int64_t offset) {
 
 } // namespace
 
-const char* BirthTypeText(int32_t type) {
-    switch (type) {
-    case Solar:
-        return "Solar";
-    case Lunar:
-        return "Lunar";
-    case Fragezeichen:
-        return "Fragezeichen";
-    default:
-        return "";
-    }
-}
-
 int32_t BirthTypeBitmap(int32_t type) {
     switch (type) {
     case Solar:
@@ -126,7 +113,6 @@ BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t 
 
     // The same fractions ClassifyBirth would compute again for this moment.
     r.m_nType = Classify(sun, moon, constantZone != 0 ? kConstantZone : dayChange);
-    r.m_strType = BirthTypeText(r.m_nType);
     r.m_nTypeBitmap = BirthTypeBitmap(r.m_nType);
 
     FindPhases(jd, r.m_phases);

@@ -11,8 +11,6 @@ enum BirthType : int32_t {
     Fragezeichen = 2,
 };
 
-// "Solar", "Lunar", "Fragezeichen"; empty for any other value.
-const char* BirthTypeText(int32_t type);
 // Picture resource of the type: 134, 131, 133; 0 for any other value.
 int32_t BirthTypeBitmap(int32_t type);
 
@@ -27,8 +25,7 @@ struct BirthEvaluation {
     std::string m_strMoonDayPercent;
     double m_dEcartPercent = 0.0;
     std::string m_strEcartPercent;
-    BirthType m_nType = Solar;
-    std::string m_strType;
+    BirthType m_nType = Solar; // its name: BirthTypeName (app/birth_input.h)
     int32_t m_nTypeBitmap = 0;
     PhaseTimes m_phases{};
     std::string m_strLastNewMoon;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/birth_input.h"
 #include "app/text_catalogue.h"
 #include "astro/text_format.h"
 
@@ -78,7 +79,7 @@ std::string EvalText(const BirthEvaluation& r) {
     Line(out, TextId::LabelSun, r.m_strSunPercent);
     Line(out, TextId::LabelMondtag, r.m_strMoonDayPercent);
     Line(out, TextId::LabelEcart, r.m_strEcartPercent);
-    Line(out, TextId::LabelType, r.m_strType);
+    Line(out, TextId::LabelType, BirthTypeName(r.m_nType));
     Line(out, TextId::LabelLastNewMoon, r.m_strLastNewMoon);
     Line(out, TextId::LabelFullMoon, r.m_strFullMoon);
     Line(out, TextId::LabelNextNewMoon, r.m_strNextNewMoon);
@@ -106,7 +107,7 @@ std::string EvalJson(const BirthEvaluation& r, const std::string& timeZone) {
     Key(out, "ecart_percent", JsonNumber(r.m_dEcartPercent));
     Key(out, "ecart_percent_text", JsonString(r.m_strEcartPercent));
     Key(out, "type", FormatInt(r.m_nType));
-    Key(out, "type_text", JsonString(r.m_strType));
+    Key(out, "type_text", JsonString(BirthTypeName(r.m_nType)));
     Key(out, "type_bitmap", FormatInt(r.m_nTypeBitmap));
     Key(out, "phases", phases);
     Key(out, "last_new_moon", JsonString(r.m_strLastNewMoon));

@@ -64,11 +64,11 @@ void SyncFolderOf(const std::string& target) {
     }
 }
 
-} // namespace
-
-static FileFault ErrnoFault(int errnoValue) {
+FileFault ErrnoFault(int errnoValue) {
     return FileFault{FileFault::Errno, errnoValue};
 }
+
+} // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, FileFault& fault) {
     // Non-blocking, so that a named pipe cannot hold the program up before it is refused.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/birth_input.h"
 #include "app/input_check.h"
 #include "app/text_catalogue.h"
 #include "astro/birth.h"
@@ -120,7 +121,7 @@ void CMainView::Recalculate() {
     m_strSun = QString::fromStdString(e.m_strSunPercent);
     m_strMondtag = QString::fromStdString(e.m_strMoonDayPercent);
     m_strEcart = QString::fromStdString(e.m_strEcartPercent);
-    m_strTypeName = QString::fromStdString(e.m_strType);
+    m_strTypeName = QString::fromUtf8(BirthTypeName(e.m_nType));
     m_strLastNew = QString::fromStdString(e.m_strLastNewMoon);
     m_strFull = QString::fromStdString(e.m_strFullMoon);
     m_strNextNew = QString::fromStdString(e.m_strNextNewMoon);

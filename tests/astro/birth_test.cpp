@@ -20,7 +20,7 @@ TEST(Birth, WorkedExampleSpringEquinox2000) {
     EXPECT_EQ(r.m_strMoonDayPercent, "0.23 %");
     EXPECT_EQ(r.m_strEcartPercent, "50.00 %");
     EXPECT_EQ(r.m_nType, Lunar);
-    EXPECT_EQ(r.m_strType, "Lunar");
+    EXPECT_EQ(r.m_nType, Lunar);
     EXPECT_EQ(r.m_nTypeBitmap, 131);
     EXPECT_EQ(r.m_strLastNewMoon, "6.3.2000 5:19Uhr");
     EXPECT_EQ(r.m_strFullMoon, "20.3.2000 4:45Uhr");
@@ -41,10 +41,10 @@ TEST(Birth, ZoneDecidesBetweenSolarAndQuestionMark) {
     EXPECT_EQ(ClassifyBirth(jd, 1, 0), Fragezeichen);
 
     const BirthEvaluation mondtag = EvaluateBirth(6, 1, 2000, 12, 0, 0, 0, 0);
-    EXPECT_EQ(mondtag.m_strType, "Solar");
+    EXPECT_EQ(mondtag.m_nType, Solar);
     EXPECT_EQ(mondtag.m_nTypeBitmap, 134);
     const BirthEvaluation constant = EvaluateBirth(6, 1, 2000, 12, 0, 0, 0, 1);
-    EXPECT_EQ(constant.m_strType, "Fragezeichen");
+    EXPECT_EQ(constant.m_nType, Fragezeichen);
     EXPECT_EQ(constant.m_nTypeBitmap, 133);
 }
 
@@ -69,7 +69,7 @@ TEST(Birth, SouthernChangesOnlyTheSunSide) {
     EXPECT_EQ(south.m_strMoonPercent, north.m_strMoonPercent);
     EXPECT_EQ(south.m_strMoonDayPercent, north.m_strMoonDayPercent);
     EXPECT_EQ(south.m_phases, north.m_phases);
-    EXPECT_EQ(south.m_strType, "Lunar");
+    EXPECT_EQ(south.m_nType, Lunar);
     EXPECT_EQ(south.m_strSunPercent, "50.02 %");
 }
 
@@ -94,11 +94,10 @@ TEST(Birth, PhaseMomentsInTheirOwnTimeScale) {
     EXPECT_EQ(distant.substr(distant.size() - 8), " 6:07Uhr");
 }
 
-TEST(Birth, TypeTexts) {
-    EXPECT_STREQ(BirthTypeText(Solar), "Solar");
-    EXPECT_STREQ(BirthTypeText(Lunar), "Lunar");
-    EXPECT_STREQ(BirthTypeText(Fragezeichen), "Fragezeichen");
-    EXPECT_STREQ(BirthTypeText(3), "");
+TEST(Birth, TypeBitmaps) {
+    EXPECT_EQ(BirthTypeBitmap(Solar), 134);
+    EXPECT_EQ(BirthTypeBitmap(Lunar), 131);
+    EXPECT_EQ(BirthTypeBitmap(Fragezeichen), 133);
     EXPECT_EQ(BirthTypeBitmap(3), 0);
     EXPECT_EQ(BirthTypeBitmap(-1), 0);
 }
