@@ -36,8 +36,10 @@ sanitize: deps
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=ON -DVEXAMO_BUILD_TESTS=OFF
-	cmake --build build-bench -j $(JOBS) --target vexamo_bench_astro vexamo_bench_records vexamo_bench_cli vexamo_bench_diagram
-	@for b in build-bench/bench/*/vexamo_bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+	cmake --build build-bench -j $(JOBS) --target vexamo_bench_astro vexamo_bench_records vexamo-bench-places \
+	    vexamo_bench_cli
+	    vexamo_bench_diagram
+	@for b in build-bench/bench/*/vexamo[-_]bench[-_]*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXAMO_FUZZ=ON \

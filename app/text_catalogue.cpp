@@ -106,6 +106,39 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::RecordTruncated, "die Datei endet vorzeitig im Datensatz von Eintrag %1 von %2"},
     {TextId::EntryMalformed, "Eintrag %1 von %2: %3"},
     {TextId::NameHasNul, "Eintrag %1 von %2: der Name enthält ein Nullbyte"},
+    {TextId::CliDstHint, "--dst choisit l'heure d'été, --no-dst l'heure d'hiver."},
+    {TextId::CliRoundHint, "--round accepte l'heure la plus proche."},
+    {TextId::ZoneLabelPlace, "Lieu"},
+    {TextId::ZoneLabelZone, "Zone"},
+    {TextId::ZoneLabelOffset, "Décalage"},
+    {TextId::ZoneLabelTimeDifference, "Fuseau horaire"},
+    {TextId::ZoneSummerTime, "heure d'été"},
+    {TextId::ZoneStandardTime, "heure normale"},
+    {TextId::ZoneLocalMeanTime, "temps moyen local"},
+    {TextId::ZoneOffsetDescription, "%1 (%2), %3"},
+    {TextId::ZoneNonexistent,
+     "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 à %2 et ont "
+     "sauté l'heure entrée. Vérifiez l'heure de naissance."},
+    {TextId::ZoneAmbiguous,
+     "Cette heure a eu lieu deux fois, les horloges ayant été retardées : d'abord en %1, puis "
+     "en %2. Choisissez l'heure d'été ou l'heure d'hiver."},
+    {TextId::ZoneNotWholeHours,
+     "%1 : ce décalage n'est pas un nombre entier d'heures, et le fuseau horaire n'accepte que "
+     "des heures entières. L'heure la plus proche donne le fuseau horaire %2 (moment décalé de "
+     "%3)."},
+    {TextId::ZoneOutOfRange,
+     "%1 : il faudrait un fuseau horaire de %2, hors de l'intervalle de -12 à 12. Convertissez "
+     "l'heure de naissance en heure de Greenwich et entrez le fuseau horaire 0."},
+    {TextId::ZoneUnknownPlace, "Aucun lieu ne correspond à « %1 »."},
+    {TextId::ZoneUnknownZone, "Le fuseau « %1 » est absent de la base des fuseaux horaires."},
+    {TextId::ZoneDateNotCovered,
+     "La base des fuseaux horaires ne couvre pas cette date pour « %1 »."},
+    {TextId::ZoneSeveralPlaces, "« %1 » désigne plusieurs lieux ; le plus peuplé est pris : %2."},
+    {TextId::ZoneRounded, "Arrondi à l'heure la plus proche : moment décalé de %1."},
+    {TextId::ZoneShiftEarlier, "%1 plus tôt"},
+    {TextId::ZoneShiftLater, "%1 plus tard"},
+    {TextId::ZoneMinutes, "%1 min"},
+    {TextId::ZoneMinutesSeconds, "%1 min %2 s"},
     {TextId::CliNameControlCharacter,
      "Der Name \u201E%1\u201C enthält ein Steuerzeichen (%2) und wird nicht gespeichert."},
     {TextId::CliFileBusy,
@@ -116,6 +149,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
     {TextId::FileLockedByOther, "ein anderes Programm ändert sie gerade"},
     {TextId::ErrnoNameTooLong, "der Dateiname ist zu lang"},
+    {TextId::ZoneColumnsExclusive,
+     "Un seul des champs « tz », « place » et « zone » peut être rempli."},
 });
 
 } // namespace

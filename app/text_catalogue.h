@@ -88,11 +88,35 @@ enum class TextId {
     NameOutsideCp1252,
     NameCharNotCp1252, // %1: four hex digits
     CountTruncated,
-    CountTooLarge,           // %1: the count
-    NameTruncated,           // %1 of %2: the entry
-    RecordTruncated,         // %1 of %2: the entry
-    EntryMalformed,          // %1 of %2: the entry, %3: what the archive found
-    NameHasNul,              // %1 of %2: the entry
+    CountTooLarge,   // %1: the count
+    NameTruncated,   // %1 of %2: the entry
+    RecordTruncated, // %1 of %2: the entry
+    EntryMalformed,  // %1 of %2: the entry, %3: what the archive found
+    NameHasNul,      // %1 of %2: the entry
+    CliDstHint,
+    CliRoundHint,
+    // The time difference from a birthplace or a zone.
+    ZoneLabelPlace,
+    ZoneLabelZone,
+    ZoneLabelOffset,
+    ZoneLabelTimeDifference,
+    ZoneSummerTime,
+    ZoneStandardTime,
+    ZoneLocalMeanTime,
+    ZoneOffsetDescription,   // %1 offset, %2 abbreviation, %3 summer/standard time
+    ZoneNonexistent,         // %1, %2: the offsets before and after the gap
+    ZoneAmbiguous,           // %1, %2: the offsets of the first and second occurrence
+    ZoneNotWholeHours,       // %1 offset, %2 rounded value, %3 shift
+    ZoneOutOfRange,          // %1 offset, %2 the value it would need
+    ZoneUnknownPlace,        // %1 the name
+    ZoneUnknownZone,         // %1 the zone
+    ZoneDateNotCovered,      // %1 the zone
+    ZoneSeveralPlaces,       // %1 the name, %2 the place taken
+    ZoneRounded,             // %1 shift
+    ZoneShiftEarlier,        // %1 duration
+    ZoneShiftLater,          // %1 duration
+    ZoneMinutes,             // %1 minutes
+    ZoneMinutesSeconds,      // %1 minutes, %2 seconds
     CliNameControlCharacter, // %1: the name, %2: the character as U+XXXX
     CliFileBusy,             // %1: the file
     CliFileLockFailed,       // %1: the file, %2: the reason
@@ -100,7 +124,8 @@ enum class TextId {
     FieldNotFlag, // %1: the field's name
     FileLockedByOther,
     ErrnoNameTooLong,
-    Last = ErrnoNameTooLong,
+    ZoneColumnsExclusive,
+    Last = ZoneColumnsExclusive,
 };
 
 // The text of id.

@@ -57,8 +57,15 @@ BatchRow EvaluateRow(const CsvRecord& row, const BirthColumns& columns, bool bef
     if (!ReadBirthRow(row, columns, in, out.error)) {
         return out;
     }
-    if (const auto refusal = InputRefusal(in, [&] { return before1900; })) {
-        out.error = UserText(ProblemText(*refusal));
+    // The form's checks come first, so that a place is only looked up for a valid moment.
+    const auto check = [&] {
+        if (const auto refusal = InputRefusal(in, [&] { return before1900; })) {
+            out.error = UserText(ProblemText(*refusal));
+            return false;
+        }
+        return true;
+    };
+    if (!check() || !ResolveRowZone(row, columns, in, out.error) || !check()) {
         return out;
     }
     out.ok = true;

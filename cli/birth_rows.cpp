@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "app/text_catalogue.h"
+#include "app/zone_resolution.h"
+#include "app/zone_text.h"
 #include "cli/int_arg.h"
 
 bool MapBirthColumns(const std::vector<std::string>& header, bool needName, BirthColumns& columns,
@@ -19,6 +21,8 @@ bool MapBirthColumns(const std::vector<std::string>& header, bool needName, Birt
         {"hour", &columns.hour, true},
         {"minute", &columns.minute, true},
         {"tz", &columns.tz, false},
+        {"place", &columns.place, false},
+        {"zone", &columns.zone, false},
         {"southern", &columns.southern, false},
         {"const_zone", &columns.constZone, false},
         {"name", &columns.name, needName},
@@ -42,6 +46,37 @@ bool MapBirthColumns(const std::vector<std::string>& header, bool needName, Birt
             return false;
         }
     }
+    return true;
+}
+
+namespace {
+
+const std::string& Field(const CsvRecord& row, int index) {
+    static const std::string empty;
+    return index >= 0 ? row.fields[static_cast<size_t>(index)] : empty;
+}
+
+} // namespace
+
+bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
+                    std::string& error) {
+    const std::string& place = Field(row, columns.place);
+    const std::string& zone = Field(row, columns.zone);
+    if (place.empty() && zone.empty()) {
+        return true;
+    }
+    if (!Field(row, columns.tz).empty() || (!place.empty() && !zone.empty())) {
+        error = UserText(TextId::ZoneColumnsExclusive);
+        return false;
+    }
+    const ZoneSource source{place.empty() ? ZoneSource::Kind::Zone : ZoneSource::Kind::Place,
+                            place.empty() ? zone : place};
+    const ZoneResolution r = ResolveZone(source, LocalMomentOf(in), ZoneChoice{});
+    if (!r.Determined()) {
+        error = ZoneRefusalText(r, source.name);
+        return false;
+    }
+    in.timeZone = *r.timeDifference;
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Births as CSV rows for batch and import: the columns are found by their header names
-// (day, month, year, hour, minute required; tz, southern, const_zone, name optional, in any
-// order; other columns are passed through by batch and ignored by import).
+// (day, month, year, hour, minute required; tz or place or zone, southern, const_zone, name
+// optional, in any order; other columns are passed through by batch and ignored by import).
 #include <string>
 #include <vector>
 
@@ -16,6 +16,8 @@ struct BirthColumns {
     int hour = -1;
     int minute = -1;
     int tz = -1;
+    int place = -1;
+    int zone = -1;
     int southern = -1;
     int constZone = -1;
     int name = -1;
@@ -28,6 +30,12 @@ bool MapBirthColumns(const std::vector<std::string>& header, bool needName, Birt
 
 // The birth of a row, without range checks: every number must be an integer (an empty tz is
 // the form's 1), southern and const_zone 0 or 1 (empty is 0). Returns false with the message
-// (in the form's words) of the first field that is not.
+// (in the form's words) of the first field that fails.
 bool ReadBirthRow(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
                   std::string& error);
+
+// A place or zone filled instead of tz (at most one of the three) sets the time difference in
+// force there at the row's local date and time, as eval --place/--zone does; nothing to do when
+// neither is filled. Returns false with the reason when none is determined.
+bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
+                    std::string& error);

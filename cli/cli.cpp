@@ -12,29 +12,39 @@ namespace {
 
 const char* const kUsage =
     "Usage:\n"
-    "  vexamo-cli eval [--tz N] [--southern] [--const-zone] [--before-1900] [--json]\n"
+    "  vexamo-cli eval [--tz N | --place NAME | --zone ZONE] [--dst | --no-dst] [--round]\n"
+    "                  [--southern] [--const-zone] [--before-1900] [--json]\n"
     "                  DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli batch [--format csv|jsonl] [--before-1900] [FILE | -]\n"
     "  vexamo-cli list FILE [--json]\n"
     "  vexamo-cli show FILE NAME [--json]\n"
-    "  vexamo-cli add FILE NAME [--replace] [--tz N] [--southern] [--const-zone]\n"
+    "  vexamo-cli add FILE NAME [--replace] [--tz N | --place NAME | --zone ZONE]\n"
+    "                 [--dst | --no-dst] [--round] [--southern] [--const-zone]\n"
     "                 DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli remove FILE NAME\n"
     "  vexamo-cli import FILE CSV [--replace]\n"
     "  vexamo-cli export FILE [--format tsv|csv|jsonl]\n"
+    "  vexamo-cli places QUERY [--json]\n"
+    "  vexamo-cli zone (--place NAME | --zone ZONE) [--dst | --no-dst] [--round] [--json]\n"
+    "                  DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli --help | --version\n"
     "\n"
+    "--place NAME or --zone ZONE (e.g. Europe/Berlin) instead of --tz: the time difference in\n"
+    "force there at the local DAY MONTH YEAR HOUR MINUTE. For a time that occurs twice --dst\n"
+    "takes summer time, --no-dst winter time; --round accepts the nearest whole hour for an\n"
+    "offset such as UTC+05:30.\n"
     "Options may come before, between or after the other words; after \"--\" every word is a\n"
     "FILE, NAME or value, so a NAME that begins with '-' is given as \"-- NAME\".\n"
     "batch reads births as CSV (a header row; columns day, month, year, hour, minute, and\n"
-    "optionally tz, southern, const_zone, name) from FILE or standard input and writes one\n"
-    "result row per input row; import adds such rows (name required) to FILE, all or none.\n"
-    "Phase moments are Universal Time.\n"
+    "optionally tz or place or zone, southern, const_zone, name) from FILE or standard input\n"
+    "and writes one result row per input row; import adds such rows (name required) to FILE,\n"
+    "all or none. Phase moments are Universal Time.\n"
     "\n"
-    "Exit status: 0 success, 1 input refused or file unreadable (batch: some row refused),\n"
-    "2 usage error (batch, import: also a malformed CSV).\n";
+    "Exit status: 0 success, 1 input refused, file unreadable, place or zone unknown or no\n"
+    "time difference determined (batch: some row refused), 2 usage error (batch, import: also\n"
+    "a malformed CSV).\n";
 
-// A request for help among the arguments of a record command: "--help" anywhere before a
+// A request for help among the arguments of a command other than eval: "--help" anywhere before a
 // "--", or "-h" in place of the file.
 bool AsksForHelp(const Args& args) {
     if (!args.empty() && args[0] == "-h") {
@@ -53,14 +63,15 @@ bool AsksForHelp(const Args& args) {
 
 using Command = int (*)(const Args&, CliStreams&);
 
-struct RecordCommand {
+struct NamedCommand {
     const char* name;
     Command run;
 };
 
-constexpr RecordCommand kRecordCommands[] = {
-    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},     {"remove", RunRemove},
-    {"export", RunExport}, {"import", RunImport}, {"batch", RunBatch},
+constexpr NamedCommand kCommands[] = {
+    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},
+    {"remove", RunRemove}, {"export", RunExport}, {"import", RunImport},
+    {"batch", RunBatch},   {"places", RunPlaces}, {"zone", RunZone},
 };
 
 } // namespace
@@ -90,7 +101,7 @@ int Dispatch(const std::vector<std::string>& all, CliStreams& io) {
     if (command == "eval") {
         return RunEval(args, io);
     }
-    for (const RecordCommand& c : kRecordCommands) {
+    for (const NamedCommand& c : kCommands) {
         if (command == c.name) {
             return AsksForHelp(args) ? WriteOutput(io, kUsage) : c.run(args, io);
         }

@@ -1,6 +1,7 @@
 #pragma once
 // The sub-commands of vexamo-cli. Each takes the arguments after its own name and returns the
-// process exit status: 0 success, 1 input refused or file unreadable, 2 usage error.
+// process exit status: 0 success, 1 input refused, file unreadable, place or zone unknown or no
+// time difference determined, 2 usage error.
 #include <istream>
 #include <ostream>
 #include <string>
@@ -31,6 +32,8 @@ int RunRemove(const Args& args, CliStreams& io);
 int RunExport(const Args& args, CliStreams& io);
 int RunImport(const Args& args, CliStreams& io);
 int RunBatch(const Args& args, CliStreams& io);
+int RunPlaces(const Args& args, CliStreams& io);
+int RunZone(const Args& args, CliStreams& io);
 
 // Prints "vexamo-cli: <message>" (escaped for a terminal) and the usage hint on err; returns
 // kExitUsage.

@@ -88,7 +88,7 @@ std::string EvalText(const BirthEvaluation& r) {
     return out;
 }
 
-std::string EvalJson(const BirthEvaluation& r) {
+std::string EvalJson(const BirthEvaluation& r, const std::string& timeZone) {
     std::string phases = "[";
     for (size_t i = 0; i < r.m_phases.size(); ++i) {
         phases += i == 0 ? "" : ", ";
@@ -122,7 +122,10 @@ std::string EvalJson(const BirthEvaluation& r) {
     Key(out, "last_new_moon", JsonString(r.m_strLastNewMoon));
     Key(out, "full_moon", JsonString(r.m_strFullMoon));
     Key(out, "next_new_moon", JsonString(r.m_strNextNewMoon));
-    Key(out, "birth_moment", JsonString(r.m_strBirthMoment), true);
+    Key(out, "birth_moment", JsonString(r.m_strBirthMoment), timeZone.empty());
+    if (!timeZone.empty()) {
+        Key(out, "time_zone", timeZone, true);
+    }
     out += "}\n";
     return out;
 }

@@ -64,7 +64,8 @@ int RunImport(const Args& args, CliStreams& io) {
         ImportRow row;
         row.line = record.line;
         row.name = std::move(record.fields[static_cast<size_t>(columns.name)]);
-        if (!ReadBirthRow(record, columns, row.input, error)) {
+        if (!ReadBirthRow(record, columns, row.input, error) ||
+            !ResolveRowZone(record, columns, row.input, error)) {
             PrintError(io, LinePrefix(row.line) + error);
             return kExitRefused;
         }

@@ -5,6 +5,7 @@
 #include "cli/birth_args.h"
 #include "cli/commands.h"
 #include "cli/record_common.h"
+#include "cli/zone_output.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ const BirthSyntax kAddSyntax{
     "--tz expects a number, not ",
     "expects DAY MONTH YEAR HOUR MINUTE after FILE NAME",
     " must be an integer, not ",
+    true,
     2,
 };
 
@@ -38,6 +40,10 @@ int RunAdd(const Args& args, CliStreams& io) {
     if (const RecordRefusal refusal = AddRecord(probe, name, a.input, mode);
         refusal != RecordRefusal::None) {
         PrintRefusal(io, refusal, name);
+        return kExitRefused;
+    }
+    ZoneResolution zone;
+    if (a.zone && !ApplyBirthZone(*a.zone, a.zoneChoice, a.input, io, zone)) {
         return kExitRefused;
     }
     FileLock lock;

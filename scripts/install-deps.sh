@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     locales
+    libgeonames-dev libhowardhinnant-date-dev tzdata
     libcsv-dev nlohmann-json3-dev
 )
 

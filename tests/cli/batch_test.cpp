@@ -241,3 +241,37 @@ TEST_F(CliBatchFiles, ReadsAFileOrStandardInputAlike) {
     EXPECT_EQ(RunCliWith({"batch", "--format", "xml"}, csv).status, 2);
     EXPECT_EQ(RunCliWith({"batch", "a.csv", "b.csv"}, csv).status, 2);
 }
+
+TEST(CliBatch, PlaceOrZoneColumnGivesTheTimeDifferenceAsEvalDoes) {
+    const std::string csv = "name,day,month,year,hour,minute,tz,zone,place\n"
+                            "a,20,3,2000,8,0,,Europe/Berlin,\n"
+                            "b,20,7,2000,8,0,,,Paris\n"
+                            "c,20,3,2000,8,0,-1,Europe/Berlin,\n"
+                            "d,20,3,2000,8,0,,Mars/Olympus,\n"
+                            "e,20,13,2000,8,0,,Europe/Berlin,\n";
+    const CliResult r = RunCliWith({"batch", "--format", "jsonl"}, csv);
+    EXPECT_EQ(r.status, 1);
+    const std::vector<json> rows = ParseJsonl(r.out);
+    ASSERT_EQ(rows.size(), 5u);
+    const std::vector<std::vector<std::string>> evals = {
+        {"eval", "--json", "--zone", "Europe/Berlin", "20", "3", "2000", "8", "0"},
+        {"eval", "--json", "--place", "Paris", "20", "7", "2000", "8", "0"}};
+    for (size_t i = 0; i < evals.size(); ++i) {
+        const CliResult eval = RunCliCaptured(evals[i]);
+        ASSERT_EQ(eval.status, 0) << eval.err;
+        json expected = json::parse(eval.out);
+        expected.erase("time_zone");
+        for (const auto& [key, value] : expected.items()) {
+            EXPECT_EQ(rows[i][key], value) << i << " " << key;
+        }
+    }
+    EXPECT_EQ(rows[0]["julian_date_text"], "2451623.791667"); // UTC+1: 7:00 UT
+    EXPECT_EQ(rows[1]["julian_date_text"], "2451745.750000"); // summer time: 6:00 UT
+    EXPECT_EQ(rows[2]["error"],
+              "Un seul des champs \u00AB tz \u00BB, \u00AB place \u00BB et \u00AB zone \u00BB "
+              "peut \u00EAtre rempli.");
+    EXPECT_EQ(rows[3]["status"], "error");
+    EXPECT_NE(rows[3]["error"].get<std::string>().find("Mars/Olympus"), std::string::npos);
+    // The form's checks come before the place is looked up.
+    EXPECT_EQ(rows[4]["error"], "Veuillez entrer un mois entre 1 et 12.");
+}

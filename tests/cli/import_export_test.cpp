@@ -180,3 +180,21 @@ TEST_F(CliImport, ListAndShowAsJson) {
     EXPECT_EQ(show.out, "{\"format\":1,\"name\":\"Muster\",\"day\":20,\"month\":3,\"year\":2000,"
                         "\"hour\":8,\"minute\":0,\"tz\":-1,\"southern\":1,\"const_zone\":0}\n");
 }
+
+TEST_F(CliImport, ZoneColumnIsResolvedBeforeStoring) {
+    const CliResult r = Import("name,day,month,year,hour,minute,zone\n"
+                               "Sommer,20,7,2000,8,0,Europe/Berlin\n"
+                               "Winter,20,1,2000,8,0,Europe/Berlin\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    VXDateStore rec;
+    const DateStoreMap store = Load(file_);
+    ASSERT_TRUE(store.Lookup("Sommer", rec));
+    EXPECT_EQ(rec.m_nTimeZone, -2);
+    ASSERT_TRUE(store.Lookup("Winter", rec));
+    EXPECT_EQ(rec.m_nTimeZone, -1);
+    const CliResult unknown = Import("name,day,month,year,hour,minute,zone\n"
+                                     "X,20,7,2000,8,0,Nowhere/Atall\n");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("import: line 2: "), std::string::npos) << unknown.err;
+    EXPECT_EQ(Load(file_).GetCount(), 2);
+}

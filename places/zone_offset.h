@@ -1,0 +1,51 @@
+#pragma once
+// The offset from Universal Time in force in a time zone at a local date and time, from the
+// system's time-zone database (/usr/share/zoneinfo), with its whole history: local mean time,
+// war-time double summer time, zones that moved their standard offset.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace places {
+
+// A local date and time as entered: day 31 of a shorter month and hour 24 run on into the
+// following days, as the evaluation of the form treats them.
+struct LocalMoment {
+    int year = 0;
+    int month = 0; // 1..12
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+};
+
+struct ZoneOffset {
+    int utcOffsetSeconds = 0; // local time minus Universal Time
+    std::string abbreviation; // "CET", "BDST", "LMT", "+0530"
+    bool dst = false;         // daylight-saving (summer) time
+    bool operator==(const ZoneOffset&) const = default;
+};
+
+enum class LocalTimeKind {
+    Unique,      // the local time occurs exactly once
+    Nonexistent, // skipped when the clocks went forward
+    Ambiguous,   // occurs twice because the clocks went back
+};
+
+struct LocalTimeOffsets {
+    LocalTimeKind kind = LocalTimeKind::Unique;
+    // Unique: the offset in force. Nonexistent: the offset before the gap.
+    // Ambiguous: the offset of the first occurrence.
+    ZoneOffset first;
+    // Nonexistent: the offset after the gap. Ambiguous: that of the second occurrence.
+    // Unique: equal to `first`.
+    ZoneOffset second;
+};
+
+// True when the time-zone database knows the zone name (e.g. "Europe/Berlin").
+bool IsKnownZone(std::string_view zone);
+
+// The offsets for the local moment; nothing when the zone is unknown or the moment lies outside
+// the form's ranges (year -9999..9999, month 1..12, day 1..31, hour 0..24, minute 0..59).
+std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local);
+
+} // namespace places

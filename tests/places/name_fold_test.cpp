@@ -1,0 +1,41 @@
+// Folding of place names for matching, and the two ways a query matches a name.
+#include <gtest/gtest.h>
+#include <string_view>
+
+#include "places/name_fold.h"
+
+using places::FoldName;
+using places::MatchesFolded;
+using places::MatchesWordPrefix;
+
+TEST(NameFoldTest, AccentsCaseAndPunctuationAreFolded) {
+    EXPECT_EQ(FoldName("München"), "munchen");
+    EXPECT_EQ(FoldName("Genève"), "geneve");
+    EXPECT_EQ(FoldName("  Frankfurt (Oder) "), "frankfurt oder");
+    EXPECT_EQ(FoldName("Saint-Étienne"), "saint etienne");
+    EXPECT_EQ(FoldName("L'Aquila"), "laquila");
+    EXPECT_EQ(FoldName(""), "");
+    EXPECT_EQ(FoldName("東京"), "");
+    // Bytes that are not UTF-8 (Latin-1 "Genève") and embedded zeros are dropped.
+    EXPECT_EQ(FoldName("Gen\xE8ve"), "genve");
+    EXPECT_EQ(FoldName(std::string_view("Bern\0x", 6)), "bernx");
+}
+
+TEST(NameFoldTest, PrefixOrWholeWordsMatch) {
+    EXPECT_TRUE(MatchesFolded("frankfurt am main", "frank"));
+    EXPECT_TRUE(MatchesFolded("frankfurt am main", "main"));
+    EXPECT_TRUE(MatchesFolded("frankfurt am main", "am main"));
+    EXPECT_FALSE(MatchesFolded("frankfurt am main", "mai"));
+    EXPECT_FALSE(MatchesFolded("maintal", "main tal"));
+    EXPECT_TRUE(MatchesFolded("new york city", "york"));
+    EXPECT_FALSE(MatchesFolded("yorkton", "ork"));
+    EXPECT_FALSE(MatchesFolded("bern", "berne"));
+    EXPECT_FALSE(MatchesFolded("bern", ""));
+}
+
+TEST(NameFoldTest, AreaMatchesTheBeginningOfAnyWord) {
+    EXPECT_TRUE(MatchesWordPrefix("bayern deutschland de", "deutsch"));
+    EXPECT_TRUE(MatchesWordPrefix("bayern deutschland de", "bay"));
+    EXPECT_FALSE(MatchesWordPrefix("bayern deutschland de", "ayern"));
+    EXPECT_FALSE(MatchesWordPrefix("bayern deutschland de", ""));
+}

@@ -1,0 +1,200 @@
+// The birthplace dialog driven as a user would: typing, arrows, Enter, the choices for the
+// special cases, OK and Cancel. The place list is a fixed one, so the results do not depend on
+// the installed list or the language; the zones are the system's.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "places/place_catalogue.h"
+#include "ui/birthplace_dialog.h"
+
+namespace {
+
+const places::PlaceCatalogue& TestPlaces() {
+    static const places::PlaceCatalogue catalogue({
+        {"München", "Bayern", "Deutschland", "DE", "Europe/Berlin", 48.14, 11.58, 1260391},
+        {"Mumbai", "Maharashtra", "Indien", "IN", "Asia/Kolkata", 19.07, 72.88, 12691836},
+        {"Münster", "Nordrhein-Westfalen", "Deutschland", "DE", "Europe/Berlin", 51.96, 7.63,
+         270184},
+        {"Kiritimati", "Line Islands", "Kiribati", "KI", "Pacific/Kiritimati", 1.87, -157.4, 5586},
+        {"Atlantis", "", "Nirgendwo", "XX", "Atlantic/Atlantis", 0, 0, 1},
+    });
+    return catalogue;
+}
+
+struct Dialog {
+    explicit Dialog(places::LocalMoment moment) : dialog(moment, nullptr, &TestPlaces()) {}
+    CBirthplaceDialog dialog;
+    // Key by key, as typed (QTest::keyClicks knows ASCII letters only).
+    void Type(const char* text) {
+        for (const QChar c : QString::fromUtf8(text)) {
+            QTest::sendKeyEvent(QTest::Click, dialog.SearchField(), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
+    }
+    QString Explanation() const { return dialog.Explanation()->text(); }
+    bool OkEnabled() const { return dialog.OkButton()->isEnabled(); }
+};
+
+} // namespace
+
+TEST(BirthplaceDialogTest, TypingListsThePlacesAndExplainsTheFirst) {
+    Dialog d({1980, 1, 15, 12, 0});
+    EXPECT_EQ(d.dialog.windowTitle(), "Lieu de naissance");
+    EXPECT_FALSE(d.OkEnabled());
+    d.Type("mün");
+    ASSERT_EQ(d.dialog.PlaceList()->count(), 2);
+    EXPECT_EQ(d.dialog.PlaceList()->item(0)->text(),
+              "München, Bayern, Deutschland — Europe/Berlin");
+    EXPECT_EQ(d.dialog.PlaceList()->currentRow(), 0);
+    EXPECT_EQ(d.Explanation(), "Le 15.1.1980 à 12:00 à München :\n"
+                               "UTC+01:00 (CET), heure normale.\n"
+                               "Fuseau horaire: -1");
+    EXPECT_TRUE(d.OkEnabled());
+
+    // Nothing found: no value.
+    d.Type("x");
+    EXPECT_EQ(d.dialog.PlaceList()->count(), 0);
+    EXPECT_TRUE(d.Explanation().startsWith("Aucun lieu trouvé."));
+    EXPECT_FALSE(d.OkEnabled());
+}
+
+TEST(BirthplaceDialogTest, ArrowsMoveThroughThePlacesAndEnterTakesTheValue) {
+    Dialog d({1990, 7, 1, 12, 0});
+    d.Type("mu");
+    ASSERT_EQ(d.dialog.PlaceList()->count(), 3);
+    EXPECT_EQ(d.dialog.SelectedPlace()->name, "Mumbai");
+    QTest::keyClick(d.dialog.SearchField(), Qt::Key_Down);
+    EXPECT_EQ(d.dialog.SelectedPlace()->name, "München");
+    EXPECT_EQ(d.dialog.SearchField()->text(), "mu"); // the typing stays in the field
+    EXPECT_TRUE(d.Explanation().contains("UTC+02:00 (CEST), heure d'été."));
+    QTest::keyClick(d.dialog.SearchField(), Qt::Key_Return);
+    EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(d.dialog.ChosenTimeDifference(), -2);
+}
+
+TEST(BirthplaceDialogTest, DoubleClickTakesThePlace) {
+    Dialog d({1990, 7, 1, 12, 0});
+    d.dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.dialog));
+    d.Type("mu");
+    QListWidget* list = d.dialog.PlaceList();
+    const QRect second = list->visualItemRect(list->item(1));
+    // The first click of a double click (QTest's double click is the second one only).
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    EXPECT_NE(d.dialog.result(), QDialog::Accepted);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(d.dialog.SelectedPlace()->name, "München");
+    EXPECT_EQ(d.dialog.ChosenTimeDifference(), -2);
+}
+
+TEST(BirthplaceDialogTest, EnterInTheListPressesOk) {
+    Dialog d({1980, 1, 15, 12, 0});
+    d.dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.dialog));
+    d.Type("mu");
+    d.dialog.PlaceList()->setFocus();
+    QTest::keyClick(d.dialog.PlaceList(), Qt::Key_Down);
+    QTest::keyClick(d.dialog.PlaceList(), Qt::Key_Return);
+    EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(d.dialog.ChosenTimeDifference(), -1);
+}
+
+TEST(BirthplaceDialogTest, CancelGivesNothing) {
+    Dialog d({1980, 1, 15, 12, 0});
+    d.Type("München");
+    ASSERT_TRUE(d.OkEnabled());
+    d.dialog.reject();
+    EXPECT_FALSE(d.dialog.ChosenTimeDifference().has_value());
+    // Before any button, nothing either.
+    Dialog open({1980, 1, 15, 12, 0});
+    open.Type("München");
+    EXPECT_FALSE(open.dialog.ChosenTimeDifference().has_value());
+}
+
+TEST(BirthplaceDialogTest, TimeThatOccursTwiceWaitsForTheUsersChoice) {
+    Dialog d({2021, 10, 31, 2, 30});
+    d.Type("München");
+    EXPECT_FALSE(d.dialog.SummerChoice()->isHidden());
+    EXPECT_FALSE(d.dialog.WinterChoice()->isHidden());
+    EXPECT_EQ(d.dialog.SummerChoice()->text(),
+              "Heure d'&été : UTC+02:00 (CEST), fuseau horaire -2");
+    EXPECT_EQ(d.dialog.WinterChoice()->text(),
+              "Heure d'&hiver : UTC+01:00 (CET), fuseau horaire -1");
+    EXPECT_TRUE(d.Explanation().contains("deux fois"));
+    EXPECT_FALSE(d.OkEnabled());
+    d.dialog.accept(); // Enter without a choice: nothing happens
+    EXPECT_NE(d.dialog.result(), QDialog::Accepted);
+
+    d.dialog.WinterChoice()->click();
+    EXPECT_TRUE(d.OkEnabled());
+    EXPECT_TRUE(d.Explanation().endsWith("Fuseau horaire: -1"));
+    d.dialog.SummerChoice()->click();
+    EXPECT_TRUE(d.Explanation().endsWith("Fuseau horaire: -2"));
+    d.dialog.OkButton()->click();
+    EXPECT_EQ(d.dialog.ChosenTimeDifference(), -2);
+}
+
+TEST(BirthplaceDialogTest, ChoiceIsAskedAgainForAnotherPlace) {
+    Dialog d({2021, 10, 31, 2, 30});
+    d.Type("Mün");
+    d.dialog.SummerChoice()->click();
+    ASSERT_TRUE(d.OkEnabled());
+    QTest::keyClick(d.dialog.SearchField(), Qt::Key_Down);
+    EXPECT_EQ(d.dialog.SelectedPlace()->name, "Münster");
+    EXPECT_FALSE(d.dialog.SummerChoice()->isChecked());
+    EXPECT_FALSE(d.OkEnabled());
+}
+
+TEST(BirthplaceDialogTest, TimeThatDoesNotExistGivesNoValue) {
+    Dialog d({2021, 3, 28, 2, 30});
+    d.Type("München");
+    EXPECT_TRUE(d.Explanation().contains("Cette heure n'a pas existé"));
+    EXPECT_TRUE(d.Explanation().contains("de UTC+01:00 (CET) à UTC+02:00 (CEST)"));
+    EXPECT_TRUE(d.dialog.SummerChoice()->isHidden());
+    EXPECT_TRUE(d.dialog.RoundChoice()->isHidden());
+    EXPECT_FALSE(d.OkEnabled());
+}
+
+TEST(BirthplaceDialogTest, NonWholeHoursAreRoundedOnlyWhenTicked) {
+    Dialog india({1990, 3, 1, 12, 0});
+    india.Type("Mumbai");
+    EXPECT_TRUE(india.Explanation().contains("UTC+05:30 (IST)"));
+    EXPECT_FALSE(india.dialog.RoundChoice()->isHidden());
+    EXPECT_EQ(india.dialog.RoundChoice()->text(),
+              "&Arrondir à l'heure la plus proche (fuseau horaire -6) : moment décalé de 30 min "
+              "plus tôt");
+    EXPECT_FALSE(india.OkEnabled());
+    india.dialog.RoundChoice()->click();
+    EXPECT_TRUE(india.OkEnabled());
+    EXPECT_TRUE(india.Explanation().endsWith("Fuseau horaire: -6"));
+    india.dialog.accept();
+    EXPECT_EQ(india.dialog.ChosenTimeDifference(), -6);
+
+    // Local mean time of Berlin before 1893.
+    Dialog lmt({1890, 5, 1, 12, 0});
+    lmt.Type("München");
+    EXPECT_TRUE(lmt.Explanation().contains("UTC+00:53:28 (LMT), temps moyen local"));
+    EXPECT_TRUE(lmt.dialog.RoundChoice()->text().endsWith("décalé de 6 min 32 s plus tôt"));
+}
+
+TEST(BirthplaceDialogTest, BeyondTwelveHoursAndUnknownZonesGiveNoValue) {
+    Dialog far({2000, 3, 1, 12, 0});
+    far.Type("Kiritimati");
+    EXPECT_TRUE(far.Explanation().contains("UTC+14:00 (+14) : il faudrait un fuseau horaire de "
+                                           "-14, hors de l'intervalle de -12 à 12"));
+    EXPECT_FALSE(far.OkEnabled());
+
+    Dialog unknown({2000, 3, 1, 12, 0});
+    unknown.Type("Atlantis");
+    EXPECT_EQ(unknown.dialog.PlaceList()->item(0)->text(),
+              "Atlantis, Nirgendwo — Atlantic/Atlantis");
+    EXPECT_TRUE(unknown.Explanation().contains("« Atlantic/Atlantis »"));
+    EXPECT_FALSE(unknown.OkEnabled());
+}
