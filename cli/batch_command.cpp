@@ -4,8 +4,6 @@
 #include <memory>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
 #include "app/input_check.h"
 #include "app/text_catalogue.h"
 #include "app/text_guards.h"
@@ -14,7 +12,6 @@
 #include "cli/commands.h"
 #include "cli/csv_input.h"
 #include "cli/output.h"
-#include "cli/record_rows.h"
 #include "cli/result_fields.h"
 
 namespace {
@@ -93,19 +90,19 @@ void AppendCsvRow(std::string& out, const CsvRecord& row, const BatchRow& r, boo
 
 void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const CsvRecord& row,
                    const BatchRow& r, bool terminal) {
-    nlohmann::ordered_json object;
+    JsonRowWriter object(out, terminal);
     for (size_t i = 0; i < row.fields.size(); ++i) {
-        object[header[i]] = row.fields[i];
+        object.String(header[i], row.fields[i]);
     }
     if (r.ok) {
-        object["format"] = kOutputFormatVersion;
-        AddResultJson(object, r.result);
-        object["status"] = "ok";
+        object.Integer("format", kOutputFormatVersion);
+        WriteResultJson(object, r.result);
+        object.String("status", "ok");
     } else {
-        object["status"] = "error";
-        object["error"] = r.error;
+        object.String("status", "error");
+        object.String("error", r.error);
     }
-    out.append(JsonDocument(object, terminal));
+    object.End();
 }
 
 } // namespace

@@ -13,6 +13,12 @@ bool Evaluable(const VXDateStore& r) {
     return IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
 }
 
+// As the table of all records evaluates it: the stored values as they are.
+BirthEvaluation EvaluateStored(const VXDateStore& r) {
+    return EvaluateBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone,
+                         r.m_bSouthern, r.m_bConstZone);
+}
+
 } // namespace
 
 std::string JsonDocument(const nlohmann::ordered_json& document, bool terminal) {
@@ -49,7 +55,7 @@ std::string RecordsCsv(const DateStoreMap& store) {
             out.append(",").append(FormatInt(v));
         }
         if (Evaluable(r)) {
-            AppendResultCsv(out, Evaluate(FromRecord(r)));
+            AppendResultCsv(out, EvaluateStored(r));
         } else {
             AppendEmptyResultCsv(out);
         }
@@ -61,11 +67,22 @@ std::string RecordsCsv(const DateStoreMap& store) {
 std::string RecordsJsonl(const DateStoreMap& store, bool terminal) {
     std::string out;
     for (const auto& entry : store) {
-        nlohmann::ordered_json row = StoredRecordJson(NameOfKey(entry.name), entry.record);
-        if (Evaluable(entry.record)) {
-            AddResultJson(row, Evaluate(FromRecord(entry.record)));
+        const VXDateStore& r = entry.record;
+        JsonRowWriter row(out, terminal);
+        row.Integer("format", kOutputFormatVersion);
+        row.String("name", NameOfKey(entry.name));
+        row.Integer("day", r.m_nDay);
+        row.Integer("month", r.m_nMonth);
+        row.Integer("year", r.m_nYear);
+        row.Integer("hour", r.m_nHour);
+        row.Integer("minute", r.m_nMinute);
+        row.Integer("tz", r.m_nTimeZone);
+        row.Integer("southern", r.m_bSouthern);
+        row.Integer("const_zone", r.m_bConstZone);
+        if (Evaluable(r)) {
+            WriteResultJson(row, EvaluateStored(r));
         }
-        out.append(JsonDocument(row, terminal));
+        row.End();
     }
     return out;
 }

@@ -122,24 +122,25 @@ void AppendEmptyResultCsv(std::string& out) {
     out.append(ResultColumns().size(), ',');
 }
 
-void AddResultJson(nlohmann::ordered_json& row, const BirthEvaluation& r) {
-    row["julian_date"] = r.m_dJulianDate;
-    row["julian_date_text"] = r.m_strJulianDate;
-    row["moon_percent"] = r.m_dMoonPercent;
-    row["moon_percent_text"] = r.m_strMoonPercent;
-    row["sun_percent"] = r.m_dSunPercent;
-    row["sun_percent_text"] = r.m_strSunPercent;
-    row["mondtag_percent"] = r.m_dMoonDayPercent;
-    row["mondtag_percent_text"] = r.m_strMoonDayPercent;
-    row["ecart_percent"] = r.m_dEcartPercent;
-    row["ecart_percent_text"] = r.m_strEcartPercent;
-    row["type"] = static_cast<int>(r.m_nType);
-    row["type_text"] = BirthTypeName(r.m_nType);
-    row["type_bitmap"] = r.m_nTypeBitmap;
-    row["phases"] = r.m_phases;
-    row["phases_utc"] = PhasesUtc(r);
-    row["last_new_moon"] = r.m_strLastNewMoon;
-    row["full_moon"] = r.m_strFullMoon;
-    row["next_new_moon"] = r.m_strNextNewMoon;
-    row["birth_moment"] = r.m_strBirthMoment;
+void WriteResultJson(JsonRowWriter& row, const BirthEvaluation& r) {
+    row.Number("julian_date", r.m_dJulianDate);
+    row.String("julian_date_text", r.m_strJulianDate);
+    row.Number("moon_percent", r.m_dMoonPercent);
+    row.String("moon_percent_text", r.m_strMoonPercent);
+    row.Number("sun_percent", r.m_dSunPercent);
+    row.String("sun_percent_text", r.m_strSunPercent);
+    row.Number("mondtag_percent", r.m_dMoonDayPercent);
+    row.String("mondtag_percent_text", r.m_strMoonDayPercent);
+    row.Number("ecart_percent", r.m_dEcartPercent);
+    row.String("ecart_percent_text", r.m_strEcartPercent);
+    row.Integer("type", r.m_nType);
+    row.String("type_text", BirthTypeName(r.m_nType));
+    row.Integer("type_bitmap", r.m_nTypeBitmap);
+    row.NumberArray("phases", r.m_phases.data(), r.m_phases.size());
+    const std::vector<std::string> utc = PhasesUtc(r);
+    row.StringArray("phases_utc", utc.data(), utc.size());
+    row.String("last_new_moon", r.m_strLastNewMoon);
+    row.String("full_moon", r.m_strFullMoon);
+    row.String("next_new_moon", r.m_strNextNewMoon);
+    row.String("birth_moment", r.m_strBirthMoment);
 }

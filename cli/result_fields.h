@@ -5,9 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "astro/birth.h"
+#include "cli/json_row.h"
 
 // Version of the machine-readable layouts ("format" key); raised when a key changes meaning.
 inline constexpr int kOutputFormatVersion = 1;
@@ -29,5 +28,5 @@ void AppendResultCsv(std::string& out, const BirthEvaluation& r);
 // "," for each result column, all empty.
 void AppendEmptyResultCsv(std::string& out);
 
-// The result keys added to a JSON object, in column order.
-void AddResultJson(nlohmann::ordered_json& row, const BirthEvaluation& r);
+// The result keys written into a JSON row, in column order.
+void WriteResultJson(JsonRowWriter& row, const BirthEvaluation& r);
