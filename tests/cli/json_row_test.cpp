@@ -35,7 +35,7 @@ TEST(JsonRow, ReadsBackExactly) {
         for (size_t i = 0; i < 5; ++i) {
             EXPECT_EQ(parsed["numbers"][i].get<double>(), numbers[i]);
         }
-        EXPECT_TRUE(std::signbit(parsed["numbers"][2].get<double>()));
+        EXPECT_NE(out.find("[0.1,2451623.7916666665,-0,1e-300,"), std::string::npos) << out;
         EXPECT_EQ(parsed["texts"], json({"", "a,b"}));
         EXPECT_TRUE(parsed["nan"].is_null());
         if (ascii) { // nothing beyond ASCII, nothing a terminal would act on
