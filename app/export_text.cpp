@@ -2,6 +2,7 @@
 
 #include "app/birth_input.h"
 #include "app/record_commands.h"
+#include "app/text_guards.h"
 #include "astro/birth.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
@@ -21,9 +22,8 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
     out.append(FormatInt(r.m_nMinute)).append(" Uhr ");
 }
 
-void AppendRecordLine(std::string& out, std::string_view key, const VXDateStore& r,
-                      NameField nameField) {
-    out.append(nameField != nullptr ? nameField(NameOfKey(key)) : NameOfKey(key));
+void AppendRecordLine(std::string& out, std::string_view key, const VXDateStore& r) {
+    out.append(SpreadsheetField(NameOfKey(key)));
     out.push_back('\t');
     if (!IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
@@ -53,11 +53,11 @@ void AppendRecordLine(std::string& out, std::string_view key, const VXDateStore&
 
 } // namespace
 
-std::string CopyAllText(const DateStoreMap& store, NameField nameField) {
+std::string CopyAllText(const DateStoreMap& store) {
     ClearUpperVectorState();
     std::string text = kHeader;
     for (const auto& entry : store) {
-        AppendRecordLine(text, entry.name, entry.record, nameField);
+        AppendRecordLine(text, entry.name, entry.record);
     }
     return text;
 }
@@ -65,7 +65,8 @@ std::string CopyAllText(const DateStoreMap& store, NameField nameField) {
 std::string CopyLineText(const std::string& name, const std::string& type, const std::string& moon,
                          const std::string& sun) {
     std::string text;
-    text.reserve(name.size() + type.size() + moon.size() + sun.size() + 3);
-    text.append(name).append("\t").append(type).append("\t").append(moon).append("\t").append(sun);
+    const std::string field = SpreadsheetField(name);
+    text.reserve(field.size() + type.size() + moon.size() + sun.size() + 3);
+    text.append(field).append("\t").append(type).append("\t").append(moon).append("\t").append(sun);
     return text;
 }

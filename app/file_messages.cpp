@@ -122,9 +122,10 @@ bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& e
     return true;
 }
 
-bool SaveRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error) {
+bool SaveRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error,
+                        const FileLock* heldLock) {
     DocFault fault;
-    if (!doc.SaveDocument(path, fault)) {
+    if (!doc.SaveDocument(path, fault, heldLock)) {
         error = SaveFailureMessage(path, fault);
         return false;
     }

@@ -14,6 +14,8 @@ std::string ParseFaultText(const ParseFault& fault);
 std::string OpenFailureMessage(const std::string& path, const DocFault& fault);
 std::string SaveFailureMessage(const std::string& path, const DocFault& fault);
 
-// CVexamoDoc::OpenDocument and SaveDocument with the failure worded for the user.
+// CVexamoDoc::OpenDocument and SaveDocument with the failure worded for the user; heldLock as
+// for SaveDocument.
 bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error);
-bool SaveRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error);
+bool SaveRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error,
+                        const FileLock* heldLock = nullptr);

@@ -1,5 +1,6 @@
 #include "app/record_commands.h"
 
+#include "app/name_rules.h"
 #include "records/cp1252.h"
 
 RecordRefusal StoreKey(std::string_view utf8Name, std::string& key) {
@@ -18,6 +19,14 @@ std::string NameOfKey(std::string_view key) {
 
 RecordRefusal AddRecord(DateStoreMap& store, std::string_view utf8Name, const BirthInput& in,
                         AddMode mode, bool* replaced) {
+    return AddStoredRecord(store, utf8Name, ToRecord(in), mode, replaced);
+}
+
+RecordRefusal AddStoredRecord(DateStoreMap& store, std::string_view utf8Name,
+                              const VXDateStore& record, AddMode mode, bool* replaced) {
+    if (CheckName(utf8Name).verdict == NameVerdict::kControlCharacter) {
+        return RecordRefusal::NameHasControlCharacter;
+    }
     std::string key;
     if (const RecordRefusal refusal = StoreKey(utf8Name, key); refusal != RecordRefusal::None) {
         return refusal;
@@ -30,7 +39,7 @@ RecordRefusal AddRecord(DateStoreMap& store, std::string_view utf8Name, const Bi
         }
         store.RemoveKey(key);
     }
-    store.SetAt(key, ToRecord(in));
+    store.SetAt(key, record);
     if (replaced != nullptr) {
         *replaced = exists;
     }

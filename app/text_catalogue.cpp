@@ -126,9 +126,6 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "Aucun lieu trouvé. Essayez un autre nom ou seulement le début du nom."},
     {TextId::PlaceChoose, "Choisissez un lieu dans la liste."},
     {TextId::PlaceMomentAt, "Le %1 à %2 à %3 :"},
-    {TextId::PlaceSummerTime, "heure d'été"},
-    {TextId::PlaceStandardTime, "heure normale"},
-    {TextId::PlaceLocalMeanTime, "temps moyen local"},
     {TextId::PlaceOffsetInForce, "%1 (%2), %3."},
     {TextId::PlaceResult, "Fuseau horaire: %1"},
     {TextId::PlaceAmbiguous,
@@ -148,8 +145,6 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "&Arrondir à l'heure la plus proche (fuseau horaire %1) : moment décalé de %2"},
     {TextId::PlaceEarlier, "plus tôt"},
     {TextId::PlaceLater, "plus tard"},
-    {TextId::PlaceMinutes, "%1 min"},
-    {TextId::PlaceMinutesSeconds, "%1 min %2 s"},
     {TextId::PlaceOutOfRange,
      "%1 (%2) : il faudrait un fuseau horaire de %3, hors de l'intervalle de -12 à 12 que le "
      "formulaire accepte. Convertissez l'heure de naissance en heure de Greenwich et entrez le "
@@ -160,6 +155,49 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlaceNoZoneData,
      "La base des fuseaux horaires ne couvre pas cette date. Entrez le fuseau horaire "
      "vous-même."},
+    {TextId::CliDstHint, "--dst choisit l'heure d'été, --no-dst l'heure d'hiver."},
+    {TextId::CliRoundHint, "--round accepte l'heure la plus proche."},
+    {TextId::ZoneLabelPlace, "Lieu"},
+    {TextId::ZoneLabelZone, "Zone"},
+    {TextId::ZoneLabelOffset, "Décalage"},
+    {TextId::ZoneLabelTimeDifference, "Fuseau horaire"},
+    {TextId::ZoneSummerTime, "heure d'été"},
+    {TextId::ZoneStandardTime, "heure normale"},
+    {TextId::ZoneLocalMeanTime, "temps moyen local"},
+    {TextId::ZoneOffsetDescription, "%1 (%2), %3"},
+    {TextId::ZoneNonexistent,
+     "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 à %2 et ont "
+     "sauté l'heure entrée. Vérifiez l'heure de naissance."},
+    {TextId::ZoneAmbiguous,
+     "Cette heure a eu lieu deux fois, les horloges ayant été retardées : d'abord en %1, puis "
+     "en %2. Choisissez l'heure d'été ou l'heure d'hiver."},
+    {TextId::ZoneNotWholeHours,
+     "%1 : ce décalage n'est pas un nombre entier d'heures, et le fuseau horaire n'accepte que "
+     "des heures entières. L'heure la plus proche donne le fuseau horaire %2 (moment décalé de "
+     "%3)."},
+    {TextId::ZoneOutOfRange,
+     "%1 : il faudrait un fuseau horaire de %2, hors de l'intervalle de -12 à 12. Convertissez "
+     "l'heure de naissance en heure de Greenwich et entrez le fuseau horaire 0."},
+    {TextId::ZoneUnknownPlace, "Aucun lieu ne correspond à « %1 »."},
+    {TextId::ZoneUnknownZone, "Le fuseau « %1 » est absent de la base des fuseaux horaires."},
+    {TextId::ZoneDateNotCovered,
+     "La base des fuseaux horaires ne couvre pas cette date pour « %1 »."},
+    {TextId::ZoneSeveralPlaces, "« %1 » désigne plusieurs lieux ; le plus peuplé est pris : %2."},
+    {TextId::ZoneRounded, "Arrondi à l'heure la plus proche : moment décalé de %1."},
+    {TextId::ZoneShiftEarlier, "%1 plus tôt"},
+    {TextId::ZoneShiftLater, "%1 plus tard"},
+    {TextId::ZoneMinutes, "%1 min"},
+    {TextId::ZoneMinutesSeconds, "%1 min %2 s"},
+    {TextId::CliNameControlCharacter,
+     "Der Name \u201E%1\u201C enthält ein Steuerzeichen (%2) und wird nicht gespeichert."},
+    {TextId::CliFileBusy,
+     "Die Datei \u201E%1\u201C wird gerade von einem anderen Programm geändert; sie bleibt "
+     "unverändert. Bitte später noch einmal versuchen."},
+    {TextId::CliFileLockFailed, "Die Datei \u201E%1\u201C kann nicht gesperrt werden: %2."},
+    {TextId::CliOutOfMemory, "Nicht genug Arbeitsspeicher; nichts wurde geändert."},
+    {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
+    {TextId::ZoneColumnsExclusive,
+     "Un seul des champs « tz », « place » et « zone » peut être rempli."},
 });
 
 } // namespace

@@ -110,9 +110,6 @@ enum class TextId {
     PlaceNoneFound,
     PlaceChoose,
     PlaceMomentAt, // %1: date, %2: time, %3: place
-    PlaceSummerTime,
-    PlaceStandardTime,
-    PlaceLocalMeanTime,
     PlaceOffsetInForce, // %1: offset, %2: abbreviation, %3: summer or standard time
     PlaceResult,        // %1: the value
     PlaceAmbiguous,
@@ -123,12 +120,40 @@ enum class TextId {
     PlaceRoundChoice,   // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
     PlaceEarlier,
     PlaceLater,
-    PlaceMinutes,        // %1: minutes
-    PlaceMinutesSeconds, // %1: minutes, %2: seconds
     PlaceOutOfRange,     // %1: offset, %2: abbreviation, %3: the value it would need
     PlaceUnknownZone,    // %1: the zone
     PlaceNoZoneData,
-    Last = PlaceNoZoneData,
+    CliDstHint,
+    CliRoundHint,
+    // The time difference from a birthplace or a zone.
+    ZoneLabelPlace,
+    ZoneLabelZone,
+    ZoneLabelOffset,
+    ZoneLabelTimeDifference,
+    ZoneSummerTime,
+    ZoneStandardTime,
+    ZoneLocalMeanTime,
+    ZoneOffsetDescription,   // %1 offset, %2 abbreviation, %3 summer/standard time
+    ZoneNonexistent,         // %1, %2: the offsets before and after the gap
+    ZoneAmbiguous,           // %1, %2: the offsets of the first and second occurrence
+    ZoneNotWholeHours,       // %1 offset, %2 rounded value, %3 shift
+    ZoneOutOfRange,          // %1 offset, %2 the value it would need
+    ZoneUnknownPlace,        // %1 the name
+    ZoneUnknownZone,         // %1 the zone
+    ZoneDateNotCovered,      // %1 the zone
+    ZoneSeveralPlaces,       // %1 the name, %2 the place taken
+    ZoneRounded,             // %1 shift
+    ZoneShiftEarlier,        // %1 duration
+    ZoneShiftLater,          // %1 duration
+    ZoneMinutes,             // %1 minutes
+    ZoneMinutesSeconds,      // %1 minutes, %2 seconds
+    CliNameControlCharacter, // %1: the name, %2: the character as U+XXXX
+    CliFileBusy,             // %1: the file
+    CliFileLockFailed,       // %1: the file, %2: the reason
+    CliOutOfMemory,
+    FieldNotFlag, // %1: the field's name
+    ZoneColumnsExclusive,
+    Last = ZoneColumnsExclusive,
 };
 
 // The text of id.

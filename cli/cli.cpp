@@ -1,5 +1,10 @@
 #include "cli/cli.h"
 
+#include <iostream>
+#include <new>
+
+#include "app/text_catalogue.h"
+#include "app/text_guards.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 
@@ -7,19 +12,39 @@ namespace {
 
 const char* const kUsage =
     "Usage:\n"
-    "  vexamo-cli eval [--tz N] [--southern] [--const-zone] [--before-1900] [--json]\n"
+    "  vexamo-cli eval [--tz N | --place NAME | --zone ZONE] [--dst | --no-dst] [--round]\n"
+    "                  [--southern] [--const-zone] [--before-1900] [--json]\n"
     "                  DAY MONTH YEAR HOUR MINUTE\n"
-    "  vexamo-cli list FILE\n"
-    "  vexamo-cli show FILE NAME\n"
-    "  vexamo-cli add FILE NAME [--replace] [--tz N] [--southern] [--const-zone]\n"
+    "  vexamo-cli batch [--format csv|jsonl] [--before-1900] [FILE | -]\n"
+    "  vexamo-cli list FILE [--json]\n"
+    "  vexamo-cli show FILE NAME [--json]\n"
+    "  vexamo-cli add FILE NAME [--replace] [--tz N | --place NAME | --zone ZONE]\n"
+    "                 [--dst | --no-dst] [--round] [--southern] [--const-zone]\n"
     "                 DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli remove FILE NAME\n"
-    "  vexamo-cli export FILE\n"
+    "  vexamo-cli import FILE CSV [--replace]\n"
+    "  vexamo-cli export FILE [--format tsv|csv|jsonl]\n"
+    "  vexamo-cli places QUERY [--json]\n"
+    "  vexamo-cli zone (--place NAME | --zone ZONE) [--dst | --no-dst] [--round] [--json]\n"
+    "                  DAY MONTH YEAR HOUR MINUTE\n"
     "  vexamo-cli --help | --version\n"
     "\n"
-    "Exit status: 0 success, 1 input refused or file unreadable, 2 usage error.\n";
+    "--place NAME or --zone ZONE (e.g. Europe/Berlin) instead of --tz: the time difference in\n"
+    "force there at the local DAY MONTH YEAR HOUR MINUTE. For a time that occurs twice --dst\n"
+    "takes summer time, --no-dst winter time; --round accepts the nearest whole hour for an\n"
+    "offset such as UTC+05:30.\n"
+    "Options may come before, between or after the other words; after \"--\" every word is a\n"
+    "FILE, NAME or value, so a NAME that begins with '-' is given as \"-- NAME\".\n"
+    "batch reads births as CSV (a header row; columns day, month, year, hour, minute, and\n"
+    "optionally tz or place or zone, southern, const_zone, name) from FILE or standard input\n"
+    "and writes one result row per input row; import adds such rows (name required) to FILE,\n"
+    "all or none. Phase moments are Universal Time.\n"
+    "\n"
+    "Exit status: 0 success, 1 input refused, file unreadable, place or zone unknown or no\n"
+    "time difference determined (batch: some row refused), 2 usage error (batch, import: also\n"
+    "a malformed CSV).\n";
 
-// A request for help among the arguments of a record command: "--help" anywhere before a
+// A request for help among the arguments of a command other than eval: "--help" anywhere before a
 // "--", or "-h" in place of the file.
 bool AsksForHelp(const Args& args) {
     if (!args.empty() && args[0] == "-h") {
@@ -38,27 +63,29 @@ bool AsksForHelp(const Args& args) {
 
 using Command = int (*)(const Args&, CliStreams&);
 
-struct RecordCommand {
+struct NamedCommand {
     const char* name;
     Command run;
 };
 
-constexpr RecordCommand kRecordCommands[] = {
+constexpr NamedCommand kCommands[] = {
     {"list", RunList},     {"show", RunShow},     {"add", RunAdd},
-    {"remove", RunRemove}, {"export", RunExport},
+    {"remove", RunRemove}, {"export", RunExport}, {"import", RunImport},
+    {"batch", RunBatch},   {"places", RunPlaces}, {"zone", RunZone},
 };
 
 } // namespace
 
 int UsageError(CliStreams& io, const std::string& message) {
-    io.err << "vexamo-cli: " << message << "\n"
+    io.err << "vexamo-cli: " << TerminalText(message, io.errTerminal) << "\n"
            << "Try 'vexamo-cli --help'.\n";
     io.err.flush();
     return kExitUsage;
 }
 
-int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream& err) {
-    CliStreams io{out, err};
+namespace {
+
+int Dispatch(const std::vector<std::string>& all, CliStreams& io) {
     if (all.empty()) {
         return UsageError(io, "missing command");
     }
@@ -74,10 +101,33 @@ int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream&
     if (command == "eval") {
         return RunEval(args, io);
     }
-    for (const RecordCommand& c : kRecordCommands) {
+    for (const NamedCommand& c : kCommands) {
         if (command == c.name) {
             return AsksForHelp(args) ? WriteOutput(io, kUsage) : c.run(args, io);
         }
     }
     return UsageError(io, "unknown command '" + command + "'");
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream& err,
+           const CliContext& context) {
+    CliStreams io{out, err, context.outTerminal, context.errTerminal,
+                  context.in != nullptr ? context.in : &std::cin};
+    try {
+        return Dispatch(all, io);
+    } catch (const std::bad_alloc&) {
+        // Whatever was being built is gone with the stack; a record file is only ever
+        // replaced whole, so it is as it was.
+        out.clear();
+        err.clear();
+        err << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
+        err.flush();
+        return kExitRefused;
+    }
+}
+
+int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream& err) {
+    return RunCli(all, out, err, CliContext{});
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The sub-commands of vexamo-cli. Each takes the arguments after its own name and returns the
-// process exit status: 0 success, 1 input refused or file unreadable, 2 usage error.
+// process exit status: 0 success, 1 input refused, file unreadable, place or zone unknown or no
+// time difference determined, 2 usage error.
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,9 +14,14 @@ inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
 
 // Where a command writes its results and its messages.
+// outTerminal and errTerminal tell whether the stream is a terminal: names and paths are then
+// written with their control characters escaped (TerminalText), a pipe gets the exact bytes.
 struct CliStreams {
     std::ostream& out;
     std::ostream& err;
+    bool outTerminal = false;
+    bool errTerminal = false;
+    std::istream* in = nullptr; // standard input
 };
 
 int RunEval(const Args& args, CliStreams& io);
@@ -23,6 +30,11 @@ int RunShow(const Args& args, CliStreams& io);
 int RunAdd(const Args& args, CliStreams& io);
 int RunRemove(const Args& args, CliStreams& io);
 int RunExport(const Args& args, CliStreams& io);
+int RunImport(const Args& args, CliStreams& io);
+int RunBatch(const Args& args, CliStreams& io);
+int RunPlaces(const Args& args, CliStreams& io);
+int RunZone(const Args& args, CliStreams& io);
 
-// Prints "vexamo-cli: <message>" and the usage hint on err; returns kExitUsage.
+// Prints "vexamo-cli: <message>" (escaped for a terminal) and the usage hint on err; returns
+// kExitUsage.
 int UsageError(CliStreams& io, const std::string& message);

@@ -8,6 +8,7 @@
 #include "app/birth_input.h"
 #include "app/text_catalogue.h"
 #include "astro/text_format.h"
+#include "cli/result_fields.h"
 
 namespace {
 
@@ -87,15 +88,22 @@ std::string EvalText(const BirthEvaluation& r) {
     return out;
 }
 
-std::string EvalJson(const BirthEvaluation& r) {
+std::string EvalJson(const BirthEvaluation& r, const std::string& timeZone) {
     std::string phases = "[";
     for (size_t i = 0; i < r.m_phases.size(); ++i) {
         phases += i == 0 ? "" : ", ";
         phases += JsonNumber(r.m_phases[i]);
     }
     phases += "]";
+    std::string phasesUtc = "[";
+    for (const std::string& text : PhasesUtc(r)) {
+        phasesUtc += phasesUtc.size() > 1 ? ", " : "";
+        phasesUtc += JsonString(text);
+    }
+    phasesUtc += "]";
 
     std::string out = "{\n";
+    Key(out, "format", FormatInt(kOutputFormatVersion));
     Key(out, "julian_date", JsonNumber(r.m_dJulianDate));
     Key(out, "julian_date_text", JsonString(r.m_strJulianDate));
     Key(out, "moon_percent", JsonNumber(r.m_dMoonPercent));
@@ -110,10 +118,14 @@ std::string EvalJson(const BirthEvaluation& r) {
     Key(out, "type_text", JsonString(BirthTypeName(r.m_nType)));
     Key(out, "type_bitmap", FormatInt(r.m_nTypeBitmap));
     Key(out, "phases", phases);
+    Key(out, "phases_utc", phasesUtc);
     Key(out, "last_new_moon", JsonString(r.m_strLastNewMoon));
     Key(out, "full_moon", JsonString(r.m_strFullMoon));
     Key(out, "next_new_moon", JsonString(r.m_strNextNewMoon));
-    Key(out, "birth_moment", JsonString(r.m_strBirthMoment), true);
+    Key(out, "birth_moment", JsonString(r.m_strBirthMoment), timeZone.empty());
+    if (!timeZone.empty()) {
+        Key(out, "time_zone", timeZone, true);
+    }
     out += "}\n";
     return out;
 }

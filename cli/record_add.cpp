@@ -1,9 +1,11 @@
-// vexamo-cli add: stores a record under a name, as "Ajouter" does (no range checks).
+// vexamo-cli add: stores a record under a name, as "Ajouter" does (no range checks), holding
+// the file's writer lock from reading the file to saving it.
 #include <string>
 
 #include "cli/birth_args.h"
 #include "cli/commands.h"
 #include "cli/record_common.h"
+#include "cli/zone_output.h"
 
 namespace {
 
@@ -15,6 +17,8 @@ const BirthSyntax kAddSyntax{
     "--tz expects a number, not ",
     "expects DAY MONTH YEAR HOUR MINUTE after FILE NAME",
     " must be an integer, not ",
+    true,
+    2,
 };
 
 } // namespace
@@ -25,26 +29,36 @@ int RunAdd(const Args& args, CliStreams& io) {
     }
     BirthArgs a;
     std::string error;
-    if (!ParseBirthArgs(args, 2, kAddSyntax, a, error)) {
+    if (!ParseBirthArgs(args, 0, kAddSyntax, a, error)) {
         return UsageError(io, error);
     }
-    const std::string& file = args[0];
-    const std::string& name = args[1];
-    std::string key;
-    if (const RecordRefusal refusal = StoreKey(name, key); refusal != RecordRefusal::None) {
+    const std::string& file = a.leading[0];
+    const std::string& name = a.leading[1];
+    // The name is checked before the file is touched; AddRecord checks it again.
+    DateStoreMap probe;
+    const AddMode mode = a.Has("--replace") ? AddMode::ReplaceExisting : AddMode::RefuseExisting;
+    if (const RecordRefusal refusal = AddRecord(probe, name, a.input, mode);
+        refusal != RecordRefusal::None) {
         PrintRefusal(io, refusal, name);
+        return kExitRefused;
+    }
+    ZoneResolution zone;
+    if (a.zone && !ApplyBirthZone(*a.zone, a.zoneChoice, a.input, io, zone)) {
+        return kExitRefused;
+    }
+    FileLock lock;
+    if (!LockRecordFile(io, file, lock)) {
         return kExitRefused;
     }
     CVexamoDoc doc;
     if (!LoadRecordFile(io, file, doc, true)) {
         return kExitRefused;
     }
-    const AddMode mode = a.Has("--replace") ? AddMode::ReplaceExisting : AddMode::RefuseExisting;
     if (const RecordRefusal refusal = AddRecord(doc.m_mapDateStore, name, a.input, mode);
         refusal != RecordRefusal::None) {
         PrintRefusal(io, refusal, name);
         return kExitRefused;
     }
     doc.SetModifiedFlag(true);
-    return SaveRecordFile(io, file, doc) ? kExitOk : kExitRefused;
+    return SaveRecordFile(io, file, doc, &lock) ? kExitOk : kExitRefused;
 }

@@ -1,11 +1,16 @@
 // vexamo-cli list, show, remove and export: reading and changing ".dat" record files.
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "app/export_text.h"
 #include "app/text_catalogue.h"
+#include "app/text_guards.h"
+#include "cli/arg_scan.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/record_common.h"
+#include "cli/record_rows.h"
 
 namespace {
 
@@ -21,41 +26,70 @@ bool NameIsStorable(CliStreams& io, const std::string& name) {
     return refusal == RecordRefusal::None;
 }
 
+// Scans the arguments and checks that exactly the expected positionals are there.
+bool Scan(CliStreams& io, const Args& args, const ArgRules& rules, size_t positionals,
+          const char* expects, ScannedArgs& out, int& status) {
+    std::string error;
+    if (!ScanArgs(args, rules, out, error)) {
+        status = UsageError(io, error);
+        return false;
+    }
+    if (out.positionals.size() != positionals) {
+        status = UsageError(io, rules.command + ": expects " + expects);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int RunList(const Args& args, CliStreams& io) {
-    if (args.size() != 1) {
-        return UsageError(io, "list: expects FILE");
+    ScannedArgs a;
+    int status = kExitOk;
+    if (!Scan(io, args, {"list", {"--json"}, {}}, 1, "FILE", a, status)) {
+        return status;
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(io, args[0], doc, false)) {
+    if (!LoadRecordFile(io, a.positionals[0], doc, false)) {
         return kExitRefused;
     }
+    const std::vector<std::string> names = RecordNames(doc.m_mapDateStore);
+    if (a.Has("--json")) {
+        return WriteOutput(io, JsonDocument(nlohmann::ordered_json(names), io.outTerminal));
+    }
     std::string text;
-    for (const std::string& name : RecordNames(doc.m_mapDateStore)) {
-        text.append(name).append("\n");
+    for (const std::string& name : names) {
+        text.append(TerminalText(name, io.outTerminal)).append("\n");
     }
     return WriteOutput(io, text);
 }
 
 int RunShow(const Args& args, CliStreams& io) {
-    if (args.size() != 2) {
-        return UsageError(io, "show: expects FILE NAME");
+    ScannedArgs a;
+    int status = kExitOk;
+    if (!Scan(io, args, {"show", {"--json"}, {}}, 2, "FILE NAME", a, status)) {
+        return status;
     }
-    if (!NameIsStorable(io, args[1])) {
+    const std::string& file = a.positionals[0];
+    const std::string& name = a.positionals[1];
+    if (!NameIsStorable(io, name)) {
         return kExitRefused;
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(io, args[0], doc, false)) {
+    if (!LoadRecordFile(io, file, doc, false)) {
         return kExitRefused;
     }
     VXDateStore r;
-    if (const RecordRefusal refusal = LookupRecord(doc.m_mapDateStore, args[1], r);
+    if (const RecordRefusal refusal = LookupRecord(doc.m_mapDateStore, name, r);
         refusal != RecordRefusal::None) {
-        PrintRefusal(io, refusal, args[1]);
+        PrintRefusal(io, refusal, name);
         return kExitRefused;
     }
-    std::string text = UserText(TextId::ShowName) + args[1] + "\n";
+    if (a.Has("--json")) {
+        nlohmann::ordered_json object = StoredRecordJson(name, r);
+        return WriteOutput(io, JsonDocument(object, io.outTerminal));
+    }
+    std::string text = UserText(TextId::ShowName) + TerminalText(name, io.outTerminal) + "\n";
     AppendField(text, TextId::ShowYear, r.m_nYear);
     AppendField(text, TextId::ShowMonth, r.m_nMonth);
     AppendField(text, TextId::ShowDay, r.m_nDay);
@@ -68,32 +102,50 @@ int RunShow(const Args& args, CliStreams& io) {
 }
 
 int RunRemove(const Args& args, CliStreams& io) {
-    if (args.size() != 2) {
-        return UsageError(io, "remove: expects FILE NAME");
+    ScannedArgs a;
+    int status = kExitOk;
+    if (!Scan(io, args, {"remove", {}, {}}, 2, "FILE NAME", a, status)) {
+        return status;
     }
-    if (!NameIsStorable(io, args[1])) {
+    const std::string& file = a.positionals[0];
+    const std::string& name = a.positionals[1];
+    if (!NameIsStorable(io, name)) {
+        return kExitRefused;
+    }
+    FileLock lock;
+    if (!LockRecordFile(io, file, lock)) {
         return kExitRefused;
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(io, args[0], doc, false)) {
+    if (!LoadRecordFile(io, file, doc, false)) {
         return kExitRefused;
     }
-    if (const RecordRefusal refusal = RemoveRecord(doc.m_mapDateStore, args[1]);
+    if (const RecordRefusal refusal = RemoveRecord(doc.m_mapDateStore, name);
         refusal != RecordRefusal::None) {
-        PrintRefusal(io, refusal, args[1]);
+        PrintRefusal(io, refusal, name);
         return kExitRefused;
     }
     doc.SetModifiedFlag(true);
-    return SaveRecordFile(io, args[0], doc) ? kExitOk : kExitRefused;
+    return SaveRecordFile(io, file, doc, &lock) ? kExitOk : kExitRefused;
 }
 
 int RunExport(const Args& args, CliStreams& io) {
-    if (args.size() != 1) {
-        return UsageError(io, "export: expects FILE");
+    ScannedArgs a;
+    int status = kExitOk;
+    if (!Scan(io, args, {"export", {}, {"--format"}}, 1, "FILE", a, status)) {
+        return status;
+    }
+    const std::string format = a.Value("--format").value_or("tsv");
+    if (format != "tsv" && format != "csv" && format != "jsonl") {
+        return UsageError(io, "export: --format expects tsv, csv or jsonl, not '" + format + "'");
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(io, args[0], doc, false)) {
+    if (!LoadRecordFile(io, a.positionals[0], doc, false)) {
         return kExitRefused;
     }
-    return WriteOutput(io, CopyAllText(doc.m_mapDateStore));
+    if (format == "tsv") {
+        return WriteOutput(io, CopyAllText(doc.m_mapDateStore));
+    }
+    return WriteOutput(io, format == "csv" ? RecordsCsv(doc.m_mapDateStore)
+                                           : RecordsJsonl(doc.m_mapDateStore, io.outTerminal));
 }

@@ -1,13 +1,17 @@
 #include "cli/record_common.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <sys/stat.h>
 
 #include "app/file_messages.h"
+#include "app/name_rules.h"
 #include "app/text_catalogue.h"
+#include "app/text_guards.h"
+#include "records/file_io.h"
 
 void PrintError(CliStreams& io, const std::string& message) {
-    io.err << "vexamo-cli: " << message << "\n";
+    io.err << "vexamo-cli: " << TerminalText(message, io.errTerminal) << "\n";
     io.err.flush();
 }
 
@@ -27,30 +31,53 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
     return true;
 }
 
-bool SaveRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc) {
+bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock) {
+    switch (lock.Acquire(path)) {
+    case LockStatus::kLocked:
+        return true;
+    case LockStatus::kTimedOut:
+        PrintError(io, UserText(TextId::CliFileBusy, {path}));
+        return false;
+    case LockStatus::kFailed:
+        PrintError(io, UserText(TextId::CliFileLockFailed, {path, ErrnoText(lock.ErrorNumber())}));
+        return false;
+    }
+    return false;
+}
+
+bool SaveRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc,
+                    const FileLock* heldLock) {
     std::string error;
-    if (!SaveRecordDocument(doc, path, error)) {
+    if (!SaveRecordDocument(doc, path, error, heldLock)) {
         PrintError(io, error);
         return false;
     }
     return true;
 }
 
-void PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name) {
+void PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name,
+                  const std::string& prefix) {
     switch (refusal) {
     case RecordRefusal::None:
         return;
     case RecordRefusal::EmptyName:
-        PrintError(io, UserText(TextId::NoName));
+        PrintError(io, prefix + UserText(TextId::NoName));
         return;
     case RecordRefusal::NameNotStorable:
-        PrintError(io, UserText(TextId::NameNotStorableCli, {name}));
+        PrintError(io, prefix + UserText(TextId::NameNotStorableCli, {name}));
         return;
+    case RecordRefusal::NameHasControlCharacter: {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X",
+                      static_cast<unsigned>(CheckName(name).character));
+        PrintError(io, prefix + UserText(TextId::CliNameControlCharacter, {name, code}));
+        return;
+    }
     case RecordRefusal::NameExists:
-        PrintError(io, UserText(TextId::RecordExistsCli, {name}));
+        PrintError(io, prefix + UserText(TextId::RecordExistsCli, {name}));
         return;
     case RecordRefusal::NotFound:
-        PrintError(io, UserText(TextId::RecordMissingCli, {name}));
+        PrintError(io, prefix + UserText(TextId::RecordMissingCli, {name}));
         return;
     }
 }

@@ -1,5 +1,6 @@
 #include "records/vexamo_doc.h"
 
+#include <cerrno>
 #include <new>
 #include <utility>
 
@@ -35,7 +36,7 @@ bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
     } catch (const std::bad_alloc&) {
         // Whatever was built is released by now; the document is as it was.
         fault = DocFault{};
-        fault.file = FileFault{FileFault::OutOfMemory, 0};
+        fault.file = FileFault{FileFault::OutOfMemory, ENOMEM};
         return false;
     }
     Notify(DocumentChange::Replaced);
@@ -56,7 +57,7 @@ bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault,
         }
     } catch (const std::bad_alloc&) {
         fault = DocFault{};
-        fault.file = FileFault{FileFault::OutOfMemory, 0};
+        fault.file = FileFault{FileFault::OutOfMemory, ENOMEM};
         return false;
     }
     m_strPathName = path;

@@ -58,10 +58,10 @@ QString FormatDifference(int offsetSeconds) {
 
 QString KindOfTime(const places::ZoneOffset& offset) {
     if (offset.dst) {
-        return Tr(TextId::PlaceSummerTime);
+        return Tr(TextId::ZoneSummerTime);
     }
-    return Tr(offset.abbreviation == "LMT" ? TextId::PlaceLocalMeanTime
-                                           : TextId::PlaceStandardTime);
+    return Tr(offset.abbreviation == "LMT" ? TextId::ZoneLocalMeanTime
+                                           : TextId::ZoneStandardTime);
 }
 
 QString OffsetInForce(const places::ZoneOffset& offset) {
@@ -71,8 +71,8 @@ QString OffsetInForce(const places::ZoneOffset& offset) {
 
 QString Shift(int seconds) {
     const int a = std::abs(seconds);
-    const QString amount = a % 60 == 0 ? Tr(TextId::PlaceMinutes).arg(a / 60)
-                                       : Tr(TextId::PlaceMinutesSeconds).arg(a / 60).arg(a % 60);
+    const QString amount = a % 60 == 0 ? Tr(TextId::ZoneMinutes).arg(a / 60)
+                                       : Tr(TextId::ZoneMinutesSeconds).arg(a / 60).arg(a % 60);
     return amount + QLatin1Char(' ') + Tr(seconds < 0 ? TextId::PlaceEarlier : TextId::PlaceLater);
 }
 

@@ -80,6 +80,23 @@ TEST(RecordCommands, RemoveOneAndAll) {
     EXPECT_TRUE(RecordNames(store).empty());
 }
 
+TEST(RecordCommands, NamesWithControlCharactersNeverEnterButStayReachable) {
+    DateStoreMap store;
+    for (const char* name : {"a\tb", "x\x7f", "c1\xC2\x9B", "\x1b"}) {
+        EXPECT_EQ(AddRecord(store, name, BirthInput{}, AddMode::ReplaceExisting),
+                  RecordRefusal::NameHasControlCharacter)
+            << name;
+        EXPECT_EQ(AddStoredRecord(store, name, VXDateStore{}, AddMode::ReplaceExisting),
+                  RecordRefusal::NameHasControlCharacter);
+    }
+    EXPECT_TRUE(store.IsEmpty());
+    // A name read from a file written elsewhere can still be looked up and removed.
+    store.SetAt("a\tb", VXDateStore{});
+    VXDateStore record;
+    EXPECT_EQ(LookupRecord(store, "a\tb", record), RecordRefusal::None);
+    EXPECT_EQ(RemoveRecord(store, "a\tb"), RecordRefusal::None);
+}
+
 TEST(RecordCommands, KeysAndNamesConvertBothWays) {
     std::string key;
     EXPECT_EQ(StoreKey("\u20AC\u00E9", key), RecordRefusal::None);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/file_messages.h"
+
 #include "app/name_rules.h"
 #include "records/archive.h"
 #include "records/store_file.h"
@@ -118,12 +120,12 @@ TEST(StoreRoundTrip, EveryStoreBuiltFromAcceptedNamesLoadsBackUnchanged) {
             }
         }
         const Contents expected = ContentsOf(doc.m_mapDateStore);
-        DocFault error;
-        ASSERT_TRUE(doc.SaveDocument(path, error))
-            << "seed " << seed << " round " << round << ": " << error.file.errnoValue;
+        std::string error;
+        ASSERT_TRUE(SaveRecordDocument(doc, path, error))
+            << "seed " << seed << " round " << round << ": " << error;
         CVexamoDoc reread;
-        ASSERT_TRUE(reread.OpenDocument(path, error))
-            << "seed " << seed << " round " << round << ": " << error.file.errnoValue;
+        ASSERT_TRUE(OpenRecordDocument(reread, path, error))
+            << "seed " << seed << " round " << round << ": " << error;
         EXPECT_EQ(reread.m_mapDateStore.GetCount(), doc.m_mapDateStore.GetCount());
         EXPECT_TRUE(ContentsOf(reread.m_mapDateStore) == expected)
             << "seed " << seed << " round " << round;

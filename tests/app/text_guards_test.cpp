@@ -35,7 +35,7 @@ TEST(SpreadsheetField, TableOfAllRecordsKeepsFiveColumnsPerLine) {
     store.SetAt("Zeile\nzwei\r", VXDateStore(1990, 6, 7, 8, 9, 1, 0, 0));
     store.SetAt("=HYPERLINK(\"x\")", VXDateStore(2000, 3, 20, 8, 0, 0, 1, -1));
     store.SetAt("bad", VXDateStore(2000, 13, 40, 0, 0, 0, 0, 0)); // not evaluable
-    const std::string text = CopyAllText(store, SpreadsheetField);
+    const std::string text = CopyAllText(store);
     size_t lines = 0;
     size_t start = 0;
     while (start < text.size()) {
@@ -50,8 +50,12 @@ TEST(SpreadsheetField, TableOfAllRecordsKeepsFiveColumnsPerLine) {
     EXPECT_EQ(lines, 5u);
     EXPECT_NE(text.find("\n'=HYPERLINK(\"x\")\t"), std::string::npos);
     EXPECT_NE(text.find("\nEva Tab\t"), std::string::npos);
-    // Without a guard the names are written as held.
-    EXPECT_NE(CopyAllText(store).find("\n=HYPERLINK"), std::string::npos);
+    EXPECT_EQ(text.find("\n=HYPERLINK"), std::string::npos);
+}
+
+TEST(SpreadsheetField, LineOfThePersonShownIsGuardedToo) {
+    EXPECT_EQ(CopyLineText("=1+1\tx", "Lunar", "99.99 %", "49.98 %"),
+              "'=1+1 x\tLunar\t99.99 %\t49.98 %");
 }
 
 TEST(TerminalText, ControlCharactersAreEscapedOnlyForATerminal) {

@@ -24,6 +24,20 @@ inline CliResult RunCliCaptured(const std::vector<std::string>& args) {
     return r;
 }
 
+// Runs with the given standard input and, as seen by the tool, stdout and stderr on a terminal
+// or not.
+inline CliResult RunCliWith(const std::vector<std::string>& args, const std::string& input,
+                            bool terminal = false) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    CliResult r;
+    r.status = RunCli(args, out, err, CliContext{terminal, terminal, &in});
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
 // An output that takes nothing, like a full disk: every write and every flush fails.
 class FullDeviceBuf : public std::streambuf {
   protected:

@@ -132,24 +132,14 @@ TEST(CliEval, OutputThatCannotBeWrittenIsNoSuccess) {
 TEST(CliEval, JsonHasExactlyTheKeysAndRoundTrips) {
     const CliResult r = Eval({"--json", "--tz", "-1", "20", "3", "2000", "8", "0"});
     ASSERT_EQ(r.status, 0);
-    const std::vector<std::string> keys = {"julian_date",
-                                           "julian_date_text",
-                                           "moon_percent",
-                                           "moon_percent_text",
-                                           "sun_percent",
-                                           "sun_percent_text",
-                                           "mondtag_percent",
-                                           "mondtag_percent_text",
-                                           "ecart_percent",
-                                           "ecart_percent_text",
-                                           "type",
-                                           "type_text",
-                                           "type_bitmap",
-                                           "phases",
-                                           "last_new_moon",
-                                           "full_moon",
-                                           "next_new_moon",
-                                           "birth_moment"};
+    const std::vector<std::string> keys = {
+        "format",           "julian_date",        "julian_date_text",
+        "moon_percent",     "moon_percent_text",  "sun_percent",
+        "sun_percent_text", "mondtag_percent",    "mondtag_percent_text",
+        "ecart_percent",    "ecart_percent_text", "type",
+        "type_text",        "type_bitmap",        "phases",
+        "phases_utc",       "last_new_moon",      "full_moon",
+        "next_new_moon",    "birth_moment"};
     // One key per line, in this order, nothing else.
     std::istringstream lines(r.out);
     std::string line;
@@ -170,6 +160,13 @@ TEST(CliEval, JsonHasExactlyTheKeysAndRoundTrips) {
     }
     EXPECT_EQ(line, "}");
     ASSERT_EQ(seen, keys);
+    // The version key and the phase moments in UTC; every other line is as before they came.
+    EXPECT_EQ(values[0], "1");
+    EXPECT_EQ(values[15], "[\"2000-03-06T05:19:13Z\", \"2000-03-13T06:59:35Z\", "
+                          "\"2000-03-20T04:45:10Z\", \"2000-03-28T00:23:55Z\", "
+                          "\"2000-04-04T18:14:33Z\"]");
+    values.erase(values.begin() + 15);
+    values.erase(values.begin());
 
     const BirthEvaluation e = EvaluateBirth(20, 3, 2000, 8, 0, -1, 0, 0);
     EXPECT_EQ(std::strtod(values[0].c_str(), nullptr), e.m_dJulianDate);

@@ -9,6 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include "records/faults.h"
+
+// What a failed open or save reports, for test messages.
+inline std::ostream& operator<<(std::ostream& os, const DocFault& fault) {
+    return os << "file fault " << fault.file.kind << " (errno " << fault.file.errnoValue
+              << "), parse fault " << fault.parse.kind << " (entry " << fault.parse.entry << ")";
+}
+
 class TempDirTest : public ::testing::Test {
   protected:
     void SetUp() override {

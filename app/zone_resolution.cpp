@@ -1,0 +1,106 @@
+#include "app/zone_resolution.h"
+
+namespace {
+
+ZoneStatus FromTimeDifference(places::TimeDifferenceStatus status) {
+    using S = places::TimeDifferenceStatus;
+    switch (status) {
+    case S::Ok:
+        return ZoneStatus::Ok;
+    case S::NotWholeHours:
+        return ZoneStatus::NotWholeHours;
+    case S::OutOfRange:
+        return ZoneStatus::OutOfRange;
+    case S::Nonexistent:
+        return ZoneStatus::Nonexistent;
+    case S::Ambiguous:
+        return ZoneStatus::Ambiguous;
+    case S::UnknownZone:
+        break;
+    }
+    return ZoneStatus::UnknownZone;
+}
+
+void LookUp(ZoneResolution& r, const places::LocalMoment& local, const ZoneChoice& choice) {
+    const std::optional<places::LocalTimeOffsets> offsets = places::LookUpOffsets(r.zone, local);
+    if (!offsets) {
+        r.status =
+            places::IsKnownZone(r.zone) ? ZoneStatus::DateNotCovered : ZoneStatus::UnknownZone;
+        return;
+    }
+    const places::TimeDifference d =
+        places::ResolveTimeDifference(*offsets, {choice.dst, choice.round});
+    r.status = FromTimeDifference(d.status);
+    r.offset = d.offset;
+    r.timeDifference = d.hours;
+    r.roundedHours = d.roundedHours;
+    r.roundingShiftSeconds = d.roundingShiftSeconds;
+    if (offsets->kind == places::LocalTimeKind::Ambiguous) {
+        r.candidates = {offsets->first, offsets->second};
+    } else if (offsets->kind == places::LocalTimeKind::Nonexistent) {
+        r.gapBefore = offsets->first;
+        r.gapAfter = offsets->second;
+    }
+}
+
+} // namespace
+
+bool ZoneResolution::LookedUp() const {
+    return status != ZoneStatus::UnknownPlace && status != ZoneStatus::UnknownZone &&
+           status != ZoneStatus::DateNotCovered;
+}
+
+places::LocalMoment LocalMomentOf(const BirthInput& in) {
+    return {in.year, in.month, in.day, in.hour, in.minute};
+}
+
+ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& local,
+                           const ZoneChoice& choice, const places::PlaceCatalogue& catalogue) {
+    ZoneResolution r;
+    if (source.kind == ZoneSource::Kind::Place) {
+        std::vector<places::Place> matches = catalogue.Search(source.name, 2);
+        if (matches.empty()) {
+            r.status = ZoneStatus::UnknownPlace;
+            return r;
+        }
+        r.severalPlaces = matches.size() > 1;
+        r.place = std::move(matches.front());
+        r.zone = r.place->zone;
+    } else {
+        r.zone = source.name;
+    }
+    LookUp(r, local, choice);
+    return r;
+}
+
+ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& local,
+                           const ZoneChoice& choice) {
+    if (source.kind == ZoneSource::Kind::Zone) {
+        // No place list needed: an empty catalogue spares reading it.
+        static const places::PlaceCatalogue kNone{std::vector<places::Place>{}};
+        return ResolveZone(source, local, choice, kNone);
+    }
+    return ResolveZone(source, local, choice, places::SharedPlaceCatalogue());
+}
+
+const char* ZoneStatusKey(ZoneStatus status) {
+    switch (status) {
+    case ZoneStatus::Ok:
+        return "ok";
+    case ZoneStatus::NotWholeHours:
+        return "not-whole-hours";
+    case ZoneStatus::OutOfRange:
+        return "out-of-range";
+    case ZoneStatus::Nonexistent:
+        return "nonexistent";
+    case ZoneStatus::Ambiguous:
+        return "ambiguous";
+    case ZoneStatus::UnknownPlace:
+        return "unknown-place";
+    case ZoneStatus::UnknownZone:
+        return "unknown-zone";
+    case ZoneStatus::DateNotCovered:
+        return "date-not-covered";
+    }
+    return "unknown-zone";
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The words for a resolved time difference: offsets ("UTC+01:00", "UTC+00:53:28"), places, and
+// why no time difference was determined. French, from the text catalogue.
+#include <string>
+
+#include "app/zone_resolution.h"
+
+// "UTC+01:00", "UTC-03:30"; with seconds when there are any: "UTC+00:53:28".
+std::string UtcOffsetText(int utcOffsetSeconds);
+
+// "UTC+02:00 (CEST), heure d'été".
+std::string ZoneOffsetText(const places::ZoneOffset& offset);
+
+// "München, Bayern, Deutschland" (an empty region or country left out).
+std::string PlaceText(const places::Place& place);
+
+// "München, Bayern, Deutschland — Europe/Berlin".
+std::string PlaceLineText(const places::Place& place);
+
+// How far taking the rounded hour moves the moment: "30 min plus tôt", "6 min 32 s plus tard".
+std::string RoundingShiftText(int shiftSeconds);
+
+// Why no time difference was determined (empty when one was). The name is the place or zone
+// name as given.
+std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name);
+
+// For a place name that matched several places: which one was taken.
+std::string SeveralPlacesText(const ZoneResolution& r, const std::string& name);
+
+// For an accepted rounding: by how much it moves the moment (empty when nothing was rounded).
+std::string RoundingNoteText(const ZoneResolution& r);

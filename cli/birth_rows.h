@@ -1,0 +1,41 @@
+#pragma once
+// Births as CSV rows for batch and import: the columns are found by their header names
+// (day, month, year, hour, minute required; tz or place or zone, southern, const_zone, name
+// optional, in any order; other columns are passed through by batch and ignored by import).
+#include <string>
+#include <vector>
+
+#include "app/birth_input.h"
+#include "cli/csv_reader.h"
+
+struct BirthColumns {
+    size_t count = 0; // fields per row
+    int day = -1;
+    int month = -1;
+    int year = -1;
+    int hour = -1;
+    int minute = -1;
+    int tz = -1;
+    int place = -1;
+    int zone = -1;
+    int southern = -1;
+    int constZone = -1;
+    int name = -1;
+};
+
+// Finds the columns of the header row. Returns false with the reason when a required column
+// (or, with needName, the name column) is missing or a known column appears twice.
+bool MapBirthColumns(const std::vector<std::string>& header, bool needName, BirthColumns& columns,
+                     std::string& error);
+
+// The birth of a row, without range checks: every number must be an integer (an empty tz is
+// the form's 1), southern and const_zone 0 or 1 (empty is 0). Returns false with the message
+// (in the form's words) of the first field that fails.
+bool ReadBirthRow(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
+                  std::string& error);
+
+// A place or zone filled instead of tz (at most one of the three) sets the time difference in
+// force there at the row's local date and time, as eval --place/--zone does; nothing to do when
+// neither is filled. Returns false with the reason when none is determined.
+bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
+                    std::string& error);

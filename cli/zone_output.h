@@ -1,0 +1,35 @@
+#pragma once
+// Output of "vexamo-cli places" and "vexamo-cli zone", and the time zone an evaluation used.
+#include <string>
+#include <vector>
+
+#include "app/zone_resolution.h"
+#include "cli/commands.h"
+
+// One line per place: "München, Bayern, Deutschland — Europe/Berlin".
+std::string PlacesText(const std::vector<places::Place>& found);
+
+// A JSON array of objects: name, region, country, country_code, zone, latitude, longitude,
+// population.
+std::string PlacesJson(const std::vector<places::Place>& found);
+
+// "label : text" lines for what was determined: the place, the zone, the offset and the
+// "Fuseau horaire" value.
+std::string ZoneText(const ZoneResolution& r);
+
+// The keys place (null for a zone name), zone, utc_offset_minutes, abbreviation, dst (these
+// three null when no offset is in force), time_difference (null when none is determined),
+// status and candidates (the offsets in minutes of a time that occurs twice). Pretty-printed
+// with `indent` spaces, or on one line for a negative indent.
+std::string ZoneJson(const ZoneResolution& r, int indent = 2);
+
+// Prints on io.err which of several places was taken, by how much rounding moves the moment,
+// and, when no time difference was determined, why and how to choose. `name` is the place or
+// zone name as given.
+void PrintZoneMessages(CliStreams& io, const ZoneResolution& r, const std::string& name);
+
+// For "eval" and "add" with --place or --zone: resolves the time difference for the entered
+// date and time and stores it in the input. Returns false, after printing why, when none is
+// determined.
+bool ApplyBirthZone(const ZoneSource& source, const ZoneChoice& choice, BirthInput& input,
+                    CliStreams& io, ZoneResolution& r);
