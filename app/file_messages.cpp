@@ -96,8 +96,6 @@ std::string ParseFaultText(const ParseFault& fault) {
         return UserText(TextId::RecordTruncated, {entry, count});
     case ParseFault::EntryMalformed:
         return UserText(TextId::EntryMalformed, {entry, count, ArchiveFaultText(fault.archive)});
-    case ParseFault::NameHasNul:
-        return UserText(TextId::NameHasNul, {entry, count});
     case ParseFault::CountTruncated:
     case ParseFault::None:
         break;

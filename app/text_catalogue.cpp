@@ -107,7 +107,6 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::NameTruncated, "die Datei endet vorzeitig im Namen von Eintrag %1 von %2"},
     {TextId::RecordTruncated, "die Datei endet vorzeitig im Datensatz von Eintrag %1 von %2"},
     {TextId::EntryMalformed, "Eintrag %1 von %2: %3"},
-    {TextId::NameHasNul, "Eintrag %1 von %2: der Name enthält ein Nullbyte"},
     {TextId::NameHasControlCharacter,
      "Der Name enthält ein Steuerzeichen (etwa einen Tabulator oder Zeilenumbruch) und kann "
      "nicht gespeichert werden."},

@@ -94,7 +94,6 @@ enum class TextId {
     NameTruncated,   // %1 of %2: the entry
     RecordTruncated, // %1 of %2: the entry
     EntryMalformed,  // %1 of %2: the entry, %3: what the archive found
-    NameHasNul,      // %1 of %2: the entry
     // Record commands and files of the desktop program.
     NameHasControlCharacter,
     FileChangedOnDiskQuestion, // %1: the path

@@ -159,10 +159,6 @@ std::optional<std::string> Name(Bytes& in) {
             name.push_back(static_cast<char>(byte));
         }
     }
-    // A name with a zero byte is refused (no program can write one).
-    if (name.find('\0') != std::string::npos) {
-        return std::nullopt;
-    }
     return name;
 }
 

@@ -41,7 +41,6 @@ struct ParseFault {
         NameTruncated,   // entry of count: the file ends within the name
         RecordTruncated, // entry of count: the file ends within the record
         EntryMalformed,  // entry of count: the name or record is malformed (archive says how)
-        NameHasNul,      // entry of count: the name holds a null byte
     };
     Kind kind = None;
     uint64_t count = 0;

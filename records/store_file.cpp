@@ -72,14 +72,6 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault)
             fault = EntryFault(ar, ParseFault::NameTruncated, i, count);
             return false;
         }
-        if (name.find('\0') != std::string::npos) {
-            insertUpTo(i);
-            fault = ParseFault{};
-            fault.kind = ParseFault::NameHasNul;
-            fault.count = count;
-            fault.entry = i + 1;
-            return false;
-        }
         if (!ReadRecordImage(ar, record)) {
             insertUpTo(i);
             fault = EntryFault(ar, ParseFault::RecordTruncated, i, count);

@@ -52,12 +52,12 @@ TEST(FileMessages, OpenAndSaveNameTheFileAndTheReason) {
               "Die Datei \u201Ea.dat\u201C kann nicht gespeichert werden: die Datei ist "
               "schreibgeschützt.");
     fault = DocFault{};
-    fault.parse.kind = ParseFault::NameHasNul;
+    fault.parse.kind = ParseFault::RecordTruncated;
     fault.parse.entry = 3;
     fault.parse.count = 7;
     EXPECT_EQ(OpenFailureMessage("b.dat", fault),
-              "Die Datei \u201Eb.dat\u201C kann nicht gelesen werden: Eintrag 3 von 7: der Name "
-              "enthält ein Nullbyte.");
+              "Die Datei \u201Eb.dat\u201C kann nicht gelesen werden: die Datei endet vorzeitig "
+              "im Datensatz von Eintrag 3 von 7.");
 }
 
 TEST(FileMessages, DocumentFileWrappersWordTheFailure) {

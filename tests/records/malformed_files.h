@@ -69,7 +69,5 @@ inline std::vector<MalformedFile> MalformedFiles() {
         {"surrogate in a wide name", Bytes({1, 0, 0xFF, 0xFE, 0xFF, 1, 0x00, 0xD8}) + image,
          ParseFault::EntryMalformed, 1,
          "Eintrag 1 von 1: ein Name enthält ein Zeichen außerhalb von Windows-1252"},
-        {"null byte in a name", Bytes({1, 0, 3, 'a', 0, 'b'}) + image, ParseFault::NameHasNul, 1,
-         "Eintrag 1 von 1: der Name enthält ein Nullbyte"},
     };
 }

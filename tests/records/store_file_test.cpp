@@ -125,6 +125,26 @@ TEST(StoreFile, LaterDuplicateReplacesEarlierAndTrailingBytesAreIgnored) {
     EXPECT_EQ(r, VXDateStore(1, 2, 3, 4, 5, 1, 1, 0));
 }
 
+// Names with a zero byte or other control characters come only from files written elsewhere;
+// such a file still loads, and what it loads saves back to the same bytes.
+TEST(StoreFile, NamesWithControlBytesLoadAndSaveBack) {
+    const std::string file = Bytes({3, 0, 3}) + std::string("a\0b", 3) + Image(kMuster) +
+                             Bytes({2}) + "\t\n" + Image(VXDateStore(1, 2, 3, 4, 5, 1, 1, 0)) +
+                             Bytes({1}) + "\x1b" + Image(kMuster);
+    DateStoreMap store;
+    ParseFault reason;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason.kind;
+    EXPECT_EQ(store.GetCount(), 3);
+    VXDateStore r;
+    EXPECT_TRUE(store.Lookup(std::string("a\0b", 3), r));
+    EXPECT_FALSE(store.Lookup("a", r));
+    ArchiveWriter ar;
+    StoreDateStoreMap(ar, store);
+    DateStoreMap again;
+    ASSERT_TRUE(ParseDateStoreFile(ar.Bytes().data(), ar.Bytes().size(), again, reason));
+    EXPECT_EQ(Names(again), Names(store));
+}
+
 TEST(StoreFile, WideNameLoadsAsWindows1252) {
     const std::string file =
         Bytes({1, 0, 0xFF, 0xFE, 0xFF, 2, 0xFC, 0, 0xAC, 0x20}) + Image(kMuster);
@@ -217,14 +237,14 @@ TEST(StoreFile, LongFilesInsertInFileOrderUpToAnyBreak) {
     ASSERT_TRUE(whole.Lookup("e2", r));
     EXPECT_EQ(r.m_nYear, 30);
 
-    // Entry 36 (index 35) breaks the file with a null byte in its name: 0 to 34 are in.
-    const size_t entry35 = file.find(std::string("e35", 3));
+    // Entry 36 (index 35) breaks the file with a wide name holding a surrogate: 0 to 34 are in.
+    const size_t entry35 = file.find(std::string("\x03" "e35", 4));
     ASSERT_NE(entry35, std::string::npos);
-    file[entry35 + 1] = '\0';
+    file.replace(entry35, 4, std::string("\xFF\xFE\xFF\x01\x00\xD8", 6));
     ArchiveReader ar(file.data(), file.size());
     DateStoreMap partial;
     EXPECT_FALSE(LoadDateStoreMap(ar, partial, reason));
-    EXPECT_EQ(reason.kind, ParseFault::NameHasNul);
+    EXPECT_EQ(reason.kind, ParseFault::EntryMalformed);
     EXPECT_EQ(reason.entry, 36u);
     EXPECT_EQ(reason.count, 40u);
     DateStoreMap firstEntries;
