@@ -16,7 +16,11 @@ std::string Two(int value) {
 }
 
 std::string Signed(int value) {
-    return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value > 0) {
+        text.insert(text.begin(), '+');
+    }
+    return text;
 }
 
 // The value the form would need for an offset: minus the offset in hours, to the nearest hour.
@@ -30,9 +34,9 @@ int NeededHours(const ZoneResolution& r) {
 std::string UtcOffsetText(int utcOffsetSeconds) {
     const int magnitude = std::abs(utcOffsetSeconds);
     std::string text = utcOffsetSeconds < 0 ? "UTC-" : "UTC+";
-    text += Two(magnitude / kHour) + ":" + Two(magnitude % kHour / 60);
+    text.append(Two(magnitude / kHour)).append(":").append(Two(magnitude % kHour / 60));
     if (magnitude % 60 != 0) {
-        text += ":" + Two(magnitude % 60);
+        text.append(":").append(Two(magnitude % 60));
     }
     return text;
 }
