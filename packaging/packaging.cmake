@@ -114,5 +114,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vexamo.org/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Library dependencies (the Qt 6 runtime among them) are read from the installed programs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The offsets of the birthplace dialog and of vexamo-cli come from the system's zone database.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)
