@@ -81,21 +81,14 @@ int RunImport(const Args& args, CliStreams& io) {
         return CsvInputFailed(io, "import", input, reader);
     }
 
-    FileLock lock;
-    if (!LockRecordFile(io, file, lock)) {
-        return kExitRefused;
-    }
-    CVexamoDoc doc;
-    if (!LoadRecordFile(io, file, doc, true)) {
-        return kExitRefused;
-    }
-    for (const ImportRow& row : rows) {
-        if (const RecordRefusal refusal = AddRecord(doc.m_mapDateStore, row.name, row.input, mode);
-            refusal != RecordRefusal::None) {
-            PrintRefusal(io, refusal, row.name, LinePrefix(row.line));
-            return kExitRefused;
+    return ChangeRecordFile(io, file, true, [&](DateStoreMap& store) {
+        for (const ImportRow& row : rows) {
+            if (const RecordRefusal refusal = AddRecord(store, row.name, row.input, mode);
+                refusal != RecordRefusal::None) {
+                PrintRefusal(io, refusal, row.name, LinePrefix(row.line));
+                return false;
+            }
         }
-    }
-    doc.SetModifiedFlag(true);
-    return SaveRecordFile(io, file, doc, &lock) ? kExitOk : kExitRefused;
+        return true;
+    });
 }

@@ -46,19 +46,11 @@ int RunAdd(const Args& args, CliStreams& io) {
     if (a.zone && !ApplyBirthZone(*a.zone, a.zoneChoice, a.input, io, zone)) {
         return kExitRefused;
     }
-    FileLock lock;
-    if (!LockRecordFile(io, file, lock)) {
-        return kExitRefused;
-    }
-    CVexamoDoc doc;
-    if (!LoadRecordFile(io, file, doc, true)) {
-        return kExitRefused;
-    }
-    if (const RecordRefusal refusal = AddRecord(doc.m_mapDateStore, name, a.input, mode);
-        refusal != RecordRefusal::None) {
-        PrintRefusal(io, refusal, name);
-        return kExitRefused;
-    }
-    doc.SetModifiedFlag(true);
-    return SaveRecordFile(io, file, doc, &lock) ? kExitOk : kExitRefused;
+    return ChangeRecordFile(io, file, true, [&](DateStoreMap& store) {
+        const RecordRefusal refusal = AddRecord(store, name, a.input, mode);
+        if (refusal != RecordRefusal::None) {
+            PrintRefusal(io, refusal, name);
+        }
+        return refusal == RecordRefusal::None;
+    });
 }

@@ -112,21 +112,13 @@ int RunRemove(const Args& args, CliStreams& io) {
     if (!NameIsStorable(io, name)) {
         return kExitRefused;
     }
-    FileLock lock;
-    if (!LockRecordFile(io, file, lock)) {
-        return kExitRefused;
-    }
-    CVexamoDoc doc;
-    if (!LoadRecordFile(io, file, doc, false)) {
-        return kExitRefused;
-    }
-    if (const RecordRefusal refusal = RemoveRecord(doc.m_mapDateStore, name);
-        refusal != RecordRefusal::None) {
-        PrintRefusal(io, refusal, name);
-        return kExitRefused;
-    }
-    doc.SetModifiedFlag(true);
-    return SaveRecordFile(io, file, doc, &lock) ? kExitOk : kExitRefused;
+    return ChangeRecordFile(io, file, false, [&](DateStoreMap& store) {
+        const RecordRefusal refusal = RemoveRecord(store, name);
+        if (refusal != RecordRefusal::None) {
+            PrintRefusal(io, refusal, name);
+        }
+        return refusal == RecordRefusal::None;
+    });
 }
 
 int RunExport(const Args& args, CliStreams& io) {

@@ -31,6 +31,8 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
     return true;
 }
 
+namespace {
+
 bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock) {
     switch (lock.Acquire(path)) {
     case LockStatus::kLocked:
@@ -45,14 +47,25 @@ bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock) {
     return false;
 }
 
-bool SaveRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc,
-                    const FileLock* heldLock) {
-    std::string error;
-    if (!SaveRecordDocument(doc, path, error, heldLock)) {
-        PrintError(io, error);
-        return false;
+} // namespace
+
+int ChangeRecordFile(CliStreams& io, const std::string& path, bool absentIsEmpty,
+                     const std::function<bool(DateStoreMap&)>& change) {
+    FileLock lock;
+    if (!LockRecordFile(io, path, lock)) {
+        return kExitRefused;
     }
-    return true;
+    CVexamoDoc doc;
+    if (!LoadRecordFile(io, path, doc, absentIsEmpty) || !change(doc.m_mapDateStore)) {
+        return kExitRefused;
+    }
+    doc.SetModifiedFlag(true);
+    std::string error;
+    if (!SaveRecordDocument(doc, path, error, &lock)) {
+        PrintError(io, error);
+        return kExitRefused;
+    }
+    return kExitOk;
 }
 
 void PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name,

@@ -1,5 +1,6 @@
 #pragma once
 // Helpers shared by the record commands of vexamo-cli.
+#include <functional>
 #include <string>
 
 #include "app/record_commands.h"
@@ -14,14 +15,12 @@ void PrintError(CliStreams& io, const std::string& message);
 // Prints the reason and returns false when the file cannot be read.
 bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty);
 
-// Takes FILE's writer lock for a whole load-change-save, waiting the bounded time for another
-// writer. Prints why and returns false when it cannot be had.
-bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock);
-
-// Saves doc to FILE under the lock held (see LockRecordFile); prints the reason and returns
-// false on failure.
-bool SaveRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc,
-                    const FileLock* heldLock = nullptr);
+// One load-change-save of FILE under its writer lock (waiting the bounded time for another
+// writer): loads FILE (absentIsEmpty as for LoadRecordFile), lets change alter the store, then
+// saves. change returns false, having said why, to leave the file untouched. Returns the exit
+// status; every failure is printed.
+int ChangeRecordFile(CliStreams& io, const std::string& path, bool absentIsEmpty,
+                     const std::function<bool(DateStoreMap&)>& change);
 
 // Prints why a record command on the name (UTF-8) was refused; prefix (e.g. "import: line 4: ")
 // goes before the reason.
