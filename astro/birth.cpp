@@ -1,8 +1,10 @@
 #include "astro/birth.h"
 
 #include <cmath>
+#include <utility>
 
 #include "astro/calendar.h"
+#include "astro/lunation_table.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
 #include "astro/text_format.h"
@@ -125,10 +127,13 @@ BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t 
     r.m_nType = Classify(sun, moon, constantZone != 0 ? kConstantZone : dayChange);
     r.m_nTypeBitmap = BirthTypeBitmap(r.m_nType);
 
-    FindPhases(jd, r.m_phases);
-    r.m_strLastNewMoon = FormatPhaseMoment(r.m_phases[0]);
-    r.m_strFullMoon = FormatPhaseMoment(r.m_phases[2]);
-    r.m_strNextNewMoon = FormatPhaseMoment(r.m_phases[4]);
+    // The phases of FindPhases(jd) and their texts, kept once per lunation.
+    Lunation lunation;
+    FindLunation(jd, lunation);
+    r.m_phases = lunation.moments;
+    r.m_strLastNewMoon = std::move(lunation.texts[0]);
+    r.m_strFullMoon = std::move(lunation.texts[1]);
+    r.m_strNextNewMoon = std::move(lunation.texts[2]);
 
     r.m_strBirthMoment = FormatMomentText(day, month, year, hour, minute);
     return r;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "astro/calendar.h"
+#include "astro/lunation_table.h"
 
 namespace {
 
@@ -91,11 +92,7 @@ double TruePhase(double k, double phase) {
     return pt - ((-0.0004 * std::cos(m * kDeg) + 0.0003 * std::cos(mp * kDeg)) + 0.0028);
 }
 
-void FindPhases(double jd, PhaseTimes& p) {
-    if (!std::isfinite(jd)) {
-        p.fill(jd);
-        return;
-    }
+LunationBracket SearchLunation(double jd) {
     double adate = jd - 45;
     int32_t year = 0;
     int32_t month = 0;
@@ -116,21 +113,24 @@ void FindPhases(double jd, PhaseTimes& p) {
         ++steps;
     }
 
-    double k2 = k1 + 1;
     for (;;) {
         adate = adate + kSynodicMonth;
-        k2 = k1 + 1;
+        const double k2 = k1 + 1;
         const double nt2 = MeanNewMoon(adate, k2);
         if ((nt1 <= jd && nt2 > jd) || ++steps >= kMaxSearchSteps) {
-            break;
+            return {k1, nt1, nt2};
         }
         nt1 = nt2;
         k1 = k2;
     }
+}
 
-    p[0] = TruePhase(k1, 0);
-    p[1] = TruePhase(k1, 0.25);
-    p[2] = TruePhase(k1, 0.5);
-    p[3] = TruePhase(k1, 0.75);
-    p[4] = TruePhase(k2, 0);
+void FindPhases(double jd, PhaseTimes& p) {
+    if (!std::isfinite(jd)) {
+        p.fill(jd);
+        return;
+    }
+    Lunation lunation;
+    FindLunation(jd, lunation);
+    p = lunation.moments;
 }

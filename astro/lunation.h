@@ -11,5 +11,16 @@ double MeanNewMoon(double date, double k);
 // Julian date of a phase (0, 0.25, 0.5, 0.75) of lunation k.
 double TruePhase(double k, double phase);
 
-// Fills p with the phases of the lunation that contains jd.
+// The lunation number k that the search for a finite jd settles on, and the two mean new moons
+// it compared jd with: start <= jd < end wherever the search ends normally (every moment of the
+// evaluable years).
+struct LunationBracket {
+    double k = 0.0;
+    double start = 0.0;
+    double end = 0.0;
+};
+LunationBracket SearchLunation(double jd);
+
+// Fills p with the phases of the lunation that contains jd: those of lunation
+// SearchLunation(jd).k and the next new moon.
 void FindPhases(double jd, PhaseTimes& p);
