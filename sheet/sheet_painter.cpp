@@ -37,6 +37,8 @@ QFont SheetFont(double points, bool bold = false, bool italic = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
+    // No ligatures: the text of the PDF is searched and copied letter by letter.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
