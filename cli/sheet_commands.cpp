@@ -2,7 +2,10 @@
 // PNG or SVG).
 #include "cli/sheet_commands.h"
 
+#include <QBuffer>
 #include <QDate>
+#include <QSaveFile>
+#include <cerrno>
 
 #include "cli/output.h"
 #include "cli/sheet_request.h"
@@ -16,6 +19,37 @@ const SheetCommand kDiagram{"diagram", {SheetFormat::Png, SheetFormat::Svg}, fal
 
 std::string Bytes(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// The PDF goes to its file page by page (a thousand sheets are never all in memory), through a
+// temporary file beside it that replaces the file only when complete.
+int WriteSheetPdf(CliStreams& io, const std::string& output,
+                  const std::vector<SheetContent>& sheets) {
+    if (output == "-") {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!WriteSheetsPdf(buffer, sheets)) {
+            return OutputFailed(io);
+        }
+        io.out.write(buffer.data().constData(), buffer.data().size());
+        io.out.flush();
+        return io.out ? kExitOk : OutputFailed(io);
+    }
+    QSaveFile file(QString::fromStdString(output));
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        return FileNotSaved(io, output, errno);
+    }
+    if (!WriteSheetsPdf(file, sheets) || !file.flush()) {
+        const int error = errno;
+        file.cancelWriting();
+        return FileNotSaved(io, output, error);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        return FileNotSaved(io, output, errno);
+    }
+    return kExitOk;
 }
 
 } // namespace
@@ -32,11 +66,7 @@ int RunSheetReport(const Args& args, CliStreams& io) {
     for (const SheetBirth& birth : request.births) {
         sheets.push_back(MakeSheetContent(birth, printedOn));
     }
-    const QByteArray pdf = SheetsPdf(sheets);
-    if (pdf.isEmpty()) {
-        return OutputFailed(io);
-    }
-    return WriteSheetOutput(io, request.output, Bytes(pdf));
+    return WriteSheetPdf(io, request.output, sheets);
 }
 
 int RunSheetDiagram(const Args& args, CliStreams& io) {

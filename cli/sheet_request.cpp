@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 
 #include "app/file_messages.h"
 #include "app/input_check.h"
@@ -306,4 +307,10 @@ int WriteSheetOutput(CliStreams& io, const std::string& output, const std::strin
         return kExitRefused;
     }
     return kExitOk;
+}
+
+int FileNotSaved(CliStreams& io, const std::string& output, int errnoValue) {
+    PrintError(io, UserText(TextId::FileNotSaved,
+                            {output, ErrnoText(errnoValue != 0 ? errnoValue : EIO)}));
+    return kExitRefused;
 }

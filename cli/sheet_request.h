@@ -36,3 +36,7 @@ const char* SheetFormatName(SheetFormat format);
 // Writes bytes to request.output: a file is replaced whole (written beside it and renamed),
 // so a failure leaves no partial file. Returns the exit status after printing any failure.
 int WriteSheetOutput(CliStreams& io, const std::string& output, const std::string& bytes);
+
+// Prints that output could not be saved and why (an errno value; 0 when unknown); returns
+// kExitRefused.
+int FileNotSaved(CliStreams& io, const std::string& output, int errnoValue);

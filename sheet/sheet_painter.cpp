@@ -1,9 +1,9 @@
 #include "sheet/sheet_painter.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QIODevice>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -239,21 +239,16 @@ bool PaintSheets(QPagedPaintDevice& device, const std::vector<SheetContent>& she
     return painter.end();
 }
 
-QByteArray SheetsPdf(const std::vector<SheetContent>& sheets) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
-                                         QPageLayout::Millimeter));
-        writer.setCreator(QStringLiteral("Vexamo"));
-        writer.setTitle(QString::fromUtf8(UserText(TextId::AppTitle)));
-        if (sheets.empty() || !PaintSheets(writer, sheets)) {
-            return {};
-        }
+bool WriteSheetsPdf(QIODevice& device, const std::vector<SheetContent>& sheets) {
+    if (sheets.empty()) {
+        return false;
     }
-    return bytes;
+    QPdfWriter writer(&device);
+    writer.setResolution(kPdfResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
+                                     QPageLayout::Millimeter));
+    writer.setCreator(QStringLiteral("Vexamo"));
+    writer.setTitle(QString::fromUtf8(UserText(TextId::AppTitle)));
+    return PaintSheets(writer, sheets);
 }

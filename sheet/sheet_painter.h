@@ -1,11 +1,11 @@
 #pragma once
 // Printed sheets: one page per birth with its texts, its type picture and the diagram as vectors.
-#include <QByteArray>
 #include <QRectF>
 #include <vector>
 
 #include "sheet/sheet_content.h"
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -16,5 +16,6 @@ void PaintSheet(QPainter& painter, const QRectF& page, const SheetContent& sheet
 // size and margins). Returns false when the device cannot be painted on.
 bool PaintSheets(QPagedPaintDevice& device, const std::vector<SheetContent>& sheets);
 
-// The sheets as a PDF document on A4 pages with the fonts embedded; empty when it cannot be made.
-QByteArray SheetsPdf(const std::vector<SheetContent>& sheets);
+// Writes the sheets to device (open for writing) as a PDF document on A4 pages with the fonts
+// embedded, page by page as they are drawn. Returns false when nothing or not all was written.
+bool WriteSheetsPdf(QIODevice& device, const std::vector<SheetContent>& sheets);
