@@ -4,7 +4,7 @@
 #include <QXmlStreamReader>
 
 #include "app/birth_input.h"
-#include "tests/sheet/cli_run.h"
+#include "tests/sheet/sheet_cli_run.h"
 #include "ui/diagram_image.h"
 
 namespace {

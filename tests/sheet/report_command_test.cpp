@@ -4,7 +4,7 @@
 
 #include "app/zone_resolution.h"
 #include "sheet/sheet_content.h"
-#include "tests/sheet/cli_run.h"
+#include "tests/sheet/sheet_cli_run.h"
 
 namespace {
 
