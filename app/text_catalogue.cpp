@@ -197,6 +197,24 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
     {TextId::ZoneColumnsExclusive,
      "Un seul des champs « tz », « place » et « zone » peut être rempli."},
+    // Printed sheets and diagram pictures.
+    {TextId::SheetSouthern, "Hémisphère Sud"},
+    {TextId::SheetConstZone, "Zone indéfinie constante"},
+    {TextId::SheetOptions, "Options"},
+    {TextId::SheetPhasesUtc, "Les moments des phases sont en temps universel (UT)."},
+    {TextId::SheetFooter, "Vexamo, Version %1 — imprimé le %2"},
+    {TextId::SheetAxisPhase, "Phase [%]"},
+    {TextId::SheetAxisDays, "Datum [Tage]"},
+    {TextId::SheetLegendSun, "Sonnenphase"},
+    {TextId::SheetLegendMoon, "Mondphase"},
+    {TextId::SheetNoOptions, "aucune"},
+    {TextId::CliSheetFormats,
+     "les formats possibles sont %1 ; le format se lit à l'extension de OUT (ou --format)."},
+    {TextId::CliSheetMissing,
+     "Le programme de dessin « %1 » est introuvable ; réinstallez Vexamo."},
+    {TextId::CliSheetNoTerminal, "Un PDF ou une image ne s'écrit pas sur un terminal ; redirigez "
+                                 "la sortie ou donnez -o FICHIER."},
+    {TextId::CliSheetScale, "--scale attend un entier de 1 à 16, pas « %1 »."},
 });
 
 } // namespace

@@ -108,7 +108,7 @@ enum class TextId {
     PlaceTypeToSearch,
     PlaceNoneFound,
     PlaceChoose,
-    PlaceMomentAt, // %1: date, %2: time, %3: place
+    PlaceMomentAt,      // %1: date, %2: time, %3: place
     PlaceOffsetInForce, // %1: offset, %2: abbreviation, %3: summer or standard time
     PlaceResult,        // %1: the value
     PlaceAmbiguous,
@@ -119,8 +119,8 @@ enum class TextId {
     PlaceRoundChoice,   // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
     PlaceEarlier,
     PlaceLater,
-    PlaceOutOfRange,     // %1: offset, %2: abbreviation, %3: the value it would need
-    PlaceUnknownZone,    // %1: the zone
+    PlaceOutOfRange,  // %1: offset, %2: abbreviation, %3: the value it would need
+    PlaceUnknownZone, // %1: the zone
     PlaceNoZoneData,
     CliDstHint,
     CliRoundHint,
@@ -152,7 +152,22 @@ enum class TextId {
     CliOutOfMemory,
     FieldNotFlag, // %1: the field's name
     ZoneColumnsExclusive,
-    Last = ZoneColumnsExclusive,
+    // Printed sheets and diagram pictures.
+    SheetSouthern, // the check box texts as a ticked option reads on the sheet
+    SheetConstZone,
+    SheetOptions,   // label of the ticked options
+    SheetPhasesUtc, // the note under the phase moments
+    SheetFooter,    // %1: the program's version, %2: the date printed
+    SheetAxisPhase, // the diagram's vertical axis
+    SheetAxisDays,  // the diagram's horizontal axis
+    SheetLegendSun,
+    SheetLegendMoon,
+    SheetNoOptions,     // no option ticked
+    CliSheetFormats,    // %1: the formats (extensions) a command writes
+    CliSheetMissing,    // %1: the program that draws
+    CliSheetNoTerminal, // a picture or PDF is not written to a terminal
+    CliSheetScale,      // %1: the value given
+    Last = CliSheetScale,
 };
 
 // The text of id.

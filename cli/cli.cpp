@@ -27,6 +27,12 @@ const char* const kUsage =
     "  vexamo-cli places QUERY [--json]\n"
     "  vexamo-cli zone (--place NAME | --zone ZONE) [--dst | --no-dst] [--round] [--json]\n"
     "                  DAY MONTH YEAR HOUR MINUTE\n"
+    "  vexamo-cli report -o OUT.pdf [--name TEXT] [birth options as eval]\n"
+    "                    DAY MONTH YEAR HOUR MINUTE\n"
+    "  vexamo-cli report -o OUT.pdf --file FILE [NAME...]\n"
+    "  vexamo-cli diagram -o OUT.png|OUT.svg [--scale N] [birth options as eval]\n"
+    "                     DAY MONTH YEAR HOUR MINUTE\n"
+    "  vexamo-cli diagram -o OUT.png|OUT.svg [--scale N] --file FILE NAME\n"
     "  vexamo-cli --help | --version\n"
     "\n"
     "--place NAME or --zone ZONE (e.g. Europe/Berlin) instead of --tz: the time difference in\n"
@@ -39,6 +45,11 @@ const char* const kUsage =
     "optionally tz or place or zone, southern, const_zone, name) from FILE or standard input\n"
     "and writes one result row per input row; import adds such rows (name required) to FILE,\n"
     "all or none. Phase moments are Universal Time.\n"
+    "report writes one printed sheet (A4 PDF) per birth: the one given, or every record of\n"
+    "FILE (or the NAMEs) in the order of the desktop program's list; --before-1900 lets it\n"
+    "print records before 1900. diagram writes the phase diagram as PNG (--scale N enlarges\n"
+    "it, 1 to 16) or SVG. The format comes from OUT's extension; -o - writes to standard\n"
+    "output (PDF, or --format png|svg).\n"
     "\n"
     "Exit status: 0 success, 1 input refused, file unreadable, place or zone unknown or no\n"
     "time difference determined (batch: some row refused), 2 usage error (batch, import: also\n"
@@ -69,9 +80,9 @@ struct NamedCommand {
 };
 
 constexpr NamedCommand kCommands[] = {
-    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},
-    {"remove", RunRemove}, {"export", RunExport}, {"import", RunImport},
-    {"batch", RunBatch},   {"places", RunPlaces}, {"zone", RunZone},
+    {"list", RunList},     {"show", RunShow},     {"add", RunAdd},         {"remove", RunRemove},
+    {"export", RunExport}, {"import", RunImport}, {"batch", RunBatch},     {"places", RunPlaces},
+    {"zone", RunZone},     {"report", RunReport}, {"diagram", RunDiagram},
 };
 
 } // namespace

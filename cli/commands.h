@@ -34,6 +34,9 @@ int RunImport(const Args& args, CliStreams& io);
 int RunBatch(const Args& args, CliStreams& io);
 int RunPlaces(const Args& args, CliStreams& io);
 int RunZone(const Args& args, CliStreams& io);
+// Printed sheets and diagram pictures, drawn by the separate program vexamo-sheet.
+int RunReport(const Args& args, CliStreams& io);
+int RunDiagram(const Args& args, CliStreams& io);
 
 // Prints "vexamo-cli: <message>" (escaped for a terminal) and the usage hint on err; returns
 // kExitUsage.

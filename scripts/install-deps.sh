@@ -14,6 +14,7 @@ packages=(
     dpkg-dev file gzip help2man lintian desktop-file-utils appstream
     libgeonames-dev libhowardhinnant-date-dev tzdata
     libcsv-dev nlohmann-json3-dev
+    poppler-utils
 )
 
 missing=()

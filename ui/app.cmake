@@ -27,7 +27,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/vexamo_app.cpp
 )
 target_include_directories(vexamo_ui PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(vexamo_ui PUBLIC vexamo_app vexamo_places vexamo_res_tables vexamo_diagram vexamo_artwork
+target_link_libraries(vexamo_ui PUBLIC vexamo_app vexamo_places vexamo_res_tables vexamo_diagram vexamo_sheet vexamo_artwork
     Qt6::Core Qt6::Gui Qt6::Widgets)
 
 add_executable(vexamo ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

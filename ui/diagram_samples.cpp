@@ -69,6 +69,21 @@ std::vector<QPoint> SampleSunCurve(double centre, int32_t southern, int32_t widt
                        [southern](double t) { return SunPhase(t, southern); });
 }
 
+DiagramCurveValues SampleDiagramValues(double centre, int32_t southern) {
+    DiagramCurveValues values;
+    ClearUpperVectorState();
+    values.moments = DiagramMoments(centre - 2.0, centre + 2.0, kDiagramSampleStep, kMaxSamples);
+    values.moon.reserve(values.moments.size());
+    values.sun.reserve(values.moments.size());
+    for (const double t : values.moments) {
+        values.moon.push_back(MoonIllumination(t));
+    }
+    for (const double t : values.moments) {
+        values.sun.push_back(SunPhase(t, southern));
+    }
+    return values;
+}
+
 DiagramSampleCache::Key DiagramSampleCache::MakeKey(double centre, int32_t southern, int32_t width,
                                                     int32_t height) {
     return Key{std::bit_cast<uint64_t>(centre), southern, width, height};

@@ -27,6 +27,15 @@ std::vector<double> DiagramMoments(double lo, double hi, double step, std::size_
 std::vector<QPoint> SampleMoonCurve(double centre, int32_t width, int32_t height);
 std::vector<QPoint> SampleSunCurve(double centre, int32_t southern, int32_t width, int32_t height);
 
+// The moments of both curves and the two values at each, unrounded: the same samples as above,
+// for drawing the curves as vectors at any size.
+struct DiagramCurveValues {
+    std::vector<double> moments;
+    std::vector<double> moon;
+    std::vector<double> sun;
+};
+DiagramCurveValues SampleDiagramValues(double centre, int32_t southern);
+
 class DiagramSampleCache {
   public:
     const std::vector<QPoint>& Moon(double centre, int32_t width, int32_t height);

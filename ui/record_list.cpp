@@ -3,30 +3,16 @@
 #include <QCollator>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <algorithm>
-#include <numeric>
 
 #include "app/record_commands.h"
+#include "sheet/list_order.h"
 
 namespace {
-
-// Names prepared between two reports of progress.
-constexpr int kProgressStep = 8192;
 
 QCollator ListCollator() {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
-}
-
-// Every code unit case-folded on its own, as QString::compare with Qt::CaseInsensitive folds
-// them (simple folding: "ß" stays one character).
-QString FoldedCodeUnits(const QString& text) {
-    QString folded = text;
-    for (QChar& c : folded) {
-        c = c.toCaseFolded();
-    }
-    return folded;
 }
 
 } // namespace
@@ -60,38 +46,12 @@ int AddRecordName(QListWidget& list, const std::string& key) {
 
 void FillRecordNames(QListWidget& list, const std::vector<std::string>& keys,
                      const std::function<void(int prepared)>& progress) {
-    const QCollator collator = ListCollator();
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(keys.size()));
-    // The C locale compares case-folded code units; its sort keys would not ignore the case,
-    // so each name is folded once, as the comparison would fold it, and the folded names are
-    // compared.
-    const bool byCodeUnits = collator.locale().language() == QLocale::C;
-    std::vector<QCollatorSortKey> sortKeys;
-    sortKeys.reserve(byCodeUnits ? 0 : keys.size());
-    std::vector<QString> folded;
-    folded.reserve(byCodeUnits ? keys.size() : 0);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        shown.append(ShownRecordName(keys[i]));
-        if (byCodeUnits) {
-            folded.push_back(FoldedCodeUnits(shown.constLast()));
-        } else {
-            // Comparing sort keys orders as the collator's own comparison does.
-            sortKeys.push_back(collator.sortKey(shown.constLast()));
-        }
-        if (progress && (i + 1) % kProgressStep == 0) {
-            progress(static_cast<int>(i + 1));
-        }
+    for (const std::string& key : keys) {
+        shown.append(ShownRecordName(key));
     }
-    std::vector<std::size_t> order(keys.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int byCollation = byCodeUnits ? QStringView(folded[a]).compare(QStringView(folded[b]))
-                                            : sortKeys[a].compare(sortKeys[b]);
-        return byCollation != 0 ? byCollation < 0 : keys[a] < keys[b];
-    });
-    folded = {};
-    sortKeys = {};
+    const std::vector<std::size_t> order = ListOrder(shown, keys, progress);
     QStringList sorted;
     sorted.reserve(shown.size());
     for (const std::size_t i : order) {

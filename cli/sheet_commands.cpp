@@ -1,0 +1,113 @@
+// vexamo-sheet's commands: "report" (printed sheets as PDF) and "diagram" (the phase diagram as
+// PNG or SVG).
+#include "cli/sheet_commands.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QSaveFile>
+#include <cerrno>
+
+#include "cli/output.h"
+#include "cli/sheet_request.h"
+#include "sheet/diagram_drawing.h"
+#include "sheet/sheet_painter.h"
+
+namespace {
+
+const SheetCommand kReport{"report", {SheetFormat::Pdf}, true, false, true};
+const SheetCommand kDiagram{"diagram", {SheetFormat::Png, SheetFormat::Svg}, false, true, false};
+
+std::string Bytes(const QByteArray& bytes) {
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// The PDF goes to its file page by page (a thousand sheets are never all in memory), through a
+// temporary file beside it that replaces the file only when complete.
+int WriteSheetPdf(CliStreams& io, const std::string& output,
+                  const std::vector<SheetContent>& sheets) {
+    if (output == "-") {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!WriteSheetsPdf(buffer, sheets)) {
+            return OutputFailed(io);
+        }
+        io.out.write(buffer.data().constData(), buffer.data().size());
+        io.out.flush();
+        return io.out ? kExitOk : OutputFailed(io);
+    }
+    QSaveFile file(QString::fromStdString(output));
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        return FileNotSaved(io, output, errno);
+    }
+    if (!WriteSheetsPdf(file, sheets) || !file.flush()) {
+        const int error = errno;
+        file.cancelWriting();
+        return FileNotSaved(io, output, error);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        return FileNotSaved(io, output, errno);
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int RunSheetReport(const Args& args, CliStreams& io) {
+    SheetRequest request;
+    if (const int status = ReadSheetRequest(args, kReport, io, request); status != kExitOk) {
+        return status;
+    }
+    const std::string printedOn =
+        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+    std::vector<SheetContent> sheets;
+    sheets.reserve(request.births.size());
+    for (const SheetBirth& birth : request.births) {
+        sheets.push_back(MakeSheetContent(birth, printedOn));
+    }
+    return WriteSheetPdf(io, request.output, sheets);
+}
+
+int RunSheetDiagram(const Args& args, CliStreams& io) {
+    SheetRequest request;
+    if (const int status = ReadSheetRequest(args, kDiagram, io, request); status != kExitOk) {
+        return status;
+    }
+    const SheetBirth& birth = request.births.front();
+    const double centre = Evaluate(birth.input).m_dJulianDate;
+    const int32_t southern = birth.input.southern ? 1 : 0;
+    std::string bytes;
+    if (request.format == SheetFormat::Svg) {
+        bytes = DiagramSvg(MakeDiagramGeometry(centre, southern));
+    } else {
+        bytes = Bytes(PngBytes(DiagramPicture(centre, southern, request.scale)));
+    }
+    if (bytes.empty()) {
+        return OutputFailed(io);
+    }
+    return WriteSheetOutput(io, request.output, bytes);
+}
+
+int RunSheetCli(const Args& all, CliStreams& io) {
+    size_t first = 0;
+    for (; first < all.size(); ++first) {
+        if (all[first] == "--out-terminal") {
+            io.outTerminal = true;
+        } else if (all[first] == "--err-terminal") {
+            io.errTerminal = true;
+        } else {
+            break;
+        }
+    }
+    const Args args(all.begin() + static_cast<long>(std::min(first + 1, all.size())), all.end());
+    const std::string command = first < all.size() ? all[first] : std::string();
+    if (command == "report") {
+        return RunSheetReport(args, io);
+    }
+    if (command == "diagram") {
+        return RunSheetDiagram(args, io);
+    }
+    return UsageError(io,
+                      command.empty() ? "missing command" : "unknown command '" + command + "'");
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The arguments of "report" and "diagram": where the output goes, in which format, and the
+// births to draw, either one given on the command line or records of a ".dat" file.
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "sheet/sheet_content.h"
+
+enum class SheetFormat { Pdf, Png, Svg };
+
+struct SheetRequest {
+    std::string output; // a path, or "-" for standard output
+    SheetFormat format = SheetFormat::Pdf;
+    int scale = 1;
+    std::vector<SheetBirth> births; // in the order drawn
+};
+
+// What a command accepts.
+struct SheetCommand {
+    std::string name;                 // "report", "diagram"
+    std::vector<SheetFormat> formats; // the first is the default for standard output
+    bool several = false;             // any number of records of a file (else exactly one)
+    bool takesScale = false;          // --scale N
+    bool takesName = false;           // --name TEXT
+};
+
+// Parses args, checks the births as the form does and reads the records. Returns kExitOk with
+// request filled, or the exit status after printing why (kExitUsage for a usage error).
+int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& io,
+                     SheetRequest& request);
+
+// "pdf", "png", "svg".
+const char* SheetFormatName(SheetFormat format);
+
+// Writes bytes to request.output: a file is replaced whole (written beside it and renamed),
+// so a failure leaves no partial file. Returns the exit status after printing any failure.
+int WriteSheetOutput(CliStreams& io, const std::string& output, const std::string& bytes);
+
+// Prints that output could not be saved and why (an errno value; 0 when unknown); returns
+// kExitRefused.
+int FileNotSaved(CliStreams& io, const std::string& output, int errnoValue);

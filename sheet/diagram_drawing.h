@@ -1,0 +1,27 @@
+#pragma once
+// The phase diagram drawn for paper and files: as vectors with a painter (sheets, enlarged
+// pictures), as an SVG document, and as the control's own picture.
+#include <QByteArray>
+#include <QImage>
+#include <QRectF>
+#include <cstdint>
+#include <string>
+
+#include "sheet/diagram_geometry.h"
+
+class QPainter;
+
+// Draws g into target (scaled to fill it); lines are penWidth diagram units wide.
+void PaintDiagram(QPainter& painter, const QRectF& target, const DiagramGeometry& g,
+                  double penWidth = 1.0);
+
+// The diagram as a picture of the control scale times enlarged. Scale 1 is the control itself,
+// pixel for pixel what the window shows; larger scales draw the same lines as vectors.
+QImage DiagramPicture(double centre, int32_t southern, int scale);
+
+// The picture as PNG file contents; empty when it cannot be encoded.
+QByteArray PngBytes(const QImage& image);
+
+// g as a stand-alone SVG document of g's size: a white background, the frame and the grid in
+// black (the grid dotted), the Moon curve (id "moon") in blue and the Sun curve (id "sun") in red.
+std::string DiagramSvg(const DiagramGeometry& g);
