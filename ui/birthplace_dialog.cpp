@@ -12,15 +12,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/text_catalogue.h"
 #include "app/zone_text.h"
 #include "places/place_catalogue.h"
+#include "ui/ui_text.h"
 
 namespace {
 
-QString Tr(TextId id) {
-    return QString::fromUtf8(UserText(id));
-}
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -31,14 +28,14 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
                                      const places::PlaceCatalogue* catalogue)
     : QDialog(parent), m_catalogue(catalogue ? *catalogue : places::SharedPlaceCatalogue()),
       m_moment(moment) {
-    setWindowTitle(Tr(TextId::PlaceTitle));
+    setWindowTitle(UiText(TextId::PlaceTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(Tr(TextId::PlaceSearchLabel), this);
+    auto* label = new QLabel(UiText(TextId::PlaceSearchLabel), this);
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(Tr(TextId::PlaceSearchHint));
+    m_search->setPlaceholderText(UiText(TextId::PlaceSearchHint));
     m_search->setClearButtonEnabled(true);
     label->setBuddy(m_search);
     m_list = new QListWidget(this);
@@ -55,8 +52,8 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     choice->addButton(m_winter);
     m_round = new QCheckBox(this);
     m_buttons = new QDialogButtonBox(this);
-    m_buttons->addButton(Tr(TextId::PlaceOk), QDialogButtonBox::AcceptRole)->setDefault(true);
-    m_buttons->addButton(Tr(TextId::PlaceCancel), QDialogButtonBox::RejectRole);
+    m_buttons->addButton(UiText(TextId::PlaceOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    m_buttons->addButton(UiText(TextId::PlaceCancel), QDialogButtonBox::RejectRole);
 
     layout->addWidget(label);
     layout->addWidget(m_search);
@@ -167,9 +164,10 @@ void CBirthplaceDialog::Update() {
         m_summer->setVisible(false);
         m_winter->setVisible(false);
         m_round->setVisible(false);
-        m_explanation->setText(Tr(m_search->text().trimmed().isEmpty() ? TextId::PlaceTypeToSearch
-                                  : m_found.empty()                    ? TextId::PlaceNoneFound
-                                                                       : TextId::PlaceChoose));
+        m_explanation->setText(UiText(m_search->text().trimmed().isEmpty()
+                                          ? TextId::PlaceTypeToSearch
+                                      : m_found.empty() ? TextId::PlaceNoneFound
+                                                        : TextId::PlaceChoose));
         OkButton()->setEnabled(false);
         return;
     }

@@ -10,6 +10,7 @@
 #include "ui/qt_file_dialog_service.h"
 #include "ui/qt_message_service.h"
 #include "ui/qt_translations.h"
+#include "ui/ui_text.h"
 #include "ui/vexamo_app.h"
 
 namespace {
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     std::vector<char*> qtArgv(argv, argv + qtArgc);
     qtArgv.push_back(nullptr);
     QApplication application(qtArgc, qtArgv.data());
-    QApplication::setApplicationName(QString::fromUtf8(UserText(TextId::AppTitle)));
+    QApplication::setApplicationName(UiText(TextId::AppTitle));
     // Lets the desktop match the window to the menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vexamo.Vexamo"));
     ApplyClassicLook(application);
