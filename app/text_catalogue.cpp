@@ -17,6 +17,33 @@ constexpr const char* kDocTemplate = "Orlinde Berechnung\n"
                                      "Unbenannt\n"
                                      "Orlinde Dateien    ";
 
+constexpr const char* kDesktopHelp =
+    "Usage: vexamo [FILE.dat]\n"
+    "       vexamo -- FILE.dat\n"
+    "Calcul Orlinde: the Moon phase, the Sun phase and the type of a moment of birth,\n"
+    "with the lunation around it and a diagram of both curves over four days.\n"
+    "Named persons are kept in \".dat\" record files.\n"
+    "\n"
+    "Arguments:\n"
+    "  FILE.dat       open this record file at start; the program ends when the\n"
+    "                 file cannot be read; after \"--\" a name starting with \"-\"\n"
+    "                 is a file too\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     show this help and exit\n"
+    "      --version  show the version and exit\n"
+    "\n"
+    "Qt's own options are accepted as well, for example -platform NAME, -style NAME.\n"
+    "The tool vexamo-cli evaluates birth moments and edits record files without a\n"
+    "window.\n";
+
+constexpr const char* kDesktopVersion =
+    "vexamo 1.0\n"
+    "Copyright (C) 2026 the Vexamo developers.\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::DocTemplate, kDocTemplate},
     {TextId::EarlierCentury, "Calcul pour une date d'un siècle précédent ?"},
@@ -113,6 +140,13 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::FileChangedOnDiskQuestion,
      "Die Datei \u201E%1\u201C wurde seit dem Öffnen oder letzten Speichern von einem anderen "
      "Programm geändert. Trotzdem überschreiben?"},
+    {TextId::LayoutExtendedOffer, "Extras >> "},
+    {TextId::LayoutSimpleOffer, "Einfach << "},
+    {TextId::RecordsLoading, "%1 Datensätze werden geladen …"},
+    {TextId::DiagramDescription, "%1, Lune : %2, Soleil : %3"},
+    {TextId::ViewErrorCaption, "Orlinde-Rechner"},
+    {TextId::DesktopHelp, kDesktopHelp},
+    {TextId::DesktopVersion, kDesktopVersion},
     {TextId::PlaceTitle, "Lieu de naissance"},
     {TextId::PlaceSearchLabel, "&Lieu :"},
     {TextId::PlaceSearchHint, "Nom de la ville, par ex. München"},
@@ -125,27 +159,25 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "Aucun lieu trouvé. Essayez un autre nom ou seulement le début du nom."},
     {TextId::PlaceChoose, "Choisissez un lieu dans la liste."},
     {TextId::PlaceMomentAt, "Le %1 à %2 à %3 :"},
-    {TextId::PlaceOffsetInForce, "%1 (%2), %3."},
+    {TextId::PlaceOffsetInForce, "%1."},
     {TextId::PlaceResult, "Fuseau horaire: %1"},
     {TextId::PlaceAmbiguous,
      "Cette heure a eu lieu deux fois : les horloges ont été retardées ce jour-là. Choisissez "
      "s'il s'agit de l'heure d'été (avant le changement) ou de l'heure d'hiver (après)."},
-    {TextId::PlaceChooseSummer, "Heure d'&été : %1 (%2), fuseau horaire %3"},
-    {TextId::PlaceChooseWinter, "Heure d'&hiver : %1 (%2), fuseau horaire %3"},
+    {TextId::PlaceChooseSummer, "Heure d'&été : %1, fuseau horaire %2"},
+    {TextId::PlaceChooseWinter, "Heure d'&hiver : %1, fuseau horaire %2"},
     {TextId::PlaceNonexistent,
-     "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 (%2) à %3 (%4) et "
+     "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 à %2 et "
      "ont sauté l'heure entrée. Vérifiez l'heure de naissance et corrigez-la dans le "
      "formulaire."},
     {TextId::PlaceNotWholeHours,
-     "%1 (%2), %3 : ce décalage n'est pas un nombre entier d'heures, et le fuseau horaire "
+     "%1 : ce décalage n'est pas un nombre entier d'heures, et le fuseau horaire "
      "n'accepte que des heures entières. Vous pouvez l'arrondir à l'heure la plus proche, ou "
      "convertir l'heure de naissance en heure de Greenwich et entrer le fuseau horaire 0."},
     {TextId::PlaceRoundChoice,
      "&Arrondir à l'heure la plus proche (fuseau horaire %1) : moment décalé de %2"},
-    {TextId::PlaceEarlier, "plus tôt"},
-    {TextId::PlaceLater, "plus tard"},
     {TextId::PlaceOutOfRange,
-     "%1 (%2) : il faudrait un fuseau horaire de %3, hors de l'intervalle de -12 à 12 que le "
+     "%1 : il faudrait un fuseau horaire de %2, hors de l'intervalle de -12 à 12 que le "
      "formulaire accepte. Convertissez l'heure de naissance en heure de Greenwich et entrez le "
      "fuseau horaire 0."},
     {TextId::PlaceUnknownZone,
@@ -163,7 +195,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneSummerTime, "heure d'été"},
     {TextId::ZoneStandardTime, "heure normale"},
     {TextId::ZoneLocalMeanTime, "temps moyen local"},
-    {TextId::ZoneOffsetDescription, "%1 (%2), %3"},
+    {TextId::ZoneOffsetShort, "%1 (%2)"},
+    {TextId::ZoneOffsetDescription, "%1, %2"},
     {TextId::ZoneNonexistent,
      "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de %1 à %2 et ont "
      "sauté l'heure entrée. Vérifiez l'heure de naissance."},
@@ -229,13 +262,17 @@ const char* UserText(TextId id) {
 }
 
 std::string UserText(TextId id, std::initializer_list<std::string_view> args) {
+    return UserText(id, std::span<const std::string_view>(args.begin(), args.size()));
+}
+
+std::string UserText(TextId id, std::span<const std::string_view> args) {
     const std::string_view pattern = UserText(id);
     std::string text;
     for (size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
         const size_t index = static_cast<size_t>(next - '1');
         if (pattern[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
-            text.append(args.begin()[index]);
+            text.append(args[index]);
             ++i;
         } else {
             text.push_back(pattern[i]);

@@ -2,6 +2,7 @@
 // Every French and German text the two programs show, looked up by id. The libraries below
 // return codes; the programs choose the words here.
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -97,6 +98,14 @@ enum class TextId {
     // Record commands and files of the desktop program.
     NameHasControlCharacter,
     FileChangedOnDiskQuestion, // %1: the path
+    // The desktop program's own texts beside its string table.
+    LayoutExtendedOffer, // the layout button while the simple layout is shown
+    LayoutSimpleOffer,   // the layout button while the extended layout is shown
+    RecordsLoading,      // %1: how many records
+    DiagramDescription,  // %1: the birth moment, %2: the Moon's phase, %3: the Sun's phase
+    ViewErrorCaption,
+    DesktopHelp,
+    DesktopVersion,
     // The "Lieu de naissance" dialog. Offsets are written "UTC+01:00" (with seconds when there
     // are any: "UTC+00:53:28").
     PlaceTitle,
@@ -108,19 +117,17 @@ enum class TextId {
     PlaceTypeToSearch,
     PlaceNoneFound,
     PlaceChoose,
-    PlaceMomentAt,      // %1: date, %2: time, %3: place
-    PlaceOffsetInForce, // %1: offset, %2: abbreviation, %3: summer or standard time
+    PlaceMomentAt,      // %1: date, %2: time, %3: place (or zone)
+    PlaceOffsetInForce, // %1: offset, abbreviation and summer or standard time
     PlaceResult,        // %1: the value
     PlaceAmbiguous,
-    PlaceChooseSummer,  // %1: offset, %2: abbreviation, %3: the value
-    PlaceChooseWinter,  // %1: offset, %2: abbreviation, %3: the value
-    PlaceNonexistent,   // %1, %2: offset before and its abbreviation; %3, %4: after
-    PlaceNotWholeHours, // %1: offset, %2: abbreviation, %3: summer or standard time
+    PlaceChooseSummer,  // %1: offset and abbreviation, %2: the value
+    PlaceChooseWinter,  // %1: offset and abbreviation, %2: the value
+    PlaceNonexistent,   // %1, %2: offset and abbreviation before and after
+    PlaceNotWholeHours, // %1: offset, abbreviation and summer or standard time
     PlaceRoundChoice,   // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
-    PlaceEarlier,
-    PlaceLater,
-    PlaceOutOfRange,  // %1: offset, %2: abbreviation, %3: the value it would need
-    PlaceUnknownZone, // %1: the zone
+    PlaceOutOfRange,    // %1: offset and abbreviation, %2: the value it would need
+    PlaceUnknownZone,   // %1: the zone
     PlaceNoZoneData,
     CliDstHint,
     CliRoundHint,
@@ -132,7 +139,8 @@ enum class TextId {
     ZoneSummerTime,
     ZoneStandardTime,
     ZoneLocalMeanTime,
-    ZoneOffsetDescription,   // %1 offset, %2 abbreviation, %3 summer/standard time
+    ZoneOffsetShort,         // %1 offset, %2 abbreviation
+    ZoneOffsetDescription,   // %1 offset and abbreviation, %2 summer/standard time
     ZoneNonexistent,         // %1, %2: the offsets before and after the gap
     ZoneAmbiguous,           // %1, %2: the offsets of the first and second occurrence
     ZoneNotWholeHours,       // %1 offset, %2 rounded value, %3 shift
@@ -175,3 +183,5 @@ const char* UserText(TextId id);
 
 // The text of id with "%1", "%2", ... replaced by the arguments in turn.
 std::string UserText(TextId id, std::initializer_list<std::string_view> args);
+// The same for arguments gathered at run time.
+std::string UserText(TextId id, std::span<const std::string_view> args);

@@ -54,21 +54,38 @@ places::LocalMoment LocalMomentOf(const BirthInput& in) {
     return {in.year, in.month, in.day, in.hour, in.minute};
 }
 
+void SetLocalMoment(BirthInput& in, const places::LocalMoment& local) {
+    in.year = local.year;
+    in.month = local.month;
+    in.day = local.day;
+    in.hour = local.hour;
+    in.minute = local.minute;
+}
+
 ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& local,
                            const ZoneChoice& choice, const places::PlaceCatalogue& catalogue) {
-    ZoneResolution r;
     if (source.kind == ZoneSource::Kind::Place) {
         std::vector<places::Place> matches = catalogue.Search(source.name, 2);
         if (matches.empty()) {
+            ZoneResolution r;
             r.status = ZoneStatus::UnknownPlace;
             return r;
         }
+        ZoneResolution r = ResolvePlaceZone(matches.front(), local, choice);
         r.severalPlaces = matches.size() > 1;
-        r.place = std::move(matches.front());
-        r.zone = r.place->zone;
-    } else {
-        r.zone = source.name;
+        return r;
     }
+    ZoneResolution r;
+    r.zone = source.name;
+    LookUp(r, local, choice);
+    return r;
+}
+
+ZoneResolution ResolvePlaceZone(const places::Place& place, const places::LocalMoment& local,
+                                const ZoneChoice& choice) {
+    ZoneResolution r;
+    r.place = place;
+    r.zone = place.zone;
     LookUp(r, local, choice);
     return r;
 }

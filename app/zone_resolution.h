@@ -65,6 +65,8 @@ struct ZoneResolution {
 
 // The local moment of an entered birth (its time difference plays no part).
 places::LocalMoment LocalMomentOf(const BirthInput& in);
+// Puts a local moment into the birth's date and time; the rest of the input stays.
+void SetLocalMoment(BirthInput& in, const places::LocalMoment& local);
 
 // Resolves the time difference for the source at the local moment. A place name is searched in
 // the catalogue; of several matches the first of the search (an equal name before a partial
@@ -74,6 +76,9 @@ ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& 
 // The same with the program's shared catalogue (read on first use of a place name).
 ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& local,
                            const ZoneChoice& choice);
+// The same for a place already chosen (from a list of matches): its zone at the local moment.
+ZoneResolution ResolvePlaceZone(const places::Place& place, const places::LocalMoment& local,
+                                const ZoneChoice& choice);
 
 // The machine-readable name of a status of a looked-up zone: "ok", "nonexistent", "ambiguous",
 // "not-whole-hours", "out-of-range"; "unknown-place", "unknown-zone", "date-not-covered".

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "app/text_catalogue.h"
 
@@ -41,26 +42,46 @@ std::string UtcOffsetText(int utcOffsetSeconds) {
     return text;
 }
 
+std::string OffsetAbbreviationText(const places::ZoneOffset& offset) {
+    return UserText(TextId::ZoneOffsetShort,
+                    {UtcOffsetText(offset.utcOffsetSeconds), offset.abbreviation});
+}
+
 std::string ZoneOffsetText(const places::ZoneOffset& offset) {
     const TextId kind = offset.dst                     ? TextId::ZoneSummerTime
                         : offset.abbreviation == "LMT" ? TextId::ZoneLocalMeanTime
                                                        : TextId::ZoneStandardTime;
     return UserText(TextId::ZoneOffsetDescription,
-                    {UtcOffsetText(offset.utcOffsetSeconds), offset.abbreviation, UserText(kind)});
+                    {OffsetAbbreviationText(offset), UserText(kind)});
+}
+
+std::string NeededValueText(int utcOffsetSeconds) {
+    const int difference = -utcOffsetSeconds;
+    if (difference % kHour == 0) {
+        return std::to_string(difference / kHour);
+    }
+    const int magnitude = std::abs(difference);
+    std::string text = difference < 0 ? "-" : "";
+    text.append(std::to_string(magnitude / kHour)).append(":").append(Two(magnitude / 60 % 60));
+    if (magnitude % 60 != 0) {
+        text.append(":").append(Two(magnitude % 60));
+    }
+    return text;
 }
 
 std::string PlaceText(const places::Place& place) {
     std::string text = place.name;
-    for (const std::string* part : {&place.region, &place.country}) {
-        if (!part->empty()) {
-            text += ", " + *part;
-        }
+    if (!place.region.empty() && place.region != place.name) {
+        text.append(", ").append(place.region);
+    }
+    if (!place.country.empty()) {
+        text.append(", ").append(place.country);
     }
     return text;
 }
 
 std::string PlaceLineText(const places::Place& place) {
-    return PlaceText(place) + " — " + place.zone;
+    return UserText(TextId::PlaceLine, {PlaceText(place), place.zone});
 }
 
 std::string RoundingShiftText(int shiftSeconds) {
@@ -120,4 +141,79 @@ std::string RoundingNoteText(const ZoneResolution& r) {
         return {};
     }
     return UserText(TextId::ZoneRounded, {RoundingShiftText(r.roundingShiftSeconds)});
+}
+
+std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMoment& local) {
+    const std::string date = std::to_string(local.day) + "." + std::to_string(local.month) + "." +
+                             std::to_string(local.year);
+    const std::string time = std::to_string(local.hour) + ":" + Two(local.minute);
+    std::vector<std::string> lines{
+        UserText(TextId::PlaceMomentAt, {date, time, r.place ? r.place->name : r.zone})};
+    if (r.candidates.size() == 2) {
+        lines.push_back(UserText(TextId::PlaceAmbiguous));
+    }
+    switch (r.status) {
+    case ZoneStatus::Ok:
+        if (r.offset) {
+            lines.push_back(UserText(TextId::PlaceOffsetInForce, {ZoneOffsetText(*r.offset)}));
+        }
+        break;
+    case ZoneStatus::Ambiguous:
+    case ZoneStatus::UnknownPlace:
+        break;
+    case ZoneStatus::Nonexistent:
+        if (r.gapBefore && r.gapAfter) {
+            lines.push_back(
+                UserText(TextId::PlaceNonexistent, {OffsetAbbreviationText(*r.gapBefore),
+                                                    OffsetAbbreviationText(*r.gapAfter)}));
+        }
+        break;
+    case ZoneStatus::NotWholeHours:
+        if (r.offset) {
+            lines.push_back(UserText(TextId::PlaceNotWholeHours, {ZoneOffsetText(*r.offset)}));
+        }
+        break;
+    case ZoneStatus::OutOfRange:
+        if (r.offset) {
+            lines.push_back(
+                UserText(TextId::PlaceOutOfRange, {OffsetAbbreviationText(*r.offset),
+                                                   NeededValueText(r.offset->utcOffsetSeconds)}));
+        }
+        break;
+    case ZoneStatus::UnknownZone:
+        lines.push_back(UserText(TextId::PlaceUnknownZone, {r.zone}));
+        break;
+    case ZoneStatus::DateNotCovered:
+        lines.push_back(UserText(TextId::PlaceNoZoneData));
+        break;
+    }
+    if (r.timeDifference) {
+        lines.push_back(UserText(TextId::PlaceResult, {std::to_string(*r.timeDifference)}));
+    }
+    std::string text = lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        text.append("\n").append(lines[i]);
+    }
+    return text;
+}
+
+std::string DstChoiceText(const ZoneResolution& r, bool summer) {
+    if (r.candidates.size() != 2) {
+        return {};
+    }
+    // Summer time is the larger offset, whichever came first.
+    const places::ZoneOffset& first = r.candidates[0];
+    const places::ZoneOffset& second = r.candidates[1];
+    const bool firstLarger = first.utcOffsetSeconds >= second.utcOffsetSeconds;
+    const places::ZoneOffset& offset = (summer == firstLarger) ? first : second;
+    return UserText(summer ? TextId::PlaceChooseSummer : TextId::PlaceChooseWinter,
+                    {OffsetAbbreviationText(offset), NeededValueText(offset.utcOffsetSeconds)});
+}
+
+std::string RoundChoiceText(const ZoneResolution& r) {
+    if (r.status != ZoneStatus::NotWholeHours) {
+        return {};
+    }
+    return UserText(TextId::PlaceRoundChoice,
+                    {std::to_string(r.roundedHours), RoundingShiftText(r.roundingShiftSeconds)});
 }

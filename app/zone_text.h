@@ -8,10 +8,17 @@
 // "UTC+01:00", "UTC-03:30"; with seconds when there are any: "UTC+00:53:28".
 std::string UtcOffsetText(int utcOffsetSeconds);
 
+// "UTC+02:00 (CEST)".
+std::string OffsetAbbreviationText(const places::ZoneOffset& offset);
+
 // "UTC+02:00 (CEST), heure d'été".
 std::string ZoneOffsetText(const places::ZoneOffset& offset);
 
-// "München, Bayern, Deutschland" (an empty region or country left out).
+// The "Fuseau horaire" value an offset would need: "-1", or "-5:30" when it is not whole hours.
+std::string NeededValueText(int utcOffsetSeconds);
+
+// "München, Bayern, Deutschland". An empty region or country is left out, and so is a region
+// that only repeats the place's name ("Berlin, Deutschland", not "Berlin, Berlin, ...").
 std::string PlaceText(const places::Place& place);
 
 // "München, Bayern, Deutschland — Europe/Berlin".
@@ -29,3 +36,15 @@ std::string SeveralPlacesText(const ZoneResolution& r, const std::string& name);
 
 // For an accepted rounding: by how much it moves the moment (empty when nothing was rounded).
 std::string RoundingNoteText(const ZoneResolution& r);
+
+// What the birthplace dialog explains for a resolution at the local moment, one line each:
+// "Le 15.1.1980 à 12:00 à München :", what is in force or why no value follows, and the value
+// when one is determined ("Fuseau horaire: -1").
+std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMoment& local);
+
+// The label of the summer-time (or winter-time) choice for a local time that occurs twice;
+// empty for any other time.
+std::string DstChoiceText(const ZoneResolution& r, bool summer);
+
+// The label of the choice to round a non-whole-hour offset; empty for any other status.
+std::string RoundChoiceText(const ZoneResolution& r);

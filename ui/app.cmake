@@ -23,6 +23,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recent_file_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/results_display.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ui_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/record_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vexamo_app.cpp
 )

@@ -7,58 +7,38 @@
 #include <array>
 #include <optional>
 
-#include "app/text_catalogue.h"
 #include "res/resource_ids.h"
 #include "ui/dialog_units.h"
 #include "ui/form_accessibility.h"
 #include "ui/form_integer.h"
 #include "ui/message_service.h"
+#include "ui/ui_text.h"
 
 namespace {
 
 struct IntegerField {
     int id;
-    int32_t CBirthForm::*member;
-    const char* label; // the field's name in the message
+    int32_t BirthInput::*member;
 };
 
 // In the order in which the form is read.
 constexpr std::array<IntegerField, 6> kIntegerFields{{
-    {IDC_DAY, &CBirthForm::m_nDay, "Jour"},
-    {IDC_HOUR, &CBirthForm::m_nHour, "Heure"},
-    {IDC_MINUTE, &CBirthForm::m_nMinute, "Minute"},
-    {IDC_MONTH, &CBirthForm::m_nMonth, "Mois"},
-    {IDC_YEAR, &CBirthForm::m_nYear, "Année"},
-    {IDC_TIME_ZONE, &CBirthForm::m_nTimeZone, "Fuseau horaire"},
-}};
-
-struct TextField {
-    int id;
-    QString CBirthForm::*member;
-};
-
-constexpr std::array<TextField, 11> kTextFields{{
-    {IDC_MOON, &CBirthForm::m_strMoon},
-    {IDC_ECART, &CBirthForm::m_strEcart},
-    {IDC_SUN, &CBirthForm::m_strSun},
-    {IDC_TYPE_NAME, &CBirthForm::m_strTypeName},
-    {IDC_LAST_NEW, &CBirthForm::m_strLastNew},
-    {IDC_NEXT_NEW, &CBirthForm::m_strNextNew},
-    {IDC_FULL, &CBirthForm::m_strFull},
-    {IDC_JULIAN, &CBirthForm::m_strJulian},
-    {IDC_NAME, &CBirthForm::m_strName},
-    {IDC_BIRTH, &CBirthForm::m_strBirth},
-    {IDC_MONDTAG, &CBirthForm::m_strMondtag},
+    {IDC_DAY, &BirthInput::day},
+    {IDC_HOUR, &BirthInput::hour},
+    {IDC_MINUTE, &BirthInput::minute},
+    {IDC_MONTH, &BirthInput::month},
+    {IDC_YEAR, &BirthInput::year},
+    {IDC_TIME_ZONE, &BirthInput::timeZone},
 }};
 
 struct CheckField {
     int id;
-    int32_t CBirthForm::*member;
+    bool BirthInput::*member;
 };
 
 constexpr std::array<CheckField, 2> kCheckFields{{
-    {IDC_CONST_ZONE, &CBirthForm::m_bConstZone},
-    {IDC_SOUTHERN, &CBirthForm::m_bSouthern},
+    {IDC_CONST_ZONE, &BirthInput::constZone},
+    {IDC_SOUTHERN, &BirthInput::southern},
 }};
 
 int LogicalDpi(const QWidget* widget) {
@@ -98,7 +78,7 @@ QString CBirthForm::Text(int id) const {
     return {};
 }
 
-void CBirthForm::SetText(int id, const QString& text) const {
+void CBirthForm::ShowText(int id, const QString& text) {
     QWidget* control = Control(id);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (edit->text() != text) {
@@ -129,49 +109,41 @@ void CBirthForm::FitResultText(QLabel& label, const QRect& formRect) const {
 void CBirthForm::ShowDateAndTime() {
     for (const IntegerField& field : kIntegerFields) {
         if (field.id != IDC_TIME_ZONE) {
-            SetText(field.id, QString::number(this->*field.member));
+            ShowText(field.id, QString::number(m_input.*field.member));
         }
     }
 }
 
-bool CBirthForm::UpdateData(bool saveAndValidate) {
-    if (!saveAndValidate) {
-        for (const IntegerField& field : kIntegerFields) {
-            SetText(field.id, QString::number(this->*field.member));
-        }
-        for (const TextField& field : kTextFields) {
-            SetText(field.id, this->*field.member);
-        }
-        for (const CheckField& field : kCheckFields) {
-            qobject_cast<QCheckBox*>(Control(field.id))->setChecked(this->*field.member != 0);
-        }
-        return true;
+void CBirthForm::ShowFields() {
+    for (const IntegerField& field : kIntegerFields) {
+        ShowText(field.id, QString::number(m_input.*field.member));
     }
+    ShowText(IDC_NAME, m_name);
+    for (const CheckField& field : kCheckFields) {
+        qobject_cast<QCheckBox*>(Control(field.id))->setChecked(m_input.*field.member);
+    }
+}
 
-    // Every integer is read before any member changes, so a field that holds no number
-    // leaves all members as they were.
-    std::array<int32_t, kIntegerFields.size()> values{};
-    for (std::size_t i = 0; i < kIntegerFields.size(); ++i) {
-        const IntegerField& field = kIntegerFields[i];
+bool CBirthForm::ReadFields() {
+    // Every integer is read before anything is taken, so a field that holds no number
+    // leaves the input as it was.
+    BirthInput input = m_input;
+    for (const IntegerField& field : kIntegerFields) {
         const std::optional<int32_t> value = ParseFormInteger(Text(field.id));
         if (!value) {
-            m_messages.AppMessage(QString::fromUtf8(UserText(TextId::FieldNotInteger))
-                                      .arg(QString::fromUtf8(field.label)));
+            // The field is named by its label on the form.
             auto* edit = qobject_cast<QLineEdit*>(Control(field.id));
+            m_messages.AppMessage(UiText(TextId::FieldNotInteger, {edit->accessibleName()}));
             edit->setFocus();
             edit->selectAll();
             return false;
         }
-        values[i] = *value;
-    }
-    for (std::size_t i = 0; i < kIntegerFields.size(); ++i) {
-        this->*kIntegerFields[i].member = values[i];
-    }
-    for (const TextField& field : kTextFields) {
-        this->*field.member = Text(field.id);
+        input.*field.member = *value;
     }
     for (const CheckField& field : kCheckFields) {
-        this->*field.member = qobject_cast<QCheckBox*>(Control(field.id))->isChecked() ? 1 : 0;
+        input.*field.member = qobject_cast<QCheckBox*>(Control(field.id))->isChecked();
     }
+    m_input = input;
+    m_name = Text(IDC_NAME);
     return true;
 }

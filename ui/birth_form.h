@@ -1,12 +1,13 @@
 #pragma once
-// The form of template 130: its controls, the entered birth moment and the shown result texts
-// as members, and the exchange between the two.
+// The form of template 130: its controls, the birth entered in them and the name, and the
+// exchange between the fields and the entered values. The result texts are shown in their
+// controls as they come.
 #include <QHash>
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <cstdint>
 
+#include "app/birth_input.h"
 #include "ui/form_builder.h"
 
 class CMessageService;
@@ -23,44 +24,33 @@ class CBirthForm : public QWidget {
     QWidget* Control(int id) const { return m_controls.value(id); }
     const QHash<int, QWidget*>& Controls() const { return m_controls; }
 
-    // Members to controls (false), or controls to members (true). Reading fails, with a
-    // message naming the field and the focus in it, when an integer field holds no
-    // integer; the members are then left as they were.
-    bool UpdateData(bool saveAndValidate = true);
-    // Writes only day, month, year, hour and minute into their controls.
+    // The birth and the name as last read from the fields or set.
+    const BirthInput& Input() const { return m_input; }
+    const QString& Name() const { return m_name; }
+    void SetInput(const BirthInput& input) { m_input = input; }
+    void SetName(const QString& name) { m_name = name; }
+
+    // Reads the fields into the input and the name. Fails, with a message naming the field
+    // and the focus in it, when an integer field holds no integer; nothing is taken then.
+    bool ReadFields();
+    // Shows the input and the name in their fields.
+    void ShowFields();
+    // Shows only day, month, year, hour and minute in their fields.
     void ShowDateAndTime();
 
-    // Entered values and shown results.
-    int32_t m_nDay = 0;
-    int32_t m_nHour = 0;
-    int32_t m_nMinute = 0;
-    int32_t m_nMonth = 0;
-    int32_t m_nYear = 0;
-    QString m_strMoon;
-    QString m_strEcart;
-    QString m_strSun;
-    QString m_strTypeName;
-    int32_t m_bConstZone = 0;
-    int32_t m_bSouthern = 0;
-    QString m_strLastNew;
-    QString m_strNextNew;
-    QString m_strFull;
-    QString m_strJulian;
-    QString m_strName;
-    int32_t m_nTimeZone = 1;
-    QString m_strBirth;
-    QString m_strMondtag;
-
-  protected:
-    CMessageService& m_messages;
+    // Shows a result text in its control, widened when the text needs more room.
+    void ShowText(int id, const QString& text);
+    // The text a field or result control shows.
+    QString Text(int id) const;
 
   private:
-    void SetText(int id, const QString& text) const;
     // Widens a result text beyond its rectangle of the form when the text needs it (very
     // early or late years), and gives it back its rectangle otherwise.
     void FitResultText(QLabel& label, const QRect& formRect) const;
-    QString Text(int id) const;
 
+    CMessageService& m_messages;
+    BirthInput m_input;
+    QString m_name;
     QHash<int, QWidget*> m_controls;
     QHash<int, QRect> m_resultRects; // the result texts' rectangles on the form
 };

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/zone_resolution.h"
 #include "places/place.h"
-#include "places/time_difference.h"
 #include "places/zone_offset.h"
 
 class QCheckBox;
@@ -37,7 +37,7 @@ class CBirthplaceDialog : public QDialog {
     // The place selected in the list, if any.
     std::optional<places::Place> SelectedPlace() const;
     // The time difference for the selected place and the user's choices.
-    const places::TimeDifference& Result() const { return m_result; }
+    const ZoneResolution& Result() const { return m_result; }
 
     // The controls, for keyboard handling and tests.
     QLineEdit* SearchField() const { return m_search; }
@@ -60,12 +60,12 @@ class CBirthplaceDialog : public QDialog {
   private:
     void OnPlaceChanged();
     void Update();
-    void ShowResult(const places::Place& place);
+    void ShowResult();
 
     const places::PlaceCatalogue& m_catalogue;
     places::LocalMoment m_moment;
     std::vector<places::Place> m_found;
-    places::TimeDifference m_result;
+    ZoneResolution m_result;
     std::optional<int> m_chosen;
 
     QLineEdit* m_search = nullptr;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QProgressDialog>
 
+#include "ui/ui_text.h"
+
 namespace {
 
 constexpr int kShowAfterMs = 500;
@@ -14,9 +16,9 @@ CBusyIndicator::CBusyIndicator(QWidget& owner, int count) {
     if (count < kDialogFrom) {
         return;
     }
-    m_dialog = std::make_unique<QProgressDialog>(
-        QStringLiteral("%1 Datensätze werden geladen …").arg(count), QString(), 0, count,
-        owner.window());
+    m_dialog =
+        std::make_unique<QProgressDialog>(UiText(TextId::RecordsLoading, {QString::number(count)}),
+                                          QString(), 0, count, owner.window());
     m_dialog->setWindowTitle(QApplication::applicationName());
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setMinimumDuration(kShowAfterMs);

@@ -12,6 +12,7 @@
 #include "ui/file_dialog_service.h"
 #include "ui/message_service.h"
 #include "ui/recent_file_list.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -184,8 +185,8 @@ bool CDocumentManager::LockForSave(const std::string& file, FileLock& lock, DocF
         // The other program may go on writing while the user thinks: let go meanwhile, and
         // ask again should the file change once more before the lock is back.
         lock.Release();
-        const QString question = QString::fromUtf8(UserText(TextId::FileChangedOnDiskQuestion))
-                                     .arg(QFile::decodeName(file.c_str()));
+        const QString question =
+            UiText(TextId::FileChangedOnDiskQuestion, {QFile::decodeName(file.c_str())});
         if (!m_messages.AppQuestion(question)) {
             refused = true;
             return false;
@@ -198,8 +199,7 @@ bool CDocumentManager::SaveModified() {
     if (!m_document.IsModified()) {
         return true;
     }
-    const QString question =
-        QString::fromUtf8(UserText(TextId::SaveChangesQuestion)).arg(GetTitle());
+    const QString question = UiText(TextId::SaveChangesQuestion, {GetTitle()});
     switch (m_messages.Show(nullptr, MessageKind::AppSaveChanges, question)) {
     case MessageAnswer::Cancel:
         return false;

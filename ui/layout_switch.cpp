@@ -6,6 +6,7 @@
 
 #include "res/resource_ids.h"
 #include "ui/birth_form.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -15,19 +16,25 @@ constexpr int kLayoutMargin = 15;
 } // namespace
 
 CLayoutSwitch::CLayoutSwitch(CBirthForm& form)
-    : m_btnLayout(qobject_cast<QPushButton*>(form.Control(IDC_LAYOUT))),
+    : m_form(form), m_btnLayout(qobject_cast<QPushButton*>(form.Control(IDC_LAYOUT))),
       m_grpOptions(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_OPTIONS))),
-      m_grpResult(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_RESULT))), m_form(form) {
+      m_grpResult(qobject_cast<QGroupBox*>(form.Control(IDC_GROUP_RESULT))) {
     for (QWidget* control : form.Controls()) {
         m_focusPolicies.insert(control, control->focusPolicy());
     }
 }
 
 void CLayoutSwitch::Toggle() {
-    m_btnLayout->setText(m_bSimple ? QStringLiteral("Einfach << ") : QStringLiteral("Extras >> "));
+    m_btnLayout->setText(
+        UiText(m_bSimple ? TextId::LayoutSimpleOffer : TextId::LayoutExtendedOffer));
     m_bSimple = !m_bSimple;
     FocusOnlyShownControls();
     FitFrameToLayout();
+}
+
+void CLayoutSwitch::Reapply() {
+    m_bSimple = !m_bSimple;
+    Toggle();
 }
 
 void CLayoutSwitch::FocusOnlyShownControls() {

@@ -10,36 +10,10 @@
 #include "ui/qt_file_dialog_service.h"
 #include "ui/qt_message_service.h"
 #include "ui/qt_translations.h"
+#include "ui/ui_text.h"
 #include "ui/vexamo_app.h"
 
 namespace {
-
-const char* const kHelp =
-    "Usage: vexamo [FILE.dat]\n"
-    "       vexamo -- FILE.dat\n"
-    "Calcul Orlinde: the Moon phase, the Sun phase and the type of a moment of birth,\n"
-    "with the lunation around it and a diagram of both curves over four days.\n"
-    "Named persons are kept in \".dat\" record files.\n"
-    "\n"
-    "Arguments:\n"
-    "  FILE.dat       open this record file at start; the program ends when the\n"
-    "                 file cannot be read; after \"--\" a name starting with \"-\"\n"
-    "                 is a file too\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     show this help and exit\n"
-    "      --version  show the version and exit\n"
-    "\n"
-    "Qt's own options are accepted as well, for example -platform NAME, -style NAME.\n"
-    "The tool vexamo-cli evaluates birth moments and edits record files without a\n"
-    "window.\n";
-
-const char* const kVersion =
-    "vexamo 1.0\n"
-    "Copyright (C) 2026 the Vexamo developers.\n"
-    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-    "This is free software: you are free to change and redistribute it.\n"
-    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 // The answer to --help or --version, or nullptr when the window is to open. Looked for before
 // the application object exists, so that no display is needed; "--" ends the options.
@@ -49,10 +23,10 @@ const char* InformationRequested(int argc, char** argv) {
             break;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            return kHelp;
+            return UserText(TextId::DesktopHelp);
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            return kVersion;
+            return UserText(TextId::DesktopVersion);
         }
     }
     return nullptr;
@@ -75,7 +49,7 @@ int main(int argc, char** argv) {
     std::vector<char*> qtArgv(argv, argv + qtArgc);
     qtArgv.push_back(nullptr);
     QApplication application(qtArgc, qtArgv.data());
-    QApplication::setApplicationName(QString::fromUtf8(UserText(TextId::AppTitle)));
+    QApplication::setApplicationName(UiText(TextId::AppTitle));
     // Lets the desktop match the window to the menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vexamo.Vexamo"));
     ApplyClassicLook(application);

@@ -1,19 +1,21 @@
 #include "ui/main_view.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/birth_input.h"
 #include "app/input_check.h"
-#include "app/text_catalogue.h"
-#include "astro/birth.h"
+#include "app/zone_resolution.h"
 #include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "ui/birth_form.h"
 #include "ui/form_builder.h"
+#include "ui/main_frame.h"
 #include "ui/message_service.h"
 #include "ui/phase_diagram.h"
 #include "ui/record_list.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -21,22 +23,27 @@ QString LoadQString(int id) {
     return QString::fromUtf8(LoadResourceString(id));
 }
 
+CBirthForm* MakeForm(CMessageService& messages, QWidget* view) {
+    return new CBirthForm(
+        messages,
+        [](const ControlTemplate& c, QWidget* parent) -> QWidget* {
+            return c.id == IDC_DIAGRAM ? new CPhaseDiagram(parent) : nullptr;
+        },
+        view);
+}
+
 } // namespace
 
 CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, CDialogService& dialogs,
                      QWidget* parent)
-    : CBirthForm(
-          messages,
-          [](const ControlTemplate& c, QWidget* parent) -> QWidget* {
-              return c.id == IDC_DIAGRAM ? new CPhaseDiagram(parent) : nullptr;
-          },
-          parent),
-      m_document(document), m_dialogs(dialogs), m_layout(*this), m_results(*this),
-      m_clock([] { return QDateTime::currentDateTime(); }) {
-    m_listDates = qobject_cast<QListWidget*>(Control(IDC_LIST_DATES));
+    : QWidget(parent), m_document(document), m_messages(messages), m_dialogs(dialogs),
+      m_form(MakeForm(messages, this)),
+      m_listDates(qobject_cast<QListWidget*>(m_form->Control(IDC_LIST_DATES))), m_layout(*m_form),
+      m_results(*m_form), m_clock([] { return QDateTime::currentDateTime(); }) {
+    resize(m_form->size());
 
     const auto onClick = [this](int id, void (CMainView::*handler)()) {
-        connect(qobject_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this,
+        connect(qobject_cast<QPushButton*>(m_form->Control(id)), &QPushButton::clicked, this,
                 [this, handler] { (this->*handler)(); });
     };
     onClick(IDC_LAYOUT, &CMainView::OnToggleLayout);
@@ -55,21 +62,36 @@ CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, CDialogSer
 
 CMainView::~CMainView() = default;
 
+void CMainView::ConnectCommands(const CMainFrame& frame) {
+    const auto onAction = [this, &frame](int command, void (CMainView::*handler)()) {
+        connect(frame.CommandAction(command), &QAction::triggered, this,
+                [this, handler] { (this->*handler)(); });
+    };
+    onAction(ID_EDIT_COPY, &CMainView::OnEditCopy);
+    onAction(ID_COPY_ALL, &CMainView::OnCopyAll);
+    onAction(ID_INSERT_CURRENT_DATE, &CMainView::OnInsertCurrentDate);
+    onAction(ID_INSERT_BIRTHPLACE, &CMainView::OnInsertBirthplace);
+}
+
+const BirthInput& CMainView::Input() const {
+    return m_form->Input();
+}
+
 void CMainView::OnInitialUpdate() {
-    UpdateData(false);
+    m_form->ShowFields();
     EnableToolTips();
     ResetRecordList(*m_listDates);
-    m_strName.clear();
+    m_form->SetName(QString());
     if (GetDocument().m_mapDateStore.GetCount() == 0) {
         SetCurrentDate();
-        UpdateData(false);
+        m_form->ShowFields();
     } else {
         FillRecordList();
     }
     Recalculate();
-    if (m_layout.m_bSimple) {
-        m_layout.m_bSimple = false;
-        OnToggleLayout();
+    if (m_layout.IsSimple()) {
+        m_layout.Reapply();
+        Recalculate();
     }
 }
 
@@ -78,7 +100,7 @@ void CMainView::OnCalculate() {
 }
 
 void CMainView::Recalculate() {
-    if (!UpdateData(true)) {
+    if (!m_form->ReadFields()) {
         return;
     }
     if (!ValidateInput()) {
@@ -88,20 +110,17 @@ void CMainView::Recalculate() {
 }
 
 void CMainView::Evaluate() {
-    const BirthEvaluation e = EvaluateBirth(m_nDay, m_nMonth, m_nYear, m_nHour, m_nMinute,
-                                            m_nTimeZone, m_bSouthern, m_bConstZone);
-    m_results.Show(e, m_bSouthern);
-    UpdateData(false);
-    m_results.m_diagram->update();
+    const BirthInput& input = m_form->Input();
+    m_results.Show(::Evaluate(input), input.southern);
+    m_form->ShowFields();
 }
 
 bool CMainView::ValidateInput() {
-    const BirthInput input{m_nDay,    m_nMonth,    m_nYear,          m_nHour,
-                           m_nMinute, m_nTimeZone, m_bSouthern != 0, m_bConstZone != 0};
-    const auto refusal = InputRefusal(
-        input, [this] { return m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY)); });
+    const auto refusal = InputRefusal(m_form->Input(), [this] {
+        return m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY));
+    });
     if (refusal && *refusal != InputProblem::EarlierCentury) {
-        m_messages.AppMessage(QString::fromUtf8(UserText(ProblemText(*refusal))));
+        m_messages.AppMessage(UiText(ProblemText(*refusal)));
     }
     return !refusal;
 }
@@ -113,13 +132,12 @@ void CMainView::OnToggleLayout() {
 
 void CMainView::SetCurrentDate() {
     const QDateTime now = m_clock();
-    m_nYear = now.date().year();
-    m_nMonth = now.date().month();
-    m_nDay = now.date().day();
-    m_nHour = now.time().hour();
-    m_nMinute = now.time().minute();
+    BirthInput input = m_form->Input();
+    SetLocalMoment(input, {now.date().year(), now.date().month(), now.date().day(),
+                           now.time().hour(), now.time().minute()});
+    m_form->SetInput(input);
     // The other fields keep what the user typed.
-    ShowDateAndTime();
+    m_form->ShowDateAndTime();
 }
 
 void CMainView::OnInsertCurrentDate() {
@@ -128,7 +146,7 @@ void CMainView::OnInsertCurrentDate() {
 }
 
 void CMainView::EnableToolTips() {
-    for (auto it = Controls().cbegin(); it != Controls().cend(); ++it) {
+    for (auto it = m_form->Controls().cbegin(); it != m_form->Controls().cend(); ++it) {
         const int stringId = ToolTipStringId(it.key());
         if (stringId != 0) {
             it.value()->setToolTip(LoadQString(stringId));

@@ -1,14 +1,18 @@
 #pragma once
-// The form view: the form (values and exchange) with its record list, its results display
-// and its layout switch, and the commands that work across them.
+// The form view: the form with its record list, its results display and its layout switch,
+// and the commands that work across them. The commands are reached through the form's buttons
+// and the frame's menu actions.
 #include <QDateTime>
+#include <QWidget>
 #include <functional>
 
-#include "ui/birth_form.h"
+#include "app/birth_input.h"
 #include "ui/layout_switch.h"
 #include "ui/results_display.h"
 
+class CBirthForm;
 class CDialogService;
+class CMainFrame;
 class CMessageService;
 class CVexamoDoc;
 class QListWidget;
@@ -17,34 +21,48 @@ namespace places {
 class PlaceCatalogue;
 }
 
-class CMainView : public CBirthForm {
+class CMainView : public QWidget {
     Q_OBJECT
   public:
     CMainView(CVexamoDoc& document, CMessageService& messages, CDialogService& dialogs,
               QWidget* parent = nullptr);
     ~CMainView() override;
 
-    CVexamoDoc& GetDocument() const { return m_document; }
-    CLayoutSwitch& Layout() { return m_layout; }
-    CResultsDisplay& Results() { return m_results; }
+    // Connects the frame's actions of the view's commands (copy, copy all, current date,
+    // birthplace) to them.
+    void ConnectCommands(const CMainFrame& frame);
     // The source of the current local time (tests fix it).
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // The places the birthplace dialog searches (tests fix them); the shared list when null.
     void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
 
-    // Form, results and layout.
+    // Fills the form and the record list from the document (at start and after New or Open)
+    // and evaluates.
     void OnInitialUpdate();
+    // Sizes the frame to the layout shown.
+    void FitFrameToLayout() { m_layout.FitFrameToLayout(); }
+
+    // The birth as last read from the form or set there.
+    const BirthInput& Input() const;
+
+  private:
+    CVexamoDoc& GetDocument() const { return m_document; }
+
+    // Form, results and layout.
     void OnCalculate();
     void Recalculate();
     bool ValidateInput();
     void OnToggleLayout();
-    // Puts the current local date and time into the five date and time members and their
-    // controls; the other controls keep what they hold.
+    // Puts the current local date and time into the five date and time fields; the other
+    // fields keep what they hold.
     void SetCurrentDate();
     void OnInsertCurrentDate();
     // "&Lieu de naissance...": the time difference of a birthplace at the form's date and time
     // into field 1022, then evaluates.
     void OnInsertBirthplace();
+    // Evaluates the input as it stands (already read and checked) and shows the results.
+    void Evaluate();
+    void EnableToolTips();
 
     // Record list commands.
     void OnAdd();
@@ -59,17 +77,12 @@ class CMainView : public CBirthForm {
     void OnCopyAll();
     void CopyToClipboard(const QString& text);
 
-    // The record list (its order and keys: ui/record_list.h).
-    QListWidget* m_listDates = nullptr;
-
-  private:
-    void EnableToolTips();
-    // Evaluates the members as they stand (already read and checked) and shows the results.
-    void Evaluate();
-
     CVexamoDoc& m_document;
+    CMessageService& m_messages;
     CDialogService& m_dialogs;
     const places::PlaceCatalogue* m_places = nullptr;
+    CBirthForm* m_form = nullptr;       // a child widget
+    QListWidget* m_listDates = nullptr; // the record list (its order and keys: ui/record_list.h)
     CLayoutSwitch m_layout;
     CResultsDisplay m_results;
     std::function<QDateTime()> m_clock;

@@ -2,18 +2,18 @@
 // the time difference.
 #include <optional>
 
-#include "places/zone_offset.h"
+#include "app/zone_resolution.h"
+#include "ui/birth_form.h"
 #include "ui/birthplace_dialog.h"
 #include "ui/dialog_service.h"
 #include "ui/main_view.h"
 
 void CMainView::OnInsertBirthplace() {
     // The moment must pass the form's checks (with their messages) before a zone is looked up.
-    if (!UpdateData(true) || !ValidateInput()) {
+    if (!m_form->ReadFields() || !ValidateInput()) {
         return;
     }
-    const places::LocalMoment moment{m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute};
-    CBirthplaceDialog dialog(moment, window(), m_places);
+    CBirthplaceDialog dialog(LocalMomentOf(m_form->Input()), window(), m_places);
     if (m_dialogs.Exec(dialog) != QDialog::Accepted) {
         return;
     }
@@ -23,7 +23,9 @@ void CMainView::OnInsertBirthplace() {
     }
     // The form was read and checked above and the dialog is modal, so only the new time
     // difference (always within -12..12) is new: evaluate without asking the checks' questions
-    // a second time. The evaluation shows every member, the time difference among them.
-    m_nTimeZone = *difference;
+    // a second time. The evaluation shows every field, the time difference among them.
+    BirthInput input = m_form->Input();
+    input.timeZone = *difference;
+    m_form->SetInput(input);
     Evaluate();
 }

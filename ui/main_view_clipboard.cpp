@@ -3,18 +3,21 @@
 #include <QGuiApplication>
 
 #include "app/export_text.h"
-#include "app/text_catalogue.h"
 #include "records/vexamo_doc.h"
+#include "res/resource_ids.h"
+#include "ui/birth_form.h"
 #include "ui/main_view.h"
 #include "ui/message_service.h"
+#include "ui/ui_text.h"
 
 void CMainView::OnEditCopy() {
-    if (!UpdateData(true)) {
+    if (!m_form->ReadFields()) {
         return;
     }
     // The fields are joined as they stand; the form's texts are Unicode already.
-    const std::string text = CopyLineText(m_strName.toStdString(), m_strTypeName.toStdString(),
-                                          m_strMoon.toStdString(), m_strSun.toStdString());
+    const std::string text =
+        CopyLineText(m_form->Name().toStdString(), m_form->Text(IDC_TYPE_NAME).toStdString(),
+                     m_form->Text(IDC_MOON).toStdString(), m_form->Text(IDC_SUN).toStdString());
     CopyToClipboard(QString::fromStdString(text));
 }
 
@@ -26,7 +29,7 @@ void CMainView::OnCopyAll() {
 void CMainView::CopyToClipboard(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
-        m_messages.AppMessage(QString::fromUtf8(UserText(TextId::ClipboardUnavailable)));
+        m_messages.AppMessage(UiText(TextId::ClipboardUnavailable));
         return;
     }
     clipboard->setText(text, QClipboard::Clipboard);

@@ -3,47 +3,39 @@
 
 #include "app/name_rules.h"
 #include "app/record_commands.h"
-#include "app/text_catalogue.h"
 #include "records/vexamo_doc.h"
+#include "ui/birth_form.h"
 #include "ui/busy_indicator.h"
 #include "ui/main_view.h"
 #include "ui/message_service.h"
 #include "ui/record_list.h"
-
-namespace {
-
-QString Message(TextId id) {
-    return QString::fromUtf8(UserText(id));
-}
-
-} // namespace
+#include "ui/ui_text.h"
 
 void CMainView::OnAdd() {
-    if (!UpdateData(true)) {
+    if (!m_form->ReadFields()) {
         return;
     }
-    const BirthInput input{m_nDay,    m_nMonth,    m_nYear,          m_nHour,
-                           m_nMinute, m_nTimeZone, m_bSouthern != 0, m_bConstZone != 0};
-    const std::string name = m_strName.toStdString();
+    const BirthInput& input = m_form->Input();
+    const std::string name = m_form->Name().toStdString();
     // A name with a control character would break the exported tables and, with a zero
     // byte, the record file: refused before anything is asked or changed.
     if (CheckName(name).verdict == NameVerdict::kControlCharacter) {
-        m_messages.ViewError(this, Message(TextId::NameHasControlCharacter));
+        m_messages.ViewError(this, UiText(TextId::NameHasControlCharacter));
         return;
     }
     DateStoreMap& store = GetDocument().m_mapDateStore;
     bool replacement = false;
     RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);
     if (refusal == RecordRefusal::NameExists) {
-        if (!m_messages.AppQuestion(Message(TextId::ReplaceRecordQuestion).arg(m_strName))) {
+        if (!m_messages.AppQuestion(UiText(TextId::ReplaceRecordQuestion, {m_form->Name()}))) {
             return;
         }
         refusal = AddRecord(store, name, input, AddMode::ReplaceExisting, &replacement);
     }
     if (refusal != RecordRefusal::None) {
-        m_messages.ViewError(this, Message(refusal == RecordRefusal::EmptyName
-                                               ? TextId::NoName
-                                               : TextId::NameNotStorableForm));
+        m_messages.ViewError(this, UiText(refusal == RecordRefusal::EmptyName
+                                              ? TextId::NoName
+                                              : TextId::NameNotStorableForm));
         return;
     }
     if (!replacement) {
@@ -64,30 +56,23 @@ void CMainView::LoadSelectedRecord() {
     const std::string key = RecordKeyAt(*m_listDates, row);
     VXDateStore record;
     if (row < 0 || !GetDocument().m_mapDateStore.Lookup(key, record)) {
-        m_messages.ViewError(this, Message(TextId::ProgrammingError));
+        m_messages.ViewError(this, UiText(TextId::ProgrammingError));
         return;
     }
-    m_nYear = record.m_nYear;
-    m_nMonth = record.m_nMonth;
-    m_nDay = record.m_nDay;
-    m_nHour = record.m_nHour;
-    m_nMinute = record.m_nMinute;
-    m_bSouthern = record.m_bSouthern;
-    m_bConstZone = record.m_bConstZone;
-    m_nTimeZone = record.m_nTimeZone;
-    m_strName = m_listDates->item(row)->text();
-    UpdateData(false);
+    m_form->SetInput(FromRecord(record));
+    m_form->SetName(m_listDates->item(row)->text());
+    m_form->ShowFields();
 }
 
 void CMainView::OnDelete() {
     const int row = SelectedRecordRow(*m_listDates);
     if (row < 0) {
-        m_messages.ViewError(this, Message(TextId::NoSelection));
+        m_messages.ViewError(this, UiText(TextId::NoSelection));
         return;
     }
     const std::string key = RecordKeyAt(*m_listDates, row);
     const QString shown = m_listDates->item(row)->text();
-    if (!m_messages.AppQuestion(Message(TextId::DeleteRecordQuestion).arg(shown))) {
+    if (!m_messages.AppQuestion(UiText(TextId::DeleteRecordQuestion, {shown}))) {
         return;
     }
     RemoveRecord(GetDocument().m_mapDateStore, NameOfKey(key));
@@ -96,7 +81,7 @@ void CMainView::OnDelete() {
 }
 
 void CMainView::OnDeleteAll() {
-    if (!m_messages.AppQuestion(Message(TextId::DeleteAllQuestion))) {
+    if (!m_messages.AppQuestion(UiText(TextId::DeleteAllQuestion))) {
         return;
     }
     RemoveAllRecords(GetDocument().m_mapDateStore);

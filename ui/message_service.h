@@ -13,8 +13,6 @@ enum class MessageKind {
 
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
-inline constexpr const char* kViewErrorCaption = "Orlinde-Rechner";
-
 // The caption of a box of this kind.
 QString MessageCaption(MessageKind kind);
 

@@ -1,6 +1,8 @@
 #include "ui/results_display.h"
 
 #include <QLabel>
+#include <array>
+#include <string>
 
 #include "app/birth_input.h"
 #include "astro/birth.h"
@@ -8,25 +10,48 @@
 #include "ui/birth_form.h"
 #include "ui/form_builder.h"
 #include "ui/phase_diagram.h"
+#include "ui/ui_text.h"
+
+namespace {
+
+struct ResultText {
+    int id;
+    std::string BirthEvaluation::*text;
+};
+
+// The type's name comes from the catalogue and is shown apart.
+constexpr std::array<ResultText, 9> kResultTexts{{
+    {IDC_JULIAN, &BirthEvaluation::m_strJulianDate},
+    {IDC_MOON, &BirthEvaluation::m_strMoonPercent},
+    {IDC_SUN, &BirthEvaluation::m_strSunPercent},
+    {IDC_MONDTAG, &BirthEvaluation::m_strMoonDayPercent},
+    {IDC_ECART, &BirthEvaluation::m_strEcartPercent},
+    {IDC_LAST_NEW, &BirthEvaluation::m_strLastNewMoon},
+    {IDC_FULL, &BirthEvaluation::m_strFullMoon},
+    {IDC_NEXT_NEW, &BirthEvaluation::m_strNextNewMoon},
+    {IDC_BIRTH, &BirthEvaluation::m_strBirthMoment},
+}};
+
+} // namespace
 
 CResultsDisplay::CResultsDisplay(CBirthForm& form)
-    : m_staticType(qobject_cast<QLabel*>(form.Control(IDC_TYPE_PICTURE))),
-      m_diagram(qobject_cast<CPhaseDiagram*>(form.Control(IDC_DIAGRAM))), m_form(form) {}
+    : m_form(form), m_staticType(qobject_cast<QLabel*>(form.Control(IDC_TYPE_PICTURE))),
+      m_diagram(qobject_cast<CPhaseDiagram*>(form.Control(IDC_DIAGRAM))) {
+    for (const ResultText& result : kResultTexts) {
+        m_form.ShowText(result.id, QString());
+    }
+    m_form.ShowText(IDC_TYPE_NAME, QString());
+}
 
-void CResultsDisplay::Show(const BirthEvaluation& e, int32_t southern) {
+void CResultsDisplay::Show(const BirthEvaluation& e, bool southern) {
     m_diagram->m_dCentreJD = e.m_dJulianDate;
-    m_diagram->m_bSouthern = southern;
+    m_diagram->m_bSouthern = southern ? 1 : 0;
 
-    m_form.m_strJulian = QString::fromStdString(e.m_strJulianDate);
-    m_form.m_strMoon = QString::fromStdString(e.m_strMoonPercent);
-    m_form.m_strSun = QString::fromStdString(e.m_strSunPercent);
-    m_form.m_strMondtag = QString::fromStdString(e.m_strMoonDayPercent);
-    m_form.m_strEcart = QString::fromStdString(e.m_strEcartPercent);
-    m_form.m_strTypeName = QString::fromUtf8(BirthTypeName(e.m_nType));
-    m_form.m_strLastNew = QString::fromStdString(e.m_strLastNewMoon);
-    m_form.m_strFull = QString::fromStdString(e.m_strFullMoon);
-    m_form.m_strNextNew = QString::fromStdString(e.m_strNextNewMoon);
-    m_form.m_strBirth = QString::fromStdString(e.m_strBirthMoment);
+    for (const ResultText& result : kResultTexts) {
+        m_form.ShowText(result.id, QString::fromStdString(e.*result.text));
+    }
+    const QString typeName = QString::fromUtf8(BirthTypeName(e.m_nType));
+    m_form.ShowText(IDC_TYPE_NAME, typeName);
 
     m_bmpType = ResourcePixmap(e.m_nTypeBitmap);
     if (m_bmpType.isNull()) {
@@ -35,9 +60,10 @@ void CResultsDisplay::Show(const BirthEvaluation& e, int32_t southern) {
         m_staticType->setPixmap(m_bmpType);
     }
     m_staticType->setProperty("bitmapId", e.m_nTypeBitmap);
-    m_staticType->setAccessibleName(m_form.m_strTypeName);
+    m_staticType->setAccessibleName(typeName);
     // The moment at the diagram's centre and the two phases there.
     m_diagram->setAccessibleDescription(
-        QStringLiteral("%1, Lune : %2, Soleil : %3")
-            .arg(m_form.m_strBirth, m_form.m_strMoon, m_form.m_strSun));
+        UiText(TextId::DiagramDescription,
+               {m_form.Text(IDC_BIRTH), m_form.Text(IDC_MOON), m_form.Text(IDC_SUN)}));
+    m_diagram->update();
 }

@@ -2,7 +2,6 @@
 // The results of an evaluation on the form: the texts, the picture of the type and the
 // phase diagram.
 #include <QPixmap>
-#include <cstdint>
 
 struct BirthEvaluation;
 class CBirthForm;
@@ -11,17 +10,16 @@ class QLabel;
 
 class CResultsDisplay {
   public:
+    // The result texts start empty.
     explicit CResultsDisplay(CBirthForm& form);
 
-    // Puts the evaluation's texts into the form's result members, the type's picture into
-    // its control and the moment into the diagram; the caller shows the members and asks
-    // the diagram to repaint.
-    void Show(const BirthEvaluation& evaluation, int32_t southern);
-
-    QLabel* m_staticType = nullptr;
-    CPhaseDiagram* m_diagram = nullptr;
-    QPixmap m_bmpType;
+    // Shows the evaluation's texts in the form's result controls, the type's picture in its
+    // control and the moment in the diagram, which is repainted.
+    void Show(const BirthEvaluation& evaluation, bool southern);
 
   private:
     CBirthForm& m_form;
+    QLabel* m_staticType = nullptr;
+    CPhaseDiagram* m_diagram = nullptr;
+    QPixmap m_bmpType;
 };

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "records/vexamo_doc.h"
+#include "res/resource_ids.h"
 #include "ui/about_dlg.h"
 #include "ui/classic_style.h"
 #include "ui/main_frame.h"
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
 
     CMainFrame& frame = *app.MainFrame();
     bool ok = Save(frame, QDir(folder).filePath(QStringLiteral("simple.png")));
-    view.OnToggleLayout();
+    view.findChild<QPushButton*>(QString::number(IDC_LAYOUT))->click();
     QApplication::processEvents();
     ok = Save(frame, QDir(folder).filePath(QStringLiteral("extended.png"))) && ok;
     CAboutDlg about(&frame);

@@ -66,9 +66,9 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
         }
     }
     m_frame->show();
-    CLayoutSwitch& layout = m_view->Layout();
-    layout.FitFrameToLayout();
-    m_frame->FitAgainWhenDecorated([&layout] { layout.FitFrameToLayout(); });
+    CMainView* view = m_view;
+    view->FitFrameToLayout();
+    m_frame->FitAgainWhenDecorated([view] { view->FitFrameToLayout(); });
     return true;
 }
 
@@ -77,16 +77,12 @@ void CVexamoApp::ConnectCommands() {
         connect(m_frame->CommandAction(command), &QAction::triggered, this, handler);
     };
     CDocumentManager* documents = m_documents.get();
-    CMainView* view = m_view;
     bind(ID_FILE_NEW, [documents] { documents->OnFileNew(); });
     bind(ID_FILE_OPEN, [documents] { documents->OnFileOpen(); });
     bind(ID_FILE_SAVE, [documents] { documents->OnFileSave(); });
     bind(ID_FILE_SAVE_AS, [documents] { documents->OnFileSaveAs(); });
     bind(ID_APP_EXIT, [this] { m_frame->close(); });
-    bind(ID_EDIT_COPY, [view] { view->OnEditCopy(); });
-    bind(ID_COPY_ALL, [view] { view->OnCopyAll(); });
-    bind(ID_INSERT_CURRENT_DATE, [view] { view->OnInsertCurrentDate(); });
-    bind(ID_INSERT_BIRTHPLACE, [view] { view->OnInsertBirthplace(); });
+    m_view->ConnectCommands(*m_frame);
     bind(ID_APP_ABOUT, [this] { OnAppAbout(); });
     connect(m_frame.get(), &CMainFrame::recentFileChosen, this,
             [documents](int index) { documents->OnOpenRecentFile(index); });

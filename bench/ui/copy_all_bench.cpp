@@ -1,6 +1,7 @@
 // "&Copier tout" of a large store in the desktop program, through the real view (offscreen),
 // against the text alone and against what `vexamo-cli export` does on the same file; and the
 // clipboard's part on its own.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include "app/export_text.h"
 #include "records/vexamo_doc.h"
+#include "res/resource_ids.h"
 #include "ui/document_manager.h"
 #include "ui/file_dialog_service.h"
 #include "ui/main_frame.h"
@@ -84,7 +86,7 @@ struct WindowWithFile {
 void BM_CopyAllInWindow(benchmark::State& state) {
     WindowWithFile window(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        window.app->View()->OnCopyAll();
+        window.app->MainFrame()->CommandAction(ID_COPY_ALL)->trigger();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -96,7 +98,7 @@ void BM_CopyAllInWindowAfterPaint(benchmark::State& state) {
         state.PauseTiming();
         benchmark::DoNotOptimize(window.app->MainFrame()->grab());
         state.ResumeTiming();
-        window.app->View()->OnCopyAll();
+        window.app->MainFrame()->CommandAction(ID_COPY_ALL)->trigger();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

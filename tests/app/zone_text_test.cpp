@@ -62,3 +62,56 @@ TEST(ZoneText, RefusalsNameTheOffsetsInvolved) {
     EXPECT_EQ(ZoneRefusalText(unknown, "Mars/Base"),
               "Le fuseau « Mars/Base » est absent de la base des fuseaux horaires.");
 }
+
+TEST(ZoneText, ValuesAnOffsetWouldNeed) {
+    const std::pair<int, const char*> cases[] = {
+        {3600, "-1"},     {0, "0"},           {-5 * 3600, "5"},   {19800, "-5:30"},
+        {-12600, "3:30"}, {3208, "-0:53:28"}, {14 * 3600, "-14"},
+    };
+    for (const auto& [offset, value] : cases) {
+        EXPECT_EQ(NeededValueText(offset), value) << offset;
+    }
+}
+
+TEST(ZoneText, RegionRepeatingTheNameIsLeftOut) {
+    places::Place p;
+    p.name = "Berlin";
+    p.region = "Berlin";
+    p.country = "Deutschland";
+    p.zone = "Europe/Berlin";
+    EXPECT_EQ(PlaceText(p), "Berlin, Deutschland");
+    EXPECT_EQ(PlaceLineText(p), "Berlin, Deutschland — Europe/Berlin");
+}
+
+// The explanation and the choices a dialog shows; a zone given by name heads it.
+TEST(ZoneText, ExplanationsAndChoices) {
+    const places::LocalMoment twice{2023, 10, 29, 2, 30};
+    const ZoneResolution open = ResolveZone({ZoneSource::Kind::Zone, "Europe/Berlin"}, twice, {});
+    EXPECT_EQ(DstChoiceText(open, true), "Heure d'&été : UTC+02:00 (CEST), fuseau horaire -2");
+    EXPECT_EQ(DstChoiceText(open, false), "Heure d'&hiver : UTC+01:00 (CET), fuseau horaire -1");
+    EXPECT_EQ(RoundChoiceText(open), "");
+    EXPECT_EQ(ZoneExplanationText(open, twice)
+                  .find("Le 29.10.2023 à 2:30 à Europe/Berlin :\n"
+                        "Cette heure a eu lieu deux fois"),
+              0u);
+
+    const ZoneResolution winter = ResolveZone({ZoneSource::Kind::Zone, "Europe/Berlin"}, twice,
+                                              {places::DstChoice::NoDst, false});
+    const std::string text = ZoneExplanationText(winter, twice);
+    EXPECT_NE(text.find("\nUTC+01:00 (CET), heure normale.\nFuseau horaire: -1"), std::string::npos)
+        << text;
+
+    const places::LocalMoment kolkataNoon{2023, 5, 1, 12, 0};
+    const ZoneResolution kolkata =
+        ResolveZone({ZoneSource::Kind::Zone, "Asia/Kolkata"}, kolkataNoon, {});
+    EXPECT_EQ(DstChoiceText(kolkata, true), "");
+    EXPECT_EQ(RoundChoiceText(kolkata), "&Arrondir à l'heure la plus proche (fuseau horaire -6) : "
+                                        "moment décalé de 30 min plus tôt");
+
+    const ZoneResolution unknown =
+        ResolveZone({ZoneSource::Kind::Zone, "Mars/Base"}, kolkataNoon, {});
+    EXPECT_EQ(ZoneExplanationText(unknown, kolkataNoon),
+              "Le 1.5.2023 à 12:00 à Mars/Base :\nLe fuseau « Mars/Base » de ce lieu est absent "
+              "de la base des fuseaux horaires de ce système. Entrez le fuseau horaire "
+              "vous-même.");
+}

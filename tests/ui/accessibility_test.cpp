@@ -13,7 +13,7 @@ class AccessibilityTest : public AppFixture {
   protected:
     void SetUp() override { ASSERT_TRUE(Start()); }
     QString Name(int id) const {
-        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(View().Control(id));
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(Control(id));
         return control ? control->text(QAccessible::Name) : QString();
     }
     QLabel* LabelWithText(const QString& text) const {
@@ -45,21 +45,20 @@ TEST_F(AccessibilityTest, EveryControlHasAName) {
     EXPECT_EQ(Name(IDC_LAYOUT), "Extras >> ");
     EXPECT_EQ(Name(IDC_LIST_DATES), "Base de données");
     EXPECT_EQ(Name(IDC_DIAGRAM), "Diagramme");
-    EXPECT_EQ(View().Control(IDC_MOON)->accessibleDescription(), "Lune");
+    EXPECT_EQ(Control(IDC_MOON)->accessibleDescription(), "Lune");
 }
 
 TEST_F(AccessibilityTest, TypePictureAndDiagramTellTheResults) {
     EnterBirth(20, 3, 2000, 8, 0, -1);
     Click(IDC_CALCULATE);
     EXPECT_EQ(Name(IDC_TYPE_PICTURE), "Lunar");
-    EXPECT_EQ(View().Results().m_diagram->accessibleDescription(),
+    EXPECT_EQ(Diagram().accessibleDescription(),
               "20.3.2000 8:00Uhr, Lune : 99.99 %, Soleil : 49.98 %");
     SetChecked(IDC_SOUTHERN, true);
     EnterBirth(20, 6, 2000, 8, 0, -1);
     Click(IDC_CALCULATE);
     EXPECT_EQ(Name(IDC_TYPE_PICTURE), Text(IDC_TYPE_NAME));
-    EXPECT_TRUE(
-        View().Results().m_diagram->accessibleDescription().startsWith("20.6.2000 8:00Uhr"));
+    EXPECT_TRUE(Diagram().accessibleDescription().startsWith("20.6.2000 8:00Uhr"));
 }
 
 TEST_F(AccessibilityTest, LabelsAreTheBuddiesOfTheirFields) {
@@ -73,7 +72,7 @@ TEST_F(AccessibilityTest, LabelsAreTheBuddiesOfTheirFields) {
     for (const auto& [text, id] : labels) {
         const QLabel* label = LabelWithText(QString::fromUtf8(text));
         ASSERT_NE(label, nullptr) << text;
-        EXPECT_EQ(label->buddy(), View().Control(id)) << text;
+        EXPECT_EQ(label->buddy(), Control(id)) << text;
     }
     EXPECT_EQ(LabelWithText("Lune :")->buddy(), nullptr); // a result text takes no focus
 }

@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
+#include "ui/phase_diagram.h"
 
 namespace {
 
@@ -51,8 +53,26 @@ CMainFrame& AppFixture::Frame() const {
     return *app->MainFrame();
 }
 
+QWidget* AppFixture::Control(int id) const {
+    QWidget* control = View().findChild<QWidget*>(QString::number(id));
+    EXPECT_NE(control, nullptr) << "no control " << id;
+    return control;
+}
+
+CPhaseDiagram& AppFixture::Diagram() const {
+    return *qobject_cast<CPhaseDiagram*>(Control(IDC_DIAGRAM));
+}
+
+QListWidget& AppFixture::RecordList() const {
+    return *qobject_cast<QListWidget*>(Control(IDC_LIST_DATES));
+}
+
+bool AppFixture::SimpleLayout() const {
+    return Text(IDC_LAYOUT) == "Extras >> ";
+}
+
 QString AppFixture::Text(int id) const {
-    QWidget* control = View().Control(id);
+    QWidget* control = Control(id);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         return edit->text();
     }
@@ -67,17 +87,17 @@ QString AppFixture::Text(int id) const {
 }
 
 void AppFixture::SetText(int id, const QString& text) const {
-    auto* edit = qobject_cast<QLineEdit*>(View().Control(id));
+    auto* edit = qobject_cast<QLineEdit*>(Control(id));
     ASSERT_NE(edit, nullptr) << id;
     edit->setText(text);
 }
 
 void AppFixture::SetChecked(int id, bool checked) const {
-    qobject_cast<QCheckBox*>(View().Control(id))->setChecked(checked);
+    qobject_cast<QCheckBox*>(Control(id))->setChecked(checked);
 }
 
 void AppFixture::Click(int id) const {
-    auto* button = qobject_cast<QPushButton*>(View().Control(id));
+    auto* button = qobject_cast<QPushButton*>(Control(id));
     ASSERT_NE(button, nullptr) << id;
     button->click();
 }
@@ -116,7 +136,7 @@ AppFixture::WriteFile(const QString& fileName,
 }
 
 QSize AppFixture::ExpectedFrameSize(int groupId) const {
-    const QWidget* group = View().Control(groupId);
+    const QWidget* group = Control(groupId);
     const QPoint corner = group->mapToGlobal(QPoint(group->width(), group->height()));
     const QRect frame = Frame().frameGeometry();
     return {corner.x() - frame.left() + 15, corner.y() - frame.top() + 15};

@@ -13,6 +13,8 @@
 
 class CMainView;
 class CMainFrame;
+class CPhaseDiagram;
+class QListWidget;
 
 namespace places {
 class PlaceCatalogue;
@@ -29,6 +31,13 @@ class AppFixture : public ::testing::Test {
     CMainView& View() const;
     CMainFrame& Frame() const;
     CVexamoDoc& Doc() const { return app->Document(); }
+
+    // The form's control with this id, found by its object name (the id).
+    QWidget* Control(int id) const;
+    CPhaseDiagram& Diagram() const;
+    QListWidget& RecordList() const;
+    // The simple layout is shown (its button offers the extended one).
+    bool SimpleLayout() const;
 
     QString Text(int id) const;
     void SetText(int id, const QString& text) const;

@@ -91,7 +91,7 @@ TEST_F(BirthplaceCommandTest, OkFillsTheTimeDifferenceAndEvaluates) {
                            "UTC+02:00 (CEST), heure d'été.\n"
                            "Fuseau horaire: -2");
     EXPECT_EQ(Text(IDC_TIME_ZONE), "-2");
-    EXPECT_EQ(View().m_nTimeZone, -2);
+    EXPECT_EQ(View().Input().timeZone, -2);
     EXPECT_EQ(Text(IDC_JULIAN), Julian(1, 7, 1990, 12, 0, -2));
     EXPECT_EQ(Text(IDC_BIRTH), "1.7.1990 12:00Uhr");
     EXPECT_TRUE(messages.shown.empty());

@@ -25,15 +25,14 @@ TEST_F(FormTest, EveryControlWithAnIdIsFoundAtItsRectangle) {
         }
         QWidget* control = View().findChild<QWidget*>(QString::number(c.id));
         ASSERT_NE(control, nullptr) << c.id;
-        EXPECT_EQ(control, View().Control(c.id));
         if (c.kind != ControlKind::Bitmap) {
             EXPECT_EQ(control->geometry(), MapDialogRect(c.x, c.y, c.cx, c.cy)) << c.id;
         }
     }
-    EXPECT_EQ(View().Results().m_diagram->size(), QSize(261, 128));
-    EXPECT_TRUE(View().Control(IDC_TYPE_NAME)->isHidden());
-    EXPECT_EQ(qobject_cast<QGroupBox*>(View().Control(IDC_GROUP_RESULT))->title(), "Résultat :");
-    EXPECT_EQ(qobject_cast<QCheckBox*>(View().Control(IDC_CONST_ZONE))->text(),
+    EXPECT_EQ(Diagram().size(), QSize(261, 128));
+    EXPECT_TRUE(Control(IDC_TYPE_NAME)->isHidden());
+    EXPECT_EQ(qobject_cast<QGroupBox*>(Control(IDC_GROUP_RESULT))->title(), "Résultat :");
+    EXPECT_EQ(qobject_cast<QCheckBox*>(Control(IDC_CONST_ZONE))->text(),
               "Zone indéfinie constante");
 }
 
@@ -45,22 +44,22 @@ TEST_F(FormTest, TabKeyFollowsTheTemplateOrder) {
                          IDC_CONST_ZONE, IDC_LIST_DATES, IDC_DELETE, IDC_TIME_ZONE, IDC_DELETE_ALL};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         // The next control that the Tab key can reach.
-        QWidget* next = View().Control(order[i])->nextInFocusChain();
+        QWidget* next = Control(order[i])->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus) || next->isHidden()) {
             next = next->nextInFocusChain();
         }
-        EXPECT_EQ(next, View().Control(order[i + 1])) << order[i];
+        EXPECT_EQ(next, Control(order[i + 1])) << order[i];
     }
 }
 
 TEST_F(FormTest, ToolTipsComeFromTheStringTable) {
     ASSERT_TRUE(Start());
-    EXPECT_EQ(View().Control(IDC_LAYOUT)->toolTip(), "Autres résultats et outils.");
-    EXPECT_EQ(View().Control(IDC_DELETE)->toolTip(), "Effacer la personne sélectionnée.");
-    EXPECT_EQ(View().Control(IDC_TIME_ZONE)->toolTip(),
+    EXPECT_EQ(Control(IDC_LAYOUT)->toolTip(), "Autres résultats et outils.");
+    EXPECT_EQ(Control(IDC_DELETE)->toolTip(), "Effacer la personne sélectionnée.");
+    EXPECT_EQ(Control(IDC_TIME_ZONE)->toolTip(),
               "Zeitdiff. vom Geburtsort nach Greenwich (London). Hierbei Sommerzeit beachten!");
-    EXPECT_TRUE(View().Control(IDC_DAY)->toolTip().isEmpty());
-    EXPECT_TRUE(View().Control(IDC_MOON)->toolTip().isEmpty());
+    EXPECT_TRUE(Control(IDC_DAY)->toolTip().isEmpty());
+    EXPECT_TRUE(Control(IDC_MOON)->toolTip().isEmpty());
 }
 
 TEST(AboutBox, ShowsIconVersionAndOk) {
@@ -91,30 +90,30 @@ TEST_F(FormTest, LongResultTextsOfFarYearsAreShownWhole) {
     const QRect birthRect = MapDialogRect(251, 221, 73, 8);
     for (const int id : {IDC_MOON, IDC_SUN, IDC_ECART, IDC_LAST_NEW, IDC_FULL, IDC_NEXT_NEW,
                          IDC_JULIAN, IDC_BIRTH, IDC_MONDTAG}) {
-        const auto* label = qobject_cast<QLabel*>(View().Control(id));
+        const auto* label = qobject_cast<QLabel*>(Control(id));
         EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << id;
         EXPECT_GE(
             label->x(),
             label->parentWidget()->findChild<QWidget*>(QString::number(IDC_GROUP_RESULT))->x())
             << id;
     }
-    const QRect birth = View().Control(IDC_BIRTH)->geometry();
+    const QRect birth = Control(IDC_BIRTH)->geometry();
     EXPECT_GT(birth.width(), birthRect.width());
     EXPECT_LE(std::abs(birth.center().x() - birthRect.center().x()), 1);
 
     // An ordinary date gives every text its rectangle of the form back.
     EnterBirth(20, 3, 2000, 8, 0, -1);
     Click(IDC_CALCULATE);
-    EXPECT_EQ(View().Control(IDC_BIRTH)->geometry(), birthRect);
-    EXPECT_EQ(View().Control(IDC_LAST_NEW)->geometry(), MapDialogRect(88, 213, 75, 8));
+    EXPECT_EQ(Control(IDC_BIRTH)->geometry(), birthRect);
+    EXPECT_EQ(Control(IDC_LAST_NEW)->geometry(), MapDialogRect(88, 213, 75, 8));
 }
 
 TEST_F(FormTest, EnterPressesTheFocusedButton) {
     ASSERT_TRUE(Start());
     messages.Clear();
     SetText(IDC_MONTH, "13");
-    QTest::keyClick(View().Control(IDC_CALCULATE), Qt::Key_Return);
+    QTest::keyClick(Control(IDC_CALCULATE), Qt::Key_Return);
     EXPECT_EQ(messages.Texts(), QStringList{"Veuillez entrer un mois entre 1 et 12."});
-    QTest::keyClick(View().Control(IDC_LAYOUT), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(Control(IDC_LAYOUT), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Text(IDC_LAYOUT), "Einfach << ");
 }

@@ -13,7 +13,7 @@ TEST_F(LayoutTest, ToggleSizesTheFrameAfterTheGroupBoxAndEvaluates) {
     const QPoint topLeft = Frame().frameGeometry().topLeft();
     EnterBirth(20, 3, 2000, 8, 0, -1);
     Click(IDC_LAYOUT);
-    EXPECT_FALSE(View().Layout().m_bSimple);
+    EXPECT_FALSE(SimpleLayout());
     EXPECT_EQ(Text(IDC_LAYOUT), "Einfach << ");
     EXPECT_EQ(Frame().frameGeometry().size(), ExpectedFrameSize(IDC_GROUP_OPTIONS));
     EXPECT_EQ(Frame().frameGeometry().topLeft(), topLeft);
@@ -23,7 +23,7 @@ TEST_F(LayoutTest, ToggleSizesTheFrameAfterTheGroupBoxAndEvaluates) {
 
     SetText(IDC_DAY, "21");
     Click(IDC_LAYOUT);
-    EXPECT_TRUE(View().Layout().m_bSimple);
+    EXPECT_TRUE(SimpleLayout());
     EXPECT_EQ(Text(IDC_LAYOUT), "Extras >> ");
     EXPECT_EQ(Frame().frameGeometry().size(), simple);
     EXPECT_EQ(Text(IDC_BIRTH), "21.3.2000 8:00Uhr");
@@ -34,7 +34,7 @@ TEST_F(LayoutTest, NewKeepsTheExtendedLayout) {
     Click(IDC_LAYOUT);
     const QSize extended = Frame().frameGeometry().size();
     Command(ID_FILE_NEW);
-    EXPECT_FALSE(View().Layout().m_bSimple);
+    EXPECT_FALSE(SimpleLayout());
     EXPECT_EQ(Text(IDC_LAYOUT), "Einfach << ");
     EXPECT_EQ(Frame().frameGeometry().size(), extended);
 }
@@ -45,7 +45,7 @@ TEST_F(LayoutTest, NewReappliesTheSimpleLayout) {
     Frame().resize(700, 600);
     EnterBirth(1, 1, 2001, 0, 0, 0);
     Command(ID_FILE_NEW);
-    EXPECT_TRUE(View().Layout().m_bSimple);
+    EXPECT_TRUE(SimpleLayout());
     EXPECT_EQ(Frame().frameGeometry().size(), simple);
     EXPECT_EQ(Text(IDC_BIRTH), "17.5.2024 14:33Uhr");
     EXPECT_TRUE(messages.shown.empty());

@@ -3,9 +3,9 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include "app/export_text.h"
 #include "app_fixture.h"
 #include "records/date_store_map.h"
-#include "app/export_text.h"
 #include "ui/main_view.h"
 
 class RecordCommandsTest : public AppFixture {
@@ -14,7 +14,7 @@ class RecordCommandsTest : public AppFixture {
         ASSERT_TRUE(Start());
         messages.Clear();
     }
-    QListWidget& List() const { return *View().m_listDates; }
+    QListWidget& List() const { return RecordList(); }
     QStringList Names() const {
         QStringList names;
         for (int i = 0; i < List().count(); ++i) {
@@ -134,7 +134,13 @@ TEST_F(RecordCommandsTest, ReplaceNoKeepsEverythingYesMovesTheRecordToItsChainHe
 TEST_F(RecordCommandsTest, SelectingLoadsAndEvaluatesEvenOutOfRangeRecords) {
     Doc().m_mapDateStore.SetAt("Alt", VXDateStore(1850, 13, 5, 6, 7, 0, 0, 0));
     Doc().m_mapDateStore.SetAt("Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
-    View().FillRecordList();
+    // The list is filled as after opening a file; the first record is shown and refused.
+    messages.answers = {MessageAnswer::No, MessageAnswer::No};
+    View().OnInitialUpdate();
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown[0].text, "Calcul pour une date d'un siècle précédent ?");
+    EXPECT_EQ(Text(IDC_NAME), "Alt");
+    messages.Clear();
     Select(1);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(Text(IDC_NAME), "Muster");

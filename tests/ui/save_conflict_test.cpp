@@ -105,7 +105,7 @@ TEST_F(SaveConflictTest, NoToTheQuestionAbandonsTheSaveBeforeNew) {
     EXPECT_EQ(messages.shown[1].text, ChangedQuestion());
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
     EXPECT_TRUE(Doc().IsModified());
-    EXPECT_EQ(View().m_listDates->count(), 2);
+    EXPECT_EQ(RecordList().count(), 2);
     EXPECT_EQ(NamesInFile(path), QStringList{"Fremd"});
 }
 
@@ -175,6 +175,6 @@ TEST_F(SaveConflictTest, OutOfMemoryInSaveOrOpenKeepsTheDocument) {
                                           "\u201C kann nicht gelesen werden: nicht genügend "
                                           "Arbeitsspeicher.");
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
-    EXPECT_EQ(View().m_listDates->count(), 2);
+    EXPECT_EQ(RecordList().count(), 2);
     EXPECT_EQ(Frame().windowTitle(), "personen.dat - Orlinde Berechnung");
 }

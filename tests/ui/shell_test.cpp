@@ -95,7 +95,7 @@ TEST_F(ShellTest, FailedOpenKeepsTheDocument) {
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Frame().windowTitle(), "gut.dat - Orlinde Berechnung");
-    EXPECT_EQ(View().m_listDates->count(), 1);
+    EXPECT_EQ(RecordList().count(), 1);
 }
 
 TEST_F(ShellTest, RecentFileThatVanishedLeavesTheList) {
@@ -163,7 +163,7 @@ TEST_F(ShellTest, QuestionBeforeNewCancelDiscardAndFailedSave) {
     Command(ID_FILE_NEW);
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 0);
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(View().m_listDates->count(), 0);
+    EXPECT_EQ(RecordList().count(), 0);
 }
 
 TEST_F(ShellTest, CloseAsksAndSavingLetsItClose) {
@@ -183,7 +183,7 @@ TEST_F(ShellTest, CloseAsksAndSavingLetsItClose) {
 TEST_F(ShellTest, AcceleratorsComeBeforeTheEditFields) {
     ASSERT_TRUE(Start());
     Frame().activateWindow();
-    auto* name = qobject_cast<QLineEdit*>(View().Control(IDC_NAME));
+    auto* name = qobject_cast<QLineEdit*>(Control(IDC_NAME));
     name->setFocus();
     QTest::keyClicks(name, "Muster");
     QApplication::clipboard()->setText("vorher");
@@ -212,7 +212,7 @@ TEST_F(ShellTest, OpenShowsTheFirstSortedNameAndAnEmptyFileTheCurrentMoment) {
     Frame().CommandAction(ID_FILE_OPEN)->trigger();
     EXPECT_EQ(Text(IDC_NAME), "berta");
     EXPECT_EQ(Text(IDC_BIRTH), "6.5.1980 7:08Uhr");
-    EXPECT_EQ(View().m_listDates->count(), 2);
+    EXPECT_EQ(RecordList().count(), 2);
 
     now = QDateTime(QDate(2023, 2, 1), QTime(9, 10));
     files.openAnswers = {empty};
@@ -220,6 +220,6 @@ TEST_F(ShellTest, OpenShowsTheFirstSortedNameAndAnEmptyFileTheCurrentMoment) {
     EXPECT_EQ(Text(IDC_NAME), "");
     EXPECT_EQ(Text(IDC_BIRTH), "1.2.2023 9:10Uhr");
     EXPECT_EQ(Text(IDC_TIME_ZONE), "3"); // the time difference of the record shown before stays
-    EXPECT_EQ(View().m_listDates->count(), 0);
+    EXPECT_EQ(RecordList().count(), 0);
     EXPECT_TRUE(messages.shown.empty());
 }

@@ -21,15 +21,15 @@ TEST_F(StartupTest, EmptyDocumentShowsTheCurrentMomentInTheSimpleLayout) {
     EXPECT_EQ(Text(IDC_HOUR), "14");
     EXPECT_EQ(Text(IDC_MINUTE), "33");
     EXPECT_EQ(Text(IDC_TIME_ZONE), "1");
-    EXPECT_FALSE(qobject_cast<QCheckBox*>(View().Control(IDC_SOUTHERN))->isChecked());
-    EXPECT_FALSE(qobject_cast<QCheckBox*>(View().Control(IDC_CONST_ZONE))->isChecked());
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(Control(IDC_SOUTHERN))->isChecked());
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(Control(IDC_CONST_ZONE))->isChecked());
     EXPECT_EQ(Text(IDC_NAME), "");
     EXPECT_EQ(Text(IDC_BIRTH), "17.5.2024 14:33Uhr");
     EXPECT_NE(Text(IDC_MOON), "Static");
     EXPECT_TRUE(Text(IDC_JULIAN).startsWith("2460448."));
-    EXPECT_NEAR(View().Results().m_diagram->m_dCentreJD, Text(IDC_JULIAN).toDouble(), 1e-6);
+    EXPECT_NEAR(Diagram().m_dCentreJD, Text(IDC_JULIAN).toDouble(), 1e-6);
     EXPECT_EQ(Text(IDC_LAYOUT), "Extras >> ");
-    EXPECT_TRUE(View().Layout().m_bSimple);
+    EXPECT_TRUE(SimpleLayout());
     EXPECT_EQ(Frame().frameGeometry().size(), ExpectedFrameSize(IDC_GROUP_RESULT));
     EXPECT_EQ(Frame().windowTitle(), "Unbenannt - Orlinde Berechnung");
     EXPECT_TRUE(Frame().isVisible());
@@ -53,7 +53,7 @@ TEST_F(StartupTest, FileOnTheCommandLineShowsTheFirstSortedName) {
                                    {"anna", VXDateStore(1975, 7, 5, 8, 5, 0, 1, 2)}});
     ASSERT_TRUE(Start({path}));
     EXPECT_TRUE(messages.shown.empty());
-    const QListWidget& list = *View().m_listDates;
+    const QListWidget& list = RecordList();
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.item(0)->text(), "anna");
     EXPECT_EQ(list.item(1)->text(), "Muster");
@@ -62,7 +62,7 @@ TEST_F(StartupTest, FileOnTheCommandLineShowsTheFirstSortedName) {
     EXPECT_EQ(Text(IDC_NAME), "anna");
     EXPECT_EQ(Text(IDC_YEAR), "1975");
     EXPECT_EQ(Text(IDC_TIME_ZONE), "2");
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(View().Control(IDC_CONST_ZONE))->isChecked());
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(Control(IDC_CONST_ZONE))->isChecked());
     EXPECT_EQ(Text(IDC_BIRTH), "5.7.1975 8:05Uhr");
     EXPECT_EQ(Frame().windowTitle(), "personen.dat - Orlinde Berechnung");
     EXPECT_EQ(app->RecentFiles().Files(), QStringList{path});
@@ -94,7 +94,7 @@ TEST_F(StartupTest, FileAfterDoubleDashMayStartWithADash) {
     EXPECT_EQ(Frame().windowTitle(), "Unbenannt - Orlinde Berechnung");
     ASSERT_TRUE(Start({"--", "-x.dat"}));
     EXPECT_EQ(Frame().windowTitle(), "-x.dat - Orlinde Berechnung");
-    EXPECT_EQ(View().m_listDates->count(), 1);
+    EXPECT_EQ(RecordList().count(), 1);
     EXPECT_EQ(app->RecentFiles().Files(), QStringList{TempPath("-x.dat")});
     EXPECT_TRUE(messages.shown.empty());
     QDir::setCurrent(previous);

@@ -19,10 +19,10 @@ class UsabilityTest : public AppFixture {
         ASSERT_TRUE(Start());
         messages.Clear();
     }
-    QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(View().Control(id)); }
+    QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(Control(id)); }
     void Focus(int id) const {
         Frame().activateWindow();
-        View().Control(id)->setFocus();
+        Control(id)->setFocus();
     }
 };
 
@@ -34,8 +34,8 @@ TEST_F(UsabilityTest, InsertCurrentDateKeepsTheFieldsNotAskedFor) {
     now = QDateTime(QDate(2025, 1, 2), QTime(3, 4));
     Command(ID_INSERT_CURRENT_DATE);
     EXPECT_EQ(Text(IDC_NAME), "Muster");
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(View().Control(IDC_SOUTHERN))->isChecked());
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(View().Control(IDC_CONST_ZONE))->isChecked());
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(Control(IDC_SOUTHERN))->isChecked());
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(Control(IDC_CONST_ZONE))->isChecked());
     EXPECT_EQ(Text(IDC_TIME_ZONE), "5");
     EXPECT_EQ(Text(IDC_BIRTH), "2.1.2025 3:04Uhr");
     // Evaluated with the typed values, as "Calculer" on the same fields.
@@ -44,35 +44,34 @@ TEST_F(UsabilityTest, InsertCurrentDateKeepsTheFieldsNotAskedFor) {
     Click(IDC_CALCULATE);
     EXPECT_EQ(Text(IDC_JULIAN), julian);
     EXPECT_EQ(Text(IDC_SUN), sun);
-    EXPECT_EQ(View().m_nTimeZone, 5);
+    EXPECT_EQ(View().Input().timeZone, 5);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(UsabilityTest, TabStaysAmongTheControlsOfTheSimpleLayout) {
-    ASSERT_TRUE(View().Layout().m_bSimple);
+    ASSERT_TRUE(SimpleLayout());
     Focus(IDC_DAY);
-    const QList<QWidget*> shown = {View().Control(IDC_DAY),    View().Control(IDC_MONTH),
-                                   View().Control(IDC_YEAR),   View().Control(IDC_HOUR),
-                                   View().Control(IDC_MINUTE), View().Control(IDC_CALCULATE),
-                                   View().Control(IDC_LAYOUT)};
+    const QList<QWidget*> shown = {Control(IDC_DAY),   Control(IDC_MONTH),  Control(IDC_YEAR),
+                                   Control(IDC_HOUR),  Control(IDC_MINUTE), Control(IDC_CALCULATE),
+                                   Control(IDC_LAYOUT)};
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_TRUE(shown.contains(QApplication::focusWidget())) << i;
     }
     // Six Tabs from "Jour" reach the layout button, not the name field; one more goes round.
-    EXPECT_EQ(QApplication::focusWidget(), View().Control(IDC_LAYOUT));
+    EXPECT_EQ(QApplication::focusWidget(), Control(IDC_LAYOUT));
     QTest::keyClicks(QApplication::focusWidget(), "x");
     EXPECT_EQ(Text(IDC_NAME), "");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), View().Control(IDC_DAY));
+    EXPECT_EQ(QApplication::focusWidget(), Control(IDC_DAY));
     for (const int hidden : {IDC_NAME, IDC_ADD, IDC_SOUTHERN, IDC_LIST_DATES, IDC_DELETE_ALL}) {
-        EXPECT_EQ(View().Control(hidden)->focusPolicy(), Qt::NoFocus) << hidden;
+        EXPECT_EQ(Control(hidden)->focusPolicy(), Qt::NoFocus) << hidden;
     }
 
     // The extended layout gives every control its focus back.
     Click(IDC_LAYOUT);
-    EXPECT_EQ(View().Control(IDC_DELETE_ALL)->focusPolicy(), Qt::StrongFocus);
-    EXPECT_EQ(View().Control(IDC_NAME)->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(Control(IDC_DELETE_ALL)->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(Control(IDC_NAME)->focusPolicy(), Qt::StrongFocus);
 }
 
 TEST_F(UsabilityTest, EditFieldsTakeTheEditingKeys) {
@@ -100,7 +99,7 @@ TEST_F(UsabilityTest, EditingKeysElsewhereStillDoNothing) {
     Click(IDC_LAYOUT);
     Focus(IDC_ADD);
     QApplication::clipboard()->setText("Eva");
-    QWidget* button = View().Control(IDC_ADD);
+    QWidget* button = Control(IDC_ADD);
     QTest::keyClick(button, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(button, Qt::Key_Insert, Qt::ShiftModifier);
     QTest::keyClick(button, Qt::Key_X, Qt::ControlModifier);
@@ -113,7 +112,7 @@ TEST_F(UsabilityTest, EditingKeysElsewhereStillDoNothing) {
 
 TEST_F(UsabilityTest, ButtonTextsFitWithTheUsualMargins) {
     for (const int id : {IDC_CALCULATE, IDC_LAYOUT, IDC_ADD, IDC_DELETE, IDC_DELETE_ALL}) {
-        const auto* button = qobject_cast<QPushButton*>(View().Control(id));
+        const auto* button = qobject_cast<QPushButton*>(Control(id));
         // The style's margin and frame, and as much again, on either side of the text.
         const int margin = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin) +
                                 button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));

@@ -20,7 +20,7 @@ class ValidationTest : public AppFixture {
     void ExpectResultsUnchanged() const {
         EXPECT_EQ(Text(IDC_BIRTH), shownBirth);
         EXPECT_EQ(Text(IDC_JULIAN), shownJulian);
-        EXPECT_EQ(QString::number(View().Results().m_diagram->m_dCentreJD, 'f', 6), shownJulian);
+        EXPECT_EQ(QString::number(Diagram().m_dCentreJD, 'f', 6), shownJulian);
     }
     QString shownBirth;
     QString shownJulian;
@@ -32,7 +32,7 @@ TEST_F(ValidationTest, EarlierCenturyAnsweredNoStopsSilently) {
     Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(), QStringList{"Calcul pour une date d'un siècle précédent ?"});
     ExpectResultsUnchanged();
-    EXPECT_EQ(View().m_nYear, 1899); // the members keep what was read
+    EXPECT_EQ(View().Input().year, 1899); // the members keep what was read
 }
 
 TEST_F(ValidationTest, EarlierCenturyAnsweredYesEvaluatesOrReportsTheOtherChecks) {
@@ -91,12 +91,12 @@ TEST_F(ValidationTest, FieldWithoutIntegerIsNamedFocusedAndNothingIsEvaluated) {
     EnterBirth(20, 3, 2000, 8, 0, -1);
     SetText(IDC_MINUTE, "8x");
     SetText(IDC_TIME_ZONE, "");
-    const int32_t dayBefore = View().m_nDay;
+    const int32_t dayBefore = View().Input().day;
     Click(IDC_CALCULATE);
     EXPECT_EQ(messages.Texts(), QStringList{"Le champ « Minute » doit contenir un nombre entier."});
     EXPECT_EQ(messages.shown[0].kind, MessageKind::AppOk);
-    EXPECT_EQ(QApplication::focusWidget(), View().Control(IDC_MINUTE));
-    EXPECT_EQ(View().m_nDay, dayBefore); // nothing was taken from the form
+    EXPECT_EQ(QApplication::focusWidget(), Control(IDC_MINUTE));
+    EXPECT_EQ(View().Input().day, dayBefore); // nothing was taken from the form
     ExpectResultsUnchanged();
 
     messages.Clear();
@@ -125,7 +125,7 @@ TEST_F(ValidationTest, ResultsOfTheKnownExample) {
     EXPECT_EQ(Text(IDC_MONDTAG), "0.23 %");
     EXPECT_EQ(Text(IDC_ECART), "50.00 %");
     EXPECT_EQ(Text(IDC_TYPE_NAME), "Lunar");
-    EXPECT_EQ(View().Results().m_staticType->property("bitmapId").toInt(), IDB_LUNAR);
+    EXPECT_EQ(Control(IDC_TYPE_PICTURE)->property("bitmapId").toInt(), IDB_LUNAR);
     EXPECT_EQ(Text(IDC_LAST_NEW), "6.3.2000 5:19Uhr");
     EXPECT_EQ(Text(IDC_FULL), "20.3.2000 4:45Uhr");
     EXPECT_EQ(Text(IDC_NEXT_NEW), "4.4.2000 18:14Uhr");
@@ -136,10 +136,10 @@ TEST_F(ValidationTest, CheckBoxesTakeEffectAtTheNextEvaluation) {
     Click(IDC_CALCULATE);
     SetChecked(IDC_SOUTHERN, true);
     EXPECT_EQ(Text(IDC_SUN), "49.98 %");
-    EXPECT_EQ(View().Results().m_diagram->m_bSouthern, 0);
+    EXPECT_EQ(Diagram().m_bSouthern, 0);
     Click(IDC_CALCULATE);
     EXPECT_EQ(Text(IDC_SUN), "50.02 %");
-    EXPECT_EQ(View().Results().m_diagram->m_bSouthern, 1);
+    EXPECT_EQ(Diagram().m_bSouthern, 1);
 }
 
 TEST_F(ValidationTest, InsertCurrentDateKeepsTheTimeDifference) {

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/zone_resolution.h"
+#include "app/zone_text.h"
 #include "places/place_catalogue.h"
 #include "ui/birthplace_dialog.h"
 
@@ -23,6 +25,7 @@ const places::PlaceCatalogue& TestPlaces() {
          270184},
         {"Kiritimati", "Line Islands", "Kiribati", "KI", "Pacific/Kiritimati", 1.87, -157.4, 5586},
         {"Atlantis", "", "Nirgendwo", "XX", "Atlantic/Atlantis", 0, 0, 1},
+        {"Berlin", "Berlin", "Deutschland", "DE", "Europe/Berlin", 52.52, 13.4, 3426354},
     });
     return catalogue;
 }
@@ -197,4 +200,41 @@ TEST(BirthplaceDialogTest, BeyondTwelveHoursAndUnknownZonesGiveNoValue) {
               "Atlantis, Nirgendwo — Atlantic/Atlantis");
     EXPECT_TRUE(unknown.Explanation().contains("« Atlantic/Atlantis »"));
     EXPECT_FALSE(unknown.OkEnabled());
+}
+
+// The dialog words a place as "vexamo-cli zone" and "vexamo-cli places" do: the same place
+// line, the same offset and the same value for the same place and moment.
+TEST(BirthplaceDialogTest, SaysWhatTheCommandLineSays) {
+    struct Case {
+        places::LocalMoment moment;
+        const char* place;
+        const char* line;
+        bool wholeText; // the whole "Décalage" text, summer or standard time included
+    };
+    const Case cases[] = {
+        {{1980, 1, 15, 12, 0}, "München", "München, Bayern, Deutschland — Europe/Berlin", true},
+        {{1990, 7, 1, 12, 0}, "München", "München, Bayern, Deutschland — Europe/Berlin", true},
+        {{1890, 5, 1, 12, 0}, "Berlin", "Berlin, Deutschland — Europe/Berlin", true},
+        {{1990, 3, 1, 12, 0}, "Mumbai", "Mumbai, Maharashtra, Indien — Asia/Kolkata", true},
+        {{2000, 3, 1, 12, 0},
+         "Kiritimati",
+         "Kiritimati, Line Islands, Kiribati — Pacific/Kiritimati",
+         false},
+    };
+    for (const Case& c : cases) {
+        Dialog d(c.moment);
+        d.Type(c.place);
+        const ZoneResolution cli =
+            ResolveZone({ZoneSource::Kind::Place, c.place}, c.moment, {}, TestPlaces());
+        ASSERT_TRUE(cli.place && cli.offset) << c.place;
+        EXPECT_EQ(d.dialog.PlaceList()->item(0)->text().toStdString(), c.line);
+        EXPECT_EQ(PlaceLineText(*cli.place), c.line);
+        // The offset and its abbreviation as the "Décalage" line gives them, and the same
+        // value or none.
+        const std::string offset =
+            c.wholeText ? ZoneOffsetText(*cli.offset) : OffsetAbbreviationText(*cli.offset);
+        EXPECT_TRUE(d.Explanation().contains(QString::fromStdString(offset))) << c.place;
+        EXPECT_EQ(d.dialog.Result().timeDifference, cli.timeDifference) << c.place;
+        EXPECT_EQ(d.dialog.Result().status, cli.status) << c.place;
+    }
 }
