@@ -51,6 +51,9 @@ std::string ZoneOffsetText(const places::ZoneOffset& offset) {
 
 std::string PlaceText(const places::Place& place) {
     std::string text = place.name;
+    if (!place.matchedName.empty()) {
+        text += " (" + place.matchedName + ")";
+    }
     for (const std::string* part : {&place.region, &place.country}) {
         if (!part->empty()) {
             text += ", " + *part;

@@ -11,7 +11,8 @@ std::string UtcOffsetText(int utcOffsetSeconds);
 // "UTC+02:00 (CEST), heure d'été".
 std::string ZoneOffsetText(const places::ZoneOffset& offset);
 
-// "München, Bayern, Deutschland" (an empty region or country left out).
+// "München, Bayern, Deutschland" (an empty region or country left out); a place found by
+// another of its names shows that name too: "Rome (Roma), Lazio, Italia".
 std::string PlaceText(const places::Place& place);
 
 // "München, Bayern, Deutschland — Europe/Berlin".
