@@ -52,7 +52,7 @@ std::string ZoneOffsetText(const places::ZoneOffset& offset) {
 std::string PlaceText(const places::Place& place) {
     std::string text = place.name;
     if (!place.matchedName.empty()) {
-        text += " (" + place.matchedName + ")";
+        text.append(" (").append(place.matchedName).append(")");
     }
     for (const std::string* part : {&place.region, &place.country}) {
         if (!part->empty()) {

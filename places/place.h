@@ -16,7 +16,7 @@ struct Place {
     std::uint32_t population = 0;
     // For a search result: the name the search found the place by, when it is not `name`
     // (another language or spelling: "Roma" for "Rome"); empty otherwise.
-    std::string matchedName;
+    std::string matchedName{};
 };
 
 } // namespace places

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <geonames.h>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 

@@ -42,8 +42,8 @@ bool TableString(std::string_view bytes, std::size_t at, bool swapped, std::stri
 }
 
 bool IsPlaceNumber(std::string_view key) {
-    return !key.empty() && std::all_of(key.begin(), key.end(),
-                                       [](char c) { return c >= '0' && c <= '9'; });
+    return !key.empty() &&
+           std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

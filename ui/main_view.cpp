@@ -101,7 +101,7 @@ bool CMainView::ValidateInput() {
     const auto refusal = InputRefusal(
         input, [this] { return m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY)); });
     if (refusal && *refusal != InputProblem::EarlierCentury) {
-        m_messages.AppMessage(QString::fromUtf8(UserText(ProblemText(*refusal))));
+        m_messages.AppMessage(QString::fromUtf8(ProblemMessage(*refusal, input)));
     }
     return !refusal;
 }
