@@ -187,12 +187,13 @@ std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t li
     const Index& index = NameIndex();
 
     // How a place was found: by a name equal to the query or only by one beginning with it
-    // (the better of the two counts), whether the shown name was among those, and by which
-    // spelling otherwise.
+    // (the better of the two counts), whether the shown name was among those, whether the shown
+    // name matched at all, and by which spelling.
     struct Hit {
         std::uint32_t entry;
         bool exact = false;
         bool own = false;
+        bool ownMatched = false;
         std::uint32_t spelling = 0;
     };
     std::vector<Hit> hits;
@@ -207,11 +208,13 @@ std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t li
                 continue;
             }
             const bool exact = spelled == name;
+            const bool ownMatched = key.own || (hit && hit->ownMatched);
             if (!hit || (exact && !hit->exact)) {
-                hit = Hit{entry, exact, key.own, key.spelling};
+                hit = Hit{entry, exact, key.own, ownMatched, key.spelling};
             } else if (exact == hit->exact && key.own) {
                 hit->own = true;
             }
+            hit->ownMatched = ownMatched;
         }
         if (hit && (area.empty() || MatchesWordPrefix(m_entries[entry].foldedArea, area))) {
             hits.push_back(*hit);
@@ -240,7 +243,7 @@ std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t li
     result.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         Place p = m_entries[hits[i].entry].place;
-        if (!hits[i].own && index.spellings[hits[i].spelling] != p.name) {
+        if (!hits[i].ownMatched && index.spellings[hits[i].spelling] != p.name) {
             p.matchedName = index.spellings[hits[i].spelling];
         }
         result.push_back(std::move(p));

@@ -33,8 +33,8 @@ class PlaceCatalogue {
     // "ae" ("Muenchen"). Text after a comma narrows the region or country ("Frankfurt,
     // Brandenburg", "Paris, US"). Order: places with a name equal to the query (in any
     // language) first; then those found by their name in the user's language; then the most
-    // populous. At most `limit` places; each has matchedName set when it was found by another
-    // of its names.
+    // populous. At most `limit` places; each has matchedName set when its shown name does not
+    // match the query.
     std::vector<Place> Search(std::string_view query, std::size_t limit = kDefaultLimit) const;
 
     std::size_t Size() const;

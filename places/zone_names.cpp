@@ -94,6 +94,7 @@ std::vector<std::string> ZoneNamesOfTable(std::string_view table) {
 std::vector<std::string> SearchZoneNames(std::string_view text,
                                          const std::vector<std::string>& names) {
     const std::string wanted = Folded(text);
+    const std::string slashWanted = std::string(1, '/').append(wanted);
     std::vector<std::string> starting;
     std::vector<std::string> holding;
     for (const std::string& name : names) {

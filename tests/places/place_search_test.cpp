@@ -71,6 +71,9 @@ TEST(PlaceSearchTest, AnyLanguageAndAsciiSpellingFindTheExpectedPlaceFirst) {
         {"en", "Genf", "Europe/Zurich", "CH", "Geneva", "Genf"},
         {"fr", "Genf", "Europe/Zurich", "CH", "Genève", "Genf"},
         {"en", "Ρώμη", "Europe/Rome", "IT", "Rome", "Ρώμη"},
+        // The shown name matched (not equal to the query): nothing added.
+        {"de", "Frankfurt", "Europe/Berlin", "DE", "Frankfurt am Main", ""},
+        {"de", "New York", "America/New_York", "US", "New York City", ""},
         // An equal name in any language counts the same: the most populous Rome first.
         {"de", "Rome", "Europe/Rome", "IT", "Rom", "Rome"},
         {"en", "Rome", "Europe/Rome", "IT", "Rome", ""},
