@@ -104,7 +104,7 @@ std::vector<std::string> SearchZoneNames(std::string_view text,
             continue;
         }
         const bool start =
-            at == 0 || folded[at - 1] == '/' || folded.find("/" + wanted) != std::string::npos;
+            at == 0 || folded[at - 1] == '/' || folded.find(slashWanted) != std::string::npos;
         (start ? starting : holding).push_back(name);
     }
     starting.insert(starting.end(), holding.begin(), holding.end());

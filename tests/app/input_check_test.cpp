@@ -119,7 +119,7 @@ TEST(CheckBirthInput, DaysBeyondTheMonthsLength) {
                  {1582, 28}, {1500, 28}, {4, 29},    {99996, 29}, {99999, 28}};
     for (const auto& [year, february] : years) {
         for (int32_t month = 1; month <= 12; ++month) {
-            SCOPED_TRACE(std::to_string(month) + "/" + std::to_string(year));
+            SCOPED_TRACE(testing::Message() << month << "/" << year);
             const int32_t days = month == 2 ? february : kCommon[month - 1];
             EXPECT_EQ(DaysInMonth(year, month), days);
             BirthInput in = Valid();
@@ -130,7 +130,9 @@ TEST(CheckBirthInput, DaysBeyondTheMonthsLength) {
             in.day = days + 1;
             ASSERT_EQ(InputRefusal(in, kYes), P::DayRange);
             EXPECT_EQ(ProblemMessage(P::DayRange, in),
-                      "Veuillez entrer un jour entre 1 et " + std::to_string(days) + ".");
+                      std::string("Veuillez entrer un jour entre 1 et ")
+                          .append(std::to_string(days))
+                          .append("."));
         }
     }
 }

@@ -79,7 +79,7 @@ TEST(PlaceSearchTest, AnyLanguageAndAsciiSpellingFindTheExpectedPlaceFirst) {
         {"en", "Rome", "Europe/Rome", "IT", "Rome", ""},
     };
     for (const FirstPlaceCase& c : cases) {
-        SCOPED_TRACE(std::string(c.language) + " " + c.query);
+        SCOPED_TRACE(testing::Message() << c.language << " " << c.query);
         const auto found = SharedIn(c.language).Search(c.query);
         ASSERT_FALSE(found.empty());
         EXPECT_EQ(found[0].zone, c.zone);
