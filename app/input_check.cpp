@@ -1,6 +1,42 @@
 #include "app/input_check.h"
 
+#include <string>
+
+#include "astro/calendar.h"
 #include "astro/year_range.h"
+
+namespace {
+
+// The longest month; also the limit while the month itself is wrong.
+constexpr int32_t kLongestMonth = 31;
+
+bool MonthInRange(int32_t month) {
+    return month >= 1 && month <= 12;
+}
+
+int32_t DayLimit(const BirthInput& in) {
+    return MonthInRange(in.month) && IsSupportedYear(in.year) ? DaysInMonth(in.year, in.month)
+                                                              : kLongestMonth;
+}
+
+} // namespace
+
+int32_t DaysInMonth(int32_t year, int32_t month) {
+    // The distance between the first days of this month and the next, as the evaluation
+    // numbers them: whatever it counts as a day is one here.
+    TmFields first;
+    first.day = 1;
+    first.month = month - 1;
+    first.year = year - 1900;
+    TmFields next = first;
+    if (month == 12) {
+        next.month = 0;
+        next.year = first.year + 1;
+    } else {
+        next.month = month;
+    }
+    return JulianDayNumber(next) - JulianDayNumber(first);
+}
 
 std::vector<InputProblem> CheckBirthInput(const BirthInput& in) {
     std::vector<InputProblem> problems;
@@ -10,10 +46,10 @@ std::vector<InputProblem> CheckBirthInput(const BirthInput& in) {
     if (in.year < 1900) {
         problems.push_back(InputProblem::EarlierCentury);
     }
-    if (in.month < 1 || in.month > 12) {
+    if (!MonthInRange(in.month)) {
         problems.push_back(InputProblem::MonthRange);
     }
-    if (in.day < 1 || in.day > 31) {
+    if (in.day < 1 || in.day > DayLimit(in)) {
         problems.push_back(InputProblem::DayRange);
     }
     if (in.hour < 0 || in.hour > 24) {
@@ -65,4 +101,11 @@ TextId ProblemText(InputProblem problem) {
         return TextId::TimeZoneRange;
     }
     return TextId::YearRange;
+}
+
+std::string ProblemMessage(InputProblem problem, const BirthInput& in) {
+    if (problem == InputProblem::DayRange) {
+        return UserText(TextId::DayRange, {std::to_string(DayLimit(in))});
+    }
+    return UserText(ProblemText(problem));
 }

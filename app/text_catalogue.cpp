@@ -48,7 +48,7 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::DocTemplate, kDocTemplate},
     {TextId::EarlierCentury, "Calcul pour une date d'un siècle précédent ?"},
     {TextId::MonthRange, "Veuillez entrer un mois entre 1 et 12."},
-    {TextId::DayRange, "Veuillez entrer un jour entre 1 et 31."},
+    {TextId::DayRange, "Veuillez entrer un jour entre 1 et %1."},
     {TextId::HourRange, "Veuillez entrer une heure entre 0 et 24"},
     {TextId::MinuteRange, "Veuillez entrer les minutes entre 0 et 59"},
     {TextId::TimeZoneRange, "Le fuseau horaire doit être compris entre -12 et 12."},

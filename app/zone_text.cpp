@@ -71,6 +71,9 @@ std::string NeededValueText(int utcOffsetSeconds) {
 
 std::string PlaceText(const places::Place& place) {
     std::string text = place.name;
+    if (!place.matchedName.empty()) {
+        text.append(" (").append(place.matchedName).append(")");
+    }
     if (!place.region.empty() && place.region != place.name) {
         text.append(", ").append(place.region);
     }

@@ -18,7 +18,8 @@ std::string ZoneOffsetText(const places::ZoneOffset& offset);
 std::string NeededValueText(int utcOffsetSeconds);
 
 // "München, Bayern, Deutschland". An empty region or country is left out, and so is a region
-// that only repeats the place's name ("Berlin, Deutschland", not "Berlin, Berlin, ...").
+// that only repeats the place's name ("Berlin, Deutschland", not "Berlin, Berlin, ..."); a place
+// found by another of its names shows that name too: "Rome (Roma), Lazio, Italia".
 std::string PlaceText(const places::Place& place);
 
 // "München, Bayern, Deutschland — Europe/Berlin".

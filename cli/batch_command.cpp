@@ -57,7 +57,7 @@ BatchRow EvaluateRow(const CsvRecord& row, const BirthColumns& columns, bool bef
     // The form's checks come first, so that a place is only looked up for a valid moment.
     const auto check = [&] {
         if (const auto refusal = InputRefusal(in, [&] { return before1900; })) {
-            out.error = UserText(ProblemText(*refusal));
+            out.error = ProblemMessage(*refusal, in);
             return false;
         }
         return true;

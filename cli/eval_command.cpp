@@ -58,7 +58,7 @@ int RunEval(const Args& args, CliStreams& io) {
     const bool before1900 = a.Has("--before-1900");
     const auto refusal = InputRefusal(a.input, [&] { return before1900; });
     if (refusal) {
-        io.err << UserText(ProblemText(*refusal)) << "\n";
+        io.err << ProblemMessage(*refusal, a.input) << "\n";
         if (*refusal == InputProblem::EarlierCentury) {
             io.err << "vexamo-cli: " << UserText(TextId::CliBefore1900Hint) << "\n";
         }

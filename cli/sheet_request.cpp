@@ -142,7 +142,7 @@ bool PassesChecks(CliStreams& io, const BirthInput& input, bool before1900,
         return true;
     }
     io.err << (who.empty() ? "" : TerminalText(who, io.errTerminal) + ": ")
-           << UserText(ProblemText(*refusal)) << "\n";
+           << ProblemMessage(*refusal, input) << "\n";
     if (*refusal == InputProblem::EarlierCentury) {
         io.err << "vexamo-cli: " << UserText(TextId::CliBefore1900Hint) << "\n";
     }

@@ -14,6 +14,9 @@ struct Place {
     double latitude = 0.0;   // degrees, north positive
     double longitude = 0.0;  // degrees, east positive
     std::uint32_t population = 0;
+    // For a search result: the name the search found the place by, when `name` does not match
+    // the query (another language or spelling: "Roma" for "Rome"); empty otherwise.
+    std::string matchedName{};
 };
 
 } // namespace places

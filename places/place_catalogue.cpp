@@ -1,23 +1,54 @@
 #include "places/place_catalogue.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <geonames.h>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
+#include <utility>
 
 #include "places/name_fold.h"
+#include "places/translated_names.h"
 
 namespace places {
 
 struct PlaceCatalogue::Entry {
     Place place;
-    std::string foldedName;    // in the user's language
-    std::string foldedEnglish; // empty when equal to foldedName
-    std::string foldedArea;    // region, country and country code, for the part after a comma
+    std::string number;                  // the place's number in the place list
+    std::vector<std::string> otherNames; // besides place.name (before the translations)
+    std::string foldedArea; // region, country and country code, for the part after a comma
+};
+
+// Every folded spelling of every name, grouped by place in list order.
+struct PlaceCatalogue::Index {
+    struct Key {
+        std::uint32_t offset; // of the folded spelling in `folded`
+        std::uint32_t length;
+        std::uint32_t entry;
+        std::uint32_t spelling; // index into `spellings`: the name as written
+        bool own;               // the name shown, in the user's language
+    };
+    std::string folded;
+    std::vector<Key> keys;
+    std::vector<std::string> spellings;
+};
+
+struct PlaceCatalogue::Lazy {
+    std::once_flag once;
+    Index index;
 };
 
 namespace {
 
 std::string Text(const gchar* s) {
     return s ? std::string(s) : std::string();
+}
+
+std::string ChildText(GeonamesCity* city, gsize child) {
+    const gchar* text = nullptr;
+    g_variant_get_child(city, child, "&s", &text);
+    return Text(text);
 }
 
 Place ReadPlace(GeonamesCity* city) {
@@ -33,9 +64,17 @@ Place ReadPlace(GeonamesCity* city) {
     return p;
 }
 
+std::string FoldArea(const Place& p, std::string_view more = {}) {
+    std::string area = p.region + " / " + p.country + " / " + p.countryCode;
+    if (!more.empty()) {
+        area.append(" / ").append(more);
+    }
+    return FoldName(area);
+}
+
 } // namespace
 
-PlaceCatalogue::PlaceCatalogue() {
+PlaceCatalogue::PlaceCatalogue() : m_translated(true), m_lazy(std::make_unique<Lazy>()) {
     const gint n = geonames_get_n_cities();
     m_entries.reserve(static_cast<std::size_t>(std::max(n, 0)));
     for (gint i = 0; i < n; ++i) {
@@ -45,33 +84,31 @@ PlaceCatalogue::PlaceCatalogue() {
         }
         Entry e;
         e.place = ReadPlace(city);
-        // The English name, which libgeonames has no accessor for once a translation exists:
-        // the second field of its record. A search finds a place by either name.
-        e.foldedName = FoldName(e.place.name);
+        // The record (number, English name, region code, English region, country code, English
+        // country, ...) keeps the English names, which have no accessor once translated.
         if (g_variant_is_of_type(city, G_VARIANT_TYPE("(sssssssudd)"))) {
-            const gchar* english = nullptr;
-            g_variant_get_child(city, 1, "&s", &english);
-            std::string foldedEnglish = FoldName(Text(english));
-            if (foldedEnglish != e.foldedName) {
-                e.foldedEnglish = std::move(foldedEnglish);
-            }
+            e.number = ChildText(city, 0);
+            e.otherNames.push_back(ChildText(city, 1));
+            e.foldedArea = FoldArea(e.place, ChildText(city, 3) + " / " + ChildText(city, 5));
+        } else {
+            e.foldedArea = FoldArea(e.place);
         }
         geonames_city_free(city);
         m_entries.push_back(std::move(e));
     }
-    for (Entry& e : m_entries) {
-        e.foldedArea =
-            FoldName(e.place.region + " / " + e.place.country + " / " + e.place.countryCode);
-    }
 }
 
-PlaceCatalogue::PlaceCatalogue(std::vector<Place> places) {
+PlaceCatalogue::PlaceCatalogue(std::vector<Place> places,
+                               std::vector<std::vector<std::string>> otherNames)
+    : m_lazy(std::make_unique<Lazy>()) {
     m_entries.reserve(places.size());
-    for (Place& p : places) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
         Entry e;
-        e.foldedName = FoldName(p.name);
-        e.foldedArea = FoldName(p.region + " / " + p.country + " / " + p.countryCode);
-        e.place = std::move(p);
+        e.foldedArea = FoldArea(places[i]);
+        e.place = std::move(places[i]);
+        if (i < otherNames.size()) {
+            e.otherNames = std::move(otherNames[i]);
+        }
         m_entries.push_back(std::move(e));
     }
 }
@@ -84,6 +121,61 @@ std::size_t PlaceCatalogue::Size() const {
     return m_entries.size();
 }
 
+const PlaceCatalogue::Index& PlaceCatalogue::NameIndex() const {
+    std::call_once(m_lazy->once, [this] {
+        std::vector<std::vector<std::string>> translations(m_entries.size());
+        if (m_translated) {
+            std::unordered_map<std::string_view, std::size_t> byNumber;
+            byNumber.reserve(m_entries.size());
+            for (std::size_t i = 0; i < m_entries.size(); ++i) {
+                byNumber.emplace(m_entries[i].number, i);
+            }
+            ForEachTranslatedName([&](std::string_view number, std::string_view name) {
+                const auto found = byNumber.find(number);
+                if (found != byNumber.end()) {
+                    translations[found->second].emplace_back(name);
+                }
+            });
+        }
+        Index& index = m_lazy->index;
+        std::vector<std::string> spellings; // of one place
+        std::vector<std::string> folds;     // of one place
+        const auto addKey = [&](std::string fold, std::size_t entry, bool own) {
+            if (fold.empty() || std::find(folds.begin(), folds.end(), fold) != folds.end()) {
+                return;
+            }
+            index.keys.push_back({static_cast<std::uint32_t>(index.folded.size()),
+                                  static_cast<std::uint32_t>(fold.size()),
+                                  static_cast<std::uint32_t>(entry),
+                                  static_cast<std::uint32_t>(index.spellings.size() - 1), own});
+            index.folded += fold;
+            folds.push_back(std::move(fold));
+        };
+        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            const Entry& e = m_entries[i];
+            spellings.assign(1, e.place.name);
+            const std::vector<std::string>* const sources[] = {&e.otherNames, &translations[i]};
+            for (const std::vector<std::string>* names : sources) {
+                for (const std::string& name : *names) {
+                    if (std::find(spellings.begin(), spellings.end(), name) == spellings.end()) {
+                        spellings.push_back(name);
+                    }
+                }
+            }
+            folds.clear();
+            for (std::size_t s = 0; s < spellings.size(); ++s) {
+                index.spellings.push_back(std::move(spellings[s]));
+                const std::string& name = index.spellings.back();
+                addKey(FoldName(name), i, s == 0);
+                if (std::optional<std::string> umlauts = FoldUmlautSpelling(name)) {
+                    addKey(std::move(*umlauts), i, s == 0);
+                }
+            }
+        }
+    });
+    return m_lazy->index;
+}
+
 std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t limit) const {
     const std::size_t comma = query.find(',');
     const std::string name = FoldName(query.substr(0, comma));
@@ -92,26 +184,55 @@ std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t li
     if (name.empty() || limit == 0) {
         return {};
     }
+    const Index& index = NameIndex();
 
+    // How a place was found: by a name equal to the query or only by one beginning with it
+    // (the better of the two counts), whether the shown name was among those, whether the shown
+    // name matched at all, and by which spelling.
     struct Hit {
-        const Entry* entry;
-        bool exact;
+        std::uint32_t entry;
+        bool exact = false;
+        bool own = false;
+        bool ownMatched = false;
+        std::uint32_t spelling = 0;
     };
     std::vector<Hit> hits;
-    for (const Entry& e : m_entries) {
-        const bool named = MatchesFolded(e.foldedName, name) ||
-                           (!e.foldedEnglish.empty() && MatchesFolded(e.foldedEnglish, name));
-        if (!named || (!area.empty() && !MatchesWordPrefix(e.foldedArea, area))) {
-            continue;
+    const std::string_view folded = index.folded;
+    for (std::size_t k = 0; k < index.keys.size();) {
+        const std::uint32_t entry = index.keys[k].entry;
+        std::optional<Hit> hit;
+        for (; k < index.keys.size() && index.keys[k].entry == entry; ++k) {
+            const Index::Key& key = index.keys[k];
+            const std::string_view spelled = folded.substr(key.offset, key.length);
+            if (!MatchesFolded(spelled, name)) {
+                continue;
+            }
+            const bool exact = spelled == name;
+            const bool ownMatched = key.own || (hit && hit->ownMatched);
+            if (!hit || (exact && !hit->exact)) {
+                hit = Hit{entry, exact, key.own, ownMatched, key.spelling};
+            } else if (exact == hit->exact && key.own) {
+                hit->own = true;
+            }
+            hit->ownMatched = ownMatched;
         }
-        hits.push_back({&e, e.foldedName == name || e.foldedEnglish == name});
+        if (hit && (area.empty() || MatchesWordPrefix(m_entries[entry].foldedArea, area))) {
+            hits.push_back(*hit);
+        }
     }
-    const auto before = [](const Hit& a, const Hit& b) {
+    const auto before = [this](const Hit& a, const Hit& b) {
         if (a.exact != b.exact) {
             return a.exact;
         }
-        if (a.entry->place.population != b.entry->place.population) {
-            return a.entry->place.population > b.entry->place.population;
+        // Among names equal to the query the language does not count ("Rome" is Rome, Italy
+        // also where it is called "Rom"); among partial ones the user's own names go first.
+        if (!a.exact && a.own != b.own) {
+            return a.own;
+        }
+        const std::uint32_t pa = m_entries[a.entry].place.population;
+        const std::uint32_t pb = m_entries[b.entry].place.population;
+        if (pa != pb) {
+            return pa > pb;
         }
         return a.entry < b.entry; // list order: stable across runs
     };
@@ -121,7 +242,11 @@ std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t li
     std::vector<Place> result;
     result.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        result.push_back(hits[i].entry->place);
+        Place p = m_entries[hits[i].entry].place;
+        if (!hits[i].ownMatched && index.spellings[hits[i].spelling] != p.name) {
+            p.matchedName = index.spellings[hits[i].spelling];
+        }
+        result.push_back(std::move(p));
     }
     return result;
 }

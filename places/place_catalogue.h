@@ -1,9 +1,11 @@
 #pragma once
 // The searchable list of places (about 24,000 towns of at least 15,000 inhabitants, and capitals).
-// Names, regions and countries are taken in the language of the process's message locale
-// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as for any translated program) at construction.
+// Places are shown in the language of the process's message locale (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG, as for any translated program) at construction, and found by their names
+// in every language the list ships.
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,25 +17,37 @@ class PlaceCatalogue {
   public:
     static constexpr std::size_t kDefaultLimit = 30;
 
-    // Reads every place of the installed place list.
+    // Reads every place of the installed place list. The names in other languages are read at
+    // the first search.
     PlaceCatalogue();
-    // A catalogue of the given places (for callers that bring their own list).
-    explicit PlaceCatalogue(std::vector<Place> places);
+    // A catalogue of the given places (for callers that bring their own list); `otherNames[i]`
+    // holds further names of places[i] (other languages, old names), if any.
+    explicit PlaceCatalogue(std::vector<Place> places,
+                            std::vector<std::vector<std::string>> otherNames = {});
     ~PlaceCatalogue();
     PlaceCatalogue(PlaceCatalogue&&) noexcept;
     PlaceCatalogue& operator=(PlaceCatalogue&&) noexcept;
 
-    // Places whose name (in the user's language or in English) begins with the query or holds
-    // it as whole words; case and accents are ignored ("munch" finds "München"). Text after a
-    // comma narrows the region or country ("Frankfurt, Brandenburg", "Paris, US"). Names equal
-    // to the query come first, then the most populous; at most `limit` places.
+    // Places one of whose names begins with the query or holds it as whole words; case and
+    // accents are ignored ("munch" finds "München"), and umlauts may be written "ue", "oe",
+    // "ae" ("Muenchen"). Text after a comma narrows the region or country ("Frankfurt,
+    // Brandenburg", "Paris, US"). Order: places with a name equal to the query (in any
+    // language) first; then those found by their name in the user's language; then the most
+    // populous. At most `limit` places; each has matchedName set when its shown name does not
+    // match the query.
     std::vector<Place> Search(std::string_view query, std::size_t limit = kDefaultLimit) const;
 
     std::size_t Size() const;
 
   private:
     struct Entry;
+    struct Index;
+    struct Lazy;
+    const Index& NameIndex() const;
+
     std::vector<Entry> m_entries;
+    bool m_translated = false; // names in other languages come from the installed list
+    std::unique_ptr<Lazy> m_lazy;
 };
 
 // One catalogue for the whole program, read on first use.

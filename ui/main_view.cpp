@@ -120,7 +120,7 @@ bool CMainView::ValidateInput() {
         return m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY));
     });
     if (refusal && *refusal != InputProblem::EarlierCentury) {
-        m_messages.AppMessage(UiText(ProblemText(*refusal)));
+        m_messages.AppMessage(QString::fromStdString(ProblemMessage(*refusal, m_form->Input())));
     }
     return !refusal;
 }

@@ -24,6 +24,8 @@ TEST(ZoneText, PlacesAndShifts) {
     EXPECT_EQ(PlaceLineText(p), "München, Bayern, Deutschland — Europe/Berlin");
     p.region.clear();
     EXPECT_EQ(PlaceText(p), "München, Deutschland");
+    p.matchedName = "Munich"; // found by another of its names
+    EXPECT_EQ(PlaceLineText(p), "München (Munich), Deutschland — Europe/Berlin");
 
     EXPECT_EQ(RoundingShiftText(-1800), "30 min plus tôt");
     EXPECT_EQ(RoundingShiftText(392), "6 min 32 s plus tard");

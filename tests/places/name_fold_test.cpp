@@ -5,6 +5,7 @@
 #include "places/name_fold.h"
 
 using places::FoldName;
+using places::FoldUmlautSpelling;
 using places::MatchesFolded;
 using places::MatchesWordPrefix;
 
@@ -15,7 +16,6 @@ TEST(NameFoldTest, AccentsCaseAndPunctuationAreFolded) {
     EXPECT_EQ(FoldName("Saint-Étienne"), "saint etienne");
     EXPECT_EQ(FoldName("L'Aquila"), "laquila");
     EXPECT_EQ(FoldName(""), "");
-    EXPECT_EQ(FoldName("東京"), "");
     // Bytes that are not UTF-8 (Latin-1 "Genève") and embedded zeros are dropped.
     EXPECT_EQ(FoldName("Gen\xE8ve"), "genve");
     EXPECT_EQ(FoldName(std::string_view("Bern\0x", 6)), "bernx");
@@ -38,4 +38,34 @@ TEST(NameFoldTest, AreaMatchesTheBeginningOfAnyWord) {
     EXPECT_TRUE(MatchesWordPrefix("bayern deutschland de", "bay"));
     EXPECT_FALSE(MatchesWordPrefix("bayern deutschland de", "ayern"));
     EXPECT_FALSE(MatchesWordPrefix("bayern deutschland de", ""));
+}
+
+TEST(NameFoldTest, OtherScriptsKeepTheirLettersWithoutAccents) {
+    const struct {
+        const char* name;
+        const char* folded;
+    } cases[] = {
+        {"Москва", "москва"},
+        {"МОСКВА", "москва"},
+        {"Ρώμη", "ρωμη"}, // the accent goes, as on Latin letters
+        {"Ρωμη", "ρωμη"},
+        {"東京", "東京"},
+        {"Mji wa Рим", "mji wa рим"},
+        {"Санкт-Петербург", "санкт петербург"},
+        {"Łódź", "lodz"},
+        {"Straße", "strasse"},
+        {"Gen\xE8ve?", "genve"}, // an invalid byte and a question mark are dropped
+        {"\xE2\x80\x94", ""},    // a dash alone
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FoldName(c.name), c.folded) << c.name;
+    }
+}
+
+TEST(NameFoldTest, UmlautsWrittenTheGermanWay) {
+    EXPECT_EQ(FoldUmlautSpelling("München"), "muenchen");
+    EXPECT_EQ(FoldUmlautSpelling("ÖSTERREICH"), "oesterreich");
+    EXPECT_EQ(FoldUmlautSpelling("Zürich-Äußere"), "zuerich aeussere");
+    EXPECT_EQ(FoldUmlautSpelling("Genève"), std::nullopt);
+    EXPECT_EQ(FoldUmlautSpelling(""), std::nullopt);
 }
