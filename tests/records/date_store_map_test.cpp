@@ -11,11 +11,11 @@
 
 namespace {
 
-using Entry = std::pair<std::string, VXDateStore>;
+using Entry = std::pair<NameKey, VXDateStore>;
 
 std::vector<Entry> Iterate(const DateStoreMap& store) {
     std::vector<Entry> out;
-    std::string name;
+    NameKey name;
     VXDateStore record;
     for (auto pos = store.GetStartPosition(); pos != nullptr;) {
         store.GetNextAssoc(pos, name, record);
@@ -27,7 +27,7 @@ std::vector<Entry> Iterate(const DateStoreMap& store) {
 std::vector<std::string> Names(const DateStoreMap& store) {
     std::vector<std::string> out;
     for (auto& [name, record] : Iterate(store)) {
-        out.push_back(name);
+        out.push_back(name.Bytes());
     }
     return out;
 }
@@ -179,7 +179,7 @@ template <typename KeyOf> void CheckRandomOperations(uint32_t seed, int steps, K
     std::mt19937 rng(seed);
     DateStoreMap store;
     std::array<std::deque<Entry>, 17> model;
-    auto findIn = [&](const std::string& name) -> std::pair<std::deque<Entry>*, size_t> {
+    auto findIn = [&](const NameKey& name) -> std::pair<std::deque<Entry>*, size_t> {
         auto& chain = model[HashKey(name) % 17];
         for (size_t i = 0; i < chain.size(); ++i) {
             if (chain[i].first == name) {
@@ -189,7 +189,7 @@ template <typename KeyOf> void CheckRandomOperations(uint32_t seed, int steps, K
         return {&chain, chain.size()};
     };
     for (int step = 0; step < steps; ++step) {
-        const std::string name = keyOf(rng());
+        const NameKey name = keyOf(rng());
         const VXDateStore rec = Rec(static_cast<int32_t>(rng() % 1000));
         auto [chain, at] = findIn(name);
         switch (rng() % 4) {
