@@ -217,8 +217,8 @@ bool ArchiveReader::ReadName(NameKey& name) {
         if (length > Remaining()) {
             return Fail({ArchiveFault::NameBytesBeyondEnd, length}, start);
         }
-        name.AssignCp1252({reinterpret_cast<const char*>(m_pData + m_nPos),
-                           static_cast<size_t>(length)});
+        name.AssignCp1252(
+            {reinterpret_cast<const char*>(m_pData + m_nPos), static_cast<size_t>(length)});
         m_nPos += static_cast<size_t>(length);
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
-// Little-endian archive of the ".dat" files: counts, names, 32-bit integers and raw bytes. The writer appends to a byte buffer; the reader works over bytes already in memory
-// and checks every length against what is left before it takes or allocates anything.
+// Little-endian archive of the ".dat" files: counts, names, 32-bit integers and raw bytes. The
+// writer appends to a byte buffer; the reader works over bytes already in memory and checks every
+// length against what is left before it takes or allocates anything.
 #include <cstddef>
 #include <cstdint>
 #include <string>

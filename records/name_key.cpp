@@ -15,8 +15,7 @@ void AppendUnitBytes(char16_t unit, std::string& out) {
 
 // The Windows-1252 bytes of units given by unitAt(0..count-1), into out; false when one of
 // them has none (a surrogate never has one).
-template <typename UnitAt>
-bool UnitsToCp1252(size_t count, UnitAt unitAt, std::string& out) {
+template <typename UnitAt> bool UnitsToCp1252(size_t count, UnitAt unitAt, std::string& out) {
     out.clear();
     out.reserve(count);
     for (size_t i = 0; i < count; ++i) {

@@ -88,9 +88,7 @@ class NameKey {
     bool empty() const { return m_bytes.empty(); }
 
     bool operator==(const NameKey& other) const { return View() == other.View(); }
-    std::strong_ordering operator<=>(const NameKey& other) const {
-        return View() <=> other.View();
-    }
+    std::strong_ordering operator<=>(const NameKey& other) const { return View() <=> other.View(); }
 
   private:
     std::string m_bytes;

@@ -15,8 +15,8 @@
 #include "app/export_text.h"
 #include "bench/dirty_upper_state.h"
 #include "records/archive.h"
-#include "records/name_key.h"
 #include "records/file_io.h"
+#include "records/name_key.h"
 #include "records/record_image.h"
 #include "records/vexamo_doc.h"
 

@@ -118,9 +118,9 @@ TEST(ArchiveName, LengthBeyondTheDataIsRefusedBeforeAllocating) {
     EXPECT_FALSE(DecodeName(Bytes({5, 'a', 'b'}), text, &fault));
     EXPECT_EQ(fault.kind, ArchiveFault::NameBytesBeyondEnd);
     EXPECT_EQ(fault.length, 5u);
-    EXPECT_FALSE(DecodeName(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                     0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
-                              text, &fault));
+    EXPECT_FALSE(DecodeName(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                   0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
+                            text, &fault));
     EXPECT_EQ(fault.kind, ArchiveFault::NameBytesBeyondEnd);
     EXPECT_EQ(fault.length, 0x7FFFFFFFFFFFFFFFu);
     EXPECT_FALSE(DecodeName(Bytes({0xFF, 0x10}), text, &fault)); // prefix cut short
@@ -169,8 +169,7 @@ TEST(ArchiveName, NarrowLengthOfFFFEInLongFormIsNotAWideMarker) {
 
 TEST(ArchiveName, WideNameOutsideWindows1252KeepsItsUnitsExactly) {
     for (const std::u16string& units : {
-             std::u16string(u"a\u3042"),
-             std::u16string(u"\U0001F600"),
+             std::u16string(u"a\u3042"), std::u16string(u"\U0001F600"),
              std::u16string(u"\xDC00"),       // lone trailing surrogate
              std::u16string(u"x\xD800y"),     // lone leading surrogate
              std::u16string(u"\xDE00\xD83D"), // a pair in the wrong order

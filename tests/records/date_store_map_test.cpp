@@ -64,6 +64,45 @@ TEST(HashKey, UsesSignedBytesInUnsigned32BitArithmetic) {
     EXPECT_EQ(HashKey(longName), h);
 }
 
+TEST(HashKey, WideKeyTakesItsUnitsAsUnsigned16BitValues) {
+    struct Case {
+        std::u16string units;
+        uint32_t hash;
+    };
+    const std::vector<Case> cases = {
+        {u"\u3042", 0x3042u},
+        {u"\u039D\u03AF", 0x039Du * 33u + 0x03AFu},
+        {u"\xD83D\xDE00", 0xD83Du * 33u + 0xDE00u}, // above 0x7FFF: never negative
+        {u"\xFFFF\xFFFF\xFFFF\xFFFF\xFFFF\xFFFF\xFFFF",
+         ((((((0xFFFFu * 33u + 0xFFFFu) * 33u + 0xFFFFu) * 33u + 0xFFFFu) * 33u + 0xFFFFu) * 33u +
+           0xFFFFu) *
+              33u +
+          0xFFFFu)}, // wraps around
+    };
+    for (const auto& c : cases) {
+        const NameKey key = NameKey::FromUtf16(c.units);
+        ASSERT_TRUE(key.IsWide());
+        EXPECT_EQ(HashKey(key), c.hash);
+    }
+    // An 8-bit key of the same bytes hashes them as signed bytes.
+    EXPECT_EQ(HashKey("B0"), 66u * 33u + 48u);
+}
+
+TEST(DateStoreMap, EightBitAndWideKeysOfTheSameBytesAreTwoEntries) {
+    DateStoreMap store;
+    const NameKey wide = NameKey::FromUtf16(u"\u3042"); // the bytes "B0"
+    store.SetAt("B0", Rec(1));
+    store.SetAt(wide, Rec(2));
+    EXPECT_EQ(store.GetCount(), 2);
+    VXDateStore r;
+    ASSERT_TRUE(store.Lookup(wide, r));
+    EXPECT_EQ(r, Rec(2));
+    ASSERT_TRUE(store.RemoveKey("B0"));
+    EXPECT_FALSE(store.Lookup("B0", r));
+    ASSERT_TRUE(store.Lookup(wide, r));
+    EXPECT_EQ(Iterate(store), (std::vector<Entry>{{wide, Rec(2)}}));
+}
+
 TEST(DateStoreMap, EmptyStoreHasNoPositionTableOrBlocks) {
     DateStoreMap store;
     VXDateStore r = Rec(7);
@@ -254,6 +293,25 @@ TEST(DateStoreMap, ManyLongAndShortNamesMatchChainModel) {
             return "ein recht langer Name Nummer " + std::to_string(k);
         default:
             return "\xC9mile \xE9" + std::to_string(k) + std::string(k % 40, '\xFF');
+        }
+    });
+}
+
+// Wide keys short and long (in place and on the heap), lone surrogates, and 8-bit keys with
+// the same bytes as some wide ones, all in one store.
+TEST(DateStoreMap, MixedEightBitAndWideKeysMatchChainModel) {
+    CheckRandomOperations(7, 40000, [](uint32_t r) {
+        const uint32_t k = r % 3000;
+        std::u16string units = u"\u041A" + std::u16string(k % 13, u'\u674E');
+        units.push_back(static_cast<char16_t>(0xD800 + k % 0x900)); // surrogates and beyond
+        const NameKey wide = NameKey::FromUtf16(units);
+        switch (k % 3) {
+        case 0:
+            return wide;
+        case 1:
+            return NameKey(wide.Bytes()); // the same bytes as an 8-bit key
+        default:
+            return NameKey("n" + std::to_string(k));
         }
     });
 }

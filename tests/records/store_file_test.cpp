@@ -229,7 +229,9 @@ TEST(StoreFile, LongFilesInsertInFileOrderUpToAnyBreak) {
     EXPECT_EQ(r.m_nYear, 30);
 
     // Entry 36 (index 35) breaks the file with a name longer than the rest: 0 to 34 are in.
-    const size_t entry35 = file.find(std::string("\x03" "e35", 4));
+    const size_t entry35 = file.find(std::string("\x03"
+                                                 "e35",
+                                                 4));
     ASSERT_NE(entry35, std::string::npos);
     file.replace(entry35, 4, std::string("\xFF\xF0\xFF", 3));
     ArchiveReader ar(file.data(), file.size());
