@@ -43,7 +43,8 @@ bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
     return true;
 }
 
-bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault, const FileLock* heldLock) {
+bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault,
+                              const FileLock* heldLock) {
     fault = DocFault{};
     FileIdentity written;
     try {

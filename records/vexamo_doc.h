@@ -41,7 +41,8 @@ class CVexamoDoc {
     // taken for the time of writing. On success the path is set, the identity of the file
     // written recorded and the modified flag cleared; on failure `fault` says why, the old
     // file is intact and the flag is unchanged.
-    bool SaveDocument(const std::string& path, DocFault& fault, const FileLock* heldLock = nullptr);
+    bool SaveDocument(const std::string& path, DocFault& fault,
+                      const FileLock* heldLock = nullptr);
 
     const std::string& GetPathName() const { return m_strPathName; }
 
