@@ -11,46 +11,49 @@
 #include <utility>
 
 // A key as held elsewhere (in the store, in a NameKey). A wide key's bytes are its units,
-// each as two bytes, low byte first.
+// each as two bytes, low byte first. Two words, so that it travels in registers.
 class NameKeyView {
   public:
     constexpr NameKeyView() = default;
     // An 8-bit key of Windows-1252 bytes.
-    constexpr NameKeyView(std::string_view cp1252) : m_bytes(cp1252) {}
-    NameKeyView(const std::string& cp1252) : m_bytes(cp1252) {}
-    constexpr NameKeyView(const char* cp1252) : m_bytes(cp1252) {}
+    constexpr NameKeyView(std::string_view cp1252)
+        : m_pData(cp1252.data()), m_nSizeAndKind(cp1252.size()) {}
+    NameKeyView(const std::string& cp1252) : NameKeyView(std::string_view(cp1252)) {}
+    constexpr NameKeyView(const char* cp1252) : NameKeyView(std::string_view(cp1252)) {}
     // A wide key over its units' bytes (little-endian pairs); for keys already known to be
     // wide, such as those the store holds.
     static constexpr NameKeyView Wide(std::string_view unitBytes) {
         NameKeyView view(unitBytes);
-        view.m_bWide = true;
+        view.m_nSizeAndKind |= kWideBit;
         return view;
     }
 
-    bool IsWide() const { return m_bWide; }
+    bool IsWide() const { return (m_nSizeAndKind & kWideBit) != 0; }
     // An 8-bit key's Windows-1252 bytes, or a wide key's units (two bytes each, low first).
-    std::string_view Bytes() const { return m_bytes; }
+    std::string_view Bytes() const { return {m_pData, m_nSizeAndKind & ~kWideBit}; }
     // A wide key's number of units and one of them.
-    size_t UnitCount() const { return m_bytes.size() / 2; }
+    size_t UnitCount() const { return Bytes().size() / 2; }
     char16_t Unit(size_t i) const {
-        return static_cast<char16_t>(static_cast<unsigned char>(m_bytes[2 * i]) |
-                                     (static_cast<unsigned char>(m_bytes[2 * i + 1]) << 8));
+        return static_cast<char16_t>(static_cast<unsigned char>(m_pData[2 * i]) |
+                                     (static_cast<unsigned char>(m_pData[2 * i + 1]) << 8));
     }
 
     bool operator==(const NameKeyView& other) const {
-        return m_bWide == other.m_bWide && m_bytes == other.m_bytes;
+        return m_nSizeAndKind == other.m_nSizeAndKind && Bytes() == other.Bytes();
     }
     // 8-bit keys first, then by bytes: a fixed order for ties, not one for people.
     std::strong_ordering operator<=>(const NameKeyView& other) const {
-        if (m_bWide != other.m_bWide) {
-            return m_bWide ? std::strong_ordering::greater : std::strong_ordering::less;
+        if (IsWide() != other.IsWide()) {
+            return IsWide() ? std::strong_ordering::greater : std::strong_ordering::less;
         }
-        return m_bytes.compare(other.m_bytes) <=> 0;
+        return Bytes().compare(other.Bytes()) <=> 0;
     }
 
   private:
-    std::string_view m_bytes;
-    bool m_bWide = false;
+    static constexpr size_t kWideBit = ~(~size_t{0} >> 1);
+
+    const char* m_pData = nullptr;
+    size_t m_nSizeAndKind = 0; // the size, with kWideBit set for a wide key
 };
 
 class NameKey {
