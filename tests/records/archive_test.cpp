@@ -167,24 +167,6 @@ TEST(ArchiveName, NarrowLengthOfFFFEInLongFormIsNotAWideMarker) {
     EXPECT_EQ(name.Bytes().size(), 0xFFFEu);
 }
 
-TEST(ArchiveName, WideNameOutsideWindows1252KeepsItsUnitsExactly) {
-    for (const std::u16string& units : {
-             std::u16string(u"a\u3042"), std::u16string(u"\U0001F600"),
-             std::u16string(u"\xDC00"),       // lone trailing surrogate
-             std::u16string(u"x\xD800y"),     // lone leading surrogate
-             std::u16string(u"\xDE00\xD83D"), // a pair in the wrong order
-             std::u16string(u"\u0080"),       // no byte: 0x80 is the euro sign
-         }) {
-        NameKey name;
-        ASSERT_TRUE(DecodeName(WideString(units), name));
-        EXPECT_TRUE(name.IsWide());
-        EXPECT_EQ(name.Bytes(), UnitBytes(units));
-        ArchiveWriter back;
-        back.WriteName(name);
-        EXPECT_EQ(back.Bytes(), WideString(units)); // written back byte for byte
-    }
-}
-
 TEST(ArchiveName, WideFormPrefixCountsUnitsAtEveryBoundary) {
     struct Case {
         size_t units;
