@@ -22,7 +22,7 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
     out.append(FormatInt(r.m_nMinute)).append(" Uhr ");
 }
 
-void AppendRecordLine(std::string& out, std::string_view key, const VXDateStore& r) {
+void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
     out.append(SpreadsheetField(NameOfKey(key)));
     out.push_back('\t');
     if (!IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone)) {

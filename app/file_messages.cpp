@@ -7,15 +7,6 @@
 
 namespace {
 
-std::string Hex4(char32_t c) {
-    const char* digits = "0123456789ABCDEF";
-    std::string hex;
-    for (int k = 0; k < 4; ++k) {
-        hex.push_back(digits[(c >> (12 - 4 * k)) & 0xF]);
-    }
-    return hex;
-}
-
 std::string DocFaultText(const DocFault& fault) {
     return fault.file.kind != FileFault::None ? FileFaultText(fault.file)
                                               : ParseFaultText(fault.parse);
@@ -73,10 +64,6 @@ std::string ArchiveFaultText(const ArchiveFault& fault) {
         return UserText(TextId::NameBytesBeyondEnd, {length});
     case ArchiveFault::NameCharsBeyondEnd:
         return UserText(TextId::NameCharsBeyondEnd, {length});
-    case ArchiveFault::NameOutsideCp1252:
-        return UserText(TextId::NameOutsideCp1252);
-    case ArchiveFault::NameCharNotCp1252:
-        return UserText(TextId::NameCharNotCp1252, {Hex4(fault.character)});
     case ArchiveFault::Truncated:
     case ArchiveFault::None:
         break;

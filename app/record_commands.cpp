@@ -13,8 +13,8 @@ RecordRefusal StoreKey(std::string_view utf8Name, std::string& key) {
     return RecordRefusal::None;
 }
 
-std::string NameOfKey(std::string_view key) {
-    return Cp1252ToUtf8(key);
+std::string NameOfKey(NameKeyView key) {
+    return NameKeyToUtf8(key);
 }
 
 RecordRefusal AddRecord(DateStoreMap& store, std::string_view utf8Name, const BirthInput& in,

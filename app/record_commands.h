@@ -24,7 +24,7 @@ enum class AddMode { RefuseExisting, ReplaceExisting };
 RecordRefusal StoreKey(std::string_view utf8Name, std::string& key);
 
 // The UTF-8 text of a stored key.
-std::string NameOfKey(std::string_view key);
+std::string NameOfKey(NameKeyView key);
 
 // Stores the input under the name. A name with a control character is refused
 // (NameHasControlCharacter) before anything changes; existing entries with such names, read

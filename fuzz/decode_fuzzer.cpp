@@ -1,12 +1,14 @@
 // Compares the ".dat" loader with a second decoder written apart from it, straight from the
 // description of the file: the decision to accept or refuse, the entries, a later duplicate
 // name replacing the earlier record, and the order in which the store then yields them.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -15,8 +17,15 @@
 
 namespace {
 
+// A name as the store keys it: Windows-1252 bytes, or (wide) UTF-16 units low byte first.
+struct Name {
+    bool wide = false;
+    std::string bytes;
+    bool operator==(const Name&) const = default;
+};
+
 struct Entry {
-    std::string name;
+    Name name;
     std::array<int32_t, 8> fields{};
     bool operator==(const Entry&) const = default;
 };
@@ -100,8 +109,9 @@ int ByteOf(uint32_t unit) {
 }
 
 // A name: 8-bit characters after their length, or, after the byte 0xFF and the word 0xFFFE,
-// a length counting 16-bit units and the units, each of which must have a Windows-1252 byte.
-std::optional<std::string> Name(Bytes& in) {
+// a length counting 16-bit units and the units. Units that all have a Windows-1252 byte give
+// those bytes; any others are kept as they are.
+std::optional<Name> ReadName(Bytes& in) {
     auto first = in.Unsigned(1);
     if (!first) {
         return std::nullopt;
@@ -136,34 +146,38 @@ std::optional<std::string> Name(Bytes& in) {
     if (!length) {
         return std::nullopt;
     }
-    std::string name;
+    Name name;
     if (!wide) {
         const uint8_t* p = in.Take(*length);
         if (p == nullptr) {
             return std::nullopt;
         }
-        name.assign(reinterpret_cast<const char*>(p), static_cast<size_t>(*length));
-    } else {
-        if (*length > (uint64_t{1} << 62)) {
-            return std::nullopt;
+        name.bytes.assign(reinterpret_cast<const char*>(p), static_cast<size_t>(*length));
+        return name;
+    }
+    if (*length > (uint64_t{1} << 62)) {
+        return std::nullopt;
+    }
+    const uint8_t* p = in.Take(*length * 2);
+    if (p == nullptr) {
+        return std::nullopt;
+    }
+    for (uint64_t i = 0; i < *length; ++i) {
+        const uint32_t unit = p[2 * i] | (p[2 * i + 1] << 8);
+        const int byte = ByteOf(unit);
+        if (byte < 0) {
+            name.wide = true;
+            name.bytes.assign(reinterpret_cast<const char*>(p), static_cast<size_t>(*length * 2));
+            return name;
         }
-        const uint8_t* p = in.Take(*length * 2);
-        if (p == nullptr) {
-            return std::nullopt;
-        }
-        for (uint64_t i = 0; i < *length; ++i) {
-            const int byte = ByteOf(p[2 * i] | (p[2 * i + 1] << 8));
-            if (byte < 0) {
-                return std::nullopt;
-            }
-            name.push_back(static_cast<char>(byte));
-        }
+        name.bytes.push_back(static_cast<char>(byte));
     }
     return name;
 }
 
-// The store's order: 17 buckets by the name's hash (h * 33 + signed byte), each newest first;
-// setting a name already present changes its record in place.
+// The store's order: 17 buckets by the name's hash (h * 33 + signed byte, or h * 33 + unit
+// for a wide name), each newest first; setting a name already present changes its record in
+// place.
 class OrderModel {
   public:
     void Set(const Entry& e) {
@@ -185,8 +199,16 @@ class OrderModel {
     }
 
   private:
-    static uint32_t Hash(const std::string& s) {
+    static uint32_t Hash(const Name& name) {
+        const std::string& s = name.bytes;
         uint32_t h = 0;
+        if (name.wide) {
+            for (size_t i = 0; i + 1 < s.size(); i += 2) {
+                h = h * 33 + (static_cast<uint8_t>(s[i]) |
+                              (static_cast<uint32_t>(static_cast<uint8_t>(s[i + 1])) << 8));
+            }
+            return h;
+        }
         for (const char c : s) {
             h = h * 33 + static_cast<uint32_t>(static_cast<int>(static_cast<signed char>(c)));
         }
@@ -203,7 +225,7 @@ std::optional<std::vector<Entry>> Decode(const uint8_t* data, size_t size) {
     }
     OrderModel model;
     for (uint64_t i = 0; i < *count; ++i) {
-        auto name = Name(in);
+        auto name = ReadName(in);
         if (!name || in.Take(4) == nullptr) {
             return std::nullopt;
         }
@@ -223,11 +245,11 @@ std::optional<std::vector<Entry>> Decode(const uint8_t* data, size_t size) {
 
 std::vector<Entry> Entries(const DateStoreMap& store) {
     std::vector<Entry> out;
-    std::string name;
+    NameKey name;
     VXDateStore r;
     for (auto pos = store.GetStartPosition(); pos != nullptr;) {
         store.GetNextAssoc(pos, name, r);
-        out.push_back({name,
+        out.push_back({{name.IsWide(), name.Bytes()},
                        {r.m_nYear, r.m_nMonth, r.m_nDay, r.m_nHour, r.m_nMinute, r.m_bSouthern,
                         r.m_bConstZone, r.m_nTimeZone}});
     }
@@ -257,6 +279,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto& saved = ar.Bytes();
     const auto again = Decode(reinterpret_cast<const uint8_t*>(saved.data()), saved.size());
     if (!again || again->size() != got.size()) {
+        std::abort();
+    }
+    // Every name is saved in the form its characters call for: a wide name only when a unit
+    // has no Windows-1252 byte, so the saved file decodes to the same names.
+    std::vector<Entry> sortedGot = got;
+    std::vector<Entry> sortedAgain = *again;
+    const auto byName = [](const Entry& a, const Entry& b) {
+        return std::tie(a.name.wide, a.name.bytes) < std::tie(b.name.wide, b.name.bytes);
+    };
+    std::sort(sortedGot.begin(), sortedGot.end(), byName);
+    std::sort(sortedAgain.begin(), sortedAgain.end(), byName);
+    if (sortedGot != sortedAgain) {
         std::abort();
     }
     return 0;

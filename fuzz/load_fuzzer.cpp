@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the ".dat" loader. A file that loads must save and load again to
-// the same store, and its export of all records must be built without fault.
+// the same store, each name in the one form its characters call for and shown as UTF-8 that
+// gives the name back (but for lone surrogates, shown as U+FFFD), and its export of all
+// records must be built without fault.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include "app/export_text.h"
 #include "app/file_messages.h"
 #include "records/archive.h"
+#include "records/name_key.h"
 #include "records/store_file.h"
 
 namespace {
@@ -41,6 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string resaved = Save(reloaded);
     if (!ParseDateStoreFile(resaved.data(), resaved.size(), again, fault) || Save(again) != saved) {
         std::abort();
+    }
+    for (const auto& entry : store) {
+        VXDateStore record;
+        if (!reloaded.Lookup(entry.name, record) || !(record == entry.record)) {
+            std::abort();
+        }
+        if (entry.name.IsWide() && !NameKey::FromUtf16Bytes(entry.name.Bytes()).IsWide()) {
+            std::abort(); // a wide key for a name that has an 8-bit one
+        }
+        const std::string shown = NameKeyToUtf8(entry.name);
+        NameKey back;
+        if (!Utf8ToNameKey(shown, back) ||
+            (back != NameKey(entry.name) && shown.find("\xEF\xBF\xBD") == std::string::npos)) {
+            std::abort();
+        }
     }
     if (store.GetCount() <= 4) {
         (void)CopyAllText(store);

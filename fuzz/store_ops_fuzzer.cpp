@@ -1,5 +1,6 @@
 // Drives the store through random operations as the programs perform them (set, replace as
-// "Ajouter" does, remove, remove all; names up to 100 KiB, each through the name rule) and
+// "Ajouter" does, remove, remove all; names up to 100 KiB, 8-bit ones through the name rule,
+// wide ones in any script, with characters beyond U+FFFF and lone surrogates) and
 // checks it against a plain model after every step; then saves, loads the bytes again and
 // checks that the reloaded store holds the same records in the order that loading gives.
 #include <algorithm>
@@ -7,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -16,19 +17,20 @@
 #include "app/name_rules.h"
 #include "records/archive.h"
 #include "records/cp1252.h"
+#include "records/name_key.h"
 #include "records/store_file.h"
 
 namespace {
 
 struct Entry {
-    std::string name;
+    NameKey name;
     VXDateStore record;
 };
 
 // 17 buckets by HashKey, each newest first; no node reuse, no index: a list per bucket.
 class Model {
   public:
-    void Set(const std::string& name, const VXDateStore& record) {
+    void Set(const NameKey& name, const VXDateStore& record) {
         auto& bucket = Bucket(name);
         for (auto& e : bucket) {
             if (e.name == name) {
@@ -39,7 +41,7 @@ class Model {
         bucket.insert(bucket.begin(), {name, record});
         ++m_count;
     }
-    bool Remove(const std::string& name) {
+    bool Remove(const NameKey& name) {
         auto& bucket = Bucket(name);
         for (auto it = bucket.begin(); it != bucket.end(); ++it) {
             if (it->name == name) {
@@ -56,7 +58,7 @@ class Model {
         }
         m_count = 0;
     }
-    const Entry* Find(const std::string& name) const {
+    const Entry* Find(const NameKey& name) const {
         for (const auto& e : m_buckets[HashKey(name) % 17]) {
             if (e.name == name) {
                 return &e;
@@ -74,14 +76,14 @@ class Model {
     int Count() const { return m_count; }
 
   private:
-    std::vector<Entry>& Bucket(const std::string& name) { return m_buckets[HashKey(name) % 17]; }
+    std::vector<Entry>& Bucket(const NameKey& name) { return m_buckets[HashKey(name) % 17]; }
     std::array<std::vector<Entry>, 17> m_buckets;
     int m_count = 0;
 };
 
 std::vector<Entry> Entries(const DateStoreMap& store) {
     std::vector<Entry> out;
-    std::string name;
+    NameKey name;
     VXDateStore r;
     for (auto pos = store.GetStartPosition(); pos != nullptr;) {
         store.GetNextAssoc(pos, name, r);
@@ -102,10 +104,41 @@ bool SameEntries(const std::vector<Entry>& a, const std::vector<Entry>& b) {
     return true;
 }
 
+// Units of wide names: from every script the programs meet, with the halves of pairs
+// (joined or alone) and the characters Windows-1252 has, so that wide names also turn
+// into 8-bit keys.
+char16_t MakeUnit(FuzzedDataProvider& in) {
+    static constexpr char16_t kBases[] = {u'a',   0x00E0, 0x0141, 0x0391, 0x0410, 0x05D0,
+                                          0x0627, 0x4E00, 0x20AC, 0xD83D, 0xDE00, 0xFFFC};
+    const char16_t base = kBases[in.ConsumeIntegralInRange<size_t>(0, std::size(kBases) - 1)];
+    return static_cast<char16_t>(base + in.ConsumeIntegralInRange(0, 3));
+}
+
+// A wide name: short, or long (up to 50,000 units) made by repeating a short pattern.
+NameKey MakeWideName(FuzzedDataProvider& in) {
+    std::u16string pattern;
+    for (size_t n = in.ConsumeIntegralInRange<size_t>(1, 8); n > 0; --n) {
+        pattern.push_back(MakeUnit(in));
+    }
+    std::u16string units = pattern;
+    if (in.ConsumeIntegralInRange(0, 31) == 0) {
+        const size_t length = in.ConsumeIntegralInRange<size_t>(0, 50 * 1000);
+        units.clear();
+        while (units.size() < length) {
+            units.append(pattern, 0, std::min(pattern.size(), length - units.size()));
+        }
+    }
+    return NameKey::FromUtf16(units);
+}
+
 // A name in Windows-1252: short and arbitrary, or long (up to 100 KiB) made by repeating a
-// short pattern, so that long names cost few input bytes.
-std::string MakeName(FuzzedDataProvider& in) {
-    if (in.ConsumeIntegralInRange(0, 31) != 0) {
+// short pattern, so that long names cost few input bytes; or a wide name.
+NameKey MakeName(FuzzedDataProvider& in) {
+    const int kind = in.ConsumeIntegralInRange(0, 31);
+    if (kind >= 16) {
+        return MakeWideName(in);
+    }
+    if (kind != 0) {
         return in.ConsumeRandomLengthString(24);
     }
     const size_t length = in.ConsumeIntegralInRange<size_t>(0, 100 * 1024);
@@ -130,15 +163,25 @@ VXDateStore MakeRecord(FuzzedDataProvider& in) {
     return r;
 }
 
-// The name as the programs would take it: typed as UTF-8, refused by the name rule or
-// converted for the store.
-bool Admit(const std::string& cp1252Name) {
+// The name as the programs would take it: an 8-bit one typed as UTF-8, refused by the name
+// rule or converted for the store; a wide one shown as UTF-8 must give its key back, but for
+// lone surrogates (which only files bring).
+bool Admit(const NameKey& name) {
+    if (name.IsWide()) {
+        NameKey back;
+        const std::string shown = NameKeyToUtf8(name);
+        if (!Utf8ToNameKey(shown, back) ||
+            (back != name && shown.find("\xEF\xBF\xBD") == std::string::npos)) {
+            std::abort();
+        }
+        return true;
+    }
     std::string stored;
-    const NameCheck check = CheckName(Cp1252ToUtf8(cp1252Name), &stored);
+    const NameCheck check = CheckName(Cp1252ToUtf8(name.Bytes()), &stored);
     if (check.verdict != NameVerdict::kAccepted) {
         return false;
     }
-    if (stored != cp1252Name) {
+    if (stored != name.Bytes()) {
         std::abort(); // the conversion must be exact both ways
     }
     return true;
@@ -150,17 +193,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     DateStoreMap store;
     Model model;
-    std::vector<std::string> names;                 // names used so far, to pick existing ones
-    std::unordered_map<std::string, bool> admitted; // the rule's answer per name, once
-    auto admit = [&](const std::string& name) {
+    std::vector<NameKey> names;       // names used so far, to pick existing ones
+    std::map<NameKey, bool> admitted; // the rule's answer per name, once
+    auto admit = [&](const NameKey& name) {
         const auto known = admitted.find(name);
         return known != admitted.end() ? known->second : (admitted[name] = Admit(name));
     };
-    auto pickName = [&]() -> std::string {
+    auto pickName = [&]() -> NameKey {
         if (!names.empty() && in.ConsumeBool()) {
             return names[in.ConsumeIntegralInRange<size_t>(0, names.size() - 1)];
         }
-        std::string name = MakeName(in);
+        NameKey name = MakeName(in);
         names.push_back(name);
         return name;
     };
@@ -168,7 +211,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         switch (in.ConsumeIntegralInRange(0, 5)) {
         case 0: // set: a new record, or a changed one in place
         case 1: {
-            const std::string name = pickName();
+            const NameKey name = pickName();
             if (admit(name)) {
                 const VXDateStore r = MakeRecord(in);
                 store.SetAt(name, r);
@@ -177,7 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         }
         case 2: { // replace, as "Ajouter" does: remove, then set
-            const std::string name = pickName();
+            const NameKey name = pickName();
             if (admit(name)) {
                 const VXDateStore r = MakeRecord(in);
                 if (store.RemoveKey(name) != model.Remove(name)) {
@@ -190,7 +233,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         case 3:
         case 4: { // remove
-            const std::string name = pickName();
+            const NameKey name = pickName();
             if (store.RemoveKey(name) != model.Remove(name)) {
                 std::abort();
             }
@@ -205,7 +248,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         }
     }
-    for (const std::string& probe : names) {
+    for (const NameKey& probe : names) {
         VXDateStore found;
         const Entry* expected = model.Find(probe);
         if (store.Lookup(probe, found) != (expected != nullptr) ||
@@ -228,7 +271,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Loading inserts in file order, so each bucket comes back reversed.
     Model afterLoad;
     for (const Entry& e : order) {
-        afterLoad.Set(std::string(e.name), e.record);
+        afterLoad.Set(e.name, e.record);
     }
     if (!SameEntries(Entries(reloaded), afterLoad.InOrder())) {
         std::abort();

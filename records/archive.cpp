@@ -1,12 +1,8 @@
 #include "records/archive.h"
 
-#include <utility>
-
-#include "records/cp1252.h"
-
 namespace {
 
-const ArchiveFault kTruncated{ArchiveFault::Truncated, 0, 0};
+const ArchiveFault kTruncated{ArchiveFault::Truncated, 0};
 
 } // namespace
 
@@ -53,25 +49,39 @@ void ArchiveWriter::WriteCount(uint64_t count) {
     WriteUInt64(count);
 }
 
-void ArchiveWriter::WriteString(std::string_view text) {
-    const uint64_t length = text.size();
+void ArchiveWriter::WriteLength(uint64_t length) {
     if (length < 0xFF) {
         m_bytes.push_back(static_cast<char>(length));
-    } else {
-        m_bytes.push_back(static_cast<char>(0xFF));
-        if (length < 0xFFFE) {
-            WriteUInt16(static_cast<uint16_t>(length));
-        } else {
-            WriteUInt16(0xFFFF);
-            if (length < 0xFFFFFFFF) {
-                WriteUInt32(static_cast<uint32_t>(length));
-            } else {
-                WriteUInt32(0xFFFFFFFF);
-                WriteUInt64(length);
-            }
-        }
+        return;
     }
+    m_bytes.push_back(static_cast<char>(0xFF));
+    if (length < 0xFFFE) {
+        WriteUInt16(static_cast<uint16_t>(length));
+        return;
+    }
+    WriteUInt16(0xFFFF);
+    if (length < 0xFFFFFFFF) {
+        WriteUInt32(static_cast<uint32_t>(length));
+        return;
+    }
+    WriteUInt32(0xFFFFFFFF);
+    WriteUInt64(length);
+}
+
+void ArchiveWriter::WriteString(std::string_view text) {
+    WriteLength(text.size());
     m_bytes.append(text);
+}
+
+void ArchiveWriter::WriteName(NameKeyView name) {
+    if (!name.IsWide()) {
+        WriteString(name.Bytes());
+        return;
+    }
+    m_bytes.push_back(static_cast<char>(0xFF));
+    WriteUInt16(0xFFFE);
+    WriteLength(name.UnitCount());
+    m_bytes.append(name.Bytes());
 }
 
 bool ArchiveReader::Fail(ArchiveFault fault, size_t restorePos) {
@@ -195,7 +205,7 @@ bool ArchiveReader::ReadLengthAfterByte(uint8_t first, uint64_t& length) {
     return ReadUInt64(length);
 }
 
-bool ArchiveReader::ReadString(std::string& text) {
+bool ArchiveReader::ReadName(NameKey& name) {
     const size_t start = m_nPos;
     uint8_t first = 0;
     uint64_t length = 0;
@@ -205,9 +215,10 @@ bool ArchiveReader::ReadString(std::string& text) {
     const bool wide = first == 0xFF && length == 0xFFFE && m_nPos - start == 3;
     if (!wide) {
         if (length > Remaining()) {
-            return Fail({ArchiveFault::NameBytesBeyondEnd, length, 0}, start);
+            return Fail({ArchiveFault::NameBytesBeyondEnd, length}, start);
         }
-        text.assign(reinterpret_cast<const char*>(m_pData + m_nPos), static_cast<size_t>(length));
+        name.AssignCp1252(
+            {reinterpret_cast<const char*>(m_pData + m_nPos), static_cast<size_t>(length)});
         m_nPos += static_cast<size_t>(length);
         return true;
     }
@@ -216,24 +227,10 @@ bool ArchiveReader::ReadString(std::string& text) {
         return Fail(kTruncated, start);
     }
     if (length > Remaining() / 2) {
-        return Fail({ArchiveFault::NameCharsBeyondEnd, length, 0}, start);
+        return Fail({ArchiveFault::NameCharsBeyondEnd, length}, start);
     }
-    std::string converted;
-    converted.reserve(static_cast<size_t>(length));
-    for (uint64_t i = 0; i < length; ++i) {
-        const size_t at = m_nPos + static_cast<size_t>(i) * 2;
-        const auto unit = static_cast<char32_t>(m_pData[at] | (m_pData[at + 1] << 8));
-        unsigned char byte = 0;
-        // A surrogate (a character beyond U+FFFF, or a broken pair) has no byte either.
-        if (unit >= 0xD800 && unit <= 0xDFFF) {
-            return Fail({ArchiveFault::NameOutsideCp1252, length, unit}, start);
-        }
-        if (!UnicodeToCp1252(unit, byte)) {
-            return Fail({ArchiveFault::NameCharNotCp1252, length, unit}, start);
-        }
-        converted.push_back(static_cast<char>(byte));
-    }
-    m_nPos += static_cast<size_t>(length) * 2;
-    text = std::move(converted);
+    const size_t bytes = static_cast<size_t>(length) * 2;
+    name.AssignUtf16Bytes({reinterpret_cast<const char*>(m_pData + m_nPos), bytes});
+    m_nPos += bytes;
     return true;
 }

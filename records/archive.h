@@ -1,13 +1,14 @@
 #pragma once
-// Little-endian archive of the ".dat" files: counts, 8-bit strings, 32-bit integers and raw
-// bytes. The writer appends to a byte buffer; the reader works over bytes already in memory
-// and checks every length against what is left before it takes or allocates anything.
+// Little-endian archive of the ".dat" files: counts, names, 32-bit integers and raw bytes. The
+// writer appends to a byte buffer; the reader works over bytes already in memory and checks every
+// length against what is left before it takes or allocates anything.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "records/faults.h"
+#include "records/name_key.h"
 
 class ArchiveWriter {
   public:
@@ -18,6 +19,9 @@ class ArchiveWriter {
     // below 255; else 0xFF and a 16-bit length below 0xFFFE; else 0xFF, 0xFFFF and a 32-bit
     // length below 0xFFFFFFFF; else 0xFF, 0xFFFF, 0xFFFFFFFF and a 64-bit length.
     void WriteString(std::string_view text);
+    // A name: an 8-bit key as an 8-bit string; a wide key as the byte 0xFF, the word 0xFFFE,
+    // the same length prefix counting 16-bit units, then the units low byte first.
+    void WriteName(NameKeyView name);
     void WriteInt32(int32_t value);
     void WriteUInt16(uint16_t value);
     void WriteUInt32(uint32_t value);
@@ -30,6 +34,8 @@ class ArchiveWriter {
     std::string& Bytes() { return m_bytes; }
 
   private:
+    void WriteLength(uint64_t length);
+
     std::string m_bytes;
 };
 
@@ -41,9 +47,9 @@ class ArchiveReader {
     // Each returns false, leaving the position where the failing item began, when the bytes
     // run out or are malformed; Fault() then says why.
     bool ReadCount(uint64_t& count);
-    // Accepts the 8-bit form and the wide form (0xFF, word 0xFFFE, then a length prefix
-    // counting 16-bit units and UTF-16LE data), which is converted to Windows-1252.
-    bool ReadString(std::string& text);
+    // A name in either form (see WriteName). A wide name whose every unit is a character
+    // with a Windows-1252 byte gives the 8-bit key; any other keeps its units exactly.
+    bool ReadName(NameKey& name);
     bool ReadInt32(int32_t& value);
     bool ReadUInt8(uint8_t& value);
     bool ReadUInt16(uint16_t& value);

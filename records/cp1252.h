@@ -18,5 +18,8 @@ bool UnicodeToCp1252(char32_t c, unsigned char& byte);
 // on a malformed sequence (overlong forms, surrogates, values beyond U+10FFFF, truncation).
 bool DecodeUtf8(std::string_view text, size_t& i, char32_t& c);
 
+// Appends the UTF-8 form of one Unicode character (up to U+10FFFF, not a surrogate).
+void AppendUtf8(char32_t c, std::string& out);
+
 // The Unicode character of one Windows-1252 byte.
 char32_t Cp1252ToUnicode(unsigned char byte);

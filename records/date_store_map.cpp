@@ -12,9 +12,10 @@
 
 namespace {
 
-// A name as a node keeps it: up to 15 bytes in place, longer ones in a heap block of their
-// own. Byte 15 holds the length of a name kept in place, or kOnHeap; a name on the heap has
-// its pointer in bytes 0 to 7 and its length in bytes 8 to 14.
+// A key as a node keeps it: up to 15 bytes in place, longer ones in a heap block of their
+// own. Byte 15 holds the length of a key kept in place (with kWideInline added for a wide
+// key), or kOnHeap / kWideOnHeap; a key on the heap has its pointer in bytes 0 to 7 and its
+// length in bytes 8 to 14.
 class NodeKey {
   public:
     NodeKey() { m_bytes[kInline] = 0; }
@@ -22,11 +23,13 @@ class NodeKey {
     NodeKey(const NodeKey&) = delete;
     NodeKey& operator=(const NodeKey&) = delete;
 
-    void Assign(std::string_view text) {
+    void Assign(NameKeyView key) {
         Release();
+        const std::string_view text = key.Bytes();
         if (text.size() <= kInline) {
             std::memcpy(m_bytes, text.data(), text.size());
-            m_bytes[kInline] = static_cast<unsigned char>(text.size());
+            m_bytes[kInline] =
+                static_cast<unsigned char>(text.size() + (key.IsWide() ? kWideInline : 0));
             return;
         }
         char* heap = new char[text.size()];
@@ -35,7 +38,7 @@ class NodeKey {
         for (size_t i = 0; i < 7; ++i) {
             m_bytes[8 + i] = static_cast<unsigned char>(uint64_t{text.size()} >> (8 * i));
         }
-        m_bytes[kInline] = kOnHeap;
+        m_bytes[kInline] = key.IsWide() ? kWideOnHeap : kOnHeap;
     }
 
     void Clear() {
@@ -43,17 +46,26 @@ class NodeKey {
         m_bytes[kInline] = 0;
     }
 
-    std::string_view View() const {
-        if (m_bytes[kInline] != kOnHeap) {
-            return {reinterpret_cast<const char*>(m_bytes), m_bytes[kInline]};
+    NameKeyView View() const {
+        const unsigned char tag = m_bytes[kInline];
+        if (tag <= kInline) {
+            return std::string_view{reinterpret_cast<const char*>(m_bytes), tag};
         }
-        return {HeapPointer(), static_cast<size_t>(HeapSize())};
+        if (!OnHeap()) {
+            return NameKeyView::Wide(
+                {reinterpret_cast<const char*>(m_bytes), static_cast<size_t>(tag - kWideInline)});
+        }
+        const std::string_view heap{HeapPointer(), static_cast<size_t>(HeapSize())};
+        return tag == kOnHeap ? NameKeyView(heap) : NameKeyView::Wide(heap);
     }
 
   private:
     static constexpr size_t kInline = 15;
+    static constexpr unsigned char kWideInline = 0x40;
     static constexpr unsigned char kOnHeap = 0xFF;
+    static constexpr unsigned char kWideOnHeap = 0xFE;
 
+    bool OnHeap() const { return m_bytes[kInline] >= kWideOnHeap; }
     char* HeapPointer() const {
         char* heap = nullptr;
         std::memcpy(&heap, m_bytes, sizeof heap);
@@ -67,7 +79,7 @@ class NodeKey {
         return size;
     }
     void Release() {
-        if (m_bytes[kInline] == kOnHeap) {
+        if (OnHeap()) {
             delete[] HeapPointer();
         }
     }
@@ -105,9 +117,11 @@ constexpr size_t kGroupSize = 10;
 // Chunk sizes double per bucket up to this, a few hundred kilobytes.
 constexpr size_t kMaxChunkNodes = kGroupSize * 512;
 
-// A well-mixed hash of the name for the index, eight bytes at a time.
-uint32_t IndexHash(std::string_view key) {
-    uint64_t h = 0x9E3779B97F4A7C15u ^ key.size();
+// A well-mixed hash of the name for the index, eight bytes at a time; the kind of key is mixed
+// in, so that an 8-bit and a wide key of the same bytes are apart.
+uint32_t IndexHash(NameKeyView name) {
+    const std::string_view key = name.Bytes();
+    uint64_t h = (name.IsWide() ? 0x7F4A7C159E3779B9u : 0x9E3779B97F4A7C15u) ^ key.size();
     const char* p = key.data();
     size_t left = key.size();
     while (left >= 8) {
@@ -147,9 +161,15 @@ struct DateStoreMap::Node {
     VXDateStore value;
 };
 
-uint32_t HashKey(std::string_view key) {
+uint32_t HashKey(NameKeyView key) {
     uint32_t h = 0;
-    for (const char ch : key) {
+    if (key.IsWide()) {
+        for (size_t i = 0; i < key.UnitCount(); ++i) {
+            h = h * 33u + static_cast<uint32_t>(key.Unit(i));
+        }
+        return h;
+    }
+    for (const char ch : key.Bytes()) {
         const auto b = static_cast<signed char>(ch);
         h = h * 33u + static_cast<uint32_t>(static_cast<int32_t>(b));
     }
@@ -222,7 +242,7 @@ size_t DateStoreMap::HomeSlot(uint32_t indexHash) const {
     return static_cast<size_t>(indexHash >> (32 - m_nIndexBits));
 }
 
-size_t DateStoreMap::FindSlot(std::string_view name, uint32_t indexHash) const {
+size_t DateStoreMap::FindSlot(NameKeyView name, uint32_t indexHash) const {
     const size_t mask = (size_t{1} << m_nIndexBits) - 1;
     for (size_t slot = HomeSlot(indexHash);; slot = (slot + 1) & mask) {
         const uint64_t value = m_pIndex[slot];
@@ -272,13 +292,13 @@ void DateStoreMap::EraseSlot(size_t slot) {
     m_pIndex[gap] = 0;
 }
 
-void DateStoreMap::Prefetch(std::string_view name) const {
+void DateStoreMap::Prefetch(NameKeyView name) const {
     if (m_pIndex) {
         __builtin_prefetch(&m_pIndex[HomeSlot(IndexHash(name))]);
     }
 }
 
-bool DateStoreMap::Lookup(const std::string& name, VXDateStore& record) const {
+bool DateStoreMap::Lookup(NameKeyView name, VXDateStore& record) const {
     if (!m_pHashTable || !m_pIndex) {
         return false;
     }
@@ -338,7 +358,7 @@ void DateStoreMap::FreeNode(Node* node) {
     --m_nCount;
 }
 
-void DateStoreMap::SetAt(const std::string& name, const VXDateStore& record) {
+void DateStoreMap::SetAt(NameKeyView name, const VXDateStore& record) {
     const uint32_t indexHash = IndexHash(name);
     if (m_pIndex) {
         if (const uint64_t found = m_pIndex[FindSlot(name, indexHash)]; found != 0) {
@@ -363,7 +383,7 @@ void DateStoreMap::SetAt(const std::string& name, const VXDateStore& record) {
     node->value = record;
 }
 
-bool DateStoreMap::RemoveKey(const std::string& name) {
+bool DateStoreMap::RemoveKey(NameKeyView name) {
     if (!m_pHashTable || !m_pIndex) {
         return false;
     }
@@ -420,9 +440,9 @@ DateStoreMap::Position DateStoreMap::GetStartPosition() const {
     return m_nCount == 0 ? nullptr : FirstInBucketsFrom(0);
 }
 
-void DateStoreMap::GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const {
+void DateStoreMap::GetNextAssoc(Position& pos, NameKey& name, VXDateStore& record) const {
     const Node* node = pos;
-    name.assign(node->key.View());
+    name.Assign(node->key.View());
     record = node->value;
     pos = node->pNext != nullptr ? node->pNext : FirstInBucketsFrom(node->nHashValue + 1);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Name-keyed store of birth records: a chained hash table of 17 buckets whose iteration
 // order (buckets 0..16, each chain from its most recent insertion) is what files and the
-// export of all records show. Names are 8-bit Windows-1252 strings compared byte for byte.
+// export of all records show. Names are keys (records/name_key.h): Windows-1252 bytes or
+// UTF-16 units, compared exactly.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -10,11 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "records/name_key.h"
 #include "records/vx_date_store.h"
 
-// The string hash that decides a name's bucket: h = h * 33 + b over the bytes taken as
-// signed chars, in unsigned 32-bit arithmetic.
-uint32_t HashKey(std::string_view key);
+// The string hash that decides a name's bucket, in unsigned 32-bit arithmetic: h = h * 33 + b
+// over an 8-bit key's bytes taken as signed chars, or h = h * 33 + u over a wide key's
+// UTF-16 units taken as unsigned 16-bit values.
+uint32_t HashKey(NameKeyView key);
 
 class DateStoreMap {
   public:
@@ -33,9 +36,9 @@ class DateStoreMap {
 
     int GetCount() const;
     bool IsEmpty() const { return GetCount() == 0; }
-    bool Lookup(const std::string& name, VXDateStore& record) const;
-    void SetAt(const std::string& name, const VXDateStore& record);
-    bool RemoveKey(const std::string& name);
+    bool Lookup(NameKeyView name, VXDateStore& record) const;
+    void SetAt(NameKeyView name, const VXDateStore& record);
+    bool RemoveKey(NameKeyView name);
     void RemoveAll();
     // Prepares for this many entries: the name index is sized for them at once. No effect on
     // order or on the memory state below.
@@ -43,14 +46,14 @@ class DateStoreMap {
 
     // A hint that the name is about to be set or looked up: starts fetching the part of the
     // name index it will touch, so that a caller with entries queued hides that memory access.
-    void Prefetch(std::string_view name) const;
+    void Prefetch(NameKeyView name) const;
 
     Position GetStartPosition() const;
-    void GetNextAssoc(Position& pos, std::string& name, VXDateStore& record) const;
+    void GetNextAssoc(Position& pos, NameKey& name, VXDateStore& record) const;
 
-    // One stored entry as a range-for over the store sees it (the name in Windows-1252).
+    // One stored entry as a range-for over the store sees it.
     struct Entry {
-        std::string_view name;
+        NameKeyView name;
         const VXDateStore& record;
     };
     // Walks the entries in the iteration order of GetStartPosition/GetNextAssoc.
@@ -110,7 +113,7 @@ class DateStoreMap {
     // at most half full. A slot holds the name's 32-bit index hash and its node's number, so
     // that probing compares names only where the hashes agree. FindSlot returns the slot
     // holding the name, or the empty slot where it would go.
-    size_t FindSlot(std::string_view name, uint32_t indexHash) const;
+    size_t FindSlot(NameKeyView name, uint32_t indexHash) const;
     size_t HomeSlot(uint32_t indexHash) const;
     void GrowIndexFor(size_t count);
     void EraseSlot(size_t slot);

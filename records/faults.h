@@ -23,13 +23,10 @@ struct ArchiveFault {
         None,
         Truncated,          // the bytes end within the item
         NameBytesBeyondEnd, // length: an 8-bit name's length in bytes
-        NameCharsBeyondEnd, // length: a wide name's length in characters
-        NameOutsideCp1252,  // a wide name holds a surrogate
-        NameCharNotCp1252,  // character: a wide name's character Windows-1252 cannot hold
+        NameCharsBeyondEnd, // length: a wide name's length in 16-bit units
     };
     Kind kind = None;
     uint64_t length = 0;
-    char32_t character = 0;
 };
 
 // A file image that is not a store.

@@ -33,7 +33,7 @@ void StoreDateStoreMap(ArchiveWriter& ar, const DateStoreMap& store) {
     constexpr size_t kRoomPerEntry = 1 + 31 + kRecordImageSize;
     ar.Reserve(ar.Bytes().size() + static_cast<size_t>(store.GetCount()) * kRoomPerEntry);
     for (const auto& entry : store) {
-        ar.WriteString(entry.name);
+        ar.WriteName(entry.name);
         WriteRecordImage(ar, entry.record);
     }
 }
@@ -54,7 +54,7 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault)
     store.Reserve(static_cast<size_t>(count));
     // Entries are read a few ahead of their insertion, so that the index memory each one needs
     // is already on its way when it is inserted. Insertion stays in file order.
-    std::array<std::pair<std::string, VXDateStore>, kReadAhead> queue;
+    std::array<std::pair<NameKey, VXDateStore>, kReadAhead> queue;
     uint64_t inserted = 0;
     const auto insertUpTo = [&](uint64_t end) {
         for (; inserted < end; ++inserted) {
@@ -67,7 +67,7 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault)
             insertUpTo(i - kReadAhead + 1);
         }
         auto& [name, record] = queue[i % kReadAhead];
-        if (!ar.ReadString(name)) {
+        if (!ar.ReadName(name)) {
             insertUpTo(i);
             fault = EntryFault(ar, ParseFault::NameTruncated, i, count);
             return false;

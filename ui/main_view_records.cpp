@@ -94,12 +94,17 @@ void CMainView::FillRecordList() {
     std::vector<std::string> keys;
     keys.reserve(static_cast<std::size_t>(store.GetCount()));
     for (const auto& entry : store) {
-        keys.emplace_back(entry.name);
+        // The list holds Windows-1252 keys: names kept as UTF-16 units are not listed.
+        if (!entry.name.IsWide()) {
+            keys.emplace_back(entry.name.Bytes());
+        }
     }
     {
         const CBusyIndicator busy(*this, static_cast<int>(keys.size()));
         FillRecordNames(*m_listDates, keys, [&busy](int prepared) { busy.Progress(prepared); });
     }
-    SelectRecordRow(*m_listDates, 0);
-    LoadSelectedRecord();
+    if (!keys.empty()) {
+        SelectRecordRow(*m_listDates, 0);
+        LoadSelectedRecord();
+    }
 }

@@ -15,8 +15,8 @@
 #include "app/export_text.h"
 #include "bench/dirty_upper_state.h"
 #include "records/archive.h"
-#include "records/cp1252.h"
 #include "records/file_io.h"
+#include "records/name_key.h"
 #include "records/record_image.h"
 #include "records/vexamo_doc.h"
 
@@ -97,11 +97,11 @@ void BM_ReadAndParse1M(benchmark::State& state) {
         ArchiveReader ar(bytes.data(), bytes.size());
         uint64_t count = 0;
         ar.ReadCount(count);
-        std::string name;
+        NameKey name;
         VXDateStore record;
         int64_t sum = 0;
-        for (uint64_t i = 0; i < count && ar.ReadString(name) && ReadRecordImage(ar, record); ++i) {
-            sum += static_cast<int64_t>(name.size()) + record.m_nYear;
+        for (uint64_t i = 0; i < count && ar.ReadName(name) && ReadRecordImage(ar, record); ++i) {
+            sum += static_cast<int64_t>(name.Bytes().size()) + record.m_nYear;
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -126,12 +126,12 @@ void BM_LoadAndList1M(benchmark::State& state) {
             break;
         }
         std::string text;
-        std::string name;
+        NameKey name;
         VXDateStore record;
         DateStoreMap::Position pos = doc.m_mapDateStore.GetStartPosition();
         while (pos != nullptr) {
             doc.m_mapDateStore.GetNextAssoc(pos, name, record);
-            text.append(Cp1252ToUtf8(name)).append("\n");
+            text.append(NameKeyToUtf8(name)).append("\n");
         }
         benchmark::DoNotOptimize(text.data());
     }

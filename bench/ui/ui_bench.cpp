@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "records/cp1252.h"
+#include "records/name_key.h"
 #include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
 #include "ui/document_manager.h"
@@ -99,12 +99,12 @@ void BM_CliList(benchmark::State& state) {
         DocFault error;
         doc.OpenDocument(path, error);
         std::string text;
-        std::string name;
+        NameKey name;
         VXDateStore record;
         DateStoreMap::Position pos = doc.m_mapDateStore.GetStartPosition();
         while (pos != nullptr) {
             doc.m_mapDateStore.GetNextAssoc(pos, name, record);
-            text.append(Cp1252ToUtf8(name)).append("\n");
+            text.append(NameKeyToUtf8(name)).append("\n");
         }
         benchmark::DoNotOptimize(text.data());
     }

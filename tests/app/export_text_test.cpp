@@ -41,11 +41,11 @@ TEST(CopyAllText, LinesFollowTheStoreOrder) {
         store.SetAt(name, r);
     }
     std::string expected = kHeader;
-    std::string name;
+    NameKey name;
     VXDateStore rec;
     for (auto pos = store.GetStartPosition(); pos != nullptr;) {
         store.GetNextAssoc(pos, name, rec);
-        expected += name + "\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n";
+        expected += name.Bytes() + "\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n";
     }
     EXPECT_EQ(CopyAllText(store), expected);
 }

@@ -73,11 +73,11 @@ using Contents = std::map<std::string, VXDateStore>;
 
 Contents ContentsOf(const DateStoreMap& store) {
     Contents contents;
-    std::string name;
+    NameKey name;
     VXDateStore record;
     for (auto pos = store.GetStartPosition(); pos != nullptr;) {
         store.GetNextAssoc(pos, name, record);
-        contents[name] = record;
+        contents[name.Bytes()] = record;
     }
     return contents;
 }

@@ -30,26 +30,28 @@ uint64_t DecodeCount(const std::string& bytes) {
     return count;
 }
 
-bool DecodeString(const std::string& bytes, std::string& text, ArchiveFault* fault = nullptr) {
+bool DecodeName(const std::string& bytes, NameKey& name, ArchiveFault* fault = nullptr) {
     ArchiveReader ar(bytes.data(), bytes.size());
-    const bool ok = ar.ReadString(text);
+    const bool ok = ar.ReadName(name);
     if (fault != nullptr) {
         *fault = ar.Fault();
     }
-    if (!ok) {
-        EXPECT_EQ(ar.Position(), 0u);
-    }
+    EXPECT_EQ(ar.Position(), ok ? bytes.size() : 0u);
     return ok;
 }
 
-// UTF-16LE units after the wide marker and a one-byte length.
-std::string WideString(const std::vector<uint16_t>& units) {
-    std::string out = Bytes({0xFF, 0xFE, 0xFF, static_cast<int>(units.size())});
-    for (uint16_t u : units) {
+std::string UnitBytes(std::u16string_view units) {
+    std::string out;
+    for (const char16_t u : units) {
         out.push_back(static_cast<char>(u & 0xFF));
         out.push_back(static_cast<char>(u >> 8));
     }
     return out;
+}
+
+// UTF-16LE units after the wide marker and a one-byte length.
+std::string WideString(std::u16string_view units) {
+    return Bytes({0xFF, 0xFE, 0xFF, static_cast<int>(units.size())}) + UnitBytes(units);
 }
 
 } // namespace
@@ -78,7 +80,7 @@ TEST(ArchiveCount, TruncatedCountFailsWithoutMoving) {
     }
 }
 
-TEST(ArchiveString, PrefixAtEveryBoundary) {
+TEST(ArchiveName, PrefixAtEveryBoundary) {
     struct Case {
         size_t length;
         std::string prefix;
@@ -96,77 +98,96 @@ TEST(ArchiveString, PrefixAtEveryBoundary) {
         const std::string encoded = EncodedString(text);
         EXPECT_EQ(encoded.substr(0, c.prefix.size()), c.prefix) << c.length;
         EXPECT_EQ(encoded.size(), c.prefix.size() + c.length);
-        std::string back;
-        ASSERT_TRUE(DecodeString(encoded, back)) << c.length;
-        EXPECT_EQ(back, text);
+        NameKey back;
+        ASSERT_TRUE(DecodeName(encoded, back)) << c.length;
+        EXPECT_EQ(back, NameKey(text));
     }
 }
 
-TEST(ArchiveString, ReadsSixtyFourBitLengthAndBytesAsTheyAre) {
+TEST(ArchiveName, ReadsSixtyFourBitLengthAndBytesAsTheyAre) {
     const std::string encoded =
         Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 3, 0, 0, 0, 0, 0, 0, 0}) + "\xE9\x80z";
-    std::string text;
-    ASSERT_TRUE(DecodeString(encoded, text));
-    EXPECT_EQ(text, "\xE9\x80z");
+    NameKey name;
+    ASSERT_TRUE(DecodeName(encoded, name));
+    EXPECT_EQ(name, NameKey("\xE9\x80z"));
 }
 
-TEST(ArchiveString, LengthBeyondTheDataIsRefusedBeforeAllocating) {
-    std::string text = "unchanged";
+TEST(ArchiveName, LengthBeyondTheDataIsRefusedBeforeAllocating) {
+    NameKey text("unchanged");
     ArchiveFault fault;
-    EXPECT_FALSE(DecodeString(Bytes({5, 'a', 'b'}), text, &fault));
+    EXPECT_FALSE(DecodeName(Bytes({5, 'a', 'b'}), text, &fault));
     EXPECT_EQ(fault.kind, ArchiveFault::NameBytesBeyondEnd);
     EXPECT_EQ(fault.length, 5u);
-    EXPECT_FALSE(DecodeString(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                     0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
-                              text, &fault));
+    EXPECT_FALSE(DecodeName(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                   0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
+                            text, &fault));
     EXPECT_EQ(fault.kind, ArchiveFault::NameBytesBeyondEnd);
     EXPECT_EQ(fault.length, 0x7FFFFFFFFFFFFFFFu);
-    EXPECT_FALSE(DecodeString(Bytes({0xFF, 0x10}), text, &fault)); // prefix cut short
+    EXPECT_FALSE(DecodeName(Bytes({0xFF, 0x10}), text, &fault)); // prefix cut short
     EXPECT_EQ(fault.kind, ArchiveFault::Truncated);
-    EXPECT_EQ(text, "unchanged");
+    // Three units announced, two present.
+    EXPECT_FALSE(DecodeName(Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0}), text, &fault));
+    EXPECT_EQ(fault.kind, ArchiveFault::NameCharsBeyondEnd);
+    EXPECT_EQ(fault.length, 3u);
+    EXPECT_EQ(text, NameKey("unchanged"));
 }
 
-TEST(ArchiveString, WideStringIsConvertedToWindows1252) {
-    std::string text;
-    ASSERT_TRUE(DecodeString(WideString({'J', 0xFC, 'r', 0x20AC, 0x0081}), text));
-    EXPECT_EQ(text, "J\xFCr\x80\x81");
-    ASSERT_TRUE(DecodeString(WideString({}), text));
-    EXPECT_EQ(text, "");
+TEST(ArchiveName, WideNameOfWindows1252CharactersGivesTheEightBitKey) {
+    struct Case {
+        std::u16string units;
+        std::string key;
+    };
+    const std::vector<Case> cases = {
+        {u"J\u00FCr\u20AC\u0081", "J\xFCr\x80\x81"},
+        {u"", ""},
+        {u"\u0178\u00FF", "\x9F\xFF"},
+    };
+    for (const auto& c : cases) {
+        NameKey name;
+        ASSERT_TRUE(DecodeName(WideString(c.units), name)) << c.key;
+        EXPECT_EQ(name, NameKey(c.key));
+    }
 
     // A wide length of its own two-byte form, where 0xFFFE is a length, not a marker.
     std::string longWide = Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01});
     for (int i = 0; i < 300; ++i) {
         longWide += Bytes({'a', 0});
     }
-    ASSERT_TRUE(DecodeString(longWide, text));
-    EXPECT_EQ(text, std::string(300, 'a'));
+    NameKey name;
+    ASSERT_TRUE(DecodeName(longWide, name));
+    EXPECT_EQ(name, NameKey(std::string(300, 'a')));
 }
 
-TEST(ArchiveString, NarrowLengthOfFFFEInLongFormIsNotAWideMarker) {
+TEST(ArchiveName, NarrowLengthOfFFFEInLongFormIsNotAWideMarker) {
     const std::string encoded =
         Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0}) + std::string(0xFFFE, 'q');
-    std::string text;
-    ASSERT_TRUE(DecodeString(encoded, text));
-    EXPECT_EQ(text.size(), 0xFFFEu);
+    NameKey name;
+    ASSERT_TRUE(DecodeName(encoded, name));
+    EXPECT_FALSE(name.IsWide());
+    EXPECT_EQ(name.Bytes().size(), 0xFFFEu);
 }
 
-TEST(ArchiveString, UnrepresentableWideCharacterIsRefused) {
-    std::string text;
-    ArchiveFault fault;
-    EXPECT_FALSE(DecodeString(WideString({'a', 0x3042}), text, &fault));
-    EXPECT_EQ(fault.kind, ArchiveFault::NameCharNotCp1252);
-    EXPECT_EQ(fault.character, U'\u3042');
-    EXPECT_FALSE(DecodeString(WideString({0xD83D, 0xDE00}), text, &fault)); // beyond U+FFFF
-    EXPECT_EQ(fault.kind, ArchiveFault::NameOutsideCp1252);
-    EXPECT_FALSE(DecodeString(WideString({0xDC00}), text, &fault)); // lone surrogate
-    EXPECT_EQ(fault.kind, ArchiveFault::NameOutsideCp1252);
-    EXPECT_FALSE(DecodeString(WideString({0x0080}), text, &fault)); // no byte for it
-    EXPECT_EQ(fault.kind, ArchiveFault::NameCharNotCp1252);
-    EXPECT_EQ(fault.character, U'\u0080');
-    // Three units announced, two present.
-    EXPECT_FALSE(DecodeString(Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0}), text, &fault));
-    EXPECT_EQ(fault.kind, ArchiveFault::NameCharsBeyondEnd);
-    EXPECT_EQ(fault.length, 3u);
+TEST(ArchiveName, WideFormPrefixCountsUnitsAtEveryBoundary) {
+    struct Case {
+        size_t units;
+        std::string prefix;
+    };
+    const std::vector<Case> cases = {
+        {1, Bytes({0xFF, 0xFE, 0xFF, 1})},
+        {254, Bytes({0xFF, 0xFE, 0xFF, 0xFE})},
+        {255, Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x00})},
+        {0xFFFE, Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0})},
+    };
+    for (const auto& c : cases) {
+        const NameKey name = NameKey::FromUtf16(std::u16string(c.units, u'\u3042'));
+        ArchiveWriter ar;
+        ar.WriteName(name);
+        EXPECT_EQ(ar.Bytes().substr(0, c.prefix.size()), c.prefix) << c.units;
+        EXPECT_EQ(ar.Bytes().size(), c.prefix.size() + 2 * c.units);
+        NameKey back;
+        ASSERT_TRUE(DecodeName(ar.Bytes(), back)) << c.units;
+        EXPECT_EQ(back, name);
+    }
 }
 
 TEST(ArchiveIntegers, LittleEndianRoundTrip) {

@@ -11,11 +11,11 @@
 
 namespace {
 
-using Entry = std::pair<std::string, VXDateStore>;
+using Entry = std::pair<NameKey, VXDateStore>;
 
 std::vector<Entry> Iterate(const DateStoreMap& store) {
     std::vector<Entry> out;
-    std::string name;
+    NameKey name;
     VXDateStore record;
     for (auto pos = store.GetStartPosition(); pos != nullptr;) {
         store.GetNextAssoc(pos, name, record);
@@ -27,7 +27,7 @@ std::vector<Entry> Iterate(const DateStoreMap& store) {
 std::vector<std::string> Names(const DateStoreMap& store) {
     std::vector<std::string> out;
     for (auto& [name, record] : Iterate(store)) {
-        out.push_back(name);
+        out.push_back(name.Bytes());
     }
     return out;
 }
@@ -62,6 +62,41 @@ TEST(HashKey, UsesSignedBytesInUnsigned32BitArithmetic) {
         h = h * 33u + static_cast<uint32_t>(c);
     }
     EXPECT_EQ(HashKey(longName), h);
+}
+
+TEST(HashKey, WideKeyTakesItsUnitsAsUnsigned16BitValues) {
+    struct Case {
+        std::u16string units;
+        uint32_t hash;
+    };
+    const std::vector<Case> cases = {
+        {u"\u3042", 0x3042u},
+        {u"\u039D\u03AF", 0x039Du * 33u + 0x03AFu},
+        {u"\xD83D\xDE00", 0xD83Du * 33u + 0xDE00u}, // above 0x7FFF: never negative
+        {u"\xFFFF\xFFFF\xFFFF\xFFFF\xFFFF\xFFFF\xFFFF", 0xBF44F159u}, // wraps around
+    };
+    for (const auto& c : cases) {
+        const NameKey key = NameKey::FromUtf16(c.units);
+        ASSERT_TRUE(key.IsWide());
+        EXPECT_EQ(HashKey(key), c.hash);
+    }
+    // An 8-bit key of the same bytes hashes them as signed bytes.
+    EXPECT_EQ(HashKey("B0"), 66u * 33u + 48u);
+}
+
+TEST(DateStoreMap, EightBitAndWideKeysOfTheSameBytesAreTwoEntries) {
+    DateStoreMap store;
+    const NameKey wide = NameKey::FromUtf16(u"\u3042"); // the bytes "B0"
+    store.SetAt("B0", Rec(1));
+    store.SetAt(wide, Rec(2));
+    EXPECT_EQ(store.GetCount(), 2);
+    VXDateStore r;
+    ASSERT_TRUE(store.Lookup(wide, r));
+    EXPECT_EQ(r, Rec(2));
+    ASSERT_TRUE(store.RemoveKey("B0"));
+    EXPECT_FALSE(store.Lookup("B0", r));
+    ASSERT_TRUE(store.Lookup(wide, r));
+    EXPECT_EQ(Iterate(store), (std::vector<Entry>{{wide, Rec(2)}}));
 }
 
 TEST(DateStoreMap, EmptyStoreHasNoPositionTableOrBlocks) {
@@ -179,7 +214,7 @@ template <typename KeyOf> void CheckRandomOperations(uint32_t seed, int steps, K
     std::mt19937 rng(seed);
     DateStoreMap store;
     std::array<std::deque<Entry>, 17> model;
-    auto findIn = [&](const std::string& name) -> std::pair<std::deque<Entry>*, size_t> {
+    auto findIn = [&](const NameKey& name) -> std::pair<std::deque<Entry>*, size_t> {
         auto& chain = model[HashKey(name) % 17];
         for (size_t i = 0; i < chain.size(); ++i) {
             if (chain[i].first == name) {
@@ -189,7 +224,7 @@ template <typename KeyOf> void CheckRandomOperations(uint32_t seed, int steps, K
         return {&chain, chain.size()};
     };
     for (int step = 0; step < steps; ++step) {
-        const std::string name = keyOf(rng());
+        const NameKey name = keyOf(rng());
         const VXDateStore rec = Rec(static_cast<int32_t>(rng() % 1000));
         auto [chain, at] = findIn(name);
         switch (rng() % 4) {
@@ -254,6 +289,25 @@ TEST(DateStoreMap, ManyLongAndShortNamesMatchChainModel) {
             return "ein recht langer Name Nummer " + std::to_string(k);
         default:
             return "\xC9mile \xE9" + std::to_string(k) + std::string(k % 40, '\xFF');
+        }
+    });
+}
+
+// Wide keys short and long (in place and on the heap), lone surrogates, and 8-bit keys with
+// the same bytes as some wide ones, all in one store.
+TEST(DateStoreMap, MixedEightBitAndWideKeysMatchChainModel) {
+    CheckRandomOperations(7, 40000, [](uint32_t r) {
+        const uint32_t k = r % 3000;
+        std::u16string units = u"\u041A" + std::u16string(k % 13, u'\u674E');
+        units.push_back(static_cast<char16_t>(0xD800 + k % 0x900)); // surrogates and beyond
+        const NameKey wide = NameKey::FromUtf16(units);
+        switch (k % 3) {
+        case 0:
+            return wide;
+        case 1:
+            return NameKey(wide.Bytes()); // the same bytes as an 8-bit key
+        default:
+            return NameKey("n" + std::to_string(k));
         }
     });
 }

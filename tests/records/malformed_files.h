@@ -62,12 +62,5 @@ inline std::vector<MalformedFile> MalformedFiles() {
          ParseFault::EntryMalformed, 1,
          "Eintrag 1 von 1: die Längenangabe eines Namens (40 Zeichen) reicht über das Dateiende "
          "hinaus"},
-        {"undecodable wide name", Bytes({1, 0, 0xFF, 0xFE, 0xFF, 1, 0x42, 0x30}) + image,
-         ParseFault::EntryMalformed, 1,
-         "Eintrag 1 von 1: ein Name enthält das Zeichen U+3042, das in Windows-1252 nicht "
-         "darstellbar ist"},
-        {"surrogate in a wide name", Bytes({1, 0, 0xFF, 0xFE, 0xFF, 1, 0x00, 0xD8}) + image,
-         ParseFault::EntryMalformed, 1,
-         "Eintrag 1 von 1: ein Name enthält ein Zeichen außerhalb von Windows-1252"},
     };
 }

@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
         const bool failedCleanly = !doc.OpenDocument(argv[2], error) &&
                                    error.file.kind == FileFault::OutOfMemory &&
                                    doc.m_mapDateStore.GetCount() == 1 && doc.GetPathName().empty();
-        std::printf("fault %d errno %d\n", static_cast<int>(error.file.kind), error.file.errnoValue);
+        std::printf("fault %d errno %d\n", static_cast<int>(error.file.kind),
+                    error.file.errnoValue);
         return failedCleanly ? 0 : 1;
     }
     if (mode == "save" && argc == 5) {
@@ -58,9 +59,10 @@ int main(int argc, char** argv) {
         doc.SetModifiedFlag();
         LimitGrowth(argv[4]);
         const bool failedCleanly = !doc.SaveDocument(argv[2], error) &&
-                                   error.file.kind == FileFault::OutOfMemory &&
-                                   doc.IsModified() && doc.m_mapDateStore.GetCount() == count;
-        std::printf("fault %d errno %d\n", static_cast<int>(error.file.kind), error.file.errnoValue);
+                                   error.file.kind == FileFault::OutOfMemory && doc.IsModified() &&
+                                   doc.m_mapDateStore.GetCount() == count;
+        std::printf("fault %d errno %d\n", static_cast<int>(error.file.kind),
+                    error.file.errnoValue);
         return failedCleanly ? 0 : 1;
     }
     std::fputs("usage: vexamo-oom-probe load FILE MIB | save FILE RECORDS MIB\n", stderr);

@@ -159,11 +159,8 @@ TEST_F(SaveFile, FailedWriteLeavesTheOldFileAndNoTemporary) {
         const struct rlimit small = {4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
         FileFault reason;
-                const bool saved =
-            WriteFileAtomically(Path("a.dat"), std::string(1 << 20, 'z'), reason);
-        ::_exit(!saved && reason.kind == FileFault::Errno && reason.errnoValue == EFBIG
-                    ? 0
-                    : 1);
+        const bool saved = WriteFileAtomically(Path("a.dat"), std::string(1 << 20, 'z'), reason);
+        ::_exit(!saved && reason.kind == FileFault::Errno && reason.errnoValue == EFBIG ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

@@ -260,6 +260,6 @@ TEST_F(DocumentFile, SaveOnReadOnlyFileSystemNamesTheFileSystem) {
         GTEST_SKIP() << "cannot mount a read-only file system here";
     }
     // The system's refusal (EROFS), not the file's own write protection.
-    EXPECT_EQ(*message, std::to_string(static_cast<int>(FileFault::Errno)) + ":" +
-                            std::to_string(EROFS));
+    EXPECT_EQ(*message,
+              std::to_string(static_cast<int>(FileFault::Errno)) + ":" + std::to_string(EROFS));
 }

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <gtest/gtest.h>
 
+#include "app/record_commands.h"
 #include "app_fixture.h"
 #include "records/file_lock.h"
 #include "ui/document_manager.h"
@@ -19,7 +20,7 @@ QStringList NamesInFile(const QString& path) {
     EXPECT_TRUE(document.OpenDocument(path.toStdString(), fault));
     QStringList names;
     for (const auto& entry : document.m_mapDateStore) {
-        names.append(QString::fromStdString(std::string(entry.name)));
+        names.append(QString::fromStdString(NameOfKey(entry.name)));
     }
     names.sort();
     return names;
