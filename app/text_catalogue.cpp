@@ -197,6 +197,10 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
     {TextId::ZoneColumnsExclusive,
      "Un seul des champs « tz », « place » et « zone » peut être rempli."},
+    // The system's time-zone database.
+    {TextId::ZoneDataDamaged,
+     "Les données du fuseau horaire « %1 » sont endommagées ou illisibles : réinstallez le "
+     "paquet tzdata."},
 });
 
 } // namespace
