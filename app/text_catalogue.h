@@ -108,7 +108,7 @@ enum class TextId {
     PlaceTypeToSearch,
     PlaceNoneFound,
     PlaceChoose,
-    PlaceMomentAt,      // %1: date, %2: time, %3: place
+    PlaceMomentAt, // %1: date, %2: time, %3: place
     PlaceOffsetInForce, // %1: offset, %2: abbreviation, %3: summer or standard time
     PlaceResult,        // %1: the value
     PlaceAmbiguous,
@@ -119,8 +119,8 @@ enum class TextId {
     PlaceRoundChoice,   // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
     PlaceEarlier,
     PlaceLater,
-    PlaceOutOfRange,  // %1: offset, %2: abbreviation, %3: the value it would need
-    PlaceUnknownZone, // %1: the zone
+    PlaceOutOfRange,     // %1: offset, %2: abbreviation, %3: the value it would need
+    PlaceUnknownZone,    // %1: the zone
     PlaceNoZoneData,
     CliDstHint,
     CliRoundHint,
