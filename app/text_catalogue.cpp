@@ -248,6 +248,10 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliSheetNoTerminal, "Un PDF ou une image ne s'écrit pas sur un terminal ; redirigez "
                                  "la sortie ou donnez -o FICHIER."},
     {TextId::CliSheetScale, "--scale attend un entier de 1 à 16, pas « %1 »."},
+    // The system's time-zone database.
+    {TextId::ZoneDataDamaged,
+     "Les données du fuseau horaire « %1 » sont endommagées ou illisibles : réinstallez le "
+     "paquet tzdata."},
 });
 
 } // namespace

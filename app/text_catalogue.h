@@ -175,7 +175,9 @@ enum class TextId {
     CliSheetMissing,    // %1: the program that draws
     CliSheetNoTerminal, // a picture or PDF is not written to a terminal
     CliSheetScale,      // %1: the value given
-    Last = CliSheetScale,
+    // The system's time-zone database.
+    ZoneDataDamaged, // %1: the zone
+    Last = ZoneDataDamaged,
 };
 
 // The text of id.

@@ -24,8 +24,17 @@ ZoneStatus FromTimeDifference(places::TimeDifferenceStatus status) {
 void LookUp(ZoneResolution& r, const places::LocalMoment& local, const ZoneChoice& choice) {
     const std::optional<places::LocalTimeOffsets> offsets = places::LookUpOffsets(r.zone, local);
     if (!offsets) {
-        r.status =
-            places::IsKnownZone(r.zone) ? ZoneStatus::DateNotCovered : ZoneStatus::UnknownZone;
+        switch (places::CheckZone(r.zone)) {
+        case places::ZoneData::Usable:
+            r.status = ZoneStatus::DateNotCovered;
+            break;
+        case places::ZoneData::Unknown:
+            r.status = ZoneStatus::UnknownZone;
+            break;
+        case places::ZoneData::Damaged:
+            r.status = ZoneStatus::DamagedZone;
+            break;
+        }
         return;
     }
     const places::TimeDifference d =
@@ -47,7 +56,7 @@ void LookUp(ZoneResolution& r, const places::LocalMoment& local, const ZoneChoic
 
 bool ZoneResolution::LookedUp() const {
     return status != ZoneStatus::UnknownPlace && status != ZoneStatus::UnknownZone &&
-           status != ZoneStatus::DateNotCovered;
+           status != ZoneStatus::DateNotCovered && status != ZoneStatus::DamagedZone;
 }
 
 places::LocalMoment LocalMomentOf(const BirthInput& in) {
@@ -118,6 +127,8 @@ const char* ZoneStatusKey(ZoneStatus status) {
         return "unknown-zone";
     case ZoneStatus::DateNotCovered:
         return "date-not-covered";
+    case ZoneStatus::DamagedZone:
+        return "damaged-zone";
     }
     return "unknown-zone";
 }

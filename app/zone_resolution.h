@@ -21,6 +21,7 @@ enum class ZoneStatus {
     UnknownPlace,   // no place matches the name
     UnknownZone,    // the zone name is not in the time-zone database
     DateNotCovered, // the zone is known, but the database does not reach the year
+    DamagedZone,    // the zone's data in the database is damaged or unreadable
 };
 
 // Where the zone comes from: a place name as searched ("München", "Paris, US") or a zone name
@@ -81,5 +82,6 @@ ZoneResolution ResolvePlaceZone(const places::Place& place, const places::LocalM
                                 const ZoneChoice& choice);
 
 // The machine-readable name of a status of a looked-up zone: "ok", "nonexistent", "ambiguous",
-// "not-whole-hours", "out-of-range"; "unknown-place", "unknown-zone", "date-not-covered".
+// "not-whole-hours", "out-of-range"; "unknown-place", "unknown-zone", "date-not-covered",
+// "damaged-zone".
 const char* ZoneStatusKey(ZoneStatus status);

@@ -128,6 +128,8 @@ std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name) {
         return UserText(TextId::ZoneUnknownZone, {name});
     case ZoneStatus::DateNotCovered:
         return UserText(TextId::ZoneDateNotCovered, {r.zone});
+    case ZoneStatus::DamagedZone:
+        return UserText(TextId::ZoneDataDamaged, {r.zone});
     }
     return {};
 }

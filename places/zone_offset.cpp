@@ -2,7 +2,15 @@
 
 #include <chrono>
 #include <date/tz.h>
-#include <stdexcept>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <unordered_map>
+#include <utility>
+
+#include "places/zone_file_check.h"
 
 namespace places {
 
@@ -11,15 +19,95 @@ namespace {
 constexpr int kMinYear = -9999;
 constexpr int kMaxYear = 9999;
 
-const date::time_zone* FindZone(std::string_view zone) {
-    if (zone.empty()) {
+// The folder the library reads, chosen as it chooses it.
+std::string SystemZoneFolder() {
+    struct stat st {};
+    if (::stat("/usr/share/zoneinfo/uclibc", &st) == 0 && S_ISDIR(st.st_mode)) {
+        return "/usr/share/zoneinfo/uclibc";
+    }
+    return "/usr/share/zoneinfo";
+}
+
+// Files of the zone folder that the library lists as zones although they hold text.
+bool IsTextFile(std::string_view zone) {
+    return zone == "tzdata.zi" || zone == "leapseconds";
+}
+
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
+struct ZoneChecks {
+    std::mutex mutex;
+    std::string folder = SystemZoneFolder();
+    // Whether the library may list the folder's zones; unset until first needed.
+    std::optional<bool> folderSound;
+    // The verdict on each listed zone looked up so far: its library entry, or null when its
+    // data is damaged.
+    std::unordered_map<std::string, const date::time_zone*, NameHash, std::equal_to<>> zones;
+};
+
+ZoneChecks& Checks() {
+    static ZoneChecks checks;
+    return checks;
+}
+
+// The folder can be walked, and the leap-second source the library reads on listing the zones
+// (right/UTC, or UTC when that is missing) is sound or absent.
+bool FolderSound(ZoneChecks& checks) {
+    if (!checks.folderSound) {
+        bool sound = ZoneFolderWalkable(checks.folder);
+        if (sound) {
+            const ZoneFileRules leaps{true};
+            ZoneFileState source = CheckZoneFile(checks.folder + "/right/UTC", leaps);
+            if (source == ZoneFileState::Missing) {
+                source = CheckZoneFile(checks.folder + "/UTC", leaps);
+            }
+            sound = source != ZoneFileState::Damaged;
+        }
+        checks.folderSound = sound;
+    }
+    return *checks.folderSound;
+}
+
+// The library's entry for the zone when its data is usable; null otherwise, with the reason.
+const date::time_zone* UsableZone(std::string_view zone, ZoneData& data) {
+    ZoneChecks& checks = Checks();
+    const std::lock_guard lock(checks.mutex);
+    if (const auto known = checks.zones.find(zone); known != checks.zones.end()) {
+        data = known->second ? ZoneData::Usable : ZoneData::Damaged;
+        return known->second;
+    }
+    data = ZoneData::Unknown;
+    if (zone.empty() || IsTextFile(zone)) {
         return nullptr;
     }
+    if (!FolderSound(checks)) {
+        data = ZoneData::Damaged;
+        return nullptr;
+    }
+    const date::time_zone* tz = nullptr;
     try {
-        return date::locate_zone(zone);
-    } catch (const std::runtime_error&) {
+        tz = date::locate_zone(zone);
+    } catch (...) {
+        return nullptr; // not listed, or the folder could not be listed
+    }
+    if (!tz) {
         return nullptr;
     }
+    // Listed: a file that went missing since counts as unreadable.
+    const bool sound = CheckZoneFile(checks.folder + '/' + tz->name()) == ZoneFileState::Sound;
+    checks.zones.emplace(std::string(zone), sound ? tz : nullptr);
+    data = sound ? ZoneData::Usable : ZoneData::Damaged;
+    return sound ? tz : nullptr;
+}
+
+// After the library failed on data the checks let through.
+void MarkDamaged(std::string_view zone) {
+    ZoneChecks& checks = Checks();
+    const std::lock_guard lock(checks.mutex);
+    checks.zones.insert_or_assign(std::string(zone), nullptr);
 }
 
 ZoneOffset ToOffset(const date::sys_info& info) {
@@ -32,8 +120,22 @@ ZoneOffset ToOffset(const date::sys_info& info) {
 
 } // namespace
 
+ZoneData CheckZone(std::string_view zone) {
+    ZoneData data = ZoneData::Unknown;
+    UsableZone(zone, data);
+    return data;
+}
+
 bool IsKnownZone(std::string_view zone) {
-    return FindZone(zone) != nullptr;
+    return CheckZone(zone) == ZoneData::Usable;
+}
+
+void UseZoneFolderForTests(std::string folder) {
+    ZoneChecks& checks = Checks();
+    const std::lock_guard lock(checks.mutex);
+    checks.folder = folder.empty() ? SystemZoneFolder() : std::move(folder);
+    checks.folderSound.reset();
+    checks.zones.clear();
 }
 
 std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local) {
@@ -42,7 +144,8 @@ std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const Local
         local.minute > 59) {
         return std::nullopt;
     }
-    const date::time_zone* tz = FindZone(zone);
+    ZoneData data = ZoneData::Unknown;
+    const date::time_zone* tz = UsableZone(zone, data);
     if (!tz) {
         return std::nullopt;
     }
@@ -54,7 +157,13 @@ std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const Local
     const date::local_days monthStart{month / date::day{1}};
     const date::local_seconds when = date::local_seconds{monthStart} + days{local.day - 1} +
                                      hours{local.hour} + minutes{local.minute};
-    const date::local_info info = tz->get_info(when);
+    date::local_info info;
+    try {
+        info = tz->get_info(when);
+    } catch (...) {
+        MarkDamaged(zone);
+        return std::nullopt;
+    }
     LocalTimeOffsets r;
     r.first = ToOffset(info.first);
     switch (info.result) {

@@ -41,11 +41,30 @@ struct LocalTimeOffsets {
     ZoneOffset second;
 };
 
-// True when the time-zone database knows the zone name (e.g. "Europe/Berlin").
+// What the time-zone database holds for a zone name.
+enum class ZoneData {
+    Usable,  // the zone is listed and its data is sound
+    Unknown, // no such zone
+    Damaged, // the zone is listed but its data (or the database's leap-second source, or the
+             // folder itself) is damaged or unreadable: the library is never let read it
+};
+
+// Checks the zone's data before the time-zone library reads it; the verdict of a listed zone
+// is kept for the rest of the run.
+ZoneData CheckZone(std::string_view zone);
+
+// True when the time-zone database knows the zone name (e.g. "Europe/Berlin") and its data is
+// sound.
 bool IsKnownZone(std::string_view zone);
 
 // The offsets for the local moment; nothing when the zone is unknown or the moment lies outside
 // the form's ranges (year -9999..9999, month 1..12, day 1..31, hour 0..24, minute 0..59).
 std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local);
+
+// For tests: the folder whose files CheckZone examines instead of the system's zone folder,
+// which the time-zone library reads and which cannot be moved. The library still reads the
+// system's file of a zone found sound there. An empty name restores the system's folder.
+// Forgets the verdicts kept so far.
+void UseZoneFolderForTests(std::string folder);
 
 } // namespace places

@@ -1,0 +1,87 @@
+// Damaged zone data under the commands that look zones up: the zone is refused with the reason
+// and exit 1, and batch still writes every other row.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "places/zone_offset.h"
+#include "tests/cli/cli_runner.h"
+#include "tests/places/zone_fixture.h"
+
+using json = nlohmann::json;
+
+namespace {
+
+constexpr const char* kDamaged = "Les données du fuseau horaire « Europe/Berlin » sont "
+                                 "endommagées ou illisibles : réinstallez le paquet tzdata.";
+
+std::string SystemFile(const std::string& zone) {
+    std::ifstream in("/usr/share/zoneinfo/" + zone, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Europe/Berlin cut in half; the other zones copied as they are.
+class CliZoneDamage : public zone_fixture::ZoneFolderTest {
+  protected:
+    void SetUp() override {
+        ZoneFolderTest::SetUp();
+        Write("UTC", SystemFile("Etc/UTC"));
+        Write("Europe/Paris", SystemFile("Europe/Paris"));
+        const std::string berlin = SystemFile("Europe/Berlin");
+        Write("Europe/Berlin", berlin.substr(0, berlin.size() / 2));
+        places::UseZoneFolderForTests(dir_.string());
+    }
+    void TearDown() override {
+        places::UseZoneFolderForTests({});
+        ZoneFolderTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(CliZoneDamage, CommandsRefuseTheZoneWithTheReason) {
+    const std::string file = Path("p.dat");
+    const std::vector<std::vector<std::string>> commands = {
+        {"zone", "--zone", "Europe/Berlin", "15", "1", "2000", "12", "0"},
+        {"zone", "--json", "--place", "München", "15", "1", "2000", "12", "0"},
+        {"eval", "--zone", "Europe/Berlin", "15", "1", "2000", "12", "0"},
+        {"eval", "--place", "München", "15", "1", "2000", "12", "0"},
+        {"add", file, "Eva", "--zone", "Europe/Berlin", "15", "1", "2000", "12", "0"},
+    };
+    for (const auto& args : commands) {
+        const CliResult r = RunCliCaptured(args);
+        EXPECT_EQ(r.status, 1) << args[0] << " " << args[1];
+        EXPECT_NE(r.err.find(kDamaged), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "") << args[0] << " " << args[1];
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+    // A sound zone of the same folder still works.
+    EXPECT_EQ(
+        RunCliCaptured({"zone", "--zone", "Europe/Paris", "15", "1", "2000", "12", "0"}).status, 0);
+}
+
+TEST_F(CliZoneDamage, BatchRefusesTheRowAndWritesEveryOther) {
+    const std::string csv = "name,day,month,year,hour,minute,zone\n"
+                            "a,20,3,2000,8,0,Europe/Paris\n"
+                            "b,20,3,2000,8,0,Europe/Berlin\n"
+                            "c,20,3,2000,8,0,Europe/Paris\n";
+    const CliResult r = RunCliWith({"batch", "--format", "jsonl"}, csv);
+    EXPECT_EQ(r.status, 1);
+    std::vector<json> rows;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        rows.push_back(json::parse(line));
+    }
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0]["status"], "ok");
+    EXPECT_EQ(rows[1]["status"], "error");
+    EXPECT_EQ(rows[1]["error"], kDamaged);
+    EXPECT_EQ(rows[2]["status"], "ok");
+    EXPECT_EQ(rows[2]["julian_date_text"], rows[0]["julian_date_text"]);
+}

@@ -1,0 +1,169 @@
+// Zone data the time-zone library may be given: well-formed files pass, and every file that
+// would make it assert, throw, over-allocate or wait is refused.
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "places/zone_file_check.h"
+#include "tests/places/zone_fixture.h"
+
+using places::CheckZoneBytes;
+using places::CheckZoneFile;
+using places::ZoneFileRules;
+using places::ZoneFileState;
+using namespace zone_fixture;
+
+namespace {
+
+ZoneSpec With(const std::function<void(ZoneSpec&)>& change) {
+    ZoneSpec z;
+    change(z);
+    return z;
+}
+
+struct BytesCase {
+    const char* what;
+    std::string bytes;
+    ZoneFileState expected;
+    ZoneFileRules rules = {};
+};
+
+} // namespace
+
+TEST(ZoneFileCheckTest, ContentsOfFiles) {
+    const std::string sound = ZoneFile();
+    const size_t second = SecondHeader();
+    const ZoneSpec withLeaps = With([](ZoneSpec& z) { z.leaps = {{78796800, 1}, {94694401, 2}}; });
+    const BytesCase cases[] = {
+        {"well formed", sound, ZoneFileState::Sound},
+        {"version 1 only", ZoneFile({}, '\0'), ZoneFileState::Sound},
+        {"no transitions, one type", ZoneFile(With([](ZoneSpec& z) {
+             z.times.clear();
+             z.indices.clear();
+         })),
+         ZoneFileState::Sound},
+        {"no flags", ZoneFile(With([](ZoneSpec& z) { z.flags = false; })), ZoneFileState::Sound},
+        {"empty", "", ZoneFileState::Damaged},
+        {"truncated in the header", sound.substr(0, 20), ZoneFileState::Damaged},
+        {"truncated after the first block", sound.substr(0, second), ZoneFileState::Damaged},
+        {"truncated in the second block", sound.substr(0, sound.size() - 40),
+         ZoneFileState::Damaged},
+        {"random", RandomBytes(2000, 1), ZoneFileState::Damaged},
+        {"random after the magic", "TZif2" + RandomBytes(2000, 2), ZoneFileState::Damaged},
+        {"wrong magic", "TZiF" + sound.substr(4), ZoneFileState::Damaged},
+        {"unknown version", sound.substr(0, 4) + "1" + sound.substr(5), ZoneFileState::Damaged},
+        {"second header of another version",
+         sound.substr(0, second + 4) + "3" + sound.substr(second + 5), ZoneFileState::Damaged},
+        {"type index beyond the types", ZoneFile(With([](ZoneSpec& z) {
+             z.indices = {1, 0, 2};
+         })),
+         ZoneFileState::Damaged},
+        {"abbreviation beyond the characters",
+         ZoneFile(With([](ZoneSpec& z) { z.types[1].abbreviation = 9; })), ZoneFileState::Damaged},
+        {"transitions out of order", ZoneFile(With([](ZoneSpec& z) {
+             z.times = {0, -1000000000, 1000000000};
+         })),
+         ZoneFileState::Damaged},
+        {"repeated transition", ZoneFile(With([](ZoneSpec& z) {
+             z.times = {0, 0, 1};
+         })),
+         ZoneFileState::Damaged},
+        {"no types", ZoneFile(With([](ZoneSpec& z) {
+             z.times.clear();
+             z.indices.clear();
+             z.types.clear();
+         })),
+         ZoneFileState::Damaged},
+        {"offset of more than a day",
+         ZoneFile(With([](ZoneSpec& z) { z.types[0].offset = 100000; })), ZoneFileState::Damaged},
+        {"summer-time flag neither 0 nor 1",
+         ZoneFile(With([](ZoneSpec& z) { z.types[0].dst = 2; })), ZoneFileState::Damaged},
+        {"leap seconds in a zone", ZoneFile(withLeaps), ZoneFileState::Damaged},
+        {"leap seconds in their source", ZoneFile(withLeaps), ZoneFileState::Sound, {true}},
+        {"leap seconds out of order",
+         ZoneFile(With([](ZoneSpec& z) {
+             z.leaps = {{94694401, 1}, {78796800, 2}};
+         })),
+         ZoneFileState::Damaged,
+         {true}},
+        {"larger than any zone file", sound + std::string(size_t{1} << 20, '\0'),
+         ZoneFileState::Damaged},
+    };
+    for (const BytesCase& c : cases) {
+        EXPECT_EQ(CheckZoneBytes(c.bytes, c.rules), c.expected) << c.what;
+    }
+}
+
+TEST(ZoneFileCheckTest, EveryCountBeyondTheFileIsRefusedInBothBlocks) {
+    const std::string sound = ZoneFile();
+    for (const size_t header : {size_t{0}, SecondHeader()}) {
+        for (size_t k = 0; k < 6; ++k) {
+            for (const std::uint32_t count : {0xffffffffu, 0x7fffffffu, 0x10000u}) {
+                EXPECT_EQ(CheckZoneBytes(WithCount(sound, header, k, count)),
+                          ZoneFileState::Damaged)
+                    << "header at " << header << ", count " << k << " = " << count;
+            }
+        }
+    }
+}
+
+TEST_F(ZoneFolderTest, KindsOfFiles) {
+    Write("sound", ZoneFile());
+    Write("empty", "");
+    Write("big", ZoneFile() + std::string(size_t{2} << 20, '\0'));
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory(Path("folder"));
+    std::filesystem::create_symlink(Path("sound"), Path("link"));
+    std::filesystem::create_symlink("/dev/null", Path("device"));
+    std::filesystem::create_symlink(Path("loop"), Path("loop"));
+    const struct {
+        const char* name;
+        ZoneFileState expected;
+    } cases[] = {
+        {"sound", ZoneFileState::Sound},     {"link", ZoneFileState::Sound},
+        {"missing", ZoneFileState::Missing}, {"sound/below", ZoneFileState::Missing},
+        {"empty", ZoneFileState::Damaged},   {"big", ZoneFileState::Damaged},
+        {"fifo", ZoneFileState::Damaged},    {"folder", ZoneFileState::Damaged},
+        {"device", ZoneFileState::Damaged},  {"loop", ZoneFileState::Damaged},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CheckZoneFile(Path(c.name)), c.expected) << c.name;
+    }
+}
+
+TEST_F(ZoneFolderTest, FoldersThatLinkBackIntoThemselvesCannotBeWalked) {
+    Write("Europe/Berlin", ZoneFile());
+    std::filesystem::create_directory_symlink(Path("Europe"), Path("Alias")); // like posix/
+    EXPECT_TRUE(places::ZoneFolderWalkable(dir_.string()));
+    std::filesystem::create_directory_symlink("..", Path("Europe/up"));
+    EXPECT_FALSE(places::ZoneFolderWalkable(dir_.string()));
+    std::filesystem::remove(Path("Europe/up"));
+    std::filesystem::create_directory_symlink(".", Path("self"));
+    EXPECT_FALSE(places::ZoneFolderWalkable(dir_.string()));
+}
+
+// Guards against refusing real data: every compiled file of the system's folder passes.
+TEST(ZoneFileCheckTest, TheSystemsZoneFilesAreSound) {
+    const std::filesystem::path folder = "/usr/share/zoneinfo";
+    EXPECT_TRUE(places::ZoneFolderWalkable(folder.string()));
+    int checked = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::string magic(4, '\0');
+        if (!in.read(magic.data(), 4) || magic != "TZif") {
+            continue;
+        }
+        const bool leapSource = entry.path().string().find("/right/") != std::string::npos;
+        EXPECT_EQ(CheckZoneFile(entry.path().string(), {leapSource}), ZoneFileState::Sound)
+            << entry.path();
+        ++checked;
+    }
+    EXPECT_GT(checked, 300);
+}
