@@ -191,6 +191,9 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
     case ZoneStatus::DateNotCovered:
         lines.push_back(UserText(TextId::PlaceNoZoneData));
         break;
+    case ZoneStatus::DamagedZone:
+        lines.push_back(UserText(TextId::ZoneDataDamaged, {r.zone}));
+        break;
     }
     if (r.timeDifference) {
         lines.push_back(UserText(TextId::PlaceResult, {std::to_string(*r.timeDifference)}));
