@@ -215,6 +215,10 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliSheetNoTerminal, "Un PDF ou une image ne s'écrit pas sur un terminal ; redirigez "
                                  "la sortie ou donnez -o FICHIER."},
     {TextId::CliSheetScale, "--scale attend un entier de 1 à 16, pas « %1 »."},
+    {TextId::SheetPdfFilter, "Document PDF (*.pdf)"},
+    {TextId::SheetNoRecords, "Die Datei enthält keine Einträge; es gibt nichts zu exportieren."},
+    {TextId::SheetRecordRefused, "\u201E%1\u201C: %2"},
+    {TextId::PrintFailed, "Der Druck ist nicht gelungen; der Drucker nimmt die Seiten nicht an."},
 });
 
 } // namespace

@@ -167,7 +167,11 @@ enum class TextId {
     CliSheetMissing,    // %1: the program that draws
     CliSheetNoTerminal, // a picture or PDF is not written to a terminal
     CliSheetScale,      // %1: the value given
-    Last = CliSheetScale,
+    SheetPdfFilter,     // the file chooser's filter for PDF files
+    SheetNoRecords,     // "export all" with an empty record file
+    SheetRecordRefused, // %1: the record's name, %2: why the form refuses it
+    PrintFailed,
+    Last = PrintFailed,
 };
 
 // The text of id.

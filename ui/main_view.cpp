@@ -77,14 +77,15 @@ void CMainView::OnCalculate() {
     Recalculate();
 }
 
-void CMainView::Recalculate() {
+bool CMainView::Recalculate() {
     if (!UpdateData(true)) {
-        return;
+        return false;
     }
     if (!ValidateInput()) {
-        return;
+        return false;
     }
     Evaluate();
+    return true;
 }
 
 void CMainView::Evaluate() {
@@ -96,10 +97,9 @@ void CMainView::Evaluate() {
 }
 
 bool CMainView::ValidateInput() {
-    const BirthInput input{m_nDay,    m_nMonth,    m_nYear,          m_nHour,
-                           m_nMinute, m_nTimeZone, m_bSouthern != 0, m_bConstZone != 0};
-    const auto refusal = InputRefusal(
-        input, [this] { return m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY)); });
+    const auto refusal = InputRefusal(EnteredInput(), [this] {
+        return m_messages.AppQuestion(LoadQString(IDS_EARLIER_CENTURY));
+    });
     if (refusal && *refusal != InputProblem::EarlierCentury) {
         m_messages.AppMessage(QString::fromUtf8(UserText(ProblemText(*refusal))));
     }

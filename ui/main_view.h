@@ -3,11 +3,17 @@
 // and its layout switch, and the commands that work across them.
 #include <QDateTime>
 #include <functional>
+#include <optional>
 
+#include "app/birth_input.h"
+#include "app/zone_resolution.h"
 #include "ui/birth_form.h"
 #include "ui/layout_switch.h"
 #include "ui/results_display.h"
 
+struct SheetBirth;
+
+class CBirthplaceDialog;
 class CDialogService;
 class CMessageService;
 class CVexamoDoc;
@@ -35,7 +41,8 @@ class CMainView : public CBirthForm {
     // Form, results and layout.
     void OnInitialUpdate();
     void OnCalculate();
-    void Recalculate();
+    // Reads the form, runs its checks and evaluates; false when the form refused the input.
+    bool Recalculate();
     bool ValidateInput();
     void OnToggleLayout();
     // Puts the current local date and time into the five date and time members and their
@@ -59,11 +66,18 @@ class CMainView : public CBirthForm {
     void OnCopyAll();
     void CopyToClipboard(const QString& text);
 
+    // Printed sheets: the form's birth after "Calculer"'s checks and evaluation; nothing when
+    // the form refused it.
+    std::optional<SheetBirth> CheckedSheetBirth();
+
     // The record list (its order and keys: ui/record_list.h).
     QListWidget* m_listDates = nullptr;
 
   private:
     void EnableToolTips();
+    // The members' birth moment as the checks and the evaluation take it.
+    BirthInput EnteredInput() const;
+    void RememberBirthplaceZone(const CBirthplaceDialog& dialog);
     // Evaluates the members as they stand (already read and checked) and shows the results.
     void Evaluate();
 
@@ -73,4 +87,11 @@ class CMainView : public CBirthForm {
     CLayoutSwitch m_layout;
     CResultsDisplay m_results;
     std::function<QDateTime()> m_clock;
+    // The birthplace and zone the time difference was last taken from, with the moment and
+    // value it was taken for; a printed sheet names them while the form still holds both.
+    struct BirthplaceZone {
+        ZoneResolution zone;
+        BirthInput input;
+    };
+    std::optional<BirthplaceZone> m_birthplaceZone;
 };

@@ -26,4 +26,15 @@ void CMainView::OnInsertBirthplace() {
     // a second time. The evaluation shows every member, the time difference among them.
     m_nTimeZone = *difference;
     Evaluate();
+    RememberBirthplaceZone(dialog);
+}
+
+void CMainView::RememberBirthplaceZone(const CBirthplaceDialog& dialog) {
+    ZoneResolution zone;
+    zone.status = ZoneStatus::Ok;
+    zone.place = dialog.SelectedPlace();
+    zone.zone = zone.place ? zone.place->zone : std::string();
+    zone.offset = dialog.Result().offset;
+    zone.timeDifference = m_nTimeZone;
+    m_birthplaceZone = BirthplaceZone{zone, EnteredInput()};
 }
