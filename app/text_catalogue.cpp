@@ -252,6 +252,10 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneDataDamaged,
      "Les données du fuseau horaire « %1 » sont endommagées ou illisibles : réinstallez le "
      "paquet tzdata."},
+    {TextId::SheetPdfFilter, "Document PDF (*.pdf)"},
+    {TextId::SheetNoRecords, "Die Datei enthält keine Einträge; es gibt nichts zu exportieren."},
+    {TextId::SheetRecordRefused, "\u201E%1\u201C: %2"},
+    {TextId::PrintFailed, "Der Druck ist nicht gelungen; der Drucker nimmt die Seiten nicht an."},
 });
 
 } // namespace

@@ -177,7 +177,11 @@ enum class TextId {
     CliSheetScale,      // %1: the value given
     // The system's time-zone database.
     ZoneDataDamaged, // %1: the zone
-    Last = ZoneDataDamaged,
+    SheetPdfFilter,     // the file chooser's filter for PDF files
+    SheetNoRecords,     // "export all" with an empty record file
+    SheetRecordRefused, // %1: the record's name, %2: why the form refuses it
+    PrintFailed,
+    Last = PrintFailed,
 };
 
 // The text of id.

@@ -4,12 +4,11 @@
 
 #include <QBuffer>
 #include <QDate>
-#include <QSaveFile>
-#include <cerrno>
 
 #include "cli/output.h"
 #include "cli/sheet_request.h"
 #include "sheet/diagram_drawing.h"
+#include "sheet/sheet_file.h"
 #include "sheet/sheet_painter.h"
 
 namespace {
@@ -35,19 +34,8 @@ int WriteSheetPdf(CliStreams& io, const std::string& output,
         io.out.flush();
         return io.out ? kExitOk : OutputFailed(io);
     }
-    QSaveFile file(QString::fromStdString(output));
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        return FileNotSaved(io, output, errno);
-    }
-    if (!WriteSheetsPdf(file, sheets) || !file.flush()) {
-        const int error = errno;
-        file.cancelWriting();
+    if (const int error = SaveSheetsPdf(QString::fromStdString(output), sheets); error != 0) {
         return FileNotSaved(io, output, error);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        return FileNotSaved(io, output, errno);
     }
     return kExitOk;
 }

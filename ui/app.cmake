@@ -5,6 +5,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/birthplace_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/busy_indicator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/diagram_clipboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_manager.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_accessibility.cpp
@@ -16,20 +17,23 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/main_view_birthplace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_clipboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_records.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_view_sheet.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_dialog_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_file_dialog_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_message_service.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qt_print_dialog_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recent_file_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/results_display.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ui_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sheet_printing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/record_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vexamo_app.cpp
 )
 target_include_directories(vexamo_ui PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(vexamo_ui PUBLIC vexamo_app vexamo_places vexamo_res_tables vexamo_diagram vexamo_sheet vexamo_artwork
-    Qt6::Core Qt6::Gui Qt6::Widgets)
+    Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 
 add_executable(vexamo ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(vexamo PRIVATE vexamo_ui)

@@ -111,8 +111,8 @@ void CMainFrame::CreateAccelerators() {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setAutoRepeat(false);
-        // Keys of commands without a menu item (print, undo, cut, paste, panes) are taken
-        // and do nothing.
+        // Keys of commands without a menu item (undo, cut, paste, panes) are taken and do
+        // nothing.
         if (QAction* action = CommandAction(entry.command)) {
             connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
         }

@@ -10,6 +10,7 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "ui/birth_form.h"
+#include "ui/diagram_clipboard.h"
 #include "ui/form_builder.h"
 #include "ui/main_frame.h"
 #include "ui/message_service.h"
@@ -71,6 +72,8 @@ void CMainView::ConnectCommands(const CMainFrame& frame) {
     onAction(ID_COPY_ALL, &CMainView::OnCopyAll);
     onAction(ID_INSERT_CURRENT_DATE, &CMainView::OnInsertCurrentDate);
     onAction(ID_INSERT_BIRTHPLACE, &CMainView::OnInsertBirthplace);
+    connect(frame.CommandAction(ID_EDIT_COPY_DIAGRAM), &QAction::triggered, this,
+            [this] { CopyDiagramToClipboard(m_results.Diagram(), m_messages); });
 }
 
 const BirthInput& CMainView::Input() const {
@@ -99,14 +102,15 @@ void CMainView::OnCalculate() {
     Recalculate();
 }
 
-void CMainView::Recalculate() {
+bool CMainView::Recalculate() {
     if (!m_form->ReadFields()) {
-        return;
+        return false;
     }
     if (!ValidateInput()) {
-        return;
+        return false;
     }
     Evaluate();
+    return true;
 }
 
 void CMainView::Evaluate() {

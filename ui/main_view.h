@@ -5,12 +5,17 @@
 #include <QDateTime>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "app/birth_input.h"
+#include "app/zone_resolution.h"
 #include "ui/layout_switch.h"
 #include "ui/results_display.h"
 
+struct SheetBirth;
+
 class CBirthForm;
+class CBirthplaceDialog;
 class CDialogService;
 class CMainFrame;
 class CMessageService;
@@ -45,12 +50,17 @@ class CMainView : public QWidget {
     // The birth as last read from the form or set there.
     const BirthInput& Input() const;
 
+    // Printed sheets: the form's birth after "Calculer"'s checks and evaluation; nothing when
+    // the form refused it.
+    std::optional<SheetBirth> CheckedSheetBirth();
+
   private:
     CVexamoDoc& GetDocument() const { return m_document; }
 
     // Form, results and layout.
     void OnCalculate();
-    void Recalculate();
+    // Reads the form, runs its checks and evaluates; false when the form refused the input.
+    bool Recalculate();
     bool ValidateInput();
     void OnToggleLayout();
     // Puts the current local date and time into the five date and time fields; the other
@@ -77,6 +87,8 @@ class CMainView : public QWidget {
     void OnCopyAll();
     void CopyToClipboard(const QString& text);
 
+    void RememberBirthplaceZone(const CBirthplaceDialog& dialog);
+
     CVexamoDoc& m_document;
     CMessageService& m_messages;
     CDialogService& m_dialogs;
@@ -86,4 +98,11 @@ class CMainView : public QWidget {
     CLayoutSwitch m_layout;
     CResultsDisplay m_results;
     std::function<QDateTime()> m_clock;
+    // The birthplace and zone the time difference was last taken from, with the moment and
+    // value it was taken for; a printed sheet names them while the form still holds both.
+    struct BirthplaceZone {
+        ZoneResolution zone;
+        BirthInput input;
+    };
+    std::optional<BirthplaceZone> m_birthplaceZone;
 };

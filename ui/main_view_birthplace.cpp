@@ -28,4 +28,15 @@ void CMainView::OnInsertBirthplace() {
     input.timeZone = *difference;
     m_form->SetInput(input);
     Evaluate();
+    RememberBirthplaceZone(dialog);
+}
+
+void CMainView::RememberBirthplaceZone(const CBirthplaceDialog& dialog) {
+    ZoneResolution zone;
+    zone.status = ZoneStatus::Ok;
+    zone.place = dialog.SelectedPlace();
+    zone.zone = zone.place ? zone.place->zone : std::string();
+    zone.offset = dialog.Result().offset;
+    zone.timeDifference = m_form->Input().timeZone;
+    m_birthplaceZone = BirthplaceZone{zone, m_form->Input()};
 }

@@ -16,6 +16,8 @@ class CResultsDisplay {
     // Shows the evaluation's texts in the form's result controls, the type's picture in its
     // control and the moment in the diagram, which is repainted.
     void Show(const BirthEvaluation& evaluation, bool southern);
+    // The diagram control ("Copier le diagramme" puts its picture on the clipboard).
+    CPhaseDiagram& Diagram() const { return *m_diagram; }
 
   private:
     CBirthForm& m_form;

@@ -9,7 +9,10 @@
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
 #include "ui/message_service.h"
+#include "ui/phase_diagram.h"
 #include "ui/qt_dialog_service.h"
+#include "ui/qt_print_dialog_service.h"
+#include "ui/sheet_printing.h"
 
 namespace {
 
@@ -49,6 +52,13 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
     m_view->SetPlaceCatalogue(m_places);
     m_documents = std::make_unique<CDocumentManager>(m_document, m_frame.get(), m_messages, m_files,
                                                      m_recent);
+    if (m_printDialogs == nullptr) {
+        m_ownPrintDialogs = std::make_unique<CQtPrintDialogService>();
+        m_printDialogs = m_ownPrintDialogs.get();
+    }
+    m_printing = std::make_unique<CSheetPrinting>(
+        *m_frame, m_document, [view = m_view] { return view->CheckedSheetBirth(); }, m_messages,
+        m_files, *m_printDialogs);
     ConnectCommands();
     m_frame->m_canClose = [this] { return m_documents->SaveModified(); };
     m_document.SetObserver([this](DocumentChange change) { OnDocumentChanged(change); });
@@ -81,6 +91,12 @@ void CVexamoApp::ConnectCommands() {
     bind(ID_FILE_OPEN, [documents] { documents->OnFileOpen(); });
     bind(ID_FILE_SAVE, [documents] { documents->OnFileSave(); });
     bind(ID_FILE_SAVE_AS, [documents] { documents->OnFileSaveAs(); });
+    CSheetPrinting* printing = m_printing.get();
+    bind(ID_FILE_PRINT, [printing] { printing->OnFilePrint(); });
+    bind(ID_FILE_PRINT_PREVIEW, [printing] { printing->OnFilePrintPreview(); });
+    bind(ID_FILE_PRINT_SETUP, [printing] { printing->OnFilePrintSetup(); });
+    bind(ID_FILE_EXPORT_PDF, [printing] { printing->OnExportPdf(); });
+    bind(ID_FILE_EXPORT_ALL_PDF, [printing] { printing->OnExportAllPdf(); });
     bind(ID_APP_EXIT, [this] { m_frame->close(); });
     m_view->ConnectCommands(*m_frame);
     bind(ID_APP_ABOUT, [this] { OnAppAbout(); });

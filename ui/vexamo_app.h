@@ -16,7 +16,9 @@ class CFileDialogService;
 class CMainFrame;
 class CMainView;
 class CMessageService;
+class CPrintDialogService;
 class CQtDialogService;
+class CSheetPrinting;
 
 namespace places {
 class PlaceCatalogue;
@@ -41,6 +43,8 @@ class CVexamoApp : public QObject {
     void SetDialogService(CDialogService& dialogs) { m_dialogs = &dialogs; }
     // The places the birthplace dialog searches (tests fix them); before InitInstance.
     void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
+    // Runs the print, preview and page set-up dialogs (tests answer them); before InitInstance.
+    void SetPrintDialogService(CPrintDialogService& dialogs) { m_printDialogs = &dialogs; }
 
     void OnAppAbout();
 
@@ -49,6 +53,7 @@ class CVexamoApp : public QObject {
     CMainView* View() const { return m_view; }
     CDocumentManager* Documents() const { return m_documents.get(); }
     CRecentFileList& RecentFiles() { return m_recent; }
+    CSheetPrinting* Printing() const { return m_printing.get(); }
 
   private:
     // Connects the frame's menu and accelerator actions to their handlers.
@@ -66,4 +71,7 @@ class CVexamoApp : public QObject {
     std::unique_ptr<CQtDialogService> m_ownDialogs;
     CDialogService* m_dialogs = nullptr;
     const places::PlaceCatalogue* m_places = nullptr;
+    std::unique_ptr<CPrintDialogService> m_ownPrintDialogs;
+    CPrintDialogService* m_printDialogs = nullptr;
+    std::unique_ptr<CSheetPrinting> m_printing;
 };

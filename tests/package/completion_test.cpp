@@ -52,7 +52,7 @@ bool Contains(const std::vector<std::string>& replies, const std::string& word) 
 TEST(CliCompletion, OffersEveryCommand) {
     const std::vector<std::string> commands = Complete({""});
     for (const char* command : {"eval", "list", "show", "add", "remove", "export", "places", "zone",
-                                "batch", "import", "--help", "--version"}) {
+                                "batch", "import", "report", "diagram", "--help", "--version"}) {
         EXPECT_TRUE(Contains(commands, command)) << command;
     }
     EXPECT_EQ(Complete({"ex"}), std::vector<std::string>{"export"});
@@ -92,7 +92,8 @@ class CliCompletionFiles : public ::testing::Test {
         m_dir = std::filesystem::path(::testing::TempDir()) /
                 ("vexamo_completion_" + std::to_string(getpid()));
         std::filesystem::create_directories(m_dir / "archive");
-        for (const char* name : {"persons.dat", "family.dat", "notes.txt", "births.csv"}) {
+        for (const char* name : {"persons.dat", "family.dat", "notes.txt", "births.csv",
+                                 "sheet.pdf", "moon.png", "moon.svg"}) {
             std::ofstream(m_dir / name) << "x";
         }
     }
@@ -125,6 +126,39 @@ TEST_F(CliCompletionFiles, BatchAndImportOfferCsvFiles) {
     const std::vector<std::string> csv = CompleteHere({"import", "persons.dat", ""});
     EXPECT_TRUE(Contains(csv, "births.csv"));
     EXPECT_FALSE(Contains(csv, "persons.dat"));
+}
+
+TEST_F(CliCompletionFiles, ReportAndDiagramOfferTheirFilesAndOptions) {
+    struct Case {
+        std::vector<std::string> words;
+        std::vector<std::string> expected; // sorted
+    };
+    const std::vector<Case> cases{
+        {{"report", "-o", ""}, {"archive", "sheet.pdf"}},
+        {{"report", "--output", "s"}, {"sheet.pdf"}},
+        {{"diagram", "-o", ""}, {"archive", "moon.png", "moon.svg"}},
+        {{"diagram", "--scale", "2", "-o", "m"}, {"moon.png", "moon.svg"}},
+        {{"report", "-o", "x.pdf", "--file", ""}, {"archive", "family.dat", "persons.dat"}},
+        {{"diagram", "--file", "p"}, {"persons.dat"}},
+        {{"report", "--format", ""}, {"pdf"}},
+        {{"diagram", "--format", ""}, {"png", "svg"}},
+        {{"report", "--name", ""}, {}},
+        {{"diagram", "--scale", ""}, {}},
+        // Births and record names are not files.
+        {{"report", "-o", "x.pdf", ""}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words.size() > 1 ? c.words[0] + " " + c.words[1] : c.words[0]);
+        EXPECT_EQ(CompleteHere(c.words), c.expected);
+    }
+    const std::vector<std::string> report = Complete({"report", "--"});
+    EXPECT_TRUE(Contains(report, "--name"));
+    EXPECT_TRUE(Contains(report, "--before-1900"));
+    EXPECT_FALSE(Contains(report, "--scale"));
+    const std::vector<std::string> diagram = Complete({"diagram", "--"});
+    EXPECT_TRUE(Contains(diagram, "--scale"));
+    EXPECT_TRUE(Contains(diagram, "--place"));
+    EXPECT_FALSE(Contains(diagram, "--name"));
 }
 
 } // namespace

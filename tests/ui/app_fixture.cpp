@@ -39,6 +39,7 @@ bool AppFixture::Start(const QStringList& arguments) {
         messages, files, CRecentFileList(settingsOrganization, QStringLiteral("Calcul Orlinde")));
     app->SetClock([this] { return now; });
     app->SetDialogService(dialogs);
+    app->SetPrintDialogService(printDialogs);
     app->SetPlaceCatalogue(places);
     const bool started = app->InitInstance(arguments);
     QApplication::processEvents();

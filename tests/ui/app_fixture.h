@@ -59,6 +59,7 @@ class AppFixture : public ::testing::Test {
     CScriptedMessageService messages;
     CScriptedFileDialogService files;
     CScriptedDialogService dialogs;
+    CScriptedPrintDialogService printDialogs;
     const places::PlaceCatalogue* places = nullptr; // the birthplace dialog's, before Start
     QString settingsOrganization;
     QTemporaryDir folder;

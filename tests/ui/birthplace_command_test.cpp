@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -164,4 +165,45 @@ TEST_F(BirthplaceCommandTest, AboutBoxRunsThroughTheDialogService) {
     dialogs.scripts.push_back([](QDialog& d) { d.accept(); });
     Command(ID_APP_ABOUT);
     EXPECT_EQ(dialogs.titles, QStringList{"A propos de Vexamo"});
+}
+
+TEST_F(BirthplaceCommandTest, ExportedSheetNamesThePlaceWhileTheFormHoldsItsValue) {
+    EnterBirth(1, 7, 1990, 12, 0, 1);
+    dialogs.scripts.push_back([](QDialog& d) {
+        CBirthplaceDialog& dialog = Birthplace(d);
+        Type(dialog, "München");
+        QTest::keyClick(dialog.SearchField(), Qt::Key_Return);
+    });
+    Command(ID_INSERT_BIRTHPLACE);
+    ASSERT_EQ(Text(IDC_TIME_ZONE), "-2");
+    struct Case {
+        const char* what;
+        int field; // 0: nothing changed after the dialog
+        QString value;
+        bool named;
+    };
+    const Case cases[] = {
+        {"as chosen", 0, "", true},
+        {"southern ticked", IDC_SOUTHERN, "", true},
+        {"time difference typed", IDC_TIME_ZONE, "-3", false},
+        {"other hour", IDC_HOUR, "13", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.field == IDC_SOUTHERN) {
+            SetChecked(IDC_SOUTHERN, true);
+        } else if (c.field != 0) {
+            SetText(c.field, c.value);
+        }
+        const QString pdf = TempPath(QStringLiteral("%1.pdf").arg(c.what));
+        files.saveAnswers = {pdf};
+        Command(ID_FILE_EXPORT_PDF);
+        QProcess text;
+        text.start("pdftotext", {pdf, "-"});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QString sheet = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(sheet.contains("Europe/Berlin") == c.named) << sheet.toStdString();
+        EXPECT_TRUE(sheet.contains("München") == c.named);
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }

@@ -71,3 +71,33 @@ int CScriptedDialogService::Exec(QDialog& dialog) {
     }
     return dialog.result();
 }
+
+bool CScriptedPrintDialogService::Answer(QPrinter& target, const char* run) {
+    runs.append(QString::fromLatin1(run));
+    if (printer) {
+        printer(target);
+    }
+    if (answers.empty()) {
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool CScriptedPrintDialogService::ChoosePrinter(QPrinter& target, QWidget*) {
+    return Answer(target, "print");
+}
+
+bool CScriptedPrintDialogService::SetUpPage(QPrinter& target, QWidget*) {
+    return Answer(target, "setup");
+}
+
+void CScriptedPrintDialogService::Preview(QPrinter& target, QWidget*,
+                                          const std::function<void(QPrinter&)>& paint) {
+    runs.append(QStringLiteral("preview"));
+    if (printer) {
+        printer(target);
+    }
+    paint(target);
+}

@@ -11,6 +11,7 @@
 #include "ui/dialog_service.h"
 #include "ui/file_dialog_service.h"
 #include "ui/message_service.h"
+#include "ui/print_dialog_service.h"
 
 struct ShownMessage {
     MessageKind kind;
@@ -53,4 +54,22 @@ class CScriptedDialogService : public CDialogService {
 
     std::deque<std::function<void(QDialog&)>> scripts;
     QStringList titles; // of the dialogs run, in order
+};
+
+// Print dialogs for tests: each run is recorded ("print", "setup", "preview"); printer, when
+// set, prepares the printer as a user would (e.g. prints to a PDF file); the print and set-up
+// dialogs answer from a queue (cancelled when it is empty); the preview paints once.
+class CScriptedPrintDialogService : public CPrintDialogService {
+  public:
+    bool ChoosePrinter(QPrinter& printer, QWidget* parent) override;
+    bool SetUpPage(QPrinter& printer, QWidget* parent) override;
+    void Preview(QPrinter& printer, QWidget* parent,
+                 const std::function<void(QPrinter&)>& paint) override;
+
+    QStringList runs;
+    std::deque<bool> answers;
+    std::function<void(QPrinter&)> printer;
+
+  private:
+    bool Answer(QPrinter& target, const char* run);
 };

@@ -39,8 +39,12 @@ TEST_F(ShellTest, MenuBarFollowsTheMenuTable) {
     EXPECT_EQ(popups[3]->text(), "&?");
     EXPECT_EQ(MenuTexts(popups[0]->menu()),
               (QStringList{"&Nouveau\tCtrl+N", "Ouvrir...\tCtrl+O", "Enregistrer\tCtrl+S",
-                           "Enregistrer &sous...", "-", "Documents récents", "-", "&Quitter"}));
-    EXPECT_EQ(MenuTexts(popups[1]->menu()), (QStringList{"&Copier\tCtrl+C", "&Copier tout"}));
+                           "Enregistrer &sous...", "-", "&Imprimer...\tCtrl+P",
+                           "Aperçu a&vant impression", "Configuration de l'i&mpression...",
+                           "E&xporter en PDF...", "Exporter &tout en PDF...", "-",
+                           "Documents récents", "-", "&Quitter"}));
+    EXPECT_EQ(MenuTexts(popups[1]->menu()),
+              (QStringList{"&Copier\tCtrl+C", "&Copier tout", "Copier le &diagramme"}));
     EXPECT_EQ(MenuTexts(popups[2]->menu()),
               (QStringList{"&Date actuelle", "&Lieu de naissance..."}));
     EXPECT_FALSE(Frame().CommandAction(ID_FILE_MRU_FILE1)->isEnabled());
