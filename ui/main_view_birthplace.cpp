@@ -26,6 +26,7 @@ void CMainView::OnInsertBirthplace() {
     // a second time. The evaluation shows every field, the time difference among them.
     BirthInput input = m_form->Input();
     input.timeZone = *difference;
+    m_followComputerZone = false;
     m_form->SetInput(input);
     Evaluate();
 }

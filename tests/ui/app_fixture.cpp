@@ -40,6 +40,7 @@ bool AppFixture::Start(const QStringList& arguments) {
     app->SetClock([this] { return now; });
     app->SetDialogService(dialogs);
     app->SetPlaceCatalogue(places);
+    app->SetComputerZone(computerZone);
     const bool started = app->InitInstance(arguments);
     QApplication::processEvents();
     return started;
