@@ -53,7 +53,6 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     m_zoneSearch->setClearButtonEnabled(true);
     zoneLabel->setBuddy(m_zoneSearch);
     m_zoneList = new QListWidget(this);
-    m_zoneList->setFixedHeight(m_zoneList->fontMetrics().height() * 5 + 8);
     m_explanation = new QLabel(this);
     m_explanation->setWordWrap(true);
     m_explanation->setMinimumHeight(64);
@@ -72,6 +71,7 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     layout->addWidget(label);
     layout->addWidget(m_search);
     layout->addWidget(m_list, 1);
+    layout->addSpacing(layout->spacing());
     layout->addWidget(zoneLabel);
     layout->addWidget(m_zoneSearch);
     layout->addWidget(m_zoneList);
@@ -98,6 +98,10 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
 
     m_search->setFocus();
     SearchZone(QString());
+    // Five whole zones tall: the place list keeps the room.
+    const int row = m_zoneList->count() > 0 ? m_zoneList->sizeHintForRow(0)
+                                            : m_zoneList->fontMetrics().height();
+    m_zoneList->setFixedHeight(row * 5 + 2 * m_zoneList->frameWidth());
 }
 
 QPushButton* CBirthplaceDialog::OkButton() const {
