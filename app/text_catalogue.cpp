@@ -150,7 +150,7 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlaceTitle, "Lieu de naissance"},
     {TextId::PlaceSearchLabel, "&Lieu :"},
     {TextId::PlaceSearchHint, "Nom de la ville, par ex. München"},
-    {TextId::PlaceOk, "OK"},
+    {TextId::ButtonOk, "OK"},
     {TextId::PlaceCancel, "Annuler"},
     {TextId::PlaceLine, "%1 — %2"},
     {TextId::PlaceTypeToSearch,
@@ -159,6 +159,7 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "Aucun lieu trouvé. Essayez un autre nom ou seulement le début du nom."},
     {TextId::PlaceChoose, "Choisissez un lieu dans la liste."},
     {TextId::PlaceMomentAt, "Le %1 à %2 à %3 :"},
+    {TextId::PlaceMomentInZone, "Le %1 à %2 dans le fuseau %3 :"},
     {TextId::PlaceOffsetInForce, "%1."},
     {TextId::PlaceResult, "Fuseau horaire: %1"},
     {TextId::PlaceAmbiguous,
@@ -183,6 +184,14 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlaceUnknownZone,
      "Le fuseau « %1 » de ce lieu est absent de la base des fuseaux horaires de ce système. "
      "Entrez le fuseau horaire vous-même."},
+    {TextId::PlaceUnknownChosenZone,
+     "Le fuseau « %1 » est absent de la base des fuseaux horaires de ce système. Choisissez-en "
+     "un autre, ou entrez le fuseau horaire vous-même."},
+    {TextId::PlaceZoneLabel, "Lieu absent de la liste ? Choisissez son &fuseau :"},
+    {TextId::PlaceZoneHint, "Nom du fuseau, par ex. Europe/Berlin"},
+    {TextId::PlaceNoZoneFound,
+     "Aucun fuseau trouvé. Les fuseaux portent le nom d'une grande ville : essayez celle de la "
+     "région, par ex. Europe/Paris."},
     {TextId::PlaceNoZoneData,
      "La base des fuseaux horaires ne couvre pas cette date. Entrez le fuseau horaire "
      "vous-même."},
@@ -256,6 +265,10 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::SheetNoRecords, "Die Datei enthält keine Einträge; es gibt nichts zu exportieren."},
     {TextId::SheetRecordRefused, "\u201E%1\u201C: %2"},
     {TextId::PrintFailed, "Der Druck ist nicht gelungen; der Drucker nimmt die Seiten nicht an."},
+    {TextId::TimeDifferenceMeaning, "%1 = %2"},
+    {TextId::ButtonYes, "&Ja"},
+    {TextId::ButtonNo, "&Nein"},
+    {TextId::ButtonCancel, "Abbrechen"},
 });
 
 } // namespace

@@ -111,23 +111,28 @@ enum class TextId {
     PlaceTitle,
     PlaceSearchLabel,
     PlaceSearchHint,
-    PlaceOk,
+    ButtonOk, // also the OK button of the message boxes
     PlaceCancel,
     PlaceLine, // %1: name, region, country; %2: the zone
     PlaceTypeToSearch,
     PlaceNoneFound,
     PlaceChoose,
-    PlaceMomentAt,      // %1: date, %2: time, %3: place (or zone)
+    PlaceMomentAt,      // %1: date, %2: time, %3: place
+    PlaceMomentInZone,  // %1: date, %2: time, %3: zone chosen by name
     PlaceOffsetInForce, // %1: offset, abbreviation and summer or standard time
     PlaceResult,        // %1: the value
     PlaceAmbiguous,
-    PlaceChooseSummer,  // %1: offset and abbreviation, %2: the value
-    PlaceChooseWinter,  // %1: offset and abbreviation, %2: the value
-    PlaceNonexistent,   // %1, %2: offset and abbreviation before and after
-    PlaceNotWholeHours, // %1: offset, abbreviation and summer or standard time
-    PlaceRoundChoice,   // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
-    PlaceOutOfRange,    // %1: offset and abbreviation, %2: the value it would need
-    PlaceUnknownZone,   // %1: the zone
+    PlaceChooseSummer,      // %1: offset and abbreviation, %2: the value
+    PlaceChooseWinter,      // %1: offset and abbreviation, %2: the value
+    PlaceNonexistent,       // %1, %2: offset and abbreviation before and after
+    PlaceNotWholeHours,     // %1: offset, abbreviation and summer or standard time
+    PlaceRoundChoice,       // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
+    PlaceOutOfRange,        // %1: offset and abbreviation, %2: the value it would need
+    PlaceUnknownZone,       // %1: the zone of a place
+    PlaceUnknownChosenZone, // %1: the zone chosen by name
+    PlaceZoneLabel,
+    PlaceZoneHint,
+    PlaceNoZoneFound,
     PlaceNoZoneData,
     CliDstHint,
     CliRoundHint,
@@ -181,7 +186,13 @@ enum class TextId {
     SheetNoRecords,     // "export all" with an empty record file
     SheetRecordRefused, // %1: the record's name, %2: why the form refuses it
     PrintFailed,
-    Last = PrintFailed,
+    // The form's time difference explained: %1 the value, %2 the offset it means.
+    TimeDifferenceMeaning,
+    // The buttons of the desktop program's message boxes (beside ButtonOk).
+    ButtonYes,
+    ButtonNo,
+    ButtonCancel,
+    Last = ButtonCancel,
 };
 
 // The text of id.

@@ -69,6 +69,11 @@ std::string NeededValueText(int utcOffsetSeconds) {
     return text;
 }
 
+std::string TimeDifferenceMeaningText(int timeDifference) {
+    return UserText(TextId::TimeDifferenceMeaning,
+                    {std::to_string(timeDifference), UtcOffsetText(-timeDifference * kHour)});
+}
+
 std::string PlaceText(const places::Place& place) {
     std::string text = place.name;
     if (!place.matchedName.empty()) {
@@ -153,7 +158,8 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
                              std::to_string(local.year);
     const std::string time = std::to_string(local.hour) + ":" + Two(local.minute);
     std::vector<std::string> lines{
-        UserText(TextId::PlaceMomentAt, {date, time, r.place ? r.place->name : r.zone})};
+        r.place ? UserText(TextId::PlaceMomentAt, {date, time, r.place->name})
+                : UserText(TextId::PlaceMomentInZone, {date, time, r.zone})};
     if (r.candidates.size() == 2) {
         lines.push_back(UserText(TextId::PlaceAmbiguous));
     }
@@ -186,7 +192,8 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
         }
         break;
     case ZoneStatus::UnknownZone:
-        lines.push_back(UserText(TextId::PlaceUnknownZone, {r.zone}));
+        lines.push_back(UserText(
+            r.place ? TextId::PlaceUnknownZone : TextId::PlaceUnknownChosenZone, {r.zone}));
         break;
     case ZoneStatus::DateNotCovered:
         lines.push_back(UserText(TextId::PlaceNoZoneData));

@@ -17,6 +17,9 @@ std::string ZoneOffsetText(const places::ZoneOffset& offset);
 // The "Fuseau horaire" value an offset would need: "-1", or "-5:30" when it is not whole hours.
 std::string NeededValueText(int utcOffsetSeconds);
 
+// What a "Fuseau horaire" value means: "-1 = UTC+01:00", "0 = UTC+00:00", "5 = UTC-05:00".
+std::string TimeDifferenceMeaningText(int timeDifference);
+
 // "München, Bayern, Deutschland". An empty region or country is left out, and so is a region
 // that only repeats the place's name ("Berlin, Deutschland", not "Berlin, Berlin, ..."); a place
 // found by another of its names shows that name too: "Rome (Roma), Lazio, Italia".
@@ -39,7 +42,8 @@ std::string SeveralPlacesText(const ZoneResolution& r, const std::string& name);
 std::string RoundingNoteText(const ZoneResolution& r);
 
 // What the birthplace dialog explains for a resolution at the local moment, one line each:
-// "Le 15.1.1980 à 12:00 à München :", what is in force or why no value follows, and the value
+// "Le 15.1.1980 à 12:00 à München :" (for a zone chosen by name "Le 15.1.1980 à 12:00 dans
+// le fuseau Europe/Berlin :"), what is in force or why no value follows, and the value
 // when one is determined ("Fuseau horaire: -1").
 std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMoment& local);
 

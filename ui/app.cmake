@@ -18,6 +18,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/main_view_clipboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_records.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_sheet.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_view_zone.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_dialog_service.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_file_dialog_service.cpp

@@ -14,12 +14,19 @@
 
 #include "app/zone_text.h"
 #include "places/place_catalogue.h"
+#include "places/zone_names.h"
 #include "ui/ui_text.h"
 
 namespace {
 
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+void ClearCurrent(QListWidget& list) {
+    const QSignalBlocker block(&list);
+    list.setCurrentRow(-1);
+    list.clearSelection();
 }
 
 } // namespace
@@ -40,6 +47,12 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     label->setBuddy(m_search);
     m_list = new QListWidget(this);
     m_list->setMinimumSize(560, 180);
+    auto* zoneLabel = new QLabel(UiText(TextId::PlaceZoneLabel), this);
+    m_zoneSearch = new QLineEdit(this);
+    m_zoneSearch->setPlaceholderText(UiText(TextId::PlaceZoneHint));
+    m_zoneSearch->setClearButtonEnabled(true);
+    zoneLabel->setBuddy(m_zoneSearch);
+    m_zoneList = new QListWidget(this);
     m_explanation = new QLabel(this);
     m_explanation->setWordWrap(true);
     m_explanation->setMinimumHeight(64);
@@ -52,12 +65,16 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     choice->addButton(m_winter);
     m_round = new QCheckBox(this);
     m_buttons = new QDialogButtonBox(this);
-    m_buttons->addButton(UiText(TextId::PlaceOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    m_buttons->addButton(UiText(TextId::ButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
     m_buttons->addButton(UiText(TextId::PlaceCancel), QDialogButtonBox::RejectRole);
 
     layout->addWidget(label);
     layout->addWidget(m_search);
     layout->addWidget(m_list, 1);
+    layout->addSpacing(layout->spacing());
+    layout->addWidget(zoneLabel);
+    layout->addWidget(m_zoneSearch);
+    layout->addWidget(m_zoneList);
     layout->addWidget(m_explanation);
     layout->addWidget(m_summer);
     layout->addWidget(m_winter);
@@ -65,10 +82,14 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     layout->addWidget(m_buttons);
 
     m_search->installEventFilter(this);
+    m_zoneSearch->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &CBirthplaceDialog::Search);
+    connect(m_zoneSearch, &QLineEdit::textChanged, this, &CBirthplaceDialog::SearchZone);
     connect(m_list, &QListWidget::currentRowChanged, this, &CBirthplaceDialog::OnPlaceChanged);
-    // Enter in the list reaches the default button; a double click takes the place at once.
+    connect(m_zoneList, &QListWidget::currentRowChanged, this, &CBirthplaceDialog::OnZoneChanged);
+    // Enter in a list reaches the default button; a double click takes the entry at once.
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CBirthplaceDialog::accept);
+    connect(m_zoneList, &QListWidget::itemDoubleClicked, this, &CBirthplaceDialog::accept);
     connect(m_summer, &QRadioButton::toggled, this, &CBirthplaceDialog::Update);
     connect(m_winter, &QRadioButton::toggled, this, &CBirthplaceDialog::Update);
     connect(m_round, &QCheckBox::toggled, this, &CBirthplaceDialog::Update);
@@ -76,7 +97,11 @@ CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget*
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     m_search->setFocus();
-    Update();
+    SearchZone(QString());
+    // Five whole zones tall: the place list keeps the room.
+    const int row = m_zoneList->count() > 0 ? m_zoneList->sizeHintForRow(0)
+                                            : m_zoneList->fontMetrics().height();
+    m_zoneList->setFixedHeight(row * 5 + 2 * m_zoneList->frameWidth());
 }
 
 QPushButton* CBirthplaceDialog::OkButton() const {
@@ -102,27 +127,84 @@ std::optional<int> CBirthplaceDialog::ChosenTimeDifference() const {
 
 std::optional<places::Place> CBirthplaceDialog::SelectedPlace() const {
     const int row = m_list->currentRow();
-    if (row < 0 || static_cast<std::size_t>(row) >= m_found.size()) {
+    if (m_source != Source::Place || row < 0 || static_cast<std::size_t>(row) >= m_found.size()) {
         return std::nullopt;
     }
     return m_found[static_cast<std::size_t>(row)];
 }
 
+std::optional<std::string> CBirthplaceDialog::SelectedZone() const {
+    const int row = m_zoneList->currentRow();
+    if (m_source != Source::Zone || row < 0 || static_cast<std::size_t>(row) >= m_zones.size()) {
+        return std::nullopt;
+    }
+    return m_zones[static_cast<std::size_t>(row)];
+}
+
 void CBirthplaceDialog::Search(const QString& text) {
     m_found = m_catalogue.Search(text.toStdString());
-    const QSignalBlocker block(m_list);
-    m_list->clear();
-    for (const places::Place& p : m_found) {
-        m_list->addItem(Utf8(PlaceLineText(p)));
+    {
+        const QSignalBlocker block(m_list);
+        m_list->clear();
+        for (const places::Place& p : m_found) {
+            m_list->addItem(Utf8(PlaceLineText(p)));
+        }
+        if (!m_found.empty()) {
+            m_list->setCurrentRow(0);
+        }
     }
-    if (!m_found.empty()) {
-        m_list->setCurrentRow(0);
+    // Typing a place name takes over from a zone chosen before.
+    m_source = Source::Place;
+    ClearCurrent(*m_zoneList);
+    ResetChoices();
+    Update();
+}
+
+void CBirthplaceDialog::SearchZone(const QString& text) {
+    const QString wanted = text.trimmed();
+    m_zones = places::SearchZoneNames(wanted.toStdString(), places::SystemZoneNames());
+    {
+        const QSignalBlocker block(m_zoneList);
+        m_zoneList->clear();
+        for (const std::string& zone : m_zones) {
+            m_zoneList->addItem(Utf8(zone));
+        }
     }
-    OnPlaceChanged();
+    if (wanted.isEmpty()) {
+        // All zones listed to browse, none chosen: the place list speaks.
+        m_source = Source::Place;
+    } else {
+        m_source = Source::Zone;
+        ClearCurrent(*m_list);
+        if (!m_zones.empty()) {
+            const QSignalBlocker block(m_zoneList);
+            m_zoneList->setCurrentRow(0);
+        }
+    }
+    ResetChoices();
+    Update();
 }
 
 void CBirthplaceDialog::OnPlaceChanged() {
-    // A new place: the user decides its special cases anew.
+    if (m_list->currentRow() >= 0) {
+        m_source = Source::Place;
+        ClearCurrent(*m_zoneList);
+    }
+    ResetChoices();
+    Update();
+}
+
+void CBirthplaceDialog::OnZoneChanged() {
+    if (m_zoneList->currentRow() >= 0) {
+        m_source = Source::Zone;
+        ClearCurrent(*m_list);
+    }
+    ResetChoices();
+    Update();
+}
+
+void CBirthplaceDialog::ResetChoices() {
+    // A new place or zone: the user decides its special cases anew.
     const QSignalBlocker blockRound(m_round);
     const QSignalBlocker blockSummer(m_summer);
     const QSignalBlocker blockWinter(m_winter);
@@ -132,18 +214,17 @@ void CBirthplaceDialog::OnPlaceChanged() {
     m_summer->setChecked(false);
     m_winter->setChecked(false);
     group->setExclusive(true);
-    Update();
 }
 
 bool CBirthplaceDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_search && event->type() == QEvent::KeyPress) {
+    if ((watched == m_search || watched == m_zoneSearch) && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
-            // The arrows move through the places while the typing stays in the field.
-            QCoreApplication::sendEvent(m_list, event);
+            // The arrows move through the list below the field while the typing stays there.
+            QCoreApplication::sendEvent(watched == m_search ? m_list : m_zoneList, event);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -159,16 +240,9 @@ bool CBirthplaceDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void CBirthplaceDialog::Update() {
     const std::optional<places::Place> place = SelectedPlace();
-    if (!place) {
-        m_result = ZoneResolution{};
-        m_summer->setVisible(false);
-        m_winter->setVisible(false);
-        m_round->setVisible(false);
-        m_explanation->setText(UiText(m_search->text().trimmed().isEmpty()
-                                          ? TextId::PlaceTypeToSearch
-                                      : m_found.empty() ? TextId::PlaceNoneFound
-                                                        : TextId::PlaceChoose));
-        OkButton()->setEnabled(false);
+    const std::optional<std::string> zone = SelectedZone();
+    if (!place && !zone) {
+        ShowNothingChosen();
         return;
     }
     ZoneChoice choice;
@@ -176,9 +250,28 @@ void CBirthplaceDialog::Update() {
                  : m_winter->isChecked() ? places::DstChoice::NoDst
                                          : places::DstChoice::None;
     choice.round = m_round->isChecked();
-    m_result = ResolvePlaceZone(*place, m_moment, choice);
+    // A zone chosen by name is resolved exactly as a place's zone is.
+    m_result = place ? ResolvePlaceZone(*place, m_moment, choice)
+                     : ResolveZone({ZoneSource::Kind::Zone, *zone}, m_moment, choice);
     ShowResult();
     OkButton()->setEnabled(m_result.Determined());
+}
+
+void CBirthplaceDialog::ShowNothingChosen() {
+    m_result = ZoneResolution{};
+    m_summer->setVisible(false);
+    m_winter->setVisible(false);
+    m_round->setVisible(false);
+    TextId text = TextId::PlaceChoose;
+    if (m_source == Source::Zone) {
+        text = m_zones.empty() ? TextId::PlaceNoZoneFound : TextId::PlaceChoose;
+    } else if (m_search->text().trimmed().isEmpty()) {
+        text = TextId::PlaceTypeToSearch;
+    } else if (m_found.empty()) {
+        text = TextId::PlaceNoneFound;
+    }
+    m_explanation->setText(UiText(text));
+    OkButton()->setEnabled(false);
 }
 
 void CBirthplaceDialog::ShowResult() {

@@ -1,11 +1,13 @@
 #pragma once
 // The "Lieu de naissance" dialog: finds the birthplace as the user types and explains the time
-// difference of its zone at the birth's local date and time. Special cases are never decided
-// silently: for a time that occurs twice the user picks summer or winter time, a non-whole-hour
-// offset is rounded only when the user ticks that choice, and a time that does not exist or an
-// offset beyond -12..12 gives no value.
+// difference of its zone at the birth's local date and time. For a town not in the place list,
+// a zone of the system's time-zone database can be chosen by name instead. Special cases are never
+// decided silently: for a time that occurs twice the user picks summer or winter time, a
+// non-whole-hour offset is rounded only when the user ticks that choice, and a time that does not
+// exist or an offset beyond -12..12 gives no value.
 #include <QDialog>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/zone_resolution.h"
@@ -34,14 +36,18 @@ class CBirthplaceDialog : public QDialog {
 
     // The "Fuseau horaire" value chosen, once the dialog was accepted; nothing otherwise.
     std::optional<int> ChosenTimeDifference() const;
-    // The place selected in the list, if any.
+    // The place selected in the list, if any (nothing while a zone is chosen by name).
     std::optional<places::Place> SelectedPlace() const;
-    // The time difference for the selected place and the user's choices.
+    // The zone chosen by name, if any (nothing while a place is selected).
+    std::optional<std::string> SelectedZone() const;
+    // The time difference for the selected place or zone and the user's choices.
     const ZoneResolution& Result() const { return m_result; }
 
     // The controls, for keyboard handling and tests.
     QLineEdit* SearchField() const { return m_search; }
     QListWidget* PlaceList() const { return m_list; }
+    QLineEdit* ZoneSearchField() const { return m_zoneSearch; }
+    QListWidget* ZoneList() const { return m_zoneList; }
     QLabel* Explanation() const { return m_explanation; }
     QRadioButton* SummerChoice() const { return m_summer; }
     QRadioButton* WinterChoice() const { return m_winter; }
@@ -50,6 +56,8 @@ class CBirthplaceDialog : public QDialog {
 
     // Runs the search for `text` (the search field does so on every change).
     void Search(const QString& text);
+    // Lists the zones whose names hold `text` (the zone field does so on every change).
+    void SearchZone(const QString& text);
 
     // Closes the dialog with the value when one is determined; does nothing otherwise.
     void accept() override;
@@ -58,18 +66,28 @@ class CBirthplaceDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Which list gives the time difference: the last one the user worked.
+    enum class Source { Place, Zone };
+
     void OnPlaceChanged();
+    void OnZoneChanged();
+    void ResetChoices();
     void Update();
+    void ShowNothingChosen();
     void ShowResult();
 
     const places::PlaceCatalogue& m_catalogue;
     places::LocalMoment m_moment;
     std::vector<places::Place> m_found;
+    std::vector<std::string> m_zones; // as listed
+    Source m_source = Source::Place;
     ZoneResolution m_result;
     std::optional<int> m_chosen;
 
     QLineEdit* m_search = nullptr;
     QListWidget* m_list = nullptr;
+    QLineEdit* m_zoneSearch = nullptr;
+    QListWidget* m_zoneList = nullptr;
     QLabel* m_explanation = nullptr;
     QRadioButton* m_summer = nullptr;
     QRadioButton* m_winter = nullptr;

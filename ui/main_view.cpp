@@ -6,6 +6,7 @@
 
 #include "app/input_check.h"
 #include "app/zone_resolution.h"
+#include "places/computer_zone.h"
 #include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -40,8 +41,10 @@ CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, CDialogSer
     : QWidget(parent), m_document(document), m_messages(messages), m_dialogs(dialogs),
       m_form(MakeForm(messages, this)),
       m_listDates(qobject_cast<QListWidget*>(m_form->Control(IDC_LIST_DATES))), m_layout(*m_form),
-      m_results(*m_form), m_clock([] { return QDateTime::currentDateTime(); }) {
+      m_results(*m_form), m_clock([] { return QDateTime::currentDateTime(); }),
+      m_computerZone([] { return places::ComputerZoneName(); }) {
     resize(m_form->size());
+    ConnectTimeZoneField();
 
     const auto onClick = [this](int id, void (CMainView::*handler)()) {
         connect(qobject_cast<QPushButton*>(m_form->Control(id)), &QPushButton::clicked, this,
@@ -81,6 +84,9 @@ const BirthInput& CMainView::Input() const {
 }
 
 void CMainView::OnInitialUpdate() {
+    // A new or opened document: field 1022 follows the computer's zone until a record is
+    // selected or the user gives a value.
+    m_followComputerZone = true;
     m_form->ShowFields();
     EnableToolTips();
     ResetRecordList(*m_listDates);
@@ -109,6 +115,7 @@ bool CMainView::Recalculate() {
     if (!ValidateInput()) {
         return false;
     }
+    FollowComputerZone();
     Evaluate();
     return true;
 }
@@ -156,4 +163,5 @@ void CMainView::EnableToolTips() {
             it.value()->setToolTip(LoadQString(stringId));
         }
     }
+    ShowTimeZoneMeaning();
 }

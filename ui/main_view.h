@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "app/birth_input.h"
 #include "app/zone_resolution.h"
@@ -38,6 +39,9 @@ class CMainView : public QWidget {
     void ConnectCommands(const CMainFrame& frame);
     // The source of the current local time (tests fix it).
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // The name of the computer's time zone, read at each evaluation (tests fix it); an empty
+    // name leaves field 1022 as it is.
+    void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); the shared list when null.
     void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
 
@@ -74,6 +78,13 @@ class CMainView : public QWidget {
     void Evaluate();
     void EnableToolTips();
 
+    // Field 1022 "Fuseau horaire": until the user gives a value (typing it, a birthplace or a
+    // stored record), each evaluation first sets it to that of the computer's zone.
+    void ConnectTimeZoneField();
+    void FollowComputerZone();
+    // The tooltip of field 1022 with what the value it holds means ("-1 = UTC+01:00").
+    void ShowTimeZoneMeaning();
+
     // Record list commands.
     void OnAdd();
     void OnSelChangeList();
@@ -105,4 +116,6 @@ class CMainView : public QWidget {
         BirthInput input;
     };
     std::optional<BirthplaceZone> m_birthplaceZone;
+    std::function<std::string()> m_computerZone;
+    bool m_followComputerZone = true;
 };

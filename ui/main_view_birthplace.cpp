@@ -26,6 +26,7 @@ void CMainView::OnInsertBirthplace() {
     // a second time. The evaluation shows every field, the time difference among them.
     BirthInput input = m_form->Input();
     input.timeZone = *difference;
+    m_followComputerZone = false;
     m_form->SetInput(input);
     Evaluate();
     RememberBirthplaceZone(dialog);
@@ -35,7 +36,7 @@ void CMainView::RememberBirthplaceZone(const CBirthplaceDialog& dialog) {
     ZoneResolution zone;
     zone.status = ZoneStatus::Ok;
     zone.place = dialog.SelectedPlace();
-    zone.zone = zone.place ? zone.place->zone : std::string();
+    zone.zone = zone.place ? zone.place->zone : dialog.SelectedZone().value_or(std::string());
     zone.offset = dialog.Result().offset;
     zone.timeDifference = m_form->Input().timeZone;
     m_birthplaceZone = BirthplaceZone{zone, m_form->Input()};

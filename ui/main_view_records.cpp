@@ -60,6 +60,7 @@ void CMainView::LoadSelectedRecord() {
         return;
     }
     m_form->SetInput(FromRecord(record));
+    m_followComputerZone = false; // the record's own time difference
     m_form->SetName(m_listDates->item(row)->text());
     m_form->ShowFields();
 }

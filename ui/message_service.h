@@ -7,7 +7,7 @@ class QWidget;
 enum class MessageKind {
     AppOk,          // application box "Calcul Orlinde", OK, no icon
     AppYesNo,       // application box "Calcul Orlinde", Yes / No, no icon
-    AppSaveChanges, // application box "Calcul Orlinde", Save / Discard / Cancel
+    AppSaveChanges, // application box "Calcul Orlinde", Yes / No / Cancel, warning icon
     ViewError,      // the form's own box "Orlinde-Rechner", OK, stop icon
 };
 

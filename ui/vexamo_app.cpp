@@ -49,6 +49,9 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
     if (m_clock) {
         m_view->SetClock(m_clock);
     }
+    if (m_computerZone) {
+        m_view->SetComputerZone(m_computerZone);
+    }
     m_view->SetPlaceCatalogue(m_places);
     m_documents = std::make_unique<CDocumentManager>(m_document, m_frame.get(), m_messages, m_files,
                                                      m_recent);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "records/vexamo_doc.h"
 #include "ui/recent_file_list.h"
@@ -41,6 +42,8 @@ class CVexamoApp : public QObject {
     // Runs the birthplace dialog and the About box (tests drive them); before InitInstance.
     // Without one they run modally with QDialog::exec.
     void SetDialogService(CDialogService& dialogs) { m_dialogs = &dialogs; }
+    // The name of the computer's time zone for the view (tests fix it); before InitInstance.
+    void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); before InitInstance.
     void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
     // Runs the print, preview and page set-up dialogs (tests answer them); before InitInstance.
@@ -68,6 +71,7 @@ class CVexamoApp : public QObject {
     CMainView* m_view = nullptr; // owned by the frame
     std::unique_ptr<CDocumentManager> m_documents;
     std::function<QDateTime()> m_clock;
+    std::function<std::string()> m_computerZone;
     std::unique_ptr<CQtDialogService> m_ownDialogs;
     CDialogService* m_dialogs = nullptr;
     const places::PlaceCatalogue* m_places = nullptr;

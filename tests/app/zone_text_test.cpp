@@ -93,7 +93,7 @@ TEST(ZoneText, ExplanationsAndChoices) {
     EXPECT_EQ(DstChoiceText(open, false), "Heure d'&hiver : UTC+01:00 (CET), fuseau horaire -1");
     EXPECT_EQ(RoundChoiceText(open), "");
     EXPECT_EQ(ZoneExplanationText(open, twice)
-                  .find("Le 29.10.2023 à 2:30 à Europe/Berlin :\n"
+                  .find("Le 29.10.2023 à 2:30 dans le fuseau Europe/Berlin :\n"
                         "Cette heure a eu lieu deux fois"),
               0u);
 
@@ -113,7 +113,25 @@ TEST(ZoneText, ExplanationsAndChoices) {
     const ZoneResolution unknown =
         ResolveZone({ZoneSource::Kind::Zone, "Mars/Base"}, kolkataNoon, {});
     EXPECT_EQ(ZoneExplanationText(unknown, kolkataNoon),
-              "Le 1.5.2023 à 12:00 à Mars/Base :\nLe fuseau « Mars/Base » de ce lieu est absent "
+              "Le 1.5.2023 à 12:00 dans le fuseau Mars/Base :\nLe fuseau « Mars/Base » est "
+              "absent de la base des fuseaux horaires de ce système. Choisissez-en un autre, ou "
+              "entrez le fuseau horaire vous-même.");
+    // The same zone as a place's: the place is named, and its zone blamed.
+    places::Place base;
+    base.name = "Base Alpha";
+    base.zone = "Mars/Base";
+    EXPECT_EQ(ZoneExplanationText(ResolvePlaceZone(base, kolkataNoon, {}), kolkataNoon),
+              "Le 1.5.2023 à 12:00 à Base Alpha :\nLe fuseau « Mars/Base » de ce lieu est absent "
               "de la base des fuseaux horaires de ce système. Entrez le fuseau horaire "
               "vous-même.");
+}
+
+TEST(ZoneText, MeaningOfATimeDifference) {
+    const std::pair<int, const char*> cases[] = {
+        {-1, "-1 = UTC+01:00"}, {-2, "-2 = UTC+02:00"}, {0, "0 = UTC+00:00"},
+        {1, "1 = UTC-01:00"},   {5, "5 = UTC-05:00"},   {-12, "-12 = UTC+12:00"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(TimeDifferenceMeaningText(value), text) << value;
+    }
 }

@@ -41,6 +41,7 @@ bool AppFixture::Start(const QStringList& arguments) {
     app->SetDialogService(dialogs);
     app->SetPrintDialogService(printDialogs);
     app->SetPlaceCatalogue(places);
+    app->SetComputerZone(computerZone);
     const bool started = app->InitInstance(arguments);
     QApplication::processEvents();
     return started;

@@ -3,8 +3,10 @@
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 #include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
@@ -61,6 +63,9 @@ class AppFixture : public ::testing::Test {
     CScriptedDialogService dialogs;
     CScriptedPrintDialogService printDialogs;
     const places::PlaceCatalogue* places = nullptr; // the birthplace dialog's, before Start
+    // The computer's zone, before Start: none, so field 1022 keeps its value unless a test
+    // names a zone or the computer's own.
+    std::function<std::string()> computerZone = [] { return std::string(); };
     QString settingsOrganization;
     QTemporaryDir folder;
     std::unique_ptr<CVexamoApp> app;

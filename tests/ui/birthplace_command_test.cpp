@@ -99,6 +99,24 @@ TEST_F(BirthplaceCommandTest, OkFillsTheTimeDifferenceAndEvaluates) {
     EXPECT_FALSE(Doc().IsModified());
 }
 
+// A town not in the place list: its zone chosen by name gives the value, as a place would.
+TEST_F(BirthplaceCommandTest, ZoneChosenByNameFillsTheTimeDifference) {
+    EnterBirth(15, 1, 1980, 12, 0, 1);
+    dialogs.scripts.push_back([](QDialog& d) {
+        CBirthplaceDialog& dialog = Birthplace(d);
+        Type(dialog, "Hintertupfing");
+        ASSERT_FALSE(dialog.OkButton()->isEnabled());
+        QTest::keyClicks(dialog.ZoneSearchField(), "Europe/Ber");
+        ASSERT_EQ(dialog.SelectedZone(), "Europe/Berlin");
+        dialog.OkButton()->click();
+    });
+    Command(ID_INSERT_BIRTHPLACE);
+    EXPECT_TRUE(dialogs.scripts.empty());
+    EXPECT_EQ(Text(IDC_TIME_ZONE), "-1");
+    EXPECT_EQ(Text(IDC_JULIAN), Julian(15, 1, 1980, 12, 0, -1));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(BirthplaceCommandTest, CancelChangesNothing) {
     EnterBirth(15, 1, 1980, 12, 0, 1);
     Click(IDC_CALCULATE);

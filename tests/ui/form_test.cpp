@@ -57,7 +57,8 @@ TEST_F(FormTest, ToolTipsComeFromTheStringTable) {
     EXPECT_EQ(Control(IDC_LAYOUT)->toolTip(), "Autres résultats et outils.");
     EXPECT_EQ(Control(IDC_DELETE)->toolTip(), "Effacer la personne sélectionnée.");
     EXPECT_EQ(Control(IDC_TIME_ZONE)->toolTip(),
-              "Zeitdiff. vom Geburtsort nach Greenwich (London). Hierbei Sommerzeit beachten!");
+              "Zeitdiff. vom Geburtsort nach Greenwich (London). Hierbei Sommerzeit beachten!\n"
+              "1 = UTC-01:00");
     EXPECT_TRUE(Control(IDC_DAY)->toolTip().isEmpty());
     EXPECT_TRUE(Control(IDC_MOON)->toolTip().isEmpty());
 }

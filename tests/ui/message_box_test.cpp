@@ -1,5 +1,5 @@
 // The real message boxes: captions, icons, buttons and texts shown exactly as given, and
-// the buttons in the user's language.
+// the buttons in German, the language of the messages, whatever the user's locale.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -7,6 +7,8 @@
 #include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 #include "ui/qt_message_service.h"
 #include "ui/qt_translations.h"
@@ -71,24 +73,46 @@ TEST(QtMessageService, SaveQuestionAnswers) {
         return ShowAndPress(MessageKind::AppSaveChanges, QStringLiteral("<i>x</i>.dat"), seen,
                             [button](QMessageBox& box) { return box.button(button); });
     };
-    EXPECT_EQ(ask(QMessageBox::Save), MessageAnswer::Yes);
-    EXPECT_EQ(ask(QMessageBox::Discard), MessageAnswer::No);
+    EXPECT_EQ(ask(QMessageBox::Yes), MessageAnswer::Yes);
+    EXPECT_EQ(ask(QMessageBox::No), MessageAnswer::No);
     EXPECT_EQ(ask(QMessageBox::Cancel), MessageAnswer::Cancel);
     EXPECT_EQ(seen.format, Qt::PlainText);
 }
 
-TEST(QtMessageService, ButtonsSpeakTheUsersLanguage) {
+// An English locale (and whatever toolkit translation it brings) still gives German buttons.
+TEST(QtMessageService, ButtonsSpeakGermanUnderAnEnglishLocale) {
     const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QTranslator* translator = InstallQtTranslations(*QCoreApplication::instance());
-    QLocale::setDefault(previous);
-    if (!translator) {
-        GTEST_SKIP() << "no German translation of the toolkit installed";
+    const struct {
+        MessageKind kind;
+        std::vector<std::pair<QMessageBox::StandardButton, QString>> buttons;
+        QMessageBox::StandardButton defaultButton;
+    } cases[] = {
+        {MessageKind::AppOk, {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok},
+        {MessageKind::ViewError, {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok},
+        {MessageKind::AppYesNo,
+         {{QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}},
+         QMessageBox::Yes},
+        {MessageKind::AppSaveChanges,
+         {{QMessageBox::Yes, "&Ja"},
+          {QMessageBox::No, "&Nein"},
+          {QMessageBox::Cancel, "Abbrechen"}},
+         QMessageBox::Yes},
+    };
+    for (const auto& c : cases) {
+        QMessageBox box;
+        PrepareMessageBox(box, c.kind, QStringLiteral("Änderungen an x.dat speichern?"));
+        EXPECT_EQ(box.buttons().size(), static_cast<qsizetype>(c.buttons.size()));
+        for (const auto& [button, text] : c.buttons) {
+            ASSERT_NE(box.button(button), nullptr) << text.toStdString();
+            EXPECT_EQ(box.button(button)->text(), text);
+        }
+        EXPECT_EQ(box.defaultButton(), box.button(c.defaultButton));
     }
-    QMessageBox box;
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
-    EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Nein");
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(previous);
 }

@@ -1,0 +1,14 @@
+#include "app/zone_default.h"
+
+#include <string>
+
+#include "app/zone_resolution.h"
+
+std::optional<int> DefaultTimeDifference(std::string_view zone, const places::LocalMoment& local) {
+    if (zone.empty()) {
+        return std::nullopt;
+    }
+    const ZoneResolution r =
+        ResolveZone({ZoneSource::Kind::Zone, std::string(zone)}, local, ZoneChoice{});
+    return r.status == ZoneStatus::Ok ? r.timeDifference : std::nullopt;
+}
