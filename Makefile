@@ -36,7 +36,7 @@ sanitize: deps
 	cd build-san && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=ON -DVEXAMO_BUILD_TESTS=OFF
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=ON -DVEXAMO_BUILD_TESTS=OFF -DVEXAMO_BUILD_BENCH=ON
 	cmake --build build-bench -j $(JOBS) --target vexamo_bench_astro vexamo_bench_records vexamo_bench_places \
 	    vexamo_bench_cli vexamo_bench_diagram vexamo_bench_ui vexamo_bench_sheet
 	@for b in build-bench/bench/*/vexamo_bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
