@@ -152,7 +152,35 @@ enum class TextId {
     CliOutOfMemory,
     FieldNotFlag, // %1: the field's name
     ZoneColumnsExclusive,
-    Last = ZoneColumnsExclusive,
+    // Usage errors and CSV input of the command-line tool.
+    CliUsageHint,
+    CliMissingCommand,
+    CliUnknownCommand, // %1: the word
+    CliUnknownOption, // %1: the argument
+    CliOptionNeedsValue, // %1: the option
+    CliOptionNeedsInteger, // %1: the option, %2: its value
+    CliOptionExpectsNumber, // %1: the option
+    CliOptionExpectsNumberNot, // %1: the option, %2: its value
+    CliBirthValueCount, // %1: how many
+    CliBirthValueNotInteger, // %1: DAY..MINUTE, %2: the value
+    CliAddValueCount,
+    CliAddValueNotInteger, // %1: DAY..MINUTE, %2: the value
+    CliOneZoneSource,
+    CliDstExclusive,
+    CliTzExcludes, // %1: place or zone
+    CliZoneChoiceNeedsSource,
+    CliExpects, // %1: the words, e.g. FILE NAME
+    CliFormatChoice, // %1: the formats, %2: the value
+    CliExpectedQuery,
+    CliExpectedZoneSource,
+    CliLineMessage, // %1: the line, %2: the message
+    CsvFieldCount, // %1, %2: counts
+    CsvNoHeader,
+    CsvColumnTwice, // %1: the column
+    CsvColumnMissing, // %1: the column
+    CsvQuoteMisplaced,
+    CsvQuoteNotClosed,
+    Last = CsvQuoteNotClosed,
 };
 
 // The text of id.

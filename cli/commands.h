@@ -24,6 +24,19 @@ struct CliStreams {
     std::istream* in = nullptr; // standard input
 };
 
+// The command line of each command (cli/option_table.h), beside the command.
+struct CommandSyntax;
+extern const CommandSyntax kEvalSyntax;
+extern const CommandSyntax kBatchSyntax;
+extern const CommandSyntax kListSyntax;
+extern const CommandSyntax kShowSyntax;
+extern const CommandSyntax kAddSyntax;
+extern const CommandSyntax kRemoveSyntax;
+extern const CommandSyntax kImportSyntax;
+extern const CommandSyntax kExportSyntax;
+extern const CommandSyntax kPlacesSyntax;
+extern const CommandSyntax kZoneSyntax;
+
 int RunEval(const Args& args, CliStreams& io);
 int RunList(const Args& args, CliStreams& io);
 int RunShow(const Args& args, CliStreams& io);
@@ -34,7 +47,3 @@ int RunImport(const Args& args, CliStreams& io);
 int RunBatch(const Args& args, CliStreams& io);
 int RunPlaces(const Args& args, CliStreams& io);
 int RunZone(const Args& args, CliStreams& io);
-
-// Prints "vexamo-cli: <message>" (escaped for a terminal) and the usage hint on err; returns
-// kExitUsage.
-int UsageError(CliStreams& io, const std::string& message);
