@@ -134,8 +134,8 @@ VXDateStore MakeRecord(FuzzedDataProvider& in) {
 // converted for the store.
 bool Admit(const std::string& cp1252Name) {
     std::string stored;
-    const NameCheck check = CheckName(Cp1252ToUtf8(cp1252Name), &stored);
-    if (check.verdict != NameVerdict::kAccepted) {
+    const NameCheck check = CheckName(Cp1252ToUtf8(cp1252Name), NameUse::NewEntry, &stored);
+    if (!check.Accepted()) {
         return false;
     }
     if (stored != cp1252Name) {
