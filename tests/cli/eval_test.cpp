@@ -17,8 +17,9 @@ CliResult Eval(std::vector<std::string> args) {
     return RunCliCaptured(args);
 }
 
+// A refusal as eval prints it.
 std::string Line(TextId id) {
-    return std::string(UserText(id)) + "\n";
+    return "vexamo-cli: " + std::string(UserText(id)) + "\n";
 }
 
 TEST(CliEval, PrintsTheFormsTexts) {
