@@ -1,9 +1,9 @@
 #include "app/export_text.h"
 
 #include "app/birth_input.h"
+#include "app/record_commands.h"
 #include "app/record_fields.h"
 #include "app/result_fields.h"
-#include "app/record_commands.h"
 #include "app/text_guards.h"
 #include "astro/birth.h"
 #include "astro/moon.h"

@@ -49,8 +49,7 @@ bool HasControlCharacterCp1252(std::string_view storeName) {
     return false;
 }
 
-std::string RecordRefusalText(RecordRefusal refusal, std::string_view utf8Name,
-                              bool formWording) {
+std::string RecordRefusalText(RecordRefusal refusal, std::string_view utf8Name, bool formWording) {
     switch (refusal) {
     case RecordRefusal::None:
         return {};

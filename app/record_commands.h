@@ -17,9 +17,9 @@ std::string NameOfKey(std::string_view key);
 
 // Stores the input under the name, after CheckName for a new entry: a name with a control
 // character is refused (NameHasControlCharacter) before anything changes; existing entries with
-// such names, read from files written elsewhere, can still be looked up and removed. An existing entry is
-// refused with NameExists, or with ReplaceExisting removed first, so that the replacement moves to
-// the head of its chain. replaced (optional) tells whether an entry was replaced.
+// such names, read from files written elsewhere, can still be looked up and removed. An existing
+// entry is refused with NameExists, or with ReplaceExisting removed first, so that the replacement
+// moves to the head of its chain. replaced (optional) tells whether an entry was replaced.
 RecordRefusal AddRecord(DateStoreMap& store, std::string_view utf8Name, const BirthInput& in,
                         AddMode mode, bool* replaced = nullptr);
 

@@ -32,7 +32,9 @@ const ResultField kFields[] = {
     {"type_bitmap", ResultKind::Integer, {}, [](R r, V v) { v.integer = r.m_nTypeBitmap; }},
     {"phases", ResultKind::Numbers, {}, [](R r, V v) { v.numbers = r.m_phases; }},
     // The phase moments as ISO 8601 UTC texts.
-    {"phases_utc", ResultKind::Texts, {},
+    {"phases_utc",
+     ResultKind::Texts,
+     {},
      [](R r, V v) {
          v.texts.clear();
          for (const double jd : r.m_phases) {

@@ -22,7 +22,7 @@ enum class ResultKind { Number, Integer, Text, Numbers, Texts };
 struct ResultValue {
     double number = 0.0;
     long long integer = 0;
-    std::string_view text;          // a view into the evaluation or a static text
+    std::string_view text; // a view into the evaluation or a static text
     std::span<const double> numbers;
     std::vector<std::string> texts;
 };

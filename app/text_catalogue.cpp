@@ -222,7 +222,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvNoHeader, "no header row"},
     {TextId::CsvColumnTwice, "the column '%1' appears twice"},
     {TextId::CsvColumnMissing, "the column '%1' is missing"},
-    {TextId::CsvQuoteMisplaced, "malformed CSV: a quote inside an unquoted field, or text after a closing quote"},
+    {TextId::CsvQuoteMisplaced,
+     "malformed CSV: a quote inside an unquoted field, or text after a closing quote"},
     {TextId::CsvQuoteNotClosed, "malformed CSV: a quoted field is not closed"},
 });
 

@@ -108,7 +108,7 @@ enum class TextId {
     PlaceTypeToSearch,
     PlaceNoneFound,
     PlaceChoose,
-    PlaceMomentAt, // %1: date, %2: time, %3: place
+    PlaceMomentAt,      // %1: date, %2: time, %3: place
     PlaceOffsetInForce, // %1: offset, %2: abbreviation, %3: summer or standard time
     PlaceResult,        // %1: the value
     PlaceAmbiguous,
@@ -119,8 +119,8 @@ enum class TextId {
     PlaceRoundChoice,   // %1: the rounded value, %2: the shift ("6 min 32 s plus tôt")
     PlaceEarlier,
     PlaceLater,
-    PlaceOutOfRange,     // %1: offset, %2: abbreviation, %3: the value it would need
-    PlaceUnknownZone,    // %1: the zone
+    PlaceOutOfRange,  // %1: offset, %2: abbreviation, %3: the value it would need
+    PlaceUnknownZone, // %1: the zone
     PlaceNoZoneData,
     CliDstHint,
     CliRoundHint,
@@ -155,28 +155,28 @@ enum class TextId {
     // Usage errors and CSV input of the command-line tool.
     CliUsageHint,
     CliMissingCommand,
-    CliUnknownCommand, // %1: the word
-    CliUnknownOption, // %1: the argument
-    CliOptionNeedsValue, // %1: the option
-    CliOptionNeedsInteger, // %1: the option, %2: its value
-    CliOptionExpectsNumber, // %1: the option
+    CliUnknownCommand,         // %1: the word
+    CliUnknownOption,          // %1: the argument
+    CliOptionNeedsValue,       // %1: the option
+    CliOptionNeedsInteger,     // %1: the option, %2: its value
+    CliOptionExpectsNumber,    // %1: the option
     CliOptionExpectsNumberNot, // %1: the option, %2: its value
-    CliBirthValueCount, // %1: how many
-    CliBirthValueNotInteger, // %1: DAY..MINUTE, %2: the value
+    CliBirthValueCount,        // %1: how many
+    CliBirthValueNotInteger,   // %1: DAY..MINUTE, %2: the value
     CliAddValueCount,
     CliAddValueNotInteger, // %1: DAY..MINUTE, %2: the value
     CliOneZoneSource,
     CliDstExclusive,
     CliTzExcludes, // %1: place or zone
     CliZoneChoiceNeedsSource,
-    CliExpects, // %1: the words, e.g. FILE NAME
+    CliExpects,      // %1: the words, e.g. FILE NAME
     CliFormatChoice, // %1: the formats, %2: the value
     CliExpectedQuery,
     CliExpectedZoneSource,
     CliLineMessage, // %1: the line, %2: the message
-    CsvFieldCount, // %1, %2: counts
+    CsvFieldCount,  // %1, %2: counts
     CsvNoHeader,
-    CsvColumnTwice, // %1: the column
+    CsvColumnTwice,   // %1: the column
     CsvColumnMissing, // %1: the column
     CsvQuoteMisplaced,
     CsvQuoteNotClosed,

@@ -13,8 +13,8 @@
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
-#include "cli/output.h"
 #include "cli/option_table.h"
+#include "cli/output.h"
 
 namespace {
 
@@ -164,10 +164,10 @@ int RunBatch(const Args& args, CliStreams& io) {
     while (reader.Next(row)) {
         if (row.fields.size() != columns.count) {
             writer.Flush(true);
-            return CsvFormatError(io, "batch", input, row.line,
-                                  UserText(TextId::CsvFieldCount,
-                                           {std::to_string(row.fields.size()),
-                                            std::to_string(columns.count)}));
+            return CsvFormatError(
+                io, "batch", input, row.line,
+                UserText(TextId::CsvFieldCount,
+                         {std::to_string(row.fields.size()), std::to_string(columns.count)}));
         }
         const BatchRow r = EvaluateRow(row, columns, before1900);
         anyRefused = anyRefused || !r.ok;

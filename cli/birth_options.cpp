@@ -11,29 +11,39 @@ const char* const kValueNames[] = {"DAY", "MONTH", "YEAR", "HOUR", "MINUTE"};
 
 } // namespace
 
-const OptionSpec kTzOption{
-    "--tz", ValueKind::Integer, "N",
-    "hours to add to the local time to reach Greenwich time (default 1)"};
-const OptionSpec kPlaceOption{"--place", ValueKind::Text, "NAME",
+const OptionSpec kTzOption{"--tz", ValueKind::Integer, "N",
+                           "hours to add to the local time to reach Greenwich time (default 1)"};
+const OptionSpec kPlaceOption{"--place",
+                              ValueKind::Text,
+                              "NAME",
                               "instead of --tz: the time difference in force at the birthplace\n"
                               "(the most populous of several matching places)",
-                              {}, kSourceGroup};
-const OptionSpec kZoneOption{"--zone", ValueKind::Text, "ZONE",
+                              {},
+                              kSourceGroup};
+const OptionSpec kZoneOption{"--zone",
+                             ValueKind::Text,
+                             "ZONE",
                              "instead of --tz: the time difference in force in a time zone,\n"
                              "e.g. Europe/Berlin",
-                             {}, kSourceGroup};
-const OptionSpec kDstOption{"--dst",         ValueKind::None,
-                            {},              "for a time that occurs twice: summer time, winter time",
-                            "--dst, --no-dst", kDstGroup};
+                             {},
+                             kSourceGroup};
+const OptionSpec kDstOption{"--dst",
+                            ValueKind::None,
+                            {},
+                            "for a time that occurs twice: summer time, winter time",
+                            "--dst, --no-dst",
+                            kDstGroup};
 const OptionSpec kNoDstOption{"--no-dst", ValueKind::None, {}, {}, {}, kDstGroup};
-const OptionSpec kRoundOption{"--round", ValueKind::None, {},
+const OptionSpec kRoundOption{"--round",
+                              ValueKind::None,
+                              {},
                               "accept the nearest whole hour for an offset such as UTC+05:30"};
-const OptionSpec kSouthernOption{"--southern", ValueKind::None, {},
-                                 "born in the southern hemisphere"};
-const OptionSpec kConstZoneOption{"--const-zone", ValueKind::None, {},
-                                  "use the constant undetermined zone of 6.6 %"};
-const OptionSpec kJsonOption{"--json", ValueKind::None, {},
-                             "print one JSON object instead of the form's texts"};
+const OptionSpec kSouthernOption{
+    "--southern", ValueKind::None, {}, "born in the southern hemisphere"};
+const OptionSpec kConstZoneOption{
+    "--const-zone", ValueKind::None, {}, "use the constant undetermined zone of 6.6 %"};
+const OptionSpec kJsonOption{
+    "--json", ValueKind::None, {}, "print one JSON object instead of the form's texts"};
 
 const OptionGroup kBirthGroups[2] = {
     {kSourceGroup, false, TextId::CliOneZoneSource},
@@ -57,9 +67,9 @@ std::optional<std::string> ReadBirthArgs(const ParsedArgs& parsed, const Command
         } else if (name == kConstZoneOption.name) {
             out.input.constZone = true;
         } else if (name == kPlaceOption.name || name == kZoneOption.name) {
-            out.zone = ZoneSource{
-                name == kPlaceOption.name ? ZoneSource::Kind::Place : ZoneSource::Kind::Zone,
-                option.value};
+            out.zone = ZoneSource{name == kPlaceOption.name ? ZoneSource::Kind::Place
+                                                            : ZoneSource::Kind::Zone,
+                                  option.value};
         } else if (name == kDstOption.name) {
             out.zoneChoice.dst = places::DstChoice::Dst;
         } else if (name == kNoDstOption.name) {
@@ -82,9 +92,8 @@ std::optional<std::string> ReadBirthArgs(const ParsedArgs& parsed, const Command
         return CommandMessage(syntax, wording.count, {std::to_string(given)});
     }
     out.leading.assign(values.begin(), values.begin() + static_cast<long>(wording.leading));
-    int32_t BirthInput::*const targets[] = {&BirthInput::day, &BirthInput::month,
-                                            &BirthInput::year, &BirthInput::hour,
-                                            &BirthInput::minute};
+    int32_t BirthInput::*const targets[] = {&BirthInput::day, &BirthInput::month, &BirthInput::year,
+                                            &BirthInput::hour, &BirthInput::minute};
     for (size_t k = 0; k < 5; ++k) {
         const std::string& text = values[wording.leading + k];
         const std::optional<int32_t> value = ParseInteger(text);

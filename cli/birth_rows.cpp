@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "app/record_fields.h"
 #include "app/text_catalogue.h"
 #include "app/zone_resolution.h"
 #include "app/zone_text.h"
-#include "app/record_fields.h"
 
 namespace {
 

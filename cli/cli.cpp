@@ -96,7 +96,7 @@ int Dispatch(const std::vector<std::string>& all, CliStreams& io) {
     for (const NamedCommand& c : kCommands) {
         if (command == c.syntax->name) {
             return !HasOwnHelp(*c.syntax) && AsksForHelp(args) ? WriteOutput(io, Usage())
-                                                                : c.run(args, io);
+                                                               : c.run(args, io);
         }
     }
     return UsageError(io, UserText(TextId::CliUnknownCommand, {command}));

@@ -12,12 +12,21 @@
 
 namespace {
 
-const OptionSpec kBefore1900Option{"--before-1900", ValueKind::None, {},
+const OptionSpec kBefore1900Option{"--before-1900",
+                                   ValueKind::None,
+                                   {},
                                    "answer yes to the question asked for a year before 1900"};
 const OptionSpec kOptions[] = {
-    kTzOption,        kPlaceOption,      kZoneOption,       kDstOption,
-    kNoDstOption,     kRoundOption,      kSouthernOption,   kConstZoneOption,
-    kBefore1900Option, kJsonOption,
+    kTzOption,
+    kPlaceOption,
+    kZoneOption,
+    kDstOption,
+    kNoDstOption,
+    kRoundOption,
+    kSouthernOption,
+    kConstZoneOption,
+    kBefore1900Option,
+    kJsonOption,
     {"--help", ValueKind::None, {}, {}, {}, 0, true},
     {"-h", ValueKind::None, {}, {}, {}, 0, true},
     {"--version", ValueKind::None, {}, {}, {}, 0, true},

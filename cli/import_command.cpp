@@ -64,10 +64,10 @@ int RunImport(const Args& args, CliStreams& io) {
     CsvRecord record;
     while (reader.Next(record)) {
         if (record.fields.size() != columns.count) {
-            return CsvFormatError(io, "import", input, record.line,
-                                  UserText(TextId::CsvFieldCount,
-                                           {std::to_string(record.fields.size()),
-                                            std::to_string(columns.count)}));
+            return CsvFormatError(
+                io, "import", input, record.line,
+                UserText(TextId::CsvFieldCount,
+                         {std::to_string(record.fields.size()), std::to_string(columns.count)}));
         }
         ImportRow row;
         row.line = record.line;

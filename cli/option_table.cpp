@@ -123,8 +123,8 @@ std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& synt
     return std::nullopt;
 }
 
-std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& syntax,
-                                     ParsedArgs& out, size_t words, std::string_view expects) {
+std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& syntax, ParsedArgs& out,
+                                     size_t words, std::string_view expects) {
     std::optional<std::string> error = ParseArgs(args, syntax, out);
     if (!error && out.words.size() != words) {
         error = CommandMessage(syntax, TextId::CliExpects, {expects});
@@ -162,8 +162,7 @@ std::string OptionHelpText(const CommandSyntax& syntax) {
         out.append("  ").append(label);
         out.append(label.size() + 2 > kColumn ? 2 : kColumn - label.size(), ' ');
         std::string_view help = spec.help;
-        for (size_t end = help.find('\n'); end != std::string_view::npos;
-             end = help.find('\n')) {
+        for (size_t end = help.find('\n'); end != std::string_view::npos; end = help.find('\n')) {
             out.append(help.substr(0, end)).append("\n").append(kColumn + 2, ' ');
             help.remove_prefix(end + 1);
         }

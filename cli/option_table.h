@@ -30,7 +30,7 @@ struct OptionSpec {
     std::string_view help = {};      // its lines, separated by '\n'; empty: not listed
     std::string_view label = {};     // listed as this instead ("--dst, --no-dst")
     int group = 0;                   // see OptionGroup
-    bool stops = false; // "--help": parsing ends there, successfully, whatever follows
+    bool stops = false;              // "--help": parsing ends there, successfully, whatever follows
 };
 
 // Options of one group exclude each other: a second one is a usage error (with repeatable,
@@ -42,7 +42,7 @@ struct OptionGroup {
 };
 
 struct CommandSyntax {
-    std::string_view name;                      // "eval"
+    std::string_view name; // "eval"
     std::span<const OptionSpec> options;
     std::span<const std::string_view> synopsis; // the lines after "vexamo-cli eval "
     bool numbersAreValues = false;              // "-5" is a value, not an option
@@ -76,8 +76,8 @@ std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& synt
 
 // The same for a command that takes exactly `words` values; another count is the usage error
 // "<command>: expects <expects>".
-std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& syntax,
-                                     ParsedArgs& out, size_t words, std::string_view expects);
+std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& syntax, ParsedArgs& out,
+                                     size_t words, std::string_view expects);
 
 // "<command>: " followed by the text of id with its arguments: the wording of a usage error.
 std::string CommandMessage(const CommandSyntax& syntax, TextId id,

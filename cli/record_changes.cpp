@@ -12,8 +12,8 @@
 namespace {
 
 const OptionSpec kAddOptions[] = {
-    {"--replace"}, kTzOption,       kPlaceOption,     kZoneOption,  kDstOption,
-    kNoDstOption,  kRoundOption,    kSouthernOption,  kConstZoneOption,
+    {"--replace"}, kTzOption,    kPlaceOption,    kZoneOption,      kDstOption,
+    kNoDstOption,  kRoundOption, kSouthernOption, kConstZoneOption,
 };
 const std::string_view kAddSynopsis[] = {
     "FILE NAME [--replace] [--tz N | --place NAME | --zone ZONE]",

@@ -34,7 +34,8 @@ bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock) {
         PrintMessage(io, UserText(TextId::CliFileBusy, {path}));
         return false;
     case LockStatus::kFailed:
-        PrintMessage(io, UserText(TextId::CliFileLockFailed, {path, ErrnoText(lock.ErrorNumber())}));
+        PrintMessage(io,
+                     UserText(TextId::CliFileLockFailed, {path, ErrnoText(lock.ErrorNumber())}));
         return false;
     }
     return false;

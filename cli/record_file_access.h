@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/name_rules.h"
-#include "records/date_store_map.h"
 #include "cli/commands.h"
+#include "records/date_store_map.h"
 #include "records/file_lock.h"
 #include "records/vexamo_doc.h"
 

@@ -41,9 +41,8 @@ int RunPlaces(const Args& args, CliStreams& io) {
         return UsageError(io, CommandMessage(kPlacesSyntax, TextId::CliExpectedQuery));
     }
     const std::vector<places::Place> found = places::SharedPlaceCatalogue().Search(query);
-    const int written =
-        WriteOutput(io, parsed.Has("--json") ? PlacesJson(found, io.outTerminal)
-                                                 : PlacesText(found, io.outTerminal));
+    const int written = WriteOutput(io, parsed.Has("--json") ? PlacesJson(found, io.outTerminal)
+                                                             : PlacesText(found, io.outTerminal));
     if (written != kExitOk) {
         return written;
     }
@@ -72,9 +71,8 @@ int RunZone(const Args& args, CliStreams& io) {
         PrintZoneMessages(io, r, a.zone->name);
         return kExitRefused;
     }
-    const int written =
-        WriteOutput(io, parsed.Has("--json") ? ZoneJson(r, 2, io.outTerminal) + "\n"
-                                                 : ZoneText(r, io.outTerminal));
+    const int written = WriteOutput(io, parsed.Has("--json") ? ZoneJson(r, 2, io.outTerminal) + "\n"
+                                                             : ZoneText(r, io.outTerminal));
     PrintZoneMessages(io, r, a.zone->name);
     if (written != kExitOk) {
         return written;

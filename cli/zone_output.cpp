@@ -1,7 +1,7 @@
 #include "cli/zone_output.h"
 
-#include "app/text_catalogue.h"
 #include "app/json_writer.h"
+#include "app/text_catalogue.h"
 #include "app/text_guards.h"
 #include "app/zone_text.h"
 #include "cli/output.h"

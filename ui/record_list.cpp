@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "app/name_rules.h"
 #include "app/record_commands.h"
 
 namespace {
@@ -108,7 +109,7 @@ std::string RecordKeyAt(const QListWidget& list, int row) {
     }
     std::string key;
     // The text was made from the key, so every character converts back.
-    StoreKey(item->text().toStdString(), key);
+    CheckName(item->text().toStdString(), NameUse::ExistingEntry, &key);
     return key;
 }
 

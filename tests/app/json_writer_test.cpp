@@ -14,7 +14,7 @@ TEST(JsonWriter, ReadsBackExactly) {
     const std::string tricky = std::string("q\"b\\s/\n\r\t\x01\x1f\x7f", 12) +
                                std::string(1, '\0') +
                                "\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80\xC2\x9B";
-    const double numbers[] = {0.1,    2451623.7916666665, -0.0, 1e-300, 123456789012345678.0,
+    const double numbers[] = {0.1,    2451623.7916666665,    -0.0, 1e-300, 123456789012345678.0,
                               5e-324, 1.7976931348623157e308};
     const std::string texts[] = {"", "a,b"};
     for (const bool ascii : {false, true}) {

@@ -46,11 +46,12 @@ TEST(NameRules, PrintableNamesAreAcceptedAndConvertedForTheStore) {
     EXPECT_EQ(stored, " Muster ");
     // The euro sign, curly quotes and the like sit at bytes 0x80 to 0x9F of Windows-1252,
     // but are no control characters.
-    EXPECT_TRUE(CheckName("\xE2\x82\xAC \xE2\x80\x9EZitat\xE2\x80\x9C \xC5\x92",
-                          NameUse::NewEntry, &stored)
-                    .Accepted());
+    EXPECT_TRUE(
+        CheckName("\xE2\x82\xAC \xE2\x80\x9EZitat\xE2\x80\x9C \xC5\x92", NameUse::NewEntry, &stored)
+            .Accepted());
     EXPECT_EQ(stored, "\x80 \x84Zitat\x93 \x8C");
-    EXPECT_EQ(CheckName("\xC2\xA0nbsp \xC3\xBF", NameUse::NewEntry, &stored).refusal, RecordRefusal::None);
+    EXPECT_EQ(CheckName("\xC2\xA0nbsp \xC3\xBF", NameUse::NewEntry, &stored).refusal,
+              RecordRefusal::None);
     EXPECT_EQ(stored, "\xA0nbsp \xFF");
     EXPECT_TRUE(CheckName("=1+1", NameUse::NewEntry).Accepted()); // the export guards it
     EXPECT_TRUE(CheckName("--help", NameUse::NewEntry).Accepted());
@@ -65,10 +66,10 @@ TEST(NameRules, OtherRefusalsForEveryUse) {
     };
     const Case cases[] = {
         {"", RecordRefusal::EmptyName, 0, 0},
-        {"ab\xFF", RecordRefusal::NameNotStorable, 0, 2},       // not UTF-8
-        {"\xC0\x80", RecordRefusal::NameNotStorable, 0, 0},     // overlong zero byte
-        {"Ива", RecordRefusal::NameNotStorable, U'И', 0},       // not in Windows-1252
-        {"a\t\xFF", RecordRefusal::NameNotStorable, 0, 2},      // the control is no fault here
+        {"ab\xFF", RecordRefusal::NameNotStorable, 0, 2},   // not UTF-8
+        {"\xC0\x80", RecordRefusal::NameNotStorable, 0, 0}, // overlong zero byte
+        {"Ива", RecordRefusal::NameNotStorable, U'И', 0},   // not in Windows-1252
+        {"a\t\xFF", RecordRefusal::NameNotStorable, 0, 2},  // the control is no fault here
     };
     for (const Case& c : cases) {
         const NameCheck check = CheckName(c.name, NameUse::ExistingEntry);

@@ -33,7 +33,9 @@ TEST(NumberText, IntegerRule) {
         {"1e3", std::nullopt},
         {"0x10", std::nullopt},
         {"x", std::nullopt},
-        {"\xC2\xA0" "5", std::nullopt},
+        {"\xC2\xA0"
+         "5",
+         std::nullopt},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(ParseInteger(text), value) << "'" << text << "'";
@@ -42,9 +44,10 @@ TEST(NumberText, IntegerRule) {
 
 TEST(NumberText, ShortestFormReadsBackTheSameDouble) {
     const std::pair<double, const char*> cases[] = {
-        {0.1, "0.1"},          {2451545.0, "2451545"}, {-0.0, "-0"},
-        {1e-300, "1e-300"},    {50.0, "50"},           {2451623.7916666665, "2451623.7916666665"},
-        {5e-324, "5e-324"},    {1.0 / 3.0, "0.3333333333333333"},
+        {0.1, "0.1"},       {2451545.0, "2451545"},
+        {-0.0, "-0"},       {1e-300, "1e-300"},
+        {50.0, "50"},       {2451623.7916666665, "2451623.7916666665"},
+        {5e-324, "5e-324"}, {1.0 / 3.0, "0.3333333333333333"},
     };
     for (const auto& [value, text] : cases) {
         std::string out = "x";
@@ -54,8 +57,8 @@ TEST(NumberText, ShortestFormReadsBackTheSameDouble) {
         std::from_chars(out.data() + 1, out.data() + out.size(), back);
         EXPECT_EQ(back, value);
     }
-    for (const double v : {std::numeric_limits<double>::quiet_NaN(),
-                           std::numeric_limits<double>::infinity()}) {
+    for (const double v :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         std::string out;
         AppendShortestNumber(out, v);
         EXPECT_EQ(out, "");

@@ -33,14 +33,12 @@ TEST(RecordFields, OutputsOfOneRecord) {
         "hour":25,"minute":-1,"tz":-12,"southern":5,"const_zone":1})"));
 
     const std::string show = RecordShowText("Eva", kRecord);
-    const std::string expected = std::string(UserText(TextId::ShowName)) + "Eva\n" +
-                                 UserText(TextId::ShowYear) + "-1850\n" +
-                                 UserText(TextId::ShowMonth) + "13\n" + UserText(TextId::ShowDay) +
-                                 "5\n" + UserText(TextId::ShowHour) + "25\n" +
-                                 UserText(TextId::ShowMinute) + "-1\n" +
-                                 UserText(TextId::ShowSouthern) + "5\n" +
-                                 UserText(TextId::ShowConstZone) + "1\n" +
-                                 UserText(TextId::ShowTimeZone) + "-12\n";
+    const std::string expected =
+        std::string(UserText(TextId::ShowName)) + "Eva\n" + UserText(TextId::ShowYear) + "-1850\n" +
+        UserText(TextId::ShowMonth) + "13\n" + UserText(TextId::ShowDay) + "5\n" +
+        UserText(TextId::ShowHour) + "25\n" + UserText(TextId::ShowMinute) + "-1\n" +
+        UserText(TextId::ShowSouthern) + "5\n" + UserText(TextId::ShowConstZone) + "1\n" +
+        UserText(TextId::ShowTimeZone) + "-12\n";
     EXPECT_EQ(show, expected);
 }
 

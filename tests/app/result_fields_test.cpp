@@ -68,8 +68,7 @@ TEST(ResultFields, JsonCsvAndLabelTextFollowTheTable) {
 
     const std::string lines = ResultLabelText(r);
     EXPECT_EQ(CountOf(lines, '\n'), 10u);
-    EXPECT_EQ(lines.rfind(std::string(UserText(TextId::LabelJulian)) + " : " + r.m_strJulianDate +
-                              "\n",
-                          0),
+    EXPECT_EQ(lines.rfind(
+                  std::string(UserText(TextId::LabelJulian)) + " : " + r.m_strJulianDate + "\n", 0),
               0u);
 }

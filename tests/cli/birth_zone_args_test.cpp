@@ -5,7 +5,7 @@
 
 namespace {
 
-const OptionSpec kBirthOptions[] = {kTzOption,   kPlaceOption, kZoneOption,     kDstOption,
+const OptionSpec kBirthOptions[] = {kTzOption,    kPlaceOption, kZoneOption,     kDstOption,
                                     kNoDstOption, kRoundOption, kSouthernOption, kConstZoneOption};
 const CommandSyntax kBirth{"cmd", kBirthOptions, {}, true, kBirthGroups};
 const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};

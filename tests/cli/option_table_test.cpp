@@ -10,8 +10,16 @@
 namespace {
 
 const OptionSpec kOptions[] = {
-    kTzOption,       kPlaceOption,     kZoneOption,  kDstOption, kNoDstOption, kRoundOption,
-    kSouthernOption, kConstZoneOption, {"--flag"},   {"--text", ValueKind::Text},
+    kTzOption,
+    kPlaceOption,
+    kZoneOption,
+    kDstOption,
+    kNoDstOption,
+    kRoundOption,
+    kSouthernOption,
+    kConstZoneOption,
+    {"--flag"},
+    {"--text", ValueKind::Text},
     {"--stop", ValueKind::None, {}, {}, {}, 0, true},
 };
 const std::string_view kSynopsis[] = {"[--flag]", "DAY MONTH YEAR HOUR MINUTE"};
@@ -56,7 +64,8 @@ TEST(OptionTable, NegativeNumbersAreValuesAndOptionsGoAnywhere) {
 
 TEST(OptionTable, FirstBadArgumentWins) {
     const std::pair<Args, std::string> cases[] = {
-        {{"1", "2", "3", "4", "--", "--southern"}, "cmd: MINUTE must be an integer, got '--southern'"},
+        {{"1", "2", "3", "4", "--", "--southern"},
+         "cmd: MINUTE must be an integer, got '--southern'"},
         {{"--bogus", "--stop"}, "cmd: unknown option '--bogus'"},
         {{"--tz", "x", "--bogus"}, "cmd: --tz needs an integer, got 'x'"},
         {{"--tz="}, "cmd: --tz needs an integer, got ''"},
@@ -93,7 +102,7 @@ TEST(OptionTable, HelpComesFromTheTable) {
         << help;
     EXPECT_NE(help.find("\n  --dst, --no-dst  for a time"), std::string::npos) << help;
     EXPECT_EQ(help.find("--no-dst"), help.rfind("--no-dst")); // listed once, with --dst
-    EXPECT_EQ(help.find("--flag"), std::string::npos);     // no help line: not listed
+    EXPECT_EQ(help.find("--flag"), std::string::npos);        // no help line: not listed
     // Every option of eval's help is one it accepts.
     const CliResult eval = RunCliCaptured({"eval", "--help"});
     for (const OptionSpec& option : kOptions) {
@@ -130,7 +139,8 @@ TEST(OptionTable, EachCommandKeepsItsWording) {
         {{"batch", "a", "b"}, "batch: expects at most one FILE"},
         {{"batch", "--format", "tsv"}, "batch: --format expects csv or jsonl, not 'tsv'"},
         {{"export", "f.dat", "--format"}, "export: --format needs a value"},
-        {{"export", "f.dat", "--format=xml"}, "export: --format expects tsv, csv or jsonl, not 'xml'"},
+        {{"export", "f.dat", "--format=xml"},
+         "export: --format expects tsv, csv or jsonl, not 'xml'"},
         {{"bogus"}, "unknown command 'bogus'"},
     };
     for (const auto& [args, message] : cases) {
