@@ -104,3 +104,13 @@ std::optional<std::string> ReadBirthArgs(const ParsedArgs& parsed, const Command
     }
     return std::nullopt;
 }
+
+std::optional<std::string> ParseBirthArgs(const Args& args, const CommandSyntax& syntax,
+                                          const BirthWording& wording, ParsedArgs& parsed,
+                                          BirthArgs& out) {
+    std::optional<std::string> error = ParseArgs(args, syntax, parsed);
+    if (!error && parsed.stop == nullptr) {
+        error = ReadBirthArgs(parsed, syntax, wording, out);
+    }
+    return error;
+}

@@ -40,6 +40,12 @@ struct BirthArgs {
     std::vector<std::string> leading;
 };
 
+// Parses the arguments of a birth command and reads the birth (not after a stopping option).
+// Returns the first usage error's message, or nothing.
+std::optional<std::string> ParseBirthArgs(const Args& args, const CommandSyntax& syntax,
+                                          const BirthWording& wording, ParsedArgs& parsed,
+                                          BirthArgs& out);
+
 // The birth of parsed arguments. Returns the first usage error's message, or nothing.
 std::optional<std::string> ReadBirthArgs(const ParsedArgs& parsed, const CommandSyntax& syntax,
                                          const BirthWording& wording, BirthArgs& out);

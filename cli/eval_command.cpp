@@ -67,11 +67,7 @@ const CommandSyntax kEvalSyntax{"eval", kOptions, kSynopsis, true, kBirthGroups}
 int RunEval(const Args& args, CliStreams& io) {
     ParsedArgs parsed;
     BirthArgs a;
-    std::optional<std::string> error = ParseArgs(args, kEvalSyntax, parsed);
-    if (!error && parsed.stop == nullptr) {
-        error = ReadBirthArgs(parsed, kEvalSyntax, kWording, a);
-    }
-    if (error) {
+    if (const auto error = ParseBirthArgs(args, kEvalSyntax, kWording, parsed, a)) {
         return UsageError(io, *error);
     }
     if (parsed.stop != nullptr) {

@@ -41,17 +41,13 @@ int RunAdd(const Args& args, CliStreams& io) {
     }
     ParsedArgs parsed;
     BirthArgs a;
-    std::optional<std::string> error = ParseArgs(args, kAddSyntax, parsed);
-    if (!error) {
-        error = ReadBirthArgs(parsed, kAddSyntax, kAddWording, a);
-    }
-    if (error) {
+    if (const auto error = ParseBirthArgs(args, kAddSyntax, kAddWording, parsed, a)) {
         return UsageError(io, *error);
     }
     const std::string& file = a.leading[0];
     const std::string& name = a.leading[1];
     // The name is checked before the file is touched; AddRecord checks it again.
-    if (PrintRefusal(io, CheckName(name, NameUse::NewEntry).refusal, name)) {
+    if (NameRefused(io, name, NameUse::NewEntry)) {
         return kExitRefused;
     }
     ZoneResolution zone;
@@ -71,7 +67,7 @@ int RunRemove(const Args& args, CliStreams& io) {
         return UsageError(io, *error);
     }
     const std::string& name = a.words[1];
-    if (PrintRefusal(io, CheckName(name, NameUse::ExistingEntry).refusal, name)) {
+    if (NameRefused(io, name, NameUse::ExistingEntry)) {
         return kExitRefused;
     }
     return ChangeRecordFile(io, a.words[0], false, [&](DateStoreMap& store) {

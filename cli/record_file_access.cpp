@@ -70,3 +70,7 @@ bool PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name
     PrintMessage(io, prefix + RecordRefusalText(refusal, name));
     return true;
 }
+
+bool NameRefused(CliStreams& io, const std::string& name, NameUse use) {
+    return PrintRefusal(io, CheckName(name, use).refusal, name);
+}

@@ -20,6 +20,10 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
 int ChangeRecordFile(CliStreams& io, const std::string& path, bool absentIsEmpty,
                      const std::function<bool(DateStoreMap&)>& change);
 
+// Checks a name given for the use before any file is read; prints why and returns true when it
+// is refused.
+bool NameRefused(CliStreams& io, const std::string& name, NameUse use);
+
 // Prints why a record command on the name (UTF-8) was refused; prefix (e.g. "import: line 4: ")
 // goes before the reason. Returns whether there was a refusal.
 bool PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name,

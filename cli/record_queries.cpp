@@ -63,7 +63,7 @@ int RunShow(const Args& args, CliStreams& io) {
     }
     const std::string& name = a.words[1];
     // The name is checked before the file is read.
-    if (PrintRefusal(io, CheckName(name, NameUse::ExistingEntry).refusal, name)) {
+    if (NameRefused(io, name, NameUse::ExistingEntry)) {
         return kExitRefused;
     }
     CVexamoDoc doc;

@@ -56,11 +56,7 @@ int RunPlaces(const Args& args, CliStreams& io) {
 int RunZone(const Args& args, CliStreams& io) {
     ParsedArgs parsed;
     BirthArgs a;
-    std::optional<std::string> error = ParseArgs(args, kZoneSyntax, parsed);
-    if (!error) {
-        error = ReadBirthArgs(parsed, kZoneSyntax, kZoneWording, a);
-    }
-    if (error) {
+    if (const auto error = ParseBirthArgs(args, kZoneSyntax, kZoneWording, parsed, a)) {
         return UsageError(io, *error);
     }
     if (!a.zone) {

@@ -13,11 +13,7 @@ const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNot
 // The usage error, or "" with the birth in out.
 std::string Read(const CommandSyntax& syntax, const Args& args, BirthArgs& out) {
     ParsedArgs parsed;
-    std::optional<std::string> error = ParseArgs(args, syntax, parsed);
-    if (!error) {
-        error = ReadBirthArgs(parsed, syntax, kWording, out);
-    }
-    return error.value_or("");
+    return ParseBirthArgs(args, syntax, kWording, parsed, out).value_or("");
 }
 
 std::string ErrorOf(const CommandSyntax& syntax, const Args& args) {

@@ -9,18 +9,19 @@
 
 namespace {
 
+// The test's own options first, then the birth options.
 const OptionSpec kOptions[] = {
+    {"--flag"},
+    {"--text", ValueKind::Text},
+    {"--stop", ValueKind::None, {}, {}, {}, 0, true},
     kTzOption,
+    kSouthernOption,
+    kConstZoneOption,
     kPlaceOption,
     kZoneOption,
     kDstOption,
     kNoDstOption,
     kRoundOption,
-    kSouthernOption,
-    kConstZoneOption,
-    {"--flag"},
-    {"--text", ValueKind::Text},
-    {"--stop", ValueKind::None, {}, {}, {}, 0, true},
 };
 const std::string_view kSynopsis[] = {"[--flag]", "DAY MONTH YEAR HOUR MINUTE"};
 const CommandSyntax kSyntax{"cmd", kOptions, kSynopsis, true, kBirthGroups};
@@ -29,12 +30,8 @@ const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNot
 // The usage error of the arguments, or "" with the birth in out.
 std::string Parse(const Args& args, BirthArgs& out, ParsedArgs* parsed = nullptr) {
     ParsedArgs local;
-    ParsedArgs& p = parsed != nullptr ? *parsed : local;
-    std::optional<std::string> error = ParseArgs(args, kSyntax, p);
-    if (!error && p.stop == nullptr) {
-        error = ReadBirthArgs(p, kSyntax, kWording, out);
-    }
-    return error.value_or("");
+    return ParseBirthArgs(args, kSyntax, kWording, parsed != nullptr ? *parsed : local, out)
+        .value_or("");
 }
 
 std::string ErrorOf(const Args& args) {
