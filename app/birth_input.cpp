@@ -25,6 +25,15 @@ BirthEvaluation Evaluate(const BirthInput& in) {
                          in.southern ? 1 : 0, in.constZone ? 1 : 0);
 }
 
+bool CanEvaluate(const VXDateStore& r) {
+    return IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
+}
+
+BirthEvaluation EvaluateRecord(const VXDateStore& r) {
+    return EvaluateBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone,
+                         r.m_bSouthern, r.m_bConstZone);
+}
+
 const char* BirthTypeName(int32_t type) {
     switch (type) {
     case Solar:

@@ -25,5 +25,13 @@ BirthInput FromRecord(const VXDateStore& record);
 // Every result of the form for the input.
 BirthEvaluation Evaluate(const BirthInput& in);
 
+// Whether the engine can evaluate a stored record as it is (no range checks: records come from
+// files and from "Ajouter" unchecked); the tables of all records leave the results of any
+// other record empty.
+bool CanEvaluate(const VXDateStore& record);
+// Every result of a stored record, as the table of all records evaluates it; only when
+// CanEvaluate.
+BirthEvaluation EvaluateRecord(const VXDateStore& record);
+
 // "Solar", "Lunar", "Fragezeichen"; empty for any other value.
 const char* BirthTypeName(int32_t type);

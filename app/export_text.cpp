@@ -2,6 +2,8 @@
 
 #include "app/birth_input.h"
 #include "app/record_commands.h"
+#include "app/record_fields.h"
+#include "app/result_fields.h"
 #include "app/text_guards.h"
 #include "astro/birth.h"
 #include "astro/moon.h"
@@ -25,7 +27,7 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
 void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
     out.append(SpreadsheetField(NameOfKey(key)));
     out.push_back('\t');
-    if (!IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone)) {
+    if (!CanEvaluate(r)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
         out.push_back('\t');
         AppendBirthMoment(out, r);
@@ -69,4 +71,37 @@ std::string CopyLineText(const std::string& name, const std::string& type, const
     text.reserve(field.size() + type.size() + moon.size() + sun.size() + 3);
     text.append(field).append("\t").append(type).append("\t").append(moon).append("\t").append(sun);
     return text;
+}
+
+std::string RecordsCsv(const DateStoreMap& store) {
+    std::string out;
+    AppendRecordCsvHeader(out);
+    AppendResultCsvHeader(out);
+    out.append("\r\n");
+    for (const auto& entry : store) {
+        AppendRecordCsv(out, NameOfKey(entry.name), entry.record);
+        if (CanEvaluate(entry.record)) {
+            AppendResultCsv(out, EvaluateRecord(entry.record));
+        } else {
+            AppendEmptyResultCsv(out);
+        }
+        out.append("\r\n");
+    }
+    return out;
+}
+
+std::string RecordsJsonl(const DateStoreMap& store, bool asciiOnly) {
+    std::string out;
+    for (const auto& entry : store) {
+        JsonWriter json(out, JsonLayout{-1, 1 << 30, asciiOnly});
+        json.BeginObject();
+        json.Key("format").Integer(kOutputFormatVersion);
+        WriteRecordJson(json, NameOfKey(entry.name), entry.record);
+        if (CanEvaluate(entry.record)) {
+            WriteResultJson(json, EvaluateRecord(entry.record));
+        }
+        json.EndObject();
+        out.push_back('\n');
+    }
+    return out;
 }

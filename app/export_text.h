@@ -1,6 +1,7 @@
 #pragma once
 // Texts placed on the clipboard and printed by "vexamo-cli export": the line of the person
-// shown and the table of all records, both in UTF-8. Each name passes through
+// shown and the table of all records, both in UTF-8; and the tables of all records for other
+// programs (export --format csv|jsonl). Each name passes through
 // SpreadsheetField (app/text_guards.h): a control character becomes a blank and a leading
 // '=', '+', '-' or '@' gets an apostrophe, so every line keeps its columns and no name turns
 // into a formula; any other name is written byte for byte.
@@ -15,3 +16,12 @@ std::string CopyAllText(const DateStoreMap& store);
 // name \t type \t moon \t sun, without a line end.
 std::string CopyLineText(const std::string& name, const std::string& type, const std::string& moon,
                          const std::string& sun);
+
+// Header and one CSV line per record in the store's order: the stored fields (names as they
+// are, quoted where CSV needs it), then the results (empty for a record that cannot be
+// evaluated).
+std::string RecordsCsv(const DateStoreMap& store);
+
+// One JSON object per line and record: "format", the stored fields, then the results (absent
+// for a record that cannot be evaluated). asciiOnly as for JsonLayout.
+std::string RecordsJsonl(const DateStoreMap& store, bool asciiOnly);

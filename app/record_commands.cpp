@@ -1,17 +1,6 @@
 #include "app/record_commands.h"
 
-#include "app/name_rules.h"
 #include "records/cp1252.h"
-
-RecordRefusal StoreKey(std::string_view utf8Name, std::string& key) {
-    if (utf8Name.empty()) {
-        return RecordRefusal::EmptyName;
-    }
-    if (!Utf8ToCp1252(utf8Name, key)) {
-        return RecordRefusal::NameNotStorable;
-    }
-    return RecordRefusal::None;
-}
 
 std::string NameOfKey(NameKeyView key) {
     return NameKeyToUtf8(key);
@@ -24,12 +13,9 @@ RecordRefusal AddRecord(DateStoreMap& store, std::string_view utf8Name, const Bi
 
 RecordRefusal AddStoredRecord(DateStoreMap& store, std::string_view utf8Name,
                               const VXDateStore& record, AddMode mode, bool* replaced) {
-    if (CheckName(utf8Name).verdict == NameVerdict::kControlCharacter) {
-        return RecordRefusal::NameHasControlCharacter;
-    }
     std::string key;
-    if (const RecordRefusal refusal = StoreKey(utf8Name, key); refusal != RecordRefusal::None) {
-        return refusal;
+    if (const NameCheck check = CheckName(utf8Name, NameUse::NewEntry, &key); !check.Accepted()) {
+        return check.refusal;
     }
     VXDateStore existing;
     const bool exists = store.Lookup(key, existing);
@@ -49,16 +35,18 @@ RecordRefusal AddStoredRecord(DateStoreMap& store, std::string_view utf8Name,
 RecordRefusal LookupRecord(const DateStoreMap& store, std::string_view utf8Name,
                            VXDateStore& record) {
     std::string key;
-    if (const RecordRefusal refusal = StoreKey(utf8Name, key); refusal != RecordRefusal::None) {
-        return refusal;
+    if (const NameCheck check = CheckName(utf8Name, NameUse::ExistingEntry, &key);
+        !check.Accepted()) {
+        return check.refusal;
     }
     return store.Lookup(key, record) ? RecordRefusal::None : RecordRefusal::NotFound;
 }
 
 RecordRefusal RemoveRecord(DateStoreMap& store, std::string_view utf8Name) {
     std::string key;
-    if (const RecordRefusal refusal = StoreKey(utf8Name, key); refusal != RecordRefusal::None) {
-        return refusal;
+    if (const NameCheck check = CheckName(utf8Name, NameUse::ExistingEntry, &key);
+        !check.Accepted()) {
+        return check.refusal;
     }
     return store.RemoveKey(key) ? RecordRefusal::None : RecordRefusal::NotFound;
 }

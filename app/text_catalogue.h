@@ -180,8 +180,12 @@ enum class TextId {
     CliSheetMissing,    // %1: the program that draws
     CliSheetNoTerminal, // a picture or PDF is not written to a terminal
     CliSheetScale,      // %1: the value given
+    CliSheetOutputRequired,
+    CliSheetNameAndFile,
+    CliSheetFileOneName,
+    CliSheetBirthOptionWithFile, // %1: the option
     // The system's time-zone database.
-    ZoneDataDamaged, // %1: the zone
+    ZoneDataDamaged,    // %1: the zone
     SheetPdfFilter,     // the file chooser's filter for PDF files
     SheetNoRecords,     // "export all" with an empty record file
     SheetRecordRefused, // %1: the record's name, %2: why the form refuses it
@@ -192,7 +196,35 @@ enum class TextId {
     ButtonYes,
     ButtonNo,
     ButtonCancel,
-    Last = ButtonCancel,
+    // Usage errors and CSV input of the command-line tool.
+    CliUsageHint,
+    CliMissingCommand,
+    CliUnknownCommand,         // %1: the word
+    CliUnknownOption,          // %1: the argument
+    CliOptionNeedsValue,       // %1: the option
+    CliOptionNeedsInteger,     // %1: the option, %2: its value
+    CliOptionExpectsNumber,    // %1: the option
+    CliOptionExpectsNumberNot, // %1: the option, %2: its value
+    CliBirthValueCount,        // %1: how many
+    CliBirthValueNotInteger,   // %1: DAY..MINUTE, %2: the value
+    CliAddValueCount,
+    CliAddValueNotInteger, // %1: DAY..MINUTE, %2: the value
+    CliOneZoneSource,
+    CliDstExclusive,
+    CliTzExcludes, // %1: place or zone
+    CliZoneChoiceNeedsSource,
+    CliExpects,      // %1: the words, e.g. FILE NAME
+    CliFormatChoice, // %1: the formats, %2: the value
+    CliExpectedQuery,
+    CliExpectedZoneSource,
+    CliLineMessage, // %1: the line, %2: the message
+    CsvFieldCount,  // %1, %2: counts
+    CsvNoHeader,
+    CsvColumnTwice,   // %1: the column
+    CsvColumnMissing, // %1: the column
+    CsvQuoteMisplaced,
+    CsvQuoteNotClosed,
+    Last = CsvQuoteNotClosed,
 };
 
 // The text of id.

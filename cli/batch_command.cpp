@@ -4,15 +4,17 @@
 #include <memory>
 #include <string>
 
+#include "app/csv_text.h"
 #include "app/input_check.h"
+#include "app/json_writer.h"
+#include "app/result_fields.h"
 #include "app/text_catalogue.h"
 #include "app/text_guards.h"
-#include "cli/arg_scan.h"
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
+#include "cli/option_table.h"
 #include "cli/output.h"
-#include "cli/result_fields.h"
 
 namespace {
 
@@ -90,41 +92,50 @@ void AppendCsvRow(std::string& out, const CsvRecord& row, const BatchRow& r, boo
 
 void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const CsvRecord& row,
                    const BatchRow& r, bool terminal) {
-    JsonRowWriter object(out, terminal);
+    JsonWriter json(out, JsonLayout{-1, 1 << 30, terminal});
+    json.BeginObject();
     for (size_t i = 0; i < row.fields.size(); ++i) {
-        object.String(header[i], row.fields[i]);
+        json.Key(header[i]).String(row.fields[i]);
     }
     if (r.ok) {
-        object.Integer("format", kOutputFormatVersion);
-        WriteResultJson(object, r.result);
-        object.String("status", "ok");
+        json.Key("format").Integer(kOutputFormatVersion);
+        WriteResultJson(json, r.result);
+        json.Key("status").String("ok");
     } else {
-        object.String("status", "error");
-        object.String("error", r.error);
+        json.Key("status").String("error");
+        json.Key("error").String(r.error);
     }
-    object.End();
+    json.EndObject();
+    out.push_back('\n');
 }
+
+const OptionSpec kBatchOptions[] = {{"--format", ValueKind::Text}, {"--before-1900"}};
+const std::string_view kBatchSynopsis[] = {"[--format csv|jsonl] [--before-1900] [FILE | -]"};
 
 } // namespace
 
+const CommandSyntax kBatchSyntax{"batch", kBatchOptions, kBatchSynopsis};
+
 int RunBatch(const Args& args, CliStreams& io) {
-    ScannedArgs a;
+    ParsedArgs a;
+    std::optional<std::string> usage = ParseArgs(args, kBatchSyntax, a);
+    if (!usage && a.words.size() > 1) {
+        usage = CommandMessage(kBatchSyntax, TextId::CliExpects, {"at most one FILE"});
+    }
+    const ParsedOption* formatOption = a.Last("--format");
+    const std::string format = formatOption != nullptr ? formatOption->value : "csv";
+    if (!usage && format != "csv" && format != "jsonl") {
+        usage = CommandMessage(kBatchSyntax, TextId::CliFormatChoice, {"csv or jsonl", format});
+    }
+    if (usage) {
+        return UsageError(io, *usage);
+    }
     std::string error;
-    if (!ScanArgs(args, {"batch", {"--before-1900"}, {"--format"}}, a, error)) {
-        return UsageError(io, error);
-    }
-    if (a.positionals.size() > 1) {
-        return UsageError(io, "batch: expects at most one FILE");
-    }
-    const std::string format = a.Value("--format").value_or("csv");
-    if (format != "csv" && format != "jsonl") {
-        return UsageError(io, "batch: --format expects csv or jsonl, not '" + format + "'");
-    }
     const bool json = format == "jsonl";
     const bool before1900 = a.Has("--before-1900");
 
     CsvInput input;
-    if (!OpenCsvInput(io, "batch", a.positionals.empty() ? "-" : a.positionals[0], input)) {
+    if (!OpenCsvInput(io, "batch", a.words.empty() ? "-" : a.words[0], input)) {
         return kExitRefused;
     }
     CsvReader reader(*input.stream);
@@ -145,9 +156,7 @@ int RunBatch(const Args& args, CliStreams& io) {
             }
             AppendCsvField(writer.Text(), TerminalText(header.fields[i], io.outTerminal));
         }
-        for (const std::string& column : ResultColumns()) {
-            writer.Text().append(",").append(column);
-        }
+        AppendResultCsvHeader(writer.Text());
         writer.Text().append(",status,error\r\n");
     }
     bool anyRefused = false;
@@ -155,10 +164,10 @@ int RunBatch(const Args& args, CliStreams& io) {
     while (reader.Next(row)) {
         if (row.fields.size() != columns.count) {
             writer.Flush(true);
-            return CsvFormatError(io, "batch", input, row.line,
-                                  std::to_string(row.fields.size()) +
-                                      " fields where the header has " +
-                                      std::to_string(columns.count));
+            return CsvFormatError(
+                io, "batch", input, row.line,
+                UserText(TextId::CsvFieldCount,
+                         {std::to_string(row.fields.size()), std::to_string(columns.count)}));
         }
         const BatchRow r = EvaluateRow(row, columns, before1900);
         anyRefused = anyRefused || !r.ok;

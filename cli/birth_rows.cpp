@@ -2,54 +2,68 @@
 
 #include <optional>
 
+#include "app/record_fields.h"
 #include "app/text_catalogue.h"
 #include "app/zone_resolution.h"
 #include "app/zone_text.h"
-#include "cli/int_arg.h"
+
+namespace {
+
+// The column of a header name: a stored field's, or place or zone.
+int* ColumnOf(BirthColumns& columns, const std::string& name) {
+    if (name == "place") {
+        return &columns.place;
+    }
+    if (name == "zone") {
+        return &columns.zone;
+    }
+    const std::span<const RecordField> fields = RecordFields();
+    for (size_t k = 0; k < fields.size(); ++k) {
+        if (name == fields[k].key) {
+            return &columns.fields[k];
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
 
 bool MapBirthColumns(const std::vector<std::string>& header, bool needName, BirthColumns& columns,
                      std::string& error) {
-    struct Known {
-        const char* name;
-        int* index;
-        bool required;
-    };
-    const Known known[] = {
-        {"day", &columns.day, true},
-        {"month", &columns.month, true},
-        {"year", &columns.year, true},
-        {"hour", &columns.hour, true},
-        {"minute", &columns.minute, true},
-        {"tz", &columns.tz, false},
-        {"place", &columns.place, false},
-        {"zone", &columns.zone, false},
-        {"southern", &columns.southern, false},
-        {"const_zone", &columns.constZone, false},
-        {"name", &columns.name, needName},
-    };
     columns.count = header.size();
+    columns.fields.assign(RecordFields().size(), -1);
     for (size_t i = 0; i < header.size(); ++i) {
-        for (const Known& k : known) {
-            if (header[i] != k.name) {
-                continue;
-            }
-            if (*k.index >= 0) {
-                error = std::string("the column '") + k.name + "' appears twice";
-                return false;
-            }
-            *k.index = static_cast<int>(i);
+        int* const column = ColumnOf(columns, header[i]);
+        if (column == nullptr) {
+            continue;
         }
-    }
-    for (const Known& k : known) {
-        if (k.required && *k.index < 0) {
-            error = std::string("the column '") + k.name + "' is missing";
+        if (*column >= 0) {
+            error = UserText(TextId::CsvColumnTwice, {header[i]});
             return false;
         }
+        *column = static_cast<int>(i);
+    }
+    const std::span<const RecordField> fields = RecordFields();
+    for (size_t k = 0; k < fields.size(); ++k) {
+        if (fields[k].kind == RecordFieldKind::Name) {
+            columns.name = columns.fields[k];
+        } else if (fields[k].requiredColumn && columns.fields[k] < 0) {
+            error = UserText(TextId::CsvColumnMissing, {fields[k].key});
+            return false;
+        }
+    }
+    if (needName && columns.name < 0) {
+        error = UserText(TextId::CsvColumnMissing, {"name"});
+        return false;
     }
     return true;
 }
 
 namespace {
+
+size_t TzField() {
+    return static_cast<size_t>(FindRecordField("tz") - RecordFields().data());
+}
 
 const std::string& Field(const CsvRecord& row, int index) {
     static const std::string empty;
@@ -65,7 +79,7 @@ bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInpu
     if (place.empty() && zone.empty()) {
         return true;
     }
-    if (!Field(row, columns.tz).empty() || (!place.empty() && !zone.empty())) {
+    if (!Field(row, columns.fields[TzField()]).empty() || (!place.empty() && !zone.empty())) {
         error = UserText(TextId::ZoneColumnsExclusive);
         return false;
     }
@@ -82,45 +96,16 @@ bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInpu
 
 bool ReadBirthRow(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
                   std::string& error) {
-    struct Number {
-        int index;
-        const char* name;
-        int32_t* target;
-    };
-    const Number numbers[] = {
-        {columns.day, "day", &in.day},          {columns.month, "month", &in.month},
-        {columns.year, "year", &in.year},       {columns.hour, "hour", &in.hour},
-        {columns.minute, "minute", &in.minute}, {columns.tz, "tz", &in.timeZone},
-    };
     in = BirthInput{};
-    for (const Number& n : numbers) {
-        if (n.index < 0) {
+    const std::span<const RecordField> fields = RecordFields();
+    for (size_t k = 0; k < fields.size(); ++k) {
+        if (fields[k].kind == RecordFieldKind::Name || columns.fields[k] < 0) {
             continue;
         }
-        const std::string& text = row.fields[static_cast<size_t>(n.index)];
-        if (n.target == &in.timeZone && text.empty()) {
-            continue;
-        }
-        const std::optional<int32_t> value = ParseInt32(text);
-        if (!value) {
-            error = UserText(TextId::FieldNotInteger, {n.name});
+        if (const auto refusal = ReadRecordField(fields[k], Field(row, columns.fields[k]), in)) {
+            error = UserText(*refusal, {fields[k].key});
             return false;
         }
-        *n.target = *value;
-    }
-    const std::pair<int, const char*> flags[] = {{columns.southern, "southern"},
-                                                 {columns.constZone, "const_zone"}};
-    bool* const targets[] = {&in.southern, &in.constZone};
-    for (size_t k = 0; k < 2; ++k) {
-        if (flags[k].first < 0) {
-            continue;
-        }
-        const std::string& text = row.fields[static_cast<size_t>(flags[k].first)];
-        if (text != "" && text != "0" && text != "1") {
-            error = UserText(TextId::FieldNotFlag, {flags[k].second});
-            return false;
-        }
-        *targets[k] = text == "1";
     }
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Births as CSV rows for batch and import: the columns are found by their header names
-// (day, month, year, hour, minute required; tz or place or zone, southern, const_zone, name
-// optional, in any order; other columns are passed through by batch and ignored by import).
+// Births as CSV rows for batch and import: the columns are found by their header names, the
+// stored fields' keys (day, month, year, hour, minute required; tz, southern, const_zone, name
+// optional) and instead of tz a place or zone, in any order; other columns are passed through
+// by batch and ignored by import.
 #include <string>
 #include <vector>
 
@@ -9,17 +10,10 @@
 #include "cli/csv_reader.h"
 
 struct BirthColumns {
-    size_t count = 0; // fields per row
-    int day = -1;
-    int month = -1;
-    int year = -1;
-    int hour = -1;
-    int minute = -1;
-    int tz = -1;
+    size_t count = 0;        // fields per row
+    std::vector<int> fields; // the column of each stored field (RecordFields()), or -1
     int place = -1;
     int zone = -1;
-    int southern = -1;
-    int constZone = -1;
     int name = -1;
 };
 

@@ -24,6 +24,21 @@ struct CliStreams {
     std::istream* in = nullptr; // standard input
 };
 
+// The command line of each command (cli/option_table.h), beside the command.
+struct CommandSyntax;
+extern const CommandSyntax kEvalSyntax;
+extern const CommandSyntax kBatchSyntax;
+extern const CommandSyntax kListSyntax;
+extern const CommandSyntax kShowSyntax;
+extern const CommandSyntax kAddSyntax;
+extern const CommandSyntax kRemoveSyntax;
+extern const CommandSyntax kImportSyntax;
+extern const CommandSyntax kExportSyntax;
+extern const CommandSyntax kPlacesSyntax;
+extern const CommandSyntax kZoneSyntax;
+extern const CommandSyntax kReportSyntax;
+extern const CommandSyntax kDiagramSyntax;
+
 int RunEval(const Args& args, CliStreams& io);
 int RunList(const Args& args, CliStreams& io);
 int RunShow(const Args& args, CliStreams& io);
@@ -37,7 +52,3 @@ int RunZone(const Args& args, CliStreams& io);
 // Printed sheets and diagram pictures, drawn by the separate program vexamo-sheet.
 int RunReport(const Args& args, CliStreams& io);
 int RunDiagram(const Args& args, CliStreams& io);
-
-// Prints "vexamo-cli: <message>" (escaped for a terminal) and the usage hint on err; returns
-// kExitUsage.
-int UsageError(CliStreams& io, const std::string& message);

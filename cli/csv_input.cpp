@@ -5,7 +5,7 @@
 
 #include "app/file_messages.h"
 #include "app/text_catalogue.h"
-#include "cli/record_common.h"
+#include "cli/output.h"
 
 bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, CsvInput& input) {
     input.label = path;
@@ -26,7 +26,7 @@ bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, C
         }
     }
     if (error != 0) {
-        PrintError(io, UserText(TextId::FileNotRead, {path, ErrnoText(error)}));
+        PrintMessage(io, UserText(TextId::FileNotRead, {path, ErrnoText(error)}));
         return false;
     }
     input.stream = input.file.get();
@@ -35,7 +35,8 @@ bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, C
 
 int CsvFormatError(CliStreams& io, const std::string& command, const CsvInput& input, size_t line,
                    const std::string& what) {
-    PrintError(io, command + ": " + input.label + ": line " + std::to_string(line) + ": " + what);
+    PrintMessage(io, command + ": " + input.label + ": " +
+                         UserText(TextId::CliLineMessage, {std::to_string(line), what}));
     return kExitUsage;
 }
 
@@ -45,8 +46,8 @@ int CsvInputFailed(CliStreams& io, const std::string& command, const CsvInput& i
         return CsvFormatError(io, command, input, reader.ErrorLine(), reader.Error());
     }
     if (reader.ReadFailed()) {
-        PrintError(io, UserText(TextId::FileNotRead, {input.label, ErrnoText(EIO)}));
+        PrintMessage(io, UserText(TextId::FileNotRead, {input.label, ErrnoText(EIO)}));
         return kExitRefused;
     }
-    return CsvFormatError(io, command, input, 1, "no header row");
+    return CsvFormatError(io, command, input, 1, UserText(TextId::CsvNoHeader));
 }

@@ -5,6 +5,8 @@
 
 #include <csv.h>
 
+#include "app/text_catalogue.h"
+
 namespace {
 
 constexpr size_t kChunk = 1 << 16;
@@ -66,7 +68,7 @@ void CsvReader::Feed(const char* data, size_t length) {
             if (error == CSV_ENOMEM || error == CSV_ETOOBIG) {
                 throw std::bad_alloc();
             }
-            Fail("malformed CSV: a quote inside an unquoted field, or text after a closing quote");
+            Fail(UserText(TextId::CsvQuoteMisplaced));
             return;
         }
         if (lf != nullptr) {
@@ -94,7 +96,7 @@ bool CsvReader::Next(CsvRecord& record) {
             m_readFailed = m_in.bad();
             m_finished = true;
             if (!Failed() && csv_fini(m_parser, OnField, OnRecord, this) != 0) {
-                Fail("malformed CSV: a quoted field is not closed");
+                Fail(UserText(TextId::CsvQuoteNotClosed));
                 m_errorLine = m_recordStart;
             }
         }

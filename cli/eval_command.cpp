@@ -2,67 +2,85 @@
 #include <string>
 
 #include "app/input_check.h"
+#include "app/result_fields.h"
 #include "app/text_catalogue.h"
-#include "cli/birth_args.h"
+#include "cli/birth_options.h"
 #include "cli/commands.h"
-#include "cli/eval_output.h"
 #include "cli/output.h"
+#include "cli/version.h"
 #include "cli/zone_output.h"
 
 namespace {
 
-const char* const kEvalUsage =
-    "Usage: vexamo-cli eval [--tz N | --place NAME | --zone ZONE] [--dst | --no-dst] [--round]\n"
-    "                       [--southern] [--const-zone] [--before-1900] [--json]\n"
-    "                       DAY MONTH YEAR HOUR MINUTE\n"
-    "\n"
-    "Evaluates the birth moment DAY.MONTH.YEAR HOUR:MINUTE (local time).\n"
-    "  --tz N         hours to add to the local time to reach Greenwich time (default 1)\n"
-    "  --place NAME   instead of --tz: the time difference in force at the birthplace\n"
-    "                 (the most populous of several matching places)\n"
-    "  --zone ZONE    instead of --tz: the time difference in force in a time zone,\n"
-    "                 e.g. Europe/Berlin\n"
-    "  --dst, --no-dst  for a time that occurs twice: summer time, winter time\n"
-    "  --round        accept the nearest whole hour for an offset such as UTC+05:30\n"
-    "  --southern     born in the southern hemisphere\n"
-    "  --const-zone   use the constant undetermined zone of 6.6 %\n"
-    "  --before-1900  answer yes to the question asked for a year before 1900\n"
-    "  --json         print one JSON object instead of the form's texts\n";
-
-const BirthSyntax kEvalSyntax{
-    "eval",
-    {"--before-1900", "--json"},
-    {"--help", "-h", "--version"},
-    "--tz needs a value",
-    "--tz needs an integer, got ",
-    "expected DAY MONTH YEAR HOUR MINUTE, got %n value(s)",
-    " must be an integer, got ",
-    true,
-    0,
+const OptionSpec kBefore1900Option{"--before-1900",
+                                   ValueKind::None,
+                                   {},
+                                   "answer yes to the question asked for a year before 1900"};
+const OptionSpec kOptions[] = {
+    kTzOption,
+    kPlaceOption,
+    kZoneOption,
+    kDstOption,
+    kNoDstOption,
+    kRoundOption,
+    kSouthernOption,
+    kConstZoneOption,
+    kBefore1900Option,
+    kJsonOption,
+    {"--help", ValueKind::None, {}, {}, {}, 0, true},
+    {"-h", ValueKind::None, {}, {}, {}, 0, true},
+    {"--version", ValueKind::None, {}, {}, {}, 0, true},
 };
+const std::string_view kSynopsis[] = {
+    "[--tz N | --place NAME | --zone ZONE] [--dst | --no-dst] [--round]",
+    "[--southern] [--const-zone] [--before-1900] [--json]",
+    "DAY MONTH YEAR HOUR MINUTE",
+};
+const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};
+
+std::string EvalUsage() {
+    return SynopsisText("Usage: vexamo-cli eval ", kEvalSyntax) + "\n" +
+           "Evaluates the birth moment DAY.MONTH.YEAR HOUR:MINUTE (local time).\n" +
+           OptionHelpText(kEvalSyntax);
+}
+
+// One JSON object, pretty-printed with the lists on one line. A non-empty timeZone (a JSON
+// object) is added as the last key, "time_zone".
+std::string EvalJson(const BirthEvaluation& r, const std::string& timeZone) {
+    std::string out;
+    JsonWriter json(out, JsonLayout{2, 1, false});
+    json.BeginObject();
+    json.Key("format").Integer(kOutputFormatVersion);
+    WriteResultJson(json, r);
+    if (!timeZone.empty()) {
+        json.Key("time_zone").Raw(timeZone);
+    }
+    json.EndObject();
+    out.push_back('\n');
+    return out;
+}
 
 } // namespace
 
+const CommandSyntax kEvalSyntax{"eval", kOptions, kSynopsis, true, kBirthGroups};
+
 int RunEval(const Args& args, CliStreams& io) {
+    ParsedArgs parsed;
     BirthArgs a;
-    std::string error;
-    if (!ParseBirthArgs(args, 0, kEvalSyntax, a, error)) {
-        return UsageError(io, error);
+    if (const auto error = ParseBirthArgs(args, kEvalSyntax, kWording, parsed, a)) {
+        return UsageError(io, *error);
     }
-    if (a.stopFlag == "--version") {
-        return WriteOutput(io, "vexamo-cli 1.0\n");
+    if (parsed.stop != nullptr) {
+        return WriteOutput(io, parsed.stop->name == "--version" ? VersionText() : EvalUsage());
     }
-    if (!a.stopFlag.empty()) {
-        return WriteOutput(io, kEvalUsage);
-    }
-    const bool before1900 = a.Has("--before-1900");
+    const bool before1900 = parsed.Has("--before-1900");
+    const bool json = parsed.Has("--json");
     const auto refusal = InputRefusal(a.input, [&] { return before1900; });
     if (refusal) {
-        io.err << ProblemMessage(*refusal, a.input) << "\n";
+        PrintMessage(io, ProblemMessage(*refusal, a.input));
         if (*refusal == InputProblem::EarlierCentury) {
-            io.err << "vexamo-cli: " << UserText(TextId::CliBefore1900Hint) << "\n";
+            PrintMessage(io, UserText(TextId::CliBefore1900Hint));
         }
-        io.err.flush();
         return kExitRefused;
     }
     ZoneResolution zone;
@@ -71,9 +89,9 @@ int RunEval(const Args& args, CliStreams& io) {
     }
     const BirthEvaluation r = Evaluate(a.input);
     if (!a.zone) {
-        return WriteOutput(io, a.Has("--json") ? EvalJson(r) : EvalText(r));
+        return WriteOutput(io, json ? EvalJson(r, {}) : ResultLabelText(r));
     }
     // The time zone used: one more key, or the lines of "vexamo-cli zone" after the results.
-    return WriteOutput(io, a.Has("--json") ? EvalJson(r, ZoneJson(zone, -1))
-                                           : EvalText(r) + ZoneText(zone));
+    return WriteOutput(io, json ? EvalJson(r, ZoneJson(zone, -1, io.outTerminal))
+                                : ResultLabelText(r) + ZoneText(zone, io.outTerminal));
 }

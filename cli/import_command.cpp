@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "app/text_guards.h"
-#include "cli/arg_scan.h"
+#include "app/record_commands.h"
+#include "app/text_catalogue.h"
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
-#include "cli/record_common.h"
+#include "cli/option_table.h"
+#include "cli/output.h"
+#include "cli/record_file_access.h"
 
 namespace {
 
@@ -18,28 +20,35 @@ struct ImportRow {
     BirthInput input;
 };
 
+const OptionSpec kImportOptions[] = {{"--replace"}};
+const std::string_view kImportSynopsis[] = {"FILE CSV [--replace]"};
+
+} // namespace
+
+const CommandSyntax kImportSyntax{"import", kImportOptions, kImportSynopsis};
+
+namespace {
+
+// "import: line 4: " before the reason of a refused row.
 std::string LinePrefix(size_t line) {
-    return "import: line " + std::to_string(line) + ": ";
+    return CommandMessage(kImportSyntax, TextId::CliLineMessage, {std::to_string(line), ""});
 }
 
 } // namespace
 
 int RunImport(const Args& args, CliStreams& io) {
-    ScannedArgs a;
+    ParsedArgs a;
+    if (const auto usage = ParseArgs(args, kImportSyntax, a, 2, "FILE CSV")) {
+        return UsageError(io, *usage);
+    }
     std::string error;
-    if (!ScanArgs(args, {"import", {"--replace"}, {}}, a, error)) {
-        return UsageError(io, error);
-    }
-    if (a.positionals.size() != 2) {
-        return UsageError(io, "import: expects FILE CSV");
-    }
-    const std::string& file = a.positionals[0];
+    const std::string& file = a.words[0];
     const AddMode mode = a.Has("--replace") ? AddMode::ReplaceExisting : AddMode::RefuseExisting;
 
     // The whole CSV is read and checked before the record file is locked, so that a slow
     // input keeps no other writer waiting.
     CsvInput input;
-    if (!OpenCsvInput(io, "import", a.positionals[1], input)) {
+    if (!OpenCsvInput(io, "import", a.words[1], input)) {
         return kExitRefused;
     }
     CsvReader reader(*input.stream);
@@ -52,27 +61,25 @@ int RunImport(const Args& args, CliStreams& io) {
         return CsvFormatError(io, "import", input, header.line, error);
     }
     std::vector<ImportRow> rows;
-    DateStoreMap probe; // every name is checked here before the file is touched
     CsvRecord record;
     while (reader.Next(record)) {
         if (record.fields.size() != columns.count) {
-            return CsvFormatError(io, "import", input, record.line,
-                                  std::to_string(record.fields.size()) +
-                                      " fields where the header has " +
-                                      std::to_string(columns.count));
+            return CsvFormatError(
+                io, "import", input, record.line,
+                UserText(TextId::CsvFieldCount,
+                         {std::to_string(record.fields.size()), std::to_string(columns.count)}));
         }
         ImportRow row;
         row.line = record.line;
         row.name = std::move(record.fields[static_cast<size_t>(columns.name)]);
         if (!ReadBirthRow(record, columns, row.input, error) ||
             !ResolveRowZone(record, columns, row.input, error)) {
-            PrintError(io, LinePrefix(row.line) + error);
+            PrintMessage(io, LinePrefix(row.line) + error);
             return kExitRefused;
         }
-        if (const RecordRefusal refusal =
-                AddRecord(probe, row.name, row.input, AddMode::ReplaceExisting);
-            refusal != RecordRefusal::None) {
-            PrintRefusal(io, refusal, row.name, LinePrefix(row.line));
+        // Every name is checked here, before the file is touched.
+        if (PrintRefusal(io, CheckName(row.name, NameUse::NewEntry).refusal, row.name,
+                         LinePrefix(row.line))) {
             return kExitRefused;
         }
         rows.push_back(std::move(row));
@@ -83,9 +90,8 @@ int RunImport(const Args& args, CliStreams& io) {
 
     return ChangeRecordFile(io, file, true, [&](DateStoreMap& store) {
         for (const ImportRow& row : rows) {
-            if (const RecordRefusal refusal = AddRecord(store, row.name, row.input, mode);
-                refusal != RecordRefusal::None) {
-                PrintRefusal(io, refusal, row.name, LinePrefix(row.line));
+            if (PrintRefusal(io, AddRecord(store, row.name, row.input, mode), row.name,
+                             LinePrefix(row.line))) {
                 return false;
             }
         }

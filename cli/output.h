@@ -1,12 +1,22 @@
 #pragma once
-// Results of vexamo-cli, with write failures (a full disk, a closed pipe) reported.
+// What vexamo-cli writes: results on standard output, with write failures (a full disk, a
+// closed pipe) reported, and messages on standard error.
 #include <string>
+#include <string_view>
 
 #include "cli/commands.h"
 
 // Writes text to io.out and flushes it. Returns kExitOk, or prints why on io.err and returns
 // kExitRefused when the text could not be written in full.
-int WriteOutput(CliStreams& io, const std::string& text);
+int WriteOutput(CliStreams& io, std::string_view text);
 
 // Prints that the output could not be written; returns kExitRefused.
 int OutputFailed(CliStreams& io);
+
+// The one way a message reaches standard error: "vexamo-cli: <text>" and a line end, the text's
+// control characters escaped on a terminal (TerminalText). The text comes worded from the
+// catalogue (UserText), where a translation would be looked up.
+void PrintMessage(CliStreams& io, std::string_view text);
+
+// Prints the message and the hint to the help; returns kExitUsage.
+int UsageError(CliStreams& io, std::string_view message);

@@ -13,8 +13,9 @@
 
 namespace {
 
-const SheetCommand kReport{"report", {SheetFormat::Pdf}, true, false, true};
-const SheetCommand kDiagram{"diagram", {SheetFormat::Png, SheetFormat::Svg}, false, true, false};
+const SheetCommand kReport{"report", &kReportSyntax, {SheetFormat::Pdf}, true, false, true};
+const SheetCommand kDiagram{
+    "diagram", &kDiagramSyntax, {SheetFormat::Png, SheetFormat::Svg}, false, true, false};
 
 std::string Bytes(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));

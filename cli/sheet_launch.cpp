@@ -16,7 +16,7 @@
 #include "app/text_catalogue.h"
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "cli/record_common.h"
+#include "cli/record_file_access.h"
 
 extern char** environ;
 
@@ -115,7 +115,7 @@ bool Relay(Pipe& out, Pipe& err, CliStreams& io) {
 int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io) {
     const std::string program = FindSheetProgram();
     if (program.empty()) {
-        PrintError(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
+        PrintMessage(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
         return kExitRefused;
     }
     std::vector<std::string> words{program};
@@ -139,7 +139,7 @@ int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io
     Pipe err;
     if (!out.Open() || !err.Open()) {
         out.Close();
-        PrintError(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
+        PrintMessage(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
         return kExitRefused;
     }
     posix_spawn_file_actions_t actions;
@@ -158,7 +158,7 @@ int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io
     if (spawned != 0) {
         out.Close();
         err.Close();
-        PrintError(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
+        PrintMessage(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
         return kExitRefused;
     }
     const bool written = Relay(out, err, io);

@@ -7,14 +7,14 @@
 
 #include "app/file_messages.h"
 #include "app/input_check.h"
+#include "app/number_text.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
 #include "app/text_guards.h"
-#include "cli/arg_scan.h"
-#include "cli/birth_args.h"
-#include "cli/int_arg.h"
+#include "cli/birth_options.h"
+#include "cli/option_table.h"
 #include "cli/output.h"
-#include "cli/record_common.h"
+#include "cli/record_file_access.h"
 #include "cli/zone_output.h"
 #include "records/file_io.h"
 #include "sheet/list_order.h"
@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kMaxScale = 16;
 
-// The options of these commands that take a value, before the birth options are read.
+// The command's own options, as parsed.
 struct OwnOptions {
     std::string output;
     bool outputGiven = false;
@@ -36,57 +36,39 @@ struct OwnOptions {
     bool scaleGiven = false;
 };
 
-bool IsOption(const std::string& arg, const std::string& name) {
-    return arg == name || arg.rfind(name + "=", 0) == 0;
+OwnOptions OwnOptionsOf(const ParsedArgs& parsed) {
+    OwnOptions own;
+    for (const ParsedOption& option : parsed.options) {
+        const std::string_view name = option.spec->name;
+        if (name == "-o" || name == "--output") {
+            own.output = option.value;
+            own.outputGiven = true;
+        } else if (name == "--format") {
+            own.format = option.value;
+        } else if (name == "--file") {
+            own.file = option.value;
+            own.fileGiven = true;
+        } else if (name == "--name") {
+            own.name = option.value;
+            own.nameGiven = true;
+        } else if (name == "--scale") {
+            own.scale = option.value;
+            own.scaleGiven = true;
+        }
+    }
+    return own;
 }
 
-// Takes the command's own value options out of args (up to "--"); the rest stays in rest.
-bool TakeOwnOptions(const Args& args, const SheetCommand& command, OwnOptions& own, Args& rest,
-                    std::string& error) {
-    struct Slot {
-        const char* name;
-        const char* alias;
-        std::string* value;
-        bool* given;
-        bool accepted;
-    };
-    bool formatGiven = false;
-    const Slot known[] = {
-        {"--output", "-o", &own.output, &own.outputGiven, true},
-        {"--format", nullptr, &own.format, &formatGiven, true},
-        {"--file", nullptr, &own.file, &own.fileGiven, true},
-        {"--name", nullptr, &own.name, &own.nameGiven, command.takesName},
-        {"--scale", nullptr, &own.scale, &own.scaleGiven, command.takesScale},
-    };
-    bool optionsEnded = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--") {
-            optionsEnded = true;
+// Whether an option that describes a birth was given (they have no use beside --file).
+const ParsedOption* BirthOptionGiven(const ParsedArgs& parsed) {
+    for (const ParsedOption& option : parsed.options) {
+        const std::string_view name = option.spec->name;
+        if (name != "-o" && name != "--output" && name != "--format" && name != "--file" &&
+            name != "--before-1900" && name != "--scale") {
+            return &option;
         }
-        const Slot* slot = nullptr;
-        for (const Slot& s : known) {
-            if (!optionsEnded && s.accepted &&
-                (IsOption(arg, s.name) || (s.alias != nullptr && arg == s.alias))) {
-                slot = &s;
-            }
-        }
-        if (slot == nullptr) {
-            rest.push_back(arg);
-            continue;
-        }
-        const size_t eq = arg.find('=');
-        if (eq != std::string::npos && arg.rfind("--", 0) == 0) {
-            *slot->value = arg.substr(eq + 1);
-        } else if (i + 1 < args.size()) {
-            *slot->value = args[++i];
-        } else {
-            error = command.name + ": " + slot->name + " needs a value";
-            return false;
-        }
-        *slot->given = true;
     }
-    return true;
+    return nullptr;
 }
 
 std::string Lower(std::string text) {
@@ -141,45 +123,22 @@ bool PassesChecks(CliStreams& io, const BirthInput& input, bool before1900,
     if (!refusal) {
         return true;
     }
-    io.err << (who.empty() ? "" : TerminalText(who, io.errTerminal) + ": ")
-           << ProblemMessage(*refusal, input) << "\n";
+    PrintMessage(io, (who.empty() ? "" : who + ": ") + ProblemMessage(*refusal, input));
     if (*refusal == InputProblem::EarlierCentury) {
-        io.err << "vexamo-cli: " << UserText(TextId::CliBefore1900Hint) << "\n";
+        PrintMessage(io, UserText(TextId::CliBefore1900Hint));
     }
-    io.err.flush();
     return false;
 }
 
-const BirthSyntax& BirthSyntaxOf(const std::string& command) {
-    static const BirthSyntax report{"report",
-                                    {"--before-1900"},
-                                    {},
-                                    "--tz needs a value",
-                                    "--tz needs an integer, got ",
-                                    "expected DAY MONTH YEAR HOUR MINUTE, got %n value(s)",
-                                    " must be an integer, got ",
-                                    true,
-                                    0};
-    static const BirthSyntax diagram{"diagram",
-                                     {"--before-1900"},
-                                     {},
-                                     "--tz needs a value",
-                                     "--tz needs an integer, got ",
-                                     "expected DAY MONTH YEAR HOUR MINUTE, got %n value(s)",
-                                     " must be an integer, got ",
-                                     true,
-                                     0};
-    return command == "report" ? report : diagram;
-}
+const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};
 
-int ReadBirth(const Args& rest, const SheetCommand& command, const OwnOptions& own, CliStreams& io,
-              SheetRequest& request) {
+int ReadBirth(const ParsedArgs& parsed, const SheetCommand& command, const OwnOptions& own,
+              CliStreams& io, SheetRequest& request) {
     BirthArgs a;
-    std::string error;
-    if (!ParseBirthArgs(rest, 0, BirthSyntaxOf(command.name), a, error)) {
-        return Usage(io, error);
+    if (const auto error = ReadBirthArgs(parsed, *command.syntax, kWording, a)) {
+        return Usage(io, *error);
     }
-    if (!PassesChecks(io, a.input, a.Has("--before-1900"), {})) {
+    if (!PassesChecks(io, a.input, parsed.Has("--before-1900"), {})) {
         return kExitRefused;
     }
     SheetBirth birth{own.name, a.input, std::nullopt};
@@ -194,22 +153,21 @@ int ReadBirth(const Args& rest, const SheetCommand& command, const OwnOptions& o
     return kExitOk;
 }
 
-int ReadRecords(const Args& rest, const SheetCommand& command, const OwnOptions& own,
+int ReadRecords(const ParsedArgs& parsed, const SheetCommand& command, const OwnOptions& own,
                 CliStreams& io, SheetRequest& request) {
-    ScannedArgs a;
-    std::string error;
-    if (!ScanArgs(rest, {command.name, {"--before-1900"}, {}}, a, error)) {
-        return Usage(io, error);
+    if (const ParsedOption* birth = BirthOptionGiven(parsed)) {
+        return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetBirthOptionWithFile,
+                                        {birth->spec->name}));
     }
-    if (!command.several && a.positionals.size() != 1) {
-        return Usage(io, command.name + ": --file expects one NAME");
+    if (!command.several && parsed.words.size() != 1) {
+        return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetFileOneName));
     }
     CVexamoDoc doc;
     if (!LoadRecordFile(io, own.file, doc, false)) {
         return kExitRefused;
     }
     const DateStoreMap& store = doc.m_mapDateStore;
-    std::vector<std::string> names = a.positionals;
+    std::vector<std::string> names = parsed.words;
     if (names.empty()) {
         names = RecordNames(store);
     }
@@ -225,7 +183,7 @@ int ReadRecords(const Args& rest, const SheetCommand& command, const OwnOptions&
             return kExitRefused;
         }
         std::string key;
-        StoreKey(name, key);
+        CheckName(name, NameUse::ExistingEntry, &key);
         if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
             continue;
         }
@@ -240,7 +198,7 @@ int ReadRecords(const Args& rest, const SheetCommand& command, const OwnOptions&
     }
     for (const std::size_t i : ListOrder(shown, keys)) {
         const BirthInput input = FromRecord(records[i]);
-        if (!PassesChecks(io, input, a.Has("--before-1900"), found[i])) {
+        if (!PassesChecks(io, input, parsed.Has("--before-1900"), found[i])) {
             return kExitRefused;
         }
         request.births.push_back({found[i], input, std::nullopt});
@@ -264,37 +222,36 @@ const char* SheetFormatName(SheetFormat format) {
 
 int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& io,
                      SheetRequest& request) {
-    OwnOptions own;
-    Args rest;
-    std::string error;
-    if (!TakeOwnOptions(args, command, own, rest, error)) {
-        return Usage(io, error);
+    ParsedArgs parsed;
+    if (const auto error = ParseArgs(args, *command.syntax, parsed)) {
+        return Usage(io, *error);
     }
+    const OwnOptions own = OwnOptionsOf(parsed);
     if (!own.outputGiven || own.output.empty()) {
-        return Usage(io, command.name + ": -o OUT is required");
+        return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetOutputRequired));
     }
     if (!ChooseFormat(own, command, request.format)) {
-        return Usage(io, command.name + ": " +
-                             UserText(TextId::CliSheetFormats, {FormatList(command)}));
+        return Usage(
+            io, CommandMessage(*command.syntax, TextId::CliSheetFormats, {FormatList(command)}));
     }
     if (own.output == "-" && io.outTerminal) {
-        return Usage(io, command.name + ": " + UserText(TextId::CliSheetNoTerminal));
+        return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetNoTerminal));
     }
     request.output = own.output;
     if (own.scaleGiven) {
-        const std::optional<int32_t> scale = ParseInt32(own.scale);
+        const std::optional<int32_t> scale = ParseInteger(own.scale);
         if (!scale || *scale < 1 || *scale > kMaxScale) {
-            return Usage(io, command.name + ": " + UserText(TextId::CliSheetScale, {own.scale}));
+            return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetScale, {own.scale}));
         }
         request.scale = *scale;
     }
     if (own.fileGiven) {
         if (own.nameGiven) {
-            return Usage(io, command.name + ": --name and --file exclude each other");
+            return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetNameAndFile));
         }
-        return ReadRecords(rest, command, own, io, request);
+        return ReadRecords(parsed, command, own, io, request);
     }
-    return ReadBirth(rest, command, own, io, request);
+    return ReadBirth(parsed, command, own, io, request);
 }
 
 int WriteSheetOutput(CliStreams& io, const std::string& output, const std::string& bytes) {
@@ -303,14 +260,14 @@ int WriteSheetOutput(CliStreams& io, const std::string& output, const std::strin
     }
     FileFault fault;
     if (!WriteFileAtomically(output, bytes, fault)) {
-        PrintError(io, UserText(TextId::FileNotSaved, {output, FileFaultText(fault)}));
+        PrintMessage(io, UserText(TextId::FileNotSaved, {output, FileFaultText(fault)}));
         return kExitRefused;
     }
     return kExitOk;
 }
 
 int FileNotSaved(CliStreams& io, const std::string& output, int errnoValue) {
-    PrintError(io, UserText(TextId::FileNotSaved,
-                            {output, ErrnoText(errnoValue != 0 ? errnoValue : EIO)}));
+    PrintMessage(io, UserText(TextId::FileNotSaved,
+                              {output, ErrnoText(errnoValue != 0 ? errnoValue : EIO)}));
     return kExitRefused;
 }

@@ -19,6 +19,7 @@ struct SheetRequest {
 // What a command accepts.
 struct SheetCommand {
     std::string name;                 // "report", "diagram"
+    const CommandSyntax* syntax;      // its options
     std::vector<SheetFormat> formats; // the first is the default for standard output
     bool several = false;             // any number of records of a file (else exactly one)
     bool takesScale = false;          // --scale N

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/text_catalogue.h"
-#include "cli/birth_args.h"
+#include "cli/birth_options.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/zone_output.h"
@@ -11,67 +11,64 @@
 
 namespace {
 
-const BirthSyntax kZoneSyntax{
-    "zone",
-    {"--json"},
-    {},
-    "",
-    "",
-    "expected DAY MONTH YEAR HOUR MINUTE, got %n value(s)",
-    " must be an integer, got ",
-    false,
-    0,
+const OptionSpec kPlacesOptions[] = {kJsonOption};
+const std::string_view kPlacesSynopsis[] = {"QUERY [--json]"};
+
+const OptionSpec kZoneOptions[] = {kPlaceOption, kZoneOption,  kDstOption,
+                                   kNoDstOption, kRoundOption, kJsonOption};
+const std::string_view kZoneSynopsis[] = {
+    "(--place NAME | --zone ZONE) [--dst | --no-dst] [--round] [--json]",
+    "DAY MONTH YEAR HOUR MINUTE",
 };
+const BirthWording kZoneWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};
 
 } // namespace
 
+const CommandSyntax kPlacesSyntax{"places", kPlacesOptions, kPlacesSynopsis};
+const CommandSyntax kZoneSyntax{"zone", kZoneOptions, kZoneSynopsis, true, kBirthGroups};
+
 int RunPlaces(const Args& args, CliStreams& io) {
-    bool json = false;
-    bool optionsEnded = false;
+    ParsedArgs parsed;
+    if (const auto error = ParseArgs(args, kPlacesSyntax, parsed)) {
+        return UsageError(io, *error);
+    }
+    // The words of an unquoted name ("New York") make one query.
     std::string query;
-    for (const std::string& arg : args) {
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == "--json") {
-            json = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return UsageError(io, "places: unknown option '" + arg + "'");
-        } else {
-            // The words of an unquoted name ("New York") make one query.
-            query += query.empty() ? arg : " " + arg;
-        }
+    for (const std::string& word : parsed.words) {
+        query += query.empty() ? word : " " + word;
     }
     if (query.empty()) {
-        return UsageError(io, "places: expected QUERY");
+        return UsageError(io, CommandMessage(kPlacesSyntax, TextId::CliExpectedQuery));
     }
     const std::vector<places::Place> found = places::SharedPlaceCatalogue().Search(query);
-    const int written = WriteOutput(io, json ? PlacesJson(found) : PlacesText(found));
+    const int written = WriteOutput(io, parsed.Has("--json") ? PlacesJson(found, io.outTerminal)
+                                                             : PlacesText(found, io.outTerminal));
     if (written != kExitOk) {
         return written;
     }
     if (found.empty()) {
-        io.err << "vexamo-cli: " << UserText(TextId::ZoneUnknownPlace, {query}) << "\n";
-        io.err.flush();
+        PrintMessage(io, UserText(TextId::ZoneUnknownPlace, {query}));
         return kExitRefused;
     }
     return kExitOk;
 }
 
 int RunZone(const Args& args, CliStreams& io) {
+    ParsedArgs parsed;
     BirthArgs a;
-    std::string error;
-    if (!ParseBirthArgs(args, 0, kZoneSyntax, a, error)) {
-        return UsageError(io, error);
+    if (const auto error = ParseBirthArgs(args, kZoneSyntax, kZoneWording, parsed, a)) {
+        return UsageError(io, *error);
     }
     if (!a.zone) {
-        return UsageError(io, "zone: expected --place NAME or --zone ZONE");
+        return UsageError(io, CommandMessage(kZoneSyntax, TextId::CliExpectedZoneSource));
     }
     const ZoneResolution r = ResolveZone(*a.zone, LocalMomentOf(a.input), a.zoneChoice);
     if (!r.LookedUp()) {
         PrintZoneMessages(io, r, a.zone->name);
         return kExitRefused;
     }
-    const int written = WriteOutput(io, a.Has("--json") ? ZoneJson(r) + "\n" : ZoneText(r));
+    const int written = WriteOutput(io, parsed.Has("--json") ? ZoneJson(r, 2, io.outTerminal) + "\n"
+                                                             : ZoneText(r, io.outTerminal));
     PrintZoneMessages(io, r, a.zone->name);
     if (written != kExitOk) {
         return written;

@@ -1,91 +1,104 @@
 #include "cli/zone_output.h"
 
-#include <nlohmann/json.hpp>
-
+#include "app/json_writer.h"
 #include "app/text_catalogue.h"
+#include "app/text_guards.h"
 #include "app/zone_text.h"
+#include "cli/output.h"
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 // Whole minutes as an integer; an offset with seconds (local mean time) as a fraction.
-Json Minutes(int seconds) {
+void Minutes(JsonWriter& json, int seconds) {
     if (seconds % 60 == 0) {
-        return seconds / 60;
+        json.Integer(seconds / 60);
+    } else {
+        json.Number(seconds / 60.0);
     }
-    return seconds / 60.0;
 }
 
-void Line(std::string& out, TextId label, const std::string& text) {
+void Line(std::string& out, TextId label, const std::string& text, bool terminal) {
     out += UserText(label);
     out += " : ";
-    out += text;
+    out += TerminalText(text, terminal);
     out += '\n';
 }
 
 void Message(CliStreams& io, const std::string& text) {
     if (!text.empty()) {
-        io.err << "vexamo-cli: " << text << "\n";
+        PrintMessage(io, text);
     }
 }
 
 } // namespace
 
-std::string PlacesText(const std::vector<places::Place>& found) {
+std::string PlacesText(const std::vector<places::Place>& found, bool terminal) {
     std::string out;
     for (const places::Place& p : found) {
-        out += PlaceLineText(p);
+        out += TerminalText(PlaceLineText(p), terminal);
         out += '\n';
     }
     return out;
 }
 
-std::string PlacesJson(const std::vector<places::Place>& found) {
-    Json list = Json::array();
+std::string PlacesJson(const std::vector<places::Place>& found, bool terminal) {
+    std::string out;
+    JsonWriter json(out, JsonLayout{2, 1 << 30, terminal});
+    json.BeginArray();
     for (const places::Place& p : found) {
-        list.push_back({{"name", p.name},
-                        {"region", p.region},
-                        {"country", p.country},
-                        {"country_code", p.countryCode},
-                        {"zone", p.zone},
-                        {"latitude", p.latitude},
-                        {"longitude", p.longitude},
-                        {"population", p.population}});
+        json.BeginObject();
+        json.Key("name").String(p.name);
+        json.Key("region").String(p.region);
+        json.Key("country").String(p.country);
+        json.Key("country_code").String(p.countryCode);
+        json.Key("zone").String(p.zone);
+        json.Key("latitude").Number(p.latitude);
+        json.Key("longitude").Number(p.longitude);
+        json.Key("population").Integer(p.population);
+        json.EndObject();
     }
-    return list.dump(2) + "\n";
+    json.EndArray();
+    return out + "\n";
 }
 
-std::string ZoneText(const ZoneResolution& r) {
+std::string ZoneText(const ZoneResolution& r, bool terminal) {
     std::string out;
     if (r.place) {
-        Line(out, TextId::ZoneLabelPlace, PlaceText(*r.place));
+        Line(out, TextId::ZoneLabelPlace, PlaceText(*r.place), terminal);
     }
-    Line(out, TextId::ZoneLabelZone, r.zone);
+    Line(out, TextId::ZoneLabelZone, r.zone, terminal);
     if (r.offset) {
-        Line(out, TextId::ZoneLabelOffset, ZoneOffsetText(*r.offset));
+        Line(out, TextId::ZoneLabelOffset, ZoneOffsetText(*r.offset), terminal);
     }
     if (r.timeDifference) {
-        Line(out, TextId::ZoneLabelTimeDifference, std::to_string(*r.timeDifference));
+        Line(out, TextId::ZoneLabelTimeDifference, std::to_string(*r.timeDifference), terminal);
     }
     return out;
 }
 
-std::string ZoneJson(const ZoneResolution& r, int indent) {
-    Json j;
-    j["place"] = r.place ? Json(PlaceText(*r.place)) : Json(nullptr);
-    j["zone"] = r.zone;
-    j["utc_offset_minutes"] = r.offset ? Minutes(r.offset->utcOffsetSeconds) : Json(nullptr);
-    j["abbreviation"] = r.offset ? Json(r.offset->abbreviation) : Json(nullptr);
-    j["dst"] = r.offset ? Json(r.offset->dst) : Json(nullptr);
-    j["time_difference"] = r.timeDifference ? Json(*r.timeDifference) : Json(nullptr);
-    j["status"] = ZoneStatusKey(r.status);
-    Json candidates = Json::array();
+std::string ZoneJson(const ZoneResolution& r, int indent, bool terminal) {
+    std::string out;
+    JsonWriter json(out, JsonLayout{indent, 1 << 30, terminal});
+    json.BeginObject();
+    json.Key("place");
+    r.place ? json.String(PlaceText(*r.place)) : json.Null();
+    json.Key("zone").String(r.zone);
+    json.Key("utc_offset_minutes");
+    r.offset ? Minutes(json, r.offset->utcOffsetSeconds) : json.Null();
+    json.Key("abbreviation");
+    r.offset ? json.String(r.offset->abbreviation) : json.Null();
+    json.Key("dst");
+    r.offset ? json.Bool(r.offset->dst) : json.Null();
+    json.Key("time_difference");
+    r.timeDifference ? json.Integer(*r.timeDifference) : json.Null();
+    json.Key("status").String(ZoneStatusKey(r.status));
+    json.Key("candidates").BeginArray();
     for (const places::ZoneOffset& c : r.candidates) {
-        candidates.push_back(Minutes(c.utcOffsetSeconds));
+        Minutes(json, c.utcOffsetSeconds);
     }
-    j["candidates"] = candidates;
-    return j.dump(indent);
+    json.EndArray();
+    json.EndObject();
+    return out;
 }
 
 void PrintZoneMessages(CliStreams& io, const ZoneResolution& r, const std::string& name) {

@@ -7,21 +7,23 @@
 #include "cli/commands.h"
 
 // One line per place: "München, Bayern, Deutschland — Europe/Berlin".
-std::string PlacesText(const std::vector<places::Place>& found);
+// The names escaped on a terminal (TerminalText).
+std::string PlacesText(const std::vector<places::Place>& found, bool terminal);
 
 // A JSON array of objects: name, region, country, country_code, zone, latitude, longitude,
-// population.
-std::string PlacesJson(const std::vector<places::Place>& found);
+// population; every character beyond ASCII escaped on a terminal.
+std::string PlacesJson(const std::vector<places::Place>& found, bool terminal);
 
 // "label : text" lines for what was determined: the place, the zone, the offset and the
 // "Fuseau horaire" value.
-std::string ZoneText(const ZoneResolution& r);
+// The place and zone escaped on a terminal.
+std::string ZoneText(const ZoneResolution& r, bool terminal);
 
 // The keys place (null for a zone name), zone, utc_offset_minutes, abbreviation, dst (these
 // three null when no offset is in force), time_difference (null when none is determined),
 // status and candidates (the offsets in minutes of a time that occurs twice). Pretty-printed
 // with `indent` spaces, or on one line for a negative indent.
-std::string ZoneJson(const ZoneResolution& r, int indent = 2);
+std::string ZoneJson(const ZoneResolution& r, int indent = 2, bool terminal = false);
 
 // Prints on io.err which of several places was taken, by how much rounding moves the moment,
 // and, when no time difference was determined, why and how to choose. `name` is the place or

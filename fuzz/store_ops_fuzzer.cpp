@@ -177,8 +177,8 @@ bool Admit(const NameKey& name) {
         return true;
     }
     std::string stored;
-    const NameCheck check = CheckName(Cp1252ToUtf8(name.Bytes()), &stored);
-    if (check.verdict != NameVerdict::kAccepted) {
+    const NameCheck check = CheckName(Cp1252ToUtf8(name.Bytes()), NameUse::NewEntry, &stored);
+    if (!check.Accepted()) {
         return false;
     }
     if (stored != name.Bytes()) {

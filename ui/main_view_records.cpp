@@ -19,28 +19,29 @@ void CMainView::OnAdd() {
     const std::string name = m_form->Name().toStdString();
     // A name with a control character would break the exported tables and, with a zero
     // byte, the record file: refused before anything is asked or changed.
-    if (CheckName(name).verdict == NameVerdict::kControlCharacter) {
-        m_messages.ViewError(this, UiText(TextId::NameHasControlCharacter));
+    if (const NameCheck check = CheckName(name, NameUse::NewEntry);
+        check.refusal == RecordRefusal::NameHasControlCharacter) {
+        m_messages.ViewError(this,
+                             QString::fromStdString(RecordRefusalText(check.refusal, name, true)));
         return;
     }
     DateStoreMap& store = GetDocument().m_mapDateStore;
     bool replacement = false;
     RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);
     if (refusal == RecordRefusal::NameExists) {
-        if (!m_messages.AppQuestion(UiText(TextId::ReplaceRecordQuestion, {m_form->Name()}))) {
+        if (!m_messages.AppQuestion(
+                QString::fromStdString(RecordRefusalText(refusal, name, true)))) {
             return;
         }
         refusal = AddRecord(store, name, input, AddMode::ReplaceExisting, &replacement);
     }
     if (refusal != RecordRefusal::None) {
-        m_messages.ViewError(this, UiText(refusal == RecordRefusal::EmptyName
-                                              ? TextId::NoName
-                                              : TextId::NameNotStorableForm));
+        m_messages.ViewError(this, QString::fromStdString(RecordRefusalText(refusal, name, true)));
         return;
     }
     if (!replacement) {
         std::string key;
-        StoreKey(name, key);
+        CheckName(name, NameUse::ExistingEntry, &key);
         AddRecordName(*m_listDates, key);
     }
     GetDocument().SetModifiedFlag(true);

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include "app/name_rules.h"
 #include "app/record_commands.h"
 #include "sheet/list_order.h"
 
@@ -68,7 +69,7 @@ std::string RecordKeyAt(const QListWidget& list, int row) {
     }
     std::string key;
     // The text was made from the key, so every character converts back.
-    StoreKey(item->text().toStdString(), key);
+    CheckName(item->text().toStdString(), NameUse::ExistingEntry, &key);
     return key;
 }
 

@@ -99,7 +99,7 @@ TEST(RecordCommands, NamesWithControlCharactersNeverEnterButStayReachable) {
 
 TEST(RecordCommands, KeysAndNamesConvertBothWays) {
     std::string key;
-    EXPECT_EQ(StoreKey("\u20AC\u00E9", key), RecordRefusal::None);
+    EXPECT_TRUE(CheckName("\u20AC\u00E9", NameUse::ExistingEntry, &key).Accepted());
     EXPECT_EQ(key, "\x80\xE9");
     EXPECT_EQ(NameOfKey(key), "\u20AC\u00E9");
 }

@@ -108,7 +108,7 @@ TEST(StoreRoundTrip, EveryStoreBuiltFromAcceptedNamesLoadsBackUnchanged) {
                 if (kind < 7 && !held.empty()) {
                     name = held[source.Pick(held.size())]; // replace: remove, then set
                     doc.m_mapDateStore.RemoveKey(name);
-                } else if (CheckName(source.Next(), &name).verdict != NameVerdict::kAccepted) {
+                } else if (!CheckName(source.Next(), NameUse::NewEntry, &name).Accepted()) {
                     ++refused;
                     continue;
                 }

@@ -17,8 +17,9 @@ CliResult Eval(std::vector<std::string> args) {
     return RunCliCaptured(args);
 }
 
+// A refusal as eval prints it.
 std::string Line(TextId id) {
-    return std::string(UserText(id)) + "\n";
+    return "vexamo-cli: " + std::string(UserText(id)) + "\n";
 }
 
 TEST(CliEval, PrintsTheFormsTexts) {
@@ -72,9 +73,10 @@ TEST(CliEval, RefusalsInTheirOrder) {
 
     r = Eval({"--before-1900", "0", "13", "1899", "8", "0"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, UserText(TextId::DayRange, {"31"}) + "\n");
+    EXPECT_EQ(r.err, "vexamo-cli: " + UserText(TextId::DayRange, {"31"}) + "\n");
     // A day the month does not have.
-    EXPECT_EQ(Eval({"31", "2", "2001", "8", "0"}).err, UserText(TextId::DayRange, {"28"}) + "\n");
+    EXPECT_EQ(Eval({"31", "2", "2001", "8", "0"}).err,
+              "vexamo-cli: " + UserText(TextId::DayRange, {"28"}) + "\n");
 
     r = Eval({"--tz", "13", "1", "1", "2000", "25", "0"});
     EXPECT_EQ(r.status, 1);

@@ -82,7 +82,7 @@ TEST(CliZoneBirth, EvalSpecialCasesStopOrFollowTheChoice) {
 TEST(CliZoneBirth, EvalChecksTheFormFirstAndRefusesMixedOptions) {
     const CliResult month = Eval({"--zone", "Europe/Berlin", "1", "13", "2000", "12", "0"});
     EXPECT_EQ(month.status, 1);
-    EXPECT_EQ(month.err, "Veuillez entrer un mois entre 1 et 12.\n");
+    EXPECT_EQ(month.err, "vexamo-cli: Veuillez entrer un mois entre 1 et 12.\n");
 
     const std::vector<std::vector<std::string>> usage = {
         {"--tz", "1", "--zone", "UTC", "1", "1", "2000", "12", "0"},

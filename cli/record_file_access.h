@@ -1,15 +1,13 @@
 #pragma once
-// Helpers shared by the record commands of vexamo-cli.
+// Reading and changing a ".dat" record file for the record commands of vexamo-cli.
 #include <functional>
 #include <string>
 
-#include "app/record_commands.h"
+#include "app/name_rules.h"
 #include "cli/commands.h"
+#include "records/date_store_map.h"
 #include "records/file_lock.h"
 #include "records/vexamo_doc.h"
-
-// Prints "vexamo-cli: <message>" on err, escaped for a terminal.
-void PrintError(CliStreams& io, const std::string& message);
 
 // Opens FILE into doc; when absentIsEmpty, a file that does not exist gives an empty store.
 // Prints the reason and returns false when the file cannot be read.
@@ -22,7 +20,11 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
 int ChangeRecordFile(CliStreams& io, const std::string& path, bool absentIsEmpty,
                      const std::function<bool(DateStoreMap&)>& change);
 
+// Checks a name given for the use before any file is read; prints why and returns true when it
+// is refused.
+bool NameRefused(CliStreams& io, const std::string& name, NameUse use);
+
 // Prints why a record command on the name (UTF-8) was refused; prefix (e.g. "import: line 4: ")
-// goes before the reason.
-void PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name,
+// goes before the reason. Returns whether there was a refusal.
+bool PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name,
                   const std::string& prefix = "");

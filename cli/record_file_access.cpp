@@ -1,19 +1,12 @@
-#include "cli/record_common.h"
+#include "cli/record_file_access.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <sys/stat.h>
 
 #include "app/file_messages.h"
-#include "app/name_rules.h"
 #include "app/text_catalogue.h"
-#include "app/text_guards.h"
+#include "cli/output.h"
 #include "records/file_io.h"
-
-void PrintError(CliStreams& io, const std::string& message) {
-    io.err << "vexamo-cli: " << TerminalText(message, io.errTerminal) << "\n";
-    io.err.flush();
-}
 
 bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty) {
     if (absentIsEmpty) {
@@ -25,7 +18,7 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
     }
     std::string error;
     if (!OpenRecordDocument(doc, path, error)) {
-        PrintError(io, error);
+        PrintMessage(io, error);
         return false;
     }
     return true;
@@ -38,10 +31,11 @@ bool LockRecordFile(CliStreams& io, const std::string& path, FileLock& lock) {
     case LockStatus::kLocked:
         return true;
     case LockStatus::kTimedOut:
-        PrintError(io, UserText(TextId::CliFileBusy, {path}));
+        PrintMessage(io, UserText(TextId::CliFileBusy, {path}));
         return false;
     case LockStatus::kFailed:
-        PrintError(io, UserText(TextId::CliFileLockFailed, {path, ErrnoText(lock.ErrorNumber())}));
+        PrintMessage(io,
+                     UserText(TextId::CliFileLockFailed, {path, ErrnoText(lock.ErrorNumber())}));
         return false;
     }
     return false;
@@ -62,35 +56,21 @@ int ChangeRecordFile(CliStreams& io, const std::string& path, bool absentIsEmpty
     doc.SetModifiedFlag(true);
     std::string error;
     if (!SaveRecordDocument(doc, path, error, &lock)) {
-        PrintError(io, error);
+        PrintMessage(io, error);
         return kExitRefused;
     }
     return kExitOk;
 }
 
-void PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name,
+bool PrintRefusal(CliStreams& io, RecordRefusal refusal, const std::string& name,
                   const std::string& prefix) {
-    switch (refusal) {
-    case RecordRefusal::None:
-        return;
-    case RecordRefusal::EmptyName:
-        PrintError(io, prefix + UserText(TextId::NoName));
-        return;
-    case RecordRefusal::NameNotStorable:
-        PrintError(io, prefix + UserText(TextId::NameNotStorableCli, {name}));
-        return;
-    case RecordRefusal::NameHasControlCharacter: {
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X",
-                      static_cast<unsigned>(CheckName(name).character));
-        PrintError(io, prefix + UserText(TextId::CliNameControlCharacter, {name, code}));
-        return;
+    if (refusal == RecordRefusal::None) {
+        return false;
     }
-    case RecordRefusal::NameExists:
-        PrintError(io, prefix + UserText(TextId::RecordExistsCli, {name}));
-        return;
-    case RecordRefusal::NotFound:
-        PrintError(io, prefix + UserText(TextId::RecordMissingCli, {name}));
-        return;
-    }
+    PrintMessage(io, prefix + RecordRefusalText(refusal, name));
+    return true;
+}
+
+bool NameRefused(CliStreams& io, const std::string& name, NameUse use) {
+    return PrintRefusal(io, CheckName(name, use).refusal, name);
 }

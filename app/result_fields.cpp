@@ -1,0 +1,149 @@
+#include "app/result_fields.h"
+
+#include "app/birth_input.h"
+#include "app/csv_text.h"
+#include "app/number_text.h"
+#include "app/utc_text.h"
+
+namespace {
+
+using R = const BirthEvaluation&;
+using V = ResultValue&;
+
+const ResultField kFields[] = {
+    {"julian_date", ResultKind::Number, {}, [](R r, V v) { v.number = r.m_dJulianDate; }},
+    {"julian_date_text", ResultKind::Text, TextId::LabelJulian,
+     [](R r, V v) { v.text = r.m_strJulianDate; }},
+    {"moon_percent", ResultKind::Number, {}, [](R r, V v) { v.number = r.m_dMoonPercent; }},
+    {"moon_percent_text", ResultKind::Text, TextId::LabelMoon,
+     [](R r, V v) { v.text = r.m_strMoonPercent; }},
+    {"sun_percent", ResultKind::Number, {}, [](R r, V v) { v.number = r.m_dSunPercent; }},
+    {"sun_percent_text", ResultKind::Text, TextId::LabelSun,
+     [](R r, V v) { v.text = r.m_strSunPercent; }},
+    {"mondtag_percent", ResultKind::Number, {}, [](R r, V v) { v.number = r.m_dMoonDayPercent; }},
+    {"mondtag_percent_text", ResultKind::Text, TextId::LabelMondtag,
+     [](R r, V v) { v.text = r.m_strMoonDayPercent; }},
+    {"ecart_percent", ResultKind::Number, {}, [](R r, V v) { v.number = r.m_dEcartPercent; }},
+    {"ecart_percent_text", ResultKind::Text, TextId::LabelEcart,
+     [](R r, V v) { v.text = r.m_strEcartPercent; }},
+    {"type", ResultKind::Integer, {}, [](R r, V v) { v.integer = r.m_nType; }},
+    {"type_text", ResultKind::Text, TextId::LabelType,
+     [](R r, V v) { v.text = BirthTypeName(r.m_nType); }},
+    {"type_bitmap", ResultKind::Integer, {}, [](R r, V v) { v.integer = r.m_nTypeBitmap; }},
+    {"phases", ResultKind::Numbers, {}, [](R r, V v) { v.numbers = r.m_phases; }},
+    // The phase moments as ISO 8601 UTC texts.
+    {"phases_utc",
+     ResultKind::Texts,
+     {},
+     [](R r, V v) {
+         v.texts.clear();
+         for (const double jd : r.m_phases) {
+             v.texts.push_back(IsoUtcText(jd));
+         }
+     }},
+    {"last_new_moon", ResultKind::Text, TextId::LabelLastNewMoon,
+     [](R r, V v) { v.text = r.m_strLastNewMoon; }},
+    {"full_moon", ResultKind::Text, TextId::LabelFullMoon,
+     [](R r, V v) { v.text = r.m_strFullMoon; }},
+    {"next_new_moon", ResultKind::Text, TextId::LabelNextNewMoon,
+     [](R r, V v) { v.text = r.m_strNextNewMoon; }},
+    {"birth_moment", ResultKind::Text, TextId::LabelBirth,
+     [](R r, V v) { v.text = r.m_strBirthMoment; }},
+};
+
+void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v) {
+    switch (kind) {
+    case ResultKind::Number:
+        AppendShortestNumber(out, v.number);
+        return;
+    case ResultKind::Integer:
+        out += std::to_string(v.integer);
+        return;
+    case ResultKind::Text:
+        AppendCsvField(out, v.text);
+        return;
+    case ResultKind::Numbers:
+        for (size_t i = 0; i < v.numbers.size(); ++i) {
+            if (i > 0) {
+                out.push_back(' ');
+            }
+            AppendShortestNumber(out, v.numbers[i]);
+        }
+        return;
+    case ResultKind::Texts:
+        // ISO moments: nothing that needs quoting.
+        for (size_t i = 0; i < v.texts.size(); ++i) {
+            if (i > 0) {
+                out.push_back(' ');
+            }
+            out += v.texts[i];
+        }
+        return;
+    }
+}
+
+void WriteJsonValue(JsonWriter& json, ResultKind kind, const ResultValue& v) {
+    switch (kind) {
+    case ResultKind::Number:
+        json.Number(v.number);
+        return;
+    case ResultKind::Integer:
+        json.Integer(v.integer);
+        return;
+    case ResultKind::Text:
+        json.String(v.text);
+        return;
+    case ResultKind::Numbers:
+        json.Numbers(v.numbers.data(), v.numbers.size());
+        return;
+    case ResultKind::Texts:
+        json.Strings(v.texts.data(), v.texts.size());
+        return;
+    }
+}
+
+} // namespace
+
+std::span<const ResultField> ResultFields() {
+    return kFields;
+}
+
+void AppendResultCsv(std::string& out, const BirthEvaluation& r) {
+    ResultValue value;
+    for (const ResultField& field : kFields) {
+        field.read(r, value);
+        out.push_back(',');
+        AppendCsvValue(out, field.kind, value);
+    }
+}
+
+void AppendEmptyResultCsv(std::string& out) {
+    out.append(std::size(kFields), ',');
+}
+
+void AppendResultCsvHeader(std::string& out) {
+    for (const ResultField& field : kFields) {
+        out.append(",").append(field.key);
+    }
+}
+
+void WriteResultJson(JsonWriter& json, const BirthEvaluation& r) {
+    ResultValue value;
+    for (const ResultField& field : kFields) {
+        field.read(r, value);
+        json.Key(field.key);
+        WriteJsonValue(json, field.kind, value);
+    }
+}
+
+std::string ResultLabelText(const BirthEvaluation& r) {
+    std::string out;
+    ResultValue value;
+    for (const ResultField& field : kFields) {
+        if (field.label) {
+            field.read(r, value);
+            out.append(UserText(*field.label)).append(" : ").append(value.text).append("\n");
+        }
+    }
+    return out;
+}

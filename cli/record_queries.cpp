@@ -1,0 +1,109 @@
+// vexamo-cli list, show and export: reading ".dat" record files.
+#include <string>
+
+#include "app/export_text.h"
+#include "app/json_writer.h"
+#include "app/record_commands.h"
+#include "app/record_fields.h"
+#include "app/result_fields.h"
+#include "app/text_guards.h"
+#include "cli/commands.h"
+#include "cli/option_table.h"
+#include "cli/output.h"
+#include "cli/record_file_access.h"
+
+namespace {
+
+const OptionSpec kJsonFlag{"--json"};
+const OptionSpec kFormatOption{"--format", ValueKind::Text};
+const OptionSpec kJsonOnly[] = {kJsonFlag};
+const OptionSpec kExportOptions[] = {kFormatOption};
+const std::string_view kListSynopsis[] = {"FILE [--json]"};
+const std::string_view kShowSynopsis[] = {"FILE NAME [--json]"};
+const std::string_view kExportSynopsis[] = {"FILE [--format tsv|csv|jsonl]"};
+
+// The compact JSON of a whole output, for a terminal with every character beyond ASCII escaped.
+JsonLayout DocumentLayout(const CliStreams& io) {
+    return JsonLayout{-1, 1 << 30, io.outTerminal};
+}
+
+} // namespace
+
+const CommandSyntax kListSyntax{"list", kJsonOnly, kListSynopsis};
+const CommandSyntax kShowSyntax{"show", kJsonOnly, kShowSynopsis};
+const CommandSyntax kExportSyntax{"export", kExportOptions, kExportSynopsis};
+
+int RunList(const Args& args, CliStreams& io) {
+    ParsedArgs a;
+    if (const auto error = ParseArgs(args, kListSyntax, a, 1, "FILE")) {
+        return UsageError(io, *error);
+    }
+    CVexamoDoc doc;
+    if (!LoadRecordFile(io, a.words[0], doc, false)) {
+        return kExitRefused;
+    }
+    const std::vector<std::string> names = RecordNames(doc.m_mapDateStore);
+    std::string text;
+    if (a.Has("--json")) {
+        JsonWriter json(text, DocumentLayout(io));
+        json.Strings(names.data(), names.size());
+        text.push_back('\n');
+    } else {
+        for (const std::string& name : names) {
+            text.append(TerminalText(name, io.outTerminal)).append("\n");
+        }
+    }
+    return WriteOutput(io, text);
+}
+
+int RunShow(const Args& args, CliStreams& io) {
+    ParsedArgs a;
+    if (const auto error = ParseArgs(args, kShowSyntax, a, 2, "FILE NAME")) {
+        return UsageError(io, *error);
+    }
+    const std::string& name = a.words[1];
+    // The name is checked before the file is read.
+    if (NameRefused(io, name, NameUse::ExistingEntry)) {
+        return kExitRefused;
+    }
+    CVexamoDoc doc;
+    if (!LoadRecordFile(io, a.words[0], doc, false)) {
+        return kExitRefused;
+    }
+    VXDateStore r;
+    if (PrintRefusal(io, LookupRecord(doc.m_mapDateStore, name, r), name)) {
+        return kExitRefused;
+    }
+    if (!a.Has("--json")) {
+        return WriteOutput(io, RecordShowText(TerminalText(name, io.outTerminal), r));
+    }
+    std::string text;
+    JsonWriter json(text, DocumentLayout(io));
+    json.BeginObject();
+    json.Key("format").Integer(kOutputFormatVersion);
+    WriteRecordJson(json, name, r);
+    json.EndObject();
+    return WriteOutput(io, text + "\n");
+}
+
+int RunExport(const Args& args, CliStreams& io) {
+    ParsedArgs a;
+    if (const auto error = ParseArgs(args, kExportSyntax, a, 1, "FILE")) {
+        return UsageError(io, *error);
+    }
+    const ParsedOption* formatOption = a.Last("--format");
+    const std::string format = formatOption != nullptr ? formatOption->value : "tsv";
+    if (format != "tsv" && format != "csv" && format != "jsonl") {
+        return UsageError(io, CommandMessage(kExportSyntax, TextId::CliFormatChoice,
+                                             {"tsv, csv or jsonl", format}));
+    }
+    CVexamoDoc doc;
+    if (!LoadRecordFile(io, a.words[0], doc, false)) {
+        return kExitRefused;
+    }
+    if (format == "tsv") {
+        return WriteOutput(io, CopyAllText(doc.m_mapDateStore));
+    }
+    return WriteOutput(io, format == "csv" ? RecordsCsv(doc.m_mapDateStore)
+                                           : RecordsJsonl(doc.m_mapDateStore, io.outTerminal));
+}

@@ -1,0 +1,7 @@
+#include "cli/version.h"
+
+#include "cli_build_version.h"
+
+std::string VersionText() {
+    return std::string("vexamo-cli ") + kBuildVersion + "\n";
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The version of the build.
+#include <string>
+
+// "vexamo-cli 1.0.0.1\n": the project's version as the build sets it.
+std::string VersionText();
