@@ -13,25 +13,31 @@ TEST(CopyAllText, EmptyStoreGivesTheHeaderOnly) {
     EXPECT_EQ(CopyAllText(store), kHeader);
 }
 
+// The clipboard text of all records: the header line, then rows.
+std::string WithHeader(std::string_view rows) {
+    std::string text(kHeader);
+    text.append(rows);
+    return text;
+}
+
 TEST(CopyAllText, RecordLineAsOnTheClipboard) {
     DateStoreMap store;
     store.SetAt("Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
     EXPECT_EQ(CopyAllText(store),
-              std::string(kHeader) + "Muster\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n");
+              WithHeader("Muster\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n"));
 }
 
 TEST(CopyAllText, NamesAreWrittenInUtf8) {
     DateStoreMap store;
     store.SetAt("J\xFCrgen \x80", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
     EXPECT_EQ(CopyAllText(store),
-              std::string(kHeader) +
-                  "J\u00FCrgen \u20AC\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n");
+              WithHeader("J\u00FCrgen \u20AC\tLunar\t20.3.2000 8:0 Uhr \t 99.99 %\t49.98 %\n"));
 }
 
 TEST(CopyAllText, UnevaluableRecordKeepsItsMomentAndLeavesResultsEmpty) {
     DateStoreMap store;
     store.SetAt("Far", VXDateStore(2000000000, 1, 1, 0, 5, 0, 0, 1));
-    EXPECT_EQ(CopyAllText(store), std::string(kHeader) + "Far\t\t1.1.2000000000 0:5 Uhr \t\t\n");
+    EXPECT_EQ(CopyAllText(store), WithHeader("Far\t\t1.1.2000000000 0:5 Uhr \t\t\n"));
 }
 
 TEST(CopyAllText, LinesFollowTheStoreOrder) {

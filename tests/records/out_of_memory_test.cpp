@@ -48,7 +48,7 @@ int RunProbe(std::vector<std::string> args) {
             ::_exit(127);
         }
         std::vector<char*> argv;
-        args.insert(args.begin(), VEXAMO_OOM_PROBE);
+        args.emplace(args.begin(), VEXAMO_OOM_PROBE);
         for (auto& a : args) {
             argv.push_back(a.data());
         }

@@ -80,7 +80,9 @@ TEST_F(SaveFile, TemporaryNamesAreShortAndTiedToTheTarget) {
 }
 
 TEST_F(SaveFile, FileWithA250ByteNameIsSavedAndLoaded) {
-    const std::string path = Path(std::string(246, 'x') + ".dat");
+    std::string name(246, 'x');
+    name.append(".dat");
+    const std::string path = Path(name);
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("Eva", kRecord);
     DocFault error;
