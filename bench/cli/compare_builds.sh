@@ -74,7 +74,8 @@ births 300000 9 1900 2100 names > "$dir/export.csv"
 best() { # command...: the best wall time of three runs, in seconds
     local b=999999 t
     for _ in 1 2 3; do
-        t=$( { /usr/bin/time -f %e "$@" > /dev/null 2>/dev/null; } 2>&1 | tail -1)
+        /usr/bin/time -o "$dir/time" -f %e "$@" > /dev/null 2>&1 || true
+        t=$(tail -1 "$dir/time")
         b=$(awk -v a="$b" -v c="$t" 'BEGIN { print (c < a) ? c : a }')
     done
     echo "$b"
