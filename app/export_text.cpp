@@ -1,6 +1,9 @@
 #include "app/export_text.h"
 
+#include <vector>
+
 #include "app/birth_input.h"
+#include "app/ordered_blocks.h"
 #include "app/record_commands.h"
 #include "app/record_fields.h"
 #include "app/result_fields.h"
@@ -53,15 +56,97 @@ void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
     out.push_back('\n');
 }
 
+void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r) {
+    AppendRecordCsv(out, NameOfKey(key), r);
+    if (CanEvaluate(r)) {
+        AppendResultCsv(out, EvaluateRecord(r));
+    } else {
+        AppendEmptyResultCsv(out);
+    }
+    out.append("\r\n");
+}
+
+void AppendRecordJsonLine(std::string& out, NameKeyView key, const VXDateStore& r, bool asciiOnly) {
+    JsonWriter json(out, JsonLayout{-1, 1 << 30, asciiOnly});
+    json.BeginObject();
+    json.Key("format").Integer(kOutputFormatVersion);
+    WriteRecordJson(json, NameOfKey(key), r);
+    if (CanEvaluate(r)) {
+        WriteResultJson(json, EvaluateRecord(r));
+    }
+    json.EndObject();
+    out.push_back('\n');
+}
+
+// Records per piece: enough to keep every thread busy, few enough to bound the text held.
+constexpr size_t kBlockRecords = 8192;
+
+} // namespace
+
+bool WriteRecords(const DateStoreMap& store, RecordsFormat format, bool asciiOnly, unsigned jobs,
+                  const std::function<bool(std::string_view piece)>& sink) {
+    ClearUpperVectorState();
+    std::string text;
+    if (format == RecordsFormat::Tsv) {
+        text = kHeader;
+    } else if (format == RecordsFormat::Csv) {
+        AppendRecordCsvHeader(text);
+        AppendResultCsvHeader(text);
+        text.append("\r\n");
+    }
+    using Entry = std::pair<NameKeyView, const VXDateStore*>;
+    std::vector<Entry> block;
+    block.reserve(kBlockRecords);
+    const auto flush = [&] {
+        AppendInOrder(
+            block.size(), jobs,
+            [&](size_t begin, size_t end, std::string& out) {
+                ClearUpperVectorState();
+                for (size_t i = begin; i < end; ++i) {
+                    const auto& [key, record] = block[i];
+                    switch (format) {
+                    case RecordsFormat::Tsv:
+                        AppendRecordLine(out, key, *record);
+                        break;
+                    case RecordsFormat::Csv:
+                        AppendRecordCsvLine(out, key, *record);
+                        break;
+                    case RecordsFormat::Jsonl:
+                        AppendRecordJsonLine(out, key, *record, asciiOnly);
+                        break;
+                    }
+                }
+            },
+            text);
+        block.clear();
+        const bool ok = sink(text);
+        text.clear();
+        return ok;
+    };
+    for (const auto& entry : store) {
+        block.emplace_back(entry.name, &entry.record);
+        if (block.size() == kBlockRecords && !flush()) {
+            return false;
+        }
+    }
+    return flush();
+}
+
+namespace {
+
+std::string RecordsText(const DateStoreMap& store, RecordsFormat format, bool asciiOnly) {
+    std::string all;
+    WriteRecords(store, format, asciiOnly, DefaultJobs(), [&](std::string_view piece) {
+        all += piece;
+        return true;
+    });
+    return all;
+}
+
 } // namespace
 
 std::string CopyAllText(const DateStoreMap& store) {
-    ClearUpperVectorState();
-    std::string text = kHeader;
-    for (const auto& entry : store) {
-        AppendRecordLine(text, entry.name, entry.record);
-    }
-    return text;
+    return RecordsText(store, RecordsFormat::Tsv, false);
 }
 
 std::string CopyLineText(const std::string& name, const std::string& type, const std::string& moon,
@@ -74,34 +159,9 @@ std::string CopyLineText(const std::string& name, const std::string& type, const
 }
 
 std::string RecordsCsv(const DateStoreMap& store) {
-    std::string out;
-    AppendRecordCsvHeader(out);
-    AppendResultCsvHeader(out);
-    out.append("\r\n");
-    for (const auto& entry : store) {
-        AppendRecordCsv(out, NameOfKey(entry.name), entry.record);
-        if (CanEvaluate(entry.record)) {
-            AppendResultCsv(out, EvaluateRecord(entry.record));
-        } else {
-            AppendEmptyResultCsv(out);
-        }
-        out.append("\r\n");
-    }
-    return out;
+    return RecordsText(store, RecordsFormat::Csv, false);
 }
 
 std::string RecordsJsonl(const DateStoreMap& store, bool asciiOnly) {
-    std::string out;
-    for (const auto& entry : store) {
-        JsonWriter json(out, JsonLayout{-1, 1 << 30, asciiOnly});
-        json.BeginObject();
-        json.Key("format").Integer(kOutputFormatVersion);
-        WriteRecordJson(json, NameOfKey(entry.name), entry.record);
-        if (CanEvaluate(entry.record)) {
-            WriteResultJson(json, EvaluateRecord(entry.record));
-        }
-        json.EndObject();
-        out.push_back('\n');
-    }
-    return out;
+    return RecordsText(store, RecordsFormat::Jsonl, asciiOnly);
 }

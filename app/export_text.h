@@ -5,12 +5,24 @@
 // SpreadsheetField (app/text_guards.h): a control character becomes a blank and a leading
 // '=', '+', '-' or '@' gets an apostrophe, so every line keeps its columns and no name turns
 // into a formula; any other name is written byte for byte.
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "records/date_store_map.h"
 
+// The three tables of all records.
+enum class RecordsFormat { Tsv, Csv, Jsonl };
+
+// Writes the table of all records in the given format (asciiOnly as for JsonLayout, for jsonl)
+// to sink in pieces of bounded size, evaluating the records of each piece on up to jobs threads;
+// the pieces join to the text a single thread writes. Stops when sink returns false, and
+// returns false then.
+bool WriteRecords(const DateStoreMap& store, RecordsFormat format, bool asciiOnly, unsigned jobs,
+                  const std::function<bool(std::string_view piece)>& sink);
+
 // "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n" followed by one line per record,
-// in the store's iteration order, each record evaluated afresh.
+// in the store's iteration order, each record evaluated afresh (on every core).
 std::string CopyAllText(const DateStoreMap& store);
 
 // name \t type \t moon \t sun, without a line end.

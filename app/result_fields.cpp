@@ -147,3 +147,53 @@ std::string ResultLabelText(const BirthEvaluation& r) {
     }
     return out;
 }
+
+namespace {
+
+struct ZoneUseField {
+    const char* key;
+    void (*csv)(std::string& out, const ZoneUse& use);
+    void (*json)(JsonWriter& json, const ZoneUse& use);
+};
+
+const ZoneUseField kZoneUseFields[] = {
+    {"resolved_place", [](std::string& out, const ZoneUse& u) { AppendCsvField(out, u.place); },
+     [](JsonWriter& json, const ZoneUse& u) { json.String(u.place); }},
+    {"resolved_zone", [](std::string& out, const ZoneUse& u) { AppendCsvField(out, u.zone); },
+     [](JsonWriter& json, const ZoneUse& u) { json.String(u.zone); }},
+    {"utc_offset_minutes",
+     [](std::string& out, const ZoneUse& u) {
+         if (u.utcOffsetMinutes) {
+             out += std::to_string(*u.utcOffsetMinutes);
+         }
+     },
+     [](JsonWriter& json, const ZoneUse& u) {
+         if (u.utcOffsetMinutes) {
+             json.Integer(*u.utcOffsetMinutes);
+         } else {
+             json.Null();
+         }
+     }},
+};
+
+} // namespace
+
+void AppendZoneUseCsv(std::string& out, const ZoneUse& use) {
+    for (const ZoneUseField& field : kZoneUseFields) {
+        out.push_back(',');
+        field.csv(out, use);
+    }
+}
+
+void AppendZoneUseCsvHeader(std::string& out) {
+    for (const ZoneUseField& field : kZoneUseFields) {
+        out.append(",").append(field.key);
+    }
+}
+
+void WriteZoneUseJson(JsonWriter& json, const ZoneUse& use) {
+    for (const ZoneUseField& field : kZoneUseFields) {
+        json.Key(field.key);
+        field.json(json, use);
+    }
+}

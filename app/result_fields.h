@@ -51,3 +51,16 @@ void WriteResultJson(JsonWriter& json, const BirthEvaluation& r);
 
 // "label : text" per labelled result, in the form's order.
 std::string ResultLabelText(const BirthEvaluation& r);
+
+// Where the time difference of a batch row came from, when a place or zone gave it.
+struct ZoneUse {
+    std::string place;                   // the place found, as listed
+    std::string zone;                    // the zone name
+    std::optional<int> utcOffsetMinutes; // local time minus Universal Time, in force there
+};
+
+// resolved_place, resolved_zone, utc_offset_minutes: "," and each value (empty when unset), the
+// keys, or the keys of the object being written (utc_offset_minutes null when unset).
+void AppendZoneUseCsv(std::string& out, const ZoneUse& use);
+void AppendZoneUseCsvHeader(std::string& out);
+void WriteZoneUseJson(JsonWriter& json, const ZoneUse& use);

@@ -1,105 +1,128 @@
 // vexamo-cli batch: evaluates births read as CSV, one result row per input row, streaming and
 // in input order. A row that fails the form's checks is reported in its own output row.
-#include <fstream>
+#include <unistd.h>
+
+#include <functional>
+#include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/csv_text.h"
 #include "app/input_check.h"
 #include "app/json_writer.h"
+#include "app/ordered_blocks.h"
 #include "app/result_fields.h"
 #include "app/text_catalogue.h"
 #include "app/text_guards.h"
+#include "app/zone_text.h"
+#include "astro/vector_state.h"
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
+#include "cli/fd_input.h"
+#include "cli/job_option.h"
 #include "cli/option_table.h"
 #include "cli/output.h"
 
 namespace {
 
-constexpr size_t kFlushSize = 1 << 16;
-
-// Collects output and hands it on in large pieces.
-class ChunkWriter {
-  public:
-    explicit ChunkWriter(CliStreams& io) : m_io(io) { m_text.reserve(2 * kFlushSize); }
-    std::string& Text() { return m_text; }
-    // Writes what has gathered once it is large (or always with force); false when the output
-    // failed.
-    bool Flush(bool force = false) {
-        if (!force && m_text.size() < kFlushSize) {
-            return true;
-        }
-        m_io.out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
-        m_text.clear();
-        if (force) {
-            m_io.out.flush();
-        }
-        return static_cast<bool>(m_io.out);
-    }
-
-  private:
-    CliStreams& m_io;
-    std::string m_text;
-};
+// Rows gathered before they are evaluated together: enough to keep every thread busy, few
+// enough to bound memory whatever the input's size.
+constexpr size_t kBlockRows = 4096;
 
 struct BatchRow {
+    CsvRecord row;
+    bool prepared = false; // its zone was resolved while reading
     bool ok = false;
     std::string error;
-    BirthEvaluation result;
+    BirthInput in;
+    ZoneUse zone;
 };
 
-BatchRow EvaluateRow(const CsvRecord& row, const BirthColumns& columns, bool before1900) {
-    BatchRow out;
-    BirthInput in;
-    if (!ReadBirthRow(row, columns, in, out.error)) {
-        return out;
+struct BatchSettings {
+    const BirthColumns& columns;
+    const std::vector<std::string>& header;
+    bool before1900;
+    bool round;
+    bool json;
+    bool terminal;
+};
+
+// Whether the row names a place or zone (looked up on the reading thread, as the place list
+// and the time-zone data are read on first use).
+bool NeedsZone(const CsvRecord& row, const BirthColumns& columns) {
+    const auto filled = [&](int column) {
+        return column >= 0 && !row.fields[static_cast<size_t>(column)].empty();
+    };
+    return filled(columns.place) || filled(columns.zone);
+}
+
+// Reads and checks the row; the form's checks come first, so that a place is only looked up
+// for a valid moment. False with r.error set when the row is refused.
+bool PrepareRow(BatchRow& r, const BatchSettings& s) {
+    if (!ReadBirthRow(r.row, s.columns, r.in, r.error)) {
+        return false;
     }
-    // The form's checks come first, so that a place is only looked up for a valid moment.
     const auto check = [&] {
-        if (const auto refusal = InputRefusal(in, [&] { return before1900; })) {
-            out.error = ProblemMessage(*refusal, in);
+        if (const auto refusal = InputRefusal(r.in, [&] { return s.before1900; })) {
+            r.error = ProblemMessage(*refusal, r.in);
             return false;
         }
         return true;
     };
-    if (!check() || !ResolveRowZone(row, columns, in, out.error) || !check()) {
-        return out;
+    if (!check()) {
+        return false;
     }
-    out.ok = true;
-    out.result = Evaluate(in);
-    return out;
+    if (NeedsZone(r.row, s.columns)) {
+        ZoneResolution used;
+        if (!ResolveRowZone(r.row, s.columns, r.in, r.error, s.round, &used)) {
+            return false;
+        }
+        r.zone.place = used.place ? PlaceText(*used.place) : std::string();
+        r.zone.zone = used.zone;
+        if (used.offset) {
+            r.zone.utcOffsetMinutes = used.offset->utcOffsetSeconds / 60;
+        }
+        return check();
+    }
+    return true;
 }
 
-void AppendCsvRow(std::string& out, const CsvRecord& row, const BatchRow& r, bool terminal) {
-    for (size_t i = 0; i < row.fields.size(); ++i) {
+void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* result,
+                  bool terminal) {
+    const std::vector<std::string>& fields = r.row.fields;
+    for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             out.push_back(',');
         }
-        AppendCsvField(out, terminal ? TerminalText(row.fields[i], true) : row.fields[i]);
+        AppendCsvField(out, terminal ? TerminalText(fields[i], true) : fields[i]);
     }
-    if (r.ok) {
-        AppendResultCsv(out, r.result);
+    if (result != nullptr) {
+        AppendResultCsv(out, *result);
+        AppendZoneUseCsv(out, r.zone);
         out.append(",ok,\r\n");
     } else {
         AppendEmptyResultCsv(out);
+        AppendZoneUseCsv(out, r.zone);
         out.append(",error,");
         AppendCsvField(out, r.error);
         out.append("\r\n");
     }
 }
 
-void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const CsvRecord& row,
-                   const BatchRow& r, bool terminal) {
+void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const BatchRow& r,
+                   const BirthEvaluation* result, bool terminal) {
     JsonWriter json(out, JsonLayout{-1, 1 << 30, terminal});
     json.BeginObject();
-    for (size_t i = 0; i < row.fields.size(); ++i) {
-        json.Key(header[i]).String(row.fields[i]);
+    for (size_t i = 0; i < r.row.fields.size(); ++i) {
+        json.Key(header[i]).String(r.row.fields[i]);
     }
-    if (r.ok) {
+    if (result != nullptr) {
         json.Key("format").Integer(kOutputFormatVersion);
-        WriteResultJson(json, r.result);
+        WriteResultJson(json, *result);
+        WriteZoneUseJson(json, r.zone);
         json.Key("status").String("ok");
     } else {
         json.Key("status").String("error");
@@ -109,8 +132,31 @@ void AppendJsonRow(std::string& out, const std::vector<std::string>& header, con
     out.push_back('\n');
 }
 
-const OptionSpec kBatchOptions[] = {{"--format", ValueKind::Text}, {"--before-1900"}};
-const std::string_view kBatchSynopsis[] = {"[--format csv|jsonl] [--before-1900] [FILE | -]"};
+// Evaluates and writes rows [begin, end) of the block.
+void EvaluateRows(std::vector<BatchRow>& block, size_t begin, size_t end, const BatchSettings& s,
+                  std::string& out) {
+    ClearUpperVectorState();
+    for (size_t i = begin; i < end; ++i) {
+        BatchRow& r = block[i];
+        if (!r.prepared) {
+            r.ok = PrepareRow(r, s);
+        }
+        std::optional<BirthEvaluation> result;
+        if (r.ok) {
+            result = Evaluate(r.in);
+        }
+        if (s.json) {
+            AppendJsonRow(out, s.header, r, result ? &*result : nullptr, s.terminal);
+        } else {
+            AppendCsvRow(out, r, result ? &*result : nullptr, s.terminal);
+        }
+    }
+}
+
+const OptionSpec kBatchOptions[] = {
+    {"--format", ValueKind::Text}, {"--before-1900"}, {"--round"}, {"--no-header"}, kJobsOption};
+const std::string_view kBatchSynopsis[] = {
+    "[--format csv|jsonl] [--before-1900] [--round] [--no-header] [--jobs N] [FILE | -]"};
 
 } // namespace
 
@@ -127,16 +173,33 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (!usage && format != "csv" && format != "jsonl") {
         usage = CommandMessage(kBatchSyntax, TextId::CliFormatChoice, {"csv or jsonl", format});
     }
+    unsigned jobs = 1;
+    if (!usage) {
+        usage = JobsOption(a, kBatchSyntax, jobs);
+    }
     if (usage) {
         return UsageError(io, *usage);
     }
     std::string error;
-    const bool json = format == "jsonl";
-    const bool before1900 = a.Has("--before-1900");
+    const std::string path = a.words.empty() ? "-" : a.words[0];
 
     CsvInput input;
-    if (!OpenCsvInput(io, "batch", a.words.empty() ? "-" : a.words[0], input)) {
+    if (!OpenCsvInput(io, "batch", path, input)) {
         return kExitRefused;
+    }
+    // Standard input of the process is read as it arrives; what is held is written out
+    // whenever the producer pauses.
+    std::function<void()> onPause;
+    std::unique_ptr<FdInputBuf> stdinBuf;
+    std::unique_ptr<std::istream> stdinStream;
+    if (input.stream == &std::cin) {
+        stdinBuf = std::make_unique<FdInputBuf>(STDIN_FILENO, [&] {
+            if (onPause) {
+                onPause();
+            }
+        });
+        stdinStream = std::make_unique<std::istream>(stdinBuf.get());
+        input.stream = stdinStream.get();
     }
     CsvReader reader(*input.stream);
     CsvRecord header;
@@ -147,40 +210,77 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (!MapBirthColumns(header.fields, false, columns, error)) {
         return CsvFormatError(io, "batch", input, header.line, error);
     }
+    const BatchSettings settings{columns,          header.fields,     a.Has("--before-1900"),
+                                 a.Has("--round"), format == "jsonl", io.outTerminal};
 
-    ChunkWriter writer(io);
-    if (!json) {
+    std::string text;
+    if (!settings.json && !a.Has("--no-header")) {
         for (size_t i = 0; i < header.fields.size(); ++i) {
             if (i > 0) {
-                writer.Text().push_back(',');
+                text.push_back(',');
             }
-            AppendCsvField(writer.Text(), TerminalText(header.fields[i], io.outTerminal));
+            AppendCsvField(text, TerminalText(header.fields[i], io.outTerminal));
         }
-        AppendResultCsvHeader(writer.Text());
-        writer.Text().append(",status,error\r\n");
+        AppendResultCsvHeader(text);
+        AppendZoneUseCsvHeader(text);
+        text.append(",status,error\r\n");
     }
     bool anyRefused = false;
+    bool outputFailed = false;
+    std::vector<BatchRow> block;
+    block.reserve(kBlockRows);
+    // Evaluates the rows held and writes them (and the header before the first), flushing when
+    // the input pauses or ends.
+    const auto writeBlock = [&](bool flush) {
+        AppendInOrder(
+            block.size(), jobs,
+            [&](size_t begin, size_t end, std::string& out) {
+                EvaluateRows(block, begin, end, settings, out);
+            },
+            text);
+        for (const BatchRow& r : block) {
+            anyRefused = anyRefused || !r.ok;
+        }
+        block.clear();
+        if (!text.empty()) {
+            io.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
+        if (flush) {
+            io.out.flush();
+        }
+        outputFailed = outputFailed || !io.out;
+    };
+    onPause = [&] {
+        if (!outputFailed) {
+            writeBlock(true);
+        }
+    };
     CsvRecord row;
-    while (reader.Next(row)) {
+    while (!outputFailed && reader.Next(row)) {
         if (row.fields.size() != columns.count) {
-            writer.Flush(true);
+            onPause = nullptr;
+            writeBlock(true);
             return CsvFormatError(
                 io, "batch", input, row.line,
                 UserText(TextId::CsvFieldCount,
                          {std::to_string(row.fields.size()), std::to_string(columns.count)}));
         }
-        const BatchRow r = EvaluateRow(row, columns, before1900);
-        anyRefused = anyRefused || !r.ok;
-        if (json) {
-            AppendJsonRow(writer.Text(), header.fields, row, r, io.outTerminal);
-        } else {
-            AppendCsvRow(writer.Text(), row, r, io.outTerminal);
+        BatchRow& r = block.emplace_back();
+        r.row = std::move(row);
+        if (NeedsZone(r.row, columns)) {
+            r.prepared = true;
+            r.ok = PrepareRow(r, settings);
         }
-        if (!writer.Flush()) {
-            return OutputFailed(io);
+        if (block.size() == kBlockRows) {
+            writeBlock(false);
         }
     }
-    if (!writer.Flush(true)) {
+    onPause = nullptr;
+    if (!outputFailed) {
+        writeBlock(true);
+    }
+    if (outputFailed) {
         return OutputFailed(io);
     }
     if (reader.Failed() || reader.ReadFailed()) {

@@ -17,6 +17,9 @@ int* ColumnOf(BirthColumns& columns, const std::string& name) {
     if (name == "zone") {
         return &columns.zone;
     }
+    if (name == "round") {
+        return &columns.round;
+    }
     const std::span<const RecordField> fields = RecordFields();
     for (size_t k = 0; k < fields.size(); ++k) {
         if (name == fields[k].key) {
@@ -73,7 +76,14 @@ const std::string& Field(const CsvRecord& row, int index) {
 } // namespace
 
 bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
-                    std::string& error) {
+                    std::string& error, bool round, ZoneResolution* used) {
+    const std::string& roundText = Field(row, columns.round);
+    if (roundText == "1" || roundText == "0") {
+        round = roundText == "1";
+    } else if (!roundText.empty()) {
+        error = UserText(TextId::FieldNotFlag, {"round"});
+        return false;
+    }
     const std::string& place = Field(row, columns.place);
     const std::string& zone = Field(row, columns.zone);
     if (place.empty() && zone.empty()) {
@@ -85,12 +95,15 @@ bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInpu
     }
     const ZoneSource source{place.empty() ? ZoneSource::Kind::Zone : ZoneSource::Kind::Place,
                             place.empty() ? zone : place};
-    const ZoneResolution r = ResolveZone(source, LocalMomentOf(in), ZoneChoice{});
+    ZoneResolution r = ResolveZone(source, LocalMomentOf(in), ZoneChoice{.round = round});
     if (!r.Determined()) {
         error = ZoneRefusalText(r, source.name);
         return false;
     }
     in.timeZone = *r.timeDifference;
+    if (used != nullptr) {
+        *used = std::move(r);
+    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/birth_input.h"
+#include "app/zone_resolution.h"
 #include "cli/csv_reader.h"
 
 struct BirthColumns {
@@ -15,6 +16,7 @@ struct BirthColumns {
     int place = -1;
     int zone = -1;
     int name = -1;
+    int round = -1; // 1: accept the nearest whole hour for this row's place or zone
 };
 
 // Finds the columns of the header row. Returns false with the reason when a required column
@@ -30,6 +32,8 @@ bool ReadBirthRow(const CsvRecord& row, const BirthColumns& columns, BirthInput&
 
 // A place or zone filled instead of tz (at most one of the three) sets the time difference in
 // force there at the row's local date and time, as eval --place/--zone does; nothing to do when
-// neither is filled. Returns false with the reason when none is determined.
+// neither is filled. round (or the row's round column, when filled) accepts the nearest whole
+// hour. Returns false with the reason when none is determined; used, when given, receives the
+// resolution.
 bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
-                    std::string& error);
+                    std::string& error, bool round = false, ZoneResolution* used = nullptr);

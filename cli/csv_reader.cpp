@@ -81,8 +81,14 @@ void CsvReader::Feed(const char* data, size_t length) {
 
 bool CsvReader::Next(CsvRecord& record) {
     while (m_ready.empty() && !m_finished && !Failed()) {
-        m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-        size_t got = static_cast<size_t>(m_in.gcount());
+        // What the stream has at hand (a pipe's rows as they come), else a full buffer.
+        std::streamsize some =
+            m_in.readsome(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+        if (some == 0 && m_in) {
+            m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+            some = m_in.gcount();
+        }
+        size_t got = static_cast<size_t>(some);
         const char* data = m_buffer.data();
         if (!m_started && got > 0) {
             m_started = true;

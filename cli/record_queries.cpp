@@ -8,6 +8,7 @@
 #include "app/result_fields.h"
 #include "app/text_guards.h"
 #include "cli/commands.h"
+#include "cli/job_option.h"
 #include "cli/option_table.h"
 #include "cli/output.h"
 #include "cli/record_file_access.h"
@@ -17,10 +18,10 @@ namespace {
 const OptionSpec kJsonFlag{"--json"};
 const OptionSpec kFormatOption{"--format", ValueKind::Text};
 const OptionSpec kJsonOnly[] = {kJsonFlag};
-const OptionSpec kExportOptions[] = {kFormatOption};
+const OptionSpec kExportOptions[] = {kFormatOption, kJobsOption};
 const std::string_view kListSynopsis[] = {"FILE [--json]"};
 const std::string_view kShowSynopsis[] = {"FILE NAME [--json]"};
-const std::string_view kExportSynopsis[] = {"FILE [--format tsv|csv|jsonl]"};
+const std::string_view kExportSynopsis[] = {"FILE [--format tsv|csv|jsonl] [--jobs N]"};
 
 // The compact JSON of a whole output, for a terminal with every character beyond ASCII escaped.
 JsonLayout DocumentLayout(const CliStreams& io) {
@@ -97,13 +98,22 @@ int RunExport(const Args& args, CliStreams& io) {
         return UsageError(io, CommandMessage(kExportSyntax, TextId::CliFormatChoice,
                                              {"tsv, csv or jsonl", format}));
     }
+    unsigned jobs = 1;
+    if (const auto error = JobsOption(a, kExportSyntax, jobs)) {
+        return UsageError(io, *error);
+    }
     CVexamoDoc doc;
     if (!LoadRecordFile(io, a.words[0], doc, false)) {
         return kExitRefused;
     }
-    if (format == "tsv") {
-        return WriteOutput(io, CopyAllText(doc.m_mapDateStore));
-    }
-    return WriteOutput(io, format == "csv" ? RecordsCsv(doc.m_mapDateStore)
-                                           : RecordsJsonl(doc.m_mapDateStore, io.outTerminal));
+    const RecordsFormat kind = format == "tsv"   ? RecordsFormat::Tsv
+                               : format == "csv" ? RecordsFormat::Csv
+                                                 : RecordsFormat::Jsonl;
+    const bool written =
+        WriteRecords(doc.m_mapDateStore, kind, io.outTerminal, jobs, [&](std::string_view piece) {
+            io.out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            return static_cast<bool>(io.out);
+        });
+    io.out.flush();
+    return written && io.out ? kExitOk : OutputFailed(io);
 }

@@ -15,6 +15,7 @@ packages=(
     libgeonames-dev libhowardhinnant-date-dev tzdata
     libcsv-dev nlohmann-json3-dev
     poppler-utils
+    parallel
 )
 
 missing=()

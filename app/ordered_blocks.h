@@ -1,0 +1,17 @@
+#pragma once
+// Work spread over the processor's cores with its texts kept in order: the rows of a block are
+// cut into one consecutive range per thread, each thread writes its range into a text of its
+// own, and the texts are appended in range order, so the result equals a run on one thread.
+#include <cstddef>
+#include <functional>
+#include <string>
+
+// The number of threads the processor runs at once (at least 1).
+unsigned DefaultJobs();
+
+// Calls part(begin, end, text) for consecutive ranges covering [0, count) on up to jobs threads
+// (the caller's included) and appends the texts to out in order. An exception of a part is
+// thrown again here once every thread has finished.
+void AppendInOrder(size_t count, unsigned jobs,
+                   const std::function<void(size_t begin, size_t end, std::string& text)>& part,
+                   std::string& out);

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Compares two builds of vexamo-cli: the outputs of batch (csv, jsonl) on 10,000 random births
+# over years -99,999..99,999 and of export (tsv, csv, jsonl) of a 1,000,000-record file must be
+# byte for byte the same (batch's resolved_place/resolved_zone/utc_offset_minutes, which older
+# builds lack, are left out); then the wall time of batch of 200,000 rows and of export of
+# 300,000 records, each run alternately three times, as new/old ratios of the best times.
+# Usage: bench/cli/compare_builds.sh OLD/vexamo-cli NEW/vexamo-cli
+set -euo pipefail
+old=${1:?old vexamo-cli}
+new=${2:?new vexamo-cli}
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+births() { # rows seed lowest-year highest-year [with names]
+    awk -v n="$1" -v seed="$2" -v lo="$3" -v hi="$4" -v names="${5:-}" 'BEGIN {
+        srand(seed);
+        print (names ? "name," : "") "day,month,year,hour,minute,tz,southern,const_zone";
+        for (i = 0; i < n; i++)
+            printf "%s%d,%d,%d,%d,%d,%d,%d,%d\n", names ? "P" i "," : "", 1 + int(rand() * 28),
+                1 + int(rand() * 12), lo + int(rand() * (hi - lo + 1)), int(rand() * 25),
+                int(rand() * 60), int(rand() * 25) - 12, int(rand() * 2), int(rand() * 2)
+    }'
+}
+
+strip_new() { # format file
+    python3 - "$1" "$2" <<'PY'
+import csv, json, sys
+fmt, path = sys.argv[1], sys.argv[2]
+new = ("resolved_place", "resolved_zone", "utc_offset_minutes")
+out = sys.stdout
+if fmt == "csv":
+    rows = csv.reader(open(path, newline="", encoding="utf-8"))
+    header = next(rows)
+    keep = [i for i, k in enumerate(header) if k not in new]
+    w = csv.writer(out, lineterminator="\n")
+    w.writerow([header[i] for i in keep])
+    for r in rows:
+        w.writerow([r[i] for i in keep])
+else:
+    for line in open(path, encoding="utf-8"):
+        o = json.loads(line)
+        for k in new:
+            o.pop(k, None)
+        out.write(json.dumps(o) + "\n")
+PY
+}
+
+status=0
+births 10000 3 -99999 99999 > "$dir/wide.csv"
+for format in csv jsonl; do
+    "$old" batch --before-1900 --format "$format" "$dir/wide.csv" > "$dir/old.$format" || true
+    "$new" batch --before-1900 --format "$format" "$dir/wide.csv" > "$dir/new.$format" || true
+    if cmp -s <(strip_new "$format" "$dir/old.$format") <(strip_new "$format" "$dir/new.$format"); then
+        echo "batch --format $format, 10,000 births -99,999..99,999: identical"
+    else
+        echo "batch --format $format: DIFFERENT"; status=1
+    fi
+done
+
+births 1000000 5 1900 2100 names > "$dir/million.csv"
+"$new" import "$dir/million.dat" "$dir/million.csv"
+for format in tsv csv jsonl; do
+    if cmp -s <("$old" export "$dir/million.dat" --format "$format") \
+              <("$new" export "$dir/million.dat" --format "$format"); then
+        echo "export --format $format, 1,000,000 records: identical"
+    else
+        echo "export --format $format: DIFFERENT"; status=1
+    fi
+done
+
+births 200000 7 1900 2100 > "$dir/batch.csv"
+births 300000 9 1900 2100 names > "$dir/export.csv"
+"$new" import "$dir/export.dat" "$dir/export.csv"
+best() { # command...: the best wall time of three runs, in seconds
+    local b=999999 t
+    for _ in 1 2 3; do
+        /usr/bin/time -o "$dir/time" -f %e "$@" > /dev/null 2>&1 || true
+        t=$(tail -1 "$dir/time")
+        b=$(awk -v a="$b" -v c="$t" 'BEGIN { print (c < a) ? c : a }')
+    done
+    echo "$b"
+}
+for which in batch export; do
+    if [ "$which" = batch ]; then args=(batch "$dir/batch.csv"); else args=(export "$dir/export.dat" --format csv); fi
+    o=$(best "$old" "${args[@]}"); n=$(best "$new" "${args[@]}")
+    echo "$which: old ${o} s, new ${n} s, ratio $(awk -v a="$n" -v b="$o" 'BEGIN { printf "%.2f", a / b }')"
+done
+exit $status

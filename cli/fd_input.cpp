@@ -1,0 +1,56 @@
+#include "cli/fd_input.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace {
+
+constexpr size_t kReadSize = 1 << 16;
+
+} // namespace
+
+FdInputBuf::FdInputBuf(int fd, std::function<void()> onPause)
+    : m_fd(fd), m_onPause(std::move(onPause)), m_buffer(kReadSize) {
+    setg(m_buffer.data(), m_buffer.data(), m_buffer.data());
+}
+
+bool FdInputBuf::Fill() {
+    if (m_end) {
+        return false;
+    }
+    pollfd ready{m_fd, POLLIN, 0};
+    if (m_onPause && ::poll(&ready, 1, 0) == 0) {
+        m_onPause();
+    }
+    ssize_t got = 0;
+    do {
+        got = ::read(m_fd, m_buffer.data(), m_buffer.size());
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        // The stream turns this into its bad state: a read error, not an end.
+        throw std::system_error(errno, std::generic_category());
+    }
+    if (got == 0) {
+        m_end = true;
+        return false;
+    }
+    setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + got);
+    return true;
+}
+
+std::streamsize FdInputBuf::showmanyc() {
+    if (gptr() == egptr() && !Fill()) {
+        return -1;
+    }
+    return egptr() - gptr();
+}
+
+FdInputBuf::int_type FdInputBuf::underflow() {
+    if (gptr() == egptr() && !Fill()) {
+        return traits_type::eof();
+    }
+    return traits_type::to_int_type(*gptr());
+}

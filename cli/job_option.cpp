@@ -1,0 +1,29 @@
+#include "cli/job_option.h"
+
+#include <algorithm>
+
+#include "app/ordered_blocks.h"
+
+namespace {
+
+// More threads than this only cost memory.
+constexpr int32_t kMaxJobs = 256;
+
+} // namespace
+
+const OptionSpec kJobsOption{"--jobs", ValueKind::Integer, "N"};
+
+std::optional<std::string> JobsOption(const ParsedArgs& args, const CommandSyntax& syntax,
+                                      unsigned& jobs) {
+    jobs = DefaultJobs();
+    const ParsedOption* option = args.Last(kJobsOption.name);
+    if (option == nullptr) {
+        return std::nullopt;
+    }
+    if (option->integer < 1) {
+        return CommandMessage(syntax, TextId::CliExpects,
+                              {"--jobs 1 or more, not " + option->value});
+    }
+    jobs = static_cast<unsigned>(std::min(option->integer, kMaxJobs));
+    return std::nullopt;
+}
