@@ -1,6 +1,7 @@
 #include "app/export_text.h"
 
 #include "app/birth_input.h"
+#include "app/csv_text.h"
 #include "app/record_commands.h"
 #include "app/record_fields.h"
 #include "app/result_fields.h"
@@ -73,17 +74,20 @@ std::string CopyLineText(const std::string& name, const std::string& type, const
     return text;
 }
 
-std::string RecordsCsv(const DateStoreMap& store) {
+std::string RecordsCsv(const DateStoreMap& store, char delimiter, bool byteOrderMark) {
     std::string out;
-    AppendRecordCsvHeader(out);
-    AppendResultCsvHeader(out);
+    if (byteOrderMark) {
+        out.append(kUtf8ByteOrderMark);
+    }
+    AppendRecordCsvHeader(out, delimiter);
+    AppendResultCsvHeader(out, delimiter);
     out.append("\r\n");
     for (const auto& entry : store) {
-        AppendRecordCsv(out, NameOfKey(entry.name), entry.record);
+        AppendRecordCsv(out, NameOfKey(entry.name), entry.record, delimiter);
         if (CanEvaluate(entry.record)) {
-            AppendResultCsv(out, EvaluateRecord(entry.record));
+            AppendResultCsv(out, EvaluateRecord(entry.record), delimiter);
         } else {
-            AppendEmptyResultCsv(out);
+            AppendEmptyResultCsv(out, delimiter);
         }
         out.append("\r\n");
     }

@@ -19,8 +19,8 @@ std::string CopyLineText(const std::string& name, const std::string& type, const
 
 // Header and one CSV line per record in the store's order: the stored fields (names as they
 // are, quoted where CSV needs it), then the results (empty for a record that cannot be
-// evaluated).
-std::string RecordsCsv(const DateStoreMap& store);
+// evaluated). A spreadsheet in a German or French locale wants ';' and the byte-order mark.
+std::string RecordsCsv(const DateStoreMap& store, char delimiter = ',', bool byteOrderMark = false);
 
 // One JSON object per line and record: "format", the stored fields, then the results (absent
 // for a record that cannot be evaluated). asciiOnly as for JsonLayout.

@@ -51,7 +51,7 @@ const ResultField kFields[] = {
      [](R r, V v) { v.text = r.m_strBirthMoment; }},
 };
 
-void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v) {
+void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v, char delimiter) {
     switch (kind) {
     case ResultKind::Number:
         AppendShortestNumber(out, v.number);
@@ -60,7 +60,7 @@ void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v) {
         out += std::to_string(v.integer);
         return;
     case ResultKind::Text:
-        AppendCsvField(out, v.text);
+        AppendCsvField(out, v.text, delimiter);
         return;
     case ResultKind::Numbers:
         for (size_t i = 0; i < v.numbers.size(); ++i) {
@@ -108,22 +108,22 @@ std::span<const ResultField> ResultFields() {
     return kFields;
 }
 
-void AppendResultCsv(std::string& out, const BirthEvaluation& r) {
+void AppendResultCsv(std::string& out, const BirthEvaluation& r, char delimiter) {
     ResultValue value;
     for (const ResultField& field : kFields) {
         field.read(r, value);
-        out.push_back(',');
-        AppendCsvValue(out, field.kind, value);
+        out.push_back(delimiter);
+        AppendCsvValue(out, field.kind, value, delimiter);
     }
 }
 
-void AppendEmptyResultCsv(std::string& out) {
-    out.append(std::size(kFields), ',');
+void AppendEmptyResultCsv(std::string& out, char delimiter) {
+    out.append(std::size(kFields), delimiter);
 }
 
-void AppendResultCsvHeader(std::string& out) {
+void AppendResultCsvHeader(std::string& out, char delimiter) {
     for (const ResultField& field : kFields) {
-        out.append(",").append(field.key);
+        out.append(1, delimiter).append(field.key);
     }
 }
 

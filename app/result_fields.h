@@ -38,13 +38,13 @@ struct ResultField {
 // full_moon, next_new_moon, birth_moment.
 std::span<const ResultField> ResultFields();
 
-// "," followed by each result's value: numbers in their shortest exact form (empty when not
-// finite), a list as its values separated by blanks, texts quoted where CSV needs it.
-void AppendResultCsv(std::string& out, const BirthEvaluation& r);
-// "," for each result, all empty.
-void AppendEmptyResultCsv(std::string& out);
-// "," followed by each result's key.
-void AppendResultCsvHeader(std::string& out);
+// The delimiter followed by each result's value: numbers in their shortest exact form (empty
+// when not finite), a list as its values separated by blanks, texts quoted where CSV needs it.
+void AppendResultCsv(std::string& out, const BirthEvaluation& r, char delimiter = ',');
+// The delimiter for each result, all empty.
+void AppendEmptyResultCsv(std::string& out, char delimiter = ',');
+// The delimiter followed by each result's key.
+void AppendResultCsvHeader(std::string& out, char delimiter = ',');
 
 // The results as keys of the object being written.
 void WriteResultJson(JsonWriter& json, const BirthEvaluation& r);

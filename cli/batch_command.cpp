@@ -72,22 +72,37 @@ BatchRow EvaluateRow(const CsvRecord& row, const BirthColumns& columns, bool bef
     return out;
 }
 
-void AppendCsvRow(std::string& out, const CsvRecord& row, const BatchRow& r, bool terminal) {
+void AppendCsvRow(std::string& out, const CsvRecord& row, const BatchRow& r, bool terminal,
+                  char delimiter) {
     for (size_t i = 0; i < row.fields.size(); ++i) {
         if (i > 0) {
-            out.push_back(',');
+            out.push_back(delimiter);
         }
-        AppendCsvField(out, terminal ? TerminalText(row.fields[i], true) : row.fields[i]);
+        AppendCsvField(out, terminal ? TerminalText(row.fields[i], true) : row.fields[i],
+                       delimiter);
     }
     if (r.ok) {
-        AppendResultCsv(out, r.result);
-        out.append(",ok,\r\n");
+        AppendResultCsv(out, r.result, delimiter);
+        out.append(1, delimiter).append("ok").append(1, delimiter).append("\r\n");
     } else {
-        AppendEmptyResultCsv(out);
-        out.append(",error,");
-        AppendCsvField(out, r.error);
+        AppendEmptyResultCsv(out, delimiter);
+        out.append(1, delimiter).append("error").append(1, delimiter);
+        AppendCsvField(out, r.error, delimiter);
         out.append("\r\n");
     }
+}
+
+// Whether an input column would share its name with one the output writes itself.
+bool OutputKey(std::string_view foldedName) {
+    if (foldedName == "status" || foldedName == "error" || foldedName == "format") {
+        return true;
+    }
+    for (const ResultField& field : ResultFields()) {
+        if (foldedName == field.key) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const CsvRecord& row,
@@ -109,8 +124,10 @@ void AppendJsonRow(std::string& out, const std::vector<std::string>& header, con
     out.push_back('\n');
 }
 
-const OptionSpec kBatchOptions[] = {{"--format", ValueKind::Text}, {"--before-1900"}};
-const std::string_view kBatchSynopsis[] = {"[--format csv|jsonl] [--before-1900] [FILE | -]"};
+const OptionSpec kBatchOptions[] = {
+    {"--format", ValueKind::Text}, {"--before-1900"}, kDelimiterOption, {"--bom"}};
+const std::string_view kBatchSynopsis[] = {
+    "[--format csv|jsonl] [--before-1900] [--delimiter ,|;|tab] [--bom] [FILE | -]"};
 
 } // namespace
 
@@ -127,37 +144,50 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (!usage && format != "csv" && format != "jsonl") {
         usage = CommandMessage(kBatchSyntax, TextId::CliFormatChoice, {"csv or jsonl", format});
     }
+    char delimiter = 0;
+    if (!usage) {
+        usage = CsvDelimiter(a, kBatchSyntax, delimiter);
+    }
     if (usage) {
         return UsageError(io, *usage);
     }
     std::string error;
     const bool json = format == "jsonl";
+    // The input's delimiter is the header line's unless given; the output's is a comma unless
+    // given.
+    const char outDelimiter = delimiter != 0 ? delimiter : ',';
     const bool before1900 = a.Has("--before-1900");
 
     CsvInput input;
     if (!OpenCsvInput(io, "batch", a.words.empty() ? "-" : a.words[0], input)) {
         return kExitRefused;
     }
-    CsvReader reader(*input.stream);
+    const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
+    CsvReader& reader = *readerOwner;
     CsvRecord header;
     BirthColumns columns;
     if (!reader.Next(header)) {
         return CsvInputFailed(io, "batch", input, reader);
     }
-    if (!MapBirthColumns(header.fields, false, columns, error)) {
+    if (!MapBirthColumns(header.fields, false, columns, error, OutputKey)) {
         return CsvFormatError(io, "batch", input, header.line, error);
     }
 
     ChunkWriter writer(io);
     if (!json) {
+        if (a.Has("--bom")) {
+            writer.Text().append(kUtf8ByteOrderMark);
+        }
         for (size_t i = 0; i < header.fields.size(); ++i) {
             if (i > 0) {
-                writer.Text().push_back(',');
+                writer.Text().push_back(outDelimiter);
             }
-            AppendCsvField(writer.Text(), TerminalText(header.fields[i], io.outTerminal));
+            AppendCsvField(writer.Text(), TerminalText(header.fields[i], io.outTerminal),
+                           outDelimiter);
         }
-        AppendResultCsvHeader(writer.Text());
-        writer.Text().append(",status,error\r\n");
+        AppendResultCsvHeader(writer.Text(), outDelimiter);
+        writer.Text().append(1, outDelimiter).append("status").append(1, outDelimiter);
+        writer.Text().append("error\r\n");
     }
     bool anyRefused = false;
     CsvRecord row;
@@ -174,7 +204,7 @@ int RunBatch(const Args& args, CliStreams& io) {
         if (json) {
             AppendJsonRow(writer.Text(), header.fields, row, r, io.outTerminal);
         } else {
-            AppendCsvRow(writer.Text(), row, r, io.outTerminal);
+            AppendCsvRow(writer.Text(), row, r, io.outTerminal, outDelimiter);
         }
         if (!writer.Flush()) {
             return OutputFailed(io);

@@ -8,6 +8,7 @@
 #include "app/result_fields.h"
 #include "app/text_guards.h"
 #include "cli/commands.h"
+#include "cli/csv_input.h"
 #include "cli/option_table.h"
 #include "cli/output.h"
 #include "cli/record_file_access.h"
@@ -17,10 +18,11 @@ namespace {
 const OptionSpec kJsonFlag{"--json"};
 const OptionSpec kFormatOption{"--format", ValueKind::Text};
 const OptionSpec kJsonOnly[] = {kJsonFlag};
-const OptionSpec kExportOptions[] = {kFormatOption};
+const OptionSpec kExportOptions[] = {kFormatOption, kDelimiterOption, {"--bom"}};
 const std::string_view kListSynopsis[] = {"FILE [--json]"};
 const std::string_view kShowSynopsis[] = {"FILE NAME [--json]"};
-const std::string_view kExportSynopsis[] = {"FILE [--format tsv|csv|jsonl]"};
+const std::string_view kExportSynopsis[] = {
+    "FILE [--format tsv|csv|jsonl] [--delimiter ,|;|tab] [--bom]"};
 
 // The compact JSON of a whole output, for a terminal with every character beyond ASCII escaped.
 JsonLayout DocumentLayout(const CliStreams& io) {
@@ -97,6 +99,10 @@ int RunExport(const Args& args, CliStreams& io) {
         return UsageError(io, CommandMessage(kExportSyntax, TextId::CliFormatChoice,
                                              {"tsv, csv or jsonl", format}));
     }
+    char delimiter = 0;
+    if (const auto usage = CsvDelimiter(a, kExportSyntax, delimiter)) {
+        return UsageError(io, *usage);
+    }
     CVexamoDoc doc;
     if (!LoadRecordFile(io, a.words[0], doc, false)) {
         return kExitRefused;
@@ -104,6 +110,8 @@ int RunExport(const Args& args, CliStreams& io) {
     if (format == "tsv") {
         return WriteOutput(io, CopyAllText(doc.m_mapDateStore));
     }
-    return WriteOutput(io, format == "csv" ? RecordsCsv(doc.m_mapDateStore)
-                                           : RecordsJsonl(doc.m_mapDateStore, io.outTerminal));
+    return WriteOutput(
+        io, format == "csv"
+                ? RecordsCsv(doc.m_mapDateStore, delimiter != 0 ? delimiter : ',', a.Has("--bom"))
+                : RecordsJsonl(doc.m_mapDateStore, io.outTerminal));
 }
