@@ -159,8 +159,9 @@ int RunBatch(const Args& args, CliStreams& io) {
     const bool before1900 = a.Has("--before-1900");
 
     CsvInput input;
-    if (!OpenCsvInput(io, "batch", a.words.empty() ? "-" : a.words[0], input)) {
-        return kExitRefused;
+    if (const int opened = OpenCsvInput(io, "batch", a.words.empty() ? "-" : a.words[0], input);
+        opened != kExitOk) {
+        return opened;
     }
     const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
     CsvReader& reader = *readerOwner;

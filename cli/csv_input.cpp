@@ -26,7 +26,7 @@ std::optional<std::string> CsvDelimiter(const ParsedArgs& a, const CommandSyntax
     return std::nullopt;
 }
 
-bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, CsvInput& input) {
+int OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, CsvInput& input) {
     input.label = path;
     if (path == "-") {
         input.stream = io.in;
@@ -38,10 +38,10 @@ bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, C
                                                               : 0;
             if (error != 0) {
                 PrintMessage(io, UserText(TextId::StdinNotRead, {ErrnoText(error)}));
-                return false;
+                return kExitUsage;
             }
         }
-        return true;
+        return kExitOk;
     }
     struct stat st {};
     int error = 0;
@@ -57,10 +57,10 @@ bool OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, C
     }
     if (error != 0) {
         PrintMessage(io, UserText(TextId::FileNotRead, {path, ErrnoText(error)}));
-        return false;
+        return kExitRefused;
     }
     input.stream = input.file.get();
-    return true;
+    return kExitOk;
 }
 
 std::unique_ptr<CsvReader> MakeCsvReader(CliStreams& io, const CsvInput& input, char delimiter) {

@@ -25,9 +25,11 @@ inline constexpr OptionSpec kDelimiterOption{"--delimiter", ValueKind::Text};
 std::optional<std::string> CsvDelimiter(const ParsedArgs& a, const CommandSyntax& syntax,
                                         char& delimiter);
 
-// Opens path ("-": standard input). Prints why and returns false when the file cannot be read.
-bool OpenCsvInput(CliStreams& io, const std::string& command, const std::string& path,
-                  CsvInput& input);
+// Opens path ("-": standard input). Returns kExitOk, or prints why and returns the exit status
+// when it cannot be read: kExitRefused for a file, kExitUsage for standard input that is a
+// folder or closed.
+int OpenCsvInput(CliStreams& io, const std::string& command, const std::string& path,
+                 CsvInput& input);
 
 // A reader of the input with the delimiter (0: from the header line) that says once on the
 // message stream when the input is read as Windows-1252.

@@ -54,8 +54,8 @@ int RunImport(const Args& args, CliStreams& io) {
     // The whole CSV is read and checked before the record file is locked, so that a slow
     // input keeps no other writer waiting.
     CsvInput input;
-    if (!OpenCsvInput(io, "import", a.words[1], input)) {
-        return kExitRefused;
+    if (const int opened = OpenCsvInput(io, "import", a.words[1], input); opened != kExitOk) {
+        return opened;
     }
     const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
     CsvReader& reader = *readerOwner;
