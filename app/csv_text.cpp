@@ -1,8 +1,10 @@
 #include "app/csv_text.h"
 
-void AppendCsvField(std::string& out, std::string_view field) {
-    const bool quote = field.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!field.empty() && (field.front() == ' ' || field.back() == ' '));
+void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
+    const char special[] = {delimiter, '"', '\r', '\n'};
+    const bool quote =
+        field.find_first_of(std::string_view(special, 4)) != std::string_view::npos ||
+        (!field.empty() && (field.front() == ' ' || field.back() == ' '));
     if (!quote) {
         out.append(field);
         return;

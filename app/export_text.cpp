@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/birth_input.h"
+#include "app/csv_text.h"
 #include "app/ordered_blocks.h"
 #include "app/record_commands.h"
 #include "app/record_fields.h"
@@ -56,12 +57,12 @@ void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
     out.push_back('\n');
 }
 
-void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r) {
-    AppendRecordCsv(out, NameOfKey(key), r);
+void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r, char delimiter) {
+    AppendRecordCsv(out, NameOfKey(key), r, delimiter);
     if (CanEvaluate(r)) {
-        AppendResultCsv(out, EvaluateRecord(r));
+        AppendResultCsv(out, EvaluateRecord(r), delimiter);
     } else {
-        AppendEmptyResultCsv(out);
+        AppendEmptyResultCsv(out, delimiter);
     }
     out.append("\r\n");
 }
@@ -83,15 +84,18 @@ constexpr size_t kBlockRecords = 8192;
 
 } // namespace
 
-bool WriteRecords(const DateStoreMap& store, RecordsFormat format, bool asciiOnly, unsigned jobs,
-                  const std::function<bool(std::string_view piece)>& sink) {
+bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const RecordsStyle& style,
+                  unsigned jobs, const std::function<bool(std::string_view piece)>& sink) {
     ClearUpperVectorState();
     std::string text;
     if (format == RecordsFormat::Tsv) {
         text = kHeader;
     } else if (format == RecordsFormat::Csv) {
-        AppendRecordCsvHeader(text);
-        AppendResultCsvHeader(text);
+        if (style.byteOrderMark) {
+            text.append(kUtf8ByteOrderMark);
+        }
+        AppendRecordCsvHeader(text, style.delimiter);
+        AppendResultCsvHeader(text, style.delimiter);
         text.append("\r\n");
     }
     using Entry = std::pair<NameKeyView, const VXDateStore*>;
@@ -109,10 +113,10 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, bool asciiOnl
                         AppendRecordLine(out, key, *record);
                         break;
                     case RecordsFormat::Csv:
-                        AppendRecordCsvLine(out, key, *record);
+                        AppendRecordCsvLine(out, key, *record, style.delimiter);
                         break;
                     case RecordsFormat::Jsonl:
-                        AppendRecordJsonLine(out, key, *record, asciiOnly);
+                        AppendRecordJsonLine(out, key, *record, style.asciiOnly);
                         break;
                     }
                 }
@@ -134,9 +138,10 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, bool asciiOnl
 
 namespace {
 
-std::string RecordsText(const DateStoreMap& store, RecordsFormat format, bool asciiOnly) {
+std::string RecordsText(const DateStoreMap& store, RecordsFormat format,
+                        const RecordsStyle& style) {
     std::string all;
-    WriteRecords(store, format, asciiOnly, DefaultJobs(), [&](std::string_view piece) {
+    WriteRecords(store, format, style, DefaultJobs(), [&](std::string_view piece) {
         all += piece;
         return true;
     });
@@ -146,7 +151,7 @@ std::string RecordsText(const DateStoreMap& store, RecordsFormat format, bool as
 } // namespace
 
 std::string CopyAllText(const DateStoreMap& store) {
-    return RecordsText(store, RecordsFormat::Tsv, false);
+    return RecordsText(store, RecordsFormat::Tsv, {});
 }
 
 std::string CopyLineText(const std::string& name, const std::string& type, const std::string& moon,
@@ -158,10 +163,10 @@ std::string CopyLineText(const std::string& name, const std::string& type, const
     return text;
 }
 
-std::string RecordsCsv(const DateStoreMap& store) {
-    return RecordsText(store, RecordsFormat::Csv, false);
+std::string RecordsCsv(const DateStoreMap& store, char delimiter, bool byteOrderMark) {
+    return RecordsText(store, RecordsFormat::Csv, {false, delimiter, byteOrderMark});
 }
 
 std::string RecordsJsonl(const DateStoreMap& store, bool asciiOnly) {
-    return RecordsText(store, RecordsFormat::Jsonl, asciiOnly);
+    return RecordsText(store, RecordsFormat::Jsonl, {asciiOnly});
 }

@@ -14,12 +14,17 @@
 // The three tables of all records.
 enum class RecordsFormat { Tsv, Csv, Jsonl };
 
-// Writes the table of all records in the given format (asciiOnly as for JsonLayout, for jsonl)
+// Writes the table of all records in the given format and style
 // to sink in pieces of bounded size, evaluating the records of each piece on up to jobs threads;
 // the pieces join to the text a single thread writes. Stops when sink returns false, and
 // returns false then.
-bool WriteRecords(const DateStoreMap& store, RecordsFormat format, bool asciiOnly, unsigned jobs,
-                  const std::function<bool(std::string_view piece)>& sink);
+struct RecordsStyle {
+    bool asciiOnly = false;     // jsonl: as for JsonLayout
+    char delimiter = ',';       // csv
+    bool byteOrderMark = false; // csv: a UTF-8 byte-order mark first, for spreadsheets
+};
+bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const RecordsStyle& style,
+                  unsigned jobs, const std::function<bool(std::string_view piece)>& sink);
 
 // "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n" followed by one line per record,
 // in the store's iteration order, each record evaluated afresh (on every core).
@@ -31,8 +36,8 @@ std::string CopyLineText(const std::string& name, const std::string& type, const
 
 // Header and one CSV line per record in the store's order: the stored fields (names as they
 // are, quoted where CSV needs it), then the results (empty for a record that cannot be
-// evaluated).
-std::string RecordsCsv(const DateStoreMap& store);
+// evaluated). A spreadsheet in a German or French locale wants ';' and the byte-order mark.
+std::string RecordsCsv(const DateStoreMap& store, char delimiter = ',', bool byteOrderMark = false);
 
 // One JSON object per line and record: "format", the stored fields, then the results (absent
 // for a record that cannot be evaluated). asciiOnly as for JsonLayout.

@@ -42,22 +42,23 @@ const RecordField* FindRecordField(std::string_view key) {
     return nullptr;
 }
 
-void AppendRecordCsvHeader(std::string& out) {
+void AppendRecordCsvHeader(std::string& out, char delimiter) {
     for (const RecordField& field : kFields) {
         if (&field != kFields) {
-            out.push_back(',');
+            out.push_back(delimiter);
         }
         out.append(field.key);
     }
 }
 
-void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateStore& r) {
+void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateStore& r,
+                     char delimiter) {
     for (const RecordField& field : kFields) {
         if (&field != kFields) {
-            out.push_back(',');
+            out.push_back(delimiter);
         }
         if (field.kind == K::Name) {
-            AppendCsvField(out, utf8Name);
+            AppendCsvField(out, utf8Name, delimiter);
         } else {
             out.append(std::to_string(r.*field.stored));
         }
@@ -114,4 +115,87 @@ std::optional<TextId> ReadRecordField(const RecordField& field, std::string_view
     }
     in.*field.integer = *value;
     return std::nullopt;
+}
+
+namespace {
+
+const InputColumn kInputColumns[] = {
+    {"name", {"Name", ""}, "Nom", &kFields[0]},
+    {"day", {"Tag", ""}, "Jour", &kFields[1]},
+    {"month", {"Monat", ""}, "Mois", &kFields[2]},
+    {"year", {"Jahr", ""}, "Ann\u00E9e", &kFields[3]},
+    {"hour", {"Stunde", ""}, "Heure", &kFields[4]},
+    {"minute", {"Minute", ""}, "Minute", &kFields[5]},
+    {"tz", {"Zeitzone", "Zeitverschiebung"}, "Fuseau horaire", &kFields[6]},
+    {"southern", {"S\u00FCdhalbkugel", ""}, "H\u00E9misph\u00E8re sud", &kFields[7]},
+    {"const_zone", {"Konstante Zone", ""}, "Zone constante", &kFields[8]},
+    {"place", {"Ort", ""}, "Lieu", nullptr},
+    {"zone", {"", ""}, "", nullptr},
+    {"round", {"Runden", ""}, "Arrondir", nullptr},
+};
+
+static_assert(std::size(kInputColumns) == std::size(kFields) + 3);
+
+} // namespace
+
+std::span<const InputColumn> InputColumns() {
+    return kInputColumns;
+}
+
+std::string FoldedHeader(std::string_view header) {
+    const size_t first = header.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    header = header.substr(first, header.find_last_not_of(" \t") - first + 1);
+    std::string out(header);
+    for (size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out[i] = static_cast<char>(c - 'A' + 'a');
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            // U+00C0..U+00DE (but U+00D7, the multiplication sign) to U+00E0..U+00FE.
+            const auto next = static_cast<unsigned char>(out[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
+                out[i + 1] = static_cast<char>(next + 0x20);
+            }
+            ++i;
+        }
+    }
+    return out;
+}
+
+const InputColumn* FindInputColumn(std::string_view header) {
+    const std::string folded = FoldedHeader(header);
+    for (const InputColumn& column : kInputColumns) {
+        for (const std::string_view name :
+             {column.key, column.german[0], column.german[1], column.french}) {
+            if (!name.empty() && folded == FoldedHeader(name)) {
+                return &column;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::string AcceptedColumnNames() {
+    std::string out;
+    for (const InputColumn& column : kInputColumns) {
+        if (!out.empty()) {
+            out.append(", ");
+        }
+        out.append(column.key);
+        std::string others;
+        for (const std::string_view name : {column.german[0], column.german[1], column.french}) {
+            const bool repeated = FoldedHeader(name) == FoldedHeader(column.key) ||
+                                  others.find(name) != std::string::npos;
+            if (!name.empty() && !repeated) {
+                others.append(others.empty() ? "" : ", ").append(name);
+            }
+        }
+        if (!others.empty()) {
+            out.append(" (").append(others).append(")");
+        }
+    }
+    return out;
 }

@@ -34,9 +34,32 @@ std::span<const RecordField> RecordFields();
 const RecordField* FindRecordField(std::string_view key);
 
 // "name,day,...,const_zone" (no line end).
-void AppendRecordCsvHeader(std::string& out);
+void AppendRecordCsvHeader(std::string& out, char delimiter = ',');
 // The record's values in column order (no line end); the stored numbers as they are.
-void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateStore& r);
+void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateStore& r,
+                     char delimiter = ',');
+
+// A column of a birth in the CSV that batch and import read: the key the programs write, and
+// the German and French headers a spreadsheet may carry instead.
+struct InputColumn {
+    std::string_view key;       // "day"
+    std::string_view german[2]; // "Tag"; empty where there is none
+    std::string_view french;    // "Jour"
+    const RecordField* field;   // nullptr for place and zone, which are not stored
+};
+
+// The stored fields' columns in the table's order, then place and zone.
+std::span<const InputColumn> InputColumns();
+
+// The column a header means: any of its names, regardless of case and surrounding blanks.
+const InputColumn* FindInputColumn(std::string_view header);
+
+// A header as it is compared: without surrounding blanks, letters in lower case (ASCII and the
+// Latin-1 letters, which is what the accepted names use).
+std::string FoldedHeader(std::string_view header);
+
+// "name (Name, Nom), day (Tag, Jour), ..." for messages.
+std::string AcceptedColumnNames();
 // The record's fields as keys of the object being written.
 void WriteRecordJson(JsonWriter& json, std::string_view utf8Name, const VXDateStore& r);
 // "Nom : <name>\nAnnée : 2000\n..." in the form's order; the name as given.

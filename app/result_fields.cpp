@@ -51,7 +51,7 @@ const ResultField kFields[] = {
      [](R r, V v) { v.text = r.m_strBirthMoment; }},
 };
 
-void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v) {
+void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v, char delimiter) {
     switch (kind) {
     case ResultKind::Number:
         AppendShortestNumber(out, v.number);
@@ -60,7 +60,7 @@ void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v) {
         out += std::to_string(v.integer);
         return;
     case ResultKind::Text:
-        AppendCsvField(out, v.text);
+        AppendCsvField(out, v.text, delimiter);
         return;
     case ResultKind::Numbers:
         for (size_t i = 0; i < v.numbers.size(); ++i) {
@@ -108,22 +108,22 @@ std::span<const ResultField> ResultFields() {
     return kFields;
 }
 
-void AppendResultCsv(std::string& out, const BirthEvaluation& r) {
+void AppendResultCsv(std::string& out, const BirthEvaluation& r, char delimiter) {
     ResultValue value;
     for (const ResultField& field : kFields) {
         field.read(r, value);
-        out.push_back(',');
-        AppendCsvValue(out, field.kind, value);
+        out.push_back(delimiter);
+        AppendCsvValue(out, field.kind, value, delimiter);
     }
 }
 
-void AppendEmptyResultCsv(std::string& out) {
-    out.append(std::size(kFields), ',');
+void AppendEmptyResultCsv(std::string& out, char delimiter) {
+    out.append(std::size(kFields), delimiter);
 }
 
-void AppendResultCsvHeader(std::string& out) {
+void AppendResultCsvHeader(std::string& out, char delimiter) {
     for (const ResultField& field : kFields) {
-        out.append(",").append(field.key);
+        out.append(1, delimiter).append(field.key);
     }
 }
 
@@ -152,17 +152,19 @@ namespace {
 
 struct ZoneUseField {
     const char* key;
-    void (*csv)(std::string& out, const ZoneUse& use);
+    void (*csv)(std::string& out, const ZoneUse& use, char delimiter);
     void (*json)(JsonWriter& json, const ZoneUse& use);
 };
 
 const ZoneUseField kZoneUseFields[] = {
-    {"resolved_place", [](std::string& out, const ZoneUse& u) { AppendCsvField(out, u.place); },
+    {"resolved_place",
+     [](std::string& out, const ZoneUse& u, char d) { AppendCsvField(out, u.place, d); },
      [](JsonWriter& json, const ZoneUse& u) { json.String(u.place); }},
-    {"resolved_zone", [](std::string& out, const ZoneUse& u) { AppendCsvField(out, u.zone); },
+    {"resolved_zone",
+     [](std::string& out, const ZoneUse& u, char d) { AppendCsvField(out, u.zone, d); },
      [](JsonWriter& json, const ZoneUse& u) { json.String(u.zone); }},
     {"utc_offset_minutes",
-     [](std::string& out, const ZoneUse& u) {
+     [](std::string& out, const ZoneUse& u, char) {
          if (u.utcOffsetMinutes) {
              out += std::to_string(*u.utcOffsetMinutes);
          }
@@ -178,17 +180,25 @@ const ZoneUseField kZoneUseFields[] = {
 
 } // namespace
 
-void AppendZoneUseCsv(std::string& out, const ZoneUse& use) {
+void AppendZoneUseCsv(std::string& out, const ZoneUse& use, char delimiter) {
     for (const ZoneUseField& field : kZoneUseFields) {
-        out.push_back(',');
-        field.csv(out, use);
+        out.push_back(delimiter);
+        field.csv(out, use, delimiter);
     }
 }
 
-void AppendZoneUseCsvHeader(std::string& out) {
+void AppendZoneUseCsvHeader(std::string& out, char delimiter) {
     for (const ZoneUseField& field : kZoneUseFields) {
-        out.append(",").append(field.key);
+        out.append(1, delimiter).append(field.key);
     }
+}
+
+std::vector<std::string_view> ZoneUseKeys() {
+    std::vector<std::string_view> keys;
+    for (const ZoneUseField& field : kZoneUseFields) {
+        keys.emplace_back(field.key);
+    }
+    return keys;
 }
 
 void WriteZoneUseJson(JsonWriter& json, const ZoneUse& use) {

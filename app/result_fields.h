@@ -38,13 +38,13 @@ struct ResultField {
 // full_moon, next_new_moon, birth_moment.
 std::span<const ResultField> ResultFields();
 
-// "," followed by each result's value: numbers in their shortest exact form (empty when not
-// finite), a list as its values separated by blanks, texts quoted where CSV needs it.
-void AppendResultCsv(std::string& out, const BirthEvaluation& r);
-// "," for each result, all empty.
-void AppendEmptyResultCsv(std::string& out);
-// "," followed by each result's key.
-void AppendResultCsvHeader(std::string& out);
+// The delimiter followed by each result's value: numbers in their shortest exact form (empty
+// when not finite), a list as its values separated by blanks, texts quoted where CSV needs it.
+void AppendResultCsv(std::string& out, const BirthEvaluation& r, char delimiter = ',');
+// The delimiter for each result, all empty.
+void AppendEmptyResultCsv(std::string& out, char delimiter = ',');
+// The delimiter followed by each result's key.
+void AppendResultCsvHeader(std::string& out, char delimiter = ',');
 
 // The results as keys of the object being written.
 void WriteResultJson(JsonWriter& json, const BirthEvaluation& r);
@@ -59,8 +59,10 @@ struct ZoneUse {
     std::optional<int> utcOffsetMinutes; // local time minus Universal Time, in force there
 };
 
-// resolved_place, resolved_zone, utc_offset_minutes: "," and each value (empty when unset), the
-// keys, or the keys of the object being written (utc_offset_minutes null when unset).
-void AppendZoneUseCsv(std::string& out, const ZoneUse& use);
-void AppendZoneUseCsvHeader(std::string& out);
+// resolved_place, resolved_zone, utc_offset_minutes: the delimiter and each value (empty when
+// unset), the keys, or the keys of the object being written (utc_offset_minutes null when unset).
+void AppendZoneUseCsv(std::string& out, const ZoneUse& use, char delimiter = ',');
+void AppendZoneUseCsvHeader(std::string& out, char delimiter = ',');
+// The three keys.
+std::vector<std::string_view> ZoneUseKeys();
 void WriteZoneUseJson(JsonWriter& json, const ZoneUse& use);

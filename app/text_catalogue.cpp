@@ -301,6 +301,18 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvQuoteMisplaced,
      "malformed CSV: a quote inside an unquoted field, or text after a closing quote"},
     {TextId::CsvQuoteNotClosed, "malformed CSV: a quoted field is not closed"},
+
+    // CSV dialects and the checks of the CSV input.
+    {TextId::CsvColumnsAccepted, "columns not known: %1; accepted names: %2"},
+    {TextId::CsvNamesAccepted, "accepted names: %1"},
+    {TextId::CsvColumnReserved,
+     "the column '%1' has the name of an output column; rename it in the header"},
+    {TextId::CsvReadAsCp1252, "%1 is not UTF-8: read as Windows-1252"},
+    {TextId::StdinNotRead, "cannot read standard input: %1"},
+    {TextId::CsvDelimiterChoice, "--delimiter expects ',', ';' or tab, not '%1'"},
+    {TextId::CsvImportControlName,
+     " Older record files may hold such names; export writes them as they are, but import "
+     "takes only names a new entry may have: change the name in the CSV, or leave the row out."},
 });
 
 } // namespace

@@ -224,7 +224,16 @@ enum class TextId {
     CsvColumnMissing, // %1: the column
     CsvQuoteMisplaced,
     CsvQuoteNotClosed,
-    Last = CsvQuoteNotClosed,
+
+    // CSV dialects and the checks of the CSV input.
+    CsvColumnsAccepted,   // %1: the columns not known, %2: the accepted names
+    CsvNamesAccepted,     // %1: the accepted names
+    CsvColumnReserved,    // %1: the column
+    CsvReadAsCp1252,      // %1: the file's name, or "-"
+    StdinNotRead,         // %1: the reason
+    CsvDelimiterChoice,   // %1: the value
+    CsvImportControlName, // after CliNameControlCharacter in import
+    Last = CsvImportControlName,
 };
 
 // The text of id.

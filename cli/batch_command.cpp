@@ -48,6 +48,7 @@ struct BatchSettings {
     bool round;
     bool json;
     bool terminal;
+    char delimiter; // of the output
 };
 
 // Whether the row names a place or zone (looked up on the reading thread, as the place list
@@ -90,26 +91,44 @@ bool PrepareRow(BatchRow& r, const BatchSettings& s) {
     return true;
 }
 
-void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* result,
-                  bool terminal) {
+void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* result, bool terminal,
+                  char delimiter) {
     const std::vector<std::string>& fields = r.row.fields;
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
-            out.push_back(',');
+            out.push_back(delimiter);
         }
-        AppendCsvField(out, terminal ? TerminalText(fields[i], true) : fields[i]);
+        AppendCsvField(out, terminal ? TerminalText(fields[i], true) : fields[i], delimiter);
     }
     if (result != nullptr) {
-        AppendResultCsv(out, *result);
-        AppendZoneUseCsv(out, r.zone);
-        out.append(",ok,\r\n");
+        AppendResultCsv(out, *result, delimiter);
+        AppendZoneUseCsv(out, r.zone, delimiter);
+        out.append(1, delimiter).append("ok").append(1, delimiter).append("\r\n");
     } else {
-        AppendEmptyResultCsv(out);
-        AppendZoneUseCsv(out, r.zone);
-        out.append(",error,");
-        AppendCsvField(out, r.error);
+        AppendEmptyResultCsv(out, delimiter);
+        AppendZoneUseCsv(out, r.zone, delimiter);
+        out.append(1, delimiter).append("error").append(1, delimiter);
+        AppendCsvField(out, r.error, delimiter);
         out.append("\r\n");
     }
+}
+
+// Whether an input column would share its name with one the output writes itself.
+bool OutputKey(std::string_view foldedName) {
+    if (foldedName == "status" || foldedName == "error" || foldedName == "format") {
+        return true;
+    }
+    for (const ResultField& field : ResultFields()) {
+        if (foldedName == field.key) {
+            return true;
+        }
+    }
+    for (const std::string_view key : ZoneUseKeys()) {
+        if (foldedName == key) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const BatchRow& r,
@@ -148,15 +167,21 @@ void EvaluateRows(std::vector<BatchRow>& block, size_t begin, size_t end, const 
         if (s.json) {
             AppendJsonRow(out, s.header, r, result ? &*result : nullptr, s.terminal);
         } else {
-            AppendCsvRow(out, r, result ? &*result : nullptr, s.terminal);
+            AppendCsvRow(out, r, result ? &*result : nullptr, s.terminal, s.delimiter);
         }
     }
 }
 
-const OptionSpec kBatchOptions[] = {
-    {"--format", ValueKind::Text}, {"--before-1900"}, {"--round"}, {"--no-header"}, kJobsOption};
+const OptionSpec kBatchOptions[] = {{"--format", ValueKind::Text},
+                                    {"--before-1900"},
+                                    {"--round"},
+                                    {"--no-header"},
+                                    kJobsOption,
+                                    kDelimiterOption,
+                                    {"--bom"}};
 const std::string_view kBatchSynopsis[] = {
-    "[--format csv|jsonl] [--before-1900] [--round] [--no-header] [--jobs N] [FILE | -]"};
+    "[--format csv|jsonl] [--before-1900] [--round] [--no-header] [--jobs N]",
+    "[--delimiter ,|;|tab] [--bom] [FILE | -]"};
 
 } // namespace
 
@@ -177,15 +202,23 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (!usage) {
         usage = JobsOption(a, kBatchSyntax, jobs);
     }
+    char delimiter = 0;
+    if (!usage) {
+        usage = CsvDelimiter(a, kBatchSyntax, delimiter);
+    }
     if (usage) {
         return UsageError(io, *usage);
     }
     std::string error;
     const std::string path = a.words.empty() ? "-" : a.words[0];
 
+    // The input's delimiter is the header line's unless given; the output's is a comma unless
+    // given.
+    const char outDelimiter = delimiter != 0 ? delimiter : ',';
+
     CsvInput input;
-    if (!OpenCsvInput(io, "batch", path, input)) {
-        return kExitRefused;
+    if (const int opened = OpenCsvInput(io, "batch", path, input); opened != kExitOk) {
+        return opened;
     }
     // Standard input of the process is read as it arrives; what is held is written out
     // whenever the producer pauses.
@@ -201,29 +234,34 @@ int RunBatch(const Args& args, CliStreams& io) {
         stdinStream = std::make_unique<std::istream>(stdinBuf.get());
         input.stream = stdinStream.get();
     }
-    CsvReader reader(*input.stream);
+    const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
+    CsvReader& reader = *readerOwner;
     CsvRecord header;
     BirthColumns columns;
     if (!reader.Next(header)) {
         return CsvInputFailed(io, "batch", input, reader);
     }
-    if (!MapBirthColumns(header.fields, false, columns, error)) {
+    if (!MapBirthColumns(header.fields, false, columns, error, OutputKey)) {
         return CsvFormatError(io, "batch", input, header.line, error);
     }
     const BatchSettings settings{columns,          header.fields,     a.Has("--before-1900"),
-                                 a.Has("--round"), format == "jsonl", io.outTerminal};
+                                 a.Has("--round"), format == "jsonl", io.outTerminal,
+                                 outDelimiter};
 
     std::string text;
+    if (!settings.json && a.Has("--bom")) {
+        text.append(kUtf8ByteOrderMark);
+    }
     if (!settings.json && !a.Has("--no-header")) {
         for (size_t i = 0; i < header.fields.size(); ++i) {
             if (i > 0) {
-                text.push_back(',');
+                text.push_back(outDelimiter);
             }
-            AppendCsvField(text, TerminalText(header.fields[i], io.outTerminal));
+            AppendCsvField(text, TerminalText(header.fields[i], io.outTerminal), outDelimiter);
         }
-        AppendResultCsvHeader(text);
-        AppendZoneUseCsvHeader(text);
-        text.append(",status,error\r\n");
+        AppendResultCsvHeader(text, outDelimiter);
+        AppendZoneUseCsvHeader(text, outDelimiter);
+        text.append(1, outDelimiter).append("status").append(1, outDelimiter).append("error\r\n");
     }
     bool anyRefused = false;
     bool outputFailed = false;

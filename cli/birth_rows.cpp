@@ -11,33 +11,54 @@ namespace {
 
 // The column of a header name: a stored field's, or place or zone.
 int* ColumnOf(BirthColumns& columns, const std::string& name) {
-    if (name == "place") {
-        return &columns.place;
+    const InputColumn* const column = FindInputColumn(name);
+    if (column == nullptr) {
+        return nullptr;
     }
-    if (name == "zone") {
-        return &columns.zone;
+    if (column->field == nullptr) {
+        return column->key == "place"  ? &columns.place
+               : column->key == "zone" ? &columns.zone
+                                       : &columns.round;
     }
-    if (name == "round") {
-        return &columns.round;
+    return &columns.fields[static_cast<size_t>(column->field - RecordFields().data())];
+}
+
+// The missing column, with the columns that were not recognised and the names that are.
+std::string MissingColumn(std::string_view key, const std::vector<std::string>& unknown) {
+    std::string text = UserText(TextId::CsvColumnMissing, {key}) + "; ";
+    if (unknown.empty()) {
+        return text + UserText(TextId::CsvNamesAccepted, {AcceptedColumnNames()});
     }
-    const std::span<const RecordField> fields = RecordFields();
-    for (size_t k = 0; k < fields.size(); ++k) {
-        if (name == fields[k].key) {
-            return &columns.fields[k];
-        }
+    std::string names;
+    for (const std::string& name : unknown) {
+        names.append(names.empty() ? "'" : ", '").append(name).append("'");
     }
-    return nullptr;
+    return text + UserText(TextId::CsvColumnsAccepted, {names, AcceptedColumnNames()});
 }
 
 } // namespace
 
 bool MapBirthColumns(const std::vector<std::string>& header, bool needName, BirthColumns& columns,
-                     std::string& error) {
+                     std::string& error, const std::function<bool(std::string_view)>& reserved) {
     columns.count = header.size();
     columns.fields.assign(RecordFields().size(), -1);
+    std::vector<std::string> folded;
+    std::vector<std::string> unknown;
     for (size_t i = 0; i < header.size(); ++i) {
+        folded.push_back(FoldedHeader(header[i]));
+        for (size_t j = 0; j < i; ++j) {
+            if (folded[j] == folded[i]) {
+                error = UserText(TextId::CsvColumnTwice, {header[i]});
+                return false;
+            }
+        }
+        if (reserved && reserved(folded[i])) {
+            error = UserText(TextId::CsvColumnReserved, {header[i]});
+            return false;
+        }
         int* const column = ColumnOf(columns, header[i]);
         if (column == nullptr) {
+            unknown.push_back(header[i]);
             continue;
         }
         if (*column >= 0) {
@@ -51,12 +72,12 @@ bool MapBirthColumns(const std::vector<std::string>& header, bool needName, Birt
         if (fields[k].kind == RecordFieldKind::Name) {
             columns.name = columns.fields[k];
         } else if (fields[k].requiredColumn && columns.fields[k] < 0) {
-            error = UserText(TextId::CsvColumnMissing, {fields[k].key});
+            error = MissingColumn(fields[k].key, unknown);
             return false;
         }
     }
     if (needName && columns.name < 0) {
-        error = UserText(TextId::CsvColumnMissing, {"name"});
+        error = MissingColumn("name", unknown);
         return false;
     }
     return true;

@@ -1,9 +1,11 @@
 #pragma once
 // Births as CSV rows for batch and import: the columns are found by their header names, the
 // stored fields' keys (day, month, year, hour, minute required; tz, southern, const_zone, name
-// optional) and instead of tz a place or zone, in any order; other columns are passed through
-// by batch and ignored by import.
+// optional) and instead of tz a place or zone, in any order, or the German and French names of
+// these (InputColumns()); other columns are passed through by batch and ignored by import.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/birth_input.h"
@@ -20,9 +22,12 @@ struct BirthColumns {
 };
 
 // Finds the columns of the header row. Returns false with the reason when a required column
-// (or, with needName, the name column) is missing or a known column appears twice.
+// (or, with needName, the name column) is missing, when two headers name one column or are the
+// same name (FoldedHeader()), or when reserved takes a header's folded name (a column the output
+// writes itself).
 bool MapBirthColumns(const std::vector<std::string>& header, bool needName, BirthColumns& columns,
-                     std::string& error);
+                     std::string& error,
+                     const std::function<bool(std::string_view)>& reserved = nullptr);
 
 // The birth of a row, without range checks: every number must be an integer (an empty tz is
 // the form's 1), southern and const_zone 0 or 1 (empty is 0). Returns false with the message

@@ -1,11 +1,15 @@
 #include "cli/csv_reader.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <new>
 
 #include <csv.h>
 
 #include "app/text_catalogue.h"
+#include "records/cp1252.h"
 
 namespace {
 
@@ -15,9 +19,80 @@ int NoSpace(unsigned char) {
     return 0;
 }
 
+// The length of the UTF-8 sequence that lead begins (0: not a lead byte).
+size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    return 0;
+}
+
+// Whether text is valid UTF-8; incomplete is set to where a sequence begins that the end cuts
+// off (text.size() when none does).
+bool ValidUtf8(std::string_view text, size_t& incomplete) {
+    incomplete = text.size();
+    size_t i = 0;
+    while (i < text.size()) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t at = i;
+        char32_t c = 0;
+        if (DecodeUtf8(text, i, c)) {
+            continue;
+        }
+        const size_t length = SequenceLength(static_cast<unsigned char>(text[at]));
+        if (length > text.size() - at) {
+            // A cut-off sequence is only good if what is there may begin a valid one.
+            std::string probe(text.substr(at));
+            probe.append(length - probe.size(), '\x80');
+            size_t j = 0;
+            if (DecodeUtf8(probe, j, c)) {
+                incomplete = at;
+                return true;
+            }
+        }
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
-CsvReader::CsvReader(std::istream& in) : m_in(in), m_parser(new csv_parser) {
+char DetectCsvDelimiter(std::string_view text) {
+    size_t comma = 0;
+    size_t semicolon = 0;
+    size_t tab = 0;
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && (c == '\r' || c == '\n')) {
+            break;
+        } else if (!quoted) {
+            comma += c == ',';
+            semicolon += c == ';';
+            tab += c == '\t';
+        }
+    }
+    if (semicolon > comma && semicolon >= tab) {
+        return ';';
+    }
+    return tab > comma && tab > semicolon ? '\t' : ',';
+}
+
+CsvReader::CsvReader(std::istream& in, char delimiter, std::function<void()> onCp1252)
+    : m_in(in), m_parser(new csv_parser), m_onCp1252(std::move(onCp1252)), m_delimiter(delimiter) {
     if (csv_init(m_parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
         delete m_parser;
         throw std::bad_alloc();
@@ -53,12 +128,35 @@ void CsvReader::Fail(const std::string& what) {
     }
 }
 
+// The chunk in UTF-8 into m_text: as it is while the input is UTF-8 (a sequence that the chunk
+// cuts off waits for the next), else converted from Windows-1252.
+void CsvReader::Decode(std::string_view bytes, bool last) {
+    m_text = std::move(m_pending);
+    m_pending.clear();
+    m_text.append(bytes);
+    if (!m_cp1252) {
+        size_t incomplete = 0;
+        if (ValidUtf8(m_text, incomplete) && (!last || incomplete == m_text.size())) {
+            m_pending.assign(m_text, incomplete);
+            m_text.resize(incomplete);
+            return;
+        }
+        m_cp1252 = true;
+        if (m_onCp1252) {
+            m_onCp1252();
+        }
+    }
+    m_text = Cp1252ToUtf8(m_text);
+}
+
 // Feeds the parser line by line, so that the line count is known in the callbacks.
 void CsvReader::Feed(const char* data, size_t length) {
     while (length > 0 && !Failed()) {
-        const void* lf = std::memchr(data, '\n', length);
-        const size_t piece =
-            lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - data) + 1 : length;
+        size_t end = 0;
+        while (end < length && data[end] != '\n' && data[end] != '\r') {
+            ++end;
+        }
+        const size_t piece = end < length ? end + 1 : length;
         // Between records (libcsv's ROW_NOT_BEGUN): a record that begins here begins on this line.
         if (m_parser->pstate == 0) {
             m_recordStart = m_line;
@@ -71,9 +169,11 @@ void CsvReader::Feed(const char* data, size_t length) {
             Fail(UserText(TextId::CsvQuoteMisplaced));
             return;
         }
-        if (lf != nullptr) {
+        // The LF of a CR LF ends no further line.
+        if (end < length && (data[end] == '\r' || end > 0 || !m_afterCr)) {
             ++m_line;
         }
+        m_afterCr = data[piece - 1] == '\r';
         data += piece;
         length -= piece;
     }
@@ -88,18 +188,27 @@ bool CsvReader::Next(CsvRecord& record) {
             m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
             some = m_in.gcount();
         }
-        size_t got = static_cast<size_t>(some);
-        const char* data = m_buffer.data();
-        if (!m_started && got > 0) {
+        std::string_view bytes(m_buffer.data(), static_cast<size_t>(some));
+        const bool last = !m_in;
+        if (!m_started && !bytes.empty()) {
             m_started = true;
-            if (got >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
-                data += 3;
-                got -= 3;
+            if (bytes.starts_with("\xEF\xBB\xBF")) {
+                bytes.remove_prefix(3);
             }
         }
-        Feed(data, got);
-        if (!m_in) {
-            m_readFailed = m_in.bad();
+        Decode(bytes, last);
+        if (m_delimiter == 0 && !m_text.empty()) {
+            m_delimiter = DetectCsvDelimiter(m_text);
+        }
+        if (m_delimiter != 0) {
+            csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
+        }
+        Feed(m_text.data(), m_text.size());
+        if (last) {
+            // std::cin shares the C library's stdin, which keeps a read error to itself.
+            const bool stdinError = &m_in == &std::cin && std::ferror(stdin) != 0;
+            m_readFailed = m_in.bad() || stdinError;
+            m_readErrno = stdinError && errno != 0 ? errno : EIO;
             m_finished = true;
             if (!Failed() && csv_fini(m_parser, OnField, OnRecord, this) != 0) {
                 Fail(UserText(TextId::CsvQuoteNotClosed));

@@ -1,12 +1,17 @@
 #pragma once
-// Records of RFC 4180 CSV (UTF-8, fields quoted with '"' where they hold commas, quotes or line
-// breaks) read one at a time from a stream with libcsv, so memory does not grow with the input.
-// Blanks around unquoted fields are kept; a UTF-8 byte order mark at the start is skipped; empty
-// lines are skipped.
+// Records of CSV as programs and spreadsheets write it (RFC 4180: fields quoted with '"' where
+// they hold the delimiter, quotes or line breaks), read one at a time from a stream with libcsv,
+// so memory does not grow with the input. The delimiter is a comma, a semicolon or a tab: given,
+// or the one the header line uses most (a comma when it uses none). A UTF-8 byte order mark at
+// the start is skipped. Input that is not valid UTF-8 is read from there on as Windows-1252,
+// what spreadsheets in Western European locales save. Blanks around unquoted fields are kept;
+// empty lines are skipped; CR, LF and CR LF each end a line.
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct csv_parser;
@@ -18,7 +23,10 @@ struct CsvRecord {
 
 class CsvReader {
   public:
-    explicit CsvReader(std::istream& in);
+    // delimiter: ',', ';' or '\t', or 0 to take it from the header line. onCp1252 is called
+    // once, when the input turns out not to be UTF-8.
+    explicit CsvReader(std::istream& in, char delimiter = 0,
+                       std::function<void()> onCp1252 = nullptr);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
@@ -32,23 +40,39 @@ class CsvReader {
     size_t ErrorLine() const { return m_errorLine; }
     // Whether the stream failed to deliver (a read error rather than the end).
     bool ReadFailed() const { return m_readFailed; }
+    // The reason of a read error (an errno value).
+    int ReadErrno() const { return m_readErrno; }
+    // The delimiter in use (known once the first record was read).
+    char Delimiter() const { return m_delimiter; }
 
   private:
     static void OnField(void* text, size_t length, void* self);
     static void OnRecord(int terminator, void* self);
+    void Decode(std::string_view bytes, bool last);
     void Feed(const char* data, size_t length);
     void Fail(const std::string& what);
 
     std::istream& m_in;
     csv_parser* m_parser;
+    std::function<void()> m_onCp1252;
     std::vector<char> m_buffer;
+    std::string m_text;    // the chunk being fed, in UTF-8
+    std::string m_pending; // the start of a UTF-8 sequence that the next chunk completes
     std::deque<CsvRecord> m_ready;
     CsvRecord m_current;
     size_t m_line = 1;
     size_t m_recordStart = 1;
+    char m_delimiter = 0;
+    bool m_afterCr = false;
+    bool m_cp1252 = false;
     bool m_started = false;
     bool m_finished = false;
     bool m_readFailed = false;
+    int m_readErrno = 0;
     std::string m_error;
     size_t m_errorLine = 0;
 };
+
+// The delimiter a header line uses most: ',', ';' or '\t' (a comma on a tie or when it has none).
+// Only the first line counts, and only outside quotes.
+char DetectCsvDelimiter(std::string_view text);

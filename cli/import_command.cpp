@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/name_rules.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
 #include "cli/birth_rows.h"
@@ -20,8 +21,8 @@ struct ImportRow {
     BirthInput input;
 };
 
-const OptionSpec kImportOptions[] = {{"--replace"}};
-const std::string_view kImportSynopsis[] = {"FILE CSV [--replace]"};
+const OptionSpec kImportOptions[] = {{"--replace"}, kDelimiterOption};
+const std::string_view kImportSynopsis[] = {"FILE CSV [--replace] [--delimiter ,|;|tab]"};
 
 } // namespace
 
@@ -38,7 +39,12 @@ std::string LinePrefix(size_t line) {
 
 int RunImport(const Args& args, CliStreams& io) {
     ParsedArgs a;
-    if (const auto usage = ParseArgs(args, kImportSyntax, a, 2, "FILE CSV")) {
+    std::optional<std::string> usage = ParseArgs(args, kImportSyntax, a, 2, "FILE CSV");
+    char delimiter = 0;
+    if (!usage) {
+        usage = CsvDelimiter(a, kImportSyntax, delimiter);
+    }
+    if (usage) {
         return UsageError(io, *usage);
     }
     std::string error;
@@ -48,10 +54,11 @@ int RunImport(const Args& args, CliStreams& io) {
     // The whole CSV is read and checked before the record file is locked, so that a slow
     // input keeps no other writer waiting.
     CsvInput input;
-    if (!OpenCsvInput(io, "import", a.words[1], input)) {
-        return kExitRefused;
+    if (const int opened = OpenCsvInput(io, "import", a.words[1], input); opened != kExitOk) {
+        return opened;
     }
-    CsvReader reader(*input.stream);
+    const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
+    CsvReader& reader = *readerOwner;
     CsvRecord header;
     BirthColumns columns;
     if (!reader.Next(header)) {
@@ -77,9 +84,15 @@ int RunImport(const Args& args, CliStreams& io) {
             PrintMessage(io, LinePrefix(row.line) + error);
             return kExitRefused;
         }
-        // Every name is checked here, before the file is touched.
-        if (PrintRefusal(io, CheckName(row.name, NameUse::NewEntry).refusal, row.name,
-                         LinePrefix(row.line))) {
+        // Every name is checked here, before the file is touched. A control character, legal
+        // in older files and kept by export, is refused with the reason why.
+        const RecordRefusal nameRefusal = CheckName(row.name, NameUse::NewEntry).refusal;
+        if (nameRefusal == RecordRefusal::NameHasControlCharacter) {
+            PrintMessage(io, LinePrefix(row.line) + RecordRefusalText(nameRefusal, row.name) +
+                                 UserText(TextId::CsvImportControlName));
+            return kExitRefused;
+        }
+        if (PrintRefusal(io, nameRefusal, row.name, LinePrefix(row.line))) {
             return kExitRefused;
         }
         rows.push_back(std::move(row));

@@ -8,6 +8,7 @@
 #include "app/result_fields.h"
 #include "app/text_guards.h"
 #include "cli/commands.h"
+#include "cli/csv_input.h"
 #include "cli/job_option.h"
 #include "cli/option_table.h"
 #include "cli/output.h"
@@ -18,10 +19,11 @@ namespace {
 const OptionSpec kJsonFlag{"--json"};
 const OptionSpec kFormatOption{"--format", ValueKind::Text};
 const OptionSpec kJsonOnly[] = {kJsonFlag};
-const OptionSpec kExportOptions[] = {kFormatOption, kJobsOption};
+const OptionSpec kExportOptions[] = {kFormatOption, kDelimiterOption, {"--bom"}, kJobsOption};
 const std::string_view kListSynopsis[] = {"FILE [--json]"};
 const std::string_view kShowSynopsis[] = {"FILE NAME [--json]"};
-const std::string_view kExportSynopsis[] = {"FILE [--format tsv|csv|jsonl] [--jobs N]"};
+const std::string_view kExportSynopsis[] = {
+    "FILE [--format tsv|csv|jsonl] [--delimiter ,|;|tab] [--bom] [--jobs N]"};
 
 // The compact JSON of a whole output, for a terminal with every character beyond ASCII escaped.
 JsonLayout DocumentLayout(const CliStreams& io) {
@@ -102,6 +104,10 @@ int RunExport(const Args& args, CliStreams& io) {
     if (const auto error = JobsOption(a, kExportSyntax, jobs)) {
         return UsageError(io, *error);
     }
+    char delimiter = 0;
+    if (const auto usage = CsvDelimiter(a, kExportSyntax, delimiter)) {
+        return UsageError(io, *usage);
+    }
     CVexamoDoc doc;
     if (!LoadRecordFile(io, a.words[0], doc, false)) {
         return kExitRefused;
@@ -109,8 +115,9 @@ int RunExport(const Args& args, CliStreams& io) {
     const RecordsFormat kind = format == "tsv"   ? RecordsFormat::Tsv
                                : format == "csv" ? RecordsFormat::Csv
                                                  : RecordsFormat::Jsonl;
+    const RecordsStyle style{io.outTerminal, delimiter != 0 ? delimiter : ',', a.Has("--bom")};
     const bool written =
-        WriteRecords(doc.m_mapDateStore, kind, io.outTerminal, jobs, [&](std::string_view piece) {
+        WriteRecords(doc.m_mapDateStore, kind, style, jobs, [&](std::string_view piece) {
             io.out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
             return static_cast<bool>(io.out);
         });

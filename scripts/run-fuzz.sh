@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs each record file fuzzer for a bounded time: the loader alone (load), the loader against
-# a decoder of its own (decode), and store operations against a model (store-ops). The file
-# fuzzers start from the seed corpus and the regression inputs.
+# Runs each fuzzer for a bounded time: the loader alone (load), the loader against a decoder of
+# its own (decode), store operations against a model (store-ops), and the CSV reader of batch
+# and import against a parser of its own (csv). The file fuzzers start from the seed corpus and
+# the regression inputs, the CSV fuzzer from its own seeds.
 # Usage: scripts/run-fuzz.sh BUILD_DIR SECONDS_PER_HARNESS
 # Prints runs, time and coverage of each; exits non-zero when a fuzzer finds a crash, a
 # sanitizer report or a hang; the failing input is kept in BUILD_DIR/fuzz-artifacts/.
@@ -14,7 +15,7 @@ fi
 build=$1
 seconds=$2
 repo=$(cd "$(dirname "$0")/.." && pwd)
-harnesses="load decode store-ops"
+harnesses="load decode store-ops csv"
 for h in $harnesses; do
     if [ ! -x "$build/fuzz/vexamo-fuzz-$h" ]; then
         echo "run-fuzz: $build/fuzz/vexamo-fuzz-$h not built (configure with CXX=clang++ -DVEXAMO_FUZZ=ON)" >&2
@@ -31,7 +32,9 @@ summary=""
 for h in $harnesses; do
     mkdir -p "$work/$h"
     max_len=4096
-    if [ "$h" != store-ops ]; then
+    if [ "$h" = csv ]; then
+        cp "$repo"/fuzz/csv_corpus/* "$work/$h/"
+    elif [ "$h" != store-ops ]; then
         cp "$repo"/fuzz/corpus/* "$work/$h/"
         cp "$repo"/tests/records/regressions/*.dat "$work/$h/" 2>/dev/null || true
     else

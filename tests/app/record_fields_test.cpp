@@ -76,3 +76,35 @@ TEST(RecordFields, ReadingInputFields) {
     }
     EXPECT_EQ(FindRecordField("place"), nullptr);
 }
+
+TEST(RecordFields, HeaderNamesInThreeLanguages) {
+    const struct {
+        const char* header;
+        const char* key; // nullptr: not a column of a birth
+    } cases[] = {
+        {"day", "day"},
+        {" TAG ", "day"},
+        {"jour", "day"},
+        {"ANN\u00C9E", "year"},
+        {"S\u00DCDHALBKUGEL", "southern"},
+        {"H\u00E9misph\u00E8re Sud", "southern"},
+        {"Zeitverschiebung", "tz"},
+        {"fuseau horaire", "tz"},
+        {"Konstante  Zone", nullptr}, // blanks inside count
+        {"Lieu", "place"},
+        {"ZONE", "zone"},
+        {"", nullptr},
+        {"Datum", nullptr},
+        {"\u00D7", nullptr},
+    };
+    for (const auto& c : cases) {
+        const InputColumn* column = FindInputColumn(c.header);
+        if (c.key == nullptr) {
+            EXPECT_EQ(column, nullptr) << c.header;
+        } else {
+            ASSERT_NE(column, nullptr) << c.header;
+            EXPECT_EQ(column->key, c.key) << c.header;
+        }
+    }
+    EXPECT_EQ(FoldedHeader("\t\u00C0b\u00D7C "), "\u00E0b\u00D7c");
+}
