@@ -40,7 +40,7 @@ void CMainView::OnAdd() {
         return;
     }
     if (!replacement) {
-        std::string key;
+        NameKey key;
         CheckName(name, NameUse::ExistingEntry, &key);
         AddRecordName(*m_listDates, key);
     }
@@ -54,7 +54,7 @@ void CMainView::OnSelChangeList() {
 
 void CMainView::LoadSelectedRecord() {
     const int row = SelectedRecordRow(*m_listDates);
-    const std::string key = RecordKeyAt(*m_listDates, row);
+    const NameKey key = RecordKeyAt(*m_listDates, row);
     VXDateStore record;
     if (row < 0 || !GetDocument().m_mapDateStore.Lookup(key, record)) {
         m_messages.ViewError(this, UiText(TextId::ProgrammingError));
@@ -72,12 +72,14 @@ void CMainView::OnDelete() {
         m_messages.ViewError(this, UiText(TextId::NoSelection));
         return;
     }
-    const std::string key = RecordKeyAt(*m_listDates, row);
+    const NameKey key = RecordKeyAt(*m_listDates, row);
     const QString shown = m_listDates->item(row)->text();
     if (!m_messages.AppQuestion(UiText(TextId::DeleteRecordQuestion, {shown}))) {
         return;
     }
-    RemoveRecord(GetDocument().m_mapDateStore, NameOfKey(key));
+    // By the key itself: a name read from a file is kept exactly, even where its text would
+    // normalise to another key.
+    GetDocument().m_mapDateStore.RemoveKey(key);
     DeleteRecordRow(*m_listDates, row);
     GetDocument().SetModifiedFlag(true);
 }
@@ -93,13 +95,10 @@ void CMainView::OnDeleteAll() {
 
 void CMainView::FillRecordList() {
     const DateStoreMap& store = GetDocument().m_mapDateStore;
-    std::vector<std::string> keys;
+    std::vector<NameKey> keys;
     keys.reserve(static_cast<std::size_t>(store.GetCount()));
     for (const auto& entry : store) {
-        // The list holds Windows-1252 keys: names kept as UTF-16 units are not listed.
-        if (!entry.name.IsWide()) {
-            keys.emplace_back(entry.name.Bytes());
-        }
+        keys.emplace_back(entry.name);
     }
     {
         const CBusyIndicator busy(*this, static_cast<int>(keys.size()));
