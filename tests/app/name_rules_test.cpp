@@ -65,10 +65,10 @@ TEST(NameRules, OtherRefusalsForEveryUse) {
     };
     const Case cases[] = {
         {"", RecordRefusal::EmptyName, 0, 0},
-        {"ab\xFF", RecordRefusal::NameNotStorable, 0, 2},   // not UTF-8
-        {"\xC0\x80", RecordRefusal::NameNotStorable, 0, 0}, // overlong zero byte
+        {"ab\xFF", RecordRefusal::NameNotStorable, 0, 2},       // not UTF-8
+        {"\xC0\x80", RecordRefusal::NameNotStorable, 0, 0},     // overlong zero byte
         {"\xED\xA0\x80", RecordRefusal::NameNotStorable, 0, 0}, // an encoded surrogate
-        {"a\t\xFF", RecordRefusal::NameNotStorable, 0, 2},  // the control is no fault here
+        {"a\t\xFF", RecordRefusal::NameNotStorable, 0, 2},      // the control is no fault here
     };
     for (const Case& c : cases) {
         const NameCheck check = CheckName(c.name, NameUse::ExistingEntry);
@@ -112,14 +112,14 @@ TEST(NameRules, NamesInAnyScriptGetTheirKey) {
         bool wide;
     };
     const Case cases[] = {
-        {"Zo\u00EB M\u00FCller", false},         // Latin within Windows-1252
-        {"\u0141ukasz \u017Bak", true},           // Ł is not, Ż neither
-        {"\u039D\u03AF\u03BA\u03BF\u03C2", true}, // Greek
-        {"\u041C\u043E\u0441\u043A\u0432\u0430", true},  // Cyrillic
-        {"\u05D3\u05D5\u05D3", true},              // Hebrew
-        {"\u0639\u0644\u064A", true},              // Arabic
-        {"\u674E\u5C0F\u9F99", true},              // Chinese
-        {"Eva \U0001F600", true},                  // beyond U+FFFF: a surrogate pair
+        {"Zo\u00EB M\u00FCller", false},                // Latin within Windows-1252
+        {"\u0141ukasz \u017Bak", true},                 // Ł is not, Ż neither
+        {"\u039D\u03AF\u03BA\u03BF\u03C2", true},       // Greek
+        {"\u041C\u043E\u0441\u043A\u0432\u0430", true}, // Cyrillic
+        {"\u05D3\u05D5\u05D3", true},                   // Hebrew
+        {"\u0639\u0644\u064A", true},                   // Arabic
+        {"\u674E\u5C0F\u9F99", true},                   // Chinese
+        {"Eva \U0001F600", true},                       // beyond U+FFFF: a surrogate pair
     };
     for (const Case& c : cases) {
         NameKey key;
@@ -135,12 +135,12 @@ TEST(NameRules, NamesAreKeyedInNfc) {
         std::string nfc;
     };
     const Case cases[] = {
-        {"Zoe\u0308", "Zo\u00EB"},                      // decomposed, fits Windows-1252
+        {"Zoe\u0308", "Zo\u00EB"}, // decomposed, fits Windows-1252
         {"\u0391\u0301\u03BD\u03BD\u03B1", "\u0386\u03BD\u03BD\u03B1"}, // Greek tonos
-        {"\u1100\u1161", "\uAC00"},                     // Hangul jamo
-        {"Z\u0307ak", "\u017Bak"},                       // Polish Ż from Z + dot above
-        {"A\u212B", "A\u00C5"},                          // Ångström sign to Å
-        {"Zo\u00EB", "Zo\u00EB"},                        // already composed
+        {"\u1100\u1161", "\uAC00"},                                     // Hangul jamo
+        {"Z\u0307ak", "\u017Bak"}, // Polish Ż from Z + dot above
+        {"A\u212B", "A\u00C5"},    // Ångström sign to Å
+        {"Zo\u00EB", "Zo\u00EB"},  // already composed
         {"plain", "plain"},
     };
     for (const Case& c : cases) {

@@ -105,10 +105,14 @@ TEST(RecordCommands, KeysAndNamesConvertBothWays) {
 }
 
 TEST(RecordCommands, NamesInAnyScriptAreStoredFoundAndRemoved) {
-    const std::string names[] = {"\u0141ukasz \u017Bak", "\u039D\u03AF\u03BA\u03BF\u03C2",
+    const std::string names[] = {"\u0141ukasz \u017Bak",
+                                 "\u039D\u03AF\u03BA\u03BF\u03C2",
                                  "\u041C\u043E\u0441\u043A\u0432\u0430 \u0418\u0432\u0430\u043D",
-                                 "\u05D3\u05D5\u05D3", "\u0639\u0644\u064A", "\u674E\u5C0F\u9F99",
-                                 "\U0001F600", "Zo\u00EB"};
+                                 "\u05D3\u05D5\u05D3",
+                                 "\u0639\u0644\u064A",
+                                 "\u674E\u5C0F\u9F99",
+                                 "\U0001F600",
+                                 "Zo\u00EB"};
     DateStoreMap store;
     int day = 1;
     for (const std::string& name : names) {

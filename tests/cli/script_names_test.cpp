@@ -57,8 +57,8 @@ class CliScriptNames : public TempDirTest {
     void AddAll() const {
         int day = 1;
         for (const ScriptName& n : kNames) {
-            const CliResult r = Run({"add", file_, n.name, std::to_string(day++), "3", "2000",
-                                     "12", "0"});
+            const CliResult r =
+                Run({"add", file_, n.name, std::to_string(day++), "3", "2000", "12", "0"});
             ASSERT_EQ(r.status, 0) << n.script << ": " << r.err;
         }
     }
@@ -168,7 +168,8 @@ TEST_F(CliScriptNames, DecomposedInputFindsTheComposedName) {
     ASSERT_EQ(Run({"add", file_, composed, "1", "1", "2000", "0", "0"}).status, 0);
     EXPECT_EQ(Run({"show", file_, decomposed}).status, 0);
     EXPECT_EQ(Run({"add", file_, decomposed, "1", "1", "2000", "0", "0"}).status, 1);
-    const std::string row = "name,day,month,year,hour,minute\n\"" + decomposed + "\",1,1,2000,0,0\n";
+    const std::string row =
+        "name,day,month,year,hour,minute\n\"" + decomposed + "\",1,1,2000,0,0\n";
     EXPECT_EQ(Run({"import", file_, "-", "--replace"}, row).status, 0);
     EXPECT_EQ(RecordNames(Load(file_)), std::vector<std::string>{composed});
     EXPECT_EQ(Run({"remove", file_, decomposed}).status, 0);

@@ -29,10 +29,11 @@ std::vector<NameKey> MixedNames() {
         names.push_back((i % 3 == 0 ? "N" : "n") + std::to_string(i * 7919 % 1000));
     }
     // Names in other scripts, with case (Greek, Cyrillic) and without.
-    for (const char16_t* wide : {u"\u039D\u03AF\u03BA\u03BF\u03C2", u"\u03BD\u03AF\u03BA\u03BF\u03C2",
-                                 u"\u0391\u03BD\u03BD\u03B1", u"\u041C\u043E\u0441\u043A\u0432\u0430",
-                                 u"\u674E\u5C0F\u9F99", u"\u05D3\u05D5\u05D3", u"\u0141ukasz",
-                                 u"lukasz", u"\xD83D\xDE00", u"x\xD800"}) {
+    for (const char16_t* wide :
+         {u"\u039D\u03AF\u03BA\u03BF\u03C2", u"\u03BD\u03AF\u03BA\u03BF\u03C2",
+          u"\u0391\u03BD\u03BD\u03B1", u"\u041C\u043E\u0441\u043A\u0432\u0430",
+          u"\u674E\u5C0F\u9F99", u"\u05D3\u05D5\u05D3", u"\u0141ukasz", u"lukasz", u"\xD83D\xDE00",
+          u"x\xD800"}) {
         names.push_back(NameKey::FromUtf16(wide));
     }
     return names;

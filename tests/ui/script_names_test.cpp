@@ -85,7 +85,8 @@ TEST_F(ScriptNamesTest, DecomposedTypingFindsTheComposedName) {
     AddEach({QStringLiteral("Zo\u00EB")});
     messages.answers = {MessageAnswer::No};
     AddEach({QStringLiteral("Zoe\u0308")}); // asks whether to replace the same record
-    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Soll der Datensatz 'Zo\u00EB' ersetzt werden?")});
+    EXPECT_EQ(messages.Texts(),
+              QStringList{QStringLiteral("Soll der Datensatz 'Zo\u00EB' ersetzt werden?")});
     EXPECT_EQ(Listed(), QStringList{QStringLiteral("Zo\u00EB")});
 }
 
