@@ -16,7 +16,8 @@ void CMainView::OnAdd() {
         return;
     }
     const BirthInput& input = m_form->Input();
-    const std::string name = m_form->Name().toStdString();
+    // In NFC, so that the question about replacing names the record as it is stored.
+    const std::string name = NormalizeName(m_form->Name().toStdString());
     // A name with a control character would break the exported tables and, with a zero
     // byte, the record file: refused before anything is asked or changed.
     if (const NameCheck check = CheckName(name, NameUse::NewEntry);
