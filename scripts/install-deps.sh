@@ -7,7 +7,7 @@ packages=(
     cmake make g++ pkg-config ccache lld
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-wqy-microhei
     clang libclang-rt-14-dev
     xvfb xauth
     locales
