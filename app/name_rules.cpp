@@ -1,41 +1,84 @@
 #include "app/name_rules.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
+
+#include <utf8proc.h>
 
 #include "app/text_catalogue.h"
 #include "records/cp1252.h"
 
-NameCheck CheckName(std::string_view utf8Name, NameUse use, std::string* storeKey) {
+namespace {
+
+bool IsAscii(std::string_view text) {
+    for (const char ch : text) {
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The name with every malformed byte shown as U+FFFD, for a message.
+std::string ShownName(std::string_view utf8Name) {
+    std::string shown;
+    size_t i = 0;
+    while (i < utf8Name.size()) {
+        char32_t c = 0;
+        if (DecodeUtf8(utf8Name, i, c)) {
+            AppendUtf8(c, shown);
+        } else {
+            AppendUtf8(0xFFFD, shown);
+            ++i;
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+std::string NormalizeName(std::string_view utf8Name) {
+    if (IsAscii(utf8Name)) {
+        return std::string(utf8Name); // ASCII text is its own NFC
+    }
+    utf8proc_uint8_t* mapped = nullptr;
+    const utf8proc_ssize_t size =
+        utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(utf8Name.data()),
+                     static_cast<utf8proc_ssize_t>(utf8Name.size()), &mapped,
+                     static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
+    if (size < 0) {
+        return std::string(utf8Name); // not reached for valid UTF-8
+    }
+    std::string normal(reinterpret_cast<const char*>(mapped), static_cast<size_t>(size));
+    std::free(mapped);
+    return normal;
+}
+
+NameCheck CheckName(std::string_view utf8Name, NameUse use, NameKey* storeKey) {
     NameCheck check;
     if (utf8Name.empty()) {
         check.refusal = RecordRefusal::EmptyName;
         return check;
     }
-    std::string converted;
-    converted.reserve(utf8Name.size());
     size_t i = 0;
     while (i < utf8Name.size()) {
         const size_t at = i;
         char32_t c = 0;
-        unsigned char byte = 0;
         if (!DecodeUtf8(utf8Name, i, c)) {
             check.refusal = RecordRefusal::NameNotStorable;
             check.offset = at;
             return check;
         }
-        const bool control = use == NameUse::NewEntry && IsControlCharacter(c);
-        if (control || !UnicodeToCp1252(c, byte)) {
-            check.refusal =
-                control ? RecordRefusal::NameHasControlCharacter : RecordRefusal::NameNotStorable;
+        if (use == NameUse::NewEntry && IsControlCharacter(c)) {
+            check.refusal = RecordRefusal::NameHasControlCharacter;
             check.character = c;
             check.offset = at;
             return check;
         }
-        converted.push_back(static_cast<char>(byte));
     }
     if (storeKey != nullptr) {
-        *storeKey = std::move(converted);
+        Utf8ToNameKey(NormalizeName(utf8Name), *storeKey);
     }
     return check;
 }
@@ -55,9 +98,14 @@ std::string RecordRefusalText(RecordRefusal refusal, std::string_view utf8Name, 
         return {};
     case RecordRefusal::EmptyName:
         return UserText(TextId::NoName);
-    case RecordRefusal::NameNotStorable:
-        return formWording ? UserText(TextId::NameNotStorableForm)
-                           : UserText(TextId::NameNotStorableCli, {utf8Name});
+    case RecordRefusal::NameNotStorable: {
+        if (formWording) {
+            return UserText(TextId::NameNotStorableForm);
+        }
+        const std::string at =
+            std::to_string(CheckName(utf8Name, NameUse::ExistingEntry).offset + 1);
+        return UserText(TextId::NameNotStorableCli, {ShownName(utf8Name), at});
+    }
     case RecordRefusal::NameHasControlCharacter: {
         if (formWording) {
             return UserText(TextId::NameHasControlCharacter);

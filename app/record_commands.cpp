@@ -1,6 +1,6 @@
 #include "app/record_commands.h"
 
-#include "records/cp1252.h"
+#include "records/name_key.h"
 
 std::string NameOfKey(NameKeyView key) {
     return NameKeyToUtf8(key);
@@ -13,7 +13,7 @@ RecordRefusal AddRecord(DateStoreMap& store, std::string_view utf8Name, const Bi
 
 RecordRefusal AddStoredRecord(DateStoreMap& store, std::string_view utf8Name,
                               const VXDateStore& record, AddMode mode, bool* replaced) {
-    std::string key;
+    NameKey key;
     if (const NameCheck check = CheckName(utf8Name, NameUse::NewEntry, &key); !check.Accepted()) {
         return check.refusal;
     }
@@ -34,7 +34,7 @@ RecordRefusal AddStoredRecord(DateStoreMap& store, std::string_view utf8Name,
 
 RecordRefusal LookupRecord(const DateStoreMap& store, std::string_view utf8Name,
                            VXDateStore& record) {
-    std::string key;
+    NameKey key;
     if (const NameCheck check = CheckName(utf8Name, NameUse::ExistingEntry, &key);
         !check.Accepted()) {
         return check.refusal;
@@ -43,7 +43,7 @@ RecordRefusal LookupRecord(const DateStoreMap& store, std::string_view utf8Name,
 }
 
 RecordRefusal RemoveRecord(DateStoreMap& store, std::string_view utf8Name) {
-    std::string key;
+    NameKey key;
     if (const NameCheck check = CheckName(utf8Name, NameUse::ExistingEntry, &key);
         !check.Accepted()) {
         return check.refusal;

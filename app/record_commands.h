@@ -1,6 +1,6 @@
 #pragma once
 // The record commands of both programs on a store, with names in UTF-8. The store keeps
-// names in Windows-1252; the conversion happens here and nowhere else.
+// names as NameKeys; the conversion happens here and nowhere else.
 #include <optional>
 #include <string>
 #include <string_view>

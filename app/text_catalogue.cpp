@@ -67,11 +67,9 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::AppTitle, "Calcul Orlinde"},
     {TextId::YearRange, "Veuillez entrer une année entre -99999 et 99999."},
     {TextId::NoName, "Bitte einen Namen eingeben!"},
-    {TextId::NameNotStorableForm,
-     "Der Name enthält Zeichen, die sich nicht speichern lassen. Bitte nur Buchstaben des "
-     "westeuropäischen Zeichensatzes verwenden."},
+    {TextId::NameNotStorableForm, "Der Name enthält Zeichen, die sich nicht speichern lassen."},
     {TextId::NameNotStorableCli,
-     "Der Name \u201E%1\u201C enthält Zeichen, die sich nicht in Windows-1252 speichern lassen."},
+     "Der Name \u201E%1\u201C ist kein gültiges UTF-8 (ungültiges Byte an Stelle %2)."},
     {TextId::RecordExistsCli, "Der Datensatz '%1' existiert bereits; --replace ersetzt ihn."},
     {TextId::RecordMissingCli, "Der Datensatz '%1' existiert nicht."},
     {TextId::ReplaceRecordQuestion, "Soll der Datensatz '%1' ersetzt werden?"},

@@ -31,7 +31,7 @@ enum class TextId {
     // Record commands.
     NoName,
     NameNotStorableForm,   // desktop program
-    NameNotStorableCli,    // %1: the name
+    NameNotStorableCli,    // %1: the name (malformed bytes as U+FFFD), %2: first bad byte (1-based)
     RecordExistsCli,       // %1: the name
     RecordMissingCli,      // %1: the name
     ReplaceRecordQuestion, // %1: the name

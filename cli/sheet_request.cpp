@@ -172,7 +172,7 @@ int ReadRecords(const ParsedArgs& parsed, const SheetCommand& command, const Own
         names = RecordNames(store);
     }
     // Every name is looked up before anything is drawn; each record once.
-    std::vector<std::string> keys;
+    std::vector<NameKey> keys;
     std::vector<std::string> found;
     std::vector<VXDateStore> records;
     for (const std::string& name : names) {
@@ -182,7 +182,7 @@ int ReadRecords(const ParsedArgs& parsed, const SheetCommand& command, const Own
             PrintRefusal(io, refusal, name);
             return kExitRefused;
         }
-        std::string key;
+        NameKey key;
         CheckName(name, NameUse::ExistingEntry, &key);
         if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
             continue;

@@ -176,12 +176,12 @@ bool Admit(const NameKey& name) {
         }
         return true;
     }
-    std::string stored;
+    NameKey stored;
     const NameCheck check = CheckName(Cp1252ToUtf8(name.Bytes()), NameUse::NewEntry, &stored);
     if (!check.Accepted()) {
         return false;
     }
-    if (stored != name.Bytes()) {
+    if (stored != name) {
         std::abort(); // the conversion must be exact both ways
     }
     return true;

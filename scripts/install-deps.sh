@@ -7,13 +7,13 @@ packages=(
     cmake make g++ pkg-config ccache lld
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-wqy-microhei
     clang libclang-rt-14-dev
     xvfb xauth
     locales
     dpkg-dev file gzip help2man lintian desktop-file-utils appstream
     libgeonames-dev libhowardhinnant-date-dev tzdata
-    libcsv-dev nlohmann-json3-dev
+    libcsv-dev nlohmann-json3-dev libutf8proc-dev
     poppler-utils
     parallel
 )

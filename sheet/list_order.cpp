@@ -21,7 +21,7 @@ QString FoldedCodeUnits(const QString& text) {
 
 } // namespace
 
-std::vector<std::size_t> ListOrder(const QStringList& shown, const std::vector<std::string>& keys,
+std::vector<std::size_t> ListOrder(const QStringList& shown, const std::vector<NameKey>& keys,
                                    const std::function<void(int prepared)>& progress) {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);

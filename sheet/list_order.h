@@ -5,10 +5,11 @@
 #include <QStringList>
 #include <cstddef>
 #include <functional>
-#include <string>
 #include <vector>
 
-// The indexes of keys (store keys, Windows-1252) in list order; shown[i] is keys[i] as shown.
+#include "records/name_key.h"
+
+// The indexes of keys (store keys) in list order; shown[i] is keys[i] as shown.
 // progress, when given, is told now and then how many names have been prepared.
-std::vector<std::size_t> ListOrder(const QStringList& shown, const std::vector<std::string>& keys,
+std::vector<std::size_t> ListOrder(const QStringList& shown, const std::vector<NameKey>& keys,
                                    const std::function<void(int prepared)>& progress = {});

@@ -16,7 +16,8 @@ void CMainView::OnAdd() {
         return;
     }
     const BirthInput& input = m_form->Input();
-    const std::string name = m_form->Name().toStdString();
+    // In NFC, so that the question about replacing names the record as it is stored.
+    const std::string name = NormalizeName(m_form->Name().toStdString());
     // A name with a control character would break the exported tables and, with a zero
     // byte, the record file: refused before anything is asked or changed.
     if (const NameCheck check = CheckName(name, NameUse::NewEntry);
@@ -40,7 +41,7 @@ void CMainView::OnAdd() {
         return;
     }
     if (!replacement) {
-        std::string key;
+        NameKey key;
         CheckName(name, NameUse::ExistingEntry, &key);
         AddRecordName(*m_listDates, key);
     }
@@ -54,7 +55,7 @@ void CMainView::OnSelChangeList() {
 
 void CMainView::LoadSelectedRecord() {
     const int row = SelectedRecordRow(*m_listDates);
-    const std::string key = RecordKeyAt(*m_listDates, row);
+    const NameKey key = RecordKeyAt(*m_listDates, row);
     VXDateStore record;
     if (row < 0 || !GetDocument().m_mapDateStore.Lookup(key, record)) {
         m_messages.ViewError(this, UiText(TextId::ProgrammingError));
@@ -72,12 +73,14 @@ void CMainView::OnDelete() {
         m_messages.ViewError(this, UiText(TextId::NoSelection));
         return;
     }
-    const std::string key = RecordKeyAt(*m_listDates, row);
+    const NameKey key = RecordKeyAt(*m_listDates, row);
     const QString shown = m_listDates->item(row)->text();
     if (!m_messages.AppQuestion(UiText(TextId::DeleteRecordQuestion, {shown}))) {
         return;
     }
-    RemoveRecord(GetDocument().m_mapDateStore, NameOfKey(key));
+    // By the key itself: a name read from a file is kept exactly, even where its text would
+    // normalise to another key.
+    GetDocument().m_mapDateStore.RemoveKey(key);
     DeleteRecordRow(*m_listDates, row);
     GetDocument().SetModifiedFlag(true);
 }
@@ -93,13 +96,10 @@ void CMainView::OnDeleteAll() {
 
 void CMainView::FillRecordList() {
     const DateStoreMap& store = GetDocument().m_mapDateStore;
-    std::vector<std::string> keys;
+    std::vector<NameKey> keys;
     keys.reserve(static_cast<std::size_t>(store.GetCount()));
     for (const auto& entry : store) {
-        // The list holds Windows-1252 keys: names kept as UTF-16 units are not listed.
-        if (!entry.name.IsWide()) {
-            keys.emplace_back(entry.name.Bytes());
-        }
+        keys.emplace_back(entry.name);
     }
     {
         const CBusyIndicator busy(*this, static_cast<int>(keys.size()));

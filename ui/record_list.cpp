@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include "app/name_rules.h"
 #include "app/record_commands.h"
 #include "sheet/list_order.h"
 
@@ -16,13 +15,29 @@ QCollator ListCollator() {
     return collator;
 }
 
+// The item's own copy of its key, for the keys its text does not give back: wide keys with a
+// lone surrogate. Kept as the key's units (little-endian byte pairs).
+constexpr int kKeyBytesRole = Qt::UserRole;
+
+NameKey KeyOfText(const QString& text) {
+    NameKey key;
+    Utf8ToNameKey(text.toStdString(), key);
+    return key;
+}
+
+void KeepKeyIfNeeded(QListWidgetItem& item, const NameKey& key) {
+    if (key.IsWide() && KeyOfText(item.text()) != key) {
+        item.setData(kKeyBytesRole, QByteArray::fromStdString(key.Bytes()));
+    }
+}
+
 } // namespace
 
-QString ShownRecordName(const std::string& key) {
+QString ShownRecordName(NameKeyView key) {
     return QString::fromStdString(NameOfKey(key));
 }
 
-int AddRecordName(QListWidget& list, const std::string& key) {
+int AddRecordName(QListWidget& list, const NameKey& key) {
     const QString shown = ShownRecordName(key);
     const QCollator collator = ListCollator();
     // First row whose name sorts after the new one.
@@ -32,7 +47,8 @@ int AddRecordName(QListWidget& list, const std::string& key) {
         const int mid = (low + high) / 2;
         int order = collator.compare(list.item(mid)->text(), shown);
         if (order == 0) {
-            order = RecordKeyAt(list, mid).compare(key);
+            const NameKey there = RecordKeyAt(list, mid);
+            order = there < key ? -1 : (key < there ? 1 : 0);
         }
         if (order <= 0) {
             low = mid + 1;
@@ -42,14 +58,15 @@ int AddRecordName(QListWidget& list, const std::string& key) {
     }
     const QSignalBlocker blocker(list);
     list.insertItem(low, shown);
+    KeepKeyIfNeeded(*list.item(low), key);
     return low;
 }
 
-void FillRecordNames(QListWidget& list, const std::vector<std::string>& keys,
+void FillRecordNames(QListWidget& list, const std::vector<NameKey>& keys,
                      const std::function<void(int prepared)>& progress) {
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(keys.size()));
-    for (const std::string& key : keys) {
+    for (const NameKey& key : keys) {
         shown.append(ShownRecordName(key));
     }
     const std::vector<std::size_t> order = ListOrder(shown, keys, progress);
@@ -59,18 +76,28 @@ void FillRecordNames(QListWidget& list, const std::vector<std::string>& keys,
         sorted.append(std::move(shown[static_cast<qsizetype>(i)]));
     }
     const QSignalBlocker blocker(list);
+    const int first = list.count();
     list.addItems(sorted);
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        const NameKey& key = keys[order[row]];
+        if (key.IsWide()) {
+            KeepKeyIfNeeded(*list.item(first + static_cast<int>(row)), key);
+        }
+    }
 }
 
-std::string RecordKeyAt(const QListWidget& list, int row) {
+NameKey RecordKeyAt(const QListWidget& list, int row) {
     const QListWidgetItem* item = list.item(row);
     if (item == nullptr) {
         return {};
     }
-    std::string key;
-    // The text was made from the key, so every character converts back.
-    CheckName(item->text().toStdString(), NameUse::ExistingEntry, &key);
-    return key;
+    if (const QVariant bytes = item->data(kKeyBytesRole); bytes.isValid()) {
+        const std::string units = bytes.toByteArray().toStdString();
+        return NameKey(NameKeyView::Wide(units));
+    }
+    // The text was made from the key, so every character converts back, without NFC: a name
+    // read from a file is kept exactly.
+    return KeyOfText(item->text());
 }
 
 int SelectedRecordRow(const QListWidget& list) {

@@ -1,28 +1,30 @@
 #pragma once
 // The list of stored names: shown in Unicode, sorted for people (case-insensitive and
-// locale-aware, ties broken by the stored bytes). An item's text converts back to its store
-// key (Windows-1252) without loss.
+// locale-aware, ties broken by the stored key). An item's text converts back to its store
+// key, or the item holds the key where it cannot (a name read from a file with a lone half of
+// a surrogate pair, shown as U+FFFD).
 #include <functional>
-#include <string>
 #include <vector>
+
+#include "records/name_key.h"
 
 class QListWidget;
 class QString;
 
-// The name stored as key (Windows-1252), as shown.
-QString ShownRecordName(const std::string& key);
+// The name stored as key, as shown.
+QString ShownRecordName(NameKeyView key);
 
-// Inserts the name stored as key (Windows-1252) at its sorted place; returns its row.
-int AddRecordName(QListWidget& list, const std::string& key);
+// Inserts the name stored as key at its sorted place; returns its row.
+int AddRecordName(QListWidget& list, const NameKey& key);
 
 // Fills the empty list with the names stored as keys, in the order AddRecordName gives them:
 // one sort and one insertion. progress, when given, is told how many names have been
 // prepared, now and then while the sort keys are made. Does not notify.
-void FillRecordNames(QListWidget& list, const std::vector<std::string>& keys,
+void FillRecordNames(QListWidget& list, const std::vector<NameKey>& keys,
                      const std::function<void(int prepared)>& progress = {});
 
 // The store key of the item at row; empty for a row that does not exist.
-std::string RecordKeyAt(const QListWidget& list, int row);
+NameKey RecordKeyAt(const QListWidget& list, int row);
 
 // The row of the selected item, or -1 when nothing is selected.
 int SelectedRecordRow(const QListWidget& list);

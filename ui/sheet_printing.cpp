@@ -110,14 +110,11 @@ std::optional<std::vector<SheetContent>> CSheetPrinting::RecordSheets() {
         m_messages.AppMessage(Catalogue(TextId::SheetNoRecords));
         return std::nullopt;
     }
-    std::vector<std::string> keys;
+    std::vector<NameKey> keys;
     QStringList shown;
     keys.reserve(static_cast<std::size_t>(store.GetCount()));
     for (const auto& entry : store) {
-        if (entry.name.IsWide()) {
-            continue; // not in the list yet
-        }
-        keys.emplace_back(entry.name.Bytes());
+        keys.emplace_back(entry.name);
         shown.append(ShownRecordName(keys.back()));
     }
     // The question for years before 1900 is asked once for the whole file.

@@ -31,28 +31,27 @@ TEST(NameRules, EveryControlCharacterIsRefusedWithItsPlace) {
         EXPECT_EQ(check.refusal, RecordRefusal::NameHasControlCharacter) << c.name;
         EXPECT_EQ(check.character, c.character) << c.name;
         EXPECT_EQ(check.offset, c.offset) << c.name;
-        // An existing entry of such a name can still be found, where the store can hold the
-        // character (C0 and delete; of C1 only five, none of them here).
-        std::string key;
-        EXPECT_EQ(CheckName(c.name, NameUse::ExistingEntry, &key).refusal,
-                  c.character < 0x80 ? RecordRefusal::None : RecordRefusal::NameNotStorable)
-            << c.name;
+        // An existing entry of such a name, read from a file written elsewhere, can still be
+        // found; the key keeps the character.
+        NameKey key;
+        EXPECT_TRUE(CheckName(c.name, NameUse::ExistingEntry, &key).Accepted()) << c.name;
+        EXPECT_EQ(NameKeyToUtf8(key), c.name);
     }
 }
 
 TEST(NameRules, PrintableNamesAreAcceptedAndConvertedForTheStore) {
-    std::string stored;
+    NameKey stored;
     EXPECT_EQ(CheckName(" Muster ", NameUse::NewEntry, &stored).refusal, RecordRefusal::None);
-    EXPECT_EQ(stored, " Muster ");
+    EXPECT_EQ(stored, NameKey(" Muster "));
     // The euro sign, curly quotes and the like sit at bytes 0x80 to 0x9F of Windows-1252,
     // but are no control characters.
     EXPECT_TRUE(
         CheckName("\xE2\x82\xAC \xE2\x80\x9EZitat\xE2\x80\x9C \xC5\x92", NameUse::NewEntry, &stored)
             .Accepted());
-    EXPECT_EQ(stored, "\x80 \x84Zitat\x93 \x8C");
+    EXPECT_EQ(stored, NameKey("\x80 \x84Zitat\x93 \x8C"));
     EXPECT_EQ(CheckName("\xC2\xA0nbsp \xC3\xBF", NameUse::NewEntry, &stored).refusal,
               RecordRefusal::None);
-    EXPECT_EQ(stored, "\xA0nbsp \xFF");
+    EXPECT_EQ(stored, NameKey("\xA0nbsp \xFF"));
     EXPECT_TRUE(CheckName("=1+1", NameUse::NewEntry).Accepted()); // the export guards it
     EXPECT_TRUE(CheckName("--help", NameUse::NewEntry).Accepted());
 }
@@ -66,10 +65,10 @@ TEST(NameRules, OtherRefusalsForEveryUse) {
     };
     const Case cases[] = {
         {"", RecordRefusal::EmptyName, 0, 0},
-        {"ab\xFF", RecordRefusal::NameNotStorable, 0, 2},   // not UTF-8
-        {"\xC0\x80", RecordRefusal::NameNotStorable, 0, 0}, // overlong zero byte
-        {"Ива", RecordRefusal::NameNotStorable, U'И', 0},   // not in Windows-1252
-        {"a\t\xFF", RecordRefusal::NameNotStorable, 0, 2},  // the control is no fault here
+        {"ab\xFF", RecordRefusal::NameNotStorable, 0, 2},       // not UTF-8
+        {"\xC0\x80", RecordRefusal::NameNotStorable, 0, 0},     // overlong zero byte
+        {"\xED\xA0\x80", RecordRefusal::NameNotStorable, 0, 0}, // an encoded surrogate
+        {"a\t\xFF", RecordRefusal::NameNotStorable, 0, 2},      // the control is no fault here
     };
     for (const Case& c : cases) {
         const NameCheck check = CheckName(c.name, NameUse::ExistingEntry);
@@ -79,10 +78,11 @@ TEST(NameRules, OtherRefusalsForEveryUse) {
     }
     // The first fault decides.
     EXPECT_EQ(CheckName("\tИ", NameUse::NewEntry).refusal, RecordRefusal::NameHasControlCharacter);
-    EXPECT_EQ(CheckName("И\t", NameUse::NewEntry).refusal, RecordRefusal::NameNotStorable);
-    std::string stored = "untouched";
+    EXPECT_EQ(CheckName("И\t", NameUse::NewEntry).refusal, RecordRefusal::NameHasControlCharacter);
+    EXPECT_EQ(CheckName("\xFF\t", NameUse::NewEntry).refusal, RecordRefusal::NameNotStorable);
+    NameKey stored("untouched");
     EXPECT_FALSE(CheckName("a\nb", NameUse::NewEntry, &stored).Accepted());
-    EXPECT_EQ(stored, "untouched");
+    EXPECT_EQ(stored, NameKey("untouched"));
 }
 
 TEST(NameRules, EachRefusalHasItsTextInBothWordings) {
@@ -98,6 +98,59 @@ TEST(NameRules, EachRefusalHasItsTextInBothWordings) {
     EXPECT_NE(RecordRefusalText(RecordRefusal::NameHasControlCharacter, "a\x1b").find("U+001B"),
               std::string::npos);
     EXPECT_NE(RecordRefusalText(RecordRefusal::NotFound, "Eva").find("Eva"), std::string::npos);
+    // A malformed name is shown with U+FFFD in place of its bad bytes, never the bytes
+    // themselves, and the place of the first bad byte is given.
+    const std::string malformed = RecordRefusalText(RecordRefusal::NameNotStorable, "Ev\xFF\xFE");
+    EXPECT_NE(malformed.find("Ev\uFFFD\uFFFD"), std::string::npos) << malformed;
+    EXPECT_NE(malformed.find(" 3"), std::string::npos) << malformed;
+    EXPECT_EQ(malformed.find('\xFF'), std::string::npos);
+}
+
+TEST(NameRules, NamesInAnyScriptGetTheirKey) {
+    struct Case {
+        std::string name;
+        bool wide;
+    };
+    const Case cases[] = {
+        {"Zo\u00EB M\u00FCller", false},                // Latin within Windows-1252
+        {"\u0141ukasz \u017Bak", true},                 // Ł is not, Ż neither
+        {"\u039D\u03AF\u03BA\u03BF\u03C2", true},       // Greek
+        {"\u041C\u043E\u0441\u043A\u0432\u0430", true}, // Cyrillic
+        {"\u05D3\u05D5\u05D3", true},                   // Hebrew
+        {"\u0639\u0644\u064A", true},                   // Arabic
+        {"\u674E\u5C0F\u9F99", true},                   // Chinese
+        {"Eva \U0001F600", true},                       // beyond U+FFFF: a surrogate pair
+    };
+    for (const Case& c : cases) {
+        NameKey key;
+        ASSERT_TRUE(CheckName(c.name, NameUse::NewEntry, &key).Accepted()) << c.name;
+        EXPECT_EQ(key.IsWide(), c.wide) << c.name;
+        EXPECT_EQ(NameKeyToUtf8(key), c.name);
+    }
+}
+
+TEST(NameRules, NamesAreKeyedInNfc) {
+    struct Case {
+        std::string given;
+        std::string nfc;
+    };
+    const Case cases[] = {
+        {"Zoe\u0308", "Zo\u00EB"}, // decomposed, fits Windows-1252
+        {"\u0391\u0301\u03BD\u03BD\u03B1", "\u0386\u03BD\u03BD\u03B1"}, // Greek tonos
+        {"\u1100\u1161", "\uAC00"},                                     // Hangul jamo
+        {"Z\u0307ak", "\u017Bak"}, // Polish Ż from Z + dot above
+        {"A\u212B", "A\u00C5"},    // Ångström sign to Å
+        {"Zo\u00EB", "Zo\u00EB"},  // already composed
+        {"plain", "plain"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NormalizeName(c.given), c.nfc) << c.given;
+        NameKey given;
+        NameKey composed;
+        ASSERT_TRUE(CheckName(c.given, NameUse::ExistingEntry, &given).Accepted());
+        ASSERT_TRUE(Utf8ToNameKey(c.nfc, composed));
+        EXPECT_EQ(given, composed) << c.given;
+    }
 }
 
 TEST(NameRules, ControlCharactersOfNamesAsTheStoreHoldsThem) {

@@ -1,5 +1,7 @@
 #include "app/record_commands.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,14 +34,12 @@ TEST(RecordCommands, AddStoresTheInputUnderTheWindows1252Key) {
 TEST(RecordCommands, RefusedNamesLeaveTheStoreAlone) {
     DateStoreMap store;
     EXPECT_EQ(AddRecord(store, "", Birth(1), AddMode::ReplaceExisting), RecordRefusal::EmptyName);
-    EXPECT_EQ(AddRecord(store, "\u65E5\u672C", Birth(1), AddMode::ReplaceExisting),
-              RecordRefusal::NameNotStorable);
     EXPECT_EQ(AddRecord(store, "bad\xFF", Birth(1), AddMode::ReplaceExisting),
               RecordRefusal::NameNotStorable);
     EXPECT_TRUE(store.IsEmpty());
     VXDateStore record;
     EXPECT_EQ(LookupRecord(store, "", record), RecordRefusal::EmptyName);
-    EXPECT_EQ(RemoveRecord(store, "\u65E5"), RecordRefusal::NameNotStorable);
+    EXPECT_EQ(RemoveRecord(store, "\xC3"), RecordRefusal::NameNotStorable);
     EXPECT_EQ(RemoveRecord(store, "x"), RecordRefusal::NotFound);
     EXPECT_EQ(LookupRecord(store, "x", record), RecordRefusal::NotFound);
 }
@@ -98,10 +98,47 @@ TEST(RecordCommands, NamesWithControlCharactersNeverEnterButStayReachable) {
 }
 
 TEST(RecordCommands, KeysAndNamesConvertBothWays) {
-    std::string key;
+    NameKey key;
     EXPECT_TRUE(CheckName("\u20AC\u00E9", NameUse::ExistingEntry, &key).Accepted());
-    EXPECT_EQ(key, "\x80\xE9");
+    EXPECT_EQ(key, NameKey("\x80\xE9"));
     EXPECT_EQ(NameOfKey(key), "\u20AC\u00E9");
+}
+
+TEST(RecordCommands, NamesInAnyScriptAreStoredFoundAndRemoved) {
+    const std::string names[] = {"\u0141ukasz \u017Bak",
+                                 "\u039D\u03AF\u03BA\u03BF\u03C2",
+                                 "\u041C\u043E\u0441\u043A\u0432\u0430 \u0418\u0432\u0430\u043D",
+                                 "\u05D3\u05D5\u05D3",
+                                 "\u0639\u0644\u064A",
+                                 "\u674E\u5C0F\u9F99",
+                                 "\U0001F600",
+                                 "Zo\u00EB"};
+    DateStoreMap store;
+    int day = 1;
+    for (const std::string& name : names) {
+        EXPECT_EQ(AddRecord(store, name, Birth(day++), AddMode::RefuseExisting),
+                  RecordRefusal::None)
+            << name;
+    }
+    std::vector<std::string> listed = RecordNames(store);
+    std::sort(listed.begin(), listed.end());
+    std::vector<std::string> expected(std::begin(names), std::end(names));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(listed, expected);
+    day = 1;
+    for (const std::string& name : names) {
+        VXDateStore record;
+        ASSERT_EQ(LookupRecord(store, name, record), RecordRefusal::None) << name;
+        EXPECT_EQ(record.m_nDay, day++) << name;
+    }
+    // A decomposed name from another system finds, replaces and removes the composed one.
+    EXPECT_EQ(AddRecord(store, "Zoe\u0308", Birth(28), AddMode::RefuseExisting),
+              RecordRefusal::NameExists);
+    EXPECT_EQ(RemoveRecord(store, "Zoe\u0308"), RecordRefusal::None);
+    for (const std::string& name : names) {
+        RemoveRecord(store, name);
+    }
+    EXPECT_TRUE(store.IsEmpty());
 }
 
 } // namespace

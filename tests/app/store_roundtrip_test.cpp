@@ -94,7 +94,7 @@ TEST(StoreRoundTrip, EveryStoreBuiltFromAcceptedNamesLoadsBackUnchanged) {
     int refused = 0;
     for (int round = 0; round < 150; ++round) {
         CVexamoDoc doc;
-        std::vector<std::string> held;
+        std::vector<NameKey> held;
         const size_t operations = source.Pick(40);
         for (size_t op = 0; op < operations; ++op) {
             const size_t kind = source.Pick(20);
@@ -104,7 +104,7 @@ TEST(StoreRoundTrip, EveryStoreBuiltFromAcceptedNamesLoadsBackUnchanged) {
             } else if (kind < 4 && !held.empty()) {
                 doc.m_mapDateStore.RemoveKey(held[source.Pick(held.size())]);
             } else {
-                std::string name;
+                NameKey name;
                 if (kind < 7 && !held.empty()) {
                     name = held[source.Pick(held.size())]; // replace: remove, then set
                     doc.m_mapDateStore.RemoveKey(name);

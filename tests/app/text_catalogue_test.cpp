@@ -20,9 +20,9 @@ TEST(TextCatalogue, ArgumentsReplaceTheirMarksOnce) {
     // A mark inside an argument stays as given, as with QString::arg.
     EXPECT_EQ(UserText(TextId::DeleteRecordQuestion, {"%1 %2"}),
               "Soll der Datensatz %1 %2 gelöscht werden?");
-    EXPECT_EQ(UserText(TextId::NameNotStorableCli, {"\u65E5"}),
-              "Der Name \u201E\u65E5\u201C enthält Zeichen, die sich nicht in Windows-1252 "
-              "speichern lassen.");
+    EXPECT_EQ(UserText(TextId::NameNotStorableCli, {"\u65E5\uFFFD", "2"}),
+              "Der Name \u201E\u65E5\uFFFD\u201C ist kein gültiges UTF-8 (ungültiges Byte an "
+              "Stelle 2).");
     // Without arguments a mark is left alone; texts without marks are unchanged.
     EXPECT_EQ(UserText(TextId::RecordMissingCli, {}), "Der Datensatz '%1' existiert nicht.");
     EXPECT_EQ(UserText(TextId::TipConstZone, {"x"}), UserText(TextId::TipConstZone));

@@ -132,8 +132,8 @@ TEST_F(CliRecords, ExistingNameIsRefusedUnlessReplaced) {
 
 TEST_F(CliRecords, RefusedNamesWriteNothing) {
     ExpectRefused({"add", file_, "", "1", "1", "2000", "0", "0"}, "Bitte einen Namen eingeben!");
-    ExpectRefused({"add", file_, "\u65E5\u672C", "1", "1", "2000", "0", "0"}, "Windows-1252");
-    ExpectRefused({"add", file_, "bad\xFF", "1", "1", "2000", "0", "0"}, "Windows-1252");
+    ExpectRefused({"add", file_, "bad\xFF", "1", "1", "2000", "0", "0"},
+                  "kein g\u00FCltiges UTF-8");
     EXPECT_FALSE(fs::exists(file_));
 }
 

@@ -20,22 +20,30 @@ QStringList Texts(const QListWidget& list) {
 }
 
 // Names that differ in case, accents, blanks, digits and signs, some equal for the collation.
-std::vector<std::string> MixedNames() {
-    std::vector<std::string> names = {
+std::vector<NameKey> MixedNames() {
+    std::vector<NameKey> names = {
         "muster", "Muster", "MUSTER",  "\xC4rger", "Arger",    "arger", "anna",  "Anna ",  " anna",
         "Bert",   "bert-2", "bert 10", "bert 9",   "\xE9lise", "Elise", "elise", "Zo\xEB", "zoe",
         "",       "\x81",   "\x9D",    "\xFF",     "a\tb",     "\xDF",  "ss",    "Otto!",  "otto"};
     for (int i = 0; i < 300; ++i) {
         names.push_back((i % 3 == 0 ? "N" : "n") + std::to_string(i * 7919 % 1000));
     }
+    // Names in other scripts, with case (Greek, Cyrillic) and without.
+    for (const char16_t* wide :
+         {u"\u039D\u03AF\u03BA\u03BF\u03C2", u"\u03BD\u03AF\u03BA\u03BF\u03C2",
+          u"\u0391\u03BD\u03BD\u03B1", u"\u041C\u043E\u0441\u043A\u0432\u0430",
+          u"\u674E\u5C0F\u9F99", u"\u05D3\u05D5\u05D3", u"\u0141ukasz", u"lukasz", u"\xD83D\xDE00",
+          u"x\xD800"}) {
+        names.push_back(NameKey::FromUtf16(wide));
+    }
     return names;
 }
 
 void ExpectFillMatchesAdding(const QLocale& locale) {
     QLocale::setDefault(locale);
-    const std::vector<std::string> names = MixedNames();
+    const std::vector<NameKey> names = MixedNames();
     QListWidget added;
-    for (const std::string& name : names) {
+    for (const NameKey& name : names) {
         AddRecordName(added, name);
     }
     QListWidget filled;
@@ -66,23 +74,39 @@ TEST(RecordList, EveryItemLeadsBackToItsKey) {
     for (int b = 1; b < 256; ++b) {
         everyByte.push_back(static_cast<char>(b));
     }
-    const std::vector<std::string> keys = {everyByte, "Zo\xEB", std::string("a\0b", 3)};
+    // Wide keys as a file may hold them: a lone surrogate (shown as U+FFFD, next to a real
+    // U+FFFD), and a decomposed name that input would have composed.
+    const std::vector<NameKey> keys = {everyByte,
+                                       "Zo\xEB",
+                                       std::string("a\0b", 3),
+                                       NameKey::FromUtf16(u"\u674E\u5C0F\u9F99"),
+                                       NameKey::FromUtf16(u"x\xD800"),
+                                       NameKey::FromUtf16(u"x\xFFFD"),
+                                       NameKey::FromUtf16(u"Z\u0307ak")};
     QListWidget list;
     FillRecordNames(list, keys);
-    std::vector<std::string> back;
+    QListWidget added;
+    for (const NameKey& key : keys) {
+        AddRecordName(added, key);
+    }
+    for (int row = 0; row < list.count(); ++row) {
+        EXPECT_EQ(RecordKeyAt(added, row), RecordKeyAt(list, row)) << row;
+    }
+    std::vector<NameKey> back;
     for (int row = 0; row < list.count(); ++row) {
         back.push_back(RecordKeyAt(list, row));
     }
     std::sort(back.begin(), back.end());
-    std::vector<std::string> expected = keys;
+    std::vector<NameKey> expected = keys;
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(back, expected);
     EXPECT_EQ(ShownRecordName("Zo\xEB"), "Zoë");
-    EXPECT_EQ(RecordKeyAt(list, 3), "");
+    EXPECT_EQ(ShownRecordName(NameKey::FromUtf16(u"x\xD800")), "x\uFFFD");
+    EXPECT_EQ(RecordKeyAt(list, list.count()), NameKey(""));
 }
 
 TEST(RecordList, FillReportsItsProgress) {
-    std::vector<std::string> keys;
+    std::vector<NameKey> keys;
     for (int i = 0; i < 20000; ++i) {
         keys.push_back("p" + std::to_string(i));
     }
