@@ -4,12 +4,13 @@
 #include <unistd.h>
 
 #include "cli/cli.h"
+#include "cli/message_catalogues.h"
 
 int main(int argc, char** argv) {
-    // Place names in the user's language. Only the message and character categories: numbers
-    // keep their full stop.
+    // Place names and messages in the user's language. Only the message and character
+    // categories: numbers keep their full stop.
     std::setlocale(LC_CTYPE, "");
-    std::setlocale(LC_MESSAGES, "");
+    UseUserLanguage();
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     return RunCli(
         args, std::cout, std::cerr,
