@@ -85,7 +85,8 @@ void AppendCsvRow(std::string& out, const CsvRecord& row, const BatchRow& r, boo
     } else {
         AppendEmptyResultCsv(out);
         out.append(",error,");
-        AppendCsvField(out, r.error);
+        // The message may quote the row's own text.
+        AppendCsvField(out, TerminalText(r.error, terminal));
         out.append("\r\n");
     }
 }

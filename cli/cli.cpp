@@ -94,10 +94,11 @@ int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream&
         return Dispatch(all, io);
     } catch (const std::bad_alloc&) {
         // Whatever was being built is gone with the stack; a record file is only ever
-        // replaced whole, so it is as it was.
+        // replaced whole, so it is as it was. The message is written without allocating.
         out.clear();
         err.clear();
-        PrintMessage(io, UserText(TextId::CliOutOfMemory));
+        err << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
+        err.flush();
         return kExitRefused;
     }
 }

@@ -16,14 +16,17 @@ TEST(TextCatalogue, EveryIdHasItsOwnText) {
 }
 
 TEST(TextCatalogue, ArgumentsReplaceTheirMarksOnce) {
-    EXPECT_EQ(UserText(TextId::RecordMissingCli, {"Eva"}), "Der Datensatz 'Eva' existiert nicht.");
+    EXPECT_EQ(UserText(TextId::RecordMissingCli, {"Eva"}),
+              "Der Datensatz 'Eva' existiert nicht; list zeigt die gespeicherten Namen.");
     // A mark inside an argument stays as given, as with QString::arg.
     EXPECT_EQ(UserText(TextId::DeleteRecordQuestion, {"%1 %2"}),
               "Soll der Datensatz %1 %2 gelöscht werden?");
-    EXPECT_EQ(UserText(TextId::NameNotStorableCli, {"\u65E5"}),
-              "Der Name \u201E\u65E5\u201C enthält Zeichen, die sich nicht in Windows-1252 "
-              "speichern lassen.");
+    EXPECT_EQ(
+        UserText(TextId::NameNotStorableCli, {"\u65E5"}),
+        "Der Name \u201E\u65E5\u201C enthält Zeichen, die sich nicht in Windows-1252 "
+        "speichern lassen; bitte nur Buchstaben des westeuropäischen Zeichensatzes verwenden.");
     // Without arguments a mark is left alone; texts without marks are unchanged.
-    EXPECT_EQ(UserText(TextId::RecordMissingCli, {}), "Der Datensatz '%1' existiert nicht.");
+    EXPECT_EQ(UserText(TextId::RecordMissingCli, {}),
+              "Der Datensatz '%1' existiert nicht; list zeigt die gespeicherten Namen.");
     EXPECT_EQ(UserText(TextId::TipConstZone, {"x"}), UserText(TextId::TipConstZone));
 }
