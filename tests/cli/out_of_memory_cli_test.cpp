@@ -74,7 +74,7 @@ TEST(CliOutOfMemory, EveryLimitEndsCleanly) {
     };
     int refused = 0;
     for (const auto& args : commands) {
-        for (size_t limit = 24; limit <= 120; limit += 8) {
+        for (size_t limit = 24; limit <= 96; limit += 12) {
             const ChildResult r = RunLimited(args, limit, (dir / "err.txt").string());
             ASSERT_TRUE(r.exited) << args[0] << " at " << limit << " MiB: signal " << r.status;
             ASSERT_TRUE(r.status == 0 || r.status == 1) << limit << ": " << r.status << r.err;
