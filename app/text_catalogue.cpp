@@ -1,6 +1,8 @@
 #include "app/text_catalogue.h"
 
 #include <array>
+
+#include "app/message_language.h"
 #include <utility>
 
 namespace {
@@ -71,7 +73,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::NameNotStorableCli,
      "Der Name \u201E%1\u201C ist kein gültiges UTF-8 (ungültiges Byte an Stelle %2)."},
     {TextId::RecordExistsCli, "Der Datensatz '%1' existiert bereits; --replace ersetzt ihn."},
-    {TextId::RecordMissingCli, "Der Datensatz '%1' existiert nicht."},
+    {TextId::RecordMissingCli,
+     "Der Datensatz '%1' existiert nicht; list zeigt die gespeicherten Namen."},
     {TextId::ReplaceRecordQuestion, "Soll der Datensatz '%1' ersetzt werden?"},
     {TextId::DeleteRecordQuestion, "Soll der Datensatz %1 gelöscht werden?"},
     {TextId::DeleteAllQuestion, "Sollen alle Daten gelöscht werden?"},
@@ -217,10 +220,15 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneOutOfRange,
      "%1 : il faudrait un fuseau horaire de %2, hors de l'intervalle de -12 à 12. Convertissez "
      "l'heure de naissance en heure de Greenwich et entrez le fuseau horaire 0."},
-    {TextId::ZoneUnknownPlace, "Aucun lieu ne correspond à « %1 »."},
-    {TextId::ZoneUnknownZone, "Le fuseau « %1 » est absent de la base des fuseaux horaires."},
+    {TextId::ZoneUnknownPlace,
+     "Aucun lieu ne correspond à « %1 » ; essayez une autre orthographe ou le nom dans la langue "
+     "du lieu, ou donnez son fuseau avec --zone (par ex. Europe/Berlin)."},
+    {TextId::ZoneUnknownZone,
+     "Le fuseau « %1 » est absent de la base des fuseaux horaires ; les fuseaux portent le nom "
+     "d'une grande ville, par ex. Europe/Paris, ou donnez --tz."},
     {TextId::ZoneDateNotCovered,
-     "La base des fuseaux horaires ne couvre pas cette date pour « %1 »."},
+     "La base des fuseaux horaires ne couvre pas cette date pour « %1 » ; donnez le fuseau "
+     "horaire avec --tz."},
     {TextId::ZoneSeveralPlaces, "« %1 » désigne plusieurs lieux ; le plus peuplé est pris : %2."},
     {TextId::ZoneRounded, "Arrondi à l'heure la plus proche : moment décalé de %1."},
     {TextId::ZoneShiftEarlier, "%1 plus tôt"},
@@ -276,13 +284,11 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliUnknownCommand, "unknown command '%1'"},
     {TextId::CliUnknownOption, "unknown option '%1'"},
     {TextId::CliOptionNeedsValue, "%1 needs a value"},
-    {TextId::CliOptionNeedsInteger, "%1 needs an integer, got '%2'"},
+    {TextId::CliNotInteger, "%1 must be an integer, not '%2'"},
     {TextId::CliOptionExpectsNumber, "%1 expects a number"},
     {TextId::CliOptionExpectsNumberNot, "%1 expects a number, not '%2'"},
     {TextId::CliBirthValueCount, "expected DAY MONTH YEAR HOUR MINUTE, got %1 value(s)"},
-    {TextId::CliBirthValueNotInteger, "%1 must be an integer, got '%2'"},
     {TextId::CliAddValueCount, "expects DAY MONTH YEAR HOUR MINUTE after FILE NAME"},
-    {TextId::CliAddValueNotInteger, "%1 must be an integer, not '%2'"},
     {TextId::CliOneZoneSource, "give only one --place or --zone"},
     {TextId::CliDstExclusive, "--dst and --no-dst exclude each other"},
     {TextId::CliTzExcludes, "--tz and --%1 exclude each other"},
@@ -313,15 +319,184 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "takes only names a new entry may have: change the name in the CSV, or leave the row out."},
 });
 
-} // namespace
+// The messages and the help of vexamo-cli by their English text, the key of their translations
+// (po/de.po, po/fr.po). Where the window shows a message, its German or French translation is
+// the text above; kSameText: the text above is the English one.
+constexpr const char* kSameText = nullptr;
 
-const char* UserText(TextId id) {
+constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
+    {TextId::EarlierCentury, "Evaluate a date of an earlier century?"},
+    {TextId::MonthRange, "Please enter a month between 1 and 12."},
+    {TextId::DayRange, "Please enter a day between 1 and %1."},
+    {TextId::HourRange, "Please enter an hour between 0 and 24"},
+    {TextId::MinuteRange, "Please enter the minutes between 0 and 59"},
+    {TextId::TimeZoneRange, "The time difference must be between -12 and 12."},
+    {TextId::YearRange, "Please enter a year between -99999 and 99999."},
+    {TextId::FieldNotInteger, "The field \u201C%1\u201D must hold a whole number."},
+    {TextId::FieldNotFlag, "The field \u201C%1\u201D must hold 0 or 1."},
+    {TextId::ZoneColumnsExclusive, "Only one of the fields \u201Ctz\u201D, \u201Cplace\u201D and "
+                                   "\u201Czone\u201D may be filled in."},
+    {TextId::CliBefore1900Hint, "--before-1900 answers this question with yes."},
+    {TextId::NoName, "Please enter a name!"},
+    {TextId::NameNotStorableCli,
+     "The name \u201C%1\u201D is not valid UTF-8 (invalid byte at position %2)."},
+    {TextId::CliNameControlCharacter,
+     "The name \u201C%1\u201D holds a control character (%2) and is not stored."},
+    {TextId::RecordExistsCli, "The record '%1' already exists; --replace replaces it."},
+    {TextId::RecordMissingCli, "The record '%1' does not exist; list shows the stored names."},
+    {TextId::FileNotRead, "The file \u201C%1\u201D cannot be read: %2."},
+    {TextId::FileNotSaved, "The file \u201C%1\u201D cannot be saved: %2."},
+    {TextId::ErrnoNoEntry, "the file or folder does not exist"},
+    {TextId::ErrnoAccess, "permission denied"},
+    {TextId::ErrnoIsDirectory, "it is a folder, not a file"},
+    {TextId::ErrnoNotDirectory, "a part of the path is not a folder"},
+    {TextId::ErrnoNoSpace, "no space left on the device"},
+    {TextId::ErrnoReadOnlyFileSystem, "the file system is read-only"},
+    {TextId::ErrnoIo, "input/output error"},
+    {TextId::ErrnoNoMemory, "not enough memory"},
+    {TextId::ErrnoNameTooLong, "the file name is too long"},
+    {TextId::FileLockedByOther, "another program is changing it"},
+    {TextId::NotRegularFile, "it is not a regular file"},
+    {TextId::WriteProtected, "the file is write-protected"},
+    {TextId::ArchiveTruncated, "the file ends early"},
+    {TextId::NameBytesBeyondEnd,
+     "the length of a name (%1 bytes) reaches beyond the end of the file"},
+    {TextId::NameCharsBeyondEnd,
+     "the length of a name (%1 characters) reaches beyond the end of the file"},
+    {TextId::NameOutsideCp1252, "a name holds a character outside Windows-1252"},
+    {TextId::NameCharNotCp1252,
+     "a name holds the character U+%1, which Windows-1252 cannot represent"},
+    {TextId::CountTruncated, "the file ends early in the number of entries"},
+    {TextId::CountTooLarge, "the number of entries (%1) is larger than the file can hold"},
+    {TextId::NameTruncated, "the file ends early in the name of entry %1 of %2"},
+    {TextId::RecordTruncated, "the file ends early in the record of entry %1 of %2"},
+    {TextId::EntryMalformed, "entry %1 of %2: %3"},
+    {TextId::CliFileBusy, "The file \u201C%1\u201D is being changed by another program; it stays "
+                          "unchanged. Please try again later."},
+    {TextId::CliFileLockFailed, "The file \u201C%1\u201D cannot be locked: %2."},
+    {TextId::CliOutOfMemory, "Not enough memory; nothing was changed."},
+    {TextId::CliOutputFailed, "The output cannot be written."},
+    {TextId::SheetNoRecords, "The file holds no entries; there is nothing to export."},
+    {TextId::ZoneNonexistent, "This time did not exist: that day the clocks went from %1 to %2 and "
+                              "skipped the time entered. Check the time of birth."},
+    {TextId::ZoneAmbiguous, "This time occurred twice, the clocks having been put back: first in "
+                            "%1, then in %2. Choose summer or winter time."},
+    {TextId::ZoneNotWholeHours,
+     "%1: this offset is not a whole number of hours, and the time difference takes whole hours "
+     "only. The nearest hour gives the time difference %2 (moment shifted by %3)."},
+    {TextId::ZoneOutOfRange,
+     "%1: it would need a time difference of %2, outside the range -12 to 12. Convert the time of "
+     "birth to Greenwich time and give the time difference 0."},
+    {TextId::ZoneUnknownPlace,
+     "No place matches \u201C%1\u201D; try another spelling or the name in the place's own "
+     "language, or give its time zone with --zone (e.g. Europe/Berlin)."},
+    {TextId::ZoneUnknownZone, "The zone \u201C%1\u201D is not in the time-zone database; zones are "
+                              "named after a large city, e.g. Europe/Paris, or give --tz."},
+    {TextId::ZoneDateNotCovered, "The time-zone database does not cover this date for "
+                                 "\u201C%1\u201D; give the time difference with --tz."},
+    {TextId::ZoneSeveralPlaces,
+     "\u201C%1\u201D names several places; the most populous is taken: %2."},
+    {TextId::ZoneRounded, "Rounded to the nearest hour: moment shifted by %1."},
+    {TextId::ZoneShiftEarlier, "%1 earlier"},
+    {TextId::ZoneShiftLater, "%1 later"},
+    {TextId::CliDstHint, "--dst takes summer time, --no-dst winter time."},
+    {TextId::CliRoundHint, "--round accepts the nearest hour."},
+    {TextId::ZoneDataDamaged, "The time-zone data for \u201C%1\u201D is damaged or unreadable: "
+                              "reinstall the tzdata package."},
+    {TextId::CliSheetFormats,
+     "the possible formats are %1; the format is read from the extension of OUT (or --format)."},
+    {TextId::CliSheetMissing,
+     "The drawing program \u201C%1\u201D cannot be found; reinstall Vexamo."},
+    {TextId::CliSheetNoTerminal,
+     "A PDF or a picture is not written to a terminal; redirect the output or give -o FILE."},
+    {TextId::CliSheetScale, "--scale expects a whole number from 1 to 16, not \u201C%1\u201D."},
+    {TextId::CliSheetOutputRequired, kSameText},
+    {TextId::CliSheetNameAndFile, kSameText},
+    {TextId::CliSheetFileOneName, kSameText},
+    {TextId::CliSheetBirthOptionWithFile, kSameText},
+    {TextId::CliUsageHint, kSameText},
+    {TextId::CliMissingCommand, kSameText},
+    {TextId::CliUnknownCommand, kSameText},
+    {TextId::CliUnknownOption, kSameText},
+    {TextId::CliOptionNeedsValue, kSameText},
+    {TextId::CliNotInteger, kSameText},
+    {TextId::CliOptionExpectsNumber, kSameText},
+    {TextId::CliOptionExpectsNumberNot, kSameText},
+    {TextId::CliBirthValueCount, kSameText},
+    {TextId::CliAddValueCount, kSameText},
+    {TextId::CliOneZoneSource, kSameText},
+    {TextId::CliDstExclusive, kSameText},
+    {TextId::CliTzExcludes, kSameText},
+    {TextId::CliZoneChoiceNeedsSource, kSameText},
+    {TextId::CliExpects, kSameText},
+    {TextId::CliFormatChoice, kSameText},
+    {TextId::CliExpectedQuery, kSameText},
+    {TextId::CliExpectedZoneSource, kSameText},
+    {TextId::CliLineMessage, kSameText},
+    {TextId::CsvFieldCount, kSameText},
+    {TextId::CsvNoHeader, kSameText},
+    {TextId::CsvColumnTwice, kSameText},
+    {TextId::CsvColumnMissing, kSameText},
+    {TextId::CsvQuoteMisplaced, kSameText},
+    {TextId::CsvQuoteNotClosed, kSameText},
+    {TextId::CsvColumnsAccepted, kSameText},
+    {TextId::CsvNamesAccepted, kSameText},
+    {TextId::CsvColumnReserved, kSameText},
+    {TextId::CsvReadAsCp1252, kSameText},
+    {TextId::StdinNotRead, kSameText},
+    {TextId::CsvDelimiterChoice, kSameText},
+    {TextId::CsvImportControlName, kSameText},
+    {TextId::CliUsageTitle, "Usage:\n"},
+    {TextId::CliUsageNotes,
+     "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "
+     "of --tz: the time difference in\nforce there at the local DAY MONTH YEAR HOUR MINUTE. For a "
+     "time that occurs twice --dst\ntakes summer time, --no-dst winter time; --round accepts the "
+     "nearest whole hour for an\noffset such as UTC+05:30.\nOptions may come before, between or "
+     "after the other words; after \"--\" every word is a\nFILE, NAME or value, so a NAME that "
+     "begins with '-' is given as \"-- NAME\".\nbatch reads births as CSV (a header row; columns "
+     "day, month, year, hour, minute, and\noptionally tz or place or zone, southern, const_zone, "
+     "name) from FILE or standard input\nand writes one result row per input row; import adds such "
+     "rows (name required) to FILE,\nall or none. Phase moments are Universal Time.\n\nExit "
+     "status: 0 success, 1 input refused, file unreadable, place or zone unknown or no\ntime "
+     "difference determined (batch: some row refused), 2 usage error (batch, import: also\na "
+     "malformed CSV).\n"},
+});
+
+const char* OwnText(TextId id) {
     for (const auto& [key, text] : kTexts) {
         if (key == id) {
             return text;
         }
     }
-    return "";
+    return nullptr;
+}
+
+// The English text of a message of vexamo-cli, or nullptr.
+const char* EnglishText(TextId id, const char* own) {
+    for (const auto& [key, english] : kCliTexts) {
+        if (key == id) {
+            return english != kSameText ? english : own;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool IsCliMessage(TextId id) {
+    return EnglishText(id, OwnText(id)) != nullptr;
+}
+
+const char* UserText(TextId id) {
+    const char* own = OwnText(id);
+    const char* english = EnglishText(id, own);
+    if (english != nullptr && MessagesTranslated()) {
+        return TranslatedMessage(english);
+    }
+    if (own != nullptr) {
+        return own;
+    }
+    return english != nullptr ? english : "";
 }
 
 std::string UserText(TextId id, std::initializer_list<std::string_view> args) {

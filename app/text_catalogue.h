@@ -1,6 +1,8 @@
 #pragma once
-// Every French and German text the two programs show, looked up by id. The libraries below
-// return codes; the programs choose the words here.
+// Every text the two programs show, looked up by id. The libraries below return codes; the
+// programs choose the words here. Each text is the window's own (French or German, as the
+// window shows it); vexamo-cli's messages and help also have an English text, through which
+// they are translated into the user's language (app/message_language.h).
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -202,13 +204,11 @@ enum class TextId {
     CliUnknownCommand,         // %1: the word
     CliUnknownOption,          // %1: the argument
     CliOptionNeedsValue,       // %1: the option
-    CliOptionNeedsInteger,     // %1: the option, %2: its value
+    CliNotInteger,             // %1: the option or DAY..MINUTE, %2: the value
     CliOptionExpectsNumber,    // %1: the option
     CliOptionExpectsNumberNot, // %1: the option, %2: its value
     CliBirthValueCount,        // %1: how many
-    CliBirthValueNotInteger,   // %1: DAY..MINUTE, %2: the value
     CliAddValueCount,
-    CliAddValueNotInteger, // %1: DAY..MINUTE, %2: the value
     CliOneZoneSource,
     CliDstExclusive,
     CliTzExcludes, // %1: place or zone
@@ -233,11 +233,18 @@ enum class TextId {
     StdinNotRead,         // %1: the reason
     CsvDelimiterChoice,   // %1: the value
     CsvImportControlName, // after CliNameControlCharacter in import
-    Last = CsvImportControlName,
+    // The help of the command-line tool (its English only, translated).
+    CliUsageTitle,
+    CliUsageNotes,
+    Last = CliUsageNotes,
 };
 
-// The text of id.
+// The text of id: the catalogue's own, or for a message of vexamo-cli while its language is in
+// force (UseMessageLanguage) the translation for the user's locale.
 const char* UserText(TextId id);
+
+// Whether id is a message or help text of vexamo-cli, and so has an English text.
+bool IsCliMessage(TextId id);
 
 // The text of id with "%1", "%2", ... replaced by the arguments in turn.
 std::string UserText(TextId id, std::initializer_list<std::string_view> args);

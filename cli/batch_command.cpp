@@ -108,7 +108,8 @@ void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* re
         AppendEmptyResultCsv(out, delimiter);
         AppendZoneUseCsv(out, r.zone, delimiter);
         out.append(1, delimiter).append("error").append(1, delimiter);
-        AppendCsvField(out, r.error, delimiter);
+        // The message may quote the row's own text.
+        AppendCsvField(out, TerminalText(r.error, terminal), delimiter);
         out.append("\r\n");
     }
 }

@@ -26,30 +26,12 @@ const NamedCommand kCommands[] = {
     {&kZoneSyntax, RunZone},     {&kReportSyntax, RunReport}, {&kDiagramSyntax, RunDiagram},
 };
 
-const char* const kUsageNotes =
-    "  vexamo-cli --help | --version\n"
-    "\n"
-    "--place NAME or --zone ZONE (e.g. Europe/Berlin) instead of --tz: the time difference in\n"
-    "force there at the local DAY MONTH YEAR HOUR MINUTE. For a time that occurs twice --dst\n"
-    "takes summer time, --no-dst winter time; --round accepts the nearest whole hour for an\n"
-    "offset such as UTC+05:30.\n"
-    "Options may come before, between or after the other words; after \"--\" every word is a\n"
-    "FILE, NAME or value, so a NAME that begins with '-' is given as \"-- NAME\".\n"
-    "batch reads births as CSV (a header row; columns day, month, year, hour, minute, and\n"
-    "optionally tz or place or zone, southern, const_zone, name) from FILE or standard input\n"
-    "and writes one result row per input row; import adds such rows (name required) to FILE,\n"
-    "all or none. Phase moments are Universal Time.\n"
-    "\n"
-    "Exit status: 0 success, 1 input refused, file unreadable, place or zone unknown or no\n"
-    "time difference determined (batch: some row refused), 2 usage error (batch, import: also\n"
-    "a malformed CSV).\n";
-
 std::string Usage() {
-    std::string text = "Usage:\n";
+    std::string text = UserText(TextId::CliUsageTitle);
     for (const NamedCommand& c : kCommands) {
         text += SynopsisText("  vexamo-cli " + std::string(c.syntax->name) + " ", *c.syntax);
     }
-    return text + kUsageNotes;
+    return text + UserText(TextId::CliUsageNotes);
 }
 
 // A request for help among the arguments of a command without help options of its own:
@@ -112,10 +94,11 @@ int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream&
         return Dispatch(all, io);
     } catch (const std::bad_alloc&) {
         // Whatever was being built is gone with the stack; a record file is only ever
-        // replaced whole, so it is as it was.
+        // replaced whole, so it is as it was. The message is written without allocating.
         out.clear();
         err.clear();
-        PrintMessage(io, UserText(TextId::CliOutOfMemory));
+        err << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
+        err.flush();
         return kExitRefused;
     }
 }

@@ -36,7 +36,7 @@ const std::string_view kSynopsis[] = {
     "[--southern] [--const-zone] [--before-1900] [--json]",
     "DAY MONTH YEAR HOUR MINUTE",
 };
-const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};
+const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
 
 std::string EvalUsage() {
     return SynopsisText("Usage: vexamo-cli eval ", kEvalSyntax) + "\n" +

@@ -1,17 +1,28 @@
 // vexamo-cli: birth-moment evaluation and ".dat" record files from the command line.
 #include <clocale>
 #include <iostream>
+#include <new>
 #include <unistd.h>
 
+#include "app/text_catalogue.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
+#include "cli/message_catalogues.h"
 
 int main(int argc, char** argv) {
-    // Place names in the user's language. Only the message and character categories: numbers
-    // keep their full stop.
+    // Place names and messages in the user's language. Only the message and character
+    // categories: numbers keep their full stop.
     std::setlocale(LC_CTYPE, "");
-    std::setlocale(LC_MESSAGES, "");
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return RunCli(
-        args, std::cout, std::cerr,
-        CliContext{::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1, &std::cin});
+    try {
+        UseUserLanguage();
+        const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        return RunCli(
+            args, std::cout, std::cerr,
+            CliContext{::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1, &std::cin});
+    } catch (const std::bad_alloc&) {
+        // Before a command runs (the arguments, the catalogues) or while its output is flushed.
+        std::cout.clear();
+        std::cerr << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
+        return kExitRefused;
+    }
 }

@@ -50,7 +50,7 @@ struct CommandSyntax {
     // The messages for an Integer option without a value (%1: the option) and with one that is
     // not an integer (%1: the option, %2: the value).
     TextId integerMissing = TextId::CliOptionNeedsValue;
-    TextId integerInvalid = TextId::CliOptionNeedsInteger;
+    TextId integerInvalid = TextId::CliNotInteger;
 };
 
 struct ParsedOption {

@@ -20,7 +20,7 @@ const std::string_view kAddSynopsis[] = {
     "[--dst | --no-dst] [--round] [--southern] [--const-zone]",
     "DAY MONTH YEAR HOUR MINUTE",
 };
-const BirthWording kAddWording{TextId::CliAddValueCount, TextId::CliAddValueNotInteger, 2};
+const BirthWording kAddWording{TextId::CliAddValueCount, TextId::CliNotInteger, 2};
 const std::string_view kRemoveSynopsis[] = {"FILE NAME"};
 
 } // namespace

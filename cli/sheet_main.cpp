@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "app/text_catalogue.h"
+#include "cli/message_catalogues.h"
 #include "cli/sheet_commands.h"
 
 namespace {
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     // Place names in the user's language; numbers keep their full stop.
     std::setlocale(LC_NUMERIC, "C");
+    UseUserLanguage();
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     CliStreams io{std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1,
                   &std::cin};

@@ -130,7 +130,7 @@ bool PassesChecks(CliStreams& io, const BirthInput& input, bool before1900,
     return false;
 }
 
-const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};
+const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
 
 int ReadBirth(const ParsedArgs& parsed, const SheetCommand& command, const OwnOptions& own,
               CliStreams& io, SheetRequest& request) {

@@ -20,7 +20,7 @@ const std::string_view kZoneSynopsis[] = {
     "(--place NAME | --zone ZONE) [--dst | --no-dst] [--round] [--json]",
     "DAY MONTH YEAR HOUR MINUTE",
 };
-const BirthWording kZoneWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};
+const BirthWording kZoneWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
 
 } // namespace
 

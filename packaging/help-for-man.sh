@@ -9,6 +9,9 @@
 # becomes the "Usage: ..." and "  or:  ..." lines from which help2man makes the synopsis (with the
 # continuation lines joined). Any other text passes unchanged.
 set -o pipefail
+# The manual pages are in English, whatever the builder's language.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 program=$1
 shift
 "$program" "$@" | awk '

@@ -16,6 +16,7 @@ packages=(
     libcsv-dev nlohmann-json3-dev libutf8proc-dev
     poppler-utils
     parallel
+    gettext
 )
 
 missing=()
@@ -26,10 +27,14 @@ for p in "${packages[@]}"; do
 done
 
 ensure_test_locale() {
-    # One locale with a decimal comma, so the tests can show that no text depends on the locale.
-    if command -v localedef >/dev/null && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-        $SUDO localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 >/dev/null 2>&1 || true
-    fi
+    # de_DE has a decimal comma, so the tests can show that no number depends on the locale; the
+    # three together let the tests see vexamo-cli's messages in each of its languages.
+    local name
+    for name in de_DE fr_FR en_US; do
+        if command -v localedef >/dev/null && ! locale -a 2>/dev/null | grep -qi "^${name}\.utf-\?8\$"; then
+            $SUDO localedef -i "$name" -c -f UTF-8 "$name.UTF-8" >/dev/null 2>&1 || true
+        fi
+    done
 }
 
 SUDO=""

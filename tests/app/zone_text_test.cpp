@@ -62,7 +62,9 @@ TEST(ZoneText, RefusalsNameTheOffsetsInvolved) {
     const ZoneResolution unknown =
         ResolveZone({ZoneSource::Kind::Zone, "Mars/Base"}, {2023, 5, 1, 12, 0}, {});
     EXPECT_EQ(ZoneRefusalText(unknown, "Mars/Base"),
-              "Le fuseau « Mars/Base » est absent de la base des fuseaux horaires.");
+              "Le fuseau « Mars/Base » est absent de la base des fuseaux horaires ; les fuseaux "
+              "portent le "
+              "nom d'une grande ville, par ex. Europe/Paris, ou donnez --tz.");
 }
 
 TEST(ZoneText, ValuesAnOffsetWouldNeed) {

@@ -157,7 +157,9 @@ TEST_F(BatchFiles, SplitPartsWithoutHeaderJoinToOneRun) {
         const std::string out = RunShell("parallel --will-cite --pipe --header : --keep-order "
                                          "--block 20k " VEXAMO_CLI_PATH " batch --no-header < " +
                                          input);
-        EXPECT_TRUE(out == bare) << out.size() << " bytes against " << bare.size();
+        // The program on its own speaks the user's language in the error column, as the parts do.
+        const std::string one = RunShell(VEXAMO_CLI_PATH " batch --no-header < " + input);
+        EXPECT_TRUE(out == one) << out.size() << " bytes against " << one.size();
     }
 }
 

@@ -25,7 +25,7 @@ const OptionSpec kOptions[] = {
 };
 const std::string_view kSynopsis[] = {"[--flag]", "DAY MONTH YEAR HOUR MINUTE"};
 const CommandSyntax kSyntax{"cmd", kOptions, kSynopsis, true, kBirthGroups};
-const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliBirthValueNotInteger, 0};
+const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
 
 // The usage error of the arguments, or "" with the birth in out.
 std::string Parse(const Args& args, BirthArgs& out, ParsedArgs* parsed = nullptr) {
@@ -62,15 +62,15 @@ TEST(OptionTable, NegativeNumbersAreValuesAndOptionsGoAnywhere) {
 TEST(OptionTable, FirstBadArgumentWins) {
     const std::pair<Args, std::string> cases[] = {
         {{"1", "2", "3", "4", "--", "--southern"},
-         "cmd: MINUTE must be an integer, got '--southern'"},
+         "cmd: MINUTE must be an integer, not '--southern'"},
         {{"--bogus", "--stop"}, "cmd: unknown option '--bogus'"},
-        {{"--tz", "x", "--bogus"}, "cmd: --tz needs an integer, got 'x'"},
-        {{"--tz="}, "cmd: --tz needs an integer, got ''"},
-        {{"--tz=", "1"}, "cmd: --tz needs an integer, got ''"},
+        {{"--tz", "x", "--bogus"}, "cmd: --tz must be an integer, not 'x'"},
+        {{"--tz="}, "cmd: --tz must be an integer, not ''"},
+        {{"--tz=", "1"}, "cmd: --tz must be an integer, not ''"},
         {{"1", "--tz"}, "cmd: --tz needs a value"},
         {{"--text"}, "cmd: --text needs a value"},
         {{"1", "2"}, "cmd: expected DAY MONTH YEAR HOUR MINUTE, got 2 value(s)"},
-        {{"1", "2", "99999999999", "x", "5"}, "cmd: YEAR must be an integer, got '99999999999'"},
+        {{"1", "2", "99999999999", "x", "5"}, "cmd: YEAR must be an integer, not '99999999999'"},
         {{"--southern=1", "1", "2", "3", "4", "5"}, "cmd: unknown option '--southern=1'"},
         {{"--place", "A", "--place", "B", "--bogus"}, "cmd: give only one --place or --zone"},
         {{"--dst", "--dst", "--no-dst", "--bogus"}, "cmd: --dst and --no-dst exclude each other"},
@@ -113,9 +113,9 @@ TEST(OptionTable, EachCommandKeepsItsWording) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "missing command"},
         {{"eval"}, "eval: expected DAY MONTH YEAR HOUR MINUTE, got 0 value(s)"},
-        {{"eval", "1", "2", "3", "4", "x"}, "eval: MINUTE must be an integer, got 'x'"},
+        {{"eval", "1", "2", "3", "4", "x"}, "eval: MINUTE must be an integer, not 'x'"},
         {{"eval", "--tz"}, "eval: --tz needs a value"},
-        {{"eval", "--tz=x", "1", "2", "3", "4", "5"}, "eval: --tz needs an integer, got 'x'"},
+        {{"eval", "--tz=x", "1", "2", "3", "4", "5"}, "eval: --tz must be an integer, not 'x'"},
         {{"eval", "--bogus"}, "eval: unknown option '--bogus'"},
         {{"add", "f.dat"}, "add: expects FILE NAME DAY MONTH YEAR HOUR MINUTE"},
         {{"add", "f.dat", "N", "1", "2", "3", "4"},

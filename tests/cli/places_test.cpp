@@ -1,5 +1,7 @@
 // "vexamo-cli places": the matching places, as lines or as JSON.
 #include <gtest/gtest.h>
+
+#include "app/text_catalogue.h"
 #include <nlohmann/json.hpp>
 
 #include "tests/cli/cli_runner.h"
@@ -43,7 +45,7 @@ TEST(CliPlaces, NoMatchExitsOneAndUsageTwo) {
     const CliResult none = RunCliCaptured({"places", "Xqzzyville"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
-    EXPECT_EQ(none.err, "vexamo-cli: Aucun lieu ne correspond à « Xqzzyville ».\n");
+    EXPECT_EQ(none.err, "vexamo-cli: " + UserText(TextId::ZoneUnknownPlace, {"Xqzzyville"}) + "\n");
     const CliResult noneJson = RunCliCaptured({"places", "Xqzzyville", "--json"});
     EXPECT_EQ(noneJson.status, 1);
     EXPECT_EQ(noneJson.out, "[]\n");

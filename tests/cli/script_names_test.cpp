@@ -198,8 +198,8 @@ TEST_F(CliScriptNames, MalformedUtf8IsRefusedAndChangesNothing) {
         EXPECT_EQ(ReadAll(file_), before);
     }
     // A CSV file that is not UTF-8 is what a spreadsheet saves in Windows-1252: read as such.
-    const CliResult r = Run({"import", file_, "-"},
-                            "name,day,month,year,hour,minute\n\"Be\xC0rt\",1,1,2000,0,0\n");
+    const CliResult r =
+        Run({"import", file_, "-"}, "name,day,month,year,hour,minute\n\"Be\xC0rt\",1,1,2000,0,0\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("Windows-1252"), std::string::npos) << r.err;
     EXPECT_EQ(Run({"show", file_, "Be\u00C0rt"}).status, 0);

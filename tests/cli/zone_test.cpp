@@ -1,6 +1,8 @@
 // "vexamo-cli zone": the offset in force and the time difference, each special case with its
 // status, its exit code and its reason.
 #include <gtest/gtest.h>
+
+#include "app/text_catalogue.h"
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -163,10 +165,9 @@ TEST(CliZone, UnknownPlaceOrZoneExitsOneWithNothingOnStdout) {
         {"--zone", "Europe/Berlin", "1", "5", "20000", "12", "0"},
     };
     const std::vector<std::string> reasons = {
-        "vexamo-cli: Le fuseau « Europe/Atlantis » est absent de la base des fuseaux horaires.\n",
-        "vexamo-cli: Aucun lieu ne correspond à « Xqzzyville ».\n",
-        "vexamo-cli: La base des fuseaux horaires ne couvre pas cette date pour « Europe/Berlin "
-        "».\n",
+        "vexamo-cli: " + UserText(TextId::ZoneUnknownZone, {"Europe/Atlantis"}) + "\n",
+        "vexamo-cli: " + UserText(TextId::ZoneUnknownPlace, {"Xqzzyville"}) + "\n",
+        "vexamo-cli: " + UserText(TextId::ZoneDateNotCovered, {"Europe/Berlin"}) + "\n",
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         const CliResult r = Zone(cases[i]);

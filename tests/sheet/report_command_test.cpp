@@ -170,7 +170,7 @@ TEST_F(ReportFromFile, RefusalsWriteNothing) {
     const Case cases[] = {
         {{"report", "-o", Path("out.txt"), "1", "2", "2000", "3", "4"}, 2, "pdf"},
         {{"report", "1", "2", "2000", "3", "4"}, 2, "-o OUT"},
-        {{"report", "-o", Path("o.pdf"), "1", "13", "2000", "3", "4"}, 1, "mois entre 1 et 12"},
+        {{"report", "-o", Path("o.pdf"), "1", "13", "2000", "3", "4"}, 1, "month between 1 and 12"},
         {{"report", "-o", Path("o.pdf"), "1", "2", "1850", "3", "4"}, 1, "--before-1900"},
         {{"report", "-o", Path("o.pdf"), "1", "2", "2000", "3"}, 2, "got 4 value(s)"},
         {{"report", "-o", Path("o.pdf"), "--file", file, "Anna", "Nobody"}, 1, "Nobody"},

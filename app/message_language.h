@@ -1,0 +1,21 @@
+#pragma once
+// The language of vexamo-cli's messages and help: German under a "de" locale, French under "fr",
+// English otherwise, looked up with gettext in the catalogues built from po/*.po. The desktop
+// program never turns this on: its texts are the catalogue's own whatever the locale.
+#include <string>
+
+// Takes the language from the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as gettext
+// does) and finds the translations under catalogueDir (<dir>/<lang>/LC_MESSAGES/vexamo-cli.mo).
+// When the locale the environment names is not installed, its language is still honoured.
+// Only the message category is set: numbers keep their full stop. Calling it again (after the
+// environment changed) chooses again.
+void UseMessageLanguage(const std::string& catalogueDir);
+
+// Back to the catalogue's own texts.
+void UseOwnTexts();
+
+// Whether UseMessageLanguage is in force.
+bool MessagesTranslated();
+
+// The translation of an English message (the English itself when there is none).
+const char* TranslatedMessage(const char* english);

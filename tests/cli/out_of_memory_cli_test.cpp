@@ -1,0 +1,92 @@
+// vexamo-cli under an address-space limit: running out of memory anywhere in a command ends in
+// the out-of-memory message and exit status 1, never in an abort.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+
+namespace {
+
+struct ChildResult {
+    bool exited = false; // false: ended by a signal
+    int status = -1;
+    std::string err;
+};
+
+// Runs vexamo-cli with its address space limited to limitMiB, standard output discarded.
+ChildResult RunLimited(const std::vector<std::string>& args, size_t limitMiB,
+                       const std::string& errPath) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const struct rlimit noCore = {0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        const rlim_t limit = static_cast<rlim_t>(limitMiB) << 20;
+        const struct rlimit space = {limit, limit};
+        ::setrlimit(RLIMIT_AS, &space);
+        if (!std::freopen("/dev/null", "w", stdout) ||
+            !std::freopen(errPath.c_str(), "w", stderr)) {
+            ::_exit(125);
+        }
+        std::vector<char*> argv{const_cast<char*>(VEXAMO_CLI_PROGRAM)};
+        for (const std::string& a : args) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(VEXAMO_CLI_PROGRAM, argv.data());
+        ::_exit(126);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ChildResult r;
+    r.exited = WIFEXITED(status);
+    r.status = r.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    std::ifstream in(errPath);
+    r.err.assign(std::istreambuf_iterator<char>(in), {});
+    return r;
+}
+
+TEST(CliOutOfMemory, EveryLimitEndsCleanly) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("vexamo-oom-cli-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string csv = (dir / "many.csv").string();
+    const std::string dat = (dir / "many.dat").string();
+    {
+        std::ofstream out(csv);
+        out << "name,day,month,year,hour,minute,tz\n";
+        for (int i = 0; i < 200000; ++i) {
+            out << "Person " << i << ",1,1,2000,12,0,1\n";
+        }
+    }
+    ASSERT_EQ(RunCliCaptured({"import", dat, csv}).status, 0);
+
+    const std::vector<std::vector<std::string>> commands = {
+        {"list", "--json", dat},
+        {"list", dat},
+        {"export", dat, "--format", "jsonl"},
+    };
+    int refused = 0;
+    for (const auto& args : commands) {
+        for (size_t limit = 24; limit <= 96; limit += 12) {
+            const ChildResult r = RunLimited(args, limit, (dir / "err.txt").string());
+            ASSERT_TRUE(r.exited) << args[0] << " at " << limit << " MiB: signal " << r.status;
+            ASSERT_TRUE(r.status == 0 || r.status == 1) << limit << ": " << r.status << r.err;
+            if (r.status == 1) {
+                ++refused;
+                EXPECT_EQ(r.err.rfind("vexamo-cli: ", 0), 0u) << r.err;
+            }
+        }
+    }
+    // The limits reach low enough that some runs do run out.
+    EXPECT_GT(refused, 0);
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
