@@ -1,6 +1,5 @@
 #include "app/utc_text.h"
 
-#include <array>
 #include <charconv>
 #include <cstdint>
 
@@ -8,21 +7,29 @@
 
 namespace {
 
-// printf("%0*d", width, value): the sign counts towards the width.
-void AppendPadded(std::string& out, int64_t value, int width) {
-    std::array<char, 24> digits;
+// printf("%0*d", width, value) written at p (room for 21 characters): the sign counts towards
+// the width. Returns the end.
+char* PutPadded(char* p, int64_t value, int width) {
+    if (width == 2 && value >= 0 && value < 100) {
+        p[0] = static_cast<char>('0' + value / 10);
+        p[1] = static_cast<char>('0' + value % 10);
+        return p + 2;
+    }
     const uint64_t magnitude =
         value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
-    const int count = static_cast<int>(end - digits.data());
     if (value < 0) {
-        out.push_back('-');
+        *p++ = '-';
         --width;
     }
-    if (count < width) {
-        out.append(static_cast<size_t>(width - count), '0');
+    char digits[20];
+    const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    for (int count = static_cast<int>(end - digits); count < width; ++count) {
+        *p++ = '0';
     }
-    out.append(digits.data(), end);
+    for (const char* d = digits; d != end; ++d) {
+        *p++ = *d;
+    }
+    return p;
 }
 
 } // namespace
@@ -36,28 +43,32 @@ void AppendIsoUtcText(std::string& out, double jd) {
     int32_t minute = 0;
     int32_t second = 0;
     TimeOfDay(jd, hour, minute, second);
+    // A sign, six numbers of at most 11 characters each, six separators.
+    char text[1 + 6 * 11 + 6];
+    char* p = text;
     if (year < 0) {
-        out.push_back('-');
+        *p++ = '-';
     } else if (year > 9999) {
-        out.push_back('+');
+        *p++ = '+';
     }
-    AppendPadded(out, year < 0 ? -static_cast<int64_t>(year) : year, 4);
-    out.push_back('-');
-    AppendPadded(out, month, 2);
-    out.push_back('-');
-    AppendPadded(out, day, 2);
-    out.push_back('T');
-    AppendPadded(out, hour, 2);
-    out.push_back(':');
-    AppendPadded(out, minute, 2);
-    out.push_back(':');
-    AppendPadded(out, second, 2);
-    out.push_back('Z');
+    p = PutPadded(p, year < 0 ? -static_cast<int64_t>(year) : year, 4);
+    *p++ = '-';
+    p = PutPadded(p, month, 2);
+    *p++ = '-';
+    p = PutPadded(p, day, 2);
+    *p++ = 'T';
+    p = PutPadded(p, hour, 2);
+    *p++ = ':';
+    p = PutPadded(p, minute, 2);
+    *p++ = ':';
+    p = PutPadded(p, second, 2);
+    *p++ = 'Z';
+    out.append(text, p);
 }
 
 std::string IsoUtcText(double jd) {
     std::string text;
-    text.reserve(24);
+    text.reserve(32);
     AppendIsoUtcText(text, jd);
     return text;
 }
