@@ -1,10 +1,11 @@
 #include "app/csv_text.h"
 
 void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
-    const char special[] = {delimiter, '"', '\r', '\n'};
-    const bool quote =
-        field.find_first_of(std::string_view(special, 4)) != std::string_view::npos ||
-        (!field.empty() && (field.front() == ' ' || field.back() == ' '));
+    bool quote = !field.empty() && (field.front() == ' ' || field.back() == ' ');
+    for (size_t i = 0; i < field.size() && !quote; ++i) {
+        const char c = field[i];
+        quote = c == delimiter || c == '"' || c == '\r' || c == '\n';
+    }
     if (!quote) {
         out.append(field);
         return;

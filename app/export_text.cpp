@@ -4,6 +4,7 @@
 
 #include "app/birth_input.h"
 #include "app/csv_text.h"
+#include "app/number_text.h"
 #include "app/ordered_blocks.h"
 #include "app/record_commands.h"
 #include "app/record_fields.h"
@@ -21,11 +22,16 @@ const char* const kHeader = "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase
 
 // "%d.%d.%d %d:%d Uhr " of the values as entered.
 void AppendBirthMoment(std::string& out, const VXDateStore& r) {
-    out.append(FormatInt(r.m_nDay)).append(".");
-    out.append(FormatInt(r.m_nMonth)).append(".");
-    out.append(FormatInt(r.m_nYear)).append(" ");
-    out.append(FormatInt(r.m_nHour)).append(":");
-    out.append(FormatInt(r.m_nMinute)).append(" Uhr ");
+    AppendInteger(out, r.m_nDay);
+    out.push_back('.');
+    AppendInteger(out, r.m_nMonth);
+    out.push_back('.');
+    AppendInteger(out, r.m_nYear);
+    out.push_back(' ');
+    AppendInteger(out, r.m_nHour);
+    out.push_back(':');
+    AppendInteger(out, r.m_nMinute);
+    out.append(" Uhr ");
 }
 
 void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {

@@ -72,7 +72,7 @@ void JsonWriter::Number(double value) {
 
 void JsonWriter::Integer(long long value) {
     BeforeValue();
-    m_out += std::to_string(value);
+    AppendInteger(m_out, value);
 }
 
 void JsonWriter::Bool(bool value) {

@@ -41,7 +41,13 @@ void AppendShortestNumber(std::string& out, double value) {
     if (!std::isfinite(value)) {
         return;
     }
-    std::array<char, 32> buffer{};
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out.append(buffer.data(), result.ptr);
+}
+
+void AppendInteger(std::string& out, long long value) {
+    std::array<char, 24> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     out.append(buffer.data(), result.ptr);
 }

@@ -14,3 +14,6 @@ std::optional<int32_t> ParseInteger(std::string_view text);
 // The shortest text that reads back as the same double ("0.1", "2451545", "1e-300"); nothing
 // is appended for a value that is not finite.
 void AppendShortestNumber(std::string& out, double value);
+
+// The decimal digits of value, as std::to_string gives them, appended to out.
+void AppendInteger(std::string& out, long long value);

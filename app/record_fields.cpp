@@ -60,7 +60,7 @@ void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateSt
         if (field.kind == K::Name) {
             AppendCsvField(out, utf8Name, delimiter);
         } else {
-            out.append(std::to_string(r.*field.stored));
+            AppendInteger(out, r.*field.stored);
         }
     }
 }

@@ -36,9 +36,11 @@ const ResultField kFields[] = {
      ResultKind::Texts,
      {},
      [](R r, V v) {
-         v.texts.clear();
-         for (const double jd : r.m_phases) {
-             v.texts.push_back(IsoUtcText(jd));
+         // The strings are rewritten in place, so a reused value allocates nothing.
+         v.texts.resize(r.m_phases.size());
+         for (size_t i = 0; i < r.m_phases.size(); ++i) {
+             v.texts[i].clear();
+             AppendIsoUtcText(v.texts[i], r.m_phases[i]);
          }
      }},
     {"last_new_moon", ResultKind::Text, TextId::LabelLastNewMoon,
@@ -57,7 +59,7 @@ void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v, cha
         AppendShortestNumber(out, v.number);
         return;
     case ResultKind::Integer:
-        out += std::to_string(v.integer);
+        AppendInteger(out, v.integer);
         return;
     case ResultKind::Text:
         AppendCsvField(out, v.text, delimiter);
@@ -109,7 +111,8 @@ std::span<const ResultField> ResultFields() {
 }
 
 void AppendResultCsv(std::string& out, const BirthEvaluation& r, char delimiter) {
-    ResultValue value;
+    // Kept per thread: its list of texts keeps its storage from row to row.
+    thread_local ResultValue value;
     for (const ResultField& field : kFields) {
         field.read(r, value);
         out.push_back(delimiter);
@@ -128,7 +131,7 @@ void AppendResultCsvHeader(std::string& out, char delimiter) {
 }
 
 void WriteResultJson(JsonWriter& json, const BirthEvaluation& r) {
-    ResultValue value;
+    thread_local ResultValue value;
     for (const ResultField& field : kFields) {
         field.read(r, value);
         json.Key(field.key);
@@ -166,7 +169,7 @@ const ZoneUseField kZoneUseFields[] = {
     {"utc_offset_minutes",
      [](std::string& out, const ZoneUse& u, char) {
          if (u.utcOffsetMinutes) {
-             out += std::to_string(*u.utcOffsetMinutes);
+             AppendInteger(out, *u.utcOffsetMinutes);
          }
      },
      [](JsonWriter& json, const ZoneUse& u) {

@@ -7,3 +7,5 @@
 // hour and minute always agree with the form's "6.3.2000 5:19Uhr". Years outside 0..9999 get
 // a sign and at least four digits ("-0044-03-15T...", "+10000-01-01T...").
 std::string IsoUtcText(double jd);
+// The same text appended to out.
+void AppendIsoUtcText(std::string& out, double jd);

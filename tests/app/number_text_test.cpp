@@ -64,3 +64,15 @@ TEST(NumberText, ShortestFormReadsBackTheSameDouble) {
         EXPECT_EQ(out, "");
     }
 }
+
+TEST(NumberText, IntegersAsToString) {
+    for (const long long v :
+         {0LL, 7LL, -7LL, 2147483647LL, -2147483648LL, std::numeric_limits<long long>::max(),
+          std::numeric_limits<long long>::min()}) {
+        std::string out;
+        AppendInteger(out, v);
+        EXPECT_EQ(out, std::to_string(v));
+        AppendInteger(out, v); // appended after what is held
+        EXPECT_EQ(out.size(), 2 * std::to_string(v).size());
+    }
+}

@@ -2,6 +2,8 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -31,6 +33,59 @@ TEST(TextFormat, FixedHasTheDigitsOfPrintf) {
         EXPECT_EQ(FormatFixed(v, 6), Printf("%f", v)) << v;
     }
     EXPECT_EQ(FormatFixed(1.7976931348623157e308, 6), Printf("%f", 1.7976931348623157e308));
+}
+
+// Every text of an evaluation against printf: random values over and far beyond the ranges a
+// birth gives, and the values at the edges of rounding and of the double range.
+TEST(TextFormat, RowTextsEqualPrintf) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> percent(-200.0, 200.0);
+    std::uniform_int_distribution<uint64_t> bits;
+    std::uniform_int_distribution<int32_t> any(std::numeric_limits<int32_t>::min(),
+                                               std::numeric_limits<int32_t>::max());
+    std::uniform_int_distribution<int32_t> small(-15, 125);
+    char buffer[512];
+    for (int i = 0; i < 1000000; ++i) {
+        // Half in the percent range, half any bit pattern (huge, tiny, subnormal, NaN, inf).
+        double p = percent(random);
+        if (i % 2 == 1) {
+            const uint64_t b = bits(random);
+            std::memcpy(&p, &b, sizeof p);
+        }
+        std::snprintf(buffer, sizeof buffer, "%.2f %%", p);
+        ASSERT_EQ(FormatPercentText(p), buffer) << i;
+        std::snprintf(buffer, sizeof buffer, "%f", p);
+        ASSERT_EQ(FormatJulianText(p), buffer) << i;
+        const int32_t day = any(random);
+        const int32_t year = any(random);
+        const int32_t minute = i % 3 == 0 ? any(random) : small(random);
+        std::snprintf(buffer, sizeof buffer, "%d.%d.%d %d:%02dUhr", day, i % 14, year, i % 27 - 1,
+                      minute);
+        ASSERT_EQ(FormatMomentText(day, i % 14, year, i % 27 - 1, minute), buffer) << i;
+    }
+    const double edges[] = {0.0,
+                            -0.0,
+                            0.005,
+                            -0.005,
+                            0.015,
+                            99.995,
+                            100.0,
+                            -1e-300,
+                            5e-324,
+                            1e22,
+                            -1e300,
+                            std::numeric_limits<double>::max(),
+                            std::numeric_limits<double>::lowest(),
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN(),
+                            -std::numeric_limits<double>::quiet_NaN()};
+    for (const double v : edges) {
+        std::snprintf(buffer, sizeof buffer, "%.2f %%", v);
+        EXPECT_EQ(FormatPercentText(v), buffer) << v;
+        std::snprintf(buffer, sizeof buffer, "%f", v);
+        EXPECT_EQ(FormatJulianText(v), buffer) << v;
+    }
 }
 
 TEST(TextFormat, ResultTexts) {
