@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/input_check.h"
+#include "app/message_language.h"
 #include "app/result_fields.h"
 #include "app/text_catalogue.h"
 #include "cli/birth_options.h"
@@ -39,8 +40,11 @@ const std::string_view kSynopsis[] = {
 const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
 
 std::string EvalUsage() {
-    return SynopsisText("Usage: vexamo-cli eval ", kEvalSyntax) + "\n" +
-           "Evaluates the birth moment DAY.MONTH.YEAR HOUR:MINUTE (local time).\n" +
+    const auto text = [](const char* english) {
+        return std::string(MessagesTranslated() ? TranslatedMessage(english) : english);
+    };
+    return SynopsisText(text("Usage: ") + "vexamo-cli eval ", kEvalSyntax) + "\n" +
+           text("Evaluates the birth moment DAY.MONTH.YEAR HOUR:MINUTE (local time).") + "\n" +
            OptionHelpText(kEvalSyntax);
 }
 

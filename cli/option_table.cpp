@@ -1,5 +1,7 @@
 #include "cli/option_table.h"
 
+#include "app/message_language.h"
+
 #include <cctype>
 
 #include "app/number_text.h"
@@ -161,7 +163,12 @@ std::string OptionHelpText(const CommandSyntax& syntax) {
         }
         out.append("  ").append(label);
         out.append(label.size() + 2 > kColumn ? 2 : kColumn - label.size(), ' ');
-        std::string_view help = spec.help;
+        // The help in the user's language (its English text is the key of the translation).
+        const std::string own(spec.help);
+        std::string_view help = own;
+        if (MessagesTranslated()) {
+            help = TranslatedMessage(own.c_str());
+        }
         for (size_t end = help.find('\n'); end != std::string_view::npos; end = help.find('\n')) {
             out.append(help.substr(0, end)).append("\n").append(kColumn + 2, ' ');
             help.remove_prefix(end + 1);

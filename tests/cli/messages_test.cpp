@@ -109,10 +109,12 @@ TEST_F(MessageLanguage, HelpInEachLanguage) {
         const char* language;
         const char* begins;
         const char* holds;
+        const char* evalHolds; // a line of eval's option help
     } cases[] = {
-        {"de", "Aufruf:\n", "R\u00FCckgabewert: 0 Erfolg"},
-        {"fr", "Utilisation :\n", "Code de sortie : 0 succ\u00E8s"},
-        {"en", "Usage:\n", "Exit status: 0 success"},
+        {"de", "Aufruf:\n", "R\u00FCckgabewert: 0 Erfolg", "auf der S\u00FCdhalbkugel geboren"},
+        {"fr", "Utilisation :\n", "Code de sortie : 0 succ\u00E8s",
+         "n\u00E9 dans l'h\u00E9misph\u00E8re sud"},
+        {"en", "Usage:\n", "Exit status: 0 success", "born in the southern hemisphere"},
     };
     for (const auto& c : cases) {
         const CliResult r = RunIn(c.language, {"--help"});
@@ -120,6 +122,9 @@ TEST_F(MessageLanguage, HelpInEachLanguage) {
         EXPECT_EQ(r.out.rfind(c.begins, 0), 0u) << r.out;
         EXPECT_NE(r.out.find(c.holds), std::string::npos) << c.language;
         EXPECT_NE(r.out.find("  vexamo-cli eval "), std::string::npos) << c.language;
+        const CliResult eval = RunIn(c.language, {"eval", "--help"});
+        EXPECT_EQ(eval.status, 0);
+        EXPECT_NE(eval.out.find(c.evalHolds), std::string::npos) << eval.out;
     }
 }
 
