@@ -12,6 +12,14 @@
 
 #include "cli_runner.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define VEXAMO_UNDER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VEXAMO_UNDER_ASAN 1
+#endif
+#endif
+
 namespace {
 
 struct ChildResult {
@@ -53,6 +61,9 @@ ChildResult RunLimited(const std::vector<std::string>& args, size_t limitMiB,
 }
 
 TEST(CliOutOfMemory, EveryLimitEndsCleanly) {
+#ifdef VEXAMO_UNDER_ASAN
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit allows";
+#endif
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("vexamo-oom-cli-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -76,6 +87,10 @@ TEST(CliOutOfMemory, EveryLimitEndsCleanly) {
     for (const auto& args : commands) {
         for (size_t limit = 24; limit <= 96; limit += 12) {
             const ChildResult r = RunLimited(args, limit, (dir / "err.txt").string());
+            if (r.exited && r.status == 127 &&
+                r.err.find("error while loading shared libraries") != std::string::npos) {
+                continue; // the limit is below what the libraries need before the program starts
+            }
             ASSERT_TRUE(r.exited) << args[0] << " at " << limit << " MiB: signal " << r.status;
             ASSERT_TRUE(r.status == 0 || r.status == 1) << limit << ": " << r.status << r.err;
             if (r.status == 1) {
