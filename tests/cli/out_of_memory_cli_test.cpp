@@ -11,14 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define VEXAMO_UNDER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VEXAMO_UNDER_ASAN 1
-#endif
-#endif
+#include "tests/sanitizer.h"
 
 namespace {
 

@@ -16,14 +16,7 @@
 #include "records/archive.h"
 #include "records/record_image.h"
 #include "records/vexamo_doc.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define VEXAMO_UNDER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VEXAMO_UNDER_ASAN 1
-#endif
-#endif
+#include "tests/sanitizer.h"
 
 namespace {
 
