@@ -2,10 +2,14 @@
 // the rules of the format: the same records with the same fields and first lines, the same
 // decision to refuse malformed input and the line it names. The records then go through the
 // column mapping and row reading of both commands, which must not crash on any of them.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <istream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -148,6 +152,34 @@ Model Parse(std::string_view bytes, char delimiter) {
     return m;
 }
 
+// The input as a pipe with nothing waiting delivers it: nothing at hand, so the reader takes
+// whole blocks, each judged UTF-8 or Windows-1252 as the model judges the input.
+class BlockInput : public std::streambuf {
+  public:
+    explicit BlockInput(std::string_view bytes) : m_bytes(bytes) {}
+
+  protected:
+    int_type underflow() override {
+        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos])
+                                      : traits_type::eof();
+    }
+    int_type uflow() override {
+        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos++])
+                                      : traits_type::eof();
+    }
+    std::streamsize xsgetn(char* out, std::streamsize n) override {
+        const size_t count = std::min(static_cast<size_t>(n), m_bytes.size() - m_pos);
+        std::memcpy(out, m_bytes.data() + m_pos, count);
+        m_pos += count;
+        return static_cast<std::streamsize>(count);
+    }
+    std::streamsize showmanyc() override { return 0; }
+
+  private:
+    std::string_view m_bytes;
+    size_t m_pos = 0;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -159,7 +191,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     const Model model = Parse(bytes, delimiter);
-    std::istringstream in{std::string(bytes)};
+    BlockInput buffer(bytes);
+    std::istream in(&buffer);
     CsvReader reader(in, delimiter);
     std::vector<CsvRecord> records;
     CsvRecord r;
