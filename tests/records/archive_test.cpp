@@ -40,20 +40,6 @@ bool DecodeName(const std::string& bytes, NameKey& name, ArchiveFault* fault = n
     return ok;
 }
 
-std::string UnitBytes(std::u16string_view units) {
-    std::string out;
-    for (const char16_t u : units) {
-        out.push_back(static_cast<char>(u & 0xFF));
-        out.push_back(static_cast<char>(u >> 8));
-    }
-    return out;
-}
-
-// UTF-16LE units after the wide marker and a one-byte length.
-std::string WideString(std::u16string_view units) {
-    return Bytes({0xFF, 0xFE, 0xFF, static_cast<int>(units.size())}) + UnitBytes(units);
-}
-
 } // namespace
 
 TEST(ArchiveCount, EncodingAtEveryBoundary) {
@@ -144,7 +130,7 @@ TEST(ArchiveName, WideNameOfWindows1252CharactersGivesTheEightBitKey) {
     };
     for (const auto& c : cases) {
         NameKey name;
-        ASSERT_TRUE(DecodeName(WideString(c.units), name)) << c.key;
+        ASSERT_TRUE(DecodeName(WideNameBytes(c.units), name)) << c.key;
         EXPECT_EQ(name, NameKey(c.key));
     }
 

@@ -4,17 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "records/name_key.h"
+#include "tests/records/byte_string.h"
 
 namespace {
-
-std::string UnitBytes(std::u16string_view units) {
-    std::string out;
-    for (const char16_t u : units) {
-        out.push_back(static_cast<char>(u & 0xFF));
-        out.push_back(static_cast<char>(u >> 8));
-    }
-    return out;
-}
 
 struct ScriptCase {
     const char* utf8;

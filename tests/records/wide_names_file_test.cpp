@@ -15,20 +15,6 @@
 
 namespace {
 
-std::string UnitBytes(std::u16string_view units) {
-    std::string out;
-    for (const char16_t u : units) {
-        out.push_back(static_cast<char>(u & 0xFF));
-        out.push_back(static_cast<char>(u >> 8));
-    }
-    return out;
-}
-
-// A wide name of fewer than 255 units as a file holds it.
-std::string WideName(std::u16string_view units) {
-    return Bytes({0xFF, 0xFE, 0xFF, static_cast<int>(units.size())}) + UnitBytes(units);
-}
-
 std::string Save(const DateStoreMap& store) {
     ArchiveWriter ar;
     StoreDateStoreMap(ar, store);
@@ -80,7 +66,8 @@ TEST_F(WideNamesFile, MixedNamesAreWrittenInBucketOrderEachInItsForm) {
 }
 
 TEST_F(WideNamesFile, WideNameOfWindows1252CharactersLoadsAsTheEightBitKey) {
-    const std::string file = Bytes({1, 0}) + WideName(u"Zo\u00EB\u20AC") + RecordImageBytes(Rec(7));
+    const std::string file =
+        Bytes({1, 0}) + WideNameBytes(u"Zo\u00EB\u20AC") + RecordImageBytes(Rec(7));
     DateStoreMap store;
     ParseFault fault;
     ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, fault));
@@ -102,7 +89,7 @@ TEST_F(WideNamesFile, WideNamesAreKeptByteForByte) {
         u"\xFFFF\xFFFE",              // the word that marks the wide form, as units
     };
     for (const std::u16string& units : names) {
-        const std::string file = Bytes({1, 0}) + WideName(units) + RecordImageBytes(Rec(9));
+        const std::string file = Bytes({1, 0}) + WideNameBytes(units) + RecordImageBytes(Rec(9));
         DateStoreMap store;
         ParseFault fault;
         ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, fault));
