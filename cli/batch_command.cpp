@@ -18,6 +18,7 @@
 #include "app/text_guards.h"
 #include "app/zone_text.h"
 #include "astro/vector_state.h"
+#include "cli/birth_options.h"
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
@@ -173,20 +174,23 @@ void EvaluateRows(std::vector<BatchRow>& block, size_t begin, size_t end, const 
     }
 }
 
-const OptionSpec kBatchOptions[] = {{"--format", ValueKind::Text},
-                                    {"--before-1900"},
-                                    {"--round"},
-                                    {"--no-header"},
-                                    kJobsOption,
-                                    kDelimiterOption,
-                                    {"--bom"}};
+const OptionSpec kBatchOptions[] = {
+    {"--format", ValueKind::Text, "FORMAT", "csv (the default) or jsonl"},
+    kBefore1900Option,
+    kRoundOption,
+    {"--no-header", ValueKind::None, {}, "write no header row (csv)"},
+    kJobsOption,
+    kDelimiterOption,
+    kBomOption};
 const std::string_view kBatchSynopsis[] = {
     "[--format csv|jsonl] [--before-1900] [--round] [--no-header] [--jobs N]",
     "[--delimiter ,|;|tab] [--bom] [FILE | -]"};
 
 } // namespace
 
-const CommandSyntax kBatchSyntax{"batch", kBatchOptions, kBatchSynopsis};
+const CommandSyntax kBatchSyntax{
+    "batch", "Evaluates the births of a CSV file, or of standard input, one result row each.",
+    kBatchOptions, kBatchSynopsis};
 
 int RunBatch(const Args& args, CliStreams& io) {
     ParsedArgs a;

@@ -4,51 +4,9 @@
 
 namespace {
 
-constexpr int kSourceGroup = 1;
-constexpr int kDstGroup = 2;
-
 const char* const kValueNames[] = {"DAY", "MONTH", "YEAR", "HOUR", "MINUTE"};
 
 } // namespace
-
-const OptionSpec kTzOption{"--tz", ValueKind::Integer, "N",
-                           "hours to add to the local time to reach Greenwich time (default 1)"};
-const OptionSpec kPlaceOption{"--place",
-                              ValueKind::Text,
-                              "NAME",
-                              "instead of --tz: the time difference in force at the birthplace\n"
-                              "(the most populous of several matching places)",
-                              {},
-                              kSourceGroup};
-const OptionSpec kZoneOption{"--zone",
-                             ValueKind::Text,
-                             "ZONE",
-                             "instead of --tz: the time difference in force in a time zone,\n"
-                             "e.g. Europe/Berlin",
-                             {},
-                             kSourceGroup};
-const OptionSpec kDstOption{"--dst",
-                            ValueKind::None,
-                            {},
-                            "for a time that occurs twice: summer time, winter time",
-                            "--dst, --no-dst",
-                            kDstGroup};
-const OptionSpec kNoDstOption{"--no-dst", ValueKind::None, {}, {}, {}, kDstGroup};
-const OptionSpec kRoundOption{"--round",
-                              ValueKind::None,
-                              {},
-                              "accept the nearest whole hour for an offset such as UTC+05:30"};
-const OptionSpec kSouthernOption{
-    "--southern", ValueKind::None, {}, "born in the southern hemisphere"};
-const OptionSpec kConstZoneOption{
-    "--const-zone", ValueKind::None, {}, "use the constant undetermined zone of 6.6 %"};
-const OptionSpec kJsonOption{
-    "--json", ValueKind::None, {}, "print one JSON object instead of the form's texts"};
-
-const OptionGroup kBirthGroups[2] = {
-    {kSourceGroup, false, TextId::CliOneZoneSource},
-    {kDstGroup, true, TextId::CliDstExclusive},
-};
 
 std::optional<std::string> ReadBirthArgs(const ParsedArgs& parsed, const CommandSyntax& syntax,
                                          const BirthWording& wording, BirthArgs& out) {

@@ -34,7 +34,8 @@ std::string Usage() {
     return text + UserText(TextId::CliUsageNotes);
 }
 
-// A request for help among the arguments of a command without help options of its own:
+// A request for help among the arguments of a command without help options of its own (answered
+// with the command's help):
 // "--help" anywhere before a "--", or "-h" in place of the first word. It is answered whatever
 // else the arguments hold.
 bool AsksForHelp(const Args& args) {
@@ -77,8 +78,9 @@ int Dispatch(const std::vector<std::string>& all, CliStreams& io) {
     }
     for (const NamedCommand& c : kCommands) {
         if (command == c.syntax->name) {
-            return !HasOwnHelp(*c.syntax) && AsksForHelp(args) ? WriteOutput(io, Usage())
-                                                               : c.run(args, io);
+            return !HasOwnHelp(*c.syntax) && AsksForHelp(args)
+                       ? WriteOutput(io, CommandUsage(*c.syntax))
+                       : c.run(args, io);
         }
     }
     return UsageError(io, UserText(TextId::CliUnknownCommand, {command}));

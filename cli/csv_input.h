@@ -1,6 +1,7 @@
 #pragma once
 // The CSV input of batch and import: a file, or standard input for "-", the --delimiter option
-// of batch, import and export, and the messages for input that cannot be read or is malformed.
+// of batch, import and export (with --bom, the CSV options), and the messages for input that
+// cannot be read or is malformed.
 #include <fstream>
 #include <istream>
 #include <memory>
@@ -17,8 +18,13 @@ struct CsvInput {
     std::string label; // the file's name, or "-"
 };
 
-// The option spec of --delimiter.
-inline constexpr OptionSpec kDelimiterOption{"--delimiter", ValueKind::Text};
+// The option specs of --delimiter and of --bom (batch and export).
+inline constexpr OptionSpec kDelimiterOption{
+    "--delimiter", ValueKind::Text, "D",
+    "the CSV delimiter: , or ; or tab (default: the header line's for input,\n"
+    "a comma for output)"};
+inline constexpr OptionSpec kBomOption{
+    "--bom", ValueKind::None, {}, "begin a CSV or TSV output with the UTF-8 byte order mark"};
 
 // The delimiter given with --delimiter: ',', ';' or a tab ("tab" or the character itself); 0
 // when not given. A usage message for any other value.

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "app/input_check.h"
-#include "app/message_language.h"
 #include "app/result_fields.h"
 #include "app/text_catalogue.h"
 #include "cli/birth_options.h"
@@ -13,40 +12,20 @@
 
 namespace {
 
-const OptionSpec kBefore1900Option{"--before-1900",
-                                   ValueKind::None,
-                                   {},
-                                   "answer yes to the question asked for a year before 1900"};
-const OptionSpec kOptions[] = {
-    kTzOption,
-    kPlaceOption,
-    kZoneOption,
-    kDstOption,
-    kNoDstOption,
-    kRoundOption,
-    kSouthernOption,
-    kConstZoneOption,
-    kBefore1900Option,
-    kJsonOption,
-    {"--help", ValueKind::None, {}, {}, {}, 0, true},
-    {"-h", ValueKind::None, {}, {}, {}, 0, true},
-    {"--version", ValueKind::None, {}, {}, {}, 0, true},
-};
+constexpr auto kOptions =
+    JoinOptions(kBirthOptions, std::array<OptionSpec, 5>{{
+                                   kBefore1900Option,
+                                   kJsonOption,
+                                   {"--help", ValueKind::None, {}, {}, {}, 0, true},
+                                   {"-h", ValueKind::None, {}, {}, {}, 0, true},
+                                   {"--version", ValueKind::None, {}, {}, {}, 0, true},
+                               }});
 const std::string_view kSynopsis[] = {
     "[--tz N | --place NAME | --zone ZONE] [--dst | --no-dst] [--round]",
     "[--southern] [--const-zone] [--before-1900] [--json]",
     "DAY MONTH YEAR HOUR MINUTE",
 };
 const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
-
-std::string EvalUsage() {
-    const auto text = [](const char* english) {
-        return std::string(MessagesTranslated() ? TranslatedMessage(english) : english);
-    };
-    return SynopsisText(text("Usage: ") + "vexamo-cli eval ", kEvalSyntax) + "\n" +
-           text("Evaluates the birth moment DAY.MONTH.YEAR HOUR:MINUTE (local time).") + "\n" +
-           OptionHelpText(kEvalSyntax);
-}
 
 // One JSON object, pretty-printed with the lists on one line. A non-empty timeZone (a JSON
 // object) is added as the last key, "time_zone".
@@ -66,7 +45,10 @@ std::string EvalJson(const BirthEvaluation& r, const std::string& timeZone) {
 
 } // namespace
 
-const CommandSyntax kEvalSyntax{"eval", kOptions, kSynopsis, true, kBirthGroups};
+const CommandSyntax kEvalSyntax{
+    "eval",   "Evaluates the birth moment DAY.MONTH.YEAR HOUR:MINUTE (local time).",
+    kOptions, kSynopsis,
+    true,     kBirthGroups};
 
 int RunEval(const Args& args, CliStreams& io) {
     ParsedArgs parsed;
@@ -75,7 +57,8 @@ int RunEval(const Args& args, CliStreams& io) {
         return UsageError(io, *error);
     }
     if (parsed.stop != nullptr) {
-        return WriteOutput(io, parsed.stop->name == "--version" ? VersionText() : EvalUsage());
+        return WriteOutput(io, parsed.stop->name == "--version" ? VersionText()
+                                                                : CommandUsage(kEvalSyntax));
     }
     const bool before1900 = parsed.Has("--before-1900");
     const bool json = parsed.Has("--json");

@@ -21,12 +21,14 @@ struct ImportRow {
     BirthInput input;
 };
 
-const OptionSpec kImportOptions[] = {{"--replace"}, kDelimiterOption};
+const OptionSpec kImportOptions[] = {kReplaceOption, kDelimiterOption};
 const std::string_view kImportSynopsis[] = {"FILE CSV [--replace] [--delimiter ,|;|tab]"};
 
 } // namespace
 
-const CommandSyntax kImportSyntax{"import", kImportOptions, kImportSynopsis};
+const CommandSyntax kImportSyntax{"import",
+                                  "Adds the named births of the CSV file CSV to FILE, all or none.",
+                                  kImportOptions, kImportSynopsis};
 
 namespace {
 

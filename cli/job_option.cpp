@@ -11,7 +11,8 @@ constexpr int32_t kMaxJobs = 256;
 
 } // namespace
 
-const OptionSpec kJobsOption{"--jobs", ValueKind::Integer, "N"};
+const OptionSpec kJobsOption{"--jobs", ValueKind::Integer, "N",
+                             "work on N threads (default: as many as the processor runs)"};
 
 std::optional<std::string> JobsOption(const ParsedArgs& args, const CommandSyntax& syntax,
                                       unsigned& jobs) {

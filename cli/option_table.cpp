@@ -52,6 +52,12 @@ std::optional<std::string> GroupConflict(const CommandSyntax& syntax, const Pars
     return std::nullopt;
 }
 
+// A help text in the user's language (its English text is the key of the translation).
+std::string HelpText(std::string_view english) {
+    const std::string own(english);
+    return MessagesTranslated() ? std::string(TranslatedMessage(own.c_str())) : own;
+}
+
 } // namespace
 
 bool ParsedArgs::Has(std::string_view name) const {
@@ -163,12 +169,8 @@ std::string OptionHelpText(const CommandSyntax& syntax) {
         }
         out.append("  ").append(label);
         out.append(label.size() + 2 > kColumn ? 2 : kColumn - label.size(), ' ');
-        // The help in the user's language (its English text is the key of the translation).
-        const std::string own(spec.help);
-        std::string_view help = own;
-        if (MessagesTranslated()) {
-            help = TranslatedMessage(own.c_str());
-        }
+        const std::string translated = HelpText(spec.help);
+        std::string_view help = translated;
         for (size_t end = help.find('\n'); end != std::string_view::npos; end = help.find('\n')) {
             out.append(help.substr(0, end)).append("\n").append(kColumn + 2, ' ');
             help.remove_prefix(end + 1);
@@ -176,4 +178,10 @@ std::string OptionHelpText(const CommandSyntax& syntax) {
         out.append(help).append("\n");
     }
     return out;
+}
+
+std::string CommandUsage(const CommandSyntax& syntax) {
+    return SynopsisText(HelpText("Usage: ") + "vexamo-cli " + std::string(syntax.name) + " ",
+                        syntax) +
+           "\n" + HelpText(syntax.summary) + "\n" + OptionHelpText(syntax);
 }

@@ -7,6 +7,8 @@
 // is a value, so a FILE or NAME that looks like an option follows "--". A value option takes
 // "--name=VALUE" or the next word, whatever it is. Options may come before, between or after the
 // values. The first bad argument is the one reported.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -42,7 +44,8 @@ struct OptionGroup {
 };
 
 struct CommandSyntax {
-    std::string_view name; // "eval"
+    std::string_view name;    // "eval"
+    std::string_view summary; // one line under the synopsis in its --help (English)
     std::span<const OptionSpec> options;
     std::span<const std::string_view> synopsis; // the lines after "vexamo-cli eval "
     bool numbersAreValues = false;              // "-5" is a value, not an option
@@ -86,5 +89,18 @@ std::string CommandMessage(const CommandSyntax& syntax, TextId id,
 // The synopsis after lead ("  vexamo-cli eval "), its further lines aligned under the first.
 std::string SynopsisText(std::string_view lead, const CommandSyntax& syntax);
 
+// Concatenates option tables, in order: a table built from lists kept elsewhere.
+template <size_t... N>
+constexpr std::array<OptionSpec, (N + ...)> JoinOptions(const std::array<OptionSpec, N>&... parts) {
+    std::array<OptionSpec, (N + ...)> all{};
+    auto at = all.begin();
+    ((at = std::copy(parts.begin(), parts.end(), at)), ...);
+    return all;
+}
+
 // One entry per listed option: "  --tz N         hours to add ...", further lines aligned.
 std::string OptionHelpText(const CommandSyntax& syntax);
+
+// The help of "vexamo-cli <command> --help": "Usage: " with the synopsis, a blank line, the
+// summary and the option help, in the user's language.
+std::string CommandUsage(const CommandSyntax& syntax);

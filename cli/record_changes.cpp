@@ -11,10 +11,7 @@
 
 namespace {
 
-const OptionSpec kAddOptions[] = {
-    {"--replace"}, kTzOption,    kPlaceOption,    kZoneOption,      kDstOption,
-    kNoDstOption,  kRoundOption, kSouthernOption, kConstZoneOption,
-};
+constexpr auto kAddOptions = JoinOptions(std::array{kReplaceOption}, kBirthOptions);
 const std::string_view kAddSynopsis[] = {
     "FILE NAME [--replace] [--tz N | --place NAME | --zone ZONE]",
     "[--dst | --no-dst] [--round] [--southern] [--const-zone]",
@@ -26,13 +23,15 @@ const std::string_view kRemoveSynopsis[] = {"FILE NAME"};
 } // namespace
 
 const CommandSyntax kAddSyntax{"add",
+                               "Stores the birth DAY.MONTH.YEAR HOUR:MINUTE under NAME in FILE.",
                                kAddOptions,
                                kAddSynopsis,
                                true,
                                kBirthGroups,
                                TextId::CliOptionExpectsNumber,
                                TextId::CliOptionExpectsNumberNot};
-const CommandSyntax kRemoveSyntax{"remove", {}, kRemoveSynopsis};
+const CommandSyntax kRemoveSyntax{
+    "remove", "Removes the record NAME from FILE.", {}, kRemoveSynopsis};
 
 int RunAdd(const Args& args, CliStreams& io) {
     if (args.size() < 2) {

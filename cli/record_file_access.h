@@ -5,9 +5,14 @@
 
 #include "app/name_rules.h"
 #include "cli/commands.h"
+#include "cli/option_table.h"
 #include "records/date_store_map.h"
 #include "records/file_lock.h"
 #include "records/vexamo_doc.h"
+
+// --replace of add and import.
+inline constexpr OptionSpec kReplaceOption{
+    "--replace", ValueKind::None, {}, "replace a stored record of the same name"};
 
 // Opens FILE into doc; when absentIsEmpty, a file that does not exist gives an empty store.
 // Prints the reason and returns false when the file cannot be read.

@@ -16,10 +16,15 @@
 
 namespace {
 
-const OptionSpec kJsonFlag{"--json"};
-const OptionSpec kFormatOption{"--format", ValueKind::Text};
-const OptionSpec kJsonOnly[] = {kJsonFlag};
-const OptionSpec kExportOptions[] = {kFormatOption, kDelimiterOption, {"--bom"}, kJobsOption};
+const OptionSpec kListOptions[] = {
+    {"--json", ValueKind::None, {}, "print the names as one JSON array"}};
+const OptionSpec kShowOptions[] = {
+    {"--json", ValueKind::None, {}, "print the record as one JSON object"}};
+const OptionSpec kExportOptions[] = {
+    {"--format", ValueKind::Text, "FORMAT", "tsv (the default), csv or jsonl"},
+    kDelimiterOption,
+    kBomOption,
+    kJobsOption};
 const std::string_view kListSynopsis[] = {"FILE [--json]"};
 const std::string_view kShowSynopsis[] = {"FILE NAME [--json]"};
 const std::string_view kExportSynopsis[] = {
@@ -32,9 +37,12 @@ JsonLayout DocumentLayout(const CliStreams& io) {
 
 } // namespace
 
-const CommandSyntax kListSyntax{"list", kJsonOnly, kListSynopsis};
-const CommandSyntax kShowSyntax{"show", kJsonOnly, kShowSynopsis};
-const CommandSyntax kExportSyntax{"export", kExportOptions, kExportSynopsis};
+const CommandSyntax kListSyntax{"list", "Lists the names of the records of FILE.", kListOptions,
+                                kListSynopsis};
+const CommandSyntax kShowSyntax{"show", "Shows the record NAME of FILE.", kShowOptions,
+                                kShowSynopsis};
+const CommandSyntax kExportSyntax{"export", "Writes every record of FILE with its results.",
+                                  kExportOptions, kExportSynopsis};
 
 int RunList(const Args& args, CliStreams& io) {
     ParsedArgs a;

@@ -6,57 +6,37 @@
 
 namespace {
 
-const OptionSpec kOutputOption{"-o", ValueKind::Text, "OUT",
-                               "the file to write (its extension names the format), - for "
-                               "standard output"};
-const OptionSpec kOutputLongOption{"--output", ValueKind::Text, "OUT", {}};
-const OptionSpec kFormatOption{"--format", ValueKind::Text, "FORMAT",
-                               "the format when OUT has no extension or is -"};
-const OptionSpec kFileOption{"--file", ValueKind::Text, "FILE",
-                             "draw the records of FILE (.dat) instead of one birth"};
-const OptionSpec kBefore1900Option{"--before-1900",
-                                   ValueKind::None,
-                                   {},
-                                   "answer yes to the question asked for a year before 1900"};
-
-const OptionSpec kReportOptions[] = {
-    kOutputOption,
-    kOutputLongOption,
-    kFormatOption,
-    kFileOption,
-    {"--name", ValueKind::Text, "TEXT", "the person's name on the sheet"},
-    kTzOption,
-    kPlaceOption,
-    kZoneOption,
-    kDstOption,
-    kNoDstOption,
-    kRoundOption,
-    kSouthernOption,
-    kConstZoneOption,
-    kBefore1900Option,
-};
+constexpr OptionSpec kOutputOption{"-o", ValueKind::Text, "OUT",
+                                   "the file to write (its extension names the format), - for "
+                                   "standard output",
+                                   "-o, --output OUT"};
+constexpr OptionSpec kOutputLongOption{"--output", ValueKind::Text, "OUT", {}};
+constexpr OptionSpec kFormatOption{"--format", ValueKind::Text, "FORMAT",
+                                   "the format when OUT has no extension or is -"};
+constexpr OptionSpec kFileOption{"--file", ValueKind::Text, "FILE",
+                                 "draw the records of FILE (.dat) instead of one birth"};
+constexpr auto kReportOptions =
+    JoinOptions(std::array<OptionSpec, 5>{{kOutputOption,
+                                           kOutputLongOption,
+                                           kFormatOption,
+                                           kFileOption,
+                                           {"--name", ValueKind::Text, "TEXT",
+                                            "the person's name on the sheet"}}},
+                kBirthOptions, std::array{kBefore1900Option});
 const std::string_view kReportSynopsis[] = {
     "-o OUT.pdf [--name TEXT] [birth options as eval]",
     "DAY MONTH YEAR HOUR MINUTE",
     "-o OUT.pdf --file FILE [NAME...]",
 };
 
-const OptionSpec kDiagramOptions[] = {
-    kOutputOption,
-    kOutputLongOption,
-    kFormatOption,
-    kFileOption,
-    {"--scale", ValueKind::Text, "N", "draw N times the window's size (1 to 16)"},
-    kTzOption,
-    kPlaceOption,
-    kZoneOption,
-    kDstOption,
-    kNoDstOption,
-    kRoundOption,
-    kSouthernOption,
-    kConstZoneOption,
-    kBefore1900Option,
-};
+constexpr auto kDiagramOptions =
+    JoinOptions(std::array<OptionSpec, 5>{{kOutputOption,
+                                           kOutputLongOption,
+                                           kFormatOption,
+                                           kFileOption,
+                                           {"--scale", ValueKind::Text, "N",
+                                            "draw N times the window's size (1 to 16)"}}},
+                kBirthOptions, std::array{kBefore1900Option});
 const std::string_view kDiagramSynopsis[] = {
     "-o OUT.png|OUT.svg [--scale N] [birth options as eval]",
     "DAY MONTH YEAR HOUR MINUTE",
@@ -65,6 +45,14 @@ const std::string_view kDiagramSynopsis[] = {
 
 } // namespace
 
-const CommandSyntax kReportSyntax{"report", kReportOptions, kReportSynopsis, true, kBirthGroups};
-const CommandSyntax kDiagramSyntax{"diagram", kDiagramOptions, kDiagramSynopsis, true,
-                                   kBirthGroups};
+const CommandSyntax kReportSyntax{
+    "report",       "Writes the printed sheet of one birth, or of records of FILE, as PDF.",
+    kReportOptions, kReportSynopsis,
+    true,           kBirthGroups};
+const CommandSyntax kDiagramSyntax{
+    "diagram",
+    "Draws the phase diagram of one birth, or of a record of FILE, as PNG or SVG.",
+    kDiagramOptions,
+    kDiagramSynopsis,
+    true,
+    kBirthGroups};

@@ -11,11 +11,14 @@
 
 namespace {
 
-const OptionSpec kPlacesOptions[] = {kJsonOption};
+const OptionSpec kPlacesOptions[] = {
+    {"--json", ValueKind::None, {}, "print the matching places as one JSON array"}};
 const std::string_view kPlacesSynopsis[] = {"QUERY [--json]"};
 
-const OptionSpec kZoneOptions[] = {kPlaceOption, kZoneOption,  kDstOption,
-                                   kNoDstOption, kRoundOption, kJsonOption};
+constexpr auto kZoneOptions = JoinOptions(
+    kZoneSourceOptions,
+    std::array<OptionSpec, 1>{
+        {{"--json", ValueKind::None, {}, "print the time difference as one JSON object"}}});
 const std::string_view kZoneSynopsis[] = {
     "(--place NAME | --zone ZONE) [--dst | --no-dst] [--round] [--json]",
     "DAY MONTH YEAR HOUR MINUTE",
@@ -24,8 +27,15 @@ const BirthWording kZoneWording{TextId::CliBirthValueCount, TextId::CliNotIntege
 
 } // namespace
 
-const CommandSyntax kPlacesSyntax{"places", kPlacesOptions, kPlacesSynopsis};
-const CommandSyntax kZoneSyntax{"zone", kZoneOptions, kZoneSynopsis, true, kBirthGroups};
+const CommandSyntax kPlacesSyntax{"places", "Lists the places whose name matches QUERY.",
+                                  kPlacesOptions, kPlacesSynopsis};
+const CommandSyntax kZoneSyntax{"zone",
+                                "Shows the time difference in force at a birthplace or in a time "
+                                "zone at a local moment.",
+                                kZoneOptions,
+                                kZoneSynopsis,
+                                true,
+                                kBirthGroups};
 
 int RunPlaces(const Args& args, CliStreams& io) {
     ParsedArgs parsed;

@@ -5,9 +5,7 @@
 
 namespace {
 
-const OptionSpec kBirthOptions[] = {kTzOption,    kPlaceOption, kZoneOption,     kDstOption,
-                                    kNoDstOption, kRoundOption, kSouthernOption, kConstZoneOption};
-const CommandSyntax kBirth{"cmd", kBirthOptions, {}, true, kBirthGroups};
+const CommandSyntax kBirth{"cmd", {}, kBirthOptions, {}, true, kBirthGroups};
 const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
 
 // The usage error, or "" with the birth in out.

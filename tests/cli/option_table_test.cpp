@@ -24,7 +24,7 @@ const OptionSpec kOptions[] = {
     kRoundOption,
 };
 const std::string_view kSynopsis[] = {"[--flag]", "DAY MONTH YEAR HOUR MINUTE"};
-const CommandSyntax kSyntax{"cmd", kOptions, kSynopsis, true, kBirthGroups};
+const CommandSyntax kSyntax{"cmd", "Tries the table.", kOptions, kSynopsis, true, kBirthGroups};
 const BirthWording kWording{TextId::CliBirthValueCount, TextId::CliNotInteger, 0};
 
 // The usage error of the arguments, or "" with the birth in out.
