@@ -92,35 +92,27 @@ bool HasControlCharacterCp1252(std::string_view storeName) {
     return false;
 }
 
-std::string RecordRefusalText(RecordRefusal refusal, std::string_view utf8Name, bool formWording) {
+std::string RecordRefusalText(RecordRefusal refusal, std::string_view utf8Name) {
     switch (refusal) {
     case RecordRefusal::None:
         return {};
     case RecordRefusal::EmptyName:
         return UserText(TextId::NoName);
     case RecordRefusal::NameNotStorable: {
-        if (formWording) {
-            return UserText(TextId::NameNotStorableForm);
-        }
         const std::string at =
             std::to_string(CheckName(utf8Name, NameUse::ExistingEntry).offset + 1);
-        return UserText(TextId::NameNotStorableCli, {ShownName(utf8Name), at});
+        return UserText(TextId::NameNotStorable, {ShownName(utf8Name), at});
     }
     case RecordRefusal::NameHasControlCharacter: {
-        if (formWording) {
-            return UserText(TextId::NameHasControlCharacter);
-        }
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X",
                       static_cast<unsigned>(CheckName(utf8Name, NameUse::NewEntry).character));
-        return UserText(TextId::CliNameControlCharacter, {utf8Name, code});
+        return UserText(TextId::NameControlCharacter, {utf8Name, code});
     }
     case RecordRefusal::NameExists:
-        return UserText(formWording ? TextId::ReplaceRecordQuestion : TextId::RecordExistsCli,
-                        {utf8Name});
+        return UserText(TextId::RecordExists, {utf8Name});
     case RecordRefusal::NotFound:
-        return formWording ? UserText(TextId::ProgrammingError)
-                           : UserText(TextId::RecordMissingCli, {utf8Name});
+        return UserText(TextId::RecordMissing, {utf8Name});
     }
     return {};
 }

@@ -52,8 +52,5 @@ std::string NormalizeName(std::string_view utf8Name);
 // 0x9D). Such names come only from files written elsewhere.
 bool HasControlCharacterCp1252(std::string_view storeName);
 
-// The text of a refusal of a record command on the name (UTF-8): the command line's, which names
-// the name, or (formWording) the desktop form's, whose NameExists is its question whether to
-// replace.
-std::string RecordRefusalText(RecordRefusal refusal, std::string_view utf8Name,
-                              bool formWording = false);
+// The text of a refusal of a record command on the name (UTF-8), one for both programs.
+std::string RecordRefusalText(RecordRefusal refusal, std::string_view utf8Name);

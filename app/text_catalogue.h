@@ -32,10 +32,10 @@ enum class TextId {
     YearRange,
     // Record commands.
     NoName,
-    NameNotStorableForm,   // desktop program
-    NameNotStorableCli,    // %1: the name (malformed bytes as U+FFFD), %2: first bad byte (1-based)
-    RecordExistsCli,       // %1: the name
-    RecordMissingCli,      // %1: the name
+    NameNotStorable,       // %1: the name (malformed bytes as U+FFFD), %2: first bad byte (1-based)
+    NameControlCharacter,  // %1: the name, %2: the character as U+XXXX
+    RecordExists,          // %1: the name
+    RecordMissing,         // %1: the name
     ReplaceRecordQuestion, // %1: the name
     DeleteRecordQuestion,  // %1: the name
     DeleteAllQuestion,
@@ -97,8 +97,7 @@ enum class TextId {
     NameTruncated,   // %1 of %2: the entry
     RecordTruncated, // %1 of %2: the entry
     EntryMalformed,  // %1 of %2: the entry, %3: what the archive found
-    // Record commands and files of the desktop program.
-    NameHasControlCharacter,
+    // Record files of the desktop program.
     FileChangedOnDiskQuestion, // %1: the path
     // The desktop program's own texts beside its string table.
     LayoutExtendedOffer, // the layout button while the simple layout is shown
@@ -146,24 +145,23 @@ enum class TextId {
     ZoneSummerTime,
     ZoneStandardTime,
     ZoneLocalMeanTime,
-    ZoneOffsetShort,         // %1 offset, %2 abbreviation
-    ZoneOffsetDescription,   // %1 offset and abbreviation, %2 summer/standard time
-    ZoneNonexistent,         // %1, %2: the offsets before and after the gap
-    ZoneAmbiguous,           // %1, %2: the offsets of the first and second occurrence
-    ZoneNotWholeHours,       // %1 offset, %2 rounded value, %3 shift
-    ZoneOutOfRange,          // %1 offset, %2 the value it would need
-    ZoneUnknownPlace,        // %1 the name
-    ZoneUnknownZone,         // %1 the zone
-    ZoneDateNotCovered,      // %1 the zone
-    ZoneSeveralPlaces,       // %1 the name, %2 the place taken
-    ZoneRounded,             // %1 shift
-    ZoneShiftEarlier,        // %1 duration
-    ZoneShiftLater,          // %1 duration
-    ZoneMinutes,             // %1 minutes
-    ZoneMinutesSeconds,      // %1 minutes, %2 seconds
-    CliNameControlCharacter, // %1: the name, %2: the character as U+XXXX
-    CliFileBusy,             // %1: the file
-    CliFileLockFailed,       // %1: the file, %2: the reason
+    ZoneOffsetShort,       // %1 offset, %2 abbreviation
+    ZoneOffsetDescription, // %1 offset and abbreviation, %2 summer/standard time
+    ZoneNonexistent,       // %1, %2: the offsets before and after the gap
+    ZoneAmbiguous,         // %1, %2: the offsets of the first and second occurrence
+    ZoneNotWholeHours,     // %1 offset, %2 rounded value, %3 shift
+    ZoneOutOfRange,        // %1 offset, %2 the value it would need
+    ZoneUnknownPlace,      // %1 the name
+    ZoneUnknownZone,       // %1 the zone
+    ZoneDateNotCovered,    // %1 the zone
+    ZoneSeveralPlaces,     // %1 the name, %2 the place taken
+    ZoneRounded,           // %1 shift
+    ZoneShiftEarlier,      // %1 duration
+    ZoneShiftLater,        // %1 duration
+    ZoneMinutes,           // %1 minutes
+    ZoneMinutesSeconds,    // %1 minutes, %2 seconds
+    CliFileBusy,           // %1: the file
+    CliFileLockFailed,     // %1: the file, %2: the reason
     CliOutOfMemory,
     FieldNotFlag, // %1: the field's name
     ZoneColumnsExclusive,
@@ -232,7 +230,7 @@ enum class TextId {
     CsvReadAsCp1252,      // %1: the file's name, or "-"
     StdinNotRead,         // %1: the reason
     CsvDelimiterChoice,   // %1: the value
-    CsvImportControlName, // after CliNameControlCharacter in import
+    CsvImportControlName, // after NameControlCharacter in import
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

@@ -7,8 +7,8 @@
 namespace {
 
 constexpr OptionSpec kOutputOption{"-o", ValueKind::Text, "OUT",
-                                   "the file to write (its extension names the format), - for "
-                                   "standard output",
+                                   "the file to write (its extension names the format),\n"
+                                   "- for standard output",
                                    "-o, --output OUT"};
 constexpr OptionSpec kOutputLongOption{"--output", ValueKind::Text, "OUT", {}};
 constexpr OptionSpec kFormatOption{"--format", ValueKind::Text, "FORMAT",

@@ -30,8 +30,8 @@ const BirthWording kZoneWording{TextId::CliBirthValueCount, TextId::CliNotIntege
 const CommandSyntax kPlacesSyntax{"places", "Lists the places whose name matches QUERY.",
                                   kPlacesOptions, kPlacesSynopsis};
 const CommandSyntax kZoneSyntax{"zone",
-                                "Shows the time difference in force at a birthplace or in a time "
-                                "zone at a local moment.",
+                                "Shows the time difference at a birthplace or in a time zone at a "
+                                "local moment.",
                                 kZoneOptions,
                                 kZoneSynopsis,
                                 true,

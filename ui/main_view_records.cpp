@@ -22,8 +22,7 @@ void CMainView::OnAdd() {
     // byte, the record file: refused before anything is asked or changed.
     if (const NameCheck check = CheckName(name, NameUse::NewEntry);
         check.refusal == RecordRefusal::NameHasControlCharacter) {
-        m_messages.ViewError(this,
-                             QString::fromStdString(RecordRefusalText(check.refusal, name, true)));
+        m_messages.ViewError(this, QString::fromStdString(RecordRefusalText(check.refusal, name)));
         return;
     }
     DateStoreMap& store = GetDocument().m_mapDateStore;
@@ -31,13 +30,13 @@ void CMainView::OnAdd() {
     RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);
     if (refusal == RecordRefusal::NameExists) {
         if (!m_messages.AppQuestion(
-                QString::fromStdString(RecordRefusalText(refusal, name, true)))) {
+                UiText(TextId::ReplaceRecordQuestion, {QString::fromStdString(name)}))) {
             return;
         }
         refusal = AddRecord(store, name, input, AddMode::ReplaceExisting, &replacement);
     }
     if (refusal != RecordRefusal::None) {
-        m_messages.ViewError(this, QString::fromStdString(RecordRefusalText(refusal, name, true)));
+        m_messages.ViewError(this, QString::fromStdString(RecordRefusalText(refusal, name)));
         return;
     }
     if (!replacement) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/name_rules.h"
+#include "app/text_catalogue.h"
 
 using namespace std::string_literals;
 
@@ -85,19 +86,19 @@ TEST(NameRules, OtherRefusalsForEveryUse) {
     EXPECT_EQ(stored, NameKey("untouched"));
 }
 
-TEST(NameRules, EachRefusalHasItsTextInBothWordings) {
-    const RecordRefusal refusals[] = {RecordRefusal::EmptyName, RecordRefusal::NameNotStorable,
-                                      RecordRefusal::NameHasControlCharacter,
-                                      RecordRefusal::NameExists, RecordRefusal::NotFound};
-    for (const RecordRefusal refusal : refusals) {
-        EXPECT_FALSE(RecordRefusalText(refusal, "Eva").empty());
-        EXPECT_FALSE(RecordRefusalText(refusal, "Eva", true).empty());
+TEST(NameRules, EachRefusalHasOneTextNamingTheName) {
+    const std::pair<RecordRefusal, TextId> cases[] = {
+        {RecordRefusal::EmptyName, TextId::NoName},
+        {RecordRefusal::NameExists, TextId::RecordExists},
+        {RecordRefusal::NotFound, TextId::RecordMissing},
+    };
+    for (const auto& [refusal, id] : cases) {
+        EXPECT_EQ(RecordRefusalText(refusal, "Eva"), UserText(id, {"Eva"}));
     }
     EXPECT_EQ(RecordRefusalText(RecordRefusal::None, "Eva"), "");
-    // The command line names the refused character.
-    EXPECT_NE(RecordRefusalText(RecordRefusal::NameHasControlCharacter, "a\x1b").find("U+001B"),
-              std::string::npos);
-    EXPECT_NE(RecordRefusalText(RecordRefusal::NotFound, "Eva").find("Eva"), std::string::npos);
+    // The refused character is named, with the name.
+    EXPECT_EQ(RecordRefusalText(RecordRefusal::NameHasControlCharacter, "a\x1b"),
+              UserText(TextId::NameControlCharacter, {"a\x1b", "U+001B"}));
     // A malformed name is shown with U+FFFD in place of its bad bytes, never the bytes
     // themselves, and the place of the first bad byte is given.
     const std::string malformed = RecordRefusalText(RecordRefusal::NameNotStorable, "Ev\xFF\xFE");

@@ -2,6 +2,8 @@
 #include <QListWidget>
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <utility>
 
 #include "app/export_text.h"
 #include "app_fixture.h"
@@ -70,17 +72,24 @@ TEST_F(RecordCommandsTest, NameWithAControlCharacterIsRefusedBeforeAnything) {
     Doc().SetModifiedFlag(false);
     messages.Clear();
     // Tab, line feed, a zero byte, delete, a C1 character; the first is a stored name plus a
-    // tab, so no question whether to replace may come first.
-    const QList<QString> names = {"Muster\t", "Zeile\nzwei", QString("A") + QChar(0) + "B",
-                                  QString("x") + QChar(0x7F), QChar(0x85) + QString("y")};
-    for (const QString& name : names) {
+    // tab, so no question whether to replace may come first. The message names the character.
+    const std::pair<QString, const char*> cases[] = {
+        {"Muster\t", "U+0009"},
+        {"Zeile\nzwei", "U+000A"},
+        {QString("A") + QChar(0) + "B", "U+0000"},
+        {QString("x") + QChar(0x7F), "U+007F"},
+        {QChar(0x85) + QString("y"), "U+0085"},
+    };
+    for (const auto& [name, code] : cases) {
         Add(name);
     }
-    ASSERT_EQ(messages.shown.size(), static_cast<std::size_t>(names.size()));
-    for (const ShownMessage& shown : messages.shown) {
-        EXPECT_EQ(shown.kind, MessageKind::ViewError);
-        EXPECT_EQ(shown.text, "Der Name enthält ein Steuerzeichen (etwa einen Tabulator oder "
-                              "Zeilenumbruch) und kann nicht gespeichert werden.");
+    ASSERT_EQ(messages.shown.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(messages.shown[i].kind, MessageKind::ViewError);
+        EXPECT_EQ(messages.shown[i].text, QString::fromUtf8("Der Name \u201E") + cases[i].first +
+                                              QString::fromUtf8("\u201C enth\u00E4lt ein "
+                                                                "Steuerzeichen (") +
+                                              cases[i].second + ") und wird nicht gespeichert.");
     }
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 1);
     EXPECT_EQ(Names(), QStringList{"Muster"});
