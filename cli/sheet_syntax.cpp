@@ -6,23 +6,22 @@
 
 namespace {
 
-constexpr OptionSpec kOutputOption{"-o", ValueKind::Text, "OUT",
-                                   "the file to write (its extension names the format),\n"
-                                   "- for standard output",
-                                   "-o, --output OUT"};
-constexpr OptionSpec kOutputLongOption{"--output", ValueKind::Text, "OUT", {}};
-constexpr OptionSpec kFormatOption{"--format", ValueKind::Text, "FORMAT",
-                                   "the format when OUT has no extension or is -"};
-constexpr OptionSpec kFileOption{"--file", ValueKind::Text, "FILE",
-                                 "draw the records of FILE (.dat) instead of one birth"};
+// The options of where the sheet goes and what it draws, then the command's own, then the birth.
+constexpr std::array<OptionSpec, 4> kOutputOptions{{
+    {"-o", ValueKind::Text, "OUT",
+     "the file to write (its extension names the format),\n- for standard output",
+     "-o, --output OUT"},
+    {"--output", ValueKind::Text, "OUT", {}},
+    {"--format", ValueKind::Text, "FORMAT", "the format when OUT has no extension or is -"},
+    {"--file", ValueKind::Text, "FILE", "draw the records of FILE (.dat) instead of one birth"},
+}};
+constexpr auto SheetOptions(const OptionSpec& own) {
+    return JoinOptions(kOutputOptions, std::array{own}, kBirthOptions,
+                       std::array{kBefore1900Option});
+}
+
 constexpr auto kReportOptions =
-    JoinOptions(std::array<OptionSpec, 5>{{kOutputOption,
-                                           kOutputLongOption,
-                                           kFormatOption,
-                                           kFileOption,
-                                           {"--name", ValueKind::Text, "TEXT",
-                                            "the person's name on the sheet"}}},
-                kBirthOptions, std::array{kBefore1900Option});
+    SheetOptions({"--name", ValueKind::Text, "TEXT", "the person's name on the sheet"});
 const std::string_view kReportSynopsis[] = {
     "-o OUT.pdf [--name TEXT] [birth options as eval]",
     "DAY MONTH YEAR HOUR MINUTE",
@@ -30,13 +29,7 @@ const std::string_view kReportSynopsis[] = {
 };
 
 constexpr auto kDiagramOptions =
-    JoinOptions(std::array<OptionSpec, 5>{{kOutputOption,
-                                           kOutputLongOption,
-                                           kFormatOption,
-                                           kFileOption,
-                                           {"--scale", ValueKind::Text, "N",
-                                            "draw N times the window's size (1 to 16)"}}},
-                kBirthOptions, std::array{kBefore1900Option});
+    SheetOptions({"--scale", ValueKind::Text, "N", "draw N times the window's size (1 to 16)"});
 const std::string_view kDiagramSynopsis[] = {
     "-o OUT.png|OUT.svg [--scale N] [birth options as eval]",
     "DAY MONTH YEAR HOUR MINUTE",
