@@ -52,23 +52,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-class BatchFiles : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("vexamo-batchpar-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-    std::string Write(const std::string& name, const std::string& text) const {
-        std::ofstream(Path(name), std::ios::binary) << text;
-        return Path(name);
-    }
-    fs::path m_dir;
-};
-
 // Runs the program with its standard output to a file; returns that output.
 std::string RunShell(const std::string& command) {
     std::string out;
@@ -85,6 +68,23 @@ std::string RunShell(const std::string& command) {
 }
 
 } // namespace
+
+class BatchFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("vexamo-batchpar-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    std::string Write(const std::string& name, const std::string& text) const {
+        std::ofstream(Path(name), std::ios::binary) << text;
+        return Path(name);
+    }
+    fs::path m_dir;
+};
 
 TEST(CliBatchParallel, EveryJobCountGivesTheSingleThreadOutputInInputOrder) {
     // Several blocks and a short last one.

@@ -20,6 +20,10 @@ using json = nlohmann::json;
 
 namespace {
 
+const char* const kHeader = "name,day,month,year,hour,minute,tz,southern,const_zone\n";
+
+} // namespace
+
 class CliImport : public TempDirTest {
   protected:
     void SetUp() override {
@@ -42,10 +46,6 @@ class CliImport : public TempDirTest {
 
     std::string file_;
 };
-
-const char* const kHeader = "name,day,month,year,hour,minute,tz,southern,const_zone\n";
-
-} // namespace
 
 TEST_F(CliImport, AddsEveryRowAsStoredWithoutRangeChecks) {
     const CliResult r =

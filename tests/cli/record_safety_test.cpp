@@ -18,6 +18,10 @@
 
 namespace {
 
+const VXDateStore kRecord(2000, 3, 20, 8, 0, 0, 0, -1);
+
+} // namespace
+
 class CliSafety : public TempDirTest {
   protected:
     void SetUp() override {
@@ -44,10 +48,6 @@ class CliSafety : public TempDirTest {
 
     std::string file_;
 };
-
-const VXDateStore kRecord(2000, 3, 20, 8, 0, 0, 0, -1);
-
-} // namespace
 
 TEST_F(CliSafety, ConcurrentWritersLoseNothing) {
     // A file of some size, so that each writer's load and save take a while.

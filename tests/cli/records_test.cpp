@@ -26,6 +26,8 @@ std::string ReadAll(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
+} // namespace
+
 class CliRecords : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -59,8 +61,6 @@ class CliRecords : public ::testing::Test {
     fs::path dir_;
     std::string file_;
 };
-
-} // namespace
 
 TEST_F(CliRecords, AddListShowRemove) {
     Result r = Add({"Muster", "--tz", "-1", "20", "3", "2000", "8", "0"});

@@ -35,6 +35,31 @@ const ScriptName kNames[] = {
     {"emoji", "Eva \U0001F600\U0001F30D", true},
 };
 
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> AllNames() {
+    std::vector<std::string> names;
+    for (const ScriptName& n : kNames) {
+        names.push_back(n.name);
+    }
+    return Sorted(names);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
 class CliScriptNames : public TempDirTest {
   protected:
     void SetUp() override {
@@ -65,31 +90,6 @@ class CliScriptNames : public TempDirTest {
 
     std::string file_;
 };
-
-std::vector<std::string> Sorted(std::vector<std::string> names) {
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::vector<std::string> AllNames() {
-    std::vector<std::string> names;
-    for (const ScriptName& n : kNames) {
-        names.push_back(n.name);
-    }
-    return Sorted(names);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-} // namespace
 
 TEST_F(CliScriptNames, AddShowListRemoveKeepEveryName) {
     AddAll();

@@ -26,6 +26,8 @@ std::string SystemFile(const std::string& zone) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+} // namespace
+
 // Europe/Berlin cut in half; the other zones copied as they are.
 class CliZoneDamage : public zone_fixture::ZoneFolderTest {
   protected:
@@ -42,8 +44,6 @@ class CliZoneDamage : public zone_fixture::ZoneFolderTest {
         ZoneFolderTest::TearDown();
     }
 };
-
-} // namespace
 
 TEST_F(CliZoneDamage, CommandsRefuseTheZoneWithTheReason) {
     const std::string file = Path("p.dat");

@@ -2,16 +2,14 @@
 // that occurs twice, each with both offsets.
 #include <gtest/gtest.h>
 
+#include "tests/places/zone_seconds.h"
+
 #include "places/zone_offset.h"
 
 using places::LocalMoment;
 using places::LocalTimeKind;
 using places::LookUpOffsets;
 using places::ZoneOffset;
-
-namespace {
-constexpr int kHour = 3600;
-}
 
 TEST(ClockChangeTest, SpringForwardLeavesAGap) {
     // Berlin, 28 March 2021: 02:00 CET became 03:00 CEST.

@@ -1,6 +1,8 @@
 // The form's time difference and its status for every kind of offset.
 #include <gtest/gtest.h>
 
+#include "tests/places/zone_seconds.h"
+
 #include "places/time_difference.h"
 
 using places::DstChoice;
@@ -9,10 +11,6 @@ using places::TimeDifferenceAt;
 using places::TimeDifferenceForOffset;
 using places::TimeDifferenceStatus;
 using places::ZoneOffset;
-
-namespace {
-constexpr int kHour = 3600;
-}
 
 TEST(TimeDifferenceTest, WholeHoursAreMinusTheOffset) {
     const auto cet = TimeDifferenceAt("Europe/Berlin", LocalMoment{1980, 1, 15, 12, 0});

@@ -26,6 +26,10 @@ std::string SystemFile(const std::string& zone) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+constexpr LocalMoment kWinter{2000, 1, 15, 12, 0};
+
+} // namespace
+
 class ZoneDamageTest : public ZoneFolderTest {
   protected:
     void SetUp() override {
@@ -45,10 +49,6 @@ class ZoneDamageTest : public ZoneFolderTest {
         places::UseZoneFolderForTests(dir_.string());
     }
 };
-
-constexpr LocalMoment kWinter{2000, 1, 15, 12, 0};
-
-} // namespace
 
 TEST_F(ZoneDamageTest, DamagedFilesInPlaceOfAZone) {
     const std::string berlin = SystemFile("Europe/Berlin");

@@ -2,6 +2,8 @@
 // summer time kept all year, zones that moved their standard offset.
 #include <gtest/gtest.h>
 
+#include "tests/places/zone_seconds.h"
+
 #include "places/zone_offset.h"
 
 using places::LocalMoment;
@@ -10,8 +12,6 @@ using places::LookUpOffsets;
 using places::ZoneOffset;
 
 namespace {
-
-constexpr int kHour = 3600;
 
 // The offset of a local moment that occurs exactly once.
 ZoneOffset OffsetAt(const char* zone, int year, int month, int day, int hour = 12, int minute = 0) {

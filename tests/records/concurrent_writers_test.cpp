@@ -16,8 +16,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class ConcurrentWriters : public TempDirTest {};
-
 // One load-add-save under the lock; false on any failure.
 bool AddUnderLock(const std::string& path, const std::string& name) {
     FileLock lock;
@@ -48,6 +46,8 @@ int CountIn(const std::string& path) {
 }
 
 } // namespace
+
+class ConcurrentWriters : public TempDirTest {};
 
 TEST_F(ConcurrentWriters, TwoProcessesAddingTwoHundredRecordsEachLoseNothing) {
     constexpr int kRounds = 200;

@@ -14,6 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+void SetMtime(const std::string& path, long seconds) {
+    const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+} // namespace
+
 class ChangedOnDiskTest : public TempDirTest {
   protected:
     void SetUp() override {
@@ -24,13 +31,6 @@ class ChangedOnDiskTest : public TempDirTest {
     }
     CVexamoDoc doc_;
 };
-
-void SetMtime(const std::string& path, long seconds) {
-    const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
-} // namespace
 
 TEST_F(ChangedOnDiskTest, OwnSaveAndOpenAreTheReference) {
     EXPECT_TRUE(doc_.GetFileIdentity().exists);

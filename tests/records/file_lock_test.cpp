@@ -17,11 +17,7 @@
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-namespace {
-
 class FileLockTest : public TempDirTest {};
-
-} // namespace
 
 TEST_F(FileLockTest, FileThatDoesNotExistCanBeLockedAndNothingStaysBehind) {
     FileLock lock;

@@ -20,16 +20,6 @@
 
 namespace {
 
-class OutOfMemory : public TempDirTest {
-  protected:
-    void SetUp() override {
-#ifdef VEXAMO_UNDER_ASAN
-        GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit allows";
-#endif
-        TempDirTest::SetUp();
-    }
-};
-
 // Runs the probe with arguments; its exit status, or -signal when a signal ended it.
 int RunProbe(std::vector<std::string> args) {
     const pid_t child = ::fork();
@@ -57,6 +47,16 @@ int RunProbe(std::vector<std::string> args) {
 }
 
 } // namespace
+
+class OutOfMemory : public TempDirTest {
+  protected:
+    void SetUp() override {
+#ifdef VEXAMO_UNDER_ASAN
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit allows";
+#endif
+        TempDirTest::SetUp();
+    }
+};
 
 TEST_F(OutOfMemory, FileLargerThanTheMemoryIsRefusedWithACode) {
     const std::string path = Path("huge.dat");

@@ -20,8 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SaveFile : public TempDirTest {};
-
 const VXDateStore kRecord(1971, 2, 3, 4, 5, 0, 1, 2);
 
 struct stat StatOf(const std::string& path) {
@@ -31,6 +29,8 @@ struct stat StatOf(const std::string& path) {
 }
 
 } // namespace
+
+class SaveFile : public TempDirTest {};
 
 TEST_F(SaveFile, OwnerGroupAndModeOfTheReplacedFileAreKept) {
     if (::geteuid() != 0) {

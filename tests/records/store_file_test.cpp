@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/records/sample_record.h"
+
 #include "tests/records/byte_string.h"
 #include "tests/records/malformed_files.h"
 
@@ -32,7 +34,7 @@ std::string Image(const VXDateStore& r, uint32_t tag = kRecordImageTag) {
            Int32(r.m_bConstZone) + Int32(r.m_nTimeZone);
 }
 
-std::vector<NameKey> Names(const DateStoreMap& store) {
+std::vector<NameKey> StoredKeys(const DateStoreMap& store) {
     std::vector<NameKey> out;
     NameKey name;
     VXDateStore r;
@@ -42,8 +44,6 @@ std::vector<NameKey> Names(const DateStoreMap& store) {
     }
     return out;
 }
-
-const VXDateStore kMuster(2000, 3, 20, 8, 0, 0, 0, -1);
 
 } // namespace
 
@@ -100,8 +100,8 @@ TEST(StoreFile, ReloadReversesEachBucketAndKeepsEveryEntry) {
         }
         return buckets;
     };
-    auto saved = byBucket(Names(store));
-    const auto reloaded = byBucket(Names(loaded));
+    auto saved = byBucket(StoredKeys(store));
+    const auto reloaded = byBucket(StoredKeys(loaded));
     for (auto& b : saved) {
         std::reverse(b.begin(), b.end());
     }
@@ -142,7 +142,7 @@ TEST(StoreFile, NamesWithControlBytesLoadAndSaveBack) {
     StoreDateStoreMap(ar, store);
     DateStoreMap again;
     ASSERT_TRUE(ParseDateStoreFile(ar.Bytes().data(), ar.Bytes().size(), again, reason));
-    EXPECT_EQ(Names(again), Names(store));
+    EXPECT_EQ(StoredKeys(again), StoredKeys(store));
 }
 
 TEST(StoreFile, CountsAroundTheLongFormRoundTrip) {
@@ -173,7 +173,7 @@ TEST(StoreFile, MalformedFilesAreRefusedAndLeaveTheStoreAlone) {
         EXPECT_FALSE(ParseDateStoreFile(c.bytes.data(), c.bytes.size(), store, fault)) << c.what;
         EXPECT_EQ(fault.kind, c.kind) << c.what;
         EXPECT_EQ(fault.entry, c.entry) << c.what;
-        EXPECT_EQ(Names(store), std::vector<NameKey>{"kept"}) << c.what;
+        EXPECT_EQ(StoredKeys(store), std::vector<NameKey>{"kept"}) << c.what;
     }
 }
 
@@ -223,7 +223,7 @@ TEST(StoreFile, LongFilesInsertInFileOrderUpToAnyBreak) {
     DateStoreMap whole;
     ParseFault reason;
     ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), whole, reason)) << reason.kind;
-    EXPECT_EQ(Names(whole), Names(expected));
+    EXPECT_EQ(StoredKeys(whole), StoredKeys(expected));
     VXDateStore r;
     ASSERT_TRUE(whole.Lookup("e2", r));
     EXPECT_EQ(r.m_nYear, 30);
@@ -245,6 +245,6 @@ TEST(StoreFile, LongFilesInsertInFileOrderUpToAnyBreak) {
         const std::string name = i == 30 ? "e2" : "e" + std::to_string(i);
         firstEntries.SetAt(name, VXDateStore(i, 1, 1, 0, 0, 0, 0, 0));
     }
-    EXPECT_EQ(Names(partial), Names(firstEntries));
+    EXPECT_EQ(StoredKeys(partial), StoredKeys(firstEntries));
     EXPECT_EQ(partial.GetCount(), 34);
 }

@@ -13,11 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/records/sample_record.h"
+
 #include "records/vexamo_doc.h"
 
 namespace fs = std::filesystem;
-
-namespace {
 
 class DocumentFile : public ::testing::Test {
   protected:
@@ -48,10 +48,6 @@ class DocumentFile : public ::testing::Test {
 
     fs::path dir_;
 };
-
-const VXDateStore kMuster(2000, 3, 20, 8, 0, 0, 0, -1);
-
-} // namespace
 
 TEST_F(DocumentFile, SaveAndOpenRoundTrip) {
     CVexamoDoc doc;

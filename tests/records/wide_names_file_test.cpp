@@ -33,9 +33,9 @@ VXDateStore Rec(int32_t year) {
     return VXDateStore(year, 1, 2, 3, 4, 0, 1, -1);
 }
 
-class WideNamesFile : public TempDirTest {};
-
 } // namespace
+
+class WideNamesFile : public TempDirTest {};
 
 // Buckets: "Νίκος" 4, "Jürgen" and "Иван" 5, "李小龙" 12, "Eva" 14.
 TEST_F(WideNamesFile, MixedNamesAreWrittenInBucketOrderEachInItsForm) {

@@ -22,6 +22,8 @@ const QStringList kNames = {
     QString::fromUtf8("Eva \xF0\x9F\x98\x80"),
 };
 
+} // namespace
+
 class ScriptNamesTest : public AppFixture {
   protected:
     void SetUp() override {
@@ -51,8 +53,6 @@ class ScriptNamesTest : public AppFixture {
         }
     }
 };
-
-} // namespace
 
 TEST_F(ScriptNamesTest, AddSelectCopyAndDeleteEveryName) {
     AddEach(kNames);

@@ -2,11 +2,15 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "tests/ui_diagram/diagram_colours.h"
+
 #include <set>
 
 #include "res/resource_ids.h"
 
 namespace {
+
+using namespace diagram_test;
 
 QImage Picture(int id) {
     return QImage(QStringLiteral(":/images/%1.png").arg(id));
@@ -26,9 +30,6 @@ std::set<QRgb> Colours(const QImage& image) {
 bool Has(const std::set<QRgb>& colours, QRgb c) {
     return colours.count(c) == 1;
 }
-
-constexpr QRgb kSilver = 0xffc0c0c0u;
-constexpr QRgb kBlack = 0xff000000u;
 
 } // namespace
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ui_diagram/diagram_colours.h"
+
 namespace {
 
-constexpr QRgb kWhite = 0xffffffffu;
-constexpr QRgb kBlack = 0xff000000u;
-constexpr QRgb kBlue = 0xff0000ffu;
-constexpr QRgb kGrey = 0xff808080u;
+using namespace diagram_test;
+
 const DiagramPen kSolidBlue{DiagramPen::Style::Solid, kBlue};
 const DiagramPen kDotBlack{DiagramPen::Style::Dot, kBlack};
 

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ui_diagram/diagram_colours.h"
+
 #include <cmath>
 #include <limits>
 
 namespace {
 
-constexpr double kBirthJD = 2451623.791667; // 20.3.2000 9:00 UT
+using namespace diagram_test;
 
 std::size_t SampleCount(double centre) {
     return DiagramMoments(centre - 2.0, centre + 2.0, kDiagramSampleStep, 100000).size();

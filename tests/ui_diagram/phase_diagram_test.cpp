@@ -4,19 +4,18 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include "tests/ui_diagram/diagram_colours.h"
+
 #include <cmath>
 #include <set>
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffffu;
-constexpr QRgb kBlack = 0xff000000u;
-constexpr QRgb kBlue = 0xff0000ffu;
-constexpr QRgb kRed = 0xffff0000u;
+using namespace diagram_test;
+
 constexpr int kW = 261;
 constexpr int kH = 128;
 
-constexpr double kBirthJD = 2451623.791667;       // 20.3.2000 9:00 UT, Moon 99.99 %, Sun 49.98 %
 constexpr double kNewMoonJD = 2451550.2603862234; // fraction about 0.0000009
 
 QImage Render(CPhaseDiagram& diagram, int w = kW, int h = kH) {

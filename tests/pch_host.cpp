@@ -1,0 +1,1 @@
+// The one source of the targets that compile the test programs' shared precompiled headers.
