@@ -51,8 +51,7 @@ void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
     const double sunPhase = SunPhase(jd, r.m_bSouthern);
     const double moon = moonFraction * 100.0;
     const double sun = sunPhase * 100.0;
-    const BirthType type =
-        ClassifyPhases(sunPhase, moonFraction, UndeterminedZone(jd, r.m_bConstZone));
+    const BirthType type = ClassifyMoment(jd, sunPhase, moonFraction, r.m_bConstZone);
     out.append(BirthTypeName(type));
     out.push_back('\t');
     AppendBirthMoment(out, r);

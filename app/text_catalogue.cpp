@@ -458,34 +458,50 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
      "malformed CSV).\n"},
 });
 
-const char* OwnText(TextId id) {
-    for (const auto& [key, text] : kTexts) {
-        if (key == id) {
-            return text;
+constexpr size_t kTextCount = static_cast<size_t>(TextId::Last) + 1;
+
+// The texts indexed by their id: exports ask for a type's name once per record.
+struct TextIndex {
+    std::array<const char*, kTextCount> own{};
+    std::array<const char*, kTextCount> english{};
+    std::array<bool, kTextCount> cli{};
+};
+
+const TextIndex& Index() {
+    static const TextIndex index = [] {
+        TextIndex built;
+        for (const auto& [key, text] : kTexts) {
+            built.own[static_cast<size_t>(key)] = text;
         }
-    }
-    return nullptr;
+        for (const auto& [key, english] : kCliTexts) {
+            const auto at = static_cast<size_t>(key);
+            built.cli[at] = true;
+            built.english[at] = english != kSameText ? english : built.own[at];
+        }
+        return built;
+    }();
+    return index;
+}
+
+const char* OwnText(TextId id) {
+    return Index().own[static_cast<size_t>(id)];
 }
 
 // The English text of a message of vexamo-cli, or nullptr.
-const char* EnglishText(TextId id, const char* own) {
-    for (const auto& [key, english] : kCliTexts) {
-        if (key == id) {
-            return english != kSameText ? english : own;
-        }
-    }
-    return nullptr;
+const char* EnglishText(TextId id) {
+    const auto at = static_cast<size_t>(id);
+    return Index().cli[at] ? Index().english[at] : nullptr;
 }
 
 } // namespace
 
 bool IsCliMessage(TextId id) {
-    return EnglishText(id, OwnText(id)) != nullptr;
+    return EnglishText(id) != nullptr;
 }
 
 const char* UserText(TextId id) {
     const char* own = OwnText(id);
-    const char* english = EnglishText(id, own);
+    const char* english = EnglishText(id);
     if (english != nullptr && MessagesTranslated()) {
         return TranslatedMessage(english);
     }

@@ -15,6 +15,14 @@ namespace {
 
 constexpr double kConstantZone = 0.066;
 
+// Above what MoonDayChange can give. In two days the elongation, the longitude of the Moon less
+// the Sun's, moves at most 34.3 degrees: the mean motion 26.35 plus, at their fastest or over
+// their whole range, the evection 2.55, the equation of the centre 3.27 (its argument moves at
+// most 29.8 degrees), the annual terms 0.37 and 0.43 and the variation 1.32. The fraction
+// (1 - cos) / 2 moves at most half that in radians, 0.30, and the day change is half of that
+// again: below 0.15.
+constexpr double kDayChangeBound = 0.2;
+
 // Bounds of IsEvaluableBirth. With them the seconds of the day, (hour * 60 + minute) * 60,
 // stay below 1.4e9 and the moment moves at most a few centuries away from the entered year.
 constexpr int32_t kMonthBound = 1200;
@@ -79,6 +87,14 @@ double UndeterminedZone(double jd, int constantZone) {
 
 BirthType ClassifyPhases(double sunPhase, double moonFraction, double zone) {
     return Classify(sunPhase, moonFraction, zone);
+}
+
+BirthType ClassifyMoment(double jd, double sunPhase, double moonFraction, int constantZone) {
+    // Phases further apart than the day change can reach are never undetermined.
+    if (constantZone == 0 && std::fabs(sunPhase - moonFraction) >= kDayChangeBound) {
+        return sunPhase > moonFraction ? Solar : Lunar;
+    }
+    return Classify(sunPhase, moonFraction, UndeterminedZone(jd, constantZone));
 }
 
 BirthType ClassifyBirth(double jd, int constantZone, int southern) {

@@ -46,6 +46,11 @@ BirthType ClassifyBirth(double jd, int constantZone, int southern);
 double UndeterminedZone(double jd, int constantZone);
 BirthType ClassifyPhases(double sunPhase, double moonFraction, double zone);
 
+// The type for a caller that has the Sun phase and Moon fraction at jd but does not show the
+// Moon's day change: equal to ClassifyBirth(jd, constantZone, southern), computing the day change
+// only where it can decide the type.
+BirthType ClassifyMoment(double jd, double sunPhase, double moonFraction, int constantZone);
+
 // "d.m.y h:mmUhr" of the moment jd in its own time scale.
 std::string FormatPhaseMoment(double jd);
 

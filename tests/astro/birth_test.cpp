@@ -1,8 +1,10 @@
 #include "astro/birth.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +67,28 @@ TEST(Birth, EvaluationAgreesWithClassifyBirth) {
             }
         }
     }
+}
+
+// The type without the day change where the phases lie far apart: the same type at moments
+// spread over the whole range of years, and the day change never near the gap that skips it.
+TEST(Birth, TypeWithoutTheDayChangeEqualsTheFullClassification) {
+    std::mt19937_64 random(29);
+    std::uniform_real_distribution<double> anyMoment(-34.9e6, 38.3e6); // years -100000..100000
+    double largestDayChange = 0;
+    int skipped = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const double jd = anyMoment(random);
+        const int southern = i & 1;
+        const int constant = (i >> 1) % 4 == 0 ? 1 : 0;
+        const double sun = SunPhase(jd, southern);
+        const double moon = MoonIllumination(jd);
+        ASSERT_EQ(ClassifyMoment(jd, sun, moon, constant), ClassifyBirth(jd, constant, southern))
+            << jd;
+        largestDayChange = std::max(largestDayChange, MoonDayChange(jd));
+        skipped += std::fabs(sun - moon) >= 0.2 ? 1 : 0;
+    }
+    EXPECT_LT(largestDayChange, 0.15);
+    EXPECT_GT(skipped, 200000 / 3);
 }
 
 TEST(Birth, SouthernChangesOnlyTheSunSide) {
