@@ -1,6 +1,9 @@
 #include "app/ordered_blocks.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
 #include <exception>
 #include <malloc.h>
 #include <mutex>
@@ -12,6 +15,7 @@ namespace {
 
 // Fewer rows than this per thread cost more to hand over than they take to compute.
 constexpr size_t kMinRowsPerThread = 32;
+constexpr size_t kRangesPerThread = 8;
 
 // Each thread that allocates normally reserves a heap of its own of 64 MiB address space. Under
 // an address-space limit (ulimit -v) that reservation fails, and every allocation of the thread
@@ -25,6 +29,69 @@ void ShareOneHeapUnderAddressLimit() {
             ::mallopt(M_ARENA_MAX, 1);
         }
     });
+}
+
+// Threads kept from one block to the next, so that what each keeps for itself (the Sun's
+// yearly maximum of the day, the texts of recent lunations) lasts the whole run. One run at a
+// time; the caller works as the first thread.
+class WorkerPool {
+  public:
+    void Run(size_t helpers, const std::function<void(size_t thread)>& task) {
+        const std::lock_guard oneRun(m_run);
+        {
+            const std::lock_guard lock(m_mutex);
+            while (m_threads.size() < helpers) {
+                m_threads.emplace_back([this, index = m_threads.size() + 1] { Serve(index); });
+            }
+            m_task = &task;
+            m_helpers = helpers;
+            m_pending = helpers;
+            ++m_generation;
+        }
+        m_wake.notify_all();
+        task(0);
+        std::unique_lock lock(m_mutex);
+        m_done.wait(lock, [this] { return m_pending == 0; });
+        m_task = nullptr;
+    }
+
+  private:
+    void Serve(size_t index) {
+        uint64_t seen = 0;
+        for (;;) {
+            const std::function<void(size_t)>* task = nullptr;
+            {
+                std::unique_lock lock(m_mutex);
+                m_wake.wait(lock, [&] { return m_generation != seen; });
+                seen = m_generation;
+                if (index > m_helpers) {
+                    continue;
+                }
+                task = m_task;
+            }
+            (*task)(index);
+            const std::lock_guard lock(m_mutex);
+            if (--m_pending == 0) {
+                m_done.notify_one();
+            }
+        }
+    }
+
+    std::mutex m_run;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_done;
+    std::vector<std::thread> m_threads;
+    const std::function<void(size_t)>* m_task = nullptr;
+    size_t m_helpers = 0;
+    size_t m_pending = 0;
+    uint64_t m_generation = 0;
+};
+
+WorkerPool& Pool() {
+    // Never torn down: its threads wait for work until the process ends.
+    static WorkerPool* const pool = new WorkerPool;
+    return *pool;
 }
 
 } // namespace
@@ -42,33 +109,29 @@ void AppendInOrder(size_t count, unsigned jobs,
         return;
     }
     ShareOneHeapUnderAddressLimit();
-    std::vector<std::string> texts(threads - 1);
+    // More ranges than threads, taken in turn: a thread the system holds back leaves its share
+    // to the others instead of keeping them waiting at the end.
+    const size_t ranges = std::min(threads * kRangesPerThread, count / kMinRowsPerThread);
+    std::vector<std::string> texts(ranges);
     std::vector<std::exception_ptr> errors(threads);
-    const auto begin = [&](size_t k) { return count * k / threads; };
-    {
-        std::vector<std::jthread> workers;
-        workers.reserve(threads - 1);
-        for (size_t k = 1; k < threads; ++k) {
-            workers.emplace_back([&, k] {
-                try {
-                    part(begin(k), begin(k + 1), texts[k - 1]);
-                } catch (...) {
-                    errors[k] = std::current_exception();
-                }
-            });
-        }
+    std::atomic<size_t> next{0};
+    const std::function<void(size_t)> work = [&](size_t thread) {
         try {
-            part(0, begin(1), out);
+            for (size_t k = next++; k < ranges; k = next++) {
+                part(count * k / ranges, count * (k + 1) / ranges, k == 0 ? out : texts[k]);
+            }
         } catch (...) {
-            errors[0] = std::current_exception();
+            errors[thread] = std::current_exception();
+            next = ranges; // the others stop after their current range
         }
-    }
+    };
+    Pool().Run(threads - 1, work);
     for (const std::exception_ptr& error : errors) {
         if (error) {
             std::rethrow_exception(error);
         }
     }
-    for (const std::string& text : texts) {
-        out += text;
+    for (size_t k = 1; k < ranges; ++k) {
+        out += texts[k];
     }
 }

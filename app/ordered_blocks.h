@@ -1,7 +1,8 @@
 #pragma once
 // Work spread over the processor's cores with its texts kept in order: the rows of a block are
-// cut into one consecutive range per thread, each thread writes its range into a text of its
-// own, and the texts are appended in range order, so the result equals a run on one thread.
+// cut into consecutive ranges, a few per thread, which the threads take in turn; each range is
+// written into a text of its own, and the texts are appended in range order, so the result
+// equals a run on one thread.
 #include <cstddef>
 #include <functional>
 #include <string>

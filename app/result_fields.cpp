@@ -5,10 +5,44 @@
 #include "app/number_text.h"
 #include "app/utc_text.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <tuple>
+
 namespace {
 
 using R = const BirthEvaluation&;
 using V = ResultValue&;
+
+// The ISO texts of a lunation's moments, kept per thread for the lunations met lately: the
+// births of a file share a few thousand lunations, and each text costs a calendar conversion.
+struct LunationTexts {
+    PhaseTimes moments{};
+    std::array<std::string, std::tuple_size_v<PhaseTimes>> texts;
+    bool filled = false;
+};
+
+constexpr size_t kKeptLunations = 4096;
+
+void PhaseTexts(const PhaseTimes& moments, std::vector<std::string>& texts) {
+    thread_local std::vector<LunationTexts> kept(kKeptLunations);
+    uint64_t bits = 0;
+    std::memcpy(&bits, &moments[0], sizeof bits);
+    LunationTexts& entry = kept[(bits ^ (bits >> 17) ^ (bits >> 34)) % kKeptLunations];
+    if (!entry.filled || entry.moments != moments) {
+        for (size_t i = 0; i < moments.size(); ++i) {
+            entry.texts[i].clear();
+            AppendIsoUtcText(entry.texts[i], moments[i]);
+        }
+        entry.moments = moments;
+        entry.filled = true;
+    }
+    texts.resize(moments.size());
+    for (size_t i = 0; i < moments.size(); ++i) {
+        texts[i] = entry.texts[i]; // into the storage the value keeps from row to row
+    }
+}
 
 const ResultField kFields[] = {
     {"julian_date", ResultKind::Number, {}, [](R r, V v) { v.number = r.m_dJulianDate; }},
@@ -32,17 +66,7 @@ const ResultField kFields[] = {
     {"type_bitmap", ResultKind::Integer, {}, [](R r, V v) { v.integer = r.m_nTypeBitmap; }},
     {"phases", ResultKind::Numbers, {}, [](R r, V v) { v.numbers = r.m_phases; }},
     // The phase moments as ISO 8601 UTC texts.
-    {"phases_utc",
-     ResultKind::Texts,
-     {},
-     [](R r, V v) {
-         // The strings are rewritten in place, so a reused value allocates nothing.
-         v.texts.resize(r.m_phases.size());
-         for (size_t i = 0; i < r.m_phases.size(); ++i) {
-             v.texts[i].clear();
-             AppendIsoUtcText(v.texts[i], r.m_phases[i]);
-         }
-     }},
+    {"phases_utc", ResultKind::Texts, {}, [](R r, V v) { PhaseTexts(r.m_phases, v.texts); }},
     {"last_new_moon", ResultKind::Text, TextId::LabelLastNewMoon,
      [](R r, V v) { v.text = r.m_strLastNewMoon; }},
     {"full_moon", ResultKind::Text, TextId::LabelFullMoon,

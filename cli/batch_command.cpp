@@ -32,6 +32,8 @@ namespace {
 // Rows gathered before they are evaluated together: enough to keep every thread busy, few
 // enough to bound memory whatever the input's size.
 constexpr size_t kBlockRows = 4096;
+// About what a result row takes.
+constexpr size_t kRowBytes = 512;
 
 struct BatchRow {
     CsvRecord row;
@@ -157,6 +159,8 @@ void AppendJsonRow(std::string& out, const std::vector<std::string>& header, con
 void EvaluateRows(std::vector<BatchRow>& block, size_t begin, size_t end, const BatchSettings& s,
                   std::string& out) {
     ClearUpperVectorState();
+    // Room for the rows at once, instead of copying the text as it grows.
+    out.reserve(out.size() + (end - begin) * kRowBytes);
     for (size_t i = begin; i < end; ++i) {
         BatchRow& r = block[i];
         if (!r.prepared) {

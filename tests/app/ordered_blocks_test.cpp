@@ -1,0 +1,62 @@
+#include "app/ordered_blocks.h"
+
+#include <mutex>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each row's number and the thread that wrote it.
+std::string Rows(size_t count, unsigned jobs, std::set<std::thread::id>* threads = nullptr) {
+    std::mutex seen;
+    std::string out = "head;";
+    AppendInOrder(
+        count, jobs,
+        [&](size_t begin, size_t end, std::string& text) {
+            if (threads != nullptr) {
+                const std::lock_guard lock(seen);
+                threads->insert(std::this_thread::get_id());
+            }
+            for (size_t i = begin; i < end; ++i) {
+                text += std::to_string(i) + ';';
+            }
+        },
+        out);
+    return out;
+}
+
+TEST(OrderedBlocks, EveryJobCountWritesTheRowsOnceInOrder) {
+    for (const size_t count : {0, 1, 31, 64, 65, 1000, 4097}) {
+        const std::string expected = Rows(count, 1);
+        for (const unsigned jobs : {2U, 3U, 8U, 64U}) {
+            ASSERT_EQ(Rows(count, jobs), expected) << count << " rows, " << jobs << " jobs";
+        }
+    }
+}
+
+TEST(OrderedBlocks, ThreadsAreKeptFromOneRunToTheNext) {
+    std::set<std::thread::id> threads;
+    for (int run = 0; run < 20; ++run) {
+        Rows(4096, 4, &threads);
+    }
+    // The caller and at most three kept helpers, however many runs.
+    EXPECT_LE(threads.size(), 4U);
+    EXPECT_GE(threads.size(), 1U);
+}
+
+TEST(OrderedBlocks, AFailingRangeIsThrownHereAndLaterRunsWork) {
+    const auto failing = [](size_t begin, size_t end, std::string&) {
+        if (begin <= 700 && 700 < end) {
+            throw std::runtime_error("row 700");
+        }
+    };
+    std::string out;
+    EXPECT_THROW(AppendInOrder(4096, 4, failing, out), std::runtime_error);
+    EXPECT_EQ(Rows(4096, 4), Rows(4096, 1));
+}
+
+} // namespace
