@@ -101,7 +101,11 @@ void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* re
         if (i > 0) {
             out.push_back(delimiter);
         }
-        AppendCsvField(out, terminal ? TerminalText(fields[i], true) : fields[i], delimiter);
+        if (terminal) {
+            AppendCsvField(out, TerminalText(fields[i], true), delimiter);
+        } else {
+            AppendCsvField(out, fields[i], delimiter); // without a copy
+        }
     }
     if (result != nullptr) {
         AppendResultCsv(out, *result, delimiter);
