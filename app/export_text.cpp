@@ -34,8 +34,17 @@ void AppendBirthMoment(std::string& out, const VXDateStore& r) {
     out.append(" Uhr ");
 }
 
+// The name as a spreadsheet field. A key of printable ASCII, the usual case, is its own UTF-8.
+void AppendNameField(std::string& out, NameKeyView key) {
+    if (!key.IsWide() && IsPrintableAscii(key.Bytes())) {
+        AppendSpreadsheetField(out, key.Bytes());
+    } else {
+        AppendSpreadsheetField(out, NameOfKey(key));
+    }
+}
+
 void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
-    out.append(SpreadsheetField(NameOfKey(key)));
+    AppendNameField(out, key);
     out.push_back('\t');
     if (!CanEvaluate(r)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.

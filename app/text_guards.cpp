@@ -46,6 +46,26 @@ std::string SpreadsheetField(std::string_view utf8) {
     return out;
 }
 
+bool IsPrintableAscii(std::string_view text) {
+    for (const char c : text) {
+        if (c < 0x20 || c > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AppendSpreadsheetField(std::string& out, std::string_view utf8) {
+    if (!IsPrintableAscii(utf8)) {
+        out.append(SpreadsheetField(utf8));
+        return;
+    }
+    if (StartsFormula(utf8)) {
+        out.push_back('\'');
+    }
+    out.append(utf8);
+}
+
 std::string SpreadsheetFieldCp1252(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + 1);

@@ -11,6 +11,12 @@
 // leading apostrophe, so that a spreadsheet takes it as text rather than as a formula.
 // Any other text is returned byte for byte, malformed UTF-8 included.
 std::string SpreadsheetField(std::string_view utf8);
+// The same, appended to out.
+void AppendSpreadsheetField(std::string& out, std::string_view utf8);
+
+// Whether text holds only printable ASCII (0x20..0x7E): the same bytes in Windows-1252 and in
+// UTF-8, with no control character to replace.
+bool IsPrintableAscii(std::string_view text);
 
 // The same for a name as the store holds it: Windows-1252 bytes in and out.
 std::string SpreadsheetFieldCp1252(std::string_view cp1252);

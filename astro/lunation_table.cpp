@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstring>
 #include <limits>
-#include <memory>
 
 #include "astro/birth.h"
+#include "astro/lazy_pages.h"
 
 namespace {
 
@@ -129,26 +129,12 @@ class LunationTable {
   public:
     Slot& At(int64_t lunation) {
         const auto index = static_cast<size_t>(static_cast<uint64_t>(lunation) & (kSlotCount - 1));
-        return PageAt(index / kPageSlots).slots[index % kPageSlots];
+        return m_pages.At(index / kPageSlots).slots[index % kPageSlots];
     }
 
   private:
     // Pages of 192 KiB are taken as their lunations are first used.
-    Page& PageAt(size_t index) {
-        std::atomic<Page*>& slot = m_pages[index];
-        Page* page = slot.load(std::memory_order_acquire);
-        if (page != nullptr) {
-            return *page;
-        }
-        auto fresh = std::make_unique<Page>();
-        if (slot.compare_exchange_strong(page, fresh.get(), std::memory_order_acq_rel,
-                                         std::memory_order_acquire)) {
-            return *fresh.release();
-        }
-        return *page; // another thread installed its page first
-    }
-
-    std::array<std::atomic<Page*>, kPageCount> m_pages{};
+    LazyPages<Page, kPageCount> m_pages;
 };
 
 LunationTable& Table() {

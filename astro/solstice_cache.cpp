@@ -4,8 +4,8 @@
 #include <atomic>
 #include <bit>
 #include <cstddef>
-#include <memory>
 
+#include "astro/lazy_pages.h"
 #include "astro/sun.h"
 #include "astro/year_range.h"
 
@@ -46,7 +46,7 @@ class SolsticeCache {
             return Search(year);
         }
         const auto offset = static_cast<size_t>(year - kFirstYear);
-        std::atomic<uint64_t>& entry = PageAt(offset / kPageYears).entries[offset % kPageYears];
+        std::atomic<uint64_t>& entry = m_pages.At(offset / kPageYears).entries[offset % kPageYears];
         const uint64_t kept = entry.load(std::memory_order_relaxed);
         if (kept != kNotSearched) {
             return std::bit_cast<double>(kept);
@@ -61,21 +61,7 @@ class SolsticeCache {
     }
 
   private:
-    Page& PageAt(size_t index) {
-        std::atomic<Page*>& slot = m_pages[index];
-        Page* page = slot.load(std::memory_order_acquire);
-        if (page != nullptr) {
-            return *page;
-        }
-        auto fresh = std::make_unique<Page>();
-        if (slot.compare_exchange_strong(page, fresh.get(), std::memory_order_acq_rel,
-                                         std::memory_order_acquire)) {
-            return *fresh.release();
-        }
-        return *page; // another thread installed its page first
-    }
-
-    std::array<std::atomic<Page*>, kPageCount> m_pages{};
+    LazyPages<Page, kPageCount> m_pages;
 };
 
 } // namespace

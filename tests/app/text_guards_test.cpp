@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_guards.h"
 #include "app/export_text.h"
+#include "app/text_guards.h"
 
 using namespace std::string_literals;
 
@@ -21,6 +21,21 @@ TEST(SpreadsheetField, ControlCharactersBecomeBlanksAndFormulasText) {
     EXPECT_EQ(SpreadsheetField("M\xC3\xBCller \xE2\x82\xAC"), "M\xC3\xBCller \xE2\x82\xAC");
     EXPECT_EQ(SpreadsheetField("bad\xFF"), "bad\xFF");
     EXPECT_EQ(SpreadsheetField(""), "");
+}
+
+// Appending takes a short cut for printable ASCII; it must give what the full guard gives.
+TEST(SpreadsheetField, AppendedEqualsTheWholeField) {
+    for (const std::string& name :
+         {"Anne-Marie"s, "=1+1"s, "+49"s, "-x"s, "@home"s, "Eva\tAdam"s, "~ !"s, "\x7F"s,
+          "M\xC3\xBCller"s, "bad\xFF"s, "\0x"s, ""s, "'quoted'"s}) {
+        std::string out = "a\t";
+        AppendSpreadsheetField(out, name);
+        EXPECT_EQ(out, "a\t" + SpreadsheetField(name)) << name;
+    }
+    EXPECT_TRUE(IsPrintableAscii(" ~Az09"));
+    EXPECT_FALSE(IsPrintableAscii("\x7F"));
+    EXPECT_FALSE(IsPrintableAscii("\x1F"));
+    EXPECT_FALSE(IsPrintableAscii("\xC3\xBC"));
 }
 
 TEST(SpreadsheetField, NamesAsTheStoreHoldsThem) {
