@@ -25,6 +25,11 @@ BirthEvaluation Evaluate(const BirthInput& in) {
                          in.southern ? 1 : 0, in.constZone ? 1 : 0);
 }
 
+void EvaluateInto(const BirthInput& in, BirthEvaluation& out) {
+    EvaluateBirthInto(out, in.day, in.month, in.year, in.hour, in.minute, in.timeZone,
+                      in.southern ? 1 : 0, in.constZone ? 1 : 0);
+}
+
 bool CanEvaluate(const VXDateStore& r) {
     return IsEvaluableBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
 }
@@ -45,4 +50,9 @@ const char* BirthTypeName(int32_t type) {
     default:
         return "";
     }
+}
+
+void EvaluateRecordInto(const VXDateStore& r, BirthEvaluation& out) {
+    EvaluateBirthInto(out, r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone,
+                      r.m_bSouthern, r.m_bConstZone);
 }

@@ -24,6 +24,8 @@ BirthInput FromRecord(const VXDateStore& record);
 
 // Every result of the form for the input.
 BirthEvaluation Evaluate(const BirthInput& in);
+// The same into out, whose texts keep their storage (for many births in a row).
+void EvaluateInto(const BirthInput& in, BirthEvaluation& out);
 
 // Whether the engine can evaluate a stored record as it is (no range checks: records come from
 // files and from "Ajouter" unchecked); the tables of all records leave the results of any
@@ -32,6 +34,7 @@ bool CanEvaluate(const VXDateStore& record);
 // Every result of a stored record, as the table of all records evaluates it; only when
 // CanEvaluate.
 BirthEvaluation EvaluateRecord(const VXDateStore& record);
+void EvaluateRecordInto(const VXDateStore& record, BirthEvaluation& out);
 
 // "Solar", "Lunar", "Fragezeichen"; empty for any other value.
 const char* BirthTypeName(int32_t type);

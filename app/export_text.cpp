@@ -74,7 +74,9 @@ void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
 void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r, char delimiter) {
     AppendRecordCsv(out, NameOfKey(key), r, delimiter);
     if (CanEvaluate(r)) {
-        AppendResultCsv(out, EvaluateRecord(r), delimiter);
+        thread_local BirthEvaluation evaluation; // its texts keep their storage
+        EvaluateRecordInto(r, evaluation);
+        AppendResultCsv(out, evaluation, delimiter);
     } else {
         AppendEmptyResultCsv(out, delimiter);
     }
@@ -87,7 +89,9 @@ void AppendRecordJsonLine(std::string& out, NameKeyView key, const VXDateStore& 
     json.Key("format").Integer(kOutputFormatVersion);
     WriteRecordJson(json, NameOfKey(key), r);
     if (CanEvaluate(r)) {
-        WriteResultJson(json, EvaluateRecord(r));
+        thread_local BirthEvaluation evaluation; // its texts keep their storage
+        EvaluateRecordInto(r, evaluation);
+        WriteResultJson(json, evaluation);
     }
     json.EndObject();
     out.push_back('\n');

@@ -116,10 +116,9 @@ std::string FormatPhaseMoment(double jd) {
     return FormatMomentText(day, month, year, hour, minute);
 }
 
-BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t hour,
-                              int32_t minute, int32_t timeZone, int southern, int constantZone) {
+void EvaluateBirthInto(BirthEvaluation& r, int32_t day, int32_t month, int32_t year, int32_t hour,
+                       int32_t minute, int32_t timeZone, int southern, int constantZone) {
     ClearUpperVectorState();
-    BirthEvaluation r;
     const double jd = BirthJulianDate(day, month, year, hour, minute, timeZone);
     r.m_dJulianDate = jd;
     r.m_strJulianDate = FormatJulianText(jd);
@@ -143,14 +142,21 @@ BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t 
     r.m_nType = Classify(sun, moon, constantZone != 0 ? kConstantZone : dayChange);
     r.m_nTypeBitmap = BirthTypeBitmap(r.m_nType);
 
-    // The phases of FindPhases(jd) and their texts, kept once per lunation.
-    Lunation lunation;
+    // The phases of FindPhases(jd) and their texts, kept once per lunation; the lunation read
+    // into is kept per thread, so its texts keep their storage too.
+    thread_local Lunation lunation;
     FindLunation(jd, lunation);
     r.m_phases = lunation.moments;
-    r.m_strLastNewMoon = std::move(lunation.texts[0]);
-    r.m_strFullMoon = std::move(lunation.texts[1]);
-    r.m_strNextNewMoon = std::move(lunation.texts[2]);
+    r.m_strLastNewMoon.assign(lunation.texts[0]);
+    r.m_strFullMoon.assign(lunation.texts[1]);
+    r.m_strNextNewMoon.assign(lunation.texts[2]);
 
-    r.m_strBirthMoment = FormatMomentText(day, month, year, hour, minute);
+    AssignMomentText(r.m_strBirthMoment, day, month, year, hour, minute);
+}
+
+BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t hour,
+                              int32_t minute, int32_t timeZone, int southern, int constantZone) {
+    BirthEvaluation r;
+    EvaluateBirthInto(r, day, month, year, hour, minute, timeZone, southern, constantZone);
     return r;
 }

@@ -65,3 +65,8 @@ bool IsEvaluableBirth(int32_t day, int32_t month, int32_t year, int32_t hour, in
 // (including IsSupportedYear).
 BirthEvaluation EvaluateBirth(int32_t day, int32_t month, int32_t year, int32_t hour,
                               int32_t minute, int32_t timeZone, int southern, int constantZone);
+
+// The same into r, whose texts keep their storage: for a caller that evaluates many births
+// with one BirthEvaluation.
+void EvaluateBirthInto(BirthEvaluation& r, int32_t day, int32_t month, int32_t year, int32_t hour,
+                       int32_t minute, int32_t timeZone, int southern, int constantZone);

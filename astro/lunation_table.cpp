@@ -41,7 +41,7 @@ std::atomic<uint64_t> g_searchCount{0};
 
 // The values an entry holds beside its lunation number.
 struct Kept {
-    Lunation lunation;
+    Lunation& lunation; // the caller's, so that its texts keep their storage
     double start = std::numeric_limits<double>::quiet_NaN();
     double end = std::numeric_limits<double>::quiet_NaN();
 };
@@ -156,9 +156,9 @@ void LookUp(double k, const LunationBracket* bracket, Lunation& out) {
     }
     const auto lunation = static_cast<int64_t>(k);
     Slot& slot = Table().At(lunation);
-    Kept kept;
+    // A read that fails leaves out partly written; it is computed whole below.
+    Kept kept{out};
     if (Read(slot, lunation, kept)) {
-        out = std::move(kept.lunation);
         return;
     }
     g_computeCount.fetch_add(1, std::memory_order_relaxed);
@@ -168,7 +168,6 @@ void LookUp(double k, const LunationBracket* bracket, Lunation& out) {
         kept.end = bracket->end;
     }
     Write(slot, lunation, kept);
-    out = std::move(kept.lunation);
 }
 
 // The lunation whose mean new moon came last before jd, give or take one near the brackets.
@@ -199,11 +198,11 @@ void FindLunation(double jd, Lunation& out) {
     const bool skippable = std::fabs((jd - 2415020.0) / kCenturyDays) <= kFastCenturies;
     if (skippable) {
         const int64_t lunation = EstimateLunation(jd);
-        Kept kept;
-        // NaN brackets (entries kept without a search) fail both comparisons.
+        // NaN brackets (entries kept without a search) fail both comparisons. Whatever a read
+        // that fails here leaves in out is written over by the search's look-up.
+        Kept kept{out};
         if (Read(Table().At(lunation), lunation, kept) && jd >= kept.start + kBracketMargin &&
             jd < kept.end - kBracketMargin) {
-            out = std::move(kept.lunation);
             return;
         }
     }

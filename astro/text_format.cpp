@@ -63,8 +63,8 @@ std::string FormatPercentText(double percent) {
     return std::string(buffer.data(), end);
 }
 
-std::string FormatMomentText(int32_t day, int32_t month, int32_t year, int32_t hour,
-                             int32_t minute) {
+void AssignMomentText(std::string& out, int32_t day, int32_t month, int32_t year, int32_t hour,
+                      int32_t minute) {
     // Five numbers of at most 11 characters, four separators, a padding zero and "Uhr".
     std::array<char, 5 * 11 + 8> buffer;
     char* p = PutInt(buffer.data(), day);
@@ -82,5 +82,12 @@ std::string FormatMomentText(int32_t day, int32_t month, int32_t year, int32_t h
     *p++ = 'U';
     *p++ = 'h';
     *p++ = 'r';
-    return std::string(buffer.data(), p);
+    out.assign(buffer.data(), p);
+}
+
+std::string FormatMomentText(int32_t day, int32_t month, int32_t year, int32_t hour,
+                             int32_t minute) {
+    std::string text;
+    AssignMomentText(text, day, month, year, hour, minute);
+    return text;
 }

@@ -170,14 +170,17 @@ void EvaluateRows(std::vector<BatchRow>& block, size_t begin, size_t end, const 
         if (!r.prepared) {
             r.ok = PrepareRow(r, s);
         }
-        std::optional<BirthEvaluation> result;
+        // One per thread, so that its texts keep their storage from row to row.
+        thread_local BirthEvaluation evaluation;
+        const BirthEvaluation* result = nullptr;
         if (r.ok) {
-            result = Evaluate(r.in);
+            EvaluateInto(r.in, evaluation);
+            result = &evaluation;
         }
         if (s.json) {
-            AppendJsonRow(out, s.header, r, result ? &*result : nullptr, s.terminal);
+            AppendJsonRow(out, s.header, r, result, s.terminal);
         } else {
-            AppendCsvRow(out, r, result ? &*result : nullptr, s.terminal, s.delimiter);
+            AppendCsvRow(out, r, result, s.terminal, s.delimiter);
         }
     }
 }
