@@ -91,6 +91,29 @@ TEST(Birth, TypeWithoutTheDayChangeEqualsTheFullClassification) {
     EXPECT_GT(skipped, 200000 / 3);
 }
 
+// One result evaluated into again and again ends as a fresh evaluation of the last birth.
+TEST(Birth, EvaluationIntoAKeptResultEqualsAFreshOne) {
+    const int32_t births[][8] = {{20, 3, 2000, 8, 0, -1, 0, 0},
+                                 {1, 1, -99999, 0, 0, 12, 1, 1},
+                                 {31, 12, 99999, 23, 59, -12, 0, 1},
+                                 {6, 1, 2000, 12, 0, 0, 1, 0},
+                                 {15, 7, 1850, 24, 0, 3, 0, 0}};
+    BirthEvaluation kept;
+    for (const auto& b : births) {
+        EvaluateBirthInto(kept, b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
+        const BirthEvaluation fresh = EvaluateBirth(b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
+        EXPECT_EQ(kept.m_strJulianDate, fresh.m_strJulianDate);
+        EXPECT_EQ(kept.m_dMoonDayPercent, fresh.m_dMoonDayPercent);
+        EXPECT_EQ(kept.m_strEcartPercent, fresh.m_strEcartPercent);
+        EXPECT_EQ(kept.m_nType, fresh.m_nType);
+        EXPECT_EQ(kept.m_phases, fresh.m_phases);
+        EXPECT_EQ(kept.m_strLastNewMoon, fresh.m_strLastNewMoon);
+        EXPECT_EQ(kept.m_strFullMoon, fresh.m_strFullMoon);
+        EXPECT_EQ(kept.m_strNextNewMoon, fresh.m_strNextNewMoon);
+        EXPECT_EQ(kept.m_strBirthMoment, fresh.m_strBirthMoment);
+    }
+}
+
 TEST(Birth, SouthernChangesOnlyTheSunSide) {
     const BirthEvaluation north = EvaluateBirth(20, 3, 2000, 8, 0, -1, 0, 0);
     const BirthEvaluation south = EvaluateBirth(20, 3, 2000, 8, 0, -1, 1, 0);
