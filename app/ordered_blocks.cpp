@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <exception>
 #include <malloc.h>
+#include <memory>
 #include <mutex>
 #include <sys/resource.h>
 #include <thread>
@@ -36,8 +37,9 @@ void ShareOneHeapUnderAddressLimit() {
 // time; the caller works as the first thread.
 class WorkerPool {
   public:
-    void Run(size_t helpers, const std::function<void(size_t thread)>& task) {
-        const std::lock_guard oneRun(m_run);
+    // Runs task(1) .. task(helpers) on kept threads until End; one run at a time.
+    void Begin(size_t helpers, const std::function<void(size_t thread)>& task) {
+        m_run.lock();
         {
             const std::lock_guard lock(m_mutex);
             while (m_threads.size() < helpers) {
@@ -49,10 +51,15 @@ class WorkerPool {
             ++m_generation;
         }
         m_wake.notify_all();
-        task(0);
-        std::unique_lock lock(m_mutex);
-        m_done.wait(lock, [this] { return m_pending == 0; });
-        m_task = nullptr;
+    }
+
+    void End() {
+        {
+            std::unique_lock lock(m_mutex);
+            m_done.wait(lock, [this] { return m_pending == 0; });
+            m_task = nullptr;
+        }
+        m_run.unlock();
     }
 
   private:
@@ -100,6 +107,77 @@ unsigned DefaultJobs() {
     return std::max(1U, std::thread::hardware_concurrency());
 }
 
+struct OrderedWork::Run {
+    size_t count = 0;
+    size_t ranges = 0;
+    std::function<void(size_t, size_t, std::string&)> part;
+    std::string* out = nullptr;
+    std::vector<std::string> texts;
+    std::vector<std::exception_ptr> errors;
+    std::atomic<size_t> next{0};
+    std::function<void(size_t)> work;
+};
+
+OrderedWork::OrderedWork() = default;
+
+OrderedWork::~OrderedWork() {
+    if (m_run) {
+        Pool().End(); // the rows and texts the threads use go away after this
+    }
+}
+
+bool OrderedWork::Start(size_t count, unsigned jobs,
+                        std::function<void(size_t begin, size_t end, std::string& text)> part,
+                        std::string& out) {
+    const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, count / kMinRowsPerThread));
+    if (threads <= 1) {
+        part(0, count, out);
+        return false;
+    }
+    ShareOneHeapUnderAddressLimit();
+    auto run = std::make_unique<Run>();
+    run->count = count;
+    // More ranges than threads, taken in turn: a thread the system holds back leaves its share
+    // to the others instead of keeping them waiting at the end.
+    run->ranges = std::min(threads * kRangesPerThread, count / kMinRowsPerThread);
+    run->part = std::move(part);
+    run->out = &out;
+    run->texts.resize(run->ranges);
+    run->errors.resize(threads);
+    Run& r = *run;
+    r.work = [&r](size_t thread) {
+        try {
+            for (size_t k = r.next++; k < r.ranges; k = r.next++) {
+                r.part(r.count * k / r.ranges, r.count * (k + 1) / r.ranges, r.texts[k]);
+            }
+        } catch (...) {
+            r.errors[thread] = std::current_exception();
+            r.next = r.ranges; // the others stop after their current range
+        }
+    };
+    m_run = std::move(run);
+    // The caller is the last thread: it joins in when it calls Finish.
+    Pool().Begin(threads - 1, m_run->work);
+    return true;
+}
+
+void OrderedWork::Finish() {
+    if (!m_run) {
+        return;
+    }
+    m_run->work(0); // the ranges no other thread has taken yet
+    Pool().End();
+    const std::unique_ptr<Run> run = std::move(m_run);
+    for (const std::exception_ptr& error : run->errors) {
+        if (error) {
+            std::rethrow_exception(error);
+        }
+    }
+    for (const std::string& text : run->texts) {
+        run->out->append(text);
+    }
+}
+
 void AppendInOrder(size_t count, unsigned jobs,
                    const std::function<void(size_t begin, size_t end, std::string& text)>& part,
                    std::string& out) {
@@ -125,7 +203,9 @@ void AppendInOrder(size_t count, unsigned jobs,
             next = ranges; // the others stop after their current range
         }
     };
-    Pool().Run(threads - 1, work);
+    Pool().Begin(threads - 1, work);
+    work(0);
+    Pool().End();
     for (const std::exception_ptr& error : errors) {
         if (error) {
             std::rethrow_exception(error);

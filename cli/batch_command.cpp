@@ -281,28 +281,66 @@ int RunBatch(const Args& args, CliStreams& io) {
     }
     bool anyRefused = false;
     bool outputFailed = false;
-    std::vector<BatchRow> block;
-    block.reserve(kBlockRows);
-    // Evaluates the rows held and writes them (and the header before the first), flushing when
-    // the input pauses or ends.
-    const auto writeBlock = [&](bool flush) {
-        AppendInOrder(
-            block.size(), jobs,
-            [&](size_t begin, size_t end, std::string& out) {
-                EvaluateRows(block, begin, end, settings, out);
-            },
-            text);
-        for (const BatchRow& r : block) {
+    const auto write = [&](std::string& piece) {
+        if (!piece.empty()) {
+            io.out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            piece.clear();
+        }
+        outputFailed = outputFailed || !io.out;
+    };
+    const auto countRefused = [&](const std::vector<BatchRow>& rows) {
+        for (const BatchRow& r : rows) {
             anyRefused = anyRefused || !r.ok;
         }
+    };
+    // A full block is evaluated on the worker threads while this thread reads the next one; its
+    // text is written before the next block starts, so the output keeps the input's order.
+    std::vector<BatchRow> block;
+    block.reserve(kBlockRows);
+    std::vector<BatchRow> evaluating;
+    evaluating.reserve(kBlockRows);
+    std::string evaluated;
+    OrderedWork background; // declared last: waited for before the rows it reads go away
+    bool running = false;
+    const auto finishBackground = [&] {
+        if (running) {
+            running = false;
+            background.Finish();
+            countRefused(evaluating);
+            evaluating.clear();
+            write(evaluated);
+        }
+    };
+    // Evaluates the rows held and writes them (and the header before the first): in the
+    // background while reading goes on, or at once and flushed when the input pauses or ends.
+    const auto writeBlock = [&](bool flush) {
+        finishBackground();
+        write(text);
+        if (!flush) {
+            std::swap(block, evaluating);
+            running = background.Start(
+                evaluating.size(), jobs,
+                [&](size_t begin, size_t end, std::string& part) {
+                    EvaluateRows(evaluating, begin, end, settings, part);
+                },
+                evaluated);
+            if (!running) { // evaluated at once
+                countRefused(evaluating);
+                evaluating.clear();
+                write(evaluated);
+            }
+            return;
+        }
+        AppendInOrder(
+            block.size(), jobs,
+            [&](size_t begin, size_t end, std::string& part) {
+                EvaluateRows(block, begin, end, settings, part);
+            },
+            text);
+        countRefused(block);
         block.clear();
-        if (!text.empty()) {
-            io.out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            text.clear();
-        }
-        if (flush) {
-            io.out.flush();
-        }
+        write(text);
+        io.out.flush();
         outputFailed = outputFailed || !io.out;
     };
     onPause = [&] {

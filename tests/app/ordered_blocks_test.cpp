@@ -60,3 +60,48 @@ TEST(OrderedBlocks, AFailingRangeIsThrownHereAndLaterRunsWork) {
 }
 
 } // namespace
+
+namespace {
+
+const auto kNumbers = [](size_t begin, size_t end, std::string& text) {
+    for (size_t i = begin; i < end; ++i) {
+        text += std::to_string(i) + ';';
+    }
+};
+
+TEST(OrderedWork, BackgroundRunsEqualTheRunOnOneThread) {
+    for (const size_t count : {0, 31, 64, 1000, 4097}) {
+        for (const unsigned jobs : {1U, 2U, 5U}) {
+            std::string out = "head;";
+            OrderedWork work;
+            const bool background = work.Start(count, jobs, kNumbers, out);
+            EXPECT_EQ(background, jobs > 1 && count >= 64) << count << " rows, " << jobs << " jobs";
+            work.Finish();
+            ASSERT_EQ(out, Rows(count, 1)) << count << " rows, " << jobs << " jobs";
+        }
+    }
+}
+
+TEST(OrderedWork, AFailingRangeIsThrownByFinishAndAnUnfinishedRunIsWaitedFor) {
+    std::string out;
+    {
+        OrderedWork work;
+        work.Start(
+            4096, 3,
+            [](size_t begin, size_t end, std::string&) {
+                if (begin <= 3000 && 3000 < end) {
+                    throw std::runtime_error("row 3000");
+                }
+            },
+            out);
+        EXPECT_THROW(work.Finish(), std::runtime_error);
+    }
+    {
+        std::string unfinished;
+        OrderedWork work;
+        work.Start(4096, 3, kNumbers, unfinished);
+    } // left without Finish: the destructor waits, and the threads are free again
+    EXPECT_EQ(Rows(4096, 3), Rows(4096, 1));
+}
+
+} // namespace
