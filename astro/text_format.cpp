@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 std::string FormatFixed(double v, int precision) {
     if (std::isnan(v)) {
@@ -26,6 +27,51 @@ std::string FormatFixed(double v, int precision) {
 
 namespace {
 
+// printf("%.*f", decimals, v) for a finite v whose scaled fraction fits 64 bits, written at p
+// (room for 40 characters); nullptr otherwise, and the caller takes the general path. A double
+// is a whole number times a power of two, so with its fraction scaled by 10^decimals the
+// rounding to nearest, ties to even, is decided exactly on integers, as printf decides it.
+char* PutFixedQuick(char* p, double v, uint64_t scale, int scaleBits, int decimals) {
+    int exponent = 0;
+    const double mantissa = std::frexp(std::fabs(v), &exponent);
+    const auto whole = static_cast<uint64_t>(std::ldexp(mantissa, 53)); // exact
+    const int shift = 53 - exponent;                                    // |v| = whole / 2^shift
+    if (shift <= 0 || (shift > 64 - scaleBits && 53 + scaleBits > 64)) {
+        return nullptr; // 2^52 and more, or a fraction too fine for 64 bits
+    }
+    uint64_t integer = 0;
+    uint64_t scaled = 0; // the fraction times the scale, in units of 2^-shift
+    if (shift >= 64) {
+        scaled = whole * scale;
+    } else {
+        integer = whole >> shift;
+        scaled = (whole & ((uint64_t{1} << shift) - 1)) * scale;
+    }
+    uint64_t decimalsValue = 0;
+    if (shift < 64) {
+        decimalsValue = scaled >> shift;
+        const uint64_t rest = scaled & ((uint64_t{1} << shift) - 1);
+        const uint64_t half = uint64_t{1} << (shift - 1);
+        if (rest > half || (rest == half && (decimalsValue & 1) != 0)) {
+            ++decimalsValue;
+        }
+    } // else: below half a unit of the last decimal (scaled < 2^63), which rounds to zero
+    if (decimalsValue == scale) {
+        ++integer;
+        decimalsValue = 0;
+    }
+    if (std::signbit(v)) {
+        *p++ = '-';
+    }
+    p = std::to_chars(p, p + 20, integer).ptr;
+    *p++ = '.';
+    for (int i = decimals - 1; i >= 0; --i) {
+        p[i] = static_cast<char>('0' + decimalsValue % 10);
+        decimalsValue /= 10;
+    }
+    return p + decimals;
+}
+
 // The digits of v written at p (room for 11 characters); returns the end.
 char* PutInt(char* p, int32_t v) {
     return std::to_chars(p, p + 11, v).ptr;
@@ -47,6 +93,12 @@ std::string FormatInt2(int32_t v) {
 }
 
 std::string FormatJulianText(double jd) {
+    if (std::isfinite(jd)) {
+        std::array<char, 40> buffer;
+        if (char* end = PutFixedQuick(buffer.data(), jd, 1000000, 20, 6)) {
+            return std::string(buffer.data(), end);
+        }
+    }
     return FormatFixed(jd, 6);
 }
 
@@ -55,9 +107,12 @@ std::string FormatPercentText(double percent) {
         return FormatFixed(percent, 2) + " %";
     }
     std::array<char, 320 + 8> buffer;
-    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size() - 2, percent,
-                              std::chars_format::fixed, 2)
-                    .ptr;
+    char* end = PutFixedQuick(buffer.data(), percent, 100, 7, 2);
+    if (end == nullptr) {
+        end = std::to_chars(buffer.data(), buffer.data() + buffer.size() - 2, percent,
+                            std::chars_format::fixed, 2)
+                  .ptr;
+    }
     *end++ = ' ';
     *end++ = '%';
     return std::string(buffer.data(), end);
