@@ -181,37 +181,8 @@ void OrderedWork::Finish() {
 void AppendInOrder(size_t count, unsigned jobs,
                    const std::function<void(size_t begin, size_t end, std::string& text)>& part,
                    std::string& out) {
-    const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, count / kMinRowsPerThread));
-    if (threads <= 1) {
-        part(0, count, out);
-        return;
-    }
-    ShareOneHeapUnderAddressLimit();
-    // More ranges than threads, taken in turn: a thread the system holds back leaves its share
-    // to the others instead of keeping them waiting at the end.
-    const size_t ranges = std::min(threads * kRangesPerThread, count / kMinRowsPerThread);
-    std::vector<std::string> texts(ranges);
-    std::vector<std::exception_ptr> errors(threads);
-    std::atomic<size_t> next{0};
-    const std::function<void(size_t)> work = [&](size_t thread) {
-        try {
-            for (size_t k = next++; k < ranges; k = next++) {
-                part(count * k / ranges, count * (k + 1) / ranges, k == 0 ? out : texts[k]);
-            }
-        } catch (...) {
-            errors[thread] = std::current_exception();
-            next = ranges; // the others stop after their current range
-        }
-    };
-    Pool().Begin(threads - 1, work);
-    work(0);
-    Pool().End();
-    for (const std::exception_ptr& error : errors) {
-        if (error) {
-            std::rethrow_exception(error);
-        }
-    }
-    for (size_t k = 1; k < ranges; ++k) {
-        out += texts[k];
+    OrderedWork work;
+    if (work.Start(count, jobs, part, out)) {
+        work.Finish();
     }
 }
