@@ -1,6 +1,8 @@
 #include "app/birth_input.h"
 
 #include "app/text_catalogue.h"
+#include "astro/moon.h"
+#include "astro/sun.h"
 
 VXDateStore ToRecord(const BirthInput& in) {
     return VXDateStore(in.year, in.month, in.day, in.hour, in.minute, in.southern ? 1 : 0,
@@ -37,6 +39,16 @@ bool CanEvaluate(const VXDateStore& r) {
 BirthEvaluation EvaluateRecord(const VXDateStore& r) {
     return EvaluateBirth(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone,
                          r.m_bSouthern, r.m_bConstZone);
+}
+
+RecordMoment EvaluateRecordMoment(const VXDateStore& r) {
+    const double jd =
+        BirthJulianDate(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
+    RecordMoment m;
+    m.moonFraction = MoonIllumination(jd);
+    m.sunPhase = SunPhase(jd, r.m_bSouthern);
+    m.type = ClassifyMoment(jd, m.sunPhase, m.moonFraction, r.m_bConstZone);
+    return m;
 }
 
 const char* BirthTypeName(int32_t type) {

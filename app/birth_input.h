@@ -36,5 +36,14 @@ bool CanEvaluate(const VXDateStore& record);
 BirthEvaluation EvaluateRecord(const VXDateStore& record);
 void EvaluateRecordInto(const VXDateStore& record, BirthEvaluation& out);
 
+// What the table of all records shows of a stored record's results, only when CanEvaluate:
+// the Moon fraction, the Sun phase and the type (the day change only where it decides it).
+struct RecordMoment {
+    double moonFraction = 0;
+    double sunPhase = 0;
+    BirthType type = Solar;
+};
+RecordMoment EvaluateRecordMoment(const VXDateStore& record);
+
 // "Solar", "Lunar", "Fragezeichen"; empty for any other value.
 const char* BirthTypeName(int32_t type);

@@ -1,18 +1,18 @@
 #include "app/export_text.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "app/birth_input.h"
 #include "app/csv_text.h"
-#include "app/number_text.h"
+#include "app/export_head_start.h"
 #include "app/ordered_blocks.h"
 #include "app/record_commands.h"
 #include "app/record_fields.h"
 #include "app/result_fields.h"
 #include "app/text_guards.h"
 #include "astro/birth.h"
-#include "astro/moon.h"
-#include "astro/sun.h"
 #include "astro/text_format.h"
 #include "astro/vector_state.h"
 
@@ -20,18 +20,19 @@ namespace {
 
 const char* const kHeader = "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n";
 
-// "%d.%d.%d %d:%d Uhr " of the values as entered.
-void AppendBirthMoment(std::string& out, const VXDateStore& r) {
-    AppendInteger(out, r.m_nDay);
-    out.push_back('.');
-    AppendInteger(out, r.m_nMonth);
-    out.push_back('.');
-    AppendInteger(out, r.m_nYear);
-    out.push_back(' ');
-    AppendInteger(out, r.m_nHour);
-    out.push_back(':');
-    AppendInteger(out, r.m_nMinute);
-    out.append(" Uhr ");
+// "%d.%d.%d %d:%d Uhr " of the values as entered, written at p; returns the end.
+constexpr int kMomentRoom = 5 * 11 + 8;
+char* PutBirthMoment(char* p, const VXDateStore& r) {
+    p = PutIntText(p, r.m_nDay);
+    *p++ = '.';
+    p = PutIntText(p, r.m_nMonth);
+    *p++ = '.';
+    p = PutIntText(p, r.m_nYear);
+    *p++ = ' ';
+    p = PutIntText(p, r.m_nHour);
+    *p++ = ':';
+    p = PutIntText(p, r.m_nMinute);
+    return std::copy_n(" Uhr ", 5, p);
 }
 
 // The name as a spreadsheet field. A key of printable ASCII, the usual case, is its own UTF-8.
@@ -43,32 +44,34 @@ void AppendNameField(std::string& out, NameKeyView key) {
     }
 }
 
-void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r) {
+void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r,
+                      const ExportHeadStart* headStart) {
     AppendNameField(out, key);
     out.push_back('\t');
     if (!CanEvaluate(r)) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
-        out.push_back('\t');
-        AppendBirthMoment(out, r);
-        out.append("\t\t\n");
+        std::array<char, kMomentRoom + 4> line;
+        char* p = line.data();
+        *p++ = '\t';
+        p = PutBirthMoment(p, r);
+        out.append(line.data(), std::copy_n("\t\t\n", 3, p));
         return;
     }
-    const double jd =
-        BirthJulianDate(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
-    // Each quantity computed once; the classification reuses the fractions.
-    const double moonFraction = MoonIllumination(jd);
-    const double sunPhase = SunPhase(jd, r.m_bSouthern);
-    const double moon = moonFraction * 100.0;
-    const double sun = sunPhase * 100.0;
-    const BirthType type = ClassifyMoment(jd, sunPhase, moonFraction, r.m_bConstZone);
-    out.append(BirthTypeName(type));
-    out.push_back('\t');
-    AppendBirthMoment(out, r);
-    out.append("\t ");
-    out.append(FormatPercentText(moon));
-    out.push_back('\t');
-    out.append(FormatPercentText(sun));
-    out.push_back('\n');
+    const RecordMoment* ready = headStart != nullptr ? headStart->Find(r) : nullptr;
+    const RecordMoment m = ready != nullptr ? *ready : EvaluateRecordMoment(r);
+    out.append(BirthTypeName(m.type));
+    // The rest of the line in one piece: the moment, both percentages and the separators.
+    std::array<char, kMomentRoom + 2 * kPercentTextRoom + 8> line;
+    char* p = line.data();
+    *p++ = '\t';
+    p = PutBirthMoment(p, r);
+    *p++ = '\t';
+    *p++ = ' ';
+    p = PutPercentText(p, m.moonFraction * 100.0);
+    *p++ = '\t';
+    p = PutPercentText(p, m.sunPhase * 100.0);
+    *p++ = '\n';
+    out.append(line.data(), p);
 }
 
 void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r, char delimiter) {
@@ -99,11 +102,14 @@ void AppendRecordJsonLine(std::string& out, NameKeyView key, const VXDateStore& 
 
 // Records per piece: enough to keep every thread busy, few enough to bound the text held.
 constexpr size_t kBlockRecords = 8192;
+// How far ahead a ready result is fetched: a few lines, for the lines that are only written.
+constexpr size_t kLookAhead = 4;
 
 } // namespace
 
 bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const RecordsStyle& style,
-                  unsigned jobs, const std::function<bool(std::string_view piece)>& sink) {
+                  unsigned jobs, const std::function<bool(std::string_view piece)>& sink,
+                  const ExportHeadStart* headStart) {
     ClearUpperVectorState();
     std::string text;
     if (format == RecordsFormat::Tsv) {
@@ -128,7 +134,10 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const Records
                     const auto& [key, record] = block[i];
                     switch (format) {
                     case RecordsFormat::Tsv:
-                        AppendRecordLine(out, key, *record);
+                        if (headStart != nullptr && i + kLookAhead < end) {
+                            headStart->Prefetch(*block[i + kLookAhead].second);
+                        }
+                        AppendRecordLine(out, key, *record, headStart);
                         break;
                     case RecordsFormat::Csv:
                         AppendRecordCsvLine(out, key, *record, style.delimiter);

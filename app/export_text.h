@@ -11,20 +11,23 @@
 
 #include "records/date_store_map.h"
 
+class ExportHeadStart;
+
 // The three tables of all records.
 enum class RecordsFormat { Tsv, Csv, Jsonl };
 
 // Writes the table of all records in the given format and style
 // to sink in pieces of bounded size, evaluating the records of each piece on up to jobs threads;
 // the pieces join to the text a single thread writes. Stops when sink returns false, and
-// returns false then.
+// returns false then. The tsv table takes the results headStart has ready.
 struct RecordsStyle {
     bool asciiOnly = false;     // jsonl: as for JsonLayout
     char delimiter = ',';       // csv
     bool byteOrderMark = false; // csv: a UTF-8 byte-order mark first, for spreadsheets
 };
 bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const RecordsStyle& style,
-                  unsigned jobs, const std::function<bool(std::string_view piece)>& sink);
+                  unsigned jobs, const std::function<bool(std::string_view piece)>& sink,
+                  const ExportHeadStart* headStart = nullptr);
 
 // "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n" followed by one line per record,
 // in the store's iteration order, each record evaluated afresh (on every core).

@@ -98,9 +98,10 @@ std::string SaveFailureMessage(const std::string& path, const DocFault& fault) {
     return UserText(TextId::FileNotSaved, {path, DocFaultText(fault)});
 }
 
-bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error) {
+bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error,
+                        ParseWatcher* watcher) {
     DocFault fault;
-    if (!doc.OpenDocument(path, fault)) {
+    if (!doc.OpenDocument(path, fault, watcher)) {
         error = OpenFailureMessage(path, fault);
         return false;
     }

@@ -16,6 +16,7 @@ std::string SaveFailureMessage(const std::string& path, const DocFault& fault);
 
 // CVexamoDoc::OpenDocument and SaveDocument with the failure worded for the user; heldLock as
 // for SaveDocument.
-bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error);
+bool OpenRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error,
+                        ParseWatcher* watcher = nullptr);
 bool SaveRecordDocument(CVexamoDoc& doc, const std::string& path, std::string& error,
                         const FileLock* heldLock = nullptr);

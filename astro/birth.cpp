@@ -15,14 +15,6 @@ namespace {
 
 constexpr double kConstantZone = 0.066;
 
-// Above what MoonDayChange can give. In two days the elongation, the longitude of the Moon less
-// the Sun's, moves at most 34.3 degrees: the mean motion 26.35 plus, at their fastest or over
-// their whole range, the evection 2.55, the equation of the centre 3.27 (its argument moves at
-// most 29.8 degrees), the annual terms 0.37 and 0.43 and the variation 1.32. The fraction
-// (1 - cos) / 2 moves at most half that in radians, 0.30, and the day change is half of that
-// again: below 0.15.
-constexpr double kDayChangeBound = 0.2;
-
 // Bounds of IsEvaluableBirth. With them the seconds of the day, (hour * 60 + minute) * 60,
 // stay below 1.4e9 and the moment moves at most a few centuries away from the entered year.
 constexpr int32_t kMonthBound = 1200;
@@ -89,9 +81,21 @@ BirthType ClassifyPhases(double sunPhase, double moonFraction, double zone) {
     return Classify(sunPhase, moonFraction, zone);
 }
 
+// With A the elongation, the longitude of the Moon less the Sun's, the fraction is (1 - cos A) / 2
+// and the day change |cos A(-1) - cos A(+1)| / 4 = |sin M| * sin(D / 2) / 2, where M is the mean of
+// A(-1) and A(+1) and D their difference. In two days the elongation moves forward by at most 34.3
+// degrees: the mean motion 26.35 plus, at their fastest or over their whole range, the
+// evection 2.55, the equation of the centre 3.27 (its argument moves at most 29.8 degrees), the
+// annual terms 0.37 and 0.43 and the variation 1.32. So sin(D / 2) / 2 <= 0.1475, and since A lies
+// between A(-1) and A(+1), M is within D / 2 <= 0.2994 radians of A: |sin M| <= |sin A| + 0.2994,
+// and |sin A| = 2 sqrt(f (1 - f)). The small constant covers the rounding of f near 0 and 1.
+double DayChangeBound(double f) {
+    return 0.1475 * (2 * std::sqrt(f * (1 - f)) + 0.3) + 1e-6;
+}
+
 BirthType ClassifyMoment(double jd, double sunPhase, double moonFraction, int constantZone) {
     // Phases further apart than the day change can reach are never undetermined.
-    if (constantZone == 0 && std::fabs(sunPhase - moonFraction) >= kDayChangeBound) {
+    if (constantZone == 0 && std::fabs(sunPhase - moonFraction) >= DayChangeBound(moonFraction)) {
         return sunPhase > moonFraction ? Solar : Lunar;
     }
     return Classify(sunPhase, moonFraction, UndeterminedZone(jd, constantZone));
@@ -123,7 +127,8 @@ void EvaluateBirthInto(BirthEvaluation& r, int32_t day, int32_t month, int32_t y
     r.m_dJulianDate = jd;
     r.m_strJulianDate = FormatJulianText(jd);
 
-    const double moon = MoonIllumination(jd);
+    const MoonAround around = MoonIlluminationAround(jd);
+    const double moon = around.fraction;
     r.m_dMoonPercent = moon * 100;
     r.m_strMoonPercent = FormatPercentText(r.m_dMoonPercent);
 
@@ -131,7 +136,7 @@ void EvaluateBirthInto(BirthEvaluation& r, int32_t day, int32_t month, int32_t y
     r.m_dSunPercent = sun * 100;
     r.m_strSunPercent = FormatPercentText(r.m_dSunPercent);
 
-    const double dayChange = MoonDayChange(jd);
+    const double dayChange = around.dayChange;
     r.m_dMoonDayPercent = dayChange * 100;
     r.m_strMoonDayPercent = FormatPercentText(r.m_dMoonDayPercent);
 

@@ -46,6 +46,9 @@ BirthType ClassifyBirth(double jd, int constantZone, int southern);
 double UndeterminedZone(double jd, int constantZone);
 BirthType ClassifyPhases(double sunPhase, double moonFraction, double zone);
 
+// Above what MoonDayChange(jd) can give where MoonIllumination(jd) is moonFraction.
+double DayChangeBound(double moonFraction);
+
 // The type for a caller that has the Sun phase and Moon fraction at jd but does not show the
 // Moon's day change: equal to ClassifyBirth(jd, constantZone, southern), computing the day change
 // only where it can decide the type.

@@ -22,6 +22,9 @@ double JulianDate(const TmFields& t);
 
 // Civil date of the day containing jd: full year, month 1..12, day 1..31.
 void CalendarDate(double jd, int32_t& year, int32_t& month, int32_t& day);
+// The same by the floors of scaled doubles that define it; CalendarDate takes this way for the
+// few days where its integer steps could differ.
+void CalendarDateByFloors(double jd, int32_t& year, int32_t& month, int32_t& day);
 
 // Time of day of jd, truncated to whole seconds.
 void TimeOfDay(double jd, int32_t& hour, int32_t& minute, int32_t& second);

@@ -22,6 +22,90 @@ constexpr double kKeplerTolerance = 1e-06;
 // keeps a pathological eccentricity (or a non-finite anomaly) from spinning forever.
 constexpr int kMaxKeplerPasses = 1000;
 
+// The computations below run for N moments side by side, one step for all of them before the
+// next. Each moment takes exactly the steps it takes alone; side by side, the processor works on
+// the sines of several moments at once instead of waiting for each in turn.
+
+// Kepler's equation for each lane; firstSine receives the sine of the mean anomaly (radians),
+// which the first pass computes anyway.
+template <int N> void SolveKeplerLanes(const double* m, double ecc, double* e, double* firstSine) {
+    double mr[N];
+    bool active[N];
+    for (int i = 0; i < N; ++i) {
+        e[i] = m[i] * kDeg;
+        mr[i] = e[i];
+        active[i] = true;
+    }
+    int passes = 0;
+    bool any = true;
+    while (any) {
+        ++passes;
+        any = false;
+        for (int i = 0; i < N; ++i) {
+            if (!active[i]) {
+                continue;
+            }
+            const double s = std::sin(e[i]);
+            const double c = std::cos(e[i]);
+            if (passes == 1) {
+                firstSine[i] = s;
+            }
+            const double delta = (e[i] - s * ecc) - mr[i];
+            e[i] = e[i] - delta / (1 - c * ecc);
+            active[i] = std::fabs(delta) > kKeplerTolerance && passes < kMaxKeplerPasses;
+            any = any || active[i];
+        }
+    }
+}
+
+template <int N> void IlluminationLanes(const double* jd, double* fraction) {
+    double d[N], ms[N], lm[N], mm[N];
+    for (int i = 0; i < N; ++i) {
+        d[i] = jd[i] - kEpoch;
+        const double n = FixAngle(d[i] * kSunDailyMotion);
+        ms[i] = FixAngle((n + kSunLongitudeAtEpoch) - kPerigeeLongitude);
+        lm[i] = FixAngle(kMoonLongitudeAtEpoch + d[i] * kMoonDailyMotion);
+        mm[i] = FixAngle((lm[i] - d[i] * kPerigeeDailyMotion) - kMoonPerigeeAtEpoch);
+    }
+    // The first pass of Kepler's equation takes the sine of ms * kDeg, the sine the annual
+    // terms need.
+    double e[N], sinMs[N];
+    SolveKeplerLanes<N>(ms, kEccentricity, e, sinMs);
+    double t[N], ls[N];
+    for (int i = 0; i < N; ++i) {
+        t[i] = std::tan(e[i] * 0.5);
+    }
+    for (int i = 0; i < N; ++i) {
+        const double v = (std::atan(std::sqrt(kOrbitFactor) * t[i]) * kRadToDeg) * 2;
+        ls[i] = FixAngle(v + kPerigeeLongitude);
+    }
+    double ev[N], mc[N], l1[N];
+    for (int i = 0; i < N; ++i) {
+        ev[i] = std::sin(((lm[i] - ls[i]) * 2 - mm[i]) * kDeg) * 1.2739;
+    }
+    for (int i = 0; i < N; ++i) {
+        const double ae = sinMs[i] * 0.1858;
+        const double a3 = sinMs[i] * 0.37;
+        mc[i] = ((ev[i] + mm[i]) - ae) - a3;
+    }
+    double ec[N], a4[N];
+    for (int i = 0; i < N; ++i) {
+        ec[i] = std::sin(mc[i] * kDeg) * 6.2886;
+        a4[i] = std::sin((mc[i] * 2) * kDeg) * 0.214;
+    }
+    double variation[N];
+    for (int i = 0; i < N; ++i) {
+        const double ae = sinMs[i] * 0.1858;
+        l1[i] = (((ec[i] + ev[i]) + lm[i]) - ae) + a4[i];
+        variation[i] = std::sin(((l1[i] - ls[i]) * 2) * kDeg) * 0.6583;
+    }
+    for (int i = 0; i < N; ++i) {
+        const double l2 = variation[i] + l1[i];
+        const double age = l2 - ls[i];
+        fraction[i] = (1 - std::cos(age * kDeg)) * 0.5;
+    }
+}
+
 } // namespace
 
 double FixAngle(double a) {
@@ -29,43 +113,28 @@ double FixAngle(double a) {
 }
 
 double SolveKepler(double m, double ecc) {
-    double e = m * kDeg;
-    const double mr = e;
-    double delta = 0;
-    int passes = 0;
-    do {
-        delta = (e - std::sin(e) * ecc) - mr;
-        e = e - delta / (1 - std::cos(e) * ecc);
-        ++passes;
-    } while (std::fabs(delta) > kKeplerTolerance && passes < kMaxKeplerPasses);
+    double e = 0;
+    double firstSine = 0;
+    SolveKeplerLanes<1>(&m, ecc, &e, &firstSine);
     return e;
 }
 
 double MoonIllumination(double jd) {
-    const double d = jd - kEpoch;
-    const double n = FixAngle(d * kSunDailyMotion);
-    const double ms = FixAngle((n + kSunLongitudeAtEpoch) - kPerigeeLongitude);
-    const double e = SolveKepler(ms, kEccentricity);
-    const double v = (std::atan(std::sqrt(kOrbitFactor) * std::tan(e * 0.5)) * kRadToDeg) * 2;
-    const double ls = FixAngle(v + kPerigeeLongitude);
-    const double lm = FixAngle(kMoonLongitudeAtEpoch + d * kMoonDailyMotion);
-    const double mm = FixAngle((lm - d * kPerigeeDailyMotion) - kMoonPerigeeAtEpoch);
-    const double ev = std::sin(((lm - ls) * 2 - mm) * kDeg) * 1.2739;
-    const double sinMs = std::sin(ms * kDeg);
-    const double ae = sinMs * 0.1858;
-    const double a3 = sinMs * 0.37;
-    const double mc = ((ev + mm) - ae) - a3;
-    const double ec = std::sin(mc * kDeg) * 6.2886;
-    const double a4 = std::sin((mc * 2) * kDeg) * 0.214;
-    const double l1 = (((ec + ev) + lm) - ae) + a4;
-    const double variation = std::sin(((l1 - ls) * 2) * kDeg) * 0.6583;
-    const double l2 = variation + l1;
-    const double age = l2 - ls;
-    return (1 - std::cos(age * kDeg)) * 0.5;
+    double fraction = 0;
+    IlluminationLanes<1>(&jd, &fraction);
+    return fraction;
 }
 
 double MoonDayChange(double jd) {
-    const double after = MoonIllumination(jd + 1);
-    const double before = MoonIllumination(jd - 1);
-    return std::fabs(after - before) * 0.5;
+    const double around[2] = {jd + 1, jd - 1};
+    double fraction[2];
+    IlluminationLanes<2>(around, fraction);
+    return std::fabs(fraction[0] - fraction[1]) * 0.5;
+}
+
+MoonAround MoonIlluminationAround(double jd) {
+    const double moments[3] = {jd, jd + 1, jd - 1};
+    double fraction[3];
+    IlluminationLanes<3>(moments, fraction);
+    return {fraction[0], std::fabs(fraction[1] - fraction[2]) * 0.5};
 }

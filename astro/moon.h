@@ -12,3 +12,10 @@ double MoonIllumination(double jd);
 
 // Half the absolute change of the illuminated fraction from one day before to one day after jd.
 double MoonDayChange(double jd);
+
+// The illuminated fraction at jd and MoonDayChange(jd), computed together.
+struct MoonAround {
+    double fraction;
+    double dayChange;
+};
+MoonAround MoonIlluminationAround(double jd);

@@ -1,6 +1,8 @@
 #include "astro/text_format.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -32,10 +34,15 @@ namespace {
 // is a whole number times a power of two, so with its fraction scaled by 10^decimals the
 // rounding to nearest, ties to even, is decided exactly on integers, as printf decides it.
 char* PutFixedQuick(char* p, double v, uint64_t scale, int scaleBits, int decimals) {
-    int exponent = 0;
-    const double mantissa = std::frexp(std::fabs(v), &exponent);
-    const auto whole = static_cast<uint64_t>(std::ldexp(mantissa, 53)); // exact
-    const int shift = 53 - exponent;                                    // |v| = whole / 2^shift
+    // |v| = whole / 2^shift, read from the bits: the 52 stored bits of the significand with its
+    // leading one, and the biased exponent. Zero and subnormals take the general path.
+    const auto bits = std::bit_cast<uint64_t>(v);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    if (biased == 0) {
+        return nullptr;
+    }
+    const uint64_t whole = (bits & 0xfffffffffffff) | (uint64_t{1} << 52);
+    const int shift = 1075 - biased;
     if (shift <= 0 || (shift > 64 - scaleBits && 53 + scaleBits > 64)) {
         return nullptr; // 2^52 and more, or a fraction too fine for 64 bits
     }
@@ -72,16 +79,15 @@ char* PutFixedQuick(char* p, double v, uint64_t scale, int scaleBits, int decima
     return p + decimals;
 }
 
-// The digits of v written at p (room for 11 characters); returns the end.
-char* PutInt(char* p, int32_t v) {
+} // namespace
+
+char* PutIntText(char* p, int32_t v) {
     return std::to_chars(p, p + 11, v).ptr;
 }
 
-} // namespace
-
 std::string FormatInt(int32_t v) {
     std::array<char, 16> buffer;
-    return std::string(buffer.data(), PutInt(buffer.data(), v));
+    return std::string(buffer.data(), PutIntText(buffer.data(), v));
 }
 
 std::string FormatInt2(int32_t v) {
@@ -102,38 +108,44 @@ std::string FormatJulianText(double jd) {
     return FormatFixed(jd, 6);
 }
 
-std::string FormatPercentText(double percent) {
+char* PutPercentText(char* p, double percent) {
+    char* end = nullptr;
     if (!std::isfinite(percent)) {
-        return FormatFixed(percent, 2) + " %";
-    }
-    std::array<char, 320 + 8> buffer;
-    char* end = PutFixedQuick(buffer.data(), percent, 100, 7, 2);
-    if (end == nullptr) {
-        end = std::to_chars(buffer.data(), buffer.data() + buffer.size() - 2, percent,
-                            std::chars_format::fixed, 2)
-                  .ptr;
+        const std::string text = FormatFixed(percent, 2);
+        end = std::copy(text.begin(), text.end(), p);
+    } else {
+        end = PutFixedQuick(p, percent, 100, 7, 2);
+        if (end == nullptr) {
+            end = std::to_chars(p, p + kPercentTextRoom - 2, percent, std::chars_format::fixed, 2)
+                      .ptr;
+        }
     }
     *end++ = ' ';
     *end++ = '%';
-    return std::string(buffer.data(), end);
+    return end;
+}
+
+std::string FormatPercentText(double percent) {
+    std::array<char, kPercentTextRoom> buffer;
+    return std::string(buffer.data(), PutPercentText(buffer.data(), percent));
 }
 
 void AssignMomentText(std::string& out, int32_t day, int32_t month, int32_t year, int32_t hour,
                       int32_t minute) {
     // Five numbers of at most 11 characters, four separators, a padding zero and "Uhr".
     std::array<char, 5 * 11 + 8> buffer;
-    char* p = PutInt(buffer.data(), day);
+    char* p = PutIntText(buffer.data(), day);
     *p++ = '.';
-    p = PutInt(p, month);
+    p = PutIntText(p, month);
     *p++ = '.';
-    p = PutInt(p, year);
+    p = PutIntText(p, year);
     *p++ = ' ';
-    p = PutInt(p, hour);
+    p = PutIntText(p, hour);
     *p++ = ':';
     if (minute >= 0 && minute < 10) {
         *p++ = '0';
     }
-    p = PutInt(p, minute);
+    p = PutIntText(p, minute);
     *p++ = 'U';
     *p++ = 'h';
     *p++ = 'r';

@@ -8,7 +8,8 @@
 #include "cli/output.h"
 #include "records/file_io.h"
 
-bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty) {
+bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty,
+                    ParseWatcher* watcher) {
     if (absentIsEmpty) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 && errno == ENOENT) {
@@ -17,7 +18,7 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
         }
     }
     std::string error;
-    if (!OpenRecordDocument(doc, path, error)) {
+    if (!OpenRecordDocument(doc, path, error, watcher)) {
         PrintMessage(io, error);
         return false;
     }

@@ -15,8 +15,10 @@ inline constexpr OptionSpec kReplaceOption{
     "--replace", ValueKind::None, {}, "replace a stored record of the same name"};
 
 // Opens FILE into doc; when absentIsEmpty, a file that does not exist gives an empty store.
+// watcher, if any, is told about the bytes while they are parsed.
 // Prints the reason and returns false when the file cannot be read.
-bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty);
+bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty,
+                    ParseWatcher* watcher = nullptr);
 
 // One load-change-save of FILE under its writer lock (waiting the bounded time for another
 // writer): loads FILE (absentIsEmpty as for LoadRecordFile), lets change alter the store, then

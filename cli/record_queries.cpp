@@ -1,6 +1,7 @@
 // vexamo-cli list, show and export: reading ".dat" record files.
 #include <string>
 
+#include "app/export_head_start.h"
 #include "app/export_text.h"
 #include "app/json_writer.h"
 #include "app/record_commands.h"
@@ -116,19 +117,24 @@ int RunExport(const Args& args, CliStreams& io) {
     if (const auto usage = CsvDelimiter(a, kExportSyntax, delimiter)) {
         return UsageError(io, *usage);
     }
-    CVexamoDoc doc;
-    if (!LoadRecordFile(io, a.words[0], doc, false)) {
-        return kExitRefused;
-    }
     const RecordsFormat kind = format == "tsv"   ? RecordsFormat::Tsv
                                : format == "csv" ? RecordsFormat::Csv
                                                  : RecordsFormat::Jsonl;
+    // With a thread to spare, the table's evaluation starts while the file is still parsed.
+    ExportHeadStart headStart;
+    const bool headStarted = kind == RecordsFormat::Tsv && jobs > 1;
+    CVexamoDoc doc;
+    if (!LoadRecordFile(io, a.words[0], doc, false, headStarted ? &headStart : nullptr)) {
+        return kExitRefused;
+    }
     const RecordsStyle style{io.outTerminal, delimiter != 0 ? delimiter : ',', a.Has("--bom")};
-    const bool written =
-        WriteRecords(doc.m_mapDateStore, kind, style, jobs, [&](std::string_view piece) {
+    const bool written = WriteRecords(
+        doc.m_mapDateStore, kind, style, jobs,
+        [&](std::string_view piece) {
             io.out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
             return static_cast<bool>(io.out);
-        });
+        },
+        &headStart);
     io.out.flush();
     return written && io.out ? kExitOk : OutputFailed(io);
 }

@@ -17,7 +17,7 @@ bool CVexamoDoc::OnNewDocument() {
     return true;
 }
 
-bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
+bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault, ParseWatcher* watcher) {
     fault = DocFault{};
     try {
         std::string bytes;
@@ -26,6 +26,19 @@ bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
             return false;
         }
         DateStoreMap fresh;
+        // The watcher is told Parsed on every way out, an exception included, before the bytes
+        // go away.
+        struct Watching {
+            ParseWatcher* watcher;
+            ~Watching() {
+                if (watcher != nullptr) {
+                    watcher->Parsed();
+                }
+            }
+        } watching{watcher};
+        if (watcher != nullptr) {
+            watcher->Parsing(bytes);
+        }
         if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, fault.parse)) {
             return false;
         }
@@ -43,8 +56,7 @@ bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault) {
     return true;
 }
 
-bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault,
-                              const FileLock* heldLock) {
+bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault, const FileLock* heldLock) {
     fault = DocFault{};
     FileIdentity written;
     try {

@@ -2,12 +2,23 @@
 // The document: the store of named birth records, its modified flag and its ".dat" file.
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "records/date_store_map.h"
 #include "records/faults.h"
 #include "records/file_identity.h"
 
 class FileLock;
+
+// Told about the bytes of a file while OpenDocument parses them into a store: Parsing before,
+// Parsed after (also when parsing fails). The bytes stay unchanged in between, so a watcher may
+// read them on a thread of its own.
+class ParseWatcher {
+  public:
+    virtual ~ParseWatcher() = default;
+    virtual void Parsing(std::string_view bytes) = 0;
+    virtual void Parsed() = 0;
+};
 
 // What changed about a document, as told to its observer.
 enum class DocumentChange {
@@ -34,15 +45,14 @@ class CVexamoDoc {
     // file's identity recorded and the modified flag cleared. On failure `fault` says what is
     // wrong (FileFault::OutOfMemory when the file does not fit in memory), and the document
     // (store, flag, path) is left exactly as it was.
-    bool OpenDocument(const std::string& path, DocFault& fault);
+    bool OpenDocument(const std::string& path, DocFault& fault, ParseWatcher* watcher = nullptr);
 
     // Writes the store atomically (temporary file in the same folder, synced, renamed) under
     // the file's lock: heldLock when the caller holds it for a whole read-change-write, else
     // taken for the time of writing. On success the path is set, the identity of the file
     // written recorded and the modified flag cleared; on failure `fault` says why, the old
     // file is intact and the flag is unchanged.
-    bool SaveDocument(const std::string& path, DocFault& fault,
-                      const FileLock* heldLock = nullptr);
+    bool SaveDocument(const std::string& path, DocFault& fault, const FileLock* heldLock = nullptr);
 
     const std::string& GetPathName() const { return m_strPathName; }
 

@@ -1,8 +1,10 @@
 #include "astro/calendar.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +97,36 @@ TEST(Calendar, CalendarDateInvertsDayNumberFromYearZeroTo6300) {
     int32_t yy = 0, mm = 0, dd = 0;
     CalendarDate(n, yy, mm, dd);
     EXPECT_EQ((std::array{yy, mm, dd}), (std::array{6300, 2, 29}));
+}
+
+// The integer steps give the dates of the floors they stand for: every day of the years -1000 to
+// 7000, where the floors' quirks begin, random days and moments across the whole range the
+// integer steps take, and the values beyond it.
+TEST(Calendar, CalendarDateEqualsTheFloors) {
+    const auto expectSame = [](double jd) {
+        std::array<int32_t, 3> fast{};
+        std::array<int32_t, 3> floors{};
+        CalendarDate(jd, fast[0], fast[1], fast[2]);
+        CalendarDateByFloors(jd, floors[0], floors[1], floors[2]);
+        return fast == floors;
+    };
+    for (int32_t n = JulianDayNumber(Moment(-1000, 1, 1)); n <= JulianDayNumber(Moment(7000, 1, 1));
+         ++n) {
+        ASSERT_TRUE(expectSame(n)) << n;
+    }
+    std::mt19937_64 random(41);
+    std::uniform_real_distribution<double> wide(-1.2e12, 1.2e12);
+    std::uniform_real_distribution<double> years(-36e6, 39e6);
+    for (int i = 0; i < 1000000; ++i) {
+        const double jd = i % 2 == 0 ? wide(random) : years(random);
+        ASSERT_TRUE(expectSame(jd)) << jd;
+        ASSERT_TRUE(expectSame(std::floor(jd) + 0.5)) << jd;
+    }
+    for (const double jd : {1099511627775.5, 1099511627776.0, -1099511627777.0, 1e300, -1e300,
+                            std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_TRUE(expectSame(jd)) << jd;
+    }
 }
 
 TEST(Calendar, ExtremeFieldsStayDefined) {

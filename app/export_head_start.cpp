@@ -1,0 +1,107 @@
+#include "app/export_head_start.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "astro/vector_state.h"
+#include "records/archive.h"
+#include "records/name_key.h"
+#include "records/record_image.h"
+
+namespace {
+
+// Fewer records than this are evaluated sooner than a thread starts.
+constexpr uint64_t kMinRecords = 4096;
+
+uint64_t HashRecord(const VXDateStore& r) {
+    uint64_t h = 0x9e3779b97f4a7c15;
+    for (const int32_t v : {r.m_nYear, r.m_nMonth, r.m_nDay, r.m_nHour, r.m_nMinute, r.m_bSouthern,
+                            r.m_bConstZone, r.m_nTimeZone}) {
+        h = (h ^ static_cast<uint32_t>(v)) * 0xff51afd7ed558ccd;
+        h ^= h >> 29;
+    }
+    return h;
+}
+
+} // namespace
+
+ExportHeadStart::~ExportHeadStart() {
+    Parsed();
+}
+
+void ExportHeadStart::Parsing(std::string_view bytes) {
+    ArchiveReader ar(bytes.data(), bytes.size());
+    uint64_t count = 0;
+    if (m_thread.joinable() || !ar.ReadCount(count) || count < kMinRecords) {
+        return;
+    }
+    // Parsing takes a fraction of the time evaluating does, so the thread reaches a part of the
+    // records only: room for a third of them, taken here so that the thread allocates nothing.
+    m_limit = static_cast<size_t>(std::min<uint64_t>(count, count / 3 + kMinRecords));
+    m_results.clear();
+    m_results.reserve(m_limit);
+    m_slots.assign(std::bit_ceil(m_limit * 2), 0);
+    m_stop.store(false);
+    m_thread = std::thread([this, bytes] { Run(bytes); });
+}
+
+void ExportHeadStart::Parsed() {
+    if (m_thread.joinable()) {
+        m_stop.store(true);
+        m_thread.join();
+    }
+}
+
+size_t ExportHeadStart::FindSlot(const VXDateStore& record, uint64_t hash) const {
+    const size_t mask = m_slots.size() - 1;
+    const uint64_t tag = hash & 0xffffffff00000000;
+    size_t slot = static_cast<size_t>(hash) & mask;
+    for (;; slot = (slot + 1) & mask) {
+        const uint64_t s = m_slots[slot];
+        if (s == 0 ||
+            ((s & 0xffffffff00000000) == tag && m_results[(s & 0xffffffff) - 1].record == record)) {
+            return slot;
+        }
+    }
+}
+
+const RecordMoment* ExportHeadStart::Find(const VXDateStore& record) const {
+    if (m_results.empty()) {
+        return nullptr;
+    }
+    const uint64_t s = m_slots[FindSlot(record, HashRecord(record))];
+    return s != 0 ? &m_results[(s & 0xffffffff) - 1].moment : nullptr;
+}
+
+void ExportHeadStart::Prefetch(const VXDateStore& record) const {
+    if (!m_results.empty()) {
+        __builtin_prefetch(
+            &m_slots[static_cast<size_t>(HashRecord(record)) & (m_slots.size() - 1)]);
+    }
+}
+
+void ExportHeadStart::Run(std::string_view bytes) {
+    ClearUpperVectorState();
+    ArchiveReader ar(bytes.data(), bytes.size());
+    uint64_t count = 0;
+    ar.ReadCount(count);
+    NameKey name;
+    VXDateStore record;
+    for (uint64_t i = 0; i < count && m_results.size() < m_limit; ++i) {
+        // A damaged file simply ends the head start; the parse reports it.
+        if (m_stop.load(std::memory_order_relaxed) || !ar.ReadName(name) ||
+            !ReadRecordImage(ar, record)) {
+            return;
+        }
+        if (!CanEvaluate(record)) {
+            continue;
+        }
+        const uint64_t hash = HashRecord(record);
+        const size_t slot = FindSlot(record, hash);
+        if (m_slots[slot] != 0) {
+            continue; // the same values again
+        }
+        m_results.push_back({record, EvaluateRecordMoment(record)});
+        m_slots[slot] = (hash & 0xffffffff00000000) | m_results.size();
+    }
+}
