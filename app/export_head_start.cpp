@@ -52,6 +52,12 @@ void ExportHeadStart::Parsed() {
     }
 }
 
+void ExportHeadStart::Complete() {
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
 size_t ExportHeadStart::FindSlot(const VXDateStore& record, uint64_t hash) const {
     const size_t mask = m_slots.size() - 1;
     const uint64_t tag = hash & 0xffffffff00000000;

@@ -25,6 +25,9 @@ class ExportHeadStart : public ParseWatcher {
     void Parsing(std::string_view bytes) override;
     // Stops the thread; the results it has are kept.
     void Parsed() override;
+    // Lets the thread go on to the end of its share of the file, then waits for it (for a
+    // caller that wants every result the head start can give, such as a test).
+    void Complete();
 
     // The result of a record with these values, when the thread reached one; nullptr otherwise.
     // Only after Parsed.
@@ -42,7 +45,7 @@ class ExportHeadStart : public ParseWatcher {
     size_t FindSlot(const VXDateStore& record, uint64_t hash) const;
 
     std::vector<Result> m_results;
-    size_t m_limit = 0;            // results the thread may keep
+    size_t m_limit = 0; // results the thread may keep
     // The high half of the record's hash and 1 + its index into m_results; 0 for an empty slot.
     // With the hash at hand, a lookup reads a result only where the hashes agree.
     std::vector<uint64_t> m_slots;

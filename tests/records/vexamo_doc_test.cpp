@@ -106,6 +106,37 @@ TEST_F(DocumentFile, FailedOpenLeavesDocumentAndFileAsTheyWere) {
     EXPECT_EQ(doc.m_mapDateStore.GetCount(), 1);
 }
 
+// The watcher sees the file's bytes before they are parsed and hears the end of the parse once,
+// whether it succeeds or not; a file that cannot be read is never parsed.
+TEST_F(DocumentFile, ParseWatcherSeesTheBytesAndEveryEndOfTheParse) {
+    struct Recorder : ParseWatcher {
+        std::vector<std::string> seen;
+        int parsed = 0;
+        void Parsing(std::string_view bytes) override { seen.emplace_back(bytes); }
+        void Parsed() override { ++parsed; }
+    };
+    CVexamoDoc doc;
+    doc.m_mapDateStore.SetAt("Muster", kMuster);
+    DocFault error;
+    ASSERT_TRUE(doc.SaveDocument(Path("a.dat"), error));
+    WriteAll(Path("broken.dat"), "\x05");
+    struct Case {
+        const char* file;
+        bool opens;
+        size_t parses;
+    };
+    for (const Case c :
+         {Case{"a.dat", true, 1}, Case{"broken.dat", false, 1}, Case{"missing.dat", false, 0}}) {
+        Recorder watcher;
+        EXPECT_EQ(doc.OpenDocument(Path(c.file), error, &watcher), c.opens) << c.file;
+        ASSERT_EQ(watcher.seen.size(), c.parses) << c.file;
+        EXPECT_EQ(watcher.parsed, static_cast<int>(c.parses)) << c.file;
+        if (c.parses != 0) {
+            EXPECT_EQ(watcher.seen[0], ReadAll(Path(c.file)));
+        }
+    }
+}
+
 TEST_F(DocumentFile, FailedSaveKeepsOldFileAndFlag) {
     CVexamoDoc doc;
     doc.m_mapDateStore.SetAt("first", kMuster);

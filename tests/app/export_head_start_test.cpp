@@ -1,0 +1,94 @@
+#include "app/export_head_start.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "records/archive.h"
+#include "records/store_file.h"
+
+namespace {
+
+// The image of a file of count records in file order; every fifth repeats the values of the one
+// before, every eleventh cannot be evaluated (month 5000).
+struct HeadStartFile {
+    std::vector<VXDateStore> records;
+    std::string bytes;
+
+    explicit HeadStartFile(int count) {
+        DateStoreMap store;
+        for (int i = 0; i < count; ++i) {
+            VXDateStore r(1900 + i % 201, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 2,
+                          (i / 2) % 2, i % 25 - 12);
+            if (i % 5 == 4) {
+                r = records.back();
+            }
+            if (i % 11 == 10) {
+                r.m_nMonth = 5000;
+            }
+            records.push_back(r);
+            store.SetAt("p" + std::to_string(i), r);
+        }
+        ArchiveWriter ar;
+        StoreDateStoreMap(ar, store);
+        bytes = ar.Bytes();
+    }
+};
+
+void ExpectReadyResultsAreTheEvaluations(const ExportHeadStart& head,
+                                         const std::vector<VXDateStore>& records) {
+    for (const VXDateStore& r : records) {
+        const RecordMoment* ready = head.Find(r);
+        if (!CanEvaluate(r)) {
+            EXPECT_EQ(ready, nullptr);
+            continue;
+        }
+        if (ready != nullptr) {
+            const RecordMoment m = EvaluateRecordMoment(r);
+            ASSERT_EQ(ready->moonFraction, m.moonFraction);
+            ASSERT_EQ(ready->sunPhase, m.sunPhase);
+            ASSERT_EQ(ready->type, m.type);
+        }
+    }
+}
+
+} // namespace
+
+TEST(ExportHeadStart, ItsResultsAreTheEvaluationsOfTheRecordsItReached) {
+    const HeadStartFile file(30000);
+    ExportHeadStart head;
+    head.Parsing(file.bytes);
+    head.Complete();
+    // A third of the records and a few thousand more, each distinct evaluable value once.
+    EXPECT_GT(head.Count(), 10000u);
+    EXPECT_LE(head.Count(), 30000u / 3 + 4096);
+    ExpectReadyResultsAreTheEvaluations(head, file.records);
+    EXPECT_EQ(head.Find(VXDateStore(1234, 5, 6, 7, 8, 0, 0, 9)), nullptr);
+}
+
+TEST(ExportHeadStart, StoppedDamagedOrSmallFilesGiveWhatTheyHaveAndNoMore) {
+    const HeadStartFile file(9000);
+    struct Case {
+        size_t bytes;
+        bool complete;
+    };
+    for (const Case c :
+         {Case{file.bytes.size(), false}, Case{file.bytes.size() / 2, true}, Case{9, true}}) {
+        ExportHeadStart head;
+        head.Parsing(std::string_view(file.bytes).substr(0, c.bytes));
+        if (c.complete) {
+            head.Complete();
+        }
+        head.Parsed();
+        ExpectReadyResultsAreTheEvaluations(head, file.records);
+        EXPECT_LE(head.Count(), 9000u / 2);
+    }
+    // Too few records for a thread of their own.
+    const HeadStartFile small(100);
+    ExportHeadStart head;
+    head.Parsing(small.bytes);
+    head.Complete();
+    EXPECT_EQ(head.Count(), 0u);
+    EXPECT_EQ(head.Find(small.records[0]), nullptr);
+}
