@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "app/birth_input.h"
@@ -123,44 +124,65 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const Records
         text.append("\r\n");
     }
     using Entry = std::pair<NameKeyView, const VXDateStore*>;
-    std::vector<Entry> block;
-    block.reserve(kBlockRecords);
-    const auto flush = [&] {
-        AppendInOrder(
-            block.size(), jobs,
-            [&](size_t begin, size_t end, std::string& out) {
-                ClearUpperVectorState();
-                for (size_t i = begin; i < end; ++i) {
-                    const auto& [key, record] = block[i];
-                    switch (format) {
-                    case RecordsFormat::Tsv:
-                        if (headStart != nullptr && i + kLookAhead < end) {
-                            headStart->Prefetch(*block[i + kLookAhead].second);
-                        }
-                        AppendRecordLine(out, key, *record, headStart);
-                        break;
-                    case RecordsFormat::Csv:
-                        AppendRecordCsvLine(out, key, *record, style.delimiter);
-                        break;
-                    case RecordsFormat::Jsonl:
-                        AppendRecordJsonLine(out, key, *record, style.asciiOnly);
-                        break;
+    const auto lines = [&](const std::vector<Entry>& block) {
+        return [&block, format, &style, headStart](size_t begin, size_t end, std::string& out) {
+            ClearUpperVectorState();
+            for (size_t i = begin; i < end; ++i) {
+                const auto& [key, record] = block[i];
+                switch (format) {
+                case RecordsFormat::Tsv:
+                    if (headStart != nullptr && i + kLookAhead < end) {
+                        headStart->Prefetch(*block[i + kLookAhead].second);
                     }
+                    AppendRecordLine(out, key, *record, headStart);
+                    break;
+                case RecordsFormat::Csv:
+                    AppendRecordCsvLine(out, key, *record, style.delimiter);
+                    break;
+                case RecordsFormat::Jsonl:
+                    AppendRecordJsonLine(out, key, *record, style.asciiOnly);
+                    break;
                 }
-            },
-            text);
-        block.clear();
-        const bool ok = sink(text);
-        text.clear();
-        return ok;
+            }
+        };
     };
-    for (const auto& entry : store) {
-        block.emplace_back(entry.name, &entry.record);
-        if (block.size() == kBlockRecords && !flush()) {
-            return false;
+    auto next = store.begin();
+    const auto gather = [&](std::vector<Entry>& block) {
+        block.clear();
+        for (; next != store.end() && block.size() < kBlockRecords; ++next) {
+            const auto& entry = *next;
+            block.emplace_back(entry.name, &entry.record);
         }
+    };
+    // Two pieces in turn: while the other threads write one, this thread hands the text of the
+    // one before to the sink and gathers the records of the next.
+    std::array<std::vector<Entry>, 2> blocks;
+    std::array<std::string, 2> texts{std::move(text), std::string()};
+    for (auto& block : blocks) {
+        block.reserve(kBlockRecords);
     }
-    return flush();
+    size_t now = 0;
+    gather(blocks[now]);
+    for (;;) {
+        const size_t other = 1 - now;
+        OrderedWork work;
+        const bool background =
+            work.Start(blocks[now].size(), jobs, lines(blocks[now]), texts[now]);
+        if (!texts[other].empty()) {
+            if (!sink(texts[other])) {
+                return false;
+            }
+            texts[other].clear();
+        }
+        gather(blocks[other]);
+        if (background) {
+            work.Finish();
+        }
+        if (blocks[other].empty()) {
+            return sink(texts[now]);
+        }
+        now = other;
+    }
 }
 
 namespace {
