@@ -36,11 +36,10 @@ void ExportHeadStart::Parsing(std::string_view bytes) {
         return;
     }
     // Parsing takes a fraction of the time evaluating does, so the thread reaches a part of the
-    // records only: room for a third of them, taken here so that the thread allocates nothing.
+    // records only: room for a third of them. The thread clears its tables itself.
     m_limit = static_cast<size_t>(std::min<uint64_t>(count, count / 3 + kMinRecords));
     m_results.clear();
     m_results.reserve(m_limit);
-    m_slots.assign(std::bit_ceil(m_limit * 2), 0);
     m_stop.store(false);
     m_thread = std::thread([this, bytes] { Run(bytes); });
 }
@@ -71,23 +70,31 @@ size_t ExportHeadStart::FindSlot(const VXDateStore& record, uint64_t hash) const
     }
 }
 
+bool ExportHeadStart::MaybeKept(uint64_t hash) const {
+    const uint64_t bit = hash >> (64 - kSeenBits);
+    return !m_results.empty() && (m_seen[bit / 64] >> (bit % 64) & 1) != 0;
+}
+
 const RecordMoment* ExportHeadStart::Find(const VXDateStore& record) const {
-    if (m_results.empty()) {
+    const uint64_t hash = HashRecord(record);
+    if (!MaybeKept(hash)) {
         return nullptr;
     }
-    const uint64_t s = m_slots[FindSlot(record, HashRecord(record))];
+    const uint64_t s = m_slots[FindSlot(record, hash)];
     return s != 0 ? &m_results[(s & 0xffffffff) - 1].moment : nullptr;
 }
 
 void ExportHeadStart::Prefetch(const VXDateStore& record) const {
-    if (!m_results.empty()) {
-        __builtin_prefetch(
-            &m_slots[static_cast<size_t>(HashRecord(record)) & (m_slots.size() - 1)]);
+    const uint64_t hash = HashRecord(record);
+    if (MaybeKept(hash)) {
+        __builtin_prefetch(&m_slots[static_cast<size_t>(hash) & (m_slots.size() - 1)]);
     }
 }
 
 void ExportHeadStart::Run(std::string_view bytes) {
     ClearUpperVectorState();
+    m_slots.assign(std::bit_ceil(m_limit * 2), 0);
+    m_seen.assign((size_t{1} << kSeenBits) / 64, 0);
     ArchiveReader ar(bytes.data(), bytes.size());
     uint64_t count = 0;
     ar.ReadCount(count);
@@ -109,5 +116,7 @@ void ExportHeadStart::Run(std::string_view bytes) {
         }
         m_results.push_back({record, EvaluateRecordMoment(record)});
         m_slots[slot] = (hash & 0xffffffff00000000) | m_results.size();
+        const uint64_t bit = hash >> (64 - kSeenBits);
+        m_seen[bit / 64] |= uint64_t{1} << (bit % 64);
     }
 }

@@ -43,12 +43,17 @@ class ExportHeadStart : public ParseWatcher {
     };
     void Run(std::string_view bytes);
     size_t FindSlot(const VXDateStore& record, uint64_t hash) const;
+    bool MaybeKept(uint64_t hash) const;
 
     std::vector<Result> m_results;
     size_t m_limit = 0; // results the thread may keep
     // The high half of the record's hash and 1 + its index into m_results; 0 for an empty slot.
     // With the hash at hand, a lookup reads a result only where the hashes agree.
     std::vector<uint64_t> m_slots;
+    // One bit per value of the hash's top bits, set for every result: a small table that tells
+    // most records without a result so at once.
+    static constexpr int kSeenBits = 20;
+    std::vector<uint64_t> m_seen;
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
 };
