@@ -29,6 +29,16 @@ std::string FormatFixed(double v, int precision) {
 
 namespace {
 
+// "00", "01", ... "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 // printf("%.*f", decimals, v) for a finite v whose scaled fraction fits 64 bits, written at p
 // (room for 40 characters); nullptr otherwise, and the caller takes the general path. A double
 // is a whole number times a power of two, so with its fraction scaled by 10^decimals the
@@ -59,9 +69,10 @@ char* PutFixedQuick(char* p, double v, uint64_t scale, int scaleBits, int decima
         decimalsValue = scaled >> shift;
         const uint64_t rest = scaled & ((uint64_t{1} << shift) - 1);
         const uint64_t half = uint64_t{1} << (shift - 1);
-        if (rest > half || (rest == half && (decimalsValue & 1) != 0)) {
-            ++decimalsValue;
-        }
+        // Up where the rest is over half, or half and the last digit odd; without a branch, as
+        // either way is equally likely.
+        decimalsValue += static_cast<uint64_t>(rest > half) |
+                         (static_cast<uint64_t>(rest == half) & (decimalsValue & 1));
     } // else: below half a unit of the last decimal (scaled < 2^63), which rounds to zero
     if (decimalsValue == scale) {
         ++integer;
@@ -70,11 +81,25 @@ char* PutFixedQuick(char* p, double v, uint64_t scale, int scaleBits, int decima
     if (std::signbit(v)) {
         *p++ = '-';
     }
-    p = std::to_chars(p, p + 20, integer).ptr;
+    if (integer < 100) {
+        // One digit or two, as likely as each other for a percentage: both ways in one.
+        const char* pair = &kDigitPairs[2 * integer];
+        const int digits = integer < 10 ? 1 : 2;
+        p[0] = pair[2 - digits];
+        p[1] = pair[1];
+        p += digits;
+    } else {
+        p = std::to_chars(p, p + 20, integer).ptr;
+    }
     *p++ = '.';
-    for (int i = decimals - 1; i >= 0; --i) {
-        p[i] = static_cast<char>('0' + decimalsValue % 10);
-        decimalsValue /= 10;
+    // The decimals two at a time from the right, with their leading zeros.
+    int left = decimals;
+    for (; left >= 2; left -= 2) {
+        std::copy_n(&kDigitPairs[2 * (decimalsValue % 100)], 2, p + left - 2);
+        decimalsValue /= 100;
+    }
+    if (left == 1) {
+        *p = static_cast<char>('0' + decimalsValue);
     }
     return p + decimals;
 }
@@ -82,6 +107,14 @@ char* PutFixedQuick(char* p, double v, uint64_t scale, int scaleBits, int decima
 } // namespace
 
 char* PutIntText(char* p, int32_t v) {
+    // Days, months, hours and minutes, most of what is written, have one or two digits.
+    if (v >= 0 && v < 10) {
+        *p = static_cast<char>('0' + v);
+        return p + 1;
+    }
+    if (v >= 10 && v < 100) {
+        return std::copy_n(&kDigitPairs[2 * v], 2, p);
+    }
     return std::to_chars(p, p + 11, v).ptr;
 }
 

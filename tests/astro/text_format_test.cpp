@@ -112,6 +112,10 @@ TEST(TextFormat, ResultTexts) {
     EXPECT_EQ(FormatMomentText(1, 1, 99999, 0, 123), "1.1.99999 0:123Uhr");
     EXPECT_EQ(FormatInt2(0), "00");
     EXPECT_EQ(FormatInt2(-1), "-1");
+    for (int32_t v = -1000; v <= 10000; ++v) {
+        ASSERT_EQ(FormatInt(v), std::to_string(v));
+    }
+    EXPECT_EQ(FormatInt(INT32_MIN), "-2147483648");
 }
 
 TEST(TextFormat, DecimalPointIgnoresTheLocale) {
