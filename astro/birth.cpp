@@ -147,14 +147,13 @@ void EvaluateBirthInto(BirthEvaluation& r, int32_t day, int32_t month, int32_t y
     r.m_nType = Classify(sun, moon, constantZone != 0 ? kConstantZone : dayChange);
     r.m_nTypeBitmap = BirthTypeBitmap(r.m_nType);
 
-    // The phases of FindPhases(jd) and their texts, kept once per lunation; the lunation read
-    // into is kept per thread, so its texts keep their storage too.
+    // The phases of FindPhases(jd) and their texts, kept once per lunation.
     thread_local Lunation lunation;
     FindLunation(jd, lunation);
     r.m_phases = lunation.moments;
-    r.m_strLastNewMoon.assign(lunation.texts[0]);
-    r.m_strFullMoon.assign(lunation.texts[1]);
-    r.m_strNextNewMoon.assign(lunation.texts[2]);
+    r.m_strLastNewMoon = lunation.texts[0];
+    r.m_strFullMoon = lunation.texts[1];
+    r.m_strNextNewMoon = lunation.texts[2];
 
     AssignMomentText(r.m_strBirthMoment, day, month, year, hour, minute);
 }

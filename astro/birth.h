@@ -4,6 +4,7 @@
 #include <string>
 
 #include "astro/lunation.h"
+#include "astro/moment_text.h"
 
 enum BirthType : int32_t {
     Solar = 0,
@@ -28,10 +29,10 @@ struct BirthEvaluation {
     BirthType m_nType = Solar; // its name: BirthTypeName (app/birth_input.h)
     int32_t m_nTypeBitmap = 0;
     PhaseTimes m_phases{};
-    std::string m_strLastNewMoon;
-    std::string m_strFullMoon;
-    std::string m_strNextNewMoon;
-    std::string m_strBirthMoment;
+    MomentText m_strLastNewMoon;
+    MomentText m_strFullMoon;
+    MomentText m_strNextNewMoon;
+    MomentText m_strBirthMoment;
 };
 
 // Julian date (Universal Time) of a birth entered in local time with month 1..12 and full year.

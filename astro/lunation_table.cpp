@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstring>
 #include <limits>
+#include <string_view>
 
 #include "astro/birth.h"
 #include "astro/lazy_pages.h"
@@ -41,7 +42,7 @@ std::atomic<uint64_t> g_searchCount{0};
 
 // The values an entry holds beside its lunation number.
 struct Kept {
-    Lunation& lunation; // the caller's, so that its texts keep their storage
+    Lunation& lunation; // the caller's
     double start = std::numeric_limits<double>::quiet_NaN();
     double end = std::numeric_limits<double>::quiet_NaN();
 };
@@ -82,13 +83,10 @@ bool Read(const Slot& slot, int64_t lunation, Kept& kept) {
     if (slot.sequence.load(std::memory_order_relaxed) != before) {
         return false;
     }
-    const auto* bytes = reinterpret_cast<const unsigned char*>(words.data());
+    const auto* bytes = reinterpret_cast<const char*>(words.data());
     for (size_t t = 0; t < 3; ++t) {
-        // A copy of fixed length, then the length: much quicker than a copy of the length.
-        const unsigned char* text = bytes + t * kTextBytes;
-        std::string& to = kept.lunation.texts[t];
-        to.assign(reinterpret_cast<const char*>(text + 1), kTextChars);
-        to.resize(text[0]);
+        const char* text = bytes + t * kTextBytes;
+        kept.lunation.texts[t].assign({text + 1, static_cast<unsigned char>(text[0])});
     }
     return true;
 }
@@ -99,7 +97,7 @@ void Write(Slot& slot, int64_t lunation, const Kept& kept) {
     std::array<uint64_t, 3 * kTextWords> words{};
     auto* bytes = reinterpret_cast<unsigned char*>(words.data());
     for (size_t t = 0; t < 3; ++t) {
-        const std::string& text = kept.lunation.texts[t];
+        const std::string_view text = kept.lunation.texts[t];
         if (text.size() > kTextChars) {
             return;
         }
@@ -185,9 +183,9 @@ void ComputeLunation(double k, Lunation& out) {
     out.moments[2] = TruePhase(k, 0.5);
     out.moments[3] = TruePhase(k, 0.75);
     out.moments[4] = TruePhase(k + 1, 0);
-    out.texts[0] = FormatPhaseMoment(out.moments[0]);
-    out.texts[1] = FormatPhaseMoment(out.moments[2]);
-    out.texts[2] = FormatPhaseMoment(out.moments[4]);
+    out.texts[0].assign(FormatPhaseMoment(out.moments[0]));
+    out.texts[1].assign(FormatPhaseMoment(out.moments[2]));
+    out.texts[2].assign(FormatPhaseMoment(out.moments[4]));
 }
 
 void LookUpLunation(double k, Lunation& out) {

@@ -2,14 +2,14 @@
 // The lunations around birth moments, each searched and computed once and then kept.
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "astro/lunation.h"
+#include "astro/moment_text.h"
 
 struct Lunation {
     PhaseTimes moments{};
     // FormatPhaseMoment of the new moon, the full moon and the next new moon (moments 0, 2, 4).
-    std::array<std::string, 3> texts;
+    std::array<MomentText, 3> texts;
 };
 
 // Lunation k computed directly: TruePhase(k, 0), TruePhase(k, 0.25), TruePhase(k, 0.5),

@@ -163,11 +163,13 @@ std::string FormatPercentText(double percent) {
     return std::string(buffer.data(), PutPercentText(buffer.data(), percent));
 }
 
-void AssignMomentText(std::string& out, int32_t day, int32_t month, int32_t year, int32_t hour,
-                      int32_t minute) {
-    // Five numbers of at most 11 characters, four separators, a padding zero and "Uhr".
-    std::array<char, 5 * 11 + 8> buffer;
-    char* p = PutIntText(buffer.data(), day);
+namespace {
+
+// "d.m.y h:mmUhr" at p; returns the end. Five numbers of at most 11 characters, four
+// separators, a padding zero (only before a one-digit minute) and "Uhr": 62 at most.
+char* PutMomentText(char* p, int32_t day, int32_t month, int32_t year, int32_t hour,
+                    int32_t minute) {
+    p = PutIntText(p, day);
     *p++ = '.';
     p = PutIntText(p, month);
     *p++ = '.';
@@ -182,12 +184,19 @@ void AssignMomentText(std::string& out, int32_t day, int32_t month, int32_t year
     *p++ = 'U';
     *p++ = 'h';
     *p++ = 'r';
-    out.assign(buffer.data(), p);
+    return p;
+}
+
+} // namespace
+
+void AssignMomentText(MomentText& out, int32_t day, int32_t month, int32_t year, int32_t hour,
+                      int32_t minute) {
+    std::array<char, 5 * 11 + 8> buffer;
+    out.assign({buffer.data(), PutMomentText(buffer.data(), day, month, year, hour, minute)});
 }
 
 std::string FormatMomentText(int32_t day, int32_t month, int32_t year, int32_t hour,
                              int32_t minute) {
-    std::string text;
-    AssignMomentText(text, day, month, year, hour, minute);
-    return text;
+    std::array<char, 5 * 11 + 8> buffer;
+    return std::string(buffer.data(), PutMomentText(buffer.data(), day, month, year, hour, minute));
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/moment_text.h"
+
 // printf("%.*f", precision, v).
 std::string FormatFixed(double v, int precision);
 
@@ -28,6 +30,6 @@ char* PutPercentText(char* p, double percent);
 // printf("%d.%d.%d %d:%02dUhr", day, month, year, hour, minute), e.g. "5.7.1999 8:05Uhr".
 std::string FormatMomentText(int32_t day, int32_t month, int32_t year, int32_t hour,
                              int32_t minute);
-// The same into out, which keeps its storage.
-void AssignMomentText(std::string& out, int32_t day, int32_t month, int32_t year, int32_t hour,
+// The same into out.
+void AssignMomentText(MomentText& out, int32_t day, int32_t month, int32_t year, int32_t hour,
                       int32_t minute);

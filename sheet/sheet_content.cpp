@@ -21,7 +21,7 @@ SheetContent MakeSheetContent(const SheetBirth& birth, const std::string& printe
     SheetContent s;
     s.title = UserText(TextId::AppTitle);
     s.name = birth.name;
-    s.birth = {FormLabel(TextId::LabelBirth), r.m_strBirthMoment};
+    s.birth = {FormLabel(TextId::LabelBirth), r.m_strBirthMoment.str()};
 
     s.timeZone.push_back(
         {FormLabel(TextId::ZoneLabelTimeDifference), std::to_string(birth.input.timeZone)});
@@ -59,9 +59,9 @@ SheetContent MakeSheetContent(const SheetBirth& birth, const std::string& printe
         {FormLabel(TextId::LabelJulian), r.m_strJulianDate},
     };
     s.phases = {
-        {FormLabel(TextId::LabelLastNewMoon), r.m_strLastNewMoon},
-        {FormLabel(TextId::LabelFullMoon), r.m_strFullMoon},
-        {FormLabel(TextId::LabelNextNewMoon), r.m_strNextNewMoon},
+        {FormLabel(TextId::LabelLastNewMoon), r.m_strLastNewMoon.str()},
+        {FormLabel(TextId::LabelFullMoon), r.m_strFullMoon.str()},
+        {FormLabel(TextId::LabelNextNewMoon), r.m_strNextNewMoon.str()},
     };
     s.phaseNote = UserText(TextId::SheetPhasesUtc);
     s.centre = r.m_dJulianDate;

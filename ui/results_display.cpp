@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "app/birth_input.h"
 #include "astro/birth.h"
@@ -16,20 +17,24 @@ namespace {
 
 struct ResultText {
     int id;
-    std::string BirthEvaluation::*text;
+    std::string_view (*text)(const BirthEvaluation& e);
 };
+
+template <auto kField> std::string_view FieldText(const BirthEvaluation& e) {
+    return e.*kField;
+}
 
 // The type's name comes from the catalogue and is shown apart.
 constexpr std::array<ResultText, 9> kResultTexts{{
-    {IDC_JULIAN, &BirthEvaluation::m_strJulianDate},
-    {IDC_MOON, &BirthEvaluation::m_strMoonPercent},
-    {IDC_SUN, &BirthEvaluation::m_strSunPercent},
-    {IDC_MONDTAG, &BirthEvaluation::m_strMoonDayPercent},
-    {IDC_ECART, &BirthEvaluation::m_strEcartPercent},
-    {IDC_LAST_NEW, &BirthEvaluation::m_strLastNewMoon},
-    {IDC_FULL, &BirthEvaluation::m_strFullMoon},
-    {IDC_NEXT_NEW, &BirthEvaluation::m_strNextNewMoon},
-    {IDC_BIRTH, &BirthEvaluation::m_strBirthMoment},
+    {IDC_JULIAN, FieldText<&BirthEvaluation::m_strJulianDate>},
+    {IDC_MOON, FieldText<&BirthEvaluation::m_strMoonPercent>},
+    {IDC_SUN, FieldText<&BirthEvaluation::m_strSunPercent>},
+    {IDC_MONDTAG, FieldText<&BirthEvaluation::m_strMoonDayPercent>},
+    {IDC_ECART, FieldText<&BirthEvaluation::m_strEcartPercent>},
+    {IDC_LAST_NEW, FieldText<&BirthEvaluation::m_strLastNewMoon>},
+    {IDC_FULL, FieldText<&BirthEvaluation::m_strFullMoon>},
+    {IDC_NEXT_NEW, FieldText<&BirthEvaluation::m_strNextNewMoon>},
+    {IDC_BIRTH, FieldText<&BirthEvaluation::m_strBirthMoment>},
 }};
 
 } // namespace
@@ -48,7 +53,9 @@ void CResultsDisplay::Show(const BirthEvaluation& e, bool southern) {
     m_diagram->m_bSouthern = southern ? 1 : 0;
 
     for (const ResultText& result : kResultTexts) {
-        m_form.ShowText(result.id, QString::fromStdString(e.*result.text));
+        const std::string_view text = result.text(e);
+        m_form.ShowText(result.id,
+                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
     const QString typeName = QString::fromUtf8(BirthTypeName(e.m_nType));
     m_form.ShowText(IDC_TYPE_NAME, typeName);

@@ -170,7 +170,7 @@ TEST(Birth, DistantYearsEvaluate) {
     }
     const BirthEvaluation r = EvaluateBirth(15, 6, 8399, 3, 0, 0, 0, 0);
     EXPECT_EQ(r.m_strBirthMoment, "15.6.8399 3:00Uhr");
-    EXPECT_NE(r.m_strLastNewMoon.find(".8399 "), std::string::npos);
+    EXPECT_NE(r.m_strLastNewMoon.view().find(".8399 "), std::string::npos);
 }
 
 TEST(Birth, EveryThirdYearOfTheRangeFinishesItsSearches) {

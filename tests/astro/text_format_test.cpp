@@ -110,6 +110,11 @@ TEST(TextFormat, ResultTexts) {
     EXPECT_EQ(FormatMomentText(-2147483647 - 1, 13, -99999, -12, -5),
               "-2147483648.13.-99999 -12:-5Uhr");
     EXPECT_EQ(FormatMomentText(1, 1, 99999, 0, 123), "1.1.99999 0:123Uhr");
+    // The longest moment text fits the results' inline text whole.
+    MomentText longest;
+    AssignMomentText(longest, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN);
+    EXPECT_EQ(longest, FormatMomentText(INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN));
+    EXPECT_EQ(longest.size(), 62u);
     EXPECT_EQ(FormatInt2(0), "00");
     EXPECT_EQ(FormatInt2(-1), "-1");
     for (int32_t v = -1000; v <= 10000; ++v) {
