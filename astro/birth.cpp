@@ -82,15 +82,21 @@ BirthType ClassifyPhases(double sunPhase, double moonFraction, double zone) {
 }
 
 // With A the elongation, the longitude of the Moon less the Sun's, the fraction is (1 - cos A) / 2
-// and the day change |cos A(-1) - cos A(+1)| / 4 = |sin M| * sin(D / 2) / 2, where M is the mean of
-// A(-1) and A(+1) and D their difference. In two days the elongation moves forward by at most 34.3
-// degrees: the mean motion 26.35 plus, at their fastest or over their whole range, the
-// evection 2.55, the equation of the centre 3.27 (its argument moves at most 29.8 degrees), the
-// annual terms 0.37 and 0.43 and the variation 1.32. So sin(D / 2) / 2 <= 0.1475, and since A lies
-// between A(-1) and A(+1), M is within D / 2 <= 0.2994 radians of A: |sin M| <= |sin A| + 0.2994,
-// and |sin A| = 2 sqrt(f (1 - f)). The small constant covers the rounding of f near 0 and 1.
+// and the day change |cos A(-1) - cos A(+1)| / 4 = |sin M| * sin(D / 2) / 2, where M is the mean
+// of A(-1) and A(+1) and D their difference.
+// - In two days the elongation moves forward by at most 34.3 degrees: the mean motion 26.35 plus,
+//   at their fastest or over their whole range, the evection 2.55, the equation of the centre
+//   3.27 (its argument moves at most 29.8 degrees), the annual terms 0.37 and 0.43 and the
+//   variation 1.32. So sin(D / 2) / 2 <= 0.1475.
+// - M - A is half of how much more the elongation moves in the day after than in the day before,
+//   at most half its largest change of speed in a day. Each term a sin(b) changes speed by at most
+//   a b'^2 + a |b''| a day (b' in radians a day): the equation of the centre 0.35 degrees, the
+//   variation 0.17, the evection 0.05, the fourth term 0.05, the Sun's terms far less; 0.62 in
+//   all. So |M - A| <= 0.31 degrees, taken as 1 degree (0.0175 radians), and
+//   |sin M| <= |sin A| + 0.0175 with |sin A| = 2 sqrt(f (1 - f)).
+// The small constant covers the rounding of f near 0 and 1.
 double DayChangeBound(double f) {
-    return 0.1475 * (2 * std::sqrt(f * (1 - f)) + 0.3) + 1e-6;
+    return 0.1475 * (2 * std::sqrt(f * (1 - f)) + 0.0175) + 1e-6;
 }
 
 BirthType ClassifyMoment(double jd, double sunPhase, double moonFraction, int constantZone) {

@@ -89,8 +89,8 @@ TEST(Birth, TypeWithoutTheDayChangeEqualsTheFullClassification) {
         closest = std::max(closest, MoonDayChange(jd) / bound);
         skipped += std::fabs(sun - moon) >= bound ? 1 : 0;
     }
-    EXPECT_LT(closest, 0.75); // 0.59 at these moments
-    EXPECT_GT(skipped, 200000 / 2);
+    EXPECT_LT(closest, 0.9);            // 0.79 at 20 million moments
+    EXPECT_GT(skipped, 200000 * 3 / 4); // 81 %
 }
 
 // One result evaluated into again and again ends as a fresh evaluation of the last birth.
