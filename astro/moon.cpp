@@ -69,7 +69,8 @@ template <int N> void IlluminationLanes(const double* jd, double* fraction) {
     }
     // The first pass of Kepler's equation takes the sine of ms * kDeg, the sine the annual
     // terms need.
-    double e[N], sinMs[N];
+    double e[N]{};
+    double sinMs[N]{};
     SolveKeplerLanes<N>(ms, kEccentricity, e, sinMs);
     double t[N], ls[N];
     for (int i = 0; i < N; ++i) {

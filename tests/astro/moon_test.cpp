@@ -1,6 +1,8 @@
 #include "astro/moon.h"
 
 #include <cmath>
+#include <math.h>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,30 @@ TEST(Moon, IlluminationStaysWithinNewAndFull) {
         ASSERT_GE(f, 0.0) << jd;
         ASSERT_LE(f, 1.0) << jd;
         ASSERT_LE(MoonDayChange(jd), 0.5) << jd;
+    }
+}
+
+// The fraction at a moment and the day change around it, computed together, are the values
+// computed one by one. Kepler's equation takes the sine and cosine of an angle in one call, and
+// the annual terms reuse that sine of the mean anomaly: that call's sine must be the library's
+// sine for every angle of a turn.
+TEST(Moon, FractionsComputedTogetherEqualThoseComputedAlone) {
+    std::mt19937_64 random(17);
+    std::uniform_real_distribution<double> turn(0.0, 6.283185307179586);
+    for (int i = 0; i < 1000000; ++i) {
+        const double x = turn(random);
+        double s = 0;
+        double c = 0;
+        ::sincos(x, &s, &c);
+        ASSERT_EQ(s, std::sin(x)) << x;
+        ASSERT_EQ(c, std::cos(x)) << x;
+    }
+    std::uniform_real_distribution<double> anyMoment(-34.9e6, 38.3e6);
+    for (int i = 0; i < 20000; ++i) {
+        const double jd = anyMoment(random);
+        const MoonAround around = MoonIlluminationAround(jd);
+        ASSERT_EQ(around.fraction, MoonIllumination(jd)) << jd;
+        ASSERT_EQ(around.dayChange, MoonDayChange(jd)) << jd;
     }
 }
 
