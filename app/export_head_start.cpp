@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <exception>
 
 #include "astro/vector_state.h"
 #include "records/archive.h"
@@ -32,16 +33,24 @@ ExportHeadStart::~ExportHeadStart() {
 void ExportHeadStart::Parsing(std::string_view bytes) {
     ArchiveReader ar(bytes.data(), bytes.size());
     uint64_t count = 0;
-    if (m_thread.joinable() || !ar.ReadCount(count) || count < kMinRecords) {
+    // A count the bytes cannot hold is the parse's to report.
+    if (m_thread.joinable() || !ar.ReadCount(count) || count < kMinRecords ||
+        count > bytes.size() / (1 + kRecordImageSize)) {
         return;
     }
     // Parsing takes a fraction of the time evaluating does, so the thread reaches a part of the
-    // records only: room for a third of them. The thread clears its tables itself.
-    m_limit = static_cast<size_t>(std::min<uint64_t>(count, count / 3 + kMinRecords));
-    m_results.clear();
-    m_results.reserve(m_limit);
-    m_stop.store(false);
-    m_thread = std::thread([this, bytes] { Run(bytes); });
+    // records only: room for a third of them. The thread clears its tables itself. Without the
+    // memory or a thread for it there is simply no head start.
+    try {
+        m_limit = static_cast<size_t>(std::min<uint64_t>(count, count / 3 + kMinRecords));
+        m_results.clear();
+        m_results.reserve(m_limit);
+        m_stop.store(false);
+        m_thread = std::thread([this, bytes] { Run(bytes); });
+    } catch (const std::exception&) {
+        m_results = {};
+        m_limit = 0;
+    }
 }
 
 void ExportHeadStart::Parsed() {
@@ -92,6 +101,15 @@ void ExportHeadStart::Prefetch(const VXDateStore& record) const {
 }
 
 void ExportHeadStart::Run(std::string_view bytes) {
+    // Whatever stops the thread early (memory for its tables or an evaluation's caches) leaves
+    // the results it has complete: a result is added whole, after its evaluation.
+    try {
+        Evaluate(bytes);
+    } catch (const std::exception&) {
+    }
+}
+
+void ExportHeadStart::Evaluate(std::string_view bytes) {
     ClearUpperVectorState();
     m_slots.assign(std::bit_ceil(m_limit * 2), 0);
     m_seen.assign((size_t{1} << kSeenBits) / 64, 0);

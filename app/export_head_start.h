@@ -42,6 +42,7 @@ class ExportHeadStart : public ParseWatcher {
         RecordMoment moment;
     };
     void Run(std::string_view bytes);
+    void Evaluate(std::string_view bytes);
     size_t FindSlot(const VXDateStore& record, uint64_t hash) const;
     bool MaybeKept(uint64_t hash) const;
 

@@ -1,5 +1,6 @@
 #include "app/export_head_start.h"
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,27 @@ TEST(ExportHeadStart, StoppedDamagedOrSmallFilesGiveWhatTheyHaveAndNoMore) {
         ExpectReadyResultsAreTheEvaluations(head, file.records);
         EXPECT_LE(head.Count(), 9000u / 2);
     }
+    // Bytes changed at random: whatever the thread reads as a record, what it keeps for a record
+    // is that record's evaluation.
+    std::mt19937 random(3);
+    for (int i = 0; i < 10; ++i) {
+        std::string damaged = file.bytes;
+        for (int j = 0; j < 50; ++j) {
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        }
+        ExportHeadStart head;
+        head.Parsing(damaged);
+        head.Complete();
+        ExpectReadyResultsAreTheEvaluations(head, file.records);
+    }
+    // A count far beyond what the bytes hold starts nothing.
+    ArchiveWriter huge;
+    huge.WriteCount(uint64_t{1} << 40);
+    huge.Bytes().append(file.bytes.substr(9));
+    ExportHeadStart claimed;
+    claimed.Parsing(huge.Bytes());
+    claimed.Complete();
+    EXPECT_EQ(claimed.Count(), 0u);
     // Too few records for a thread of their own.
     const HeadStartFile small(100);
     ExportHeadStart head;
