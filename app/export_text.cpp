@@ -21,8 +21,9 @@ namespace {
 
 const char* const kHeader = "Name:\tTypus:\tGeburtstag:\tMondphase:\tSonnenphase:\n";
 
-// "%d.%d.%d %d:%d Uhr " of the values as entered, written at p; returns the end.
-constexpr int kMomentRoom = 5 * 11 + 8;
+// "%d.%d.%d %d:%d Uhr " of the values as entered, written at p; returns the end. Five numbers of
+// at most 11 characters, four separators and " Uhr ".
+constexpr int kMomentRoom = 5 * 11 + 4 + 5;
 char* PutBirthMoment(char* p, const VXDateStore& r) {
     p = PutIntText(p, r.m_nDay);
     *p++ = '.';

@@ -38,6 +38,13 @@ TEST(CopyAllText, UnevaluableRecordKeepsItsMomentAndLeavesResultsEmpty) {
     DateStoreMap store;
     store.SetAt("Far", VXDateStore(2000000000, 1, 1, 0, 5, 0, 0, 1));
     EXPECT_EQ(CopyAllText(store), WithHeader("Far\t\t1.1.2000000000 0:5 Uhr \t\t\n"));
+    // The longest moment there is, every field at its most negative.
+    const int32_t m = INT32_MIN;
+    DateStoreMap extreme;
+    extreme.SetAt("Min", VXDateStore(m, m, m, m, m, 0, 0, m));
+    EXPECT_EQ(CopyAllText(extreme),
+              WithHeader("Min\t\t-2147483648.-2147483648.-2147483648 -2147483648:-2147483648 "
+                         "Uhr \t\t\n"));
 }
 
 TEST(CopyAllText, LinesFollowTheStoreOrder) {
