@@ -1,5 +1,8 @@
 #include "app/birth_input.h"
 
+#include <algorithm>
+#include <array>
+
 #include "app/text_catalogue.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
@@ -42,13 +45,32 @@ BirthEvaluation EvaluateRecord(const VXDateStore& r) {
 }
 
 RecordMoment EvaluateRecordMoment(const VXDateStore& r) {
-    const double jd =
-        BirthJulianDate(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute, r.m_nTimeZone);
+    const VXDateStore* const records[1] = {&r};
     RecordMoment m;
-    m.moonFraction = MoonIllumination(jd);
-    m.sunPhase = SunPhase(jd, r.m_bSouthern);
-    m.type = ClassifyMoment(jd, m.sunPhase, m.moonFraction, r.m_bConstZone);
+    EvaluateRecordMoments(records, 1, &m);
     return m;
+}
+
+void EvaluateRecordMoments(const VXDateStore* const* records, size_t count, RecordMoment* out) {
+    constexpr size_t kGroup = 16;
+    std::array<double, kGroup> jd;
+    std::array<double, kGroup> moon;
+    for (size_t first = 0; first < count; first += kGroup) {
+        const size_t n = std::min(kGroup, count - first);
+        for (size_t i = 0; i < n; ++i) {
+            const VXDateStore& r = *records[first + i];
+            jd[i] = BirthJulianDate(r.m_nDay, r.m_nMonth, r.m_nYear, r.m_nHour, r.m_nMinute,
+                                    r.m_nTimeZone);
+        }
+        MoonIlluminations(jd.data(), moon.data(), n);
+        for (size_t i = 0; i < n; ++i) {
+            const VXDateStore& r = *records[first + i];
+            RecordMoment& m = out[first + i];
+            m.moonFraction = moon[i];
+            m.sunPhase = SunPhase(jd[i], r.m_bSouthern);
+            m.type = ClassifyMoment(jd[i], m.sunPhase, m.moonFraction, r.m_bConstZone);
+        }
+    }
 }
 
 const char* BirthTypeName(int32_t type) {

@@ -1,5 +1,6 @@
 #pragma once
 // One birth moment as the form and the command line take it.
+#include <cstddef>
 #include <cstdint>
 
 #include "astro/birth.h"
@@ -44,6 +45,9 @@ struct RecordMoment {
     BirthType type = Solar;
 };
 RecordMoment EvaluateRecordMoment(const VXDateStore& record);
+// The same for count records at once (their Moon fractions computed side by side, which takes
+// much less time than one by one) into out.
+void EvaluateRecordMoments(const VXDateStore* const* records, size_t count, RecordMoment* out);
 
 // "Solar", "Lunar", "Fragezeichen"; empty for any other value.
 const char* BirthTypeName(int32_t type);

@@ -46,11 +46,13 @@ void AppendNameField(std::string& out, NameKeyView key) {
     }
 }
 
+// The line of a record; moment holds its results, nullptr for a record the engine cannot
+// evaluate.
 void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r,
-                      const ExportHeadStart* headStart) {
+                      const RecordMoment* moment) {
     AppendNameField(out, key);
     out.push_back('\t');
-    if (!CanEvaluate(r)) {
+    if (moment == nullptr) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
         std::array<char, kMomentRoom + 4> line;
         char* p = line.data();
@@ -59,9 +61,7 @@ void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r,
         out.append(line.data(), std::copy_n("\t\t\n", 3, p));
         return;
     }
-    const RecordMoment* ready = headStart != nullptr ? headStart->Find(r) : nullptr;
-    const RecordMoment m = ready != nullptr ? *ready : EvaluateRecordMoment(r);
-    out.append(BirthTypeName(m.type));
+    out.append(BirthTypeName(moment->type));
     // The rest of the line in one piece: the moment, both percentages and the separators.
     std::array<char, kMomentRoom + 2 * kPercentTextRoom + 8> line;
     char* p = line.data();
@@ -69,11 +69,55 @@ void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r,
     p = PutBirthMoment(p, r);
     *p++ = '\t';
     *p++ = ' ';
-    p = PutPercentText(p, m.moonFraction * 100.0);
+    p = PutPercentText(p, moment->moonFraction * 100.0);
     *p++ = '\t';
-    p = PutPercentText(p, m.sunPhase * 100.0);
+    p = PutPercentText(p, moment->sunPhase * 100.0);
     *p++ = '\n';
     out.append(line.data(), p);
+}
+
+using Entry = std::pair<NameKeyView, const VXDateStore*>;
+
+// The lines of consecutive records, a group at a time: the results headStart has ready are
+// looked up together, and the others are evaluated together (their Moon fractions side by side).
+void AppendRecordLines(std::string& out, const Entry* entries, size_t count,
+                       const ExportHeadStart* headStart) {
+    constexpr size_t kGroup = 16;
+    std::array<RecordMoment, kGroup> moments;
+    std::array<const RecordMoment*, kGroup> found{};
+    std::array<const VXDateStore*, kGroup> open{};
+    std::array<size_t, kGroup> openAt{};
+    std::array<RecordMoment, kGroup> evaluated;
+    for (size_t first = 0; first < count; first += kGroup) {
+        const size_t n = std::min(kGroup, count - first);
+        const Entry* group = entries + first;
+        if (headStart != nullptr) {
+            for (size_t i = 0; i < n; ++i) {
+                headStart->Prefetch(*group[i].second);
+            }
+        }
+        size_t opened = 0;
+        for (size_t i = 0; i < n; ++i) {
+            const VXDateStore& r = *group[i].second;
+            found[i] = nullptr;
+            if (!CanEvaluate(r)) {
+                continue;
+            }
+            found[i] = headStart != nullptr ? headStart->Find(r) : nullptr;
+            if (found[i] == nullptr) {
+                found[i] = &moments[i];
+                open[opened] = &r;
+                openAt[opened++] = i;
+            }
+        }
+        EvaluateRecordMoments(open.data(), opened, evaluated.data());
+        for (size_t k = 0; k < opened; ++k) {
+            moments[openAt[k]] = evaluated[k];
+        }
+        for (size_t i = 0; i < n; ++i) {
+            AppendRecordLine(out, group[i].first, *group[i].second, found[i]);
+        }
+    }
 }
 
 void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r, char delimiter) {
@@ -104,8 +148,6 @@ void AppendRecordJsonLine(std::string& out, NameKeyView key, const VXDateStore& 
 
 // Records per piece: enough to keep every thread busy, few enough to bound the text held.
 constexpr size_t kBlockRecords = 8192;
-// How far ahead a ready result is fetched: a few lines, for the lines that are only written.
-constexpr size_t kLookAhead = 4;
 
 } // namespace
 
@@ -124,26 +166,23 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const Records
         AppendResultCsvHeader(text, style.delimiter);
         text.append("\r\n");
     }
-    using Entry = std::pair<NameKeyView, const VXDateStore*>;
     const auto lines = [&](const std::vector<Entry>& block) {
         return [&block, format, &style, headStart](size_t begin, size_t end, std::string& out) {
             ClearUpperVectorState();
-            for (size_t i = begin; i < end; ++i) {
-                const auto& [key, record] = block[i];
-                switch (format) {
-                case RecordsFormat::Tsv:
-                    if (headStart != nullptr && i + kLookAhead < end) {
-                        headStart->Prefetch(*block[i + kLookAhead].second);
-                    }
-                    AppendRecordLine(out, key, *record, headStart);
-                    break;
-                case RecordsFormat::Csv:
-                    AppendRecordCsvLine(out, key, *record, style.delimiter);
-                    break;
-                case RecordsFormat::Jsonl:
-                    AppendRecordJsonLine(out, key, *record, style.asciiOnly);
-                    break;
+            switch (format) {
+            case RecordsFormat::Tsv:
+                AppendRecordLines(out, block.data() + begin, end - begin, headStart);
+                break;
+            case RecordsFormat::Csv:
+                for (size_t i = begin; i < end; ++i) {
+                    AppendRecordCsvLine(out, block[i].first, *block[i].second, style.delimiter);
                 }
+                break;
+            case RecordsFormat::Jsonl:
+                for (size_t i = begin; i < end; ++i) {
+                    AppendRecordJsonLine(out, block[i].first, *block[i].second, style.asciiOnly);
+                }
+                break;
             }
         };
     };

@@ -133,6 +133,16 @@ double MoonDayChange(double jd) {
     return std::fabs(fraction[0] - fraction[1]) * 0.5;
 }
 
+void MoonIlluminations(const double* jd, double* fraction, size_t count) {
+    // Two at a time already overlap the waits of one; more gain nothing.
+    for (; count >= 2; count -= 2, jd += 2, fraction += 2) {
+        IlluminationLanes<2>(jd, fraction);
+    }
+    if (count == 1) {
+        IlluminationLanes<1>(jd, fraction);
+    }
+}
+
 MoonAround MoonIlluminationAround(double jd) {
     const double moments[3] = {jd, jd + 1, jd - 1};
     double fraction[3];
