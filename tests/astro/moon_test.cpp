@@ -3,6 +3,7 @@
 #include <cmath>
 #include <math.h>
 #include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -62,8 +63,15 @@ TEST(Moon, FractionsComputedTogetherEqualThoseComputedAlone) {
         ASSERT_EQ(c, std::cos(x)) << x;
     }
     std::uniform_real_distribution<double> anyMoment(-34.9e6, 38.3e6);
-    for (int i = 0; i < 20000; ++i) {
-        const double jd = anyMoment(random);
+    std::vector<double> moments(20001); // an odd count: the last one alone
+    for (double& jd : moments) {
+        jd = anyMoment(random);
+    }
+    std::vector<double> fractions(moments.size());
+    MoonIlluminations(moments.data(), fractions.data(), moments.size());
+    for (size_t i = 0; i < moments.size(); ++i) {
+        const double jd = moments[i];
+        ASSERT_EQ(fractions[i], MoonIllumination(jd)) << jd;
         const MoonAround around = MoonIlluminationAround(jd);
         ASSERT_EQ(around.fraction, MoonIllumination(jd)) << jd;
         ASSERT_EQ(around.dayChange, MoonDayChange(jd)) << jd;
