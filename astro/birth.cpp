@@ -130,6 +130,7 @@ void EvaluateBirthInto(BirthEvaluation& r, int32_t day, int32_t month, int32_t y
                        int32_t minute, int32_t timeZone, int southern, int constantZone) {
     ClearUpperVectorState();
     const double jd = BirthJulianDate(day, month, year, hour, minute, timeZone);
+    PrefetchLunation(jd); // read at the end, after the Moon and the Sun
     r.m_dJulianDate = jd;
     r.m_strJulianDate = FormatJulianText(jd);
 

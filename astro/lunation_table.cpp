@@ -210,6 +210,15 @@ void FindLunation(double jd, Lunation& out) {
     LookUp(bracket.k, normal ? &bracket : nullptr, out);
 }
 
+void PrefetchLunation(double jd) {
+    if (std::fabs((jd - 2415020.0) / kCenturyDays) <= kFastCenturies) {
+        const char* slot = reinterpret_cast<const char*>(&Table().At(EstimateLunation(jd)));
+        for (size_t line = 0; line < sizeof(Slot); line += 64) {
+            __builtin_prefetch(slot + line);
+        }
+    }
+}
+
 uint64_t LunationComputeCount() {
     return g_computeCount.load(std::memory_order_relaxed);
 }

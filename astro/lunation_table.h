@@ -28,6 +28,10 @@ void LookUpLunation(double k, Lunation& out);
 // settles on the same lunation for both. Any other moment is searched.
 void FindLunation(double jd, Lunation& out);
 
+// A hint that FindLunation(jd) comes soon: starts fetching the entry it will read first, so that
+// work done meanwhile hides the wait.
+void PrefetchLunation(double jd);
+
 // How many lunations the table has computed so far in this process (its misses).
 uint64_t LunationComputeCount();
 
