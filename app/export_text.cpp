@@ -83,11 +83,9 @@ using Entry = std::pair<NameKeyView, const VXDateStore*>;
 void AppendRecordLines(std::string& out, const Entry* entries, size_t count,
                        const ExportHeadStart* headStart) {
     constexpr size_t kGroup = 16;
-    std::array<RecordMoment, kGroup> moments;
     std::array<const RecordMoment*, kGroup> found{};
     std::array<const VXDateStore*, kGroup> open{};
-    std::array<size_t, kGroup> openAt{};
-    std::array<RecordMoment, kGroup> evaluated;
+    std::array<RecordMoment, kGroup> evaluated; // the results of open, filled below
     for (size_t first = 0; first < count; first += kGroup) {
         const size_t n = std::min(kGroup, count - first);
         const Entry* group = entries + first;
@@ -105,15 +103,11 @@ void AppendRecordLines(std::string& out, const Entry* entries, size_t count,
             }
             found[i] = headStart != nullptr ? headStart->Find(r) : nullptr;
             if (found[i] == nullptr) {
-                found[i] = &moments[i];
-                open[opened] = &r;
-                openAt[opened++] = i;
+                found[i] = &evaluated[opened];
+                open[opened++] = &r;
             }
         }
         EvaluateRecordMoments(open.data(), opened, evaluated.data());
-        for (size_t k = 0; k < opened; ++k) {
-            moments[openAt[k]] = evaluated[k];
-        }
         for (size_t i = 0; i < n; ++i) {
             AppendRecordLine(out, group[i].first, *group[i].second, found[i]);
         }
