@@ -35,6 +35,9 @@ std::string ErrnoText(int errnoValue) {
         return UserText(TextId::ErrnoNoMemory);
     case ENAMETOOLONG:
         return UserText(TextId::ErrnoNameTooLong);
+    case EFBIG:
+        // A write beyond the process's file size limit (ulimit -f) or the file system's.
+        return UserText(TextId::ErrnoFileTooLarge);
     default:
         return std::strerror(errnoValue);
     }

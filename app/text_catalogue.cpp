@@ -313,6 +313,29 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvImportControlName,
      " Older record files may hold such names; export writes them as they are, but import "
      "takes only names a new entry may have: change the name in the CSV, or leave the row out."},
+    // Output targets, the end of the drawing program and file size limits.
+    {TextId::ErrnoFileTooLarge, "die Datei würde die Größenbeschränkung überschreiten"},
+    {TextId::CliOutputFailedBecause, "Die Ausgabe kann nicht geschrieben werden: %1."},
+    {TextId::CliSheetNotStarted, "Le programme de dessin « %1 » ne peut pas être lancé : %2."},
+    {TextId::SheetStartNoProcess, "le système n'admet pas d'autre processus"},
+    {TextId::CliSheetLibraryMissing,
+     "Le programme de dessin « %1 » ne peut pas être lancé : la bibliothèque %2 ne peut pas être "
+     "chargée ; réinstallez Vexamo."},
+    {TextId::CliSheetLibrariesMissing,
+     "Le programme de dessin « %1 » ne peut pas être lancé : une bibliothèque dont il a besoin ne "
+     "peut pas être chargée ; réinstallez Vexamo."},
+    {TextId::CliSheetOutOfMemory,
+     "Le programme de dessin « %1 » manque de mémoire ; la sortie n'est pas écrite."},
+    {TextId::CliSheetSignal, "Le programme de dessin « %1 » a été arrêté par le signal %2 (%3) ; "
+                             "la sortie n'est pas écrite."},
+    {TextId::SignalMemoryAccess, "accès mémoire invalide, par exemple faute de mémoire"},
+    {TextId::SignalKilled, "tué, par exemple faute de mémoire"},
+    {TextId::SignalFileSize, "la taille maximale de fichier est dépassée"},
+    {TextId::SignalAborted, "abandon"},
+    {TextId::SignalOther, "signal inattendu"},
+    {TextId::CliSheetEndedUnexpectedly,
+     "Le programme de dessin « %1 » s'est terminé de façon inattendue (code de sortie %2) ; la "
+     "sortie n'est pas écrite."},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -456,6 +479,26 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
      "status: 0 success, 1 input refused, file unreadable, place or zone unknown or no\ntime "
      "difference determined (batch: some row refused), 2 usage error (batch, import: also\na "
      "malformed CSV).\n"},
+    // Output targets, the end of the drawing program and file size limits.
+    {TextId::ErrnoFileTooLarge, "the file would exceed the size limit"},
+    {TextId::CliOutputFailedBecause, "The output cannot be written: %1."},
+    {TextId::CliSheetNotStarted, "The drawing program \u201C%1\u201D cannot be started: %2."},
+    {TextId::SheetStartNoProcess, "the system allows no further process"},
+    {TextId::CliSheetLibraryMissing, "The drawing program \u201C%1\u201D cannot be started: the "
+                                     "library %2 cannot be loaded; reinstall Vexamo."},
+    {TextId::CliSheetLibrariesMissing, "The drawing program \u201C%1\u201D cannot be started: a "
+                                       "library it needs cannot be loaded; reinstall Vexamo."},
+    {TextId::CliSheetOutOfMemory,
+     "The drawing program \u201C%1\u201D ran out of memory; the output is not written."},
+    {TextId::CliSheetSignal, "The drawing program \u201C%1\u201D was ended by the signal %2 (%3); "
+                             "the output is not written."},
+    {TextId::SignalMemoryAccess, "invalid memory access, for instance for lack of memory"},
+    {TextId::SignalKilled, "killed, for instance for lack of memory"},
+    {TextId::SignalFileSize, "the file size limit was exceeded"},
+    {TextId::SignalAborted, "aborted"},
+    {TextId::SignalOther, "an unexpected signal"},
+    {TextId::CliSheetEndedUnexpectedly, "The drawing program \u201C%1\u201D ended unexpectedly "
+                                        "(exit status %2); the output is not written."},
 });
 
 constexpr size_t kTextCount = static_cast<size_t>(TextId::Last) + 1;

@@ -231,6 +231,21 @@ enum class TextId {
     StdinNotRead,         // %1: the reason
     CsvDelimiterChoice,   // %1: the value
     CsvImportControlName, // after NameControlCharacter in import
+    // Output targets, the end of the drawing program and file size limits.
+    ErrnoFileTooLarge,
+    CliOutputFailedBecause,    // %1: the reason
+    CliSheetNotStarted,        // %1: the program, %2: the reason
+    SheetStartNoProcess,       // why a program cannot be started: EAGAIN
+    CliSheetLibraryMissing,    // %1: the program, %2: the library
+    CliSheetLibrariesMissing,  // %1: the program
+    CliSheetOutOfMemory,       // %1: the program
+    CliSheetSignal,            // %1: the program, %2: the signal's name, %3: what it means
+    SignalMemoryAccess,        // SIGSEGV, SIGBUS
+    SignalKilled,              // SIGKILL
+    SignalFileSize,            // SIGXFSZ
+    SignalAborted,             // SIGABRT
+    SignalOther,               // any other signal
+    CliSheetEndedUnexpectedly, // %1: the program, %2: its exit status
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

@@ -1,5 +1,6 @@
 // vexamo-cli: birth-moment evaluation and ".dat" record files from the command line.
 #include <clocale>
+#include <csignal>
 #include <iostream>
 #include <new>
 #include <unistd.h>
@@ -10,6 +11,10 @@
 #include "cli/message_catalogues.h"
 
 int main(int argc, char** argv) {
+    // A write beyond the file size limit (ulimit -f) fails with EFBIG and is reported like any
+    // other failed write, the temporary file removed, instead of killing the program midway.
+    // Ignored also in vexamo-sheet, which inherits it.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Place names and messages in the user's language. Only the message and character
     // categories: numbers keep their full stop.
     std::setlocale(LC_CTYPE, "");

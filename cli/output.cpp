@@ -1,9 +1,13 @@
 #include "cli/output.h"
 
+#include <cerrno>
+
+#include "app/file_messages.h"
 #include "app/text_catalogue.h"
 #include "app/text_guards.h"
 
 int WriteOutput(CliStreams& io, std::string_view text) {
+    errno = 0;
     io.out.write(text.data(), static_cast<std::streamsize>(text.size()));
     io.out.flush();
     if (!io.out) {
@@ -13,8 +17,18 @@ int WriteOutput(CliStreams& io, std::string_view text) {
 }
 
 int OutputFailed(CliStreams& io) {
+    return OutputFailedBecause(io, errno);
+}
+
+int OutputFailedBecause(CliStreams& io, int errnoValue) {
     io.out.clear();
-    PrintMessage(io, UserText(TextId::CliOutputFailed));
+    // Only the reasons that a write alone gives: a value left over from something else the
+    // command did must not be taken for one.
+    if (errnoValue == EFBIG || errnoValue == ENOSPC) {
+        PrintMessage(io, UserText(TextId::CliOutputFailedBecause, {ErrnoText(errnoValue)}));
+    } else {
+        PrintMessage(io, UserText(TextId::CliOutputFailed));
+    }
     return kExitRefused;
 }
 

@@ -10,8 +10,12 @@
 // kExitRefused when the text could not be written in full.
 int WriteOutput(CliStreams& io, std::string_view text);
 
-// Prints that the output could not be written; returns kExitRefused.
+// Prints that the output could not be written; returns kExitRefused. errno, as the failed
+// write left it, gives the reason when it is one the user can act on (the file size limit, a
+// full disk).
 int OutputFailed(CliStreams& io);
+// The same with the errno value of the failed write (0 when unknown).
+int OutputFailedBecause(CliStreams& io, int errnoValue);
 
 // The one way a message reaches standard error: "vexamo-cli: <text>" and a line end, the text's
 // control characters escaped on a terminal (TerminalText). The text comes worded from the

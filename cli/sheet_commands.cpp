@@ -6,6 +6,7 @@
 #include <QDate>
 
 #include "cli/output.h"
+#include "cli/sheet_exit.h"
 #include "cli/sheet_request.h"
 #include "sheet/diagram_drawing.h"
 #include "sheet/sheet_file.h"
@@ -22,7 +23,8 @@ std::string Bytes(const QByteArray& bytes) {
 }
 
 // The PDF goes to its file page by page (a thousand sheets are never all in memory), through a
-// temporary file beside it that replaces the file only when complete.
+// temporary file beside it that replaces the file only when complete, or straight into a
+// device or a named pipe.
 int WriteSheetPdf(CliStreams& io, const std::string& output,
                   const std::vector<SheetContent>& sheets) {
     if (output == "-") {
@@ -35,8 +37,12 @@ int WriteSheetPdf(CliStreams& io, const std::string& output,
         io.out.flush();
         return io.out ? kExitOk : OutputFailed(io);
     }
-    if (const int error = SaveSheetsPdf(QString::fromStdString(output), sheets); error != 0) {
-        return FileNotSaved(io, output, error);
+    FileReplacement file;
+    if (int status = kExitOk; !OpenSheetOutput(io, kReport, output, file, status)) {
+        return status;
+    }
+    if (const FileFault fault = WriteSheetsPdfInto(file, sheets); fault.kind != FileFault::None) {
+        return FileNotSaved(io, output, fault);
     }
     return kExitOk;
 }
@@ -73,9 +79,10 @@ int RunSheetDiagram(const Args& args, CliStreams& io) {
         bytes = Bytes(PngBytes(DiagramPicture(centre, southern, request.scale)));
     }
     if (bytes.empty()) {
-        return OutputFailed(io);
+        // The picture could not be had: at a large scale, its memory.
+        return kSheetExitOutOfMemory;
     }
-    return WriteSheetOutput(io, request.output, bytes);
+    return WriteSheetOutput(io, kDiagram, request.output, bytes);
 }
 
 int RunSheetCli(const Args& all, CliStreams& io) {

@@ -4,6 +4,9 @@
 // through to this command's streams and its exit status is this command's.
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -13,10 +16,14 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/file_messages.h"
 #include "app/text_catalogue.h"
 #include "cli/commands.h"
+#include "cli/option_table.h"
 #include "cli/output.h"
 #include "cli/record_file_access.h"
+#include "cli/sheet_exit.h"
+#include "records/file_replacement.h"
 
 extern char** environ;
 
@@ -36,8 +43,12 @@ std::string ProgramFolder() {
     return slash == std::string::npos ? std::string() : text.substr(0, slash);
 }
 
-// vexamo-sheet beside this program (the build tree), or where the package installs it.
+// The program named by kSheetProgramVariable, else vexamo-sheet beside this program (the build
+// tree), or where the package installs it.
 std::string FindSheetProgram() {
+    if (const char* named = std::getenv(kSheetProgramVariable); named != nullptr && *named) {
+        return named;
+    }
     const std::string folder = ProgramFolder();
     if (folder.empty()) {
         return {};
@@ -73,10 +84,22 @@ struct Pipe {
     }
 };
 
-// Copies what the child writes on out and err to the command's streams until both are closed.
-// Returns false when io.out took less than it was given.
-bool Relay(Pipe& out, Pipe& err, CliStreams& io) {
+// The first messages of the program are held back until it has ended, so that an abnormal end
+// replaces them (the dynamic loader's complaint, a runtime's abort notice) by one line of its
+// own; beyond this much they pass through as they come.
+constexpr size_t kHeldMessageBytes = 1 << 16;
+
+struct Relayed {
     bool outOk = true;
+    int outErrno = 0;     // why io.out took less than it was given, when known
+    std::string held;     // messages not passed on yet
+    bool passing = false; // messages pass through as they come
+};
+
+// Copies what the child writes on out to io.out and holds what it writes on err (see
+// kHeldMessageBytes), until both are closed.
+Relayed Relay(Pipe& out, Pipe& err, CliStreams& io) {
+    Relayed r;
     std::vector<char> buffer(1 << 16);
     while (out.read >= 0 || err.read >= 0) {
         pollfd fds[2] = {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}};
@@ -84,7 +107,8 @@ bool Relay(Pipe& out, Pipe& err, CliStreams& io) {
             if (errno == EINTR) {
                 continue;
             }
-            return false;
+            r.outOk = false;
+            return r;
         }
         for (int k = 0; k < 2; ++k) {
             Pipe& pipe = k == 0 ? out : err;
@@ -99,17 +123,126 @@ bool Relay(Pipe& out, Pipe& err, CliStreams& io) {
                 pipe.Close();
                 continue;
             }
-            std::ostream& to = k == 0 ? io.out : io.err;
+            if (k == 1) {
+                r.held.append(buffer.data(), static_cast<size_t>(n));
+                if (r.passing || r.held.size() > kHeldMessageBytes) {
+                    io.err << r.held;
+                    io.err.flush();
+                    r.held.clear();
+                    r.passing = true;
+                }
+                continue;
+            }
             // After a failed write the rest is still read, so that the child can finish.
-            if (k == 1 || outOk) {
-                to.write(buffer.data(), n);
-                outOk = k == 1 ? outOk : static_cast<bool>(to);
+            if (r.outOk) {
+                errno = 0;
+                io.out.write(buffer.data(), n);
+                if (!io.out) {
+                    r.outOk = false;
+                    r.outErrno = errno;
+                }
             }
         }
     }
-    io.err.flush();
+    errno = 0;
     io.out.flush();
-    return outOk && static_cast<bool>(io.out);
+    if (r.outOk && !io.out) {
+        r.outOk = false;
+        r.outErrno = errno;
+    }
+    return r;
+}
+
+// The path after -o or --output, or "" when there is none or the arguments do not parse.
+std::string OutputPath(const std::string& command, const Args& args) {
+    ParsedArgs parsed;
+    if (ParseArgs(args, command == "report" ? kReportSyntax : kDiagramSyntax, parsed)) {
+        return {};
+    }
+    std::string output;
+    for (const ParsedOption& option : parsed.options) {
+        if (option.spec->name == std::string_view("-o") ||
+            option.spec->name == std::string_view("--output")) {
+            output = option.value;
+        }
+    }
+    return output == "-" ? std::string() : output;
+}
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string NotStarted(const std::string& program, int errnoValue) {
+    const std::string reason =
+        errnoValue == EAGAIN ? UserText(TextId::SheetStartNoProcess) : ErrnoText(errnoValue);
+    return UserText(TextId::CliSheetNotStarted, {FileNameOf(program), reason});
+}
+
+// The library the dynamic loader names in "...: error while loading shared libraries: NAME:
+// cannot open shared object file: ...", or "".
+std::string MissingLibrary(const std::string& messages) {
+    static constexpr std::string_view kLead = "error while loading shared libraries: ";
+    const size_t at = messages.find(kLead);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const size_t from = at + kLead.size();
+    const size_t end = messages.find_first_of(":\n", from);
+    return end == std::string::npos ? std::string() : messages.substr(from, end - from);
+}
+
+std::string SignalMessage(const std::string& program, int signalNumber) {
+    TextId meaning = TextId::SignalOther;
+    switch (signalNumber) {
+    case SIGSEGV:
+    case SIGBUS:
+        meaning = TextId::SignalMemoryAccess;
+        break;
+    case SIGKILL:
+        meaning = TextId::SignalKilled;
+        break;
+    case SIGXFSZ:
+        meaning = TextId::SignalFileSize;
+        break;
+    case SIGABRT:
+        meaning = TextId::SignalAborted;
+        break;
+    default:
+        break;
+    }
+    const char* abbreviation = ::sigabbrev_np(signalNumber);
+    const std::string name =
+        abbreviation != nullptr ? std::string("SIG") + abbreviation : std::to_string(signalNumber);
+    return UserText(TextId::CliSheetSignal, {FileNameOf(program), name, UserText(meaning)});
+}
+
+// Why the program ended as status says, when that is not one of the endings whose messages
+// it printed itself (0, 1, 2); "" for those.
+std::string AbnormalEnd(const std::string& program, int status, const std::string& messages) {
+    if (WIFSIGNALED(status)) {
+        return SignalMessage(program, WTERMSIG(status));
+    }
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    switch (code) {
+    case kExitOk:
+    case kExitRefused:
+    case kExitUsage:
+        return {};
+    case kSheetExitOutOfMemory:
+        return UserText(TextId::CliSheetOutOfMemory, {FileNameOf(program)});
+    case 127: {
+        // The dynamic loader's status when a library is missing or does not load.
+        const std::string library = MissingLibrary(messages);
+        return library.empty()
+                   ? UserText(TextId::CliSheetLibrariesMissing, {FileNameOf(program)})
+                   : UserText(TextId::CliSheetLibraryMissing, {FileNameOf(program), library});
+    }
+    default:
+        return UserText(TextId::CliSheetEndedUnexpectedly,
+                        {FileNameOf(program), std::to_string(code)});
+    }
 }
 
 int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io) {
@@ -138,8 +271,9 @@ int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io
     Pipe out;
     Pipe err;
     if (!out.Open() || !err.Open()) {
+        const int why = errno;
         out.Close();
-        PrintMessage(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
+        PrintMessage(io, NotStarted(program, why));
         return kExitRefused;
     }
     posix_spawn_file_actions_t actions;
@@ -158,19 +292,34 @@ int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io
     if (spawned != 0) {
         out.Close();
         err.Close();
-        PrintMessage(io, UserText(TextId::CliSheetMissing, {kSheetProgram}));
+        PrintMessage(io, NotStarted(program, spawned));
         return kExitRefused;
     }
-    const bool written = Relay(out, err, io);
+    const Relayed relayed = Relay(out, err, io);
     out.Close();
     err.Close();
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    if (!written) {
-        return OutputFailed(io);
+    const std::string abnormal = AbnormalEnd(program, status, relayed.held);
+    if (abnormal.empty()) {
+        io.err << relayed.held;
+        io.err.flush();
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : kExitRefused;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != kExitOk) {
+        // A program ended midway leaves its temporary file and the output's lock file.
+        if (const std::string output = OutputPath(command, args); !output.empty()) {
+            RemoveInterruptedSave(output);
+        }
+    }
+    if (!abnormal.empty()) {
+        PrintMessage(io, abnormal);
+        return kExitRefused;
+    }
+    if (!relayed.outOk) {
+        return OutputFailedBecause(io, relayed.outErrno);
+    }
+    return WEXITSTATUS(status);
 }
 
 } // namespace

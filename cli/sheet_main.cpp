@@ -2,13 +2,16 @@
 // "vexamo-cli diagram", which start it. Needs no display.
 #include <QGuiApplication>
 #include <clocale>
+#include <csignal>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <new>
 #include <unistd.h>
 
-#include "app/text_catalogue.h"
 #include "cli/message_catalogues.h"
 #include "cli/sheet_commands.h"
+#include "cli/sheet_exit.h"
 
 namespace {
 
@@ -17,23 +20,42 @@ namespace {
 void QuietMessages(QtMsgType /*type*/, const QMessageLogContext& /*context*/,
                    const QString& /*message*/) {}
 
+// An exception that reached no handler (one thrown where none may pass, or on another thread):
+// vexamo-cli is told which kind by the exit status, and says so.
+[[noreturn]] void EndUncaught() {
+    int status = kSheetExitInternal;
+    try {
+        if (const std::exception_ptr current = std::current_exception()) {
+            std::rethrow_exception(current);
+        }
+    } catch (const std::bad_alloc&) {
+        status = kSheetExitOutOfMemory;
+    } catch (...) {
+    }
+    std::_Exit(status);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    std::set_terminate(EndUncaught);
+    // Writes beyond the file size limit fail with EFBIG, and into a named pipe whose reader
+    // left with EPIPE: both are reported as failed saves instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler(QuietMessages);
     // Drawn off screen, with or without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    // Place names in the user's language; numbers keep their full stop.
-    std::setlocale(LC_NUMERIC, "C");
-    UseUserLanguage();
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    CliStreams io{std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1,
-                  &std::cin};
     try {
+        QGuiApplication app(argc, argv);
+        // Place names in the user's language; numbers keep their full stop.
+        std::setlocale(LC_NUMERIC, "C");
+        UseUserLanguage();
+        const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        CliStreams io{std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1,
+                      ::isatty(STDERR_FILENO) == 1, &std::cin};
         return RunSheetCli(args, io);
     } catch (const std::bad_alloc&) {
-        std::cerr << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
-        return kExitRefused;
+        return kSheetExitOutOfMemory;
     }
 }

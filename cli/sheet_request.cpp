@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/file_messages.h"
 #include "app/input_check.h"
@@ -109,6 +111,15 @@ bool ChooseFormat(const OwnOptions& own, const SheetCommand& command, SheetForma
         }
     }
     return false;
+}
+
+// Whether path names the stream open as fd (a pipe or a terminal, not a file): /dev/stdout,
+// /dev/fd/1 and the like. Such a path is written as the stream itself is.
+bool NamesStream(const std::string& path, int fd) {
+    struct stat named {};
+    struct stat open {};
+    return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 && !S_ISREG(open.st_mode) &&
+           named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
 int Usage(CliStreams& io, const std::string& message) {
@@ -226,15 +237,19 @@ int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& 
     if (const auto error = ParseArgs(args, *command.syntax, parsed)) {
         return Usage(io, *error);
     }
-    const OwnOptions own = OwnOptionsOf(parsed);
+    OwnOptions own = OwnOptionsOf(parsed);
     if (!own.outputGiven || own.output.empty()) {
         return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetOutputRequired));
+    }
+    if (own.output != "-" && NamesStream(own.output, STDOUT_FILENO)) {
+        own.output = "-";
     }
     if (!ChooseFormat(own, command, request.format)) {
         return Usage(
             io, CommandMessage(*command.syntax, TextId::CliSheetFormats, {FormatList(command)}));
     }
-    if (own.output == "-" && io.outTerminal) {
+    if ((own.output == "-" && io.outTerminal) ||
+        (io.errTerminal && NamesStream(own.output, STDERR_FILENO))) {
         return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetNoTerminal));
     }
     request.output = own.output;
@@ -251,23 +266,48 @@ int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& 
         }
         return ReadRecords(parsed, command, own, io, request);
     }
+    // The name on the sheet passes the rule of a record's name (an empty one is no name).
+    if (own.nameGiven && !own.name.empty() && NameRefused(io, own.name, NameUse::NewEntry)) {
+        return kExitRefused;
+    }
     return ReadBirth(parsed, command, own, io, request);
 }
 
-int WriteSheetOutput(CliStreams& io, const std::string& output, const std::string& bytes) {
+bool OpenSheetOutput(CliStreams& io, const SheetCommand& command, const std::string& output,
+                     FileReplacement& file, int& status) {
+    FileFault fault;
+    SaveOptions options;
+    options.intoDevices = true;
+    if (!file.Open(output, fault, options)) {
+        status = FileNotSaved(io, output, fault);
+        return false;
+    }
+    if (file.IsDirect() && ::isatty(file.Descriptor()) == 1) {
+        file.Cancel();
+        status = Usage(io, CommandMessage(*command.syntax, TextId::CliSheetNoTerminal));
+        return false;
+    }
+    return true;
+}
+
+int WriteSheetOutput(CliStreams& io, const SheetCommand& command, const std::string& output,
+                     const std::string& bytes) {
     if (output == "-") {
         return WriteOutput(io, bytes);
     }
+    FileReplacement file;
+    if (int status = kExitOk; !OpenSheetOutput(io, command, output, file, status)) {
+        return status;
+    }
+    file.Write(bytes);
     FileFault fault;
-    if (!WriteFileAtomically(output, bytes, fault)) {
-        PrintMessage(io, UserText(TextId::FileNotSaved, {output, FileFaultText(fault)}));
-        return kExitRefused;
+    if (!file.Commit(fault)) {
+        return FileNotSaved(io, output, fault);
     }
     return kExitOk;
 }
 
-int FileNotSaved(CliStreams& io, const std::string& output, int errnoValue) {
-    PrintMessage(io, UserText(TextId::FileNotSaved,
-                              {output, ErrnoText(errnoValue != 0 ? errnoValue : EIO)}));
+int FileNotSaved(CliStreams& io, const std::string& output, const FileFault& fault) {
+    PrintMessage(io, UserText(TextId::FileNotSaved, {output, FileFaultText(fault)}));
     return kExitRefused;
 }

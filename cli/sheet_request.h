@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "records/file_replacement.h"
 #include "sheet/sheet_content.h"
 
 enum class SheetFormat { Pdf, Png, Svg };
@@ -34,10 +35,16 @@ int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& 
 // "pdf", "png", "svg".
 const char* SheetFormatName(SheetFormat format);
 
-// Writes bytes to request.output: a file is replaced whole (written beside it and renamed),
-// so a failure leaves no partial file. Returns the exit status after printing any failure.
-int WriteSheetOutput(CliStreams& io, const std::string& output, const std::string& bytes);
+// Opens output (a path, not "-") for writing: a file is replaced whole when complete (written
+// beside it and renamed); a device or a named pipe is written into; a terminal, a folder, a
+// socket are refused. Returns false with status set after printing why.
+bool OpenSheetOutput(CliStreams& io, const SheetCommand& command, const std::string& output,
+                     FileReplacement& file, int& status);
 
-// Prints that output could not be saved and why (an errno value; 0 when unknown); returns
-// kExitRefused.
-int FileNotSaved(CliStreams& io, const std::string& output, int errnoValue);
+// Writes bytes to output ("-" for standard output, else as OpenSheetOutput), so that a failure
+// leaves no partial file. Returns the exit status after printing any failure.
+int WriteSheetOutput(CliStreams& io, const SheetCommand& command, const std::string& output,
+                     const std::string& bytes);
+
+// Prints that output could not be saved and why; returns kExitRefused.
+int FileNotSaved(CliStreams& io, const std::string& output, const FileFault& fault);

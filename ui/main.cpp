@@ -1,6 +1,7 @@
 // vexamo: the desktop calculator.
 #include <QApplication>
 #include <QFile>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -35,6 +36,9 @@ const char* InformationRequested(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A save beyond the file size limit (ulimit -f) fails with EFBIG and is reported, the
+    // temporary file removed, instead of killing the program with the document unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const char* text = InformationRequested(argc, argv)) {
         const bool written = std::fputs(text, stdout) >= 0;
         return std::fflush(stdout) == 0 && written ? 0 : 1;

@@ -151,8 +151,8 @@ void CSheetPrinting::SavePdf(const std::vector<SheetContent>& sheets, const QStr
     if (!path || path->isEmpty()) {
         return;
     }
-    if (const int error = SaveSheetsPdf(*path, sheets); error != 0) {
+    if (const FileFault fault = SaveSheetsPdf(*path, sheets); fault.kind != FileFault::None) {
         m_messages.AppMessage(QString::fromStdString(
-            UserText(TextId::FileNotSaved, {path->toStdString(), ErrnoText(error)})));
+            UserText(TextId::FileNotSaved, {path->toStdString(), FileFaultText(fault)})));
     }
 }
