@@ -180,17 +180,29 @@ std::string NotStarted(const std::string& program, int errnoValue) {
     return UserText(TextId::CliSheetNotStarted, {FileNameOf(program), reason});
 }
 
-// The library the dynamic loader names in "...: error while loading shared libraries: NAME:
-// cannot open shared object file: ...", or "".
-std::string MissingLibrary(const std::string& messages) {
+// What the dynamic loader says in "...: error while loading shared libraries: NAME: REASON".
+struct LoaderComplaint {
+    std::string library; // "" when the loader said nothing recognisable
+    bool memory = false; // the library was found but could not be mapped into memory
+};
+
+LoaderComplaint LoaderComplaintIn(const std::string& messages) {
     static constexpr std::string_view kLead = "error while loading shared libraries: ";
+    LoaderComplaint complaint;
     const size_t at = messages.find(kLead);
     if (at == std::string::npos) {
-        return {};
+        return complaint;
     }
     const size_t from = at + kLead.size();
-    const size_t end = messages.find_first_of(":\n", from);
-    return end == std::string::npos ? std::string() : messages.substr(from, end - from);
+    const size_t colon = messages.find_first_of(":\n", from);
+    if (colon == std::string::npos || messages[colon] != ':') {
+        return complaint;
+    }
+    complaint.library = messages.substr(from, colon - from);
+    const std::string reason = messages.substr(colon, messages.find('\n', colon) - colon);
+    complaint.memory = reason.find("failed to map segment") != std::string::npos ||
+                       reason.find("Cannot allocate memory") != std::string::npos;
+    return complaint;
 }
 
 std::string SignalMessage(const std::string& program, int signalNumber) {
@@ -233,11 +245,15 @@ std::string AbnormalEnd(const std::string& program, int status, const std::strin
     case kSheetExitOutOfMemory:
         return UserText(TextId::CliSheetOutOfMemory, {FileNameOf(program)});
     case 127: {
-        // The dynamic loader's status when a library is missing or does not load.
-        const std::string library = MissingLibrary(messages);
-        return library.empty()
+        // The dynamic loader's status when a library is missing or cannot be loaded.
+        const LoaderComplaint complaint = LoaderComplaintIn(messages);
+        if (complaint.memory) {
+            return NotStarted(program, ENOMEM);
+        }
+        return complaint.library.empty()
                    ? UserText(TextId::CliSheetLibrariesMissing, {FileNameOf(program)})
-                   : UserText(TextId::CliSheetLibraryMissing, {FileNameOf(program), library});
+                   : UserText(TextId::CliSheetLibraryMissing,
+                              {FileNameOf(program), complaint.library});
     }
     default:
         return UserText(TextId::CliSheetEndedUnexpectedly,
@@ -289,9 +305,16 @@ int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io
     out.write = -1;
     ::close(err.write);
     err.write = -1;
+    // A program ended midway leaves its temporary file and the output's lock file.
+    auto removeLeftovers = [&] {
+        if (const std::string output = OutputPath(command, args); !output.empty()) {
+            RemoveInterruptedSave(output);
+        }
+    };
     if (spawned != 0) {
         out.Close();
         err.Close();
+        removeLeftovers();
         PrintMessage(io, NotStarted(program, spawned));
         return kExitRefused;
     }
@@ -307,10 +330,7 @@ int RunSheetProgram(const std::string& command, const Args& args, CliStreams& io
         io.err.flush();
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != kExitOk) {
-        // A program ended midway leaves its temporary file and the output's lock file.
-        if (const std::string output = OutputPath(command, args); !output.empty()) {
-            RemoveInterruptedSave(output);
-        }
+        removeLeftovers();
     }
     if (!abnormal.empty()) {
         PrintMessage(io, abnormal);

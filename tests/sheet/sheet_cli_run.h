@@ -33,9 +33,13 @@ class SheetCliTest : public ::testing::Test {
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
-    // vexamo-cli with the words, standard output and standard error kept apart.
-    CliRun Cli(const std::vector<std::string>& words) const {
+    // vexamo-cli with the words, standard output and standard error kept apart; sheetProgram,
+    // when given, stands in for vexamo-sheet.
+    CliRun Cli(const std::vector<std::string>& words, const std::string& sheetProgram = {}) const {
         std::string command = ShellQuote(VEXAMO_CLI_PATH);
+        if (!sheetProgram.empty()) {
+            command = "VEXAMO_SHEET_PROGRAM=" + ShellQuote(sheetProgram) + " " + command;
+        }
         for (const std::string& word : words) {
             command += " " + ShellQuote(word);
         }
