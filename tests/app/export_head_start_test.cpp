@@ -85,7 +85,9 @@ TEST(ExportHeadStart, StoppedDamagedOrSmallFilesGiveWhatTheyHaveAndNoMore) {
         }
         head.Parsed();
         ExpectReadyResultsAreTheEvaluations(head, file.records);
-        EXPECT_LE(head.Count(), 9000u / 2);
+        // Half the bytes hold half the records; a stopped thread, however late it stops, keeps
+        // no more than its room.
+        EXPECT_LE(head.Count(), c.complete ? 9000u / 2 : 9000u / 3 + 4096);
     }
     // Bytes changed at random: whatever the thread reads as a record, what it keeps for a record
     // is that record's evaluation.
