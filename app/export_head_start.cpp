@@ -1,8 +1,11 @@
 #include "app/export_head_start.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <exception>
+#include <mutex>
+#include <new>
 
 #include "astro/vector_state.h"
 #include "records/archive.h"
@@ -24,17 +27,49 @@ uint64_t HashRecord(const VXDateStore& r) {
     return h;
 }
 
+// The head start that gives way when memory runs short (one at a time), and the handler of
+// allocation failures it took the place of.
+std::mutex g_givingWay;
+std::atomic<ExportHeadStart*> g_yielding{nullptr};
+std::new_handler g_replaced = nullptr;
+// Set on the head start's own thread, which gives up by itself instead.
+thread_local bool t_onHeadStart = false;
+
 } // namespace
 
 ExportHeadStart::~ExportHeadStart() {
     Parsed();
 }
 
+void ExportHeadStart::GiveWay() {
+    if (t_onHeadStart) {
+        throw std::bad_alloc();
+    }
+    const std::lock_guard lock(g_givingWay);
+    ExportHeadStart* const head = g_yielding.exchange(nullptr);
+    std::set_new_handler(g_replaced);
+    if (head != nullptr) {
+        head->Stop(false);
+    }
+    // On return the allocation is tried again, with the handler there was before.
+}
+
+void ExportHeadStart::Stop(bool keepResults) {
+    m_stop.store(true);
+    m_thread.Join();
+    if (!keepResults) {
+        std::vector<Result>().swap(m_results);
+        std::vector<uint64_t>().swap(m_slots);
+        std::vector<uint64_t>().swap(m_seen);
+        m_limit = 0;
+    }
+}
+
 void ExportHeadStart::Parsing(std::string_view bytes) {
     ArchiveReader ar(bytes.data(), bytes.size());
     uint64_t count = 0;
     // A count the bytes cannot hold is the parse's to report.
-    if (m_thread.joinable() || !ar.ReadCount(count) || count < kMinRecords ||
+    if (m_thread.Joinable() || !ar.ReadCount(count) || count < kMinRecords ||
         count > bytes.size() / (1 + kRecordImageSize)) {
         return;
     }
@@ -46,24 +81,32 @@ void ExportHeadStart::Parsing(std::string_view bytes) {
         m_results.clear();
         m_results.reserve(m_limit);
         m_stop.store(false);
-        m_thread = std::thread([this, bytes] { Run(bytes); });
-    } catch (const std::exception&) {
-        m_results = {};
-        m_limit = 0;
+        const std::lock_guard lock(g_givingWay);
+        if (g_yielding.load() == nullptr && m_thread.Start([this, bytes] { Run(bytes); })) {
+            g_yielding.store(this);
+            g_replaced = std::set_new_handler(&ExportHeadStart::GiveWay);
+            return;
+        }
+    } catch (const std::bad_alloc&) {
     }
+    std::vector<Result>().swap(m_results);
+    m_limit = 0;
 }
 
 void ExportHeadStart::Parsed() {
-    if (m_thread.joinable()) {
-        m_stop.store(true);
-        m_thread.join();
+    const std::lock_guard lock(g_givingWay);
+    if (g_yielding.load() == this) {
+        g_yielding.store(nullptr);
+        std::set_new_handler(g_replaced);
+    }
+    if (m_thread.Joinable()) {
+        Stop(true);
     }
 }
 
 void ExportHeadStart::Complete() {
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
+    const std::lock_guard lock(g_givingWay);
+    m_thread.Join();
 }
 
 size_t ExportHeadStart::FindSlot(const VXDateStore& record, uint64_t hash) const {
@@ -103,6 +146,7 @@ void ExportHeadStart::Prefetch(const VXDateStore& record) const {
 void ExportHeadStart::Run(std::string_view bytes) {
     // Whatever stops the thread early (memory for its tables or an evaluation's caches) leaves
     // the results it has complete: a result is added whole, after its evaluation.
+    t_onHeadStart = true;
     try {
         Evaluate(bytes);
     } catch (const std::exception&) {

@@ -5,12 +5,13 @@
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
-#include <malloc.h>
 #include <memory>
 #include <mutex>
-#include <sys/resource.h>
+#include <new>
 #include <thread>
 #include <vector>
+
+#include "app/thread_start.h"
 
 namespace {
 
@@ -18,39 +19,27 @@ namespace {
 constexpr size_t kMinRowsPerThread = 32;
 constexpr size_t kRangesPerThread = 8;
 
-// Each thread that allocates normally reserves a heap of its own of 64 MiB address space. Under
-// an address-space limit (ulimit -v) that reservation fails, and every allocation of the thread
-// then tries again before it falls back to a mapping of its own: seven times slower. There the
-// threads share the first heap instead.
-void ShareOneHeapUnderAddressLimit() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        struct rlimit space {};
-        if (::getrlimit(RLIMIT_AS, &space) == 0 && space.rlim_cur != RLIM_INFINITY) {
-            ::mallopt(M_ARENA_MAX, 1);
-        }
-    });
-}
-
 // Threads kept from one block to the next, so that what each keeps for itself (the Sun's
 // yearly maximum of the day, the texts of recent lunations) lasts the whole run. One run at a
 // time; the caller works as the first thread.
 class WorkerPool {
   public:
-    // Runs task(1) .. task(helpers) on kept threads until End; one run at a time.
-    void Begin(size_t helpers, const std::function<void(size_t thread)>& task) {
+    // Runs task(1) .. task(n) on kept threads until End, n being helpers or as many threads as
+    // the system gives (perhaps none); one run at a time. Returns n.
+    size_t Begin(size_t helpers, const std::function<void(size_t thread)>& task) {
         m_run.lock();
+        size_t started = 0;
         {
             const std::lock_guard lock(m_mutex);
-            while (m_threads.size() < helpers) {
-                m_threads.emplace_back([this, index = m_threads.size() + 1] { Serve(index); });
-            }
+            Grow(helpers);
+            started = std::min(helpers, m_threads.size());
             m_task = &task;
-            m_helpers = helpers;
-            m_pending = helpers;
+            m_helpers = started;
+            m_pending = started;
             ++m_generation;
         }
         m_wake.notify_all();
+        return started;
     }
 
     void End() {
@@ -63,6 +52,24 @@ class WorkerPool {
     }
 
   private:
+    // Adds threads up to helpers, as long as the system gives them.
+    void Grow(size_t helpers) {
+        if (m_threads.size() >= helpers) {
+            return;
+        }
+        try {
+            m_threads.reserve(helpers); // a thread started is always kept
+            while (m_threads.size() < helpers) {
+                std::thread thread;
+                if (!StartThread(thread, [this, index = m_threads.size() + 1] { Serve(index); })) {
+                    return;
+                }
+                m_threads.push_back(std::move(thread));
+            }
+        } catch (const std::bad_alloc&) {
+        }
+    }
+
     void Serve(size_t index) {
         uint64_t seen = 0;
         for (;;) {
@@ -107,15 +114,24 @@ unsigned DefaultJobs() {
     return std::max(1U, std::thread::hardware_concurrency());
 }
 
+// How a thread's share of a run ended.
+struct ThreadEnd {
+    std::exception_ptr error;
+    // A range a helper gave back for want of memory: the caller writes it again.
+    size_t returned = SIZE_MAX;
+};
+
 struct OrderedWork::Run {
     size_t count = 0;
     size_t ranges = 0;
     std::function<void(size_t, size_t, std::string&)> part;
     std::string* out = nullptr;
     std::vector<std::string> texts;
-    std::vector<std::exception_ptr> errors;
+    std::vector<ThreadEnd> ends;
     std::atomic<size_t> next{0};
     std::function<void(size_t)> work;
+
+    void Part(size_t k) { part(count * k / ranges, count * (k + 1) / ranges, texts[k]); }
 };
 
 OrderedWork::OrderedWork() = default;
@@ -130,34 +146,62 @@ bool OrderedWork::Start(size_t count, unsigned jobs,
                         std::function<void(size_t begin, size_t end, std::string& text)> part,
                         std::string& out) {
     const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, count / kMinRowsPerThread));
-    if (threads <= 1) {
+    std::unique_ptr<Run> run;
+    WorkerPool* pool = nullptr;
+    if (threads > 1) {
+        // Without the memory to share the work out, it is done here as on one thread.
+        try {
+            pool = &Pool();
+            run = std::make_unique<Run>();
+            // More ranges than threads, taken in turn: a thread the system holds back leaves its
+            // share to the others instead of keeping them waiting at the end.
+            run->ranges = std::min(threads * kRangesPerThread, count / kMinRowsPerThread);
+            run->texts.resize(run->ranges);
+            run->ends.resize(threads);
+        } catch (const std::bad_alloc&) {
+            run = nullptr;
+        }
+    }
+    if (run == nullptr) {
         part(0, count, out);
         return false;
     }
-    ShareOneHeapUnderAddressLimit();
-    auto run = std::make_unique<Run>();
     run->count = count;
-    // More ranges than threads, taken in turn: a thread the system holds back leaves its share
-    // to the others instead of keeping them waiting at the end.
-    run->ranges = std::min(threads * kRangesPerThread, count / kMinRowsPerThread);
     run->part = std::move(part);
     run->out = &out;
-    run->texts.resize(run->ranges);
-    run->errors.resize(threads);
     Run& r = *run;
     r.work = [&r](size_t thread) {
+        size_t k = r.ranges;
         try {
-            for (size_t k = r.next++; k < r.ranges; k = r.next++) {
-                r.part(r.count * k / r.ranges, r.count * (k + 1) / r.ranges, r.texts[k]);
+            for (k = r.next++; k < r.ranges; k = r.next++) {
+                r.Part(k);
             }
+        } catch (const std::bad_alloc&) {
+            if (thread != 0) {
+                // A helper short of memory stops and leaves its range to the caller, whose own
+                // shortage alone ends the run.
+                std::string().swap(r.texts[k]);
+                r.ends[thread].returned = k;
+                return;
+            }
+            r.ends[thread].error = std::current_exception();
+            r.next = r.ranges;
         } catch (...) {
-            r.errors[thread] = std::current_exception();
+            r.ends[thread].error = std::current_exception();
             r.next = r.ranges; // the others stop after their current range
         }
     };
+    // The caller is the last thread: it joins in when it calls Finish. Whatever threads the
+    // system does not give, the caller takes their share then; without any, it works as one
+    // thread does.
+    if (pool->Begin(threads - 1, r.work) == 0) {
+        pool->End();
+        const auto alone = std::move(r.part);
+        run = nullptr;
+        alone(0, count, out);
+        return false;
+    }
     m_run = std::move(run);
-    // The caller is the last thread: it joins in when it calls Finish.
-    Pool().Begin(threads - 1, m_run->work);
     return true;
 }
 
@@ -168,9 +212,14 @@ void OrderedWork::Finish() {
     m_run->work(0); // the ranges no other thread has taken yet
     Pool().End();
     const std::unique_ptr<Run> run = std::move(m_run);
-    for (const std::exception_ptr& error : run->errors) {
-        if (error) {
-            std::rethrow_exception(error);
+    for (const ThreadEnd& end : run->ends) {
+        if (end.error) {
+            std::rethrow_exception(end.error);
+        }
+    }
+    for (const ThreadEnd& end : run->ends) {
+        if (end.returned < run->ranges) {
+            run->Part(end.returned);
         }
     }
     for (const std::string& text : run->texts) {

@@ -2,7 +2,8 @@
 // Work spread over the processor's cores with its texts kept in order: the rows of a block are
 // cut into consecutive ranges, a few per thread, which the threads take in turn; each range is
 // written into a text of its own, and the texts are appended in range order, so the result
-// equals a run on one thread.
+// equals a run on one thread. Threads the system does not give, and helpers that run short of
+// memory, leave their share to the caller: the texts are the same whatever threads there were.
 #include <cstddef>
 #include <functional>
 #include <memory>

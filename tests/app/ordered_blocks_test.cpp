@@ -1,12 +1,16 @@
 #include "app/ordered_blocks.h"
 
+#include <atomic>
 #include <mutex>
+#include <new>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
+
+#include "app/thread_start.h"
 
 namespace {
 
@@ -102,6 +106,78 @@ TEST(OrderedWork, AFailingRangeIsThrownByFinishAndAnUnfinishedRunIsWaitedFor) {
         work.Start(4096, 3, kNumbers, unfinished);
     } // left without Finish: the destructor waits, and the threads are free again
     EXPECT_EQ(Rows(4096, 3), Rows(4096, 1));
+}
+
+} // namespace
+
+namespace {
+
+// Each test runs in a process of its own, so the kept threads start from none here.
+TEST(OrderedBlocks, ThreadsTheSystemDoesNotGiveLeaveTheirShareToTheCaller) {
+    const std::string expected = Rows(4096, 1);
+    struct Case {
+        size_t starts; // threads the system gives from here on
+        size_t most;   // threads that may have written, the caller included
+    };
+    for (const Case c : {Case{0, 1}, Case{1, 2}, Case{2, 4}}) {
+        LimitThreadStarts(c.starts);
+        for (const unsigned jobs : {2U, 8U, 256U}) {
+            std::set<std::thread::id> threads;
+            ASSERT_EQ(Rows(4096, jobs, &threads), expected) << c.starts << " starts, " << jobs;
+            EXPECT_LE(threads.size(), c.most) << c.starts << " starts, " << jobs << " jobs";
+        }
+        std::string out = "head;";
+        OrderedWork work;
+        work.Start(4096, 8, kNumbers, out);
+        work.Finish();
+        EXPECT_EQ(out, expected) << c.starts << " starts";
+    }
+    LimitThreadStarts(kNoThreadLimit);
+    std::set<std::thread::id> threads;
+    EXPECT_EQ(Rows(4096, 4, &threads), expected);
+}
+
+TEST(OrderedBlocks, AHelperShortOfMemoryGivesItsRangeBackAndTheCallersShortageIsThrown) {
+    const std::thread::id caller = std::this_thread::get_id();
+    std::atomic<int> refused{0};
+    const auto helpersShort = [&](size_t begin, size_t end, std::string& text) {
+        if (std::this_thread::get_id() != caller) {
+            text += "partial;"; // written before the shortage: the caller writes the range anew
+            ++refused;
+            throw std::bad_alloc();
+        }
+        while (refused == 0) { // leaves ranges to the helpers, so that one does run short
+            std::this_thread::yield();
+        }
+        kNumbers(begin, end, text);
+    };
+    for (const unsigned jobs : {2U, 4U, 16U}) {
+        refused = 0;
+        std::string out = "head;";
+        ASSERT_NO_THROW(AppendInOrder(4096, jobs, helpersShort, out)) << jobs << " jobs";
+        ASSERT_TRUE(out == Rows(4096, 1)) << jobs << " jobs";
+
+        refused = 0;
+        std::string background = "head;";
+        OrderedWork work;
+        work.Start(4096, jobs, helpersShort, background);
+        ASSERT_NO_THROW(work.Finish()) << jobs << " jobs";
+        ASSERT_TRUE(background == Rows(4096, 1)) << jobs << " jobs";
+    }
+    // The helpers wait for the caller's shortage, so that it does meet one.
+    std::atomic<bool> callerRefused{false};
+    const auto callerShort = [&](size_t, size_t, std::string&) {
+        if (std::this_thread::get_id() == caller) {
+            callerRefused = true;
+            throw std::bad_alloc();
+        }
+        while (!callerRefused) {
+            std::this_thread::yield();
+        }
+    };
+    std::string out;
+    EXPECT_THROW(AppendInOrder(4096, 4, callerShort, out), std::bad_alloc);
+    EXPECT_EQ(Rows(4096, 4), Rows(4096, 1));
 }
 
 } // namespace
