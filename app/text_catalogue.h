@@ -231,6 +231,14 @@ enum class TextId {
     StdinNotRead,         // %1: the reason
     CsvDelimiterChoice,   // %1: the value
     CsvImportControlName, // after NameControlCharacter in import
+    // Record files with bytes after their last entry: read, but not written over unasked.
+    DigitGroupSeparator,       // between groups of three digits: 2.774.962
+    TrailingByte,              // one byte follows the last entry
+    TrailingBytes,             // %1: how many bytes follow the last entry
+    CliNotRecordFileRefused,   // %1: the file, %2: TrailingByte(s)
+    CliNotRecordFileWarning,   // %1: the file, %2: TrailingByte(s)
+    NotRecordFileOpened,       // %1: the file, %2: TrailingByte(s)
+    NotRecordFileSaveQuestion, // %1: the file, %2: TrailingByte(s)
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,
