@@ -198,75 +198,99 @@ bool Admit(const NameKey& name) {
     return true;
 }
 
-// A folder of the process's own for the record file the commands change, in memory where the
-// system offers one (the commands sync what they write).
-const std::string& WorkFile() {
-    // Removed with the folder when the process ends.
-    static const struct Folder {
-        Folder() {
-            for (const char* base : {"/dev/shm", "/tmp"}) {
-                path = std::string(base) + "/vexamo-fuzz-XXXXXX";
-                if (::mkdtemp(path.data()) != nullptr) {
-                    file = path + "/p.dat";
-                    return;
-                }
+// A folder of its own for the record file one command changes, in memory where the system
+// offers one (the commands sync what they write); removed with the file afterwards.
+class WorkFolder {
+  public:
+    WorkFolder() {
+        for (const char* base : {"/dev/shm", "/tmp"}) {
+            m_path = std::string(base) + "/vexamo-fuzz-XXXXXX";
+            if (::mkdtemp(m_path.data()) != nullptr) {
+                m_file = m_path + "/p.dat";
+                return;
             }
-            std::abort();
         }
-        ~Folder() {
-            ::unlink(file.c_str());
-            ::rmdir(path.c_str());
-        }
-        std::string path;
-        std::string file;
-    } folder;
-    return folder.file;
-}
+        std::abort();
+    }
+    ~WorkFolder() {
+        ::unlink(m_file.c_str());
+        ::rmdir(m_path.c_str());
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+    const std::string& File() const { return m_file; }
+
+  private:
+    std::string m_path;
+    std::string m_file;
+};
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// How the saved file is shaped and changed, taken before the store operations use up the input.
+struct FilePlan {
+    int shape = 0; // 0 as written, 1 a smaller count, 2 bytes after the last entry
+    uint8_t countPick = 0;
+    std::string tail;
+    int command = 0; // 0 add --replace, 1 remove, 2 import --replace
+    bool existing = false;
+    uint8_t namePick = 0;
+};
+
+FilePlan TakeFilePlan(FuzzedDataProvider& in) {
+    FilePlan plan;
+    plan.shape = in.ConsumeIntegralInRange(0, 2);
+    plan.countPick = in.ConsumeIntegral<uint8_t>();
+    plan.command = in.ConsumeIntegralInRange(0, 2);
+    plan.existing = in.ConsumeBool();
+    plan.namePick = in.ConsumeIntegral<uint8_t>();
+    if (plan.shape == 2) {
+        plan.tail = in.ConsumeRandomLengthString(16);
+        if (plan.tail.empty()) {
+            plan.tail = ",";
+        }
+    }
+    return plan;
+}
+
 // One command on a file holding the entries of order (names unique) in the bytes saved, and
 // perhaps more than its count says.
-void ChangeFile(FuzzedDataProvider& in, std::string bytes, const std::vector<Entry>& order) {
+void ChangeFile(const FilePlan& plan, std::string bytes, const std::vector<Entry>& order) {
     const auto held = static_cast<int64_t>(order.size());
     bool clean = true;
-    switch (in.ConsumeIntegralInRange(0, 2)) {
+    switch (plan.shape) {
     case 1: // a count smaller than the entries (the count is one word below 0xFFFF entries)
         if (held > 0) {
-            const auto count = in.ConsumeIntegralInRange<int64_t>(0, held - 1);
+            const int64_t count = plan.countPick % held;
             bytes[0] = static_cast<char>(count & 0xFF);
             bytes[1] = static_cast<char>(count >> 8);
             clean = false;
         }
         break;
-    case 2: { // bytes after the last entry
-        std::string tail = in.ConsumeRandomLengthString(64);
-        if (tail.empty()) {
-            tail = ",";
-        }
-        bytes += tail;
+    case 2: // bytes after the last entry
+        bytes += plan.tail;
         clean = false;
         break;
-    }
     default:
         break;
     }
     // The command, and the name it gives: a fresh one, or one of the file's in the UTF-8 a user
     // types.
-    const int command = in.ConsumeIntegralInRange(0, 2);
+    const int command = plan.command;
     const std::string kFresh = "Fuzz neu";
     std::string name = kFresh;
-    if (command != 2 && held > 0 && in.ConsumeBool()) {
-        name = NameKeyToUtf8(order[in.ConsumeIntegralInRange<size_t>(0, order.size() - 1)].name);
+    if (command != 2 && held > 0 && plan.existing) {
+        name = NameKeyToUtf8(order[plan.namePick % order.size()].name);
     }
     NameKey key;
     const bool exists =
         Utf8ToNameKey(name, key) &&
         std::any_of(order.begin(), order.end(), [&](const Entry& e) { return e.name == key; });
-    const std::string& file = WorkFile();
+    const WorkFolder folder;
+    const std::string& file = folder.File();
     std::vector<std::string> args;
     std::string csv;
     int64_t change = exists ? 0 : 1; // add and import replace a record of the same name
@@ -324,6 +348,7 @@ void ChangeFile(FuzzedDataProvider& in, std::string bytes, const std::vector<Ent
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
+    const FilePlan plan = TakeFilePlan(in);
     DateStoreMap store;
     Model model;
     std::vector<NameKey> names;       // names used so far, to pick existing ones
@@ -409,6 +434,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!SameEntries(Entries(reloaded), afterLoad.InOrder())) {
         std::abort();
     }
-    ChangeFile(in, ar.Bytes(), order);
+    ChangeFile(plan, ar.Bytes(), order);
     return 0;
 }
