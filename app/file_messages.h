@@ -1,5 +1,6 @@
 #pragma once
 // The words for the faults of record files, and the document's open and save with them.
+#include <cstdint>
 #include <string>
 
 #include "records/faults.h"
@@ -9,6 +10,12 @@ std::string ErrnoText(int errnoValue);
 std::string FileFaultText(const FileFault& fault);
 std::string ArchiveFaultText(const ArchiveFault& fault);
 std::string ParseFaultText(const ParseFault& fault);
+
+// The digits of value in groups of three, as the user's language separates them
+// ("2,774,962", "2.774.962").
+std::string GroupedDigits(uint64_t value);
+// What follows a file's last entry: "2,774,962 bytes follow its last entry".
+std::string TrailingBytesText(uint64_t bytes);
 
 // "Die Datei „<path>“ kann nicht gelesen werden: <reason>." and its "gespeichert" twin.
 std::string OpenFailureMessage(const std::string& path, const DocFault& fault);

@@ -336,6 +336,21 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliSheetEndedUnexpectedly,
      "Le programme de dessin « %1 » s'est terminé de façon inattendue (code de sortie %2) ; la "
      "sortie n'est pas écrite."},
+
+    // Record files with bytes after their last entry.
+    {TextId::DigitGroupSeparator, "."},
+    {TextId::TrailingByte, "1 Byte folgt auf ihren letzten Eintrag"},
+    {TextId::TrailingBytes, "%1 Bytes folgen auf ihren letzten Eintrag"},
+    {TextId::CliNotRecordFileRefused,
+     "%1 ist keine Vexamo-Datensatzdatei: %2; nichts wurde geändert."},
+    {TextId::CliNotRecordFileWarning, "Warnung: %1 ist keine Vexamo-Datensatzdatei: %2; ihre "
+                                      "Datensätze werden gelesen, der Rest wird übergangen."},
+    {TextId::NotRecordFileOpened,
+     "Die Datei \u201E%1\u201C ist keine Vexamo-Datensatzdatei: %2. Ihre Datensätze werden "
+     "gelesen; was darauf folgt, bleibt unbeachtet und ginge beim Speichern verloren."},
+    {TextId::NotRecordFileSaveQuestion,
+     "Die Datei \u201E%1\u201C ist keine Vexamo-Datensatzdatei: %2. Speichern schreibt nur die "
+     "gelesenen Datensätze hinein; der Rest geht verloren. Trotzdem überschreiben?"},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -465,6 +480,12 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::StdinNotRead, kSameText},
     {TextId::CsvDelimiterChoice, kSameText},
     {TextId::CsvImportControlName, kSameText},
+    {TextId::DigitGroupSeparator, ","},
+    {TextId::TrailingByte, "1 byte follows its last entry"},
+    {TextId::TrailingBytes, "%1 bytes follow its last entry"},
+    {TextId::CliNotRecordFileRefused, "%1 is not a Vexamo record file: %2; nothing was changed."},
+    {TextId::CliNotRecordFileWarning,
+     "warning: %1 is not a Vexamo record file: %2; its records are read, the rest is ignored."},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "

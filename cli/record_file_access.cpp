@@ -8,7 +8,10 @@
 #include "cli/output.h"
 #include "records/file_io.h"
 
-bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty,
+namespace {
+
+// Opens FILE into doc as LoadRecordFile does, but leaves what it noticed to the caller.
+bool OpenRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty,
                     ParseWatcher* watcher) {
     if (absentIsEmpty) {
         struct stat st {};
@@ -21,6 +24,21 @@ bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bo
     if (!OpenRecordDocument(doc, path, error, watcher)) {
         PrintMessage(io, error);
         return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty,
+                    ParseWatcher* watcher) {
+    if (!OpenRecordFile(io, path, doc, absentIsEmpty, watcher)) {
+        return false;
+    }
+    const ParseNotice& notice = doc.GetOpenNotice();
+    if (notice.kind == ParseNotice::TrailingBytes) {
+        PrintMessage(io, UserText(TextId::CliNotRecordFileWarning,
+                                  {path, TrailingBytesText(notice.trailingBytes)}));
     }
     return true;
 }
@@ -51,7 +69,17 @@ int ChangeRecordFile(CliStreams& io, const std::string& path, bool absentIsEmpty
         return kExitRefused;
     }
     CVexamoDoc doc;
-    if (!LoadRecordFile(io, path, doc, absentIsEmpty) || !change(doc.m_mapDateStore)) {
+    if (!OpenRecordFile(io, path, doc, absentIsEmpty, nullptr)) {
+        return kExitRefused;
+    }
+    // Saving would keep the entries read and drop whatever follows them.
+    if (const ParseNotice& notice = doc.GetOpenNotice();
+        notice.kind == ParseNotice::TrailingBytes) {
+        PrintMessage(io, UserText(TextId::CliNotRecordFileRefused,
+                                  {path, TrailingBytesText(notice.trailingBytes)}));
+        return kExitRefused;
+    }
+    if (!change(doc.m_mapDateStore)) {
         return kExitRefused;
     }
     doc.SetModifiedFlag(true);

@@ -16,13 +16,15 @@ inline constexpr OptionSpec kReplaceOption{
 
 // Opens FILE into doc; when absentIsEmpty, a file that does not exist gives an empty store.
 // watcher, if any, is told about the bytes while they are parsed.
-// Prints the reason and returns false when the file cannot be read.
+// Prints the reason and returns false when the file cannot be read. A file with bytes after its
+// last entry is read with a warning printed.
 bool LoadRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty,
                     ParseWatcher* watcher = nullptr);
 
 // One load-change-save of FILE under its writer lock (waiting the bounded time for another
 // writer): loads FILE (absentIsEmpty as for LoadRecordFile), lets change alter the store, then
-// saves. change returns false, having said why, to leave the file untouched. Returns the exit
+// saves. change returns false, having said why, to leave the file untouched. A file with bytes
+// after its last entry is refused before change runs: saving would lose them. Returns the exit
 // status; every failure is printed.
 int ChangeRecordFile(CliStreams& io, const std::string& path, bool absentIsEmpty,
                      const std::function<bool(DateStoreMap&)>& change);

@@ -3,6 +3,10 @@
 // wide ones in any script, with characters beyond U+FFFF and lone surrogates) and
 // checks it against a plain model after every step; then saves, loads the bytes again and
 // checks that the reloaded store holds the same records in the order that loading gives.
+// Last, the saved file (as written, with its count made smaller than its entries, or with bytes
+// after them) is changed by one command of vexamo-cli (add, add --replace, remove, import): no
+// command may write a file holding fewer entries than the file held plus its own change, and
+// a file with bytes after its last entry is never written.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -12,9 +16,16 @@
 #include <string>
 #include <vector>
 
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "app/name_rules.h"
+#include "cli/cli.h"
 #include "records/archive.h"
 #include "records/cp1252.h"
 #include "records/name_key.h"
@@ -187,10 +198,157 @@ bool Admit(const NameKey& name) {
     return true;
 }
 
+// A folder of its own for the record file one command changes, in memory where the system
+// offers one (the commands sync what they write); removed with the file afterwards.
+class WorkFolder {
+  public:
+    WorkFolder() {
+        for (const char* base : {"/dev/shm", "/tmp"}) {
+            m_path = std::string(base) + "/vexamo-fuzz-XXXXXX";
+            if (::mkdtemp(m_path.data()) != nullptr) {
+                m_file = m_path + "/p.dat";
+                return;
+            }
+        }
+        std::abort();
+    }
+    ~WorkFolder() {
+        ::unlink(m_file.c_str());
+        ::rmdir(m_path.c_str());
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+    const std::string& File() const { return m_file; }
+
+  private:
+    std::string m_path;
+    std::string m_file;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// How the saved file is shaped and changed, taken before the store operations use up the input.
+struct FilePlan {
+    int shape = 0; // 0 as written, 1 a smaller count, 2 bytes after the last entry
+    uint8_t countPick = 0;
+    std::string tail;
+    int command = 0; // 0 add --replace, 1 remove, 2 import --replace
+    bool existing = false;
+    uint8_t namePick = 0;
+};
+
+FilePlan TakeFilePlan(FuzzedDataProvider& in) {
+    FilePlan plan;
+    plan.shape = in.ConsumeIntegralInRange(0, 2);
+    plan.countPick = in.ConsumeIntegral<uint8_t>();
+    plan.command = in.ConsumeIntegralInRange(0, 2);
+    plan.existing = in.ConsumeBool();
+    plan.namePick = in.ConsumeIntegral<uint8_t>();
+    if (plan.shape == 2) {
+        plan.tail = in.ConsumeRandomLengthString(16);
+        if (plan.tail.empty()) {
+            plan.tail = ",";
+        }
+    }
+    return plan;
+}
+
+// One command on a file holding the entries of order (names unique) in the bytes saved, and
+// perhaps more than its count says.
+void ChangeFile(const FilePlan& plan, std::string bytes, const std::vector<Entry>& order) {
+    const auto held = static_cast<int64_t>(order.size());
+    bool clean = true;
+    switch (plan.shape) {
+    case 1: // a count smaller than the entries (the count is one word below 0xFFFF entries)
+        if (held > 0) {
+            const int64_t count = plan.countPick % held;
+            bytes[0] = static_cast<char>(count & 0xFF);
+            bytes[1] = static_cast<char>(count >> 8);
+            clean = false;
+        }
+        break;
+    case 2: // bytes after the last entry
+        bytes += plan.tail;
+        clean = false;
+        break;
+    default:
+        break;
+    }
+    // The command, and the name it gives: a fresh one, or one of the file's in the UTF-8 a user
+    // types.
+    const int command = plan.command;
+    const std::string kFresh = "Fuzz neu";
+    std::string name = kFresh;
+    if (command != 2 && held > 0 && plan.existing) {
+        name = NameKeyToUtf8(order[plan.namePick % order.size()].name);
+    }
+    NameKey key;
+    const bool exists =
+        Utf8ToNameKey(name, key) &&
+        std::any_of(order.begin(), order.end(), [&](const Entry& e) { return e.name == key; });
+    const WorkFolder folder;
+    const std::string& file = folder.File();
+    std::vector<std::string> args;
+    std::string csv;
+    int64_t change = exists ? 0 : 1; // add and import replace a record of the same name
+    switch (command) {
+    case 0:
+        args = {"add", file, "--replace", "--", name, "1", "2", "2000", "3", "4"};
+        break;
+    case 1:
+        args = {"remove", file, "--", name};
+        change = -1;
+        break;
+    default:
+        args = {"import", file, "-", "--replace"};
+        csv = "name,day,month,year,hour,minute\n" + kFresh + ",1,2,2000,3,4\n";
+        break;
+    }
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    std::istringstream input(csv);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(args, out, err, CliContext{false, false, &input});
+    const std::string after = ReadFile(file);
+    if (after == bytes) {
+        // Left alone: allowed, but for a fresh name added to a file as the program writes it.
+        if (clean && name == kFresh && !exists && command != 1) {
+            std::abort();
+        }
+        return;
+    }
+    if (!clean || status != 0) {
+        std::abort(); // a file with more than its entries written over, or a failure that wrote
+    }
+    if (command == 1 && !exists) {
+        std::abort(); // removing a name the file does not hold changes nothing
+    }
+    DateStoreMap written;
+    ParseFault fault;
+    ParseNotice notice;
+    if (!ParseDateStoreFile(after.data(), after.size(), written, fault, &notice) ||
+        notice.kind != ParseNotice::None) {
+        std::abort();
+    }
+    if (args[0] == "remove" && !exists) {
+        std::abort(); // removing a name the file does not hold changes nothing
+    }
+    if (written.GetCount() != held + change) { // fewer: entries lost; more: a name taken twice
+        std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
+    const FilePlan plan = TakeFilePlan(in);
     DateStoreMap store;
     Model model;
     std::vector<NameKey> names;       // names used so far, to pick existing ones
@@ -276,5 +434,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!SameEntries(Entries(reloaded), afterLoad.InOrder())) {
         std::abort();
     }
+    ChangeFile(plan, ar.Bytes(), order);
     return 0;
 }

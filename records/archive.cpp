@@ -105,6 +105,14 @@ bool ArchiveReader::Read(void* data, size_t size) {
     return true;
 }
 
+bool ArchiveReader::Skip(size_t size) {
+    if (Remaining() < size) {
+        return Fail(kTruncated, m_nPos);
+    }
+    m_nPos += size;
+    return true;
+}
+
 bool ArchiveReader::ReadUInt8(uint8_t& value) {
     if (Remaining() < 1) {
         return Fail(kTruncated, m_nPos);
@@ -205,21 +213,21 @@ bool ArchiveReader::ReadLengthAfterByte(uint8_t first, uint64_t& length) {
     return ReadUInt64(length);
 }
 
-bool ArchiveReader::ReadName(NameKey& name) {
+bool ArchiveReader::TakeName(NameSpan& span) {
     const size_t start = m_nPos;
     uint8_t first = 0;
     uint64_t length = 0;
     if (!ReadUInt8(first) || !ReadLengthAfterByte(first, length)) {
         return Fail(kTruncated, start);
     }
-    const bool wide = first == 0xFF && length == 0xFFFE && m_nPos - start == 3;
-    if (!wide) {
+    span.wide = first == 0xFF && length == 0xFFFE && m_nPos - start == 3;
+    if (!span.wide) {
         if (length > Remaining()) {
             return Fail({ArchiveFault::NameBytesBeyondEnd, length}, start);
         }
-        name.AssignCp1252(
-            {reinterpret_cast<const char*>(m_pData + m_nPos), static_cast<size_t>(length)});
-        m_nPos += static_cast<size_t>(length);
+        span.data = m_pData + m_nPos;
+        span.size = static_cast<size_t>(length);
+        m_nPos += span.size;
         return true;
     }
 
@@ -229,8 +237,27 @@ bool ArchiveReader::ReadName(NameKey& name) {
     if (length > Remaining() / 2) {
         return Fail({ArchiveFault::NameCharsBeyondEnd, length}, start);
     }
-    const size_t bytes = static_cast<size_t>(length) * 2;
-    name.AssignUtf16Bytes({reinterpret_cast<const char*>(m_pData + m_nPos), bytes});
-    m_nPos += bytes;
+    span.data = m_pData + m_nPos;
+    span.size = static_cast<size_t>(length) * 2;
+    m_nPos += span.size;
     return true;
+}
+
+bool ArchiveReader::ReadName(NameKey& name) {
+    NameSpan span;
+    if (!TakeName(span)) {
+        return false;
+    }
+    const std::string_view bytes{reinterpret_cast<const char*>(span.data), span.size};
+    if (span.wide) {
+        name.AssignUtf16Bytes(bytes);
+    } else {
+        name.AssignCp1252(bytes);
+    }
+    return true;
+}
+
+bool ArchiveReader::SkipName() {
+    NameSpan span;
+    return TakeName(span);
 }

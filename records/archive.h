@@ -50,12 +50,16 @@ class ArchiveReader {
     // A name in either form (see WriteName). A wide name whose every unit is a character
     // with a Windows-1252 byte gives the 8-bit key; any other keeps its units exactly.
     bool ReadName(NameKey& name);
+    // Passes over a name as ReadName would take it, failing where ReadName fails.
+    bool SkipName();
     bool ReadInt32(int32_t& value);
     bool ReadUInt8(uint8_t& value);
     bool ReadUInt16(uint16_t& value);
     bool ReadUInt32(uint32_t& value);
     bool ReadUInt64(uint64_t& value);
     bool Read(void* data, size_t size);
+    // Passes over size bytes.
+    bool Skip(size_t size);
 
     size_t Remaining() const { return m_nSize - m_nPos; }
     size_t Position() const { return m_nPos; }
@@ -64,6 +68,13 @@ class ArchiveReader {
     bool Truncated() const { return m_fault.kind == ArchiveFault::Truncated; }
 
   private:
+    // Where a name's bytes (8-bit) or units (wide, two bytes each) lie.
+    struct NameSpan {
+        const unsigned char* data = nullptr;
+        size_t size = 0;
+        bool wide = false;
+    };
+    bool TakeName(NameSpan& span);
     bool Fail(ArchiveFault fault, size_t restorePos);
     bool ReadLengthAfterByte(uint8_t first, uint64_t& length);
 

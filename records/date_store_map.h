@@ -82,9 +82,11 @@ class DateStoreMap {
     Iterator begin() const { return Iterator(this, GetStartPosition()); }
     Iterator end() const { return Iterator(this, nullptr); }
 
-    // Inspection of the memory state: whether a bucket table is held, and how many blocks of
-    // ten nodes have been taken since the store was last empty.
+    // Inspection of the memory state: whether a bucket table is held, how large the name index
+    // is, and how many blocks of ten nodes have been taken since the store was last empty.
     bool HasHashTable() const { return m_pHashTable != nullptr; }
+    // Slots of the name index (0 while there is none).
+    size_t GetIndexSlots() const { return m_pIndex ? size_t{1} << m_nIndexBits : 0; }
     size_t GetBlockCount() const { return m_nBlockCount; }
 
   private:

@@ -45,6 +45,19 @@ struct ParseFault {
     ArchiveFault archive;
 };
 
+// A file image that loads but holds more than the program writes: bytes after its last entry
+// (a count smaller than the entries that follow, or a file of another kind that happens to
+// begin like a store). The programs read it, but do not write over it unasked, which would
+// lose the rest.
+struct ParseNotice {
+    enum Kind {
+        None,
+        TrailingBytes, // trailingBytes: how many follow the last entry
+    };
+    Kind kind = None;
+    uint64_t trailingBytes = 0;
+};
+
 // Opening or saving a document: one of the two is set.
 struct DocFault {
     FileFault file;

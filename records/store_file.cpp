@@ -22,6 +22,16 @@ ParseFault EntryFault(const ArchiveReader& ar, ParseFault::Kind truncated, uint6
     return fault;
 }
 
+// How many of the count's entries the bytes hold in full, passing over them as the load reads
+// them: the store is sized for these, not for what the count claims.
+uint64_t EntriesPresent(ArchiveReader ar, uint64_t count) {
+    uint64_t present = 0;
+    while (present < count && ar.SkipName() && ar.Skip(kRecordImageSize)) {
+        ++present;
+    }
+    return present;
+}
+
 } // namespace
 
 void StoreDateStoreMap(ArchiveWriter& ar, const DateStoreMap& store) {
@@ -51,7 +61,7 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault)
         fault.count = count;
         return false;
     }
-    store.Reserve(static_cast<size_t>(count));
+    store.Reserve(static_cast<size_t>(EntriesPresent(ar, count)));
     // Entries are read a few ahead of their insertion, so that the index memory each one needs
     // is already on its way when it is inserted. Insertion stays in file order.
     std::array<std::pair<NameKey, VXDateStore>, kReadAhead> queue;
@@ -83,12 +93,20 @@ bool LoadDateStoreMap(ArchiveReader& ar, DateStoreMap& store, ParseFault& fault)
     return true;
 }
 
-bool ParseDateStoreFile(const void* data, size_t size, DateStoreMap& store, ParseFault& fault) {
+bool ParseDateStoreFile(const void* data, size_t size, DateStoreMap& store, ParseFault& fault,
+                        ParseNotice* notice) {
     ArchiveReader ar(data, size);
     DateStoreMap fresh;
     if (!LoadDateStoreMap(ar, fresh, fault)) {
         return false;
     }
     store = std::move(fresh);
+    if (notice != nullptr) {
+        *notice = ParseNotice{};
+        if (ar.Remaining() != 0) {
+            notice->kind = ParseNotice::TrailingBytes;
+            notice->trailingBytes = ar.Remaining();
+        }
+    }
     return true;
 }

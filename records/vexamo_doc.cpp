@@ -11,6 +11,7 @@
 bool CVexamoDoc::OnNewDocument() {
     m_mapDateStore.RemoveAll();
     m_bModified = false;
+    m_openNotice = ParseNotice{};
     m_strPathName.clear();
     m_fileIdentity = FileIdentity{};
     Notify(DocumentChange::Replaced);
@@ -39,10 +40,12 @@ bool CVexamoDoc::OpenDocument(const std::string& path, DocFault& fault, ParseWat
         if (watcher != nullptr) {
             watcher->Parsing(bytes);
         }
-        if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, fault.parse)) {
+        ParseNotice notice;
+        if (!ParseDateStoreFile(bytes.data(), bytes.size(), fresh, fault.parse, &notice)) {
             return false;
         }
         m_mapDateStore = std::move(fresh);
+        m_openNotice = notice;
         m_strPathName = path;
         m_fileIdentity = identity;
         m_bModified = false;
@@ -73,6 +76,7 @@ bool CVexamoDoc::SaveDocument(const std::string& path, DocFault& fault, const Fi
         return false;
     }
     m_strPathName = path;
+    m_openNotice = ParseNotice{};
     m_fileIdentity = written;
     m_bModified = false;
     Notify(DocumentChange::Saved);

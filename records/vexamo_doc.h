@@ -47,6 +47,11 @@ class CVexamoDoc {
     // (store, flag, path) is left exactly as it was.
     bool OpenDocument(const std::string& path, DocFault& fault, ParseWatcher* watcher = nullptr);
 
+    // What the last successful OpenDocument noticed about its file: bytes after the last entry,
+    // which a save over the file would lose. Cleared by OnNewDocument and SaveDocument (the file
+    // written then holds exactly the store).
+    const ParseNotice& GetOpenNotice() const { return m_openNotice; }
+
     // Writes the store atomically (temporary file in the same folder, synced, renamed) under
     // the file's lock: heldLock when the caller holds it for a whole read-change-write, else
     // taken for the time of writing. On success the path is set, the identity of the file
@@ -70,6 +75,7 @@ class CVexamoDoc {
 
     std::function<void(DocumentChange)> m_observer;
     bool m_bModified = false;
+    ParseNotice m_openNotice;
     std::string m_strPathName;
     FileIdentity m_fileIdentity;
 };

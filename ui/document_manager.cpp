@@ -114,6 +114,12 @@ bool CDocumentManager::LoadDocument(const QString& path, QString& error) {
         return false;
     }
     m_recent.Add(absolute);
+    if (const ParseNotice& notice = m_document.GetOpenNotice();
+        notice.kind == ParseNotice::TrailingBytes) {
+        m_messages.AppMessage(
+            UiText(TextId::NotRecordFileOpened,
+                   {absolute, QString::fromStdString(TrailingBytesText(notice.trailingBytes))}));
+    }
     return true;
 }
 
@@ -141,6 +147,9 @@ bool CDocumentManager::DoSave(const QString& path) {
     }
     target = QFileInfo(target).absoluteFilePath();
     const std::string file = QFile::encodeName(target).toStdString();
+    if (!MayReplaceOpenedFile(file)) {
+        return false;
+    }
     DocFault fault;
     FileLock lock;
     bool refused = false;
@@ -157,6 +166,17 @@ bool CDocumentManager::DoSave(const QString& path) {
     }
     m_recent.Add(target);
     return true;
+}
+
+bool CDocumentManager::MayReplaceOpenedFile(const std::string& file) {
+    const ParseNotice& notice = m_document.GetOpenNotice();
+    if (file != m_document.GetPathName() || notice.kind != ParseNotice::TrailingBytes) {
+        return true;
+    }
+    return m_messages.AppQuestion(
+        UiText(TextId::NotRecordFileSaveQuestion,
+               {QFile::decodeName(file.c_str()),
+                QString::fromStdString(TrailingBytesText(notice.trailingBytes))}));
 }
 
 bool CDocumentManager::LockForSave(const std::string& file, FileLock& lock, DocFault& fault,

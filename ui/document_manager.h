@@ -35,7 +35,8 @@ class CDocumentManager {
     // Opens path after asking to save changes; on failure the message is shown and the
     // current document stays as it was.
     bool OpenDocumentFile(const QString& path);
-    // Opens path without any question (start-up); on failure the message is returned.
+    // Opens path without any question (start-up); on failure the message is returned. A file
+    // with bytes after its last entry opens with a warning shown.
     bool LoadDocument(const QString& path, QString& error);
     // The new, empty document of start-up.
     void NewDocument();
@@ -53,6 +54,9 @@ class CDocumentManager {
 
   private:
     bool DoSave(const QString& path);
+    // Saving over the opened file when bytes follow its last entry loses them: asks first.
+    // False when the user said No.
+    bool MayReplaceOpenedFile(const std::string& file);
     // Takes the file's lock for a save and makes sure that a file another program changed
     // since it was opened or saved here is overwritten only when the user says so. The
     // question is asked without the lock held. False when the save is to be abandoned: the

@@ -37,8 +37,28 @@ TEST(FileMessages, SystemRefusalsInGermanOtherwiseTheSystemsWords) {
     EXPECT_EQ(FileFaultText({FileFault::WriteProtected, 0}), "die Datei ist schreibgeschützt");
     EXPECT_EQ(FileFaultText({FileFault::Errno, ENOSPC}), "kein Speicherplatz mehr frei");
     EXPECT_EQ(ErrnoText(ENAMETOOLONG), "der Dateiname ist zu lang");
-    EXPECT_EQ(FileFaultText({FileFault::LockTimedOut, 0}), "ein anderes Programm ändert sie gerade");
+    EXPECT_EQ(FileFaultText({FileFault::LockTimedOut, 0}),
+              "ein anderes Programm ändert sie gerade");
     EXPECT_EQ(FileFaultText({FileFault::OutOfMemory, ENOMEM}), "nicht genügend Arbeitsspeicher");
+}
+
+TEST(FileMessages, TrailingBytesCountedInGroupsOfThree) {
+    const struct {
+        uint64_t bytes;
+        const char* text;
+    } cases[] = {
+        {1, "1 Byte folgt auf ihren letzten Eintrag"},
+        {2, "2 Bytes folgen auf ihren letzten Eintrag"},
+        {999, "999 Bytes folgen auf ihren letzten Eintrag"},
+        {1000, "1.000 Bytes folgen auf ihren letzten Eintrag"},
+        {123456, "123.456 Bytes folgen auf ihren letzten Eintrag"},
+        {2774962, "2.774.962 Bytes folgen auf ihren letzten Eintrag"},
+        {18446744073709551615u,
+         "18.446.744.073.709.551.615 Bytes folgen auf ihren letzten Eintrag"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrailingBytesText(c.bytes), c.text);
+    }
 }
 
 TEST(FileMessages, OpenAndSaveNameTheFileAndTheReason) {

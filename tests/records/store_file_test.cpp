@@ -16,6 +16,9 @@
 
 namespace {
 
+// An entry's least size: a one-byte name length and the record image.
+constexpr size_t kMinEntryBytes = 1 + kRecordImageSize;
+
 std::string Int32(int32_t v) {
     ArchiveWriter w;
     w.WriteInt32(v);
@@ -113,16 +116,79 @@ TEST(StoreFile, ReloadReversesEachBucketAndKeepsEveryEntry) {
     EXPECT_EQ(Save(again), first);
 }
 
-TEST(StoreFile, LaterDuplicateReplacesEarlierAndTrailingBytesAreIgnored) {
+TEST(StoreFile, LaterDuplicateReplacesEarlier) {
     const std::string file = Bytes({2, 0, 1}) + "x" + Image(kMuster) + Bytes({1}) + "x" +
-                             Image(VXDateStore(1, 2, 3, 4, 5, 1, 1, 0)) + "trailing junk";
+                             Image(VXDateStore(1, 2, 3, 4, 5, 1, 1, 0));
     DateStoreMap store;
     ParseFault reason;
-    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason)) << reason.kind;
+    ParseNotice notice;
+    ASSERT_TRUE(ParseDateStoreFile(file.data(), file.size(), store, reason, &notice))
+        << reason.kind;
     EXPECT_EQ(store.GetCount(), 1);
+    EXPECT_EQ(notice.kind, ParseNotice::None);
     VXDateStore r;
     ASSERT_TRUE(store.Lookup("x", r));
     EXPECT_EQ(r, VXDateStore(1, 2, 3, 4, 5, 1, 1, 0));
+}
+
+// Bytes after the last entry load the entries before them, and the load says how many follow.
+TEST(StoreFile, BytesAfterTheLastEntryAreCounted) {
+    const std::string entryA = Bytes({1}) + "a" + Image(kMuster);
+    const std::string entryB = Bytes({1}) + "b" + Image(VXDateStore(1, 2, 3, 4, 5, 1, 1, 0));
+    const std::string wide = WideNameBytes(u"\u65E5") + Image(kMuster);
+    const struct {
+        const char* what;
+        std::string bytes;
+        int entries;
+        uint64_t trailing;
+    } cases[] = {
+        {"as written", Bytes({2, 0}) + entryA + entryB, 2, 0},
+        {"under-count", Bytes({1, 0}) + entryA + entryB, 1, entryB.size()},
+        {"count 0 before entries", Bytes({0, 0}) + entryA + entryB, 0, 2 * entryA.size()},
+        {"long count form, under-count", Bytes({0xFF, 0xFF, 1, 0, 0, 0}) + entryA + wide, 1,
+         wide.size()},
+        {"one stray byte", Bytes({1, 0}) + entryA + "\n", 1, 1},
+        {"half an entry", Bytes({1, 0}) + entryA + entryB.substr(0, 20), 1, 20},
+        {"text", Bytes({1, 0}) + entryA + std::string(70000, 'x'), 1, 70000},
+    };
+    for (const auto& c : cases) {
+        DateStoreMap store;
+        ParseFault reason;
+        ParseNotice notice;
+        ASSERT_TRUE(ParseDateStoreFile(c.bytes.data(), c.bytes.size(), store, reason, &notice))
+            << c.what;
+        EXPECT_EQ(store.GetCount(), c.entries) << c.what;
+        EXPECT_EQ(notice.kind, c.trailing != 0 ? ParseNotice::TrailingBytes : ParseNotice::None)
+            << c.what;
+        EXPECT_EQ(notice.trailingBytes, c.trailing) << c.what;
+    }
+}
+
+// A count the bytes could hold at the shortest entries, but whose entries are longer or
+// broken: the store is sized for the entries present, not for the count.
+TEST(StoreFile, MemoryFollowsTheEntriesPresentNotTheCount) {
+    constexpr int kClaimed = 20000;
+    std::string file = Bytes({kClaimed & 0xFF, kClaimed >> 8}) + Bytes({1}) + "a" + Image(kMuster);
+    file += Bytes({0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF}) +
+            std::string(size_t{kClaimed} * kMinEntryBytes, '\0');
+    ArchiveReader ar(file.data(), file.size());
+    DateStoreMap partial;
+    ParseFault reason;
+    EXPECT_FALSE(LoadDateStoreMap(ar, partial, reason));
+    EXPECT_EQ(reason.kind, ParseFault::EntryMalformed);
+    EXPECT_EQ(partial.GetCount(), 1);
+    EXPECT_LE(partial.GetIndexSlots(), 16u);
+
+    // A complete file is sized for its entries at once.
+    DateStoreMap store;
+    for (int i = 0; i < 1000; ++i) {
+        store.SetAt("n" + std::to_string(i), kMuster);
+    }
+    const std::string saved = Save(store);
+    ArchiveReader whole(saved.data(), saved.size());
+    DateStoreMap loaded;
+    ASSERT_TRUE(LoadDateStoreMap(whole, loaded, reason));
+    EXPECT_EQ(loaded.GetIndexSlots(), 2048u);
 }
 
 // Names with a zero byte or other control characters come only from files written elsewhere;
