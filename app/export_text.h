@@ -24,6 +24,7 @@ struct RecordsStyle {
     bool asciiOnly = false;     // jsonl: as for JsonLayout
     char delimiter = ',';       // csv
     bool byteOrderMark = false; // csv: a UTF-8 byte-order mark first, for spreadsheets
+    bool terminal = false;      // tsv, csv: each name escaped for a terminal (TerminalText)
 };
 bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const RecordsStyle& style,
                   unsigned jobs, const std::function<bool(std::string_view piece)>& sink,
