@@ -313,6 +313,12 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvImportControlName,
      " Older record files may hold such names; export writes them as they are, but import "
      "takes only names a new entry may have: change the name in the CSV, or leave the row out."},
+
+    // Places and zone names: the places beyond those listed, the zones near an unknown one.
+    {TextId::PlacesMore, "\u2026 and %1 more places; give --limit N or a longer name"},
+    {TextId::PlacesOneMore, "\u2026 and 1 more place; give --limit N or a longer name"},
+    {TextId::ZoneSuggestions, "Did you mean %1?"},
+    {TextId::CountGroupSeparator, ","},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -442,6 +448,11 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::StdinNotRead, kSameText},
     {TextId::CsvDelimiterChoice, kSameText},
     {TextId::CsvImportControlName, kSameText},
+    // Places and zone names.
+    {TextId::PlacesMore, kSameText},
+    {TextId::PlacesOneMore, kSameText},
+    {TextId::ZoneSuggestions, kSameText},
+    {TextId::CountGroupSeparator, kSameText},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "

@@ -1,5 +1,8 @@
 #include "app/zone_resolution.h"
 
+#include "places/zone_names.h"
+#include "places/zone_offset.h"
+
 namespace {
 
 ZoneStatus FromTimeDifference(places::TimeDifferenceStatus status) {
@@ -86,7 +89,16 @@ ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& 
     }
     ZoneResolution r;
     r.zone = source.name;
+    if (!places::IsKnownZone(source.name)) {
+        const std::vector<std::string>& zones = places::SystemZoneNames();
+        if (std::optional<std::string> matched = places::MatchZoneName(source.name, zones)) {
+            r.zone = std::move(*matched);
+        }
+    }
     LookUp(r, local, choice);
+    if (r.status == ZoneStatus::UnknownZone) {
+        r.suggestions = places::NearestZoneNames(source.name, places::SystemZoneNames());
+    }
     return r;
 }
 

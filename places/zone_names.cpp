@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "places/zone_offset.h"
 
@@ -49,18 +50,38 @@ std::vector<std::string> ReadSystemZoneNames() {
     return names;
 }
 
-char Folded(char c) {
-    if (c == '_') {
-        return ' ';
+// The parts of a folded name a text may stand for: the whole name, then what follows each "/".
+template <typename Visit> void ForEachPart(std::string_view folded, Visit visit) {
+    visit(folded);
+    for (std::size_t slash = folded.find('/'); slash != std::string_view::npos;
+         slash = folded.find('/', slash + 1)) {
+        visit(folded.substr(slash + 1));
     }
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string Folded(std::string_view text) {
-    std::string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) { return Folded(c); });
-    return folded;
+// The number of single-byte insertions, deletions and replacements that turn a into b.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+        row[j] = j;
+    }
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
 }
+
+// Longer texts are no misspelt zone name: they get no edit distances (whose cost grows with
+// their length).
+constexpr std::size_t kMaxEditedLength = 64;
+// Texts this long may be two edits from the name meant, shorter ones one.
+constexpr std::size_t kTwoEditsLength = 8;
 
 } // namespace
 
@@ -91,14 +112,33 @@ std::vector<std::string> ZoneNamesOfTable(std::string_view table) {
     return names;
 }
 
+std::string FoldZoneName(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    std::string folded(text);
+    for (char& c : folded) {
+        if (c == '_') {
+            c = ' ';
+        } else if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return folded;
+}
+
 std::vector<std::string> SearchZoneNames(std::string_view text,
                                          const std::vector<std::string>& names) {
-    const std::string wanted = Folded(text);
+    const std::string wanted = FoldZoneName(text);
     const std::string slashWanted = std::string(1, '/').append(wanted);
     std::vector<std::string> starting;
     std::vector<std::string> holding;
     for (const std::string& name : names) {
-        const std::string folded = Folded(name);
+        const std::string folded = FoldZoneName(name);
         const std::size_t at = folded.find(wanted);
         if (at == std::string::npos) {
             continue;
@@ -109,6 +149,64 @@ std::vector<std::string> SearchZoneNames(std::string_view text,
     }
     starting.insert(starting.end(), holding.begin(), holding.end());
     return starting;
+}
+
+std::optional<std::string> MatchZoneName(std::string_view text,
+                                         const std::vector<std::string>& names) {
+    const std::string wanted = FoldZoneName(text);
+    if (wanted.empty()) {
+        return std::nullopt;
+    }
+    const std::string* byPart = nullptr;
+    for (const std::string& name : names) {
+        const std::string folded = FoldZoneName(name);
+        if (folded == wanted) {
+            return name;
+        }
+        if (byPart == nullptr) {
+            ForEachPart(folded, [&](std::string_view part) {
+                if (part == wanted) {
+                    byPart = &name;
+                }
+            });
+        }
+    }
+    return byPart != nullptr ? std::optional<std::string>(*byPart) : std::nullopt;
+}
+
+std::vector<std::string> NearestZoneNames(std::string_view text,
+                                          const std::vector<std::string>& names, size_t count) {
+    const std::string wanted = FoldZoneName(text);
+    std::vector<std::string> nearest;
+    if (wanted.empty() || count == 0) {
+        return nearest;
+    }
+    nearest = SearchZoneNames(text, names);
+    if (nearest.size() >= count || wanted.size() > kMaxEditedLength) {
+        nearest.resize(std::min(nearest.size(), count));
+        return nearest;
+    }
+    const std::size_t limit = wanted.size() < kTwoEditsLength ? 1 : 2;
+    std::vector<std::pair<std::size_t, std::size_t>> near; // distance, index in names
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::size_t best = limit + 1;
+        ForEachPart(FoldZoneName(names[i]), [&](std::string_view part) {
+            // Parts far longer or shorter than the text are beyond the limit anyway.
+            const std::size_t gap = part.size() > wanted.size() ? part.size() - wanted.size()
+                                                                : wanted.size() - part.size();
+            if (gap <= limit) {
+                best = std::min(best, EditDistance(wanted, part));
+            }
+        });
+        if (best <= limit && std::find(nearest.begin(), nearest.end(), names[i]) == nearest.end()) {
+            near.emplace_back(best, i);
+        }
+    }
+    std::stable_sort(near.begin(), near.end());
+    for (std::size_t k = 0; k < near.size() && nearest.size() < count; ++k) {
+        nearest.push_back(names[near[k].second]);
+    }
+    return nearest;
 }
 
 } // namespace places
