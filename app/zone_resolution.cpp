@@ -90,14 +90,13 @@ ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& 
     ZoneResolution r;
     r.zone = source.name;
     if (!places::IsKnownZone(source.name)) {
-        const std::vector<std::string>& zones = places::SystemZoneNames();
-        if (std::optional<std::string> matched = places::MatchZoneName(source.name, zones)) {
+        if (std::optional<std::string> matched = places::SystemZones().Match(source.name)) {
             r.zone = std::move(*matched);
         }
     }
     LookUp(r, local, choice);
     if (r.status == ZoneStatus::UnknownZone) {
-        r.suggestions = places::NearestZoneNames(source.name, places::SystemZoneNames());
+        r.suggestions = places::SystemZones().Nearest(source.name);
     }
     return r;
 }

@@ -26,8 +26,8 @@ enum class ZoneStatus {
 
 // Where the zone comes from: a place name as searched ("München", "Paris, US") or a zone name
 // ("Europe/Berlin"). A zone name is taken as it is when the time-zone database knows it, else
-// as the desktop's zone search reads it (places::MatchZoneName over the system's zones: case
-// ignored, blanks for underscores, "europe/berlin" or "new york").
+// as the desktop's zone search reads it (places::FoldedZoneNames::Match over the system's zones:
+// case ignored, blanks for underscores, "europe/berlin" or "new york").
 struct ZoneSource {
     enum class Kind { Place, Zone };
     Kind kind = Kind::Zone;
