@@ -22,14 +22,15 @@ const VXDateStore kRecord(2000, 3, 20, 8, 0, 0, 0, -1);
 // Stored names, each holding what a file written elsewhere may hold: a title change (ESC ]
 // ... BEL), a carriage return, NUL, the C1 introducer U+009B and a right-to-left override.
 const std::vector<std::string> kHostileNames = {"\x1b]0;title\x07"
-    "Eva", "Anne\rBob", "nul\0x"s,
+                                                "Eva",
+                                                "Anne\rBob", "nul\0x"s,
                                                 "c1\xC2\x9B"
                                                 "31mX",
                                                 "bidi\u202Eevil"};
 
 // Whatever a terminal would act on: C0 controls but the line feed, the tab of a table and the
-// carriage return of a CR LF line end; DEL, the C1 controls, and the bidirectional embeddings, overrides and
-// isolates. Returns a description of the first one found, or nothing.
+// carriage return of a CR LF line end; DEL, the C1 controls, and the bidirectional embeddings,
+// overrides and isolates. Returns a description of the first one found, or nothing.
 std::string FirstActiveCharacter(const std::string& shown) {
     for (size_t i = 0; i < shown.size(); ++i) {
         const auto c = static_cast<unsigned char>(shown[i]);
@@ -93,8 +94,12 @@ TEST_F(TerminalEscapes, EveryCommandAndFormat) {
     const std::vector<Case> cases = {
         {{"list", file_}, "", hostile, escaped},
         {{"list", "--json", file_}, "", "\\u001b]0;title\\u0007", "\\u001b]0;title\\u0007"},
-        {{"show", file_, "\x1b]0;title\x07"
-    "Eva"}, "", hostile, escaped},
+        {{"show", file_,
+          "\x1b]0;title\x07"
+          "Eva"},
+         "",
+         hostile,
+         escaped},
         {{"show", "--json", file_, "Anne\rBob"}, "", "Anne\\rBob", "Anne\\rBob"},
         {{"show", file_, "bidi\u202Eevil"}, "", "bidi\u202Eevil", "bidi\\u202eevil"},
         {{"show", file_, "missing\x1b[2J"}, "", "missing\x1b[2J", "missing\\x1b[2J"},
