@@ -4,7 +4,8 @@
 // programs (export --format csv|jsonl). Each name passes through
 // SpreadsheetField (app/text_guards.h): a control character becomes a blank and a leading
 // '=', '+', '-' or '@' gets an apostrophe, so every line keeps its columns and no name turns
-// into a formula; any other name is written byte for byte.
+// into a formula; any other name is written byte for byte. For a terminal (RecordsStyle::terminal)
+// each name is escaped as well (TerminalText), in the csv table too.
 #include <functional>
 #include <string>
 #include <string_view>
