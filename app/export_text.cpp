@@ -37,10 +37,13 @@ char* PutBirthMoment(char* p, const VXDateStore& r) {
     return std::copy_n(" Uhr ", 5, p);
 }
 
-// The name as a spreadsheet field. A key of printable ASCII, the usual case, is its own UTF-8.
-void AppendNameField(std::string& out, NameKeyView key) {
+// The name as a spreadsheet field, escaped as well for a terminal. A key of printable ASCII, the
+// usual case, is its own UTF-8 and has nothing a terminal would act on.
+void AppendNameField(std::string& out, NameKeyView key, bool terminal) {
     if (!key.IsWide() && IsPrintableAscii(key.Bytes())) {
         AppendSpreadsheetField(out, key.Bytes());
+    } else if (terminal) {
+        out.append(TerminalText(SpreadsheetField(NameOfKey(key)), true));
     } else {
         AppendSpreadsheetField(out, NameOfKey(key));
     }
@@ -49,8 +52,8 @@ void AppendNameField(std::string& out, NameKeyView key) {
 // The line of a record; moment holds its results, nullptr for a record the engine cannot
 // evaluate.
 void AppendRecordLine(std::string& out, NameKeyView key, const VXDateStore& r,
-                      const RecordMoment* moment) {
-    AppendNameField(out, key);
+                      const RecordMoment* moment, bool terminal) {
+    AppendNameField(out, key, terminal);
     out.push_back('\t');
     if (moment == nullptr) {
         // Values the engine cannot evaluate: the moment as entered, the rest left empty.
@@ -81,7 +84,7 @@ using Entry = std::pair<NameKeyView, const VXDateStore*>;
 // The lines of consecutive records, a group at a time: the results headStart has ready are
 // looked up together, and the others are evaluated together (their Moon fractions side by side).
 void AppendRecordLines(std::string& out, const Entry* entries, size_t count,
-                       const ExportHeadStart* headStart) {
+                       const ExportHeadStart* headStart, bool terminal) {
     constexpr size_t kGroup = 16;
     std::array<const RecordMoment*, kGroup> found{};
     std::array<const VXDateStore*, kGroup> open{};
@@ -109,13 +112,15 @@ void AppendRecordLines(std::string& out, const Entry* entries, size_t count,
         }
         EvaluateRecordMoments(open.data(), opened, evaluated.data());
         for (size_t i = 0; i < n; ++i) {
-            AppendRecordLine(out, group[i].first, *group[i].second, found[i]);
+            AppendRecordLine(out, group[i].first, *group[i].second, found[i], terminal);
         }
     }
 }
 
-void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r, char delimiter) {
-    AppendRecordCsv(out, NameOfKey(key), r, delimiter);
+void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r, char delimiter,
+                         bool terminal) {
+    AppendRecordCsv(out, terminal ? TerminalText(NameOfKey(key), true) : NameOfKey(key), r,
+                    delimiter);
     if (CanEvaluate(r)) {
         thread_local BirthEvaluation evaluation; // its texts keep their storage
         EvaluateRecordInto(r, evaluation);
@@ -165,11 +170,13 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const Records
             ClearUpperVectorState();
             switch (format) {
             case RecordsFormat::Tsv:
-                AppendRecordLines(out, block.data() + begin, end - begin, headStart);
+                AppendRecordLines(out, block.data() + begin, end - begin, headStart,
+                                  style.terminal);
                 break;
             case RecordsFormat::Csv:
                 for (size_t i = begin; i < end; ++i) {
-                    AppendRecordCsvLine(out, block[i].first, *block[i].second, style.delimiter);
+                    AppendRecordCsvLine(out, block[i].first, *block[i].second, style.delimiter,
+                                        style.terminal);
                 }
                 break;
             case RecordsFormat::Jsonl:

@@ -4,7 +4,8 @@
 // programs (export --format csv|jsonl). Each name passes through
 // SpreadsheetField (app/text_guards.h): a control character becomes a blank and a leading
 // '=', '+', '-' or '@' gets an apostrophe, so every line keeps its columns and no name turns
-// into a formula; any other name is written byte for byte.
+// into a formula; any other name is written byte for byte. For a terminal (RecordsStyle::terminal)
+// each name is escaped as well (TerminalText), in the csv table too.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,7 @@ struct RecordsStyle {
     bool asciiOnly = false;     // jsonl: as for JsonLayout
     char delimiter = ',';       // csv
     bool byteOrderMark = false; // csv: a UTF-8 byte-order mark first, for spreadsheets
+    bool terminal = false;      // tsv, csv: each name escaped for a terminal (TerminalText)
 };
 bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const RecordsStyle& style,
                   unsigned jobs, const std::function<bool(std::string_view piece)>& sink,

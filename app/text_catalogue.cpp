@@ -351,6 +351,12 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::NotRecordFileSaveQuestion,
      "Die Datei \u201E%1\u201C ist keine Vexamo-Datensatzdatei: %2. Speichern schreibt nur die "
      "gelesenen Datensätze hinein; der Rest geht verloren. Trotzdem überschreiben?"},
+
+    // Places and zone names: the places beyond those listed, the zones near an unknown one.
+    {TextId::PlacesMore, "\u2026 and %1 more places; give --limit N or a longer name"},
+    {TextId::PlacesOneMore, "\u2026 and 1 more place; give --limit N or a longer name"},
+    {TextId::ZoneSuggestions, "Did you mean %1?"},
+    {TextId::CountGroupSeparator, ","},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -486,6 +492,11 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliNotRecordFileRefused, "%1 is not a Vexamo record file: %2; nothing was changed."},
     {TextId::CliNotRecordFileWarning,
      "warning: %1 is not a Vexamo record file: %2; its records are read, the rest is ignored."},
+    // Places and zone names.
+    {TextId::PlacesMore, kSameText},
+    {TextId::PlacesOneMore, kSameText},
+    {TextId::ZoneSuggestions, kSameText},
+    {TextId::CountGroupSeparator, kSameText},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "

@@ -254,6 +254,11 @@ enum class TextId {
     CliNotRecordFileWarning,   // %1: the file, %2: TrailingByte(s)
     NotRecordFileOpened,       // %1: the file, %2: TrailingByte(s)
     NotRecordFileSaveQuestion, // %1: the file, %2: TrailingByte(s)
+    // Places and zone names: the places beyond those listed, the zones near an unknown one.
+    PlacesMore,          // %1: how many more (CountText), two or more
+    PlacesOneMore,       // one more
+    ZoneSuggestions,     // %1: the zone names, separated by ", "
+    CountGroupSeparator, // between groups of three digits in a count (CountText)
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

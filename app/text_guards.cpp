@@ -20,6 +20,21 @@ void AppendHexEscape(std::string& out, unsigned value) {
     out.push_back(digits[value & 0xF]);
 }
 
+// The embeddings, overrides and isolates of the bidirectional algorithm (U+202A to U+202E,
+// U+2066 to U+2069): on a terminal they would reorder the rest of the line, so that a name
+// could show as another or move the columns after it.
+constexpr bool IsBidiControl(char32_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+void AppendUnicodeEscape(std::string& out, char32_t c) {
+    const char* digits = "0123456789abcdef";
+    out.append("\\u");
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        out.push_back(digits[(c >> shift) & 0xF]);
+    }
+}
+
 } // namespace
 
 std::string SpreadsheetField(std::string_view utf8) {
@@ -96,6 +111,8 @@ std::string TerminalText(std::string_view utf8, bool toTerminal) {
         }
         if (IsControlCharacter(c)) {
             AppendHexEscape(out, static_cast<unsigned>(c));
+        } else if (IsBidiControl(c)) {
+            AppendUnicodeEscape(out, c);
         } else {
             out.append(utf8.substr(at, i - at));
         }

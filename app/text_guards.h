@@ -24,7 +24,9 @@ std::string SpreadsheetFieldCp1252(std::string_view cp1252);
 // Text bound for standard output or standard error, UTF-8 in and out. When the stream is a
 // terminal (toTerminal), each control character and each byte that is not part of valid
 // UTF-8 is written as \xHH, its value in two lower-case hexadecimal digits (escape U+001B as
-// \x1b, line feed as \x0a, the C1 introducer U+009B as \x9b), so that a name cannot move the
-// cursor, retitle or clear the terminal; everything else, a backslash included, is kept.
+// \x1b, line feed as \x0a, the C1 introducer U+009B as \x9b), and each bidirectional embedding,
+// override or isolate (U+202A to U+202E, U+2066 to U+2069) as \uHHHH (\u202e), so that a name
+// cannot move the cursor, retitle or clear the terminal, nor reorder what follows it on its
+// line; everything else, a backslash included, is kept.
 // When it is not a terminal (a pipe, a file), the exact bytes are returned.
 std::string TerminalText(std::string_view utf8, bool toTerminal);

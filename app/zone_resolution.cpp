@@ -1,5 +1,8 @@
 #include "app/zone_resolution.h"
 
+#include "places/zone_names.h"
+#include "places/zone_offset.h"
+
 namespace {
 
 ZoneStatus FromTimeDifference(places::TimeDifferenceStatus status) {
@@ -86,7 +89,15 @@ ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& 
     }
     ZoneResolution r;
     r.zone = source.name;
+    if (!places::IsKnownZone(source.name)) {
+        if (std::optional<std::string> matched = places::SystemZones().Match(source.name)) {
+            r.zone = std::move(*matched);
+        }
+    }
     LookUp(r, local, choice);
+    if (r.status == ZoneStatus::UnknownZone) {
+        r.suggestions = places::SystemZones().Nearest(source.name);
+    }
     return r;
 }
 

@@ -25,7 +25,9 @@ enum class ZoneStatus {
 };
 
 // Where the zone comes from: a place name as searched ("München", "Paris, US") or a zone name
-// ("Europe/Berlin").
+// ("Europe/Berlin"). A zone name is taken as it is when the time-zone database knows it, else
+// as the desktop's zone search reads it (places::FoldedZoneNames::Match over the system's zones:
+// case ignored, blanks for underscores, "europe/berlin" or "new york").
 struct ZoneSource {
     enum class Kind { Place, Zone };
     Kind kind = Kind::Zone;
@@ -42,7 +44,9 @@ struct ZoneResolution {
     ZoneStatus status = ZoneStatus::UnknownZone;
     std::optional<places::Place> place; // the place used, for a place name
     bool severalPlaces = false;         // the name matched more than one place
-    std::string zone;                   // the zone used (that of the place, or the name given)
+    std::string zone; // the zone used (that of the place, or the one the name given stands for)
+    // UnknownZone: up to three zone names near the one given, for a "did you mean".
+    std::vector<std::string> suggestions;
     // The offset in force, or the chosen one of an ambiguous time; unset for a nonexistent or
     // undecided ambiguous time and when nothing was looked up.
     std::optional<places::ZoneOffset> offset;

@@ -30,6 +30,18 @@ int NeededHours(const ZoneResolution& r) {
     return difference % kHour == 0 ? difference / kHour : r.roundedHours;
 }
 
+// " Did you mean Europe/Berlin, Europe/Bern?", or nothing without suggestions.
+std::string SuggestionsText(const std::vector<std::string>& zones) {
+    if (zones.empty()) {
+        return {};
+    }
+    std::string names;
+    for (const std::string& zone : zones) {
+        names.append(names.empty() ? "" : ", ").append(zone);
+    }
+    return " " + UserText(TextId::ZoneSuggestions, {names});
+}
+
 } // namespace
 
 std::string UtcOffsetText(int utcOffsetSeconds) {
@@ -130,7 +142,7 @@ std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name) {
     case ZoneStatus::UnknownPlace:
         return UserText(TextId::ZoneUnknownPlace, {name});
     case ZoneStatus::UnknownZone:
-        return UserText(TextId::ZoneUnknownZone, {name});
+        return UserText(TextId::ZoneUnknownZone, {name}) + SuggestionsText(r.suggestions);
     case ZoneStatus::DateNotCovered:
         return UserText(TextId::ZoneDateNotCovered, {r.zone});
     case ZoneStatus::DamagedZone:

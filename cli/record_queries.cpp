@@ -127,7 +127,8 @@ int RunExport(const Args& args, CliStreams& io) {
     if (!LoadRecordFile(io, a.words[0], doc, false, headStarted ? &headStart : nullptr)) {
         return kExitRefused;
     }
-    const RecordsStyle style{io.outTerminal, delimiter != 0 ? delimiter : ',', a.Has("--bom")};
+    const RecordsStyle style{io.outTerminal, delimiter != 0 ? delimiter : ',', a.Has("--bom"),
+                             io.outTerminal};
     const bool written = WriteRecords(
         doc.m_mapDateStore, kind, style, jobs,
         [&](std::string_view piece) {

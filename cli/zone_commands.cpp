@@ -1,5 +1,6 @@
 // "vexamo-cli places" and "vexamo-cli zone": the place list and the time difference of a
 // birthplace or zone at a local date and time.
+#include <cstddef>
 #include <string>
 
 #include "app/text_catalogue.h"
@@ -12,8 +13,9 @@
 namespace {
 
 const OptionSpec kPlacesOptions[] = {
-    {"--json", ValueKind::None, {}, "print the matching places as one JSON array"}};
-const std::string_view kPlacesSynopsis[] = {"QUERY [--json]"};
+    {"--json", ValueKind::None, {}, "print the matching places as one JSON array"},
+    {"--limit", ValueKind::Integer, "N", "show at most N places (default: 30)"}};
+const std::string_view kPlacesSynopsis[] = {"QUERY [--limit N] [--json]"};
 
 constexpr auto kZoneOptions = JoinOptions(
     kZoneSourceOptions,
@@ -50,7 +52,17 @@ int RunPlaces(const Args& args, CliStreams& io) {
     if (query.empty()) {
         return UsageError(io, CommandMessage(kPlacesSyntax, TextId::CliExpectedQuery));
     }
-    const std::vector<places::Place> found = places::SharedPlaceCatalogue().Search(query);
+    std::size_t limit = places::PlaceCatalogue::kDefaultLimit;
+    if (const ParsedOption* option = parsed.Last("--limit")) {
+        if (option->integer < 1) {
+            return UsageError(io, CommandMessage(kPlacesSyntax, TextId::CliExpects,
+                                                 {"--limit 1 or more, not " + option->value}));
+        }
+        limit = static_cast<std::size_t>(option->integer);
+    }
+    std::size_t matching = 0;
+    const std::vector<places::Place> found =
+        places::SharedPlaceCatalogue().Search(query, limit, &matching);
     const int written = WriteOutput(io, parsed.Has("--json") ? PlacesJson(found, io.outTerminal)
                                                              : PlacesText(found, io.outTerminal));
     if (written != kExitOk) {
@@ -60,6 +72,7 @@ int RunPlaces(const Args& args, CliStreams& io) {
         PrintMessage(io, UserText(TextId::ZoneUnknownPlace, {query}));
         return kExitRefused;
     }
+    PrintMorePlaces(io, matching - found.size());
     return kExitOk;
 }
 

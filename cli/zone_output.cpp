@@ -1,5 +1,6 @@
 #include "cli/zone_output.h"
 
+#include "app/count_text.h"
 #include "app/json_writer.h"
 #include "app/text_catalogue.h"
 #include "app/text_guards.h"
@@ -39,6 +40,14 @@ std::string PlacesText(const std::vector<places::Place>& found, bool terminal) {
         out += '\n';
     }
     return out;
+}
+
+void PrintMorePlaces(CliStreams& io, std::size_t more) {
+    if (more == 1) {
+        PrintMessage(io, UserText(TextId::PlacesOneMore));
+    } else if (more > 1) {
+        PrintMessage(io, UserText(TextId::PlacesMore, {CountText(more)}));
+    }
 }
 
 std::string PlacesJson(const std::vector<places::Place>& found, bool terminal) {

@@ -1,5 +1,6 @@
 #pragma once
 // Output of "vexamo-cli places" and "vexamo-cli zone", and the time zone an evaluation used.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,10 @@
 // One line per place: "München, Bayern, Deutschland — Europe/Berlin".
 // The names escaped on a terminal (TerminalText).
 std::string PlacesText(const std::vector<places::Place>& found, bool terminal);
+
+// On io.err, after a place list that stops short: how many more places match ("… and 1,234
+// more places; give --limit N or a longer name"); nothing when none does.
+void PrintMorePlaces(CliStreams& io, std::size_t more);
 
 // A JSON array of objects: name, region, country, country_code, zone, latitude, longitude,
 // population; every character beyond ASCII escaped on a terminal.

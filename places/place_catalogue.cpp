@@ -176,7 +176,11 @@ const PlaceCatalogue::Index& PlaceCatalogue::NameIndex() const {
     return m_lazy->index;
 }
 
-std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t limit) const {
+std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t limit,
+                                          std::size_t* matching) const {
+    if (matching != nullptr) {
+        *matching = 0;
+    }
     const std::size_t comma = query.find(',');
     const std::string name = FoldName(query.substr(0, comma));
     const std::string area =
@@ -236,6 +240,9 @@ std::vector<Place> PlaceCatalogue::Search(std::string_view query, std::size_t li
         }
         return a.entry < b.entry; // list order: stable across runs
     };
+    if (matching != nullptr) {
+        *matching = hits.size();
+    }
     const std::size_t count = std::min(limit, hits.size());
     std::partial_sort(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(count), hits.end(),
                       before);

@@ -34,8 +34,9 @@ class PlaceCatalogue {
     // Brandenburg", "Paris, US"). Order: places with a name equal to the query (in any
     // language) first; then those found by their name in the user's language; then the most
     // populous. At most `limit` places; each has matchedName set when its shown name does not
-    // match the query.
-    std::vector<Place> Search(std::string_view query, std::size_t limit = kDefaultLimit) const;
+    // match the query. `matching`, when given, receives how many places match in all.
+    std::vector<Place> Search(std::string_view query, std::size_t limit = kDefaultLimit,
+                              std::size_t* matching = nullptr) const;
 
     std::size_t Size() const;
 

@@ -88,3 +88,15 @@ TEST(TerminalText, ControlCharactersAreEscapedOnlyForATerminal) {
     const std::string plain = "M\xC3\xBCller \xE2\x82\xAC C:\\x";
     EXPECT_EQ(TerminalText(plain, true), plain);
 }
+
+TEST(TerminalText, BidirectionalControlsAreEscapedMarksAndScriptsKept) {
+    // Every embedding, override and isolate, and the characters just outside both ranges.
+    EXPECT_EQ(TerminalText("\u2029\u202A\u202B\u202C\u202D\u202E\u202F", true),
+              "\u2029\\u202a\\u202b\\u202c\\u202d\\u202e\u202F");
+    EXPECT_EQ(TerminalText("\u2065\u2066\u2067\u2068\u2069\u206A", true),
+              "\u2065\\u2066\\u2067\\u2068\\u2069\u206A");
+    EXPECT_EQ(TerminalText("abc\u202Efed", false), "abc\u202Efed");
+    // Right-to-left text and the marks it may carry are names, not controls.
+    const std::string hebrew = "\u05D3\u05E0\u05D4 \u200F\u200E\u061C";
+    EXPECT_EQ(TerminalText(hebrew, true), hebrew);
+}

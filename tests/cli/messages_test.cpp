@@ -1,5 +1,6 @@
 // vexamo-cli's messages and help in the user's language, and text from the user escaped on a
 // terminal wherever it is echoed.
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -102,6 +103,34 @@ TEST_F(MessageLanguage, UnknownPlaceSaysWhatToDo) {
         EXPECT_EQ(r.err.rfind("vexamo-cli: ", 0), 0u) << r.err;
         EXPECT_NE(r.err.find("--zone"), std::string::npos) << r.err;
     }
+}
+
+// Counts are grouped as each language writes them.
+TEST_F(MessageLanguage, MorePlacesCountedInEachLanguage) {
+    const std::string all = RunIn("en", {"places", "M", "--limit", "1000000"}).out;
+    const auto total = static_cast<size_t>(std::count(all.begin(), all.end(), '\n'));
+    ASSERT_GT(total, 1030u);
+    ASSERT_LT(total, 10030u);
+    std::string digits = std::to_string(total - 30);
+    const struct {
+        const char* language;
+        const char* separator;
+        const char* holds;
+    } cases[] = {
+        {"de", ".", " weitere Orte; --limit N"},
+        {"fr", "\u00A0", " autres lieux ; donnez --limit N"},
+        {"en", ",", " more places; give --limit N"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunIn(c.language, {"places", "M"});
+        EXPECT_EQ(r.status, 0);
+        const std::string count = digits.substr(0, 1) + c.separator + digits.substr(1);
+        EXPECT_NE(r.err.find(" " + count + c.holds), std::string::npos) << r.err;
+    }
+    // The zone suggestions too.
+    const CliResult de =
+        RunIn("de", {"zone", "--zone", "Europe/Berln", "1", "1", "2000", "0", "0"});
+    EXPECT_NE(de.err.find(" Meinten Sie Europe/Berlin"), std::string::npos) << de.err;
 }
 
 TEST_F(MessageLanguage, HelpInEachLanguage) {

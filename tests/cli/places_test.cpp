@@ -1,4 +1,8 @@
 // "vexamo-cli places": the matching places, as lines or as JSON.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "app/text_catalogue.h"
@@ -54,5 +58,62 @@ TEST(CliPlaces, NoMatchExitsOneAndUsageTwo) {
     EXPECT_EQ(RunCliCaptured({"places", "--limit", "Paris"}).status, 2);
     const CliResult help = RunCliCaptured({"places", "--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("vexamo-cli places QUERY [--json]"), std::string::npos);
+    EXPECT_NE(help.out.find("vexamo-cli places QUERY [--limit N] [--json]"), std::string::npos);
+    EXPECT_NE(help.out.find("  --limit N"), std::string::npos) << help.out;
+}
+
+namespace {
+
+size_t LineCount(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+} // namespace
+
+// A list that stops short says how many more places match; --limit moves the stop.
+TEST(CliPlaces, LimitAndHowManyMore) {
+    const CliResult all = RunCliCaptured({"places", "M", "--limit", "1000000"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(all.err, "");
+    const size_t total = LineCount(all.out);
+    ASSERT_GT(total, 1000u); // so that the count has a group separator
+    const auto more = [](size_t n) {
+        std::string digits = std::to_string(n);
+        digits.insert(digits.size() - 3, ",");
+        return "vexamo-cli: " + UserText(TextId::PlacesMore, {digits}) + "\n";
+    };
+    const struct {
+        std::vector<std::string> args;
+        size_t shown;
+    } cases[] = {
+        {{"places", "M"}, 30},
+        {{"places", "--limit", "5", "M"}, 5},
+        {{"places", "M", "--limit=30"}, 30},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunCliCaptured(c.args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(LineCount(r.out), c.shown);
+        EXPECT_EQ(r.out, all.out.substr(0, r.out.size())); // the first of the same order
+        EXPECT_EQ(r.err, more(total - c.shown));
+    }
+    EXPECT_EQ(more(1234), "vexamo-cli: \u2026 and 1,234 more places; give --limit N or a longer "
+                          "name\n");
+    const CliResult oneMore = RunCliCaptured({"places", "M", "--limit", std::to_string(total - 1)});
+    EXPECT_EQ(oneMore.err, "vexamo-cli: " + std::string(UserText(TextId::PlacesOneMore)) + "\n");
+    const CliResult exact = RunCliCaptured({"places", "M", "--limit", std::to_string(total)});
+    EXPECT_EQ(exact.err, "");
+
+    // JSON keeps standard output to the array; the count goes to standard error.
+    const CliResult json = RunCliCaptured({"places", "--json", "--limit", "2", "M"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(nlohmann::json::parse(json.out).size(), 2u);
+    EXPECT_EQ(json.err, more(total - 2));
+
+    for (const char* bad : {"0", "-3", "x"}) {
+        const CliResult r = RunCliCaptured({"places", "M", "--limit", bad});
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("places: "), std::string::npos) << r.err;
+    }
 }

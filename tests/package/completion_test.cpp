@@ -75,10 +75,42 @@ TEST(CliCompletion, OffersEachCommandsOptions) {
     EXPECT_FALSE(Contains(zone, "--southern"));
 }
 
+// Whatever a command's --help lists, completion offers: an option added to a command's table
+// must reach the completion file too.
+TEST(CliCompletion, OffersEveryOptionTheHelpLists) {
+    for (const char* command : {"eval", "list", "show", "add", "remove", "export", "places", "zone",
+                                "batch", "import", "report", "diagram"}) {
+        const ShellResult help = RunShell(ShellQuote(VEXAMO_CLI_PATH) + " " + command + " --help");
+        ASSERT_EQ(help.status, 0) << command;
+        const std::vector<std::string> offered = Complete({command, "-"});
+        std::istringstream lines(help.out);
+        int listed = 0;
+        for (std::string line; std::getline(lines, line);) {
+            // "  --limit N   ..." and "  --dst, --no-dst  ...": the options of a help line.
+            if (!line.starts_with("  -")) {
+                continue;
+            }
+            std::istringstream words(line);
+            for (std::string word; words >> word && word.starts_with("-");) {
+                if (word.ends_with(",")) {
+                    word.pop_back();
+                }
+                EXPECT_TRUE(Contains(offered, word)) << command << " " << word;
+                ++listed;
+            }
+        }
+        EXPECT_EQ(command == std::string("remove"), listed == 0) << command;
+    }
+}
+
 TEST(CliCompletion, OffersOptionValues) {
     EXPECT_EQ(Complete({"export", "persons.dat", "--format", ""}),
               (std::vector<std::string>{"csv", "jsonl", "tsv"}));
     EXPECT_EQ(Complete({"batch", "--format", ""}), (std::vector<std::string>{"csv", "jsonl"}));
+    EXPECT_EQ(Complete({"export", "--delimiter", ""}), (std::vector<std::string>{",", ";", "tab"}));
+    // Nothing to offer for a count, and the count is not the FILE.
+    EXPECT_TRUE(Complete({"places", "--limit", ""}).empty());
+    EXPECT_TRUE(Contains(Complete({"places", "--limit", "5", "--"}), "--json"));
     // Nothing to offer for a number of hours.
     EXPECT_TRUE(Complete({"eval", "--tz", ""}).empty());
     if (std::filesystem::exists("/usr/share/zoneinfo/zone1970.tab")) {

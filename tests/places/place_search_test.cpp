@@ -169,6 +169,15 @@ TEST(PlaceSearchTest, LimitEmptyQueriesAndNarrowingByArea) {
     const PlaceCatalogue& catalogue = SharedIn("en");
     EXPECT_EQ(catalogue.Search("s").size(), PlaceCatalogue::kDefaultLimit);
     EXPECT_EQ(catalogue.Search("s", 5).size(), 5u);
+    // How many match in all, whatever the limit.
+    std::size_t matching = 0;
+    const std::size_t all = catalogue.Search("s", 1'000'000, &matching).size();
+    EXPECT_EQ(matching, all);
+    EXPECT_EQ(catalogue.Search("s", 5, &matching).size(), 5u);
+    EXPECT_EQ(matching, all);
+    EXPECT_GT(all, PlaceCatalogue::kDefaultLimit);
+    catalogue.Search("xqzvw", 5, &matching);
+    EXPECT_EQ(matching, 0u);
     EXPECT_TRUE(catalogue.Search("").empty());
     EXPECT_TRUE(catalogue.Search("  ,").empty());
     EXPECT_TRUE(catalogue.Search("xqzvw").empty());

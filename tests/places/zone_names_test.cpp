@@ -1,6 +1,7 @@
 // The zone names offered when a birthplace is not in the place list, and searching them.
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,4 +66,75 @@ TEST(ZoneNamesTest, SearchIgnoresCaseAndUnderscoresBeginningsFirst) {
         EXPECT_EQ(SearchZoneNames(c.text, list), c.found) << c.text;
     }
     EXPECT_EQ(SearchZoneNames("europe/berl", SystemZoneNames()), Names{"Europe/Berlin"});
+}
+
+TEST(ZoneNamesTest, AGivenNameStandsForTheZoneItFoldsTo) {
+    const places::FoldedZoneNames zones(Names{"America/Argentina/Buenos_Aires", "America/New_York",
+                                              "Asia/Aden", "Europe/Berlin", "Europe/Bern",
+                                              "Pacific/Bern"});
+    const struct {
+        const char* text;
+        std::optional<std::string> zone;
+    } cases[] = {
+        {"Europe/Berlin", "Europe/Berlin"},
+        {"europe/berlin", "Europe/Berlin"},
+        {"  EUROPE/BERLIN\t", "Europe/Berlin"},
+        {"america/new york", "America/New_York"},
+        {"new york", "America/New_York"},
+        {"New_York", "America/New_York"},
+        {"buenos aires", "America/Argentina/Buenos_Aires"},
+        {"argentina/buenos_aires", "America/Argentina/Buenos_Aires"},
+        // Of names with an equal part the first in order.
+        {"bern", "Europe/Bern"},
+        {"pacific/bern", "Pacific/Bern"},
+        // Only whole names or whole parts: a beginning or a piece is not taken.
+        {"berl", std::nullopt},
+        {"york", std::nullopt},
+        {"europe/", std::nullopt},
+        {"Europe/Berln", std::nullopt},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(zones.Match(c.text), c.zone) << c.text;
+    }
+}
+
+TEST(ZoneNamesTest, SuggestionsSearchFirstThenTheFewestEdits) {
+    const places::FoldedZoneNames zones(Names{"America/Denver", "America/New_York", "Asia/Aden",
+                                              "Europe/Berlin", "Europe/Bern", "Europe/Dublin",
+                                              "Europe/Paris", "Europe/Zurich"});
+    const struct {
+        const char* text;
+        Names nearest;
+    } cases[] = {
+        // One edit each, in the list's order.
+        {"Europe/Berln", {"Europe/Berlin", "Europe/Bern"}},
+        {"berln", {"Europe/Berlin", "Europe/Bern"}},
+        {"newyork", {"America/New_York"}},
+        // Two edits for a longer text, never for a short one.
+        {"Amercia/New_York", {"America/New_York"}},
+        {"Europ/Pari", {"Europe/Paris"}},
+        {"pras", {}},
+        // What the zone search finds comes first, and counts once.
+        {"den", {"America/Denver", "Asia/Aden"}},
+        {"eu", {"Europe/Berlin", "Europe/Bern", "Europe/Dublin"}},
+        {"zurch", {"Europe/Zurich"}},
+        {"Mars/Olympus", {}},
+        {"", {}},
+        {std::string(5000, 'x').c_str(), {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(zones.Nearest(c.text), c.nearest) << c.text;
+    }
+    EXPECT_EQ(zones.Nearest("berln", 1), Names{"Europe/Berlin"});
+    EXPECT_TRUE(zones.Nearest("berln", 0).empty());
+}
+
+TEST(ZoneNamesTest, TheSystemsZonesTakeTheDesktopsSpellings) {
+    EXPECT_EQ(places::SystemZones().Match("europe/berlin"), "Europe/Berlin");
+    EXPECT_EQ(places::SystemZones().Match("new york"), "America/New_York");
+    const Names near = places::SystemZones().Nearest("Europe/Berln");
+    ASSERT_FALSE(near.empty());
+    EXPECT_EQ(near.front(), "Europe/Berlin");
 }
