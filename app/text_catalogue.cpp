@@ -313,6 +313,12 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvImportControlName,
      " Older record files may hold such names; export writes them as they are, but import "
      "takes only names a new entry may have: change the name in the CSV, or leave the row out."},
+    // The CSV input: wide headers, one decoding per input, standard input.
+    {TextId::CsvMoreColumns, "%1 and %2 more"},
+    {TextId::CsvEncodingChanged,
+     "not UTF-8, but the rows before it held non-ASCII text and were already read as UTF-8; "
+     "convert the input to UTF-8, or give it as a file, which is read in one encoding"},
+    {TextId::StdinWriteOnly, "it is not open for reading"},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -442,6 +448,9 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::StdinNotRead, kSameText},
     {TextId::CsvDelimiterChoice, kSameText},
     {TextId::CsvImportControlName, kSameText},
+    {TextId::CsvMoreColumns, kSameText},
+    {TextId::CsvEncodingChanged, kSameText},
+    {TextId::StdinWriteOnly, kSameText},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "

@@ -231,6 +231,10 @@ enum class TextId {
     StdinNotRead,         // %1: the reason
     CsvDelimiterChoice,   // %1: the value
     CsvImportControlName, // after NameControlCharacter in import
+    // The CSV input: wide headers, one decoding per input, standard input.
+    CsvMoreColumns,     // %1: the columns listed, %2: how many more
+    CsvEncodingChanged, // after "line N: ", when a stream turns out not to be UTF-8
+    StdinWriteOnly,     // the reason of StdinNotRead
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "app/csv_text.h"
@@ -123,20 +124,17 @@ void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* re
 
 // Whether an input column would share its name with one the output writes itself.
 bool OutputKey(std::string_view foldedName) {
-    if (foldedName == "status" || foldedName == "error" || foldedName == "format") {
-        return true;
-    }
-    for (const ResultField& field : ResultFields()) {
-        if (foldedName == field.key) {
-            return true;
+    static const auto keys = [] {
+        std::unordered_set<std::string_view> names{"status", "error", "format"};
+        for (const ResultField& field : ResultFields()) {
+            names.insert(field.key);
         }
-    }
-    for (const std::string_view key : ZoneUseKeys()) {
-        if (foldedName == key) {
-            return true;
+        for (const std::string_view key : ZoneUseKeys()) {
+            names.insert(key);
         }
-    }
-    return false;
+        return names;
+    }();
+    return keys.contains(foldedName);
 }
 
 void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const BatchRow& r,
