@@ -1,7 +1,5 @@
 // vexamo-cli batch: evaluates births read as CSV, one result row per input row, streaming and
 // in input order. A row that fails the form's checks is reported in its own output row.
-#include <unistd.h>
-
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -23,7 +21,6 @@
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
-#include "cli/fd_input.h"
 #include "cli/job_option.h"
 #include "cli/option_table.h"
 #include "cli/output.h"
@@ -234,19 +231,9 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (const int opened = OpenCsvInput(io, "batch", path, input); opened != kExitOk) {
         return opened;
     }
-    // Standard input of the process is read as it arrives; what is held is written out
-    // whenever the producer pauses.
-    std::function<void()> onPause;
-    std::unique_ptr<FdInputBuf> stdinBuf;
-    std::unique_ptr<std::istream> stdinStream;
-    if (input.stream == &std::cin) {
-        stdinBuf = std::make_unique<FdInputBuf>(STDIN_FILENO, [&] {
-            if (onPause) {
-                onPause();
-            }
-        });
-        stdinStream = std::make_unique<std::istream>(stdinBuf.get());
-        input.stream = stdinStream.get();
+    // A regular file is decided UTF-8 or Windows-1252 on its whole content; a stream as it comes.
+    if (const int decided = DecideCsvEncoding(io, input, false); decided != kExitOk) {
+        return decided;
     }
     const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
     CsvReader& reader = *readerOwner;
@@ -341,7 +328,8 @@ int RunBatch(const Args& args, CliStreams& io) {
         io.out.flush();
         outputFailed = outputFailed || !io.out;
     };
-    onPause = [&] {
+    // A stream is read as it arrives; what is held is written out whenever the producer pauses.
+    input.onPause = [&] {
         if (!outputFailed) {
             writeBlock(true);
         }
@@ -349,7 +337,7 @@ int RunBatch(const Args& args, CliStreams& io) {
     CsvRecord row;
     while (!outputFailed && reader.Next(row)) {
         if (row.fields.size() != columns.count) {
-            onPause = nullptr;
+            input.onPause = nullptr;
             writeBlock(true);
             return CsvFormatError(
                 io, "batch", input, row.line,
@@ -366,7 +354,7 @@ int RunBatch(const Args& args, CliStreams& io) {
             writeBlock(false);
         }
     }
-    onPause = nullptr;
+    input.onPause = nullptr;
     if (!outputFailed) {
         writeBlock(true);
     }
