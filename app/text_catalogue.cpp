@@ -316,8 +316,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     // The CSV input: wide headers, one decoding per input, standard input.
     {TextId::CsvMoreColumns, "%1 and %2 more"},
     {TextId::CsvEncodingChanged,
-     "not UTF-8, but the rows before it held non-ASCII text and were already read as UTF-8; "
-     "convert the input to UTF-8, or give it as a file, which is read in one encoding"},
+     "not UTF-8, but non-ASCII text before it was already read as UTF-8; convert the input to "
+     "UTF-8, or give it as a file, which is read in one encoding"},
     {TextId::StdinWriteOnly, "it is not open for reading"},
 });
 

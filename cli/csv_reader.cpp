@@ -173,8 +173,9 @@ void CsvReader::Fail(const std::string& what) {
 
 // The chunk in UTF-8 into m_text: as it is while the input is UTF-8 (a sequence that the chunk
 // cuts off waits for the next), else converted from Windows-1252. An input read as UTF-8 that
-// held non-ASCII text before the line where it stops being UTF-8 cannot be read in one
-// encoding: m_text keeps the lines before that line, and the reader fails after them.
+// held non-ASCII text before the byte where it stops being UTF-8 cannot be read in one
+// encoding, wherever the pieces of the stream begin: m_text keeps the lines before that line, and
+// the reader fails after their records.
 void CsvReader::Decode(std::string_view bytes, bool last) {
     m_text = std::move(m_pending);
     m_pending.clear();
@@ -193,7 +194,7 @@ void CsvReader::Decode(std::string_view bytes, bool last) {
         size_t lineStart = 0;
         const size_t line =
             m_line + LineEnds(std::string_view(m_text).substr(0, invalid), m_afterCr, lineStart);
-        if (m_nonAscii || nonAscii < lineStart) {
+        if (m_nonAscii || nonAscii < invalid) {
             m_text.resize(lineStart);
             m_encodingChangedLine = line;
             return;

@@ -6,8 +6,8 @@
 // the start is skipped. The encoding is UTF-8 or Windows-1252 (what spreadsheets in Western
 // European locales save), one for the whole input: decided by the caller on the whole content,
 // or, for a stream, by the bytes as they come: an input that turns out not to be UTF-8 is
-// Windows-1252 when all before the line where it does was ASCII (which reads the same in both),
-// and refused at that line otherwise (EncodingChanged()). Blanks around unquoted fields are
+// Windows-1252 when all before was ASCII (which reads the same in both), and refused at the
+// line where it does otherwise (EncodingChanged()). Blanks around unquoted fields are
 // kept; empty lines are skipped; CR, LF and CR LF each end a line.
 #include <cstddef>
 #include <deque>
