@@ -15,6 +15,7 @@
 namespace {
 
 constexpr size_t kChunk = 1 << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 int NoSpace(unsigned char) {
     return 0;
@@ -138,6 +139,9 @@ CsvReader::CsvReader(std::istream& in, char delimiter, std::function<void()> onC
         throw std::bad_alloc();
     }
     csv_set_space_func(m_parser, NoSpace);
+    if (m_delimiter != 0) {
+        csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
+    }
     m_buffer.resize(kChunk);
     if (m_cp1252 && m_onCp1252) {
         m_onCp1252();
@@ -191,9 +195,13 @@ void CsvReader::Decode(std::string_view bytes, bool last) {
             m_text.resize(incomplete);
             return;
         }
+        // The lines fed, those of a header line held back, then those of this chunk.
         size_t lineStart = 0;
+        const size_t held = LineEnds(m_head, m_afterCr, lineStart);
+        const bool afterCr = m_head.empty() ? m_afterCr : m_head.back() == '\r';
         const size_t line =
-            m_line + LineEnds(std::string_view(m_text).substr(0, invalid), m_afterCr, lineStart);
+            m_line + held +
+            LineEnds(std::string_view(m_text).substr(0, invalid), afterCr, lineStart);
         if (m_nonAscii || nonAscii < invalid) {
             m_text.resize(lineStart);
             m_encodingChangedLine = line;
@@ -237,6 +245,20 @@ void CsvReader::Feed(const char* data, size_t length) {
     }
 }
 
+// Whether the header line held in m_head has ended: a line end outside quotes. Only the bytes
+// added since the last call are looked at.
+bool CsvReader::HeaderLineEnded() {
+    for (; m_headScanned < m_head.size(); ++m_headScanned) {
+        const char c = m_head[m_headScanned];
+        if (c == '"') {
+            m_headQuoted = !m_headQuoted;
+        } else if (!m_headQuoted && (c == '\r' || c == '\n')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CsvReader::Next(CsvRecord& record) {
     while (m_ready.empty() && !m_finished && !Failed()) {
         // What the stream has at hand (a pipe's rows as they come), else a full buffer.
@@ -248,18 +270,31 @@ bool CsvReader::Next(CsvRecord& record) {
         }
         std::string_view bytes(m_buffer.data(), static_cast<size_t>(some));
         const bool last = !m_in;
-        if (!m_started && !bytes.empty()) {
+        // The byte order mark is known once three bytes or another beginning have come.
+        if (!m_started) {
+            m_start.append(bytes);
+            if (!last && m_start.size() < kByteOrderMark.size() &&
+                kByteOrderMark.starts_with(m_start)) {
+                continue;
+            }
             m_started = true;
-            if (bytes.starts_with("\xEF\xBB\xBF")) {
-                bytes.remove_prefix(3);
+            bytes = m_start;
+            if (bytes.starts_with(kByteOrderMark)) {
+                bytes.remove_prefix(kByteOrderMark.size());
             }
         }
         Decode(bytes, last);
-        if (m_delimiter == 0 && !m_text.empty()) {
-            m_delimiter = DetectCsvDelimiter(m_text);
-        }
-        if (m_delimiter != 0) {
+        m_start.clear();
+        // The delimiter is the whole header line's: that line is held back until it has come.
+        if (m_delimiter == 0) {
+            m_head.append(m_text);
+            if (!last && m_encodingChangedLine == 0 && !HeaderLineEnded()) {
+                continue;
+            }
+            m_delimiter = DetectCsvDelimiter(m_head);
             csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
+            m_text = std::move(m_head);
+            m_head = std::string();
         }
         Feed(m_text.data(), m_text.size());
         if (m_encodingChangedLine != 0) {

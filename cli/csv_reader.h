@@ -62,6 +62,7 @@ class CsvReader {
     void Decode(std::string_view bytes, bool last);
     void Feed(const char* data, size_t length);
     void Fail(const std::string& what);
+    bool HeaderLineEnded();
 
     std::istream& m_in;
     csv_parser* m_parser;
@@ -69,6 +70,10 @@ class CsvReader {
     std::vector<char> m_buffer;
     std::string m_text;    // the chunk being fed, in UTF-8
     std::string m_pending; // the start of a UTF-8 sequence that the next chunk completes
+    std::string m_start;   // the first bytes, while they may be a byte order mark
+    std::string m_head;    // the header line while it has not ended, for the delimiter
+    size_t m_headScanned = 0;
+    bool m_headQuoted = false;
     std::deque<CsvRecord> m_ready;
     CsvRecord m_current;
     size_t m_line = 1;

@@ -126,6 +126,31 @@ TEST(CsvReaderEncoding, OneDecodingWhateverThePiecesAStreamComesIn) {
     }
 }
 
+TEST(CsvReaderPieces, ByteOrderMarkAndDelimiterDoNotDependOnWhereAReadEnds) {
+    const struct {
+        const char* what;
+        std::string csv;
+        std::vector<std::string> first; // the header's fields
+    } cases[] = {
+        {"a byte order mark", "\xEF\xBB\xBFname,day\nx,1\n", {"name", "day"}},
+        {"semicolons after a comma in the first field", "a,b;c;d\n1;2;3\n", {"a,b", "c", "d"}},
+        {"tabs after a quoted line break", "\"a\nb\"\tc\td\n1\t2\t3\n", {"a\nb", "c", "d"}},
+        {"a header without a line end", "x;y", {"x", "y"}},
+    };
+    for (const auto& c : cases) {
+        for (const size_t piece : {size_t{1}, size_t{2}, size_t{4}, size_t{1} << 20}) {
+            SCOPED_TRACE(std::string(c.what) + ", pieces of " + std::to_string(piece));
+            PieceBuf buffer(c.csv, piece);
+            std::istream in(&buffer);
+            CsvReader reader(in);
+            CsvRecord header;
+            ASSERT_TRUE(reader.Next(header));
+            EXPECT_EQ(header.fields, c.first);
+            EXPECT_EQ(header.line, 1u);
+        }
+    }
+}
+
 TEST(CsvReaderEncoding, DecidedWindows1252ReadsValidUtf8AsWindows1252) {
     // "MÃ©nard" saved as Windows-1252 holds the bytes of "Ménard" in UTF-8.
     const std::string csv = "n\nM\xC3\xA9nard\n" + kCp1252Name + "\n";
