@@ -1,6 +1,7 @@
 #include "app/record_fields.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "app/csv_text.h"
@@ -165,17 +166,36 @@ std::string FoldedHeader(std::string_view header) {
     return out;
 }
 
-const InputColumn* FindInputColumn(std::string_view header) {
-    const std::string folded = FoldedHeader(header);
-    for (const InputColumn& column : kInputColumns) {
-        for (const std::string_view name :
-             {column.key, column.german[0], column.german[1], column.french}) {
-            if (!name.empty() && folded == FoldedHeader(name)) {
-                return &column;
+namespace {
+
+// Every accepted name, folded, to its column: a header of a million columns is looked up name by
+// name in constant time.
+const std::unordered_map<std::string, const InputColumn*>& InputColumnsByName() {
+    static const auto byName = [] {
+        std::unordered_map<std::string, const InputColumn*> names;
+        for (const InputColumn& column : kInputColumns) {
+            for (const std::string_view name :
+                 {column.key, column.german[0], column.german[1], column.french}) {
+                if (!name.empty()) {
+                    names.emplace(FoldedHeader(name), &column);
+                }
             }
         }
-    }
-    return nullptr;
+        return names;
+    }();
+    return byName;
+}
+
+} // namespace
+
+const InputColumn* FindFoldedInputColumn(const std::string& folded) {
+    const auto& byName = InputColumnsByName();
+    const auto found = byName.find(folded);
+    return found != byName.end() ? found->second : nullptr;
+}
+
+const InputColumn* FindInputColumn(std::string_view header) {
+    return FindFoldedInputColumn(FoldedHeader(header));
 }
 
 std::string AcceptedColumnNames() {

@@ -53,6 +53,8 @@ std::span<const InputColumn> InputColumns();
 
 // The column a header means: any of its names, regardless of case and surrounding blanks.
 const InputColumn* FindInputColumn(std::string_view header);
+// The same for a header already folded (FoldedHeader()).
+const InputColumn* FindFoldedInputColumn(const std::string& folded);
 
 // A header as it is compared: without surrounding blanks, letters in lower case (ASCII and the
 // Latin-1 letters, which is what the accepted names use).

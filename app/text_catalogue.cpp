@@ -357,6 +357,12 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlacesOneMore, "\u2026 and 1 more place; give --limit N or a longer name"},
     {TextId::ZoneSuggestions, "Did you mean %1?"},
     {TextId::CountGroupSeparator, ","},
+    // The CSV input: wide headers, one decoding per input, standard input.
+    {TextId::CsvMoreColumns, "%1 and %2 more"},
+    {TextId::CsvEncodingChanged,
+     "not UTF-8, but non-ASCII text before it was already read as UTF-8; convert the input to "
+     "UTF-8, or give it as a file, which is read in one encoding"},
+    {TextId::StdinWriteOnly, "it is not open for reading"},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -497,6 +503,9 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlacesOneMore, kSameText},
     {TextId::ZoneSuggestions, kSameText},
     {TextId::CountGroupSeparator, kSameText},
+    {TextId::CsvMoreColumns, kSameText},
+    {TextId::CsvEncodingChanged, kSameText},
+    {TextId::StdinWriteOnly, kSameText},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "

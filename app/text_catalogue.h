@@ -259,6 +259,10 @@ enum class TextId {
     PlacesOneMore,       // one more
     ZoneSuggestions,     // %1: the zone names, separated by ", "
     CountGroupSeparator, // between groups of three digits in a count (CountText)
+    // The CSV input: wide headers, one decoding per input, standard input.
+    CsvMoreColumns,     // %1: the columns listed, %2: how many more
+    CsvEncodingChanged, // after "line N: ", when a stream turns out not to be UTF-8
+    StdinWriteOnly,     // the reason of StdinNotRead
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

@@ -1,12 +1,11 @@
 // vexamo-cli batch: evaluates births read as CSV, one result row per input row, streaming and
 // in input order. A row that fails the form's checks is reported in its own output row.
-#include <unistd.h>
-
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "app/csv_text.h"
@@ -22,7 +21,6 @@
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
-#include "cli/fd_input.h"
 #include "cli/job_option.h"
 #include "cli/option_table.h"
 #include "cli/output.h"
@@ -123,20 +121,17 @@ void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* re
 
 // Whether an input column would share its name with one the output writes itself.
 bool OutputKey(std::string_view foldedName) {
-    if (foldedName == "status" || foldedName == "error" || foldedName == "format") {
-        return true;
-    }
-    for (const ResultField& field : ResultFields()) {
-        if (foldedName == field.key) {
-            return true;
+    static const auto keys = [] {
+        std::unordered_set<std::string_view> names{"status", "error", "format"};
+        for (const ResultField& field : ResultFields()) {
+            names.insert(field.key);
         }
-    }
-    for (const std::string_view key : ZoneUseKeys()) {
-        if (foldedName == key) {
-            return true;
+        for (const std::string_view key : ZoneUseKeys()) {
+            names.insert(key);
         }
-    }
-    return false;
+        return names;
+    }();
+    return keys.contains(foldedName);
 }
 
 void AppendJsonRow(std::string& out, const std::vector<std::string>& header, const BatchRow& r,
@@ -236,19 +231,9 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (const int opened = OpenCsvInput(io, "batch", path, input); opened != kExitOk) {
         return opened;
     }
-    // Standard input of the process is read as it arrives; what is held is written out
-    // whenever the producer pauses.
-    std::function<void()> onPause;
-    std::unique_ptr<FdInputBuf> stdinBuf;
-    std::unique_ptr<std::istream> stdinStream;
-    if (input.stream == &std::cin) {
-        stdinBuf = std::make_unique<FdInputBuf>(STDIN_FILENO, [&] {
-            if (onPause) {
-                onPause();
-            }
-        });
-        stdinStream = std::make_unique<std::istream>(stdinBuf.get());
-        input.stream = stdinStream.get();
+    // A regular file is decided UTF-8 or Windows-1252 on its whole content; a stream as it comes.
+    if (const int decided = DecideCsvEncoding(io, input, false); decided != kExitOk) {
+        return decided;
     }
     const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
     CsvReader& reader = *readerOwner;
@@ -343,7 +328,8 @@ int RunBatch(const Args& args, CliStreams& io) {
         io.out.flush();
         outputFailed = outputFailed || !io.out;
     };
-    onPause = [&] {
+    // A stream is read as it arrives; what is held is written out whenever the producer pauses.
+    input.onPause = [&] {
         if (!outputFailed) {
             writeBlock(true);
         }
@@ -351,7 +337,7 @@ int RunBatch(const Args& args, CliStreams& io) {
     CsvRecord row;
     while (!outputFailed && reader.Next(row)) {
         if (row.fields.size() != columns.count) {
-            onPause = nullptr;
+            input.onPause = nullptr;
             writeBlock(true);
             return CsvFormatError(
                 io, "batch", input, row.line,
@@ -368,7 +354,7 @@ int RunBatch(const Args& args, CliStreams& io) {
             writeBlock(false);
         }
     }
-    onPause = nullptr;
+    input.onPause = nullptr;
     if (!outputFailed) {
         writeBlock(true);
     }

@@ -1,6 +1,7 @@
 #include "cli/birth_rows.h"
 
 #include <optional>
+#include <unordered_set>
 
 #include "app/record_fields.h"
 #include "app/text_catalogue.h"
@@ -9,9 +10,12 @@
 
 namespace {
 
-// The column of a header name: a stored field's, or place or zone.
-int* ColumnOf(BirthColumns& columns, const std::string& name) {
-    const InputColumn* const column = FindInputColumn(name);
+// The columns of unknown names that a message lists; a wide header's others are counted.
+constexpr size_t kUnknownListed = 10;
+
+// The column of a folded header name: a stored field's, or place, zone or round.
+int* ColumnOf(BirthColumns& columns, const std::string& folded) {
+    const InputColumn* const column = FindFoldedInputColumn(folded);
     if (column == nullptr) {
         return nullptr;
     }
@@ -23,15 +27,21 @@ int* ColumnOf(BirthColumns& columns, const std::string& name) {
     return &columns.fields[static_cast<size_t>(column->field - RecordFields().data())];
 }
 
-// The missing column, with the columns that were not recognised and the names that are.
-std::string MissingColumn(std::string_view key, const std::vector<std::string>& unknown) {
+// The missing column, with the first columns that were not recognised (of unknownCount) and the
+// names that are.
+std::string MissingColumn(std::string_view key, const std::vector<std::string_view>& unknown,
+                          size_t unknownCount) {
     std::string text = UserText(TextId::CsvColumnMissing, {key}) + "; ";
     if (unknown.empty()) {
         return text + UserText(TextId::CsvNamesAccepted, {AcceptedColumnNames()});
     }
     std::string names;
-    for (const std::string& name : unknown) {
+    for (const std::string_view name : unknown) {
         names.append(names.empty() ? "'" : ", '").append(name).append("'");
+    }
+    if (unknownCount > unknown.size()) {
+        names = UserText(TextId::CsvMoreColumns,
+                         {names, std::to_string(unknownCount - unknown.size())});
     }
     return text + UserText(TextId::CsvColumnsAccepted, {names, AcceptedColumnNames()});
 }
@@ -42,28 +52,33 @@ bool MapBirthColumns(const std::vector<std::string>& header, bool needName, Birt
                      std::string& error, const std::function<bool(std::string_view)>& reserved) {
     columns.count = header.size();
     columns.fields.assign(RecordFields().size(), -1);
-    std::vector<std::string> folded;
-    std::vector<std::string> unknown;
+    // The folded names seen so far, hashed: each header is compared with the others at once.
+    std::unordered_set<std::string> seen;
+    seen.reserve(header.size());
+    std::vector<std::string_view> unknown;
+    size_t unknownCount = 0;
     for (size_t i = 0; i < header.size(); ++i) {
-        folded.push_back(FoldedHeader(header[i]));
-        for (size_t j = 0; j < i; ++j) {
-            if (folded[j] == folded[i]) {
-                error = UserText(TextId::CsvColumnTwice, {header[i]});
-                return false;
-            }
+        std::string folded = FoldedHeader(header[i]);
+        int* const column = ColumnOf(columns, folded);
+        const bool output = reserved && reserved(folded);
+        if (!seen.insert(std::move(folded)).second) {
+            error = UserText(TextId::CsvColumnTwice, {header[i]});
+            return false;
         }
-        if (reserved && reserved(folded[i])) {
+        if (output) {
             error = UserText(TextId::CsvColumnReserved, {header[i]});
             return false;
         }
-        int* const column = ColumnOf(columns, header[i]);
-        if (column == nullptr) {
-            unknown.push_back(header[i]);
-            continue;
-        }
-        if (*column >= 0) {
+        if (column != nullptr && *column >= 0) {
             error = UserText(TextId::CsvColumnTwice, {header[i]});
             return false;
+        }
+        if (column == nullptr) {
+            if (unknown.size() < kUnknownListed) {
+                unknown.push_back(header[i]);
+            }
+            ++unknownCount;
+            continue;
         }
         *column = static_cast<int>(i);
     }
@@ -72,12 +87,12 @@ bool MapBirthColumns(const std::vector<std::string>& header, bool needName, Birt
         if (fields[k].kind == RecordFieldKind::Name) {
             columns.name = columns.fields[k];
         } else if (fields[k].requiredColumn && columns.fields[k] < 0) {
-            error = MissingColumn(fields[k].key, unknown);
+            error = MissingColumn(fields[k].key, unknown, unknownCount);
             return false;
         }
     }
     if (needName && columns.name < 0) {
-        error = MissingColumn("name", unknown);
+        error = MissingColumn("name", unknown, unknownCount);
         return false;
     }
     return true;

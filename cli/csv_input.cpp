@@ -1,9 +1,11 @@
 #include "cli/csv_input.h"
 
-#include <cerrno>
-#include <iostream>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <iostream>
 
 #include "app/file_messages.h"
 #include "app/text_catalogue.h"
@@ -26,47 +28,123 @@ std::optional<std::string> CsvDelimiter(const ParsedArgs& a, const CommandSyntax
     return std::nullopt;
 }
 
+CsvInput::~CsvInput() {
+    if (ownsFd) {
+        ::close(fd);
+    }
+}
+
+namespace {
+
+// "cannot read standard input: <reason>" or "The file ... cannot be read: <reason>."
+std::string ReadFailure(const CsvInput& input, int error) {
+    if (input.label != "-") {
+        return UserText(TextId::FileNotRead, {input.label, ErrnoText(error)});
+    }
+    // Standard input left open for writing only, as "batch 0>file" gives it.
+    return UserText(TextId::StdinNotRead,
+                    {error == EBADF ? UserText(TextId::StdinWriteOnly) : ErrnoText(error)});
+}
+
+// The reason the process's standard input cannot be read, or 0. It can be a folder, or closed
+// or open for writing only, which would read as empty or fail at the first read.
+int StdinFault(struct stat& st) {
+    if (::fstat(STDIN_FILENO, &st) != 0) {
+        return errno;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return EISDIR;
+    }
+    const int flags = ::fcntl(STDIN_FILENO, F_GETFL);
+    if (flags < 0) {
+        return errno;
+    }
+    return (flags & O_ACCMODE) == O_WRONLY ? EBADF : 0;
+}
+
+} // namespace
+
 int OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, CsvInput& input) {
     input.label = path;
+    struct stat st {};
     if (path == "-") {
-        input.stream = io.in;
-        // The process's own standard input can be a folder or closed, which reads as empty.
-        struct stat st {};
-        if (io.in == &std::cin) {
-            const int error = ::fstat(STDIN_FILENO, &st) != 0 ? errno
-                              : S_ISDIR(st.st_mode)           ? EISDIR
-                                                              : 0;
-            if (error != 0) {
-                PrintMessage(io, UserText(TextId::StdinNotRead, {ErrnoText(error)}));
-                return kExitUsage;
-            }
+        if (io.in != &std::cin) {
+            input.stream = io.in;
+            return kExitOk;
         }
+        if (const int error = StdinFault(st); error != 0) {
+            PrintMessage(io, ReadFailure(input, error));
+            return kExitUsage;
+        }
+        input.fd = STDIN_FILENO;
+    } else {
+        int error = 0;
+        if (::stat(path.c_str(), &st) != 0) {
+            error = errno;
+        } else if (S_ISDIR(st.st_mode)) {
+            error = EISDIR;
+        } else if ((input.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC)) < 0) {
+            error = errno;
+        } else if (::fstat(input.fd, &st) != 0) {
+            error = errno;
+        }
+        input.ownsFd = input.fd >= 0;
+        if (error != 0) {
+            PrintMessage(io, ReadFailure(input, error));
+            return kExitRefused;
+        }
+    }
+    // A regular file is read from where its descriptor stands ("batch < file" after a reader
+    // before it).
+    input.offset = S_ISREG(st.st_mode) ? ::lseek(input.fd, 0, SEEK_CUR) : -1;
+    input.regular = input.offset >= 0;
+    input.buffer = std::make_unique<FdInputBuf>(input.fd, [&input] {
+        if (input.onPause) {
+            input.onPause();
+        }
+    });
+    input.fdStream = std::make_unique<std::istream>(input.buffer.get());
+    input.stream = input.fdStream.get();
+    return kExitOk;
+}
+
+int DecideCsvEncoding(CliStreams& io, CsvInput& input, bool wholeStream) {
+    Utf8Check check;
+    if (input.regular) {
+        // A read error here comes again when the rows are read, and is reported there.
+        if (ReadEachBlock(input.fd, input.offset, [&](std::string_view b) { check.Add(b); }) != 0) {
+            return kExitOk;
+        }
+    } else if (wholeStream) {
+        std::string bytes;
+        std::string block(1 << 16, '\0');
+        while (*input.stream) {
+            input.stream->read(block.data(), static_cast<std::streamsize>(block.size()));
+            bytes.append(block, 0, static_cast<size_t>(input.stream->gcount()));
+        }
+        if (input.stream->bad()) {
+            const int error =
+                input.buffer && input.buffer->ReadErrno() != 0 ? input.buffer->ReadErrno() : EIO;
+            PrintMessage(io, ReadFailure(input, error));
+            return kExitUsage;
+        }
+        check.Add(bytes);
+        input.whole = std::make_unique<std::istringstream>(std::move(bytes));
+        input.stream = input.whole.get();
+    } else {
         return kExitOk;
     }
-    struct stat st {};
-    int error = 0;
-    if (::stat(path.c_str(), &st) != 0) {
-        error = errno;
-    } else if (S_ISDIR(st.st_mode)) {
-        error = EISDIR;
-    } else {
-        input.file = std::make_unique<std::ifstream>(path, std::ios::binary);
-        if (!*input.file) {
-            error = errno != 0 ? errno : EIO;
-        }
-    }
-    if (error != 0) {
-        PrintMessage(io, UserText(TextId::FileNotRead, {path, ErrnoText(error)}));
-        return kExitRefused;
-    }
-    input.stream = input.file.get();
+    input.encoding = check.Valid() ? CsvEncoding::Stream : CsvEncoding::Cp1252;
     return kExitOk;
 }
 
 std::unique_ptr<CsvReader> MakeCsvReader(CliStreams& io, const CsvInput& input, char delimiter) {
-    return std::make_unique<CsvReader>(*input.stream, delimiter, [&io, label = input.label] {
-        PrintMessage(io, UserText(TextId::CsvReadAsCp1252, {label}));
-    });
+    return std::make_unique<CsvReader>(
+        *input.stream, delimiter,
+        [&io, label = input.label] {
+            PrintMessage(io, UserText(TextId::CsvReadAsCp1252, {label}));
+        },
+        input.encoding);
 }
 
 int CsvFormatError(CliStreams& io, const std::string& command, const CsvInput& input, size_t line,
@@ -79,12 +157,13 @@ int CsvFormatError(CliStreams& io, const std::string& command, const CsvInput& i
 int CsvInputFailed(CliStreams& io, const std::string& command, const CsvInput& input,
                    const CsvReader& reader) {
     if (reader.Failed()) {
-        return CsvFormatError(io, command, input, reader.ErrorLine(), reader.Error());
+        const int status = CsvFormatError(io, command, input, reader.ErrorLine(), reader.Error());
+        return reader.EncodingChanged() ? kExitRefused : status;
     }
     if (reader.ReadFailed()) {
-        const std::string reason = ErrnoText(reader.ReadErrno());
-        PrintMessage(io, input.label == "-" ? UserText(TextId::StdinNotRead, {reason})
-                                            : UserText(TextId::FileNotRead, {input.label, reason}));
+        const int error = input.buffer && input.buffer->ReadErrno() != 0 ? input.buffer->ReadErrno()
+                                                                         : reader.ReadErrno();
+        PrintMessage(io, ReadFailure(input, error));
         return kExitUsage;
     }
     return CsvFormatError(io, command, input, 1, UserText(TextId::CsvNoHeader));

@@ -2,20 +2,42 @@
 // The CSV input of batch and import: a file, or standard input for "-", the --delimiter option
 // of batch, import and export (with --bom, the CSV options), and the messages for input that
 // cannot be read or is malformed.
-#include <fstream>
+#include <sys/types.h>
+
+#include <functional>
 #include <istream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/csv_reader.h"
+#include "cli/fd_input.h"
 #include "cli/option_table.h"
 
+// A file, or the process's standard input, is read through its descriptor as the bytes arrive,
+// so that a pipe, a FIFO or a terminal streams; a regular file can be read twice (its encoding
+// decided on the whole content first). A stream given in-process is read as it is.
 struct CsvInput {
-    std::unique_ptr<std::ifstream> file;
+    CsvInput() = default;
+    CsvInput(const CsvInput&) = delete;
+    CsvInput& operator=(const CsvInput&) = delete;
+    ~CsvInput();
+
     std::istream* stream = nullptr;
     std::string label; // the file's name, or "-"
+    CsvEncoding encoding = CsvEncoding::Stream;
+    // Called just before a read from the descriptor that would wait for the producer.
+    std::function<void()> onPause;
+
+    int fd = -1;
+    bool ownsFd = false;
+    bool regular = false; // a regular file, read from offset
+    off_t offset = 0;
+    std::unique_ptr<FdInputBuf> buffer;
+    std::unique_ptr<std::istream> fdStream;
+    std::unique_ptr<std::istringstream> whole; // the input read into memory
 };
 
 // The option specs of --delimiter and of --bom (batch and export).
@@ -36,6 +58,12 @@ std::optional<std::string> CsvDelimiter(const ParsedArgs& a, const CommandSyntax
 // folder or closed.
 int OpenCsvInput(CliStreams& io, const std::string& command, const std::string& path,
                  CsvInput& input);
+
+// Decides the encoding of the whole input before a row is read: a regular file is checked where
+// it lies, and with wholeStream (import, all or none) any other input is first read into
+// memory; else a stream is judged as it comes. Returns kExitOk, or prints why the input cannot
+// be read and returns kExitUsage.
+int DecideCsvEncoding(CliStreams& io, CsvInput& input, bool wholeStream);
 
 // A reader of the input with the delimiter (0: from the header line) that says once on the
 // message stream when the input is read as Windows-1252.

@@ -1,5 +1,6 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 namespace {
 
 constexpr size_t kChunk = 1 << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 int NoSpace(unsigned char) {
     return 0;
@@ -37,9 +39,13 @@ size_t SequenceLength(unsigned char lead) {
 }
 
 // Whether text is valid UTF-8; incomplete is set to where a sequence begins that the end cuts
-// off (text.size() when none does).
-bool ValidUtf8(std::string_view text, size_t& incomplete) {
+// off (text.size() when none does), invalid to where the first invalid sequence begins (or the
+// cut-off one; text.size() when none), nonAscii to the first byte above 0x7F (text.size() when
+// none).
+bool ValidUtf8(std::string_view text, size_t& incomplete, size_t& invalid, size_t& nonAscii) {
     incomplete = text.size();
+    invalid = text.size();
+    nonAscii = text.size();
     size_t i = 0;
     while (i < text.size()) {
         if (static_cast<unsigned char>(text[i]) < 0x80) {
@@ -47,10 +53,12 @@ bool ValidUtf8(std::string_view text, size_t& incomplete) {
             continue;
         }
         const size_t at = i;
+        nonAscii = std::min(nonAscii, at);
         char32_t c = 0;
         if (DecodeUtf8(text, i, c)) {
             continue;
         }
+        invalid = at;
         const size_t length = SequenceLength(static_cast<unsigned char>(text[at]));
         if (length > text.size() - at) {
             // A cut-off sequence is only good if what is there may begin a valid one.
@@ -67,7 +75,38 @@ bool ValidUtf8(std::string_view text, size_t& incomplete) {
     return true;
 }
 
+// The line ends in text, and where its last line begins: CR, LF and CR LF each end one line;
+// afterCr: the text follows a CR.
+size_t LineEnds(std::string_view text, bool afterCr, size_t& lastLineStart) {
+    size_t ends = 0;
+    lastLineStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            const bool previousCr = i > 0 ? text[i - 1] == '\r' : afterCr;
+            ends += text[i] == '\r' || !previousCr;
+            lastLineStart = i + 1;
+        }
+    }
+    return ends;
+}
+
 } // namespace
+
+void Utf8Check::Add(std::string_view block) {
+    if (!m_valid) {
+        return;
+    }
+    std::string joined;
+    if (!m_pending.empty()) {
+        joined = std::move(m_pending) + std::string(block);
+        block = joined;
+    }
+    size_t incomplete = 0;
+    size_t invalid = 0;
+    size_t nonAscii = 0;
+    m_valid = ValidUtf8(block, incomplete, invalid, nonAscii);
+    m_pending.assign(block.substr(incomplete));
+}
 
 char DetectCsvDelimiter(std::string_view text) {
     size_t comma = 0;
@@ -91,14 +130,22 @@ char DetectCsvDelimiter(std::string_view text) {
     return tab > comma && tab > semicolon ? '\t' : ',';
 }
 
-CsvReader::CsvReader(std::istream& in, char delimiter, std::function<void()> onCp1252)
-    : m_in(in), m_parser(new csv_parser), m_onCp1252(std::move(onCp1252)), m_delimiter(delimiter) {
+CsvReader::CsvReader(std::istream& in, char delimiter, std::function<void()> onCp1252,
+                     CsvEncoding encoding)
+    : m_in(in), m_parser(new csv_parser), m_onCp1252(std::move(onCp1252)), m_delimiter(delimiter),
+      m_cp1252(encoding == CsvEncoding::Cp1252) {
     if (csv_init(m_parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
         delete m_parser;
         throw std::bad_alloc();
     }
     csv_set_space_func(m_parser, NoSpace);
+    if (m_delimiter != 0) {
+        csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
+    }
     m_buffer.resize(kChunk);
+    if (m_cp1252 && m_onCp1252) {
+        m_onCp1252();
+    }
 }
 
 CsvReader::~CsvReader() {
@@ -129,16 +176,35 @@ void CsvReader::Fail(const std::string& what) {
 }
 
 // The chunk in UTF-8 into m_text: as it is while the input is UTF-8 (a sequence that the chunk
-// cuts off waits for the next), else converted from Windows-1252.
+// cuts off waits for the next), else converted from Windows-1252. An input read as UTF-8 that
+// held non-ASCII text before the byte where it stops being UTF-8 cannot be read in one
+// encoding, wherever the pieces of the stream begin: m_text keeps the lines before that line, and
+// the reader fails after their records.
 void CsvReader::Decode(std::string_view bytes, bool last) {
     m_text = std::move(m_pending);
     m_pending.clear();
     m_text.append(bytes);
     if (!m_cp1252) {
         size_t incomplete = 0;
-        if (ValidUtf8(m_text, incomplete) && (!last || incomplete == m_text.size())) {
+        size_t invalid = 0;
+        size_t nonAscii = 0;
+        if (ValidUtf8(m_text, incomplete, invalid, nonAscii) &&
+            (!last || incomplete == m_text.size())) {
+            m_nonAscii = m_nonAscii || nonAscii < incomplete;
             m_pending.assign(m_text, incomplete);
             m_text.resize(incomplete);
+            return;
+        }
+        // The lines fed, those of a header line held back, then those of this chunk.
+        size_t lineStart = 0;
+        const size_t held = LineEnds(m_head, m_afterCr, lineStart);
+        const bool afterCr = m_head.empty() ? m_afterCr : m_head.back() == '\r';
+        const size_t line =
+            m_line + held +
+            LineEnds(std::string_view(m_text).substr(0, invalid), afterCr, lineStart);
+        if (m_nonAscii || nonAscii < invalid) {
+            m_text.resize(lineStart);
+            m_encodingChangedLine = line;
             return;
         }
         m_cp1252 = true;
@@ -179,6 +245,20 @@ void CsvReader::Feed(const char* data, size_t length) {
     }
 }
 
+// Whether the header line held in m_head has ended: a line end outside quotes. Only the bytes
+// added since the last call are looked at.
+bool CsvReader::HeaderLineEnded() {
+    for (; m_headScanned < m_head.size(); ++m_headScanned) {
+        const char c = m_head[m_headScanned];
+        if (c == '"') {
+            m_headQuoted = !m_headQuoted;
+        } else if (!m_headQuoted && (c == '\r' || c == '\n')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CsvReader::Next(CsvRecord& record) {
     while (m_ready.empty() && !m_finished && !Failed()) {
         // What the stream has at hand (a pipe's rows as they come), else a full buffer.
@@ -190,20 +270,39 @@ bool CsvReader::Next(CsvRecord& record) {
         }
         std::string_view bytes(m_buffer.data(), static_cast<size_t>(some));
         const bool last = !m_in;
-        if (!m_started && !bytes.empty()) {
+        // The byte order mark is known once three bytes or another beginning have come.
+        if (!m_started) {
+            m_start.append(bytes);
+            if (!last && m_start.size() < kByteOrderMark.size() &&
+                kByteOrderMark.starts_with(m_start)) {
+                continue;
+            }
             m_started = true;
-            if (bytes.starts_with("\xEF\xBB\xBF")) {
-                bytes.remove_prefix(3);
+            bytes = m_start;
+            if (bytes.starts_with(kByteOrderMark)) {
+                bytes.remove_prefix(kByteOrderMark.size());
             }
         }
         Decode(bytes, last);
-        if (m_delimiter == 0 && !m_text.empty()) {
-            m_delimiter = DetectCsvDelimiter(m_text);
-        }
-        if (m_delimiter != 0) {
+        m_start.clear();
+        // The delimiter is the whole header line's: that line is held back until it has come.
+        if (m_delimiter == 0) {
+            m_head.append(m_text);
+            if (!last && m_encodingChangedLine == 0 && !HeaderLineEnded()) {
+                continue;
+            }
+            m_delimiter = DetectCsvDelimiter(m_head);
             csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
+            m_text = std::move(m_head);
+            m_head = std::string();
         }
         Feed(m_text.data(), m_text.size());
+        if (m_encodingChangedLine != 0) {
+            Fail(UserText(TextId::CsvEncodingChanged));
+            m_errorLine = m_encodingChangedLine;
+            m_finished = true;
+            break;
+        }
         if (last) {
             // std::cin shares the C library's stdin, which keeps a read error to itself.
             const bool stdinError = &m_in == &std::cin && std::ferror(stdin) != 0;

@@ -30,6 +30,7 @@ bool FdInputBuf::Fill() {
         got = ::read(m_fd, m_buffer.data(), m_buffer.size());
     } while (got < 0 && errno == EINTR);
     if (got < 0) {
+        m_errno = errno;
         // The stream turns this into its bad state: a read error, not an end.
         throw std::system_error(errno, std::generic_category());
     }
@@ -53,4 +54,22 @@ FdInputBuf::int_type FdInputBuf::underflow() {
         return traits_type::eof();
     }
     return traits_type::to_int_type(*gptr());
+}
+
+int ReadEachBlock(int fd, off_t offset, const std::function<void(std::string_view)>& take) {
+    std::vector<char> block(kReadSize);
+    for (;;) {
+        const ssize_t got = ::pread(fd, block.data(), block.size(), offset);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return errno;
+        }
+        if (got == 0) {
+            return 0;
+        }
+        take(std::string_view(block.data(), static_cast<size_t>(got)));
+        offset += got;
+    }
 }

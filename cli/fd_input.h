@@ -1,14 +1,20 @@
 #pragma once
-// Standard input read as it arrives: each read takes what the descriptor has at hand (never
+// An input descriptor read as it arrives: each read takes what the descriptor has at hand (never
 // waiting for a full buffer), and just before a read that would wait, the owner is told, so
 // it can pass on what it holds while a slow producer pauses.
+#include <sys/types.h>
+
 #include <functional>
 #include <streambuf>
+#include <string_view>
 #include <vector>
 
 class FdInputBuf : public std::streambuf {
   public:
     FdInputBuf(int fd, std::function<void()> onPause);
+
+    // The reason (an errno value) of the read that failed, or 0.
+    int ReadErrno() const { return m_errno; }
 
   protected:
     // The bytes at hand, reading (and waiting for) more when none are; -1 at the end.
@@ -22,4 +28,9 @@ class FdInputBuf : public std::streambuf {
     std::function<void()> m_onPause;
     std::vector<char> m_buffer;
     bool m_end = false;
+    int m_errno = 0;
 };
+
+// Passes the bytes of the descriptor from offset to its end to take, block by block, without
+// moving its position (a regular file's). Returns 0, or the errno value of a failed read.
+int ReadEachBlock(int fd, off_t offset, const std::function<void(std::string_view)>& take);

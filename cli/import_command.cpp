@@ -59,6 +59,10 @@ int RunImport(const Args& args, CliStreams& io) {
     if (const int opened = OpenCsvInput(io, "import", a.words[1], input); opened != kExitOk) {
         return opened;
     }
+    // All rows or none: the encoding is decided on the whole input, a stream's too.
+    if (const int decided = DecideCsvEncoding(io, input, true); decided != kExitOk) {
+        return decided;
+    }
     const std::unique_ptr<CsvReader> readerOwner = MakeCsvReader(io, input, delimiter);
     CsvReader& reader = *readerOwner;
     CsvRecord header;

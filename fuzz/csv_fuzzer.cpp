@@ -1,7 +1,10 @@
 // Compares the CSV reader of batch and import with a second parser written apart from it, from
 // the rules of the format: the same records with the same fields and first lines, the same
-// decision to refuse malformed input and the line it names. The records then go through the
-// column mapping and row reading of both commands, which must not crash on any of them.
+// decision to refuse malformed input and the line it names, once with the encoding decided on
+// the whole input (as for a file), and once judged as a stream delivered in small pieces, which
+// reads the same or is refused where UTF-8 ends after non-ASCII text. The records then go
+// through the column mapping and row reading of both commands, which must not crash on any of
+// them.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -152,6 +155,90 @@ Model Parse(std::string_view bytes, char delimiter) {
     return m;
 }
 
+// Where a stream stops being UTF-8 after non-ASCII text (npos: it does not), and the line.
+size_t EncodingBreak(std::string_view bytes, size_t& line, size_t& lineStart) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
+    size_t i = 0;
+    size_t firstNonAscii = std::string_view::npos;
+    char32_t c = 0;
+    while (i < bytes.size()) {
+        const size_t at = i;
+        if (static_cast<unsigned char>(bytes[at]) >= 0x80 &&
+            firstNonAscii == std::string_view::npos) {
+            firstNonAscii = at;
+        }
+        if (!DecodeUtf8(bytes, i, c)) {
+            if (firstNonAscii == at) {
+                return std::string_view::npos; // all ASCII before: read as Windows-1252
+            }
+            line = 1;
+            lineStart = 0;
+            for (size_t k = 0; k < at; ++k) {
+                if (bytes[k] == '\r' || (bytes[k] == '\n' && (k == 0 || bytes[k - 1] != '\r'))) {
+                    ++line;
+                }
+                if (bytes[k] == '\r' || bytes[k] == '\n') {
+                    lineStart = k + 1;
+                }
+            }
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// A stream with `piece` bytes at hand at a time, as a slow producer's pipe.
+class PieceInput : public std::streambuf {
+  public:
+    PieceInput(std::string_view bytes, size_t piece) : m_bytes(bytes), m_piece(piece) {}
+
+  protected:
+    std::streamsize showmanyc() override {
+        return m_pos < m_bytes.size()
+                   ? static_cast<std::streamsize>(std::min(m_piece, m_bytes.size() - m_pos))
+                   : -1;
+    }
+    std::streamsize xsgetn(char* out, std::streamsize n) override {
+        const size_t count = std::min({static_cast<size_t>(n), m_piece, m_bytes.size() - m_pos});
+        std::memcpy(out, m_bytes.data() + m_pos, count);
+        m_pos += count;
+        return static_cast<std::streamsize>(count);
+    }
+    int_type underflow() override {
+        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos])
+                                      : traits_type::eof();
+    }
+    int_type uflow() override {
+        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos++])
+                                      : traits_type::eof();
+    }
+
+  private:
+    std::string_view m_bytes;
+    size_t m_piece;
+    size_t m_pos = 0;
+};
+
+bool SameRecords(const std::vector<CsvRecord>& a, const std::vector<CsvRecord>& b, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        if (a[i].fields != b[i].fields || a[i].line != b[i].line) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<CsvRecord> ReadAll(CsvReader& reader) {
+    std::vector<CsvRecord> records;
+    CsvRecord r;
+    while (reader.Next(r)) {
+        records.push_back(r);
+    }
+    return records;
+}
+
 // The input as a pipe with nothing waiting delivers it: nothing at hand, so the reader takes
 // whole blocks, each judged UTF-8 or Windows-1252 as the model judges the input.
 class BlockInput : public std::streambuf {
@@ -191,23 +278,46 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     const Model model = Parse(bytes, delimiter);
+    // Decided on the whole input, as a file is.
     BlockInput buffer(bytes);
     std::istream in(&buffer);
-    CsvReader reader(in, delimiter);
-    std::vector<CsvRecord> records;
-    CsvRecord r;
-    while (reader.Next(r)) {
-        records.push_back(r);
-    }
+    CsvReader reader(in, delimiter, nullptr,
+                     AllUtf8(bytes) ? CsvEncoding::Stream : CsvEncoding::Cp1252);
+    const std::vector<CsvRecord> records = ReadAll(reader);
     if (reader.Failed() != model.failed || records.size() != model.records.size()) {
         std::abort();
     }
     if (model.failed && reader.ErrorLine() != model.errorLine) {
         std::abort();
     }
-    for (size_t i = 0; i < records.size(); ++i) {
-        if (records[i].fields != model.records[i].fields ||
-            records[i].line != model.records[i].line) {
+    if (!SameRecords(records, model.records, records.size())) {
+        std::abort();
+    }
+
+    // Judged as a stream in pieces: the same, or refused at the line where UTF-8 ends, with the
+    // records of the lines before it as they read.
+    PieceInput pieces(bytes, 1 + data[0] / 4 % 16);
+    std::istream stream(&pieces);
+    CsvReader streamReader(stream, delimiter);
+    const std::vector<CsvRecord> streamed = ReadAll(streamReader);
+    size_t line = 0;
+    size_t lineStart = 0;
+    const size_t at = EncodingBreak(bytes, line, lineStart);
+    if (at == std::string_view::npos) {
+        // UTF-8 throughout, or ASCII up to Windows-1252: one reading either way.
+        if (streamReader.Failed() != reader.Failed() || streamed.size() != records.size() ||
+            !SameRecords(streamed, records, records.size()) ||
+            (reader.Failed() && streamReader.ErrorLine() != reader.ErrorLine())) {
+            std::abort();
+        }
+    } else {
+        // Refused there, or earlier for a malformed record; the records before read as UTF-8.
+        const size_t bom = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+        const Model before = Parse(bytes.substr(0, bom + lineStart), delimiter);
+        if (!streamReader.Failed() || streamReader.ErrorLine() > line ||
+            (streamReader.EncodingChanged() && streamReader.ErrorLine() != line) ||
+            streamed.size() > before.records.size() ||
+            !SameRecords(streamed, before.records, streamed.size())) {
             std::abort();
         }
     }
