@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "app/count_text.h"
 #include "app/text_catalogue.h"
 
 namespace {
@@ -94,22 +95,9 @@ std::string ParseFaultText(const ParseFault& fault) {
     return UserText(TextId::CountTruncated);
 }
 
-std::string GroupedDigits(uint64_t value) {
-    const std::string digits = std::to_string(value);
-    const std::string_view separator = UserText(TextId::DigitGroupSeparator);
-    std::string text;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            text.append(separator);
-        }
-        text.push_back(digits[i]);
-    }
-    return text;
-}
-
 std::string TrailingBytesText(uint64_t bytes) {
     return bytes == 1 ? UserText(TextId::TrailingByte)
-                      : UserText(TextId::TrailingBytes, {GroupedDigits(bytes)});
+                      : UserText(TextId::TrailingBytes, {CountText(bytes)});
 }
 
 std::string OpenFailureMessage(const std::string& path, const DocFault& fault) {

@@ -11,9 +11,6 @@ std::string FileFaultText(const FileFault& fault);
 std::string ArchiveFaultText(const ArchiveFault& fault);
 std::string ParseFaultText(const ParseFault& fault);
 
-// The digits of value in groups of three, as the user's language separates them
-// ("2,774,962", "2.774.962").
-std::string GroupedDigits(uint64_t value);
 // What follows a file's last entry: "2,774,962 bytes follow its last entry".
 std::string TrailingBytesText(uint64_t bytes);
 

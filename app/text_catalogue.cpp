@@ -338,7 +338,6 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "sortie n'est pas écrite."},
 
     // Record files with bytes after their last entry.
-    {TextId::DigitGroupSeparator, "."},
     {TextId::TrailingByte, "1 Byte folgt auf ihren letzten Eintrag"},
     {TextId::TrailingBytes, "%1 Bytes folgen auf ihren letzten Eintrag"},
     {TextId::CliNotRecordFileRefused,
@@ -356,7 +355,7 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlacesMore, "\u2026 and %1 more places; give --limit N or a longer name"},
     {TextId::PlacesOneMore, "\u2026 and 1 more place; give --limit N or a longer name"},
     {TextId::ZoneSuggestions, "Did you mean %1?"},
-    {TextId::CountGroupSeparator, ","},
+    {TextId::CountGroupSeparator, "."},
     // The CSV input: wide headers, one decoding per input, standard input.
     {TextId::CsvMoreColumns, "%1 and %2 more"},
     {TextId::CsvEncodingChanged,
@@ -492,7 +491,6 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::StdinNotRead, kSameText},
     {TextId::CsvDelimiterChoice, kSameText},
     {TextId::CsvImportControlName, kSameText},
-    {TextId::DigitGroupSeparator, ","},
     {TextId::TrailingByte, "1 byte follows its last entry"},
     {TextId::TrailingBytes, "%1 bytes follow its last entry"},
     {TextId::CliNotRecordFileRefused, "%1 is not a Vexamo record file: %2; nothing was changed."},
@@ -502,7 +500,7 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlacesMore, kSameText},
     {TextId::PlacesOneMore, kSameText},
     {TextId::ZoneSuggestions, kSameText},
-    {TextId::CountGroupSeparator, kSameText},
+    {TextId::CountGroupSeparator, ","},
     {TextId::CsvMoreColumns, kSameText},
     {TextId::CsvEncodingChanged, kSameText},
     {TextId::StdinWriteOnly, kSameText},

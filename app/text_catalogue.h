@@ -247,7 +247,6 @@ enum class TextId {
     SignalOther,               // any other signal
     CliSheetEndedUnexpectedly, // %1: the program, %2: its exit status
     // Record files with bytes after their last entry: read, but not written over unasked.
-    DigitGroupSeparator,       // between groups of three digits: 2.774.962
     TrailingByte,              // one byte follows the last entry
     TrailingBytes,             // %1: how many bytes follow the last entry
     CliNotRecordFileRefused,   // %1: the file, %2: TrailingByte(s)
