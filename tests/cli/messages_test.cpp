@@ -118,7 +118,7 @@ TEST_F(MessageLanguage, MorePlacesCountedInEachLanguage) {
         const char* holds;
     } cases[] = {
         {"de", ".", " weitere Orte; --limit N"},
-        {"fr", "\u00A0", " autres lieux ; donnez --limit N"},
+        {"fr", "\u202F", " autres lieux ; donnez --limit N"},
         {"en", ",", " more places; give --limit N"},
     };
     for (const auto& c : cases) {
