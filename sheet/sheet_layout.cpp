@@ -55,9 +55,7 @@ class Composer {
     SheetLayout Compose(bool& fits);
 
   private:
-    QFontMetricsF Metrics(const QFont& font) const {
-        return QFontMetricsF(font, const_cast<QPaintDevice*>(&m_device));
-    }
+    QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &m_device); }
     double Points(double pt) const { return pt * m_k; }
 
     // A text in area (flags as for drawText, wrapping included); returns its box.

@@ -139,6 +139,25 @@ TEST_F(SheetLayoutTest, ALongNameIsOneTextWrappedWithinThePage) {
     }
 }
 
+TEST_F(SheetLayoutTest, NamesTooLongForTwoLinesShrinkAndUnbreakableOnesBreakAnywhere) {
+    const PageCase a5{QPageSize::A5, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15)};
+    const std::string longer = std::string(kLongName) + " " + kLongName + " " + kLongName;
+    const std::string unbroken(90, 'W');
+    for (const std::string& name : {longer, unbroken}) {
+        SCOPED_TRACE(name);
+        const SheetLayout layout = LayOut(a5, Sheet(name));
+        const auto it =
+            std::find_if(layout.texts.begin(), layout.texts.end(),
+                         [](const SheetText& t) { return t.role == SheetText::Role::Name; });
+        ASSERT_NE(it, layout.texts.end());
+        EXPECT_EQ(it->text, QString::fromStdString(name));
+        // Smaller than the name's full size at this sheet's scale, and within the page.
+        EXPECT_LT(it->font.pointSizeF(), 14 * layout.scale - 0.1);
+        EXPECT_LE(it->box.width(), area.width() + 0.5);
+        EXPECT_TRUE(area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(it->box));
+    }
+}
+
 TEST_F(SheetLayoutTest, AnA4PortraitSheetKeepsItsFullSize) {
     const SheetLayout layout =
         LayOut({QPageSize::A4, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15)}, Sheet("Eva"));
