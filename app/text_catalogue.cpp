@@ -271,6 +271,15 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::SheetNoRecords, "Die Datei enthält keine Einträge; es gibt nichts zu exportieren."},
     {TextId::SheetRecordRefused, "\u201E%1\u201C: %2"},
     {TextId::PrintFailed, "Der Druck ist nicht gelungen; der Drucker nimmt die Seiten nicht an."},
+    // "Export all" and the records before 1900.
+    {TextId::SheetEarlierRecords,
+     "%1 von %2 Einträgen liegen vor 1900.\n\nJa: sie werden mit exportiert.\nNein: sie werden "
+     "weggelassen, die übrigen werden exportiert.\nAbbrechen: es wird nichts exportiert."},
+    {TextId::SheetPagesWritten, "PDF-Datei geschrieben, Seiten: %1."},
+    {TextId::SheetPagesWrittenWithout,
+     "PDF-Datei geschrieben, Seiten: %1; weggelassene Einträge vor 1900: %2."},
+    {TextId::SheetOnlyEarlierRecords,
+     "Alle Einträge liegen vor 1900 und wurden weggelassen; es wurde keine Datei geschrieben."},
     {TextId::TimeDifferenceMeaning, "%1 = %2"},
     {TextId::ButtonYes, "&Ja"},
     {TextId::ButtonNo, "&Nein"},

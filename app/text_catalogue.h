@@ -190,6 +190,11 @@ enum class TextId {
     SheetNoRecords,     // "export all" with an empty record file
     SheetRecordRefused, // %1: the record's name, %2: why the form refuses it
     PrintFailed,
+    // "Export all" and the records before 1900.
+    SheetEarlierRecords,      // %1: how many of %2 records are before 1900; Yes, No or Cancel
+    SheetPagesWritten,        // %1: the pages written to the file
+    SheetPagesWrittenWithout, // %1: the pages written, %2: the records before 1900 left out
+    SheetOnlyEarlierRecords,  // every record is before 1900 and they were left out
     // The form's time difference explained: %1 the value, %2 the offset it means.
     TimeDifferenceMeaning,
     // The buttons of the desktop program's message boxes (beside ButtonOk).

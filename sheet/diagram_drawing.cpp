@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 #include <cstdio>
 
 #include "ui/diagram_image.h"
@@ -86,12 +87,27 @@ QImage DiagramPicture(double centre, int32_t southern, int scale) {
         DiagramSampleCache samples;
         return DrawDiagramImage(centre, southern, control, samples);
     }
-    QImage image(control * scale, QImage::Format_RGB32);
+    QImage image = DiagramPictureAt(centre, southern, control, scale);
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+QImage DiagramPictureAt(double centre, int32_t southern, const QSize& size, double ratio) {
+    if (size.isEmpty() || !(ratio > 0)) {
+        return {};
+    }
+    const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
+                       static_cast<int>(std::ceil(size.height() * ratio)));
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return {};
+    }
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintDiagram(painter, QRectF(QPointF(0, 0), QSizeF(image.size())),
-                 MakeDiagramGeometry(centre, southern));
+    PaintDiagram(painter, QRectF(QPointF(0, 0), QSizeF(size)),
+                 MakeDiagramGeometry(centre, southern, QSizeF(size)));
     return image;
 }
 

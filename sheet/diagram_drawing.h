@@ -19,6 +19,11 @@ void PaintDiagram(QPainter& painter, const QRectF& target, const DiagramGeometry
 // pixel for pixel what the window shows; larger scales draw the same lines as vectors.
 QImage DiagramPicture(double centre, int32_t southern, int scale);
 
+// The diagram of a control of size (in its own pixels) as vectors on a picture of ratio times as
+// many pixels each way (rounded up), for a screen of that device pixel ratio: the same lines as
+// DiagramPicture at that scale, one control pixel wide. The picture carries the ratio.
+QImage DiagramPictureAt(double centre, int32_t southern, const QSize& size, double ratio);
+
 // The picture as PNG file contents; empty when it cannot be encoded.
 QByteArray PngBytes(const QImage& image);
 

@@ -18,4 +18,4 @@ add_library(vexamo_diagram STATIC
     ${CMAKE_CURRENT_LIST_DIR}/phase_diagram.cpp
 )
 target_include_directories(vexamo_diagram PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(vexamo_diagram PUBLIC Qt6::Widgets vexamo_diagram_raster)
+target_link_libraries(vexamo_diagram PUBLIC Qt6::Widgets vexamo_diagram_raster vexamo_sheet)

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "sheet/diagram_drawing.h"
 #include "ui/diagram_image.h"
 
 CPhaseDiagram::CPhaseDiagram(QWidget* parent) : QWidget(parent) {
@@ -13,6 +14,16 @@ CPhaseDiagram::~CPhaseDiagram() = default;
 
 void CPhaseDiagram::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    const double ratio = devicePixelRatioF();
+    if (ratio > 1.0) {
+        // A screen with more pixels than the control's: the same lines as vectors, at the
+        // screen's own resolution.
+        const QImage image = DiagramPictureAt(m_dCentreJD, m_bSouthern, size(), ratio);
+        if (!image.isNull()) {
+            painter.drawImage(QPointF(0, 0), image);
+        }
+        return;
+    }
     DrawDiagram(painter, size());
 }
 

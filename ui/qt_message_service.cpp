@@ -45,6 +45,9 @@ void PrepareMessageBox(QMessageBox& box, MessageKind kind, const QString& text) 
         box.setIcon(QMessageBox::Warning);
         SetButtons(box, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         break;
+    case MessageKind::AppYesNoCancel:
+        SetButtons(box, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        break;
     case MessageKind::ViewError:
         box.setIcon(QMessageBox::Critical);
         SetButtons(box, QMessageBox::Ok, QMessageBox::Ok);
@@ -67,6 +70,8 @@ MessageAnswer CQtMessageService::Show(QWidget* owner, MessageKind kind, const QS
         return MessageAnswer::Cancel;
     default:
         // Closing a question box without a button is not a No: only No abandons.
-        return kind == MessageKind::AppSaveChanges ? MessageAnswer::Cancel : MessageAnswer::Ok;
+        return kind == MessageKind::AppSaveChanges || kind == MessageKind::AppYesNoCancel
+                   ? MessageAnswer::Cancel
+                   : MessageAnswer::Ok;
     }
 }

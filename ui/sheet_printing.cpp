@@ -2,14 +2,13 @@
 
 #include <QDate>
 #include <QPrinter>
+#include <algorithm>
 
 #include "app/file_messages.h"
 #include "app/input_check.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
 #include "records/vexamo_doc.h"
-#include "res/resource_ids.h"
-#include "res/string_table.h"
 #include "sheet/list_order.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_painter.h"
@@ -98,13 +97,18 @@ void CSheetPrinting::OnExportPdf() {
 }
 
 void CSheetPrinting::OnExportAllPdf() {
-    const std::optional<std::vector<SheetContent>> sheets = RecordSheets();
-    if (sheets) {
-        SavePdf(*sheets, QString());
+    const std::optional<RecordSheetSet> set = RecordSheets();
+    if (!set || !SavePdf(set->sheets, QString())) {
+        return;
     }
+    const std::string pages = std::to_string(set->sheets.size());
+    m_messages.AppMessage(QString::fromStdString(
+        set->leftOut == 0
+            ? UserText(TextId::SheetPagesWritten, {pages})
+            : UserText(TextId::SheetPagesWrittenWithout, {pages, std::to_string(set->leftOut)})));
 }
 
-std::optional<std::vector<SheetContent>> CSheetPrinting::RecordSheets() {
+std::optional<CSheetPrinting::RecordSheetSet> CSheetPrinting::RecordSheets() {
     const DateStoreMap& store = m_document.m_mapDateStore;
     if (store.IsEmpty()) {
         m_messages.AppMessage(Catalogue(TextId::SheetNoRecords));
@@ -117,42 +121,72 @@ std::optional<std::vector<SheetContent>> CSheetPrinting::RecordSheets() {
         keys.emplace_back(entry.name);
         shown.append(ShownRecordName(keys.back()));
     }
-    // The question for years before 1900 is asked once for the whole file.
-    std::optional<bool> earlierCentury;
-    const auto confirm = [&] {
-        if (!earlierCentury) {
-            earlierCentury =
-                m_messages.AppQuestion(QString::fromUtf8(LoadResourceString(IDS_EARLIER_CENTURY)));
-        }
-        return *earlierCentury;
-    };
-    const std::string printedOn = PrintedOn().toStdString();
-    std::vector<SheetContent> sheets;
-    sheets.reserve(keys.size());
+    // Every record is checked before anything is asked: a record the form refuses stops the
+    // export; the records before 1900 are counted for one question about all of them.
+    std::vector<SheetBirth> births;
+    std::vector<bool> earlier;
+    births.reserve(keys.size());
     for (const std::size_t i : ListOrder(shown, keys)) {
         VXDateStore record;
         store.Lookup(keys[i], record);
-        const SheetBirth birth{NameOfKey(keys[i]), FromRecord(record), std::nullopt};
-        if (const auto refusal = InputRefusal(birth.input, confirm)) {
-            if (*refusal != InputProblem::EarlierCentury) {
-                m_messages.AppMessage(QString::fromStdString(UserText(
-                    TextId::SheetRecordRefused, {birth.name, UserText(ProblemText(*refusal))})));
-            }
+        SheetBirth birth{NameOfKey(keys[i]), FromRecord(record), std::nullopt};
+        bool beforeCentury = false;
+        if (const auto refusal = InputRefusal(birth.input, [&beforeCentury] {
+                beforeCentury = true;
+                return true;
+            })) {
+            m_messages.AppMessage(QString::fromStdString(UserText(
+                TextId::SheetRecordRefused, {birth.name, UserText(ProblemText(*refusal))})));
             return std::nullopt;
         }
-        sheets.push_back(MakeSheetContent(birth, printedOn));
+        births.push_back(std::move(birth));
+        earlier.push_back(beforeCentury);
     }
-    return sheets;
+    const auto earlierCount =
+        static_cast<std::size_t>(std::count(earlier.begin(), earlier.end(), true));
+    bool withEarlier = true;
+    if (earlierCount > 0) {
+        const QString question = QString::fromStdString(
+            UserText(TextId::SheetEarlierRecords,
+                     {std::to_string(earlierCount), std::to_string(births.size())}));
+        switch (m_messages.Show(nullptr, MessageKind::AppYesNoCancel, question)) {
+        case MessageAnswer::No:
+            withEarlier = false;
+            break;
+        case MessageAnswer::Cancel:
+            return std::nullopt;
+        case MessageAnswer::Yes:
+        case MessageAnswer::Ok:
+            break;
+        }
+    }
+    if (!withEarlier && earlierCount == births.size()) {
+        m_messages.AppMessage(Catalogue(TextId::SheetOnlyEarlierRecords));
+        return std::nullopt;
+    }
+    RecordSheetSet set;
+    set.leftOut = withEarlier ? 0 : earlierCount;
+    set.sheets.reserve(births.size() - set.leftOut);
+    const std::string printedOn = PrintedOn().toStdString();
+    for (std::size_t i = 0; i < births.size(); ++i) {
+        if (withEarlier || !earlier[i]) {
+            set.sheets.push_back(MakeSheetContent(births[i], printedOn));
+        }
+    }
+    return set;
 }
 
-void CSheetPrinting::SavePdf(const std::vector<SheetContent>& sheets, const QString& name) {
+bool CSheetPrinting::SavePdf(const std::vector<SheetContent>& sheets, const QString& name) {
     const std::optional<QString> path = m_files.GetSaveFileName(
         &m_parent, Catalogue(TextId::SheetPdfFilter), FileNameOf(name), QStringLiteral("pdf"));
     if (!path || path->isEmpty()) {
-        return;
+        return false;
     }
     if (const FileFault fault = SaveSheetsPdf(*path, sheets); fault.kind != FileFault::None) {
         m_messages.AppMessage(QString::fromStdString(
             UserText(TextId::FileNotSaved, {path->toStdString(), FileFaultText(fault)})));
+            UserText(TextId::FileNotSaved, {path->toStdString(), ErrnoText(error)})));
+        return false;
     }
+    return true;
 }

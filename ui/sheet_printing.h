@@ -41,12 +41,19 @@ class CSheetPrinting {
   private:
     // The sheet of the form's birth; nothing when the form refuses it.
     std::optional<SheetContent> FormSheet();
-    // The sheets of every record in the list's order; nothing (after a message) when the file
-    // holds none or the form would refuse one of them.
-    std::optional<std::vector<SheetContent>> RecordSheets();
+    // The sheets of the file's records in the list's order, and how many records before 1900
+    // the user chose to leave out.
+    struct RecordSheetSet {
+        std::vector<SheetContent> sheets;
+        std::size_t leftOut = 0;
+    };
+    // The sheets of every record the user wants; nothing when the file holds none, the form
+    // would refuse one of them, every record was left out (each after a message) or the user
+    // cancelled.
+    std::optional<RecordSheetSet> RecordSheets();
     // Asks for a PDF file name (suggested: name) and saves the sheets there; a failure is
-    // shown and leaves no file.
-    void SavePdf(const std::vector<SheetContent>& sheets, const QString& name);
+    // shown and leaves no file. Returns whether the file was written.
+    bool SavePdf(const std::vector<SheetContent>& sheets, const QString& name);
     QString PrintedOn() const;
 
     QWidget& m_parent;

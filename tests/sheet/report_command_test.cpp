@@ -65,6 +65,12 @@ const SheetCase kSheets[] = {
      "",
      "Europe/Berlin"},
     {"before 1900", {"--before-1900"}, {6, 1, 1850, 0, 0, 1, false, false}, "", nullptr},
+    // Wider than the page: wrapped, never cut.
+    {"long name",
+     {"--name", "Anna-Lena Österreicher-Vonhöffenstein-Großkreutz von und zu Oberammergau"},
+     {14, 3, 1985, 7, 30, 1, false, false},
+     "Anna-Lena Österreicher-Vonhöffenstein-Großkreutz von und zu Oberammergau",
+     nullptr},
 };
 
 class ReportCommand : public SheetCliTest {};

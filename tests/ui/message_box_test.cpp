@@ -99,6 +99,11 @@ TEST(QtMessageService, ButtonsSpeakGermanUnderAnEnglishLocale) {
           {QMessageBox::No, "&Nein"},
           {QMessageBox::Cancel, "Abbrechen"}},
          QMessageBox::Yes},
+        {MessageKind::AppYesNoCancel,
+         {{QMessageBox::Yes, "&Ja"},
+          {QMessageBox::No, "&Nein"},
+          {QMessageBox::Cancel, "Abbrechen"}},
+         QMessageBox::Yes},
     };
     for (const auto& c : cases) {
         QMessageBox box;

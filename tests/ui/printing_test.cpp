@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -25,6 +26,41 @@ QString Poppler(const QString& tool, const QString& pdf) {
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A word of a PDF page as pdftotext -bbox places it (in points from the page's top left).
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+
+// The words of the PDF's first page and that page's size.
+std::vector<PdfWord> PdfWords(const QString& pdf, QSizeF& page) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                   QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        return {};
+    }
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"))
+            .match(html);
+    page = size.hasMatch() ? QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble())
+                           : QSizeF();
+    std::vector<PdfWord> words;
+    const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QPointF from(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF to(m.captured(3).toDouble(), m.captured(4).toDouble());
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        words.push_back({text, QRectF(from, to)});
+    }
+    return words;
 }
 
 int Pages(const QString& pdf) {
@@ -120,6 +156,54 @@ TEST_F(PrintingTest, PageSetUpKeepsThePrinterForPrinting) {
     EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble());
 }
 
+// A landscape Letter page with the page set-up's margins, printed from the window: every word
+// lies within the margins, the footer's words under all others, and a long name is there whole.
+TEST_F(PrintingTest, LandscapeLetterKeepsEveryWordWithinTheMargins) {
+    const QString name = QString::fromUtf8("Anna-Lena \u00D6sterreicher-Vonh\u00F6ffenstein-"
+                                           "Gro\u00DFkreutz von und zu Oberammergau");
+    SetText(IDC_NAME, name);
+    const double margin = 12.7; // millimetres
+    const auto toPdf = printDialogs.printer;
+    printDialogs.printer = [toPdf, margin](QPrinter& printer) {
+        toPdf(printer);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                                          QMarginsF(margin, margin, margin, margin),
+                                          QPageLayout::Millimeter));
+    };
+    printDialogs.answers = {true};
+    Command(ID_FILE_PRINT);
+    QSizeF page;
+    const std::vector<PdfWord> words = PdfWords(pdf, page);
+    ASSERT_FALSE(words.empty());
+    EXPECT_NEAR(page.width(), 792, 1);
+    EXPECT_NEAR(page.height(), 612, 1);
+    // A point of slack for the fonts' side bearings.
+    const double m = margin / 25.4 * 72 - 1;
+    const QRectF inside(m, m, page.width() - 2 * m, page.height() - 2 * m);
+    for (const PdfWord& w : words) {
+        EXPECT_TRUE(inside.contains(w.box)) << w.text.toStdString();
+    }
+    // The footer names the program's version and the date printed: its words come last.
+    const auto version = std::find_if(words.begin(), words.end(), [](const PdfWord& w) {
+        return w.text.startsWith(QStringLiteral("Vexamo"));
+    });
+    ASSERT_NE(version, words.end());
+    for (const PdfWord& w : words) {
+        if (std::abs(w.box.top() - version->box.top()) > 1) {
+            EXPECT_LT(w.box.bottom(), version->box.top() + 0.5) << w.text.toStdString();
+        }
+    }
+    QStringList texts;
+    for (const PdfWord& w : words) {
+        texts.append(w.text);
+    }
+    EXPECT_TRUE(texts.join(' ').contains(name)) << texts.join(' ').toStdString();
+    // The diagram's axes and legend are on the page.
+    for (const char* part : {"Phase", "Datum", "Sonnenphase", "Mondphase", "+2"}) {
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(part))) << part;
+    }
+}
+
 TEST_F(PrintingTest, ExportPdfWritesTheFormsResults) {
     files.saveAnswers = {pdf};
     Command(ID_FILE_EXPORT_PDF);
@@ -210,7 +294,10 @@ TEST_F(PrintingTest, ExportAllWritesOnePagePerRecordInListOrder) {
     EXPECT_LT(anton, berta);
     EXPECT_LT(berta, zora);
     EXPECT_TRUE(text.contains("6.5.1980 7:08Uhr"));
-    EXPECT_TRUE(messages.shown.empty());
+    // The end says how many pages were written.
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown.front().kind, MessageKind::AppOk);
+    EXPECT_TRUE(messages.Texts().front().contains("3")) << messages.Texts().front().toStdString();
 }
 
 TEST_F(PrintingTest, ExportAllRefusesEmptyFilesAndRefusedRecords) {
@@ -218,7 +305,7 @@ TEST_F(PrintingTest, ExportAllRefusesEmptyFilesAndRefusedRecords) {
         const char* what;
         std::vector<std::pair<std::string, VXDateStore>> records;
         std::deque<MessageAnswer> answers;
-        QString message; // a part of the one message shown; empty: the question only
+        QString message; // a part of the one message shown
     };
     const std::vector<Case> cases{
         {"no records", {}, {}, "keine Einträge"},
@@ -227,11 +314,6 @@ TEST_F(PrintingTest, ExportAllRefusesEmptyFilesAndRefusedRecords) {
           {"Kaputt", VXDateStore(1990, 13, 2, 3, 4, 0, 0, 0)}},
          {},
          "Kaputt"},
-        {"earlier century declined, asked once",
-         {{"Alt", VXDateStore(1850, 1, 2, 3, 4, 0, 0, 0)},
-          {"Uralt", VXDateStore(1820, 1, 2, 3, 4, 0, 0, 0)}},
-         {MessageAnswer::No},
-         ""},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
@@ -245,29 +327,103 @@ TEST_F(PrintingTest, ExportAllRefusesEmptyFilesAndRefusedRecords) {
         files.saveAnswers = {pdf};
         Command(ID_FILE_EXPORT_ALL_PDF);
         ASSERT_EQ(messages.shown.size(), 1u);
-        if (!c.message.isEmpty()) {
-            EXPECT_TRUE(messages.Texts().front().contains(c.message))
-                << messages.Texts().front().toStdString();
-        } else {
-            EXPECT_EQ(messages.shown.front().kind, MessageKind::AppYesNo);
-        }
+        EXPECT_TRUE(messages.Texts().front().contains(c.message))
+            << messages.Texts().front().toStdString();
         EXPECT_EQ(files.saveAnswers.size(), 1u);
         EXPECT_FALSE(QFile::exists(pdf));
     }
 }
 
-TEST_F(PrintingTest, ExportAllWithEarlierCenturyAccepted) {
-    files.openAnswers = {WriteFile("alt.dat", {{"Alt", VXDateStore(1850, 1, 2, 3, 4, 0, 0, 0)},
-                                               {"Uralt", VXDateStore(1820, 1, 2, 3, 4, 0, 0, 0)}})};
-    // Showing the first record asks (when loaded and when shown).
-    messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes};
-    Command(ID_FILE_OPEN);
-    messages.Clear();
-    messages.answers = {MessageAnswer::Yes};
-    files.saveAnswers = {pdf};
-    Command(ID_FILE_EXPORT_ALL_PDF);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(Pages(pdf), 2);
+// The records before 1900 are asked about once for the whole file: Yes takes them, No leaves
+// them out, Cancel writes nothing; the end says how many pages were written.
+TEST_F(PrintingTest, ExportAllAsksOnceAboutRecordsBefore1900) {
+    const std::vector<std::pair<std::string, VXDateStore>> mixed{
+        {"Alt", VXDateStore(1850, 1, 2, 3, 4, 0, 0, 0)},
+        {"Neu", VXDateStore(1990, 1, 2, 3, 4, 0, 0, 0)},
+        {"Uralt", VXDateStore(1820, 1, 2, 3, 4, 0, 0, 0)}};
+    const std::vector<std::pair<std::string, VXDateStore>> onlyEarly{mixed[0], mixed[2]};
+    struct Case {
+        const char* what;
+        const std::vector<std::pair<std::string, VXDateStore>>& records;
+        MessageAnswer answer;
+        int pages;           // -1: no file
+        QString count;       // what the question counts: "2 von 3"
+        QStringList written; // names on the pages
+        QStringList leftOut; // names not on them
+        QString end;         // a part of the last message; empty: none after the question
+    };
+    const std::vector<Case> cases{
+        {"mixed, yes",
+         mixed,
+         MessageAnswer::Yes,
+         3,
+         "2 von 3",
+         {"Alt", "Neu", "Uralt"},
+         {},
+         "Seiten: 3."},
+        {"mixed, no",
+         mixed,
+         MessageAnswer::No,
+         1,
+         "2 von 3",
+         {"Neu"},
+         {"Alt", "Uralt"},
+         "Seiten: 1; weggelassene Einträge vor 1900: 2."},
+        {"mixed, cancel", mixed, MessageAnswer::Cancel, -1, "2 von 3", {}, {}, ""},
+        {"all early, no",
+         onlyEarly,
+         MessageAnswer::No,
+         -1,
+         "2 von 2",
+         {},
+         {},
+         "keine Datei geschrieben"},
+        {"all early, yes",
+         onlyEarly,
+         MessageAnswer::Yes,
+         2,
+         "2 von 2",
+         {"Alt", "Uralt"},
+         {},
+         "Seiten: 2."},
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.what);
+        QFile::remove(pdf);
+        files.openAnswers = {WriteFile(QStringLiteral("alt%1.dat").arg(i), c.records)};
+        // Showing an early first record asks (when loaded and when shown).
+        messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes};
+        Command(ID_FILE_OPEN);
+        messages.Clear();
+        messages.answers = {c.answer};
+        // No file is asked for when nothing is to be written.
+        files.saveAnswers = {pdf};
+        Command(ID_FILE_EXPORT_ALL_PDF);
+        ASSERT_GE(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].kind, MessageKind::AppYesNoCancel);
+        EXPECT_TRUE(messages.shown[0].text.contains(c.count))
+            << messages.shown[0].text.toStdString();
+        EXPECT_EQ(messages.shown.size(), c.end.isEmpty() ? 1u : 2u);
+        if (!c.end.isEmpty() && messages.shown.size() == 2) {
+            EXPECT_EQ(messages.shown[1].kind, MessageKind::AppOk);
+            EXPECT_TRUE(messages.shown[1].text.contains(c.end))
+                << messages.shown[1].text.toStdString();
+        }
+        EXPECT_EQ(files.saveAnswers.empty(), c.pages >= 0);
+        if (c.pages < 0) {
+            EXPECT_FALSE(QFile::exists(pdf));
+            continue;
+        }
+        EXPECT_EQ(Pages(pdf), c.pages);
+        const QString text = Poppler("pdftotext", pdf);
+        for (const QString& name : c.written) {
+            EXPECT_TRUE(text.contains(name + "\n")) << name.toStdString();
+        }
+        for (const QString& name : c.leftOut) {
+            EXPECT_FALSE(text.contains(name + "\n")) << name.toStdString();
+        }
+    }
 }
 
 TEST_F(PrintingTest, CopyDiagramPutsTheControlsPictureOnTheClipboard) {
