@@ -185,7 +185,6 @@ bool CSheetPrinting::SavePdf(const std::vector<SheetContent>& sheets, const QStr
     if (const FileFault fault = SaveSheetsPdf(*path, sheets); fault.kind != FileFault::None) {
         m_messages.AppMessage(QString::fromStdString(
             UserText(TextId::FileNotSaved, {path->toStdString(), FileFaultText(fault)})));
-            UserText(TextId::FileNotSaved, {path->toStdString(), ErrnoText(error)})));
         return false;
     }
     return true;
