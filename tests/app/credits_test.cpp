@@ -7,8 +7,8 @@ TEST(Credits, BothWordingsNameEveryFact) {
     const Credits& c = ProgramCredits();
     EXPECT_EQ(c.version, "1.0.0.1");
     for (const std::string& text : {CreditsText("6.4.2"), CliCreditsLine("6.4.2")}) {
-        for (const std::string_view fact : {c.licence, c.placeData, c.placeLicence,
-                                            c.placeLibrary, c.zoneData}) {
+        for (const std::string_view fact :
+             {c.licence, c.placeData, c.placeLicence, c.placeLibrary, c.zoneData}) {
             EXPECT_NE(text.find(fact), std::string::npos) << fact << " in " << text;
         }
         EXPECT_NE(text.find("Qt 6.4.2"), std::string::npos) << text;
