@@ -14,9 +14,9 @@ bool NameMatches(std::string_view foldedName, std::string_view foldedQuery) {
 
 void NameSearch::Assign(const std::vector<std::string>& names) {
     m_folded.clear();
-    m_folded.reserve(names.size());
+    Reserve(names.size());
     for (const std::string& name : names) {
-        m_folded.push_back(FoldForSearch(name));
+        Append(name);
     }
 }
 

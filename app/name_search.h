@@ -17,6 +17,9 @@ class NameSearch {
   public:
     // The names (UTF-8) in the order they are listed, one per row.
     void Assign(const std::vector<std::string>& names);
+    // The same name by name: room for count rows, then each appended after the last.
+    void Reserve(std::size_t count) { m_folded.reserve(count); }
+    void Append(std::string_view name) { m_folded.push_back(FoldForSearch(name)); }
     void Insert(std::size_t row, std::string_view name);
     void Erase(std::size_t row);
     void Clear() { m_folded.clear(); }

@@ -1,5 +1,6 @@
 // Find: "Rechercher..." opens the find dialog, each change of its text and each "Suivant"
 // selects the next name holding it, as a click on it would.
+#include <QGuiApplication>
 #include <QListWidget>
 
 #include "ui/find_dialog.h"
@@ -13,6 +14,9 @@ void CMainView::OnEditFind() {
         connect(m_findDialog, &CFindDialog::queryEdited, this, [this] { FindInList(false); });
         connect(m_findDialog, &CFindDialog::nextRequested, this, [this] { FindInList(true); });
     }
+    // The names are folded now, so that typing does not wait for it (about a second for a
+    // million names).
+    PrepareSearch();
     m_findDialog->Present();
 }
 
@@ -53,13 +57,15 @@ void CMainView::PrepareSearch() {
     if (m_searchReady && m_search.size() == static_cast<std::size_t>(m_listDates->count())) {
         return;
     }
-    std::vector<std::string> names;
-    names.reserve(static_cast<std::size_t>(m_listDates->count()));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_search.Clear();
+    m_search.Reserve(static_cast<std::size_t>(m_listDates->count()));
     for (int row = 0; row < m_listDates->count(); ++row) {
-        names.push_back(m_listDates->item(row)->text().toStdString());
+        const QByteArray name = m_listDates->item(row)->text().toUtf8();
+        m_search.Append(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
     }
-    m_search.Assign(names);
     m_searchReady = true;
+    QGuiApplication::restoreOverrideCursor();
 }
 
 void CMainView::ListRowAdded(int row) {
