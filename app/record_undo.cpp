@@ -138,3 +138,17 @@ void RecordHistory::Clear() {
 void RecordHistory::MarkSaved() {
     m_saved = m_nDone;
 }
+
+std::string UndoCommandText(const RecordHistory& history) {
+    if (!history.CanUndo()) {
+        return UserText(TextId::UndoNothing);
+    }
+    return UserText(TextId::UndoCommand, {UserText(RecordActionText(history.UndoAction()))});
+}
+
+std::string RedoCommandText(const RecordHistory& history) {
+    if (!history.CanRedo()) {
+        return UserText(TextId::RedoNothing);
+    }
+    return UserText(TextId::RedoCommand, {UserText(RecordActionText(history.RedoAction()))});
+}

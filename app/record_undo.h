@@ -77,3 +77,8 @@ class RecordHistory {
     // step recorded after it, so that no step leads back there.
     std::optional<std::size_t> m_saved = 0;
 };
+
+// The undo and redo commands' texts: "&Annuler Supprimer", or "&Annuler" while there is
+// nothing to undo (the command then greyed); likewise "&Rétablir ...".
+std::string UndoCommandText(const RecordHistory& history);
+std::string RedoCommandText(const RecordHistory& history);

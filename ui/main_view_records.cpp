@@ -176,22 +176,18 @@ void CMainView::SelectAndLoad(int row) {
 }
 
 void CMainView::UpdateUndoCommands() {
-    const auto update = [](QAction* action, bool can, RecordAction what, TextId withAction,
-                           TextId without, const QString& keys) {
+    const auto update = [](QAction* action, const std::string& text, bool enabled) {
         if (action == nullptr) {
             return;
         }
-        const QString text =
-            can ? UiText(withAction, {UiText(RecordActionText(what))}) : UiText(without);
-        action->setText(text + QLatin1Char('\t') + keys);
-        action->setEnabled(can);
+        // The keys after the tab stay as the menu gives them.
+        const QString keys = action->text().section(QLatin1Char('\t'), 1);
+        action->setText(QString::fromStdString(text) +
+                        (keys.isEmpty() ? QString() : QLatin1Char('\t') + keys));
+        action->setEnabled(enabled);
     };
-    update(m_undoAction, m_history.CanUndo(),
-           m_history.CanUndo() ? m_history.UndoAction() : RecordAction::Add, TextId::UndoCommand,
-           TextId::UndoNothing, QStringLiteral("Ctrl+Z"));
-    update(m_redoAction, m_history.CanRedo(),
-           m_history.CanRedo() ? m_history.RedoAction() : RecordAction::Add, TextId::RedoCommand,
-           TextId::RedoNothing, QStringLiteral("Ctrl+Y"));
+    update(m_undoAction, UndoCommandText(m_history), m_history.CanUndo());
+    update(m_redoAction, RedoCommandText(m_history), m_history.CanRedo());
 }
 
 void CMainView::FillRecordList() {

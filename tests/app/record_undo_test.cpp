@@ -55,6 +55,8 @@ TEST_F(RecordHistoryTest, EachActionUndoneAndRedoneWithWhatTheListMustDo) {
     const Contents before = Of(store);
     history.DeleteAll(store);
     EXPECT_TRUE(store.IsEmpty());
+    EXPECT_EQ(UndoCommandText(history), "&Annuler Tout supprimer");
+    EXPECT_EQ(RedoCommandText(history), "&Rétablir");
 
     struct Expect {
         RecordAction action;
@@ -79,6 +81,8 @@ TEST_F(RecordHistoryTest, EachActionUndoneAndRedoneWithWhatTheListMustDo) {
     }
     EXPECT_FALSE(history.CanUndo());
     EXPECT_TRUE(history.AtSavedState());
+    EXPECT_EQ(UndoCommandText(history), "&Annuler");
+    EXPECT_EQ(RedoCommandText(history), "&Rétablir Ajouter");
 
     // Redo walks the same steps forward again, to the empty store.
     const L redone[] = {L::NameAdded, L::NameAdded, L::NameKept, L::NameRemoved, L::Refilled};
