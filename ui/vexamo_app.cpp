@@ -116,7 +116,7 @@ void CVexamoApp::OnDocumentChanged(DocumentChange change) {
     m_frame->setWindowTitle(m_documents->FrameTitle());
     if (change == DocumentChange::Replaced) {
         m_view->OnInitialUpdate();
-    } else {
+    } else if (change == DocumentChange::Saved) {
         m_view->OnDocumentSaved();
     }
 }
