@@ -284,6 +284,31 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ButtonYes, "&Ja"},
     {TextId::ButtonNo, "&Nein"},
     {TextId::ButtonCancel, "Abbrechen"},
+    // Undo and redo, find, credits.
+    {TextId::ActionAdd, "Ajouter"},
+    {TextId::ActionDelete, "Supprimer"},
+    {TextId::ActionDeleteAll, "Tout supprimer"},
+    {TextId::UndoCommand, "&Annuler %1"},
+    {TextId::RedoCommand, "&Rétablir %1"},
+    {TextId::UndoNothing, "&Annuler"},
+    {TextId::RedoNothing, "&Rétablir"},
+    {TextId::DeleteAllOne, "Soll der einzige Datensatz gelöscht werden?"},
+    {TextId::DeleteAllCount, "Sollen alle %1 Datensätze gelöscht werden?"},
+    {TextId::FindTitle, "Rechercher"},
+    {TextId::FindLabel, "&Nom contenant :"},
+    {TextId::FindNext, "&Suivant"},
+    {TextId::FindClose, "Fermer"},
+    {TextId::FindNotFound, "Aucun nom ne contient « %1 »."},
+    {TextId::FindWrapped, "Recherche reprise au début de la liste."},
+    {TextId::FindMatch, "Nom %1 sur %2."},
+    {TextId::CreditsTitle, "Licences et sources"},
+    {TextId::CreditsText, "Vexamo, version %1\n"
+                          "Licence : %2\n"
+                          "Lieux de naissance : %3 (%4), lus par %5\n"
+                          "Fuseaux horaires : %6\n"
+                          "Interface : %7"},
+    {TextId::CliCreditsLine, "Licence %2; birthplaces from %3 (%4) through %5; time zones from "
+                             "%6; the window uses %7."},
     {TextId::CliUsageHint, "Try 'vexamo-cli --help'."},
     {TextId::CliMissingCommand, "missing command"},
     {TextId::CliUnknownCommand, "unknown command '%1'"},
@@ -513,6 +538,7 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvMoreColumns, kSameText},
     {TextId::CsvEncodingChanged, kSameText},
     {TextId::StdinWriteOnly, kSameText},
+    {TextId::CliCreditsLine, kSameText},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "

@@ -201,6 +201,27 @@ enum class TextId {
     ButtonYes,
     ButtonNo,
     ButtonCancel,
+    // Undo and redo, find, credits of the desktop program; the credits line of vexamo-cli.
+    ActionAdd, // the actions as undo and redo name them
+    ActionDelete,
+    ActionDeleteAll,
+    UndoCommand,        // %1: the action
+    RedoCommand,        // %1: the action
+    UndoNothing,        // nothing to undo
+    RedoNothing,        // nothing to redo
+    DeleteAllOne,       // "Tout supprimer" with one record
+    DeleteAllCount,     // %1: how many records
+    FindTitle,
+    FindLabel,
+    FindNext,
+    FindClose,
+    FindNotFound,       // %1: what was searched
+    FindWrapped,        // the search went on from the top of the list
+    FindMatch,          // %1: the row, %2: how many rows
+    CreditsTitle,
+    CreditsText,        // %1 version, %2 licence, %3 place data, %4 its licence, %5 its library,
+                        // %6 zone data, %7 toolkit and its version
+    CliCreditsLine,     // the same arguments as CreditsText
     // Usage errors and CSV input of the command-line tool.
     CliUsageHint,
     CliMissingCommand,

@@ -26,11 +26,19 @@ constexpr std::array kMenu128{
     MenuItemTemplate{"&Copier\tCtrl+C", ID_EDIT_COPY, kMenuNone},
     MenuItemTemplate{"&Copier tout", ID_COPY_ALL, kMenuNone},
     MenuItemTemplate{"Copier le &diagramme", ID_EDIT_COPY_DIAGRAM, kMenuNone},
+    // Undo and redo (their texts name the action; greyed while there is none), find.
+    MenuItemTemplate{nullptr, 0, kMenuSeparator},
+    MenuItemTemplate{"&Annuler\tCtrl+Z", ID_EDIT_UNDO, kMenuGrayed},
+    MenuItemTemplate{"&Rétablir\tCtrl+Y", ID_EDIT_REDO, kMenuGrayed},
+    MenuItemTemplate{nullptr, 0, kMenuSeparator},
+    MenuItemTemplate{"Rec&hercher…\tCtrl+F", ID_EDIT_FIND, kMenuNone},
+    MenuItemTemplate{"Sui&vant\tF3", ID_EDIT_REPEAT, kMenuNone},
     MenuItemTemplate{"&Insérer", 0, kMenuPopup},
     MenuItemTemplate{"&Date actuelle", ID_INSERT_CURRENT_DATE, kMenuNone},
     MenuItemTemplate{"&Lieu de naissance...", ID_INSERT_BIRTHPLACE, kMenuNone},
     MenuItemTemplate{"&?", 0, kMenuPopup},
     MenuItemTemplate{"A propos de Vexamo...", ID_APP_ABOUT, kMenuNone},
+    MenuItemTemplate{"&Licences et sources…", ID_APP_CREDITS, kMenuNone},
 };
 
 constexpr std::array kAccel128{
@@ -48,6 +56,11 @@ constexpr std::array kAccel128{
     AcceleratorEntry{AccelKey::Insert, kAccelShift, ID_EDIT_PASTE},
     AcceleratorEntry{AccelKey::F6, kAccelNone, ID_NEXT_PANE},
     AcceleratorEntry{AccelKey::F6, kAccelShift, ID_PREV_PANE},
+    // Redo and find, beside the table's own keys.
+    AcceleratorEntry{AccelKey::Y, kAccelControl, ID_EDIT_REDO},
+    AcceleratorEntry{AccelKey::Z, kAccelControl | kAccelShift, ID_EDIT_REDO},
+    AcceleratorEntry{AccelKey::F, kAccelControl, ID_EDIT_FIND},
+    AcceleratorEntry{AccelKey::F3, kAccelNone, ID_EDIT_REPEAT},
 };
 
 } // namespace

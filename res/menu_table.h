@@ -27,7 +27,7 @@ enum AccelModifiers : uint32_t {
 };
 
 // Virtual keys used by the table.
-enum class AccelKey { N, O, S, P, Z, X, C, V, Backspace, Delete, Insert, F6 };
+enum class AccelKey { N, O, S, P, Z, X, C, V, Backspace, Delete, Insert, F6, Y, F, F3 };
 
 struct AcceleratorEntry {
     AccelKey key;

@@ -66,6 +66,11 @@ inline constexpr int ID_INSERT_BIRTHPLACE = 32774;
 inline constexpr int ID_FILE_EXPORT_PDF = 32775;
 inline constexpr int ID_FILE_EXPORT_ALL_PDF = 32776;
 inline constexpr int ID_EDIT_COPY_DIAGRAM = 32777;
+// Undo and redo, find, credits.
+inline constexpr int ID_APP_CREDITS = 32778;
+inline constexpr int ID_EDIT_FIND = 57636;
+inline constexpr int ID_EDIT_REPEAT = 57640;
+inline constexpr int ID_EDIT_REDO = 57644;
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_SAVE = 57603;

@@ -5,6 +5,8 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/birthplace_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/busy_indicator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/classic_style.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/credits_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/find_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/diagram_clipboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_units.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_manager.cpp
@@ -16,6 +18,7 @@ add_library(vexamo_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/main_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_birthplace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_clipboard.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_view_find.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_records.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_sheet.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_view_zone.cpp

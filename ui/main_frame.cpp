@@ -4,9 +4,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShortcut>
 
 #include "res/menu_table.h"
@@ -54,6 +58,15 @@ QKeySequence KeyOf(const AcceleratorEntry& entry) {
     case AccelKey::F6:
         key = Qt::Key_F6;
         break;
+    case AccelKey::Y:
+        key = Qt::Key_Y;
+        break;
+    case AccelKey::F:
+        key = Qt::Key_F;
+        break;
+    case AccelKey::F3:
+        key = Qt::Key_F3;
+        break;
     }
     if (entry.modifiers & kAccelShift) {
         key |= Qt::SHIFT;
@@ -67,9 +80,25 @@ QKeySequence KeyOf(const AcceleratorEntry& entry) {
     return QKeySequence(key);
 }
 
+// The one local ".dat" file a drop carries, or nothing.
+QString DroppedRecordFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile()) {
+        return {};
+    }
+    const QString path = url.toLocalFile();
+    return QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0
+               ? path
+               : QString();
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setAcceptDrops(true);
     setWindowIcon(QIcon(ResourcePixmap(IDR_MAINFRAME)));
     CreateMenus();
     CreateAccelerators();
@@ -152,6 +181,30 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedRecordFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+    if (!DroppedRecordFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = DroppedRecordFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // After the drop has ended: the question whether to save changes must not run inside
+    // the drag's own event handling.
+    QMetaObject::invokeMethod(
+        this, [this, path] { emit fileDropped(path); }, Qt::QueuedConnection);
+}
+
 void CMainFrame::FitAgainWhenDecorated(std::function<void()> fit) {
     m_fitWhenDecorated = frameGeometry().size() == size() ? std::move(fit) : nullptr;
 }
@@ -183,10 +236,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier,
                                                        static_cast<Qt::Key>(key->key())));
-            // Inside an edit field the standard keys for paste, cut and undo edit the field.
-            const bool editingKey = key->matches(QKeySequence::Paste) ||
-                                    key->matches(QKeySequence::Cut) ||
-                                    key->matches(QKeySequence::Undo);
+            // Inside an edit field the standard keys for paste, cut, undo and redo edit the
+            // field.
+            const bool editingKey =
+                key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
+                key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
             if (m_accelerators.contains(pressed) &&
                 !(editingKey && qobject_cast<const QLineEdit*>(widget))) {
                 return true;

@@ -31,9 +31,16 @@ class CMainFrame : public QMainWindow {
   signals:
     // The recent file at index (0 to 3) was chosen.
     void recentFileChosen(int index);
+    // A record file (".dat") was dropped on the window.
+    void fileDropped(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Drops: one local ".dat" file is taken; anything else (other files, several files, text)
+    // is not accepted, so the pointer shows that it cannot be dropped.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

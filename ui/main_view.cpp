@@ -77,6 +77,13 @@ void CMainView::ConnectCommands(const CMainFrame& frame) {
     onAction(ID_INSERT_BIRTHPLACE, &CMainView::OnInsertBirthplace);
     connect(frame.CommandAction(ID_EDIT_COPY_DIAGRAM), &QAction::triggered, this,
             [this] { CopyDiagramToClipboard(m_results.Diagram(), m_messages); });
+    onAction(ID_EDIT_UNDO, &CMainView::OnEditUndo);
+    onAction(ID_EDIT_REDO, &CMainView::OnEditRedo);
+    onAction(ID_EDIT_FIND, &CMainView::OnEditFind);
+    onAction(ID_EDIT_REPEAT, &CMainView::OnEditRepeat);
+    m_undoAction = frame.CommandAction(ID_EDIT_UNDO);
+    m_redoAction = frame.CommandAction(ID_EDIT_REDO);
+    UpdateUndoCommands();
 }
 
 const BirthInput& CMainView::Input() const {
@@ -87,6 +94,9 @@ void CMainView::OnInitialUpdate() {
     // A new or opened document: field 1022 follows the computer's zone until a record is
     // selected or the user gives a value.
     m_followComputerZone = true;
+    m_history.Clear();
+    UpdateUndoCommands();
+    m_searchReady = false;
     m_form->ShowFields();
     EnableToolTips();
     ResetRecordList(*m_listDates);

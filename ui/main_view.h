@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/birth_input.h"
+#include "app/name_search.h"
+#include "app/record_undo.h"
 #include "app/zone_resolution.h"
 #include "ui/layout_switch.h"
 #include "ui/results_display.h"
@@ -18,9 +20,11 @@ struct SheetBirth;
 class CBirthForm;
 class CBirthplaceDialog;
 class CDialogService;
+class CFindDialog;
 class CMainFrame;
 class CMessageService;
 class CVexamoDoc;
+class QAction;
 class QListWidget;
 
 namespace places {
@@ -46,8 +50,10 @@ class CMainView : public QWidget {
     void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
 
     // Fills the form and the record list from the document (at start and after New or Open)
-    // and evaluates.
+    // and evaluates. The undo history starts again.
     void OnInitialUpdate();
+    // The document was saved: undo and redo lead back to what it holds now as unchanged.
+    void OnDocumentSaved();
     // Sizes the frame to the layout shown.
     void FitFrameToLayout() { m_layout.FitFrameToLayout(); }
 
@@ -93,6 +99,29 @@ class CMainView : public QWidget {
     void OnDeleteAll();
     void FillRecordList();
 
+    // Undo and redo of the record commands.
+    void OnEditUndo();
+    void OnEditRedo();
+    // Brings the list and the form to the store after an undo or redo, as a click would.
+    void ShowRestored(const RecordRestore& restored);
+    // After every change of the store by a record command or its undo or redo.
+    void RecordsChanged();
+    void UpdateUndoCommands();
+
+    // Find: "Rechercher..." and "Suivant".
+    void OnEditFind();
+    void OnEditRepeat();
+    // Searches the list for the find dialog's text, from the selected row (next: from the row
+    // after it), and selects and loads the match as a click would.
+    void FindInList(bool next);
+    // The folded names kept beside the list, made again when out of step with it.
+    void PrepareSearch();
+    // The row was inserted in or taken from the list.
+    void ListRowAdded(int row);
+    void ListRowRemoved(int row);
+    // Selects row, shows it and loads its record as a click would.
+    void SelectAndLoad(int row);
+
     // Clipboard.
     void OnEditCopy();
     void OnCopyAll();
@@ -118,4 +147,10 @@ class CMainView : public QWidget {
     std::optional<BirthplaceZone> m_birthplaceZone;
     std::function<std::string()> m_computerZone;
     bool m_followComputerZone = true;
+    RecordHistory m_history;
+    QAction* m_undoAction = nullptr; // the frame's
+    QAction* m_redoAction = nullptr;
+    NameSearch m_search;
+    bool m_searchReady = false;          // m_search holds the list's names, row for row
+    CFindDialog* m_findDialog = nullptr; // made at the first "Rechercher...", a child window
 };

@@ -1,4 +1,6 @@
-// The record list commands of the form: add or replace, select, delete one or all.
+// The record list commands of the form: add or replace, select, delete one or all, and the
+// undo and redo of those that change the store.
+#include <QAction>
 #include <QListWidget>
 
 #include "app/name_rules.h"
@@ -28,10 +30,15 @@ void CMainView::OnAdd() {
     DateStoreMap& store = GetDocument().m_mapDateStore;
     bool replacement = false;
     RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);
+    std::optional<VXDateStore> replaced;
     if (refusal == RecordRefusal::NameExists) {
         if (!m_messages.AppQuestion(
                 UiText(TextId::ReplaceRecordQuestion, {QString::fromStdString(name)}))) {
             return;
+        }
+        VXDateStore old;
+        if (LookupRecord(store, name, old) == RecordRefusal::None) {
+            replaced = old;
         }
         refusal = AddRecord(store, name, input, AddMode::ReplaceExisting, &replacement);
     }
@@ -39,12 +46,15 @@ void CMainView::OnAdd() {
         m_messages.ViewError(this, QString::fromStdString(RecordRefusalText(refusal, name)));
         return;
     }
+    NameKey key;
+    CheckName(name, NameUse::ExistingEntry, &key);
     if (!replacement) {
-        NameKey key;
-        CheckName(name, NameUse::ExistingEntry, &key);
-        AddRecordName(*m_listDates, key);
+        ListRowAdded(AddRecordName(*m_listDates, key));
     }
-    GetDocument().SetModifiedFlag(true);
+    VXDateStore stored;
+    store.Lookup(key, stored);
+    m_history.Added(key, stored, replacement ? replaced : std::nullopt);
+    RecordsChanged();
 }
 
 void CMainView::OnSelChangeList() {
@@ -79,18 +89,105 @@ void CMainView::OnDelete() {
     }
     // By the key itself: a name read from a file is kept exactly, even where its text would
     // normalise to another key.
-    GetDocument().m_mapDateStore.RemoveKey(key);
+    DateStoreMap& store = GetDocument().m_mapDateStore;
+    VXDateStore record;
+    const bool stored = store.Lookup(key, record);
+    store.RemoveKey(key);
     DeleteRecordRow(*m_listDates, row);
-    GetDocument().SetModifiedFlag(true);
+    ListRowRemoved(row);
+    if (stored) {
+        m_history.Deleted(key, record);
+    }
+    RecordsChanged();
 }
 
 void CMainView::OnDeleteAll() {
-    if (!m_messages.AppQuestion(UiText(TextId::DeleteAllQuestion))) {
+    DateStoreMap& store = GetDocument().m_mapDateStore;
+    if (!m_messages.AppQuestion(QString::fromStdString(DeleteAllQuestion(store.GetCount())))) {
         return;
     }
-    RemoveAllRecords(GetDocument().m_mapDateStore);
+    // The records go into the undo history as they are, in one piece.
+    m_history.DeleteAll(store);
     ResetRecordList(*m_listDates);
-    GetDocument().SetModifiedFlag(true);
+    m_search.Clear();
+    RecordsChanged();
+}
+
+void CMainView::RecordsChanged() {
+    GetDocument().SetModifiedFlag(!m_history.AtSavedState());
+    UpdateUndoCommands();
+}
+
+void CMainView::OnEditUndo() {
+    if (m_history.CanUndo()) {
+        ShowRestored(m_history.Undo(GetDocument().m_mapDateStore));
+    }
+}
+
+void CMainView::OnEditRedo() {
+    if (m_history.CanRedo()) {
+        ShowRestored(m_history.Redo(GetDocument().m_mapDateStore));
+    }
+}
+
+void CMainView::OnDocumentSaved() {
+    m_history.MarkSaved();
+}
+
+void CMainView::ShowRestored(const RecordRestore& restored) {
+    // The flag and the menu first: the evaluation of a loaded record may ask its questions.
+    RecordsChanged();
+    switch (restored.list) {
+    case RecordRestore::List::NameAdded: {
+        const int row = AddRecordName(*m_listDates, restored.name);
+        ListRowAdded(row);
+        SelectAndLoad(row);
+        break;
+    }
+    case RecordRestore::List::NameRemoved:
+        // As after "Supprimer": nothing selected, the form as it was.
+        if (const int row = RecordRowOf(*m_listDates, restored.name); row >= 0) {
+            DeleteRecordRow(*m_listDates, row);
+            ListRowRemoved(row);
+        }
+        break;
+    case RecordRestore::List::NameKept:
+        if (const int row = RecordRowOf(*m_listDates, restored.name); row >= 0) {
+            SelectAndLoad(row);
+        }
+        break;
+    case RecordRestore::List::Refilled:
+        // As after opening: the first name shown, or the form as it was when none is left.
+        ResetRecordList(*m_listDates);
+        m_searchReady = false;
+        if (!GetDocument().m_mapDateStore.IsEmpty()) {
+            m_form->SetName(QString());
+            FillRecordList();
+            Recalculate();
+        }
+        break;
+    }
+}
+
+void CMainView::SelectAndLoad(int row) {
+    SelectRecordRow(*m_listDates, row);
+    m_listDates->scrollToItem(m_listDates->item(row));
+    OnSelChangeList();
+}
+
+void CMainView::UpdateUndoCommands() {
+    const auto update = [](QAction* action, const std::string& text, bool enabled) {
+        if (action == nullptr) {
+            return;
+        }
+        // The keys after the tab stay as the menu gives them.
+        const QString keys = action->text().section(QLatin1Char('\t'), 1);
+        action->setText(QString::fromStdString(text) +
+                        (keys.isEmpty() ? QString() : QLatin1Char('\t') + keys));
+        action->setEnabled(enabled);
+    };
+    update(m_undoAction, UndoCommandText(m_history), m_history.CanUndo());
+    update(m_redoAction, RedoCommandText(m_history), m_history.CanRedo());
 }
 
 void CMainView::FillRecordList() {
@@ -100,6 +197,7 @@ void CMainView::FillRecordList() {
     for (const auto& entry : store) {
         keys.emplace_back(entry.name);
     }
+    m_searchReady = false;
     {
         const CBusyIndicator busy(*this, static_cast<int>(keys.size()));
         FillRecordNames(*m_listDates, keys, [&busy](int prepared) { busy.Progress(prepared); });

@@ -37,10 +37,11 @@ QString ShownRecordName(NameKeyView key) {
     return QString::fromStdString(NameOfKey(key));
 }
 
-int AddRecordName(QListWidget& list, const NameKey& key) {
-    const QString shown = ShownRecordName(key);
+namespace {
+
+// The first row whose name sorts after the key's (or, with `after` false, not before it).
+int RowBound(const QListWidget& list, const NameKey& key, const QString& shown, bool after) {
     const QCollator collator = ListCollator();
-    // First row whose name sorts after the new one.
     int low = 0;
     int high = list.count();
     while (low < high) {
@@ -50,12 +51,25 @@ int AddRecordName(QListWidget& list, const NameKey& key) {
             const NameKey there = RecordKeyAt(list, mid);
             order = there < key ? -1 : (key < there ? 1 : 0);
         }
-        if (order <= 0) {
+        if (order < 0 || (after && order == 0)) {
             low = mid + 1;
         } else {
             high = mid;
         }
     }
+    return low;
+}
+
+} // namespace
+
+int RecordRowOf(const QListWidget& list, const NameKey& key) {
+    const int row = RowBound(list, key, ShownRecordName(key), false);
+    return row < list.count() && RecordKeyAt(list, row) == key ? row : -1;
+}
+
+int AddRecordName(QListWidget& list, const NameKey& key) {
+    const QString shown = ShownRecordName(key);
+    const int low = RowBound(list, key, shown, true);
     const QSignalBlocker blocker(list);
     list.insertItem(low, shown);
     KeepKeyIfNeeded(*list.item(low), key);

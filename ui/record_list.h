@@ -23,6 +23,9 @@ int AddRecordName(QListWidget& list, const NameKey& key);
 void FillRecordNames(QListWidget& list, const std::vector<NameKey>& keys,
                      const std::function<void(int prepared)>& progress = {});
 
+// The row of the name stored as key, or -1 when the list does not hold it.
+int RecordRowOf(const QListWidget& list, const NameKey& key);
+
 // The store key of the item at row; empty for a row that does not exist.
 NameKey RecordKeyAt(const QListWidget& list, int row);
 

@@ -5,6 +5,7 @@
 
 #include "res/resource_ids.h"
 #include "ui/about_dlg.h"
+#include "ui/credits_dialog.h"
 #include "ui/document_manager.h"
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
@@ -103,18 +104,29 @@ void CVexamoApp::ConnectCommands() {
     bind(ID_APP_EXIT, [this] { m_frame->close(); });
     m_view->ConnectCommands(*m_frame);
     bind(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    bind(ID_APP_CREDITS, [this] { OnAppCredits(); });
     connect(m_frame.get(), &CMainFrame::recentFileChosen, this,
             [documents](int index) { documents->OnOpenRecentFile(index); });
+    // A record file dropped on the window opens as with "Ouvrir".
+    connect(m_frame.get(), &CMainFrame::fileDropped, this,
+            [documents](const QString& path) { documents->OpenDocumentFile(path); });
 }
 
 void CVexamoApp::OnDocumentChanged(DocumentChange change) {
     m_frame->setWindowTitle(m_documents->FrameTitle());
     if (change == DocumentChange::Replaced) {
         m_view->OnInitialUpdate();
+    } else if (change == DocumentChange::Saved) {
+        m_view->OnDocumentSaved();
     }
 }
 
 void CVexamoApp::OnAppAbout() {
     CAboutDlg about(m_frame.get());
     m_dialogs->Exec(about);
+}
+
+void CVexamoApp::OnAppCredits() {
+    CCreditsDialog credits(m_frame.get());
+    m_dialogs->Exec(credits);
 }

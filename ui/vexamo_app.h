@@ -50,6 +50,8 @@ class CVexamoApp : public QObject {
     void SetPrintDialogService(CPrintDialogService& dialogs) { m_printDialogs = &dialogs; }
 
     void OnAppAbout();
+    // "Licences et sources...".
+    void OnAppCredits();
 
     CVexamoDoc& Document() { return m_document; }
     CMainFrame* MainFrame() const { return m_frame.get(); }

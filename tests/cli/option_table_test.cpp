@@ -152,7 +152,16 @@ TEST(OptionTable, VersionComesFromTheBuild) {
     for (const Args& args : {Args{"--version"}, Args{"eval", "--version"}}) {
         const CliResult r = RunCliCaptured(args);
         EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "vexamo-cli " VEXAMO_VERSION "\n");
+        // The first line as ever; the second credits the licence, the data and the libraries.
+        const std::string first = "vexamo-cli " VEXAMO_VERSION "\n";
+        ASSERT_EQ(r.out.substr(0, first.size()), first);
+        const std::string second = r.out.substr(first.size());
+        ASSERT_FALSE(second.empty());
+        EXPECT_EQ(second.find('\n'), second.size() - 1) << second; // one line, ended
+        for (const char* fact :
+             {"GPL-3.0-or-later", "GeoNames", "CC BY 4.0", "libgeonames", "tzdata", "Qt 6."}) {
+            EXPECT_NE(second.find(fact), std::string::npos) << fact << " in " << second;
+        }
     }
 }
 

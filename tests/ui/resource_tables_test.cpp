@@ -83,13 +83,31 @@ TEST(MenuTable, ItemsAndAccelerators) {
         }
     }
     EXPECT_EQ(popups, 4);
-    EXPECT_EQ(commands,
-              (std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                                ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
-                                ID_FILE_EXPORT_PDF, ID_FILE_EXPORT_ALL_PDF, ID_FILE_MRU_FILE1,
-                                ID_APP_EXIT, ID_EDIT_COPY, ID_COPY_ALL, ID_EDIT_COPY_DIAGRAM,
-                                ID_INSERT_CURRENT_DATE, ID_INSERT_BIRTHPLACE, ID_APP_ABOUT}));
-    EXPECT_EQ(AcceleratorTable128().size(), 14u);
+    const std::vector<int> expected{ID_FILE_NEW,
+                                    ID_FILE_OPEN,
+                                    ID_FILE_SAVE,
+                                    ID_FILE_SAVE_AS,
+                                    ID_FILE_PRINT,
+                                    ID_FILE_PRINT_PREVIEW,
+                                    ID_FILE_PRINT_SETUP,
+                                    ID_FILE_EXPORT_PDF,
+                                    ID_FILE_EXPORT_ALL_PDF,
+                                    ID_FILE_MRU_FILE1,
+                                    ID_APP_EXIT,
+                                    ID_EDIT_COPY,
+                                    ID_COPY_ALL,
+                                    ID_EDIT_COPY_DIAGRAM,
+                                    ID_EDIT_UNDO,
+                                    ID_EDIT_REDO,
+                                    ID_EDIT_FIND,
+                                    ID_EDIT_REPEAT,
+                                    ID_INSERT_CURRENT_DATE,
+                                    ID_INSERT_BIRTHPLACE,
+                                    ID_APP_ABOUT,
+                                    ID_APP_CREDITS};
+    EXPECT_EQ(commands, expected);
+    // The table's fourteen keys, then redo (two), find and find next.
+    EXPECT_EQ(AcceleratorTable128().size(), 18u);
     int copies = 0;
     for (const AcceleratorEntry& entry : AcceleratorTable128()) {
         copies += entry.command == ID_EDIT_COPY ? 1 : 0;

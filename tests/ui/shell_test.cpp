@@ -44,7 +44,9 @@ TEST_F(ShellTest, MenuBarFollowsTheMenuTable) {
                            "E&xporter en PDF...", "Exporter &tout en PDF...", "-",
                            "Documents récents", "-", "&Quitter"}));
     EXPECT_EQ(MenuTexts(popups[1]->menu()),
-              (QStringList{"&Copier\tCtrl+C", "&Copier tout", "Copier le &diagramme"}));
+              (QStringList{"&Copier\tCtrl+C", "&Copier tout", "Copier le &diagramme", "-",
+                           "&Annuler\tCtrl+Z", "&Rétablir\tCtrl+Y", "-", "Rec&hercher…\tCtrl+F",
+                           "Sui&vant\tF3"}));
     EXPECT_EQ(MenuTexts(popups[2]->menu()),
               (QStringList{"&Date actuelle", "&Lieu de naissance..."}));
     EXPECT_FALSE(Frame().CommandAction(ID_FILE_MRU_FILE1)->isEnabled());
