@@ -233,6 +233,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneShiftLater, "%1 plus tard"},
     {TextId::ZoneMinutes, "%1 min"},
     {TextId::ZoneMinutesSeconds, "%1 min %2 s"},
+    // A birthplace's own local mean time.
+    {TextId::PlaceMeanTime, "temps moyen local de %1"},
     {TextId::CliFileBusy,
      "Die Datei \u201E%1\u201C wird gerade von einem anderen Programm geändert; sie bleibt "
      "unverändert. Bitte später noch einmal versuchen."},
@@ -418,6 +420,8 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneRounded, "Rounded to the nearest hour: moment shifted by %1."},
     {TextId::ZoneShiftEarlier, "%1 earlier"},
     {TextId::ZoneShiftLater, "%1 later"},
+    // A birthplace's own local mean time.
+    {TextId::PlaceMeanTime, "local mean time of %1"},
     {TextId::CliDstHint, "--dst takes summer time, --no-dst winter time."},
     {TextId::CliRoundHint, "--round accepts the nearest hour."},
     {TextId::ZoneDataDamaged, "The time-zone data for \u201C%1\u201D is damaged or unreadable: "

@@ -160,6 +160,8 @@ enum class TextId {
     ZoneShiftLater,        // %1 duration
     ZoneMinutes,           // %1 minutes
     ZoneMinutesSeconds,    // %1 minutes, %2 seconds
+    // A birthplace's own local mean time, before its zone's first standard time.
+    PlaceMeanTime, // %1: the place's name
     CliFileBusy,           // %1: the file
     CliFileLockFailed,     // %1: the file, %2: the reason
     CliOutOfMemory,
