@@ -1,5 +1,5 @@
 // A birthplace before its zone's first standard time, wherever vexamo-cli takes a place: "zone",
-// "eval" and "add" with --place, and the place column of "batch".
+// "eval" and "add" with --place, and the place column of "batch" and "import".
 #include <unistd.h>
 
 #include <filesystem>
@@ -133,4 +133,26 @@ TEST(CliPlaceMeanTime, BatchRowsWithAPlaceTakeItsMeanTime) {
     EXPECT_NE(rows[2]["error"].get<std::string>().find("temps moyen local de Chengdu"),
               std::string::npos)
         << rows[2];
+}
+
+TEST(CliPlaceMeanTime, ImportedRowsWithAPlaceStoreItsValue) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("vexamo-cli-mean-import-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string file = (dir / "p.dat").string();
+    const CliResult r =
+        RunCliWith({"import", file, "-"}, "name,day,month,year,hour,minute,place,zone,round\n"
+                                          "Li,1,1,1880,12,0,Chengdu,,1\n"
+                                          "Wu,1,1,1880,12,0,,Asia/Shanghai,1\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    CVexamoDoc doc;
+    DocFault fault;
+    ASSERT_TRUE(doc.OpenDocument(file, fault));
+    VXDateStore rec;
+    ASSERT_TRUE(doc.m_mapDateStore.Lookup("Li", rec));
+    EXPECT_EQ(rec, VXDateStore(1880, 1, 1, 12, 0, 0, 0, -7));
+    ASSERT_TRUE(doc.m_mapDateStore.Lookup("Wu", rec));
+    EXPECT_EQ(rec, VXDateStore(1880, 1, 1, 12, 0, 0, 0, -8));
+    fs::remove_all(dir);
 }
