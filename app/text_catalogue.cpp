@@ -233,8 +233,6 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneShiftLater, "%1 plus tard"},
     {TextId::ZoneMinutes, "%1 min"},
     {TextId::ZoneMinutesSeconds, "%1 min %2 s"},
-    // A birthplace's own local mean time.
-    {TextId::PlaceMeanTime, "temps moyen local de %1"},
     {TextId::CliFileBusy,
      "Die Datei \u201E%1\u201C wird gerade von einem anderen Programm geändert; sie bleibt "
      "unverändert. Bitte später noch einmal versuchen."},
@@ -243,6 +241,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
     {TextId::ZoneColumnsExclusive,
      "Un seul des champs « tz », « place » et « zone » peut être rempli."},
+    // A birthplace's own local mean time.
+    {TextId::PlaceMeanTime, "temps moyen local de %1"},
     // Printed sheets and diagram pictures.
     {TextId::SheetSouthern, "Hémisphère Sud"},
     {TextId::SheetConstZone, "Zone indéfinie constante"},

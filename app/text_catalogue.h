@@ -160,13 +160,13 @@ enum class TextId {
     ZoneShiftLater,        // %1 duration
     ZoneMinutes,           // %1 minutes
     ZoneMinutesSeconds,    // %1 minutes, %2 seconds
-    // A birthplace's own local mean time, before its zone's first standard time.
-    PlaceMeanTime, // %1: the place's name
     CliFileBusy,           // %1: the file
     CliFileLockFailed,     // %1: the file, %2: the reason
     CliOutOfMemory,
     FieldNotFlag, // %1: the field's name
     ZoneColumnsExclusive,
+    // A birthplace's own local mean time, before its zone's first standard time.
+    PlaceMeanTime, // %1: the place's name
     // Printed sheets and diagram pictures.
     SheetSouthern, // the check box texts as a ticked option reads on the sheet
     SheetConstZone,
