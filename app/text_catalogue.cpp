@@ -241,6 +241,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
     {TextId::ZoneColumnsExclusive,
      "Un seul des champs « tz », « place » et « zone » peut être rempli."},
+    // A birthplace's own local mean time.
+    {TextId::PlaceMeanTime, "temps moyen local de %1"},
     // Printed sheets and diagram pictures.
     {TextId::SheetSouthern, "Hémisphère Sud"},
     {TextId::SheetConstZone, "Zone indéfinie constante"},
@@ -478,6 +480,8 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneRounded, "Rounded to the nearest hour: moment shifted by %1."},
     {TextId::ZoneShiftEarlier, "%1 earlier"},
     {TextId::ZoneShiftLater, "%1 later"},
+    // A birthplace's own local mean time.
+    {TextId::PlaceMeanTime, "local mean time of %1"},
     {TextId::CliDstHint, "--dst takes summer time, --no-dst winter time."},
     {TextId::CliRoundHint, "--round accepts the nearest hour."},
     {TextId::ZoneDataDamaged, "The time-zone data for \u201C%1\u201D is damaged or unreadable: "

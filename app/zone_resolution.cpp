@@ -24,8 +24,12 @@ ZoneStatus FromTimeDifference(places::TimeDifferenceStatus status) {
     return ZoneStatus::UnknownZone;
 }
 
+// Looks up the zone at the local moment; at a place (r.place set), before the zone's first
+// standard time the place's own mean time stands for the zone's.
 void LookUp(ZoneResolution& r, const places::LocalMoment& local, const ZoneChoice& choice) {
-    const std::optional<places::LocalTimeOffsets> offsets = places::LookUpOffsets(r.zone, local);
+    const std::optional<places::LocalTimeOffsets> offsets =
+        r.place ? places::LookUpPlaceOffsets(r.zone, local, r.place->longitude)
+                : places::LookUpOffsets(r.zone, local);
     if (!offsets) {
         switch (places::CheckZone(r.zone)) {
         case places::ZoneData::Usable:

@@ -81,7 +81,9 @@ ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& 
 // The same with the program's shared catalogue (read on first use of a place name).
 ZoneResolution ResolveZone(const ZoneSource& source, const places::LocalMoment& local,
                            const ZoneChoice& choice);
-// The same for a place already chosen (from a list of matches): its zone at the local moment.
+// The same for a place already chosen (from a list of matches): its zone at the local moment,
+// where before the zone's first standard time the place keeps the mean time of its own
+// longitude, not that of the zone's city (a zone given by name keeps its own).
 ZoneResolution ResolvePlaceZone(const places::Place& place, const places::LocalMoment& local,
                                 const ZoneChoice& choice);
 

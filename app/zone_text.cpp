@@ -67,6 +67,15 @@ std::string ZoneOffsetText(const places::ZoneOffset& offset) {
                     {OffsetAbbreviationText(offset), UserText(kind)});
 }
 
+std::string ZoneOffsetText(const ZoneResolution& r, const places::ZoneOffset& offset) {
+    if (!offset.placeMeanTime || !r.place) {
+        return ZoneOffsetText(offset);
+    }
+    return UserText(
+        TextId::ZoneOffsetDescription,
+        {OffsetAbbreviationText(offset), UserText(TextId::PlaceMeanTime, {r.place->name})});
+}
+
 std::string NeededValueText(int utcOffsetSeconds) {
     const int difference = -utcOffsetSeconds;
     if (difference % kHour == 0) {
@@ -124,21 +133,21 @@ std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name) {
         break;
     case ZoneStatus::NotWholeHours:
         return UserText(TextId::ZoneNotWholeHours,
-                        {r.offset ? ZoneOffsetText(*r.offset) : std::string(),
+                        {r.offset ? ZoneOffsetText(r, *r.offset) : std::string(),
                          Signed(r.roundedHours), RoundingShiftText(r.roundingShiftSeconds)});
     case ZoneStatus::OutOfRange:
         return UserText(
             TextId::ZoneOutOfRange,
-            {r.offset ? ZoneOffsetText(*r.offset) : std::string(), Signed(NeededHours(r))});
+            {r.offset ? ZoneOffsetText(r, *r.offset) : std::string(), Signed(NeededHours(r))});
     case ZoneStatus::Nonexistent:
         return UserText(TextId::ZoneNonexistent,
-                        {r.gapBefore ? ZoneOffsetText(*r.gapBefore) : std::string(),
-                         r.gapAfter ? ZoneOffsetText(*r.gapAfter) : std::string()});
+                        {r.gapBefore ? ZoneOffsetText(r, *r.gapBefore) : std::string(),
+                         r.gapAfter ? ZoneOffsetText(r, *r.gapAfter) : std::string()});
     case ZoneStatus::Ambiguous:
         return UserText(
             TextId::ZoneAmbiguous,
-            {r.candidates.size() == 2 ? ZoneOffsetText(r.candidates[0]) : std::string(),
-             r.candidates.size() == 2 ? ZoneOffsetText(r.candidates[1]) : std::string()});
+            {r.candidates.size() == 2 ? ZoneOffsetText(r, r.candidates[0]) : std::string(),
+             r.candidates.size() == 2 ? ZoneOffsetText(r, r.candidates[1]) : std::string()});
     case ZoneStatus::UnknownPlace:
         return UserText(TextId::ZoneUnknownPlace, {name});
     case ZoneStatus::UnknownZone:
@@ -178,7 +187,7 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
     switch (r.status) {
     case ZoneStatus::Ok:
         if (r.offset) {
-            lines.push_back(UserText(TextId::PlaceOffsetInForce, {ZoneOffsetText(*r.offset)}));
+            lines.push_back(UserText(TextId::PlaceOffsetInForce, {ZoneOffsetText(r, *r.offset)}));
         }
         break;
     case ZoneStatus::Ambiguous:
@@ -193,7 +202,7 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
         break;
     case ZoneStatus::NotWholeHours:
         if (r.offset) {
-            lines.push_back(UserText(TextId::PlaceNotWholeHours, {ZoneOffsetText(*r.offset)}));
+            lines.push_back(UserText(TextId::PlaceNotWholeHours, {ZoneOffsetText(r, *r.offset)}));
         }
         break;
     case ZoneStatus::OutOfRange:

@@ -14,6 +14,10 @@ std::string OffsetAbbreviationText(const places::ZoneOffset& offset);
 // "UTC+02:00 (CEST), heure d'été".
 std::string ZoneOffsetText(const places::ZoneOffset& offset);
 
+// An offset of a resolution, which names its place where the place keeps its own mean time:
+// "UTC+06:56:16 (LMT), temps moyen local de Chengdu".
+std::string ZoneOffsetText(const ZoneResolution& r, const places::ZoneOffset& offset);
+
 // The "Fuseau horaire" value an offset would need: "-1", or "-5:30" when it is not whole hours.
 std::string NeededValueText(int utcOffsetSeconds);
 

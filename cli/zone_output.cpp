@@ -77,7 +77,7 @@ std::string ZoneText(const ZoneResolution& r, bool terminal) {
     }
     Line(out, TextId::ZoneLabelZone, r.zone, terminal);
     if (r.offset) {
-        Line(out, TextId::ZoneLabelOffset, ZoneOffsetText(*r.offset), terminal);
+        Line(out, TextId::ZoneLabelOffset, ZoneOffsetText(r, *r.offset), terminal);
     }
     if (r.timeDifference) {
         Line(out, TextId::ZoneLabelTimeDifference, std::to_string(*r.timeDifference), terminal);

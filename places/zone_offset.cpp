@@ -1,5 +1,6 @@
 #include "places/zone_offset.h"
 
+#include <algorithm>
 #include <chrono>
 #include <date/tz.h>
 #include <functional>
@@ -9,7 +10,9 @@
 #include <sys/stat.h>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
+#include "places/mean_time.h"
 #include "places/zone_file_check.h"
 
 namespace places {
@@ -118,6 +121,140 @@ ZoneOffset ToOffset(const date::sys_info& info) {
     return z;
 }
 
+LocalTimeOffsets FromLocalInfo(const date::local_info& info) {
+    LocalTimeOffsets r;
+    r.first = ToOffset(info.first);
+    switch (info.result) {
+    case date::local_info::unique:
+        r.kind = LocalTimeKind::Unique;
+        r.second = r.first;
+        break;
+    case date::local_info::nonexistent:
+        r.kind = LocalTimeKind::Nonexistent;
+        r.second = ToOffset(info.second);
+        break;
+    case date::local_info::ambiguous:
+        r.kind = LocalTimeKind::Ambiguous;
+        r.second = ToOffset(info.second);
+        break;
+    }
+    return r;
+}
+
+// The database's period of a zone's local mean time (that of the city the zone is named after).
+bool IsLocalMeanTime(const date::sys_info& info) {
+    return info.abbrev == "LMT";
+}
+
+// No offset reaches beyond a day and two hours, so a local time can only fall into a period
+// that overlaps that much either side of it in Universal Time.
+constexpr std::chrono::hours kOffsetReach{26};
+constexpr std::size_t kMaxPeriods = 8;
+
+std::vector<date::sys_info> PeriodsAround(const date::time_zone& tz, date::local_seconds when) {
+    const date::sys_seconds centre{when.time_since_epoch()};
+    std::vector<date::sys_info> periods{tz.get_info(centre - kOffsetReach)};
+    while (periods.back().end <= centre + kOffsetReach && periods.size() < kMaxPeriods) {
+        periods.push_back(tz.get_info(periods.back().end));
+    }
+    return periods;
+}
+
+ZoneOffset PlacePeriodOffset(const date::sys_info& info, double longitude) {
+    ZoneOffset z = ToOffset(info);
+    if (IsLocalMeanTime(info)) {
+        z.utcOffsetSeconds = MeanTimeOffsetSecondsNear(longitude, z.utcOffsetSeconds);
+        z.placeMeanTime = true;
+    }
+    return z;
+}
+
+// The local time at the place with the zone's local mean time replaced by the place's: each
+// period of the zone holds the local time when the time less the period's offset lies within
+// it. Nothing when no local mean time is near, where the zone's own answer stands.
+std::optional<LocalTimeOffsets> PlaceOffsets(const date::time_zone& tz, date::local_seconds when,
+                                             double longitude) {
+    const std::vector<date::sys_info> periods = PeriodsAround(tz, when);
+    if (std::none_of(periods.begin(), periods.end(), IsLocalMeanTime)) {
+        return std::nullopt;
+    }
+    std::vector<ZoneOffset> offsets;
+    std::vector<date::sys_seconds> utc;
+    std::vector<std::size_t> holding;
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        offsets.push_back(PlacePeriodOffset(periods[i], longitude));
+        utc.emplace_back(when.time_since_epoch() -
+                         std::chrono::seconds{offsets[i].utcOffsetSeconds});
+        if (periods[i].begin <= utc[i] && utc[i] < periods[i].end) {
+            holding.push_back(i);
+        }
+    }
+    LocalTimeOffsets r;
+    if (holding.size() == 1) {
+        r.kind = LocalTimeKind::Unique;
+        r.first = r.second = offsets[holding[0]];
+        return r;
+    }
+    if (holding.size() > 1) {
+        r.kind = LocalTimeKind::Ambiguous;
+        r.first = offsets[holding[0]];
+        r.second = offsets[holding[1]];
+        return r;
+    }
+    // Skipped: past the end of one period and before the start of the next.
+    for (std::size_t i = 0; i + 1 < periods.size(); ++i) {
+        if (utc[i] >= periods[i].end && utc[i + 1] < periods[i + 1].begin) {
+            r.kind = LocalTimeKind::Nonexistent;
+            r.first = offsets[i];
+            r.second = offsets[i + 1];
+            return r;
+        }
+    }
+    return std::nullopt;
+}
+
+// Days beyond the month's length and hour 24 run on from the first of the month, as the
+// evaluation does.
+date::local_seconds LocalSeconds(const LocalMoment& local) {
+    using namespace std::chrono;
+    const date::year_month month =
+        date::year{local.year} / date::January + date::months{local.month - 1};
+    const date::local_days monthStart{month / date::day{1}};
+    return date::local_seconds{monthStart} + days{local.day - 1} + hours{local.hour} +
+           minutes{local.minute};
+}
+
+bool WithinRanges(const LocalMoment& local) {
+    return local.year >= kMinYear && local.year <= kMaxYear && local.month >= 1 &&
+           local.month <= 12 && local.day >= 1 && local.day <= 31 && local.hour >= 0 &&
+           local.hour <= 24 && local.minute >= 0 && local.minute <= 59;
+}
+
+// The offsets of the zone, or at the place of the longitude when one is given.
+std::optional<LocalTimeOffsets> LookUp(std::string_view zone, const LocalMoment& local,
+                                       std::optional<double> longitude) {
+    if (!WithinRanges(local)) {
+        return std::nullopt;
+    }
+    ZoneData data = ZoneData::Unknown;
+    const date::time_zone* tz = UsableZone(zone, data);
+    if (!tz) {
+        return std::nullopt;
+    }
+    const date::local_seconds when = LocalSeconds(local);
+    try {
+        if (longitude) {
+            if (std::optional<LocalTimeOffsets> atPlace = PlaceOffsets(*tz, when, *longitude)) {
+                return atPlace;
+            }
+        }
+        return FromLocalInfo(tz->get_info(when));
+    } catch (...) {
+        MarkDamaged(zone);
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 ZoneData CheckZone(std::string_view zone) {
@@ -139,48 +276,12 @@ void UseZoneFolderForTests(std::string folder) {
 }
 
 std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local) {
-    if (local.year < kMinYear || local.year > kMaxYear || local.month < 1 || local.month > 12 ||
-        local.day < 1 || local.day > 31 || local.hour < 0 || local.hour > 24 || local.minute < 0 ||
-        local.minute > 59) {
-        return std::nullopt;
-    }
-    ZoneData data = ZoneData::Unknown;
-    const date::time_zone* tz = UsableZone(zone, data);
-    if (!tz) {
-        return std::nullopt;
-    }
-    // Days beyond the month's length and hour 24 run on from the first of the month, as the
-    // evaluation does.
-    using namespace std::chrono;
-    const date::year_month month =
-        date::year{local.year} / date::January + date::months{local.month - 1};
-    const date::local_days monthStart{month / date::day{1}};
-    const date::local_seconds when = date::local_seconds{monthStart} + days{local.day - 1} +
-                                     hours{local.hour} + minutes{local.minute};
-    date::local_info info;
-    try {
-        info = tz->get_info(when);
-    } catch (...) {
-        MarkDamaged(zone);
-        return std::nullopt;
-    }
-    LocalTimeOffsets r;
-    r.first = ToOffset(info.first);
-    switch (info.result) {
-    case date::local_info::unique:
-        r.kind = LocalTimeKind::Unique;
-        r.second = r.first;
-        break;
-    case date::local_info::nonexistent:
-        r.kind = LocalTimeKind::Nonexistent;
-        r.second = ToOffset(info.second);
-        break;
-    case date::local_info::ambiguous:
-        r.kind = LocalTimeKind::Ambiguous;
-        r.second = ToOffset(info.second);
-        break;
-    }
-    return r;
+    return LookUp(zone, local, std::nullopt);
+}
+
+std::optional<LocalTimeOffsets> LookUpPlaceOffsets(std::string_view zone, const LocalMoment& local,
+                                                   double longitude) {
+    return LookUp(zone, local, longitude);
 }
 
 } // namespace places

@@ -22,6 +22,9 @@ struct ZoneOffset {
     int utcOffsetSeconds = 0; // local time minus Universal Time
     std::string abbreviation; // "CET", "BDST", "LMT", "+0530"
     bool dst = false;         // daylight-saving (summer) time
+    // The mean time of a place's own longitude, taken in place of its zone's local mean time
+    // (the abbreviation stays "LMT").
+    bool placeMeanTime = false;
     bool operator==(const ZoneOffset&) const = default;
 };
 
@@ -60,6 +63,14 @@ bool IsKnownZone(std::string_view zone);
 // The offsets for the local moment; nothing when the zone is unknown or the moment lies outside
 // the form's ranges (year -9999..9999, month 1..12, day 1..31, hour 0..24, minute 0..59).
 std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local);
+
+// The offsets for the local moment at a place of the zone at the longitude (degrees, east
+// positive). Before the zone's first standard time, while the zone keeps the local mean time
+// of its own city, the place keeps that of its longitude (see places/mean_time.h), and the
+// change to standard time happens at the same instant: the gap or the repeated time around it
+// is the place's. Later offsets are the zone's.
+std::optional<LocalTimeOffsets> LookUpPlaceOffsets(std::string_view zone, const LocalMoment& local,
+                                                   double longitude);
 
 // For tests: the folder whose files CheckZone examines instead of the system's zone folder,
 // which the time-zone library reads and which cannot be moved. The library still reads the

@@ -213,4 +213,20 @@ TEST_F(MessageLanguage, UserTextEscapedOnATerminal) {
     }
 }
 
+// A birthplace's own mean time in each language, in the refusal that asks for --round.
+TEST_F(MessageLanguage, PlaceMeanTimeNamesThePlaceInEachLanguage) {
+    const std::vector<std::string> args = {"zone", "--place", "Chengdu", "1",
+                                           "1",    "1880",    "12",      "0"};
+    const std::pair<const char*, const char*> cases[] = {
+        {"en", "vexamo-cli: UTC+06:56:16 (LMT), local mean time of Chengdu: "},
+        {"de", "vexamo-cli: UTC+06:56:16 (LMT), mittlere Ortszeit von Chengdu: "},
+        {"fr", "vexamo-cli: UTC+06:56:16 (LMT), temps moyen local de Chengdu : "},
+    };
+    for (const auto& [language, start] : cases) {
+        const CliResult r = RunIn(language, args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.substr(0, std::string_view(start).size()), start) << language << r.err;
+    }
+}
+
 } // namespace

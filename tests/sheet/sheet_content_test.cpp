@@ -85,4 +85,16 @@ TEST(SheetContent, NamesThePlaceAndZoneTheTimeDifferenceCameFrom) {
     EXPECT_EQ(Find(s.timeZone, "Décalage :")->text, "UTC+01:00 (CET), heure normale");
 }
 
+TEST(SheetContent, NamesThePlacesOwnMeanTime) {
+    places::Place chengdu{"Chengdu",       "Sichuan", "China",  "CN",
+                          "Asia/Shanghai", 30.66667,  104.06667};
+    const places::LocalMoment local{1880, 1, 1, 12, 0};
+    const ZoneResolution zone = ResolvePlaceZone(chengdu, local, {places::DstChoice::None, true});
+    ASSERT_EQ(zone.timeDifference, -7);
+    const SheetContent s = MakeSheetContent({"", {1, 1, 1880, 12, 0, -7, false, false}, zone}, "");
+    ASSERT_NE(Find(s.timeZone, "Décalage :"), nullptr);
+    EXPECT_EQ(Find(s.timeZone, "Décalage :")->text,
+              "UTC+06:56:16 (LMT), temps moyen local de Chengdu");
+}
+
 } // namespace

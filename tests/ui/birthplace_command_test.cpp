@@ -171,6 +171,29 @@ TEST_F(BirthplaceCommandTest, RefusedFormOpensNoDialog) {
     EXPECT_EQ(Text(IDC_JULIAN), Julian(15, 1, 1880, 12, 0, -1));
 }
 
+TEST_F(BirthplaceCommandTest, SheetNamesThePlacesOwnMeanTime) {
+    EnterBirth(15, 1, 1880, 12, 0, 1);
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.scripts.push_back([](QDialog& d) {
+        CBirthplaceDialog& dialog = Birthplace(d);
+        Type(dialog, "München");
+        dialog.RoundChoice()->click();
+        dialog.OkButton()->click();
+    });
+    Command(ID_INSERT_BIRTHPLACE);
+    ASSERT_EQ(Text(IDC_TIME_ZONE), "-1");
+    const QString pdf = TempPath(QStringLiteral("mean-time.pdf"));
+    files.saveAnswers = {pdf};
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    Command(ID_FILE_EXPORT_PDF);
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString sheet = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(sheet.contains("UTC+00:46:19 (LMT), temps moyen local de München"))
+        << sheet.toStdString();
+}
+
 TEST_F(BirthplaceCommandTest, NonNumericFieldOpensNoDialog) {
     SetText(IDC_MINUTE, "x");
     Command(ID_INSERT_BIRTHPLACE);

@@ -180,11 +180,16 @@ TEST(BirthplaceDialogTest, NonWholeHoursAreRoundedOnlyWhenTicked) {
     india.dialog.accept();
     EXPECT_EQ(india.dialog.ChosenTimeDifference(), -6);
 
-    // Local mean time of Berlin before 1893.
+    // Before Berlin's standard time of 1893, München keeps the mean time of its own longitude
+    // (11.58 degrees: 46 min 19 s ahead), not Berlin's.
     Dialog lmt({1890, 5, 1, 12, 0});
     lmt.Type("München");
-    EXPECT_TRUE(lmt.Explanation().contains("UTC+00:53:28 (LMT), temps moyen local"));
-    EXPECT_TRUE(lmt.dialog.RoundChoice()->text().endsWith("décalé de 6 min 32 s plus tôt"));
+    EXPECT_TRUE(lmt.Explanation().contains("UTC+00:46:19 (LMT), temps moyen local de München :"))
+        << lmt.Explanation().toStdString();
+    EXPECT_TRUE(lmt.dialog.RoundChoice()->text().endsWith("décalé de 13 min 41 s plus tôt"));
+    lmt.dialog.RoundChoice()->click();
+    lmt.dialog.accept();
+    EXPECT_EQ(lmt.dialog.ChosenTimeDifference(), -1);
 }
 
 TEST(BirthplaceDialogTest, BeyondTwelveHoursAndUnknownZonesGiveNoValue) {

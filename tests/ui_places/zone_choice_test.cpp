@@ -94,6 +94,13 @@ TEST(ZoneChoiceTest, SpecialCasesAskAsForAPlace) {
     twice.dialog.OkButton()->click();
     EXPECT_EQ(twice.dialog.ChosenTimeDifference(), -1);
 
+    // A zone chosen by name keeps the local mean time of its own city.
+    ZoneDialog berlin({1890, 5, 1, 12, 0});
+    berlin.TypeZone("Europe/Berlin");
+    EXPECT_TRUE(berlin.Explanation().contains("UTC+00:53:28 (LMT), temps moyen local :"))
+        << berlin.Explanation().toStdString();
+    EXPECT_TRUE(berlin.dialog.RoundChoice()->text().endsWith("décalé de 6 min 32 s plus tôt"));
+
     ZoneDialog india({1990, 3, 1, 12, 0});
     india.TypeZone("Kolkata");
     EXPECT_FALSE(india.OkEnabled());
