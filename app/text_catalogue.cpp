@@ -362,6 +362,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "not UTF-8, but non-ASCII text before it was already read as UTF-8; convert the input to "
      "UTF-8, or give it as a file, which is read in one encoding"},
     {TextId::StdinWriteOnly, "it is not open for reading"},
+    // The spreadsheet dialect of batch, import and export.
+    {TextId::CliSpreadsheetCsvOnly, "--spreadsheet writes CSV, not %1"},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -504,6 +506,7 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvMoreColumns, kSameText},
     {TextId::CsvEncodingChanged, kSameText},
     {TextId::StdinWriteOnly, kSameText},
+    {TextId::CliSpreadsheetCsvOnly, kSameText},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "
