@@ -264,6 +264,8 @@ enum class TextId {
     StdinWriteOnly,     // the reason of StdinNotRead
     // The spreadsheet dialect of batch, import and export.
     CliSpreadsheetCsvOnly, // %1: the format asked for
+    // Autumn's repeated hour in batch and import rows.
+    CsvDstHint, // after the question of a time that occurs twice
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

@@ -171,6 +171,9 @@ bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInpu
     ZoneResolution r = ResolveZone(source, LocalMomentOf(in), choice);
     if (!r.Determined()) {
         error = ZoneRefusalText(r, source.name);
+        if (r.status == ZoneStatus::Ambiguous) {
+            error += UserText(TextId::CsvDstHint);
+        }
         return false;
     }
     in.timeZone = *r.timeDifference;
