@@ -227,8 +227,8 @@ const OptionSpec kBatchOptions[] = {
     kBomOption,
     kSpreadsheetOption};
 const std::string_view kBatchSynopsis[] = {
-    "[--format csv|jsonl] [--before-1900] [--dst | --no-dst] [--round] [--no-header]",
-    "[--jobs N] [--delimiter ,|;|tab] [--bom] [--spreadsheet] [FILE | -]"};
+    "[--format csv|jsonl] [--before-1900] [--dst | --no-dst] [--round]",
+    "[--no-header] [--jobs N] [--delimiter ,|;|tab] [--bom] [--spreadsheet] [FILE | -]"};
 
 } // namespace
 

@@ -26,7 +26,7 @@ struct ImportRow {
 const OptionSpec kImportOptions[] = {kReplaceOption, kDstOption, kNoDstOption, kDelimiterOption,
                                      kSpreadsheetInputOption};
 const std::string_view kImportSynopsis[] = {
-    "FILE CSV [--replace] [--dst | --no-dst] [--delimiter ,|;|tab] [--spreadsheet]"};
+    "FILE CSV [--replace] [--dst | --no-dst] [--delimiter ,|;|tab]", "[--spreadsheet]"};
 
 } // namespace
 
