@@ -266,9 +266,8 @@ int RunBatch(const Args& args, CliStreams& io) {
     std::string error;
     const std::string path = a.words.empty() ? "-" : a.words[0];
 
-    // The input's delimiter is the header line's unless given; the output's is a comma unless
-    // given.
-    // With --spreadsheet, the spreadsheet's.
+    // The input's delimiter is the header line's unless given; the output's is the one given,
+    // else the spreadsheet's with --spreadsheet, else a comma.
     const char outDelimiter = sheet ? sheet->delimiter : delimiter != 0 ? delimiter : ',';
 
     CsvInput input;
@@ -289,10 +288,7 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (!MapBirthColumns(header.fields, false, columns, error, OutputKey)) {
         return CsvFormatError(io, "batch", input, header.line, error);
     }
-    ZoneChoice choice{.round = a.Has("--round")};
-    if (a.Has(kDstOption.name) || a.Has(kNoDstOption.name)) {
-        choice.dst = a.Has(kDstOption.name) ? places::DstChoice::Dst : places::DstChoice::NoDst;
-    }
+    const ZoneChoice choice{.dst = DstOptionChoice(a), .round = a.Has("--round")};
     const BatchSettings settings{columns,
                                  header.fields,
                                  a.Has("--before-1900"),

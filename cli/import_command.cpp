@@ -58,10 +58,7 @@ int RunImport(const Args& args, CliStreams& io) {
     const std::string& file = a.words[0];
     const AddMode mode = a.Has("--replace") ? AddMode::ReplaceExisting : AddMode::RefuseExisting;
     const bool sheet = a.Has("--spreadsheet");
-    ZoneChoice choice;
-    if (a.Has(kDstOption.name) || a.Has(kNoDstOption.name)) {
-        choice.dst = a.Has(kDstOption.name) ? places::DstChoice::Dst : places::DstChoice::NoDst;
-    }
+    const ZoneChoice choice{.dst = DstOptionChoice(a)};
 
     // The whole CSV is read and checked before the record file is locked, so that a slow
     // input keeps no other writer waiting.
