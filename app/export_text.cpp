@@ -131,6 +131,25 @@ void AppendRecordCsvLine(std::string& out, NameKeyView key, const VXDateStore& r
     out.append("\r\n");
 }
 
+// The same in a spreadsheet's dialect. The guard comes before the terminal's escapes, so that
+// what a terminal shows is what a file receives.
+void AppendRecordSheetLine(std::string& out, NameKeyView key, const VXDateStore& r,
+                           const SpreadsheetDialect& dialect, bool terminal) {
+    if (terminal) {
+        AppendRecordCsv(out, TerminalText(GuardedText(NameOfKey(key)), true), r, dialect.delimiter);
+    } else {
+        AppendRecordCsv(out, NameOfKey(key), r, dialect);
+    }
+    if (CanEvaluate(r)) {
+        thread_local BirthEvaluation evaluation; // its texts keep their storage
+        EvaluateRecordInto(r, evaluation);
+        AppendResultCsv(out, evaluation, dialect);
+    } else {
+        AppendEmptyResultCsv(out, dialect.delimiter);
+    }
+    out.append("\r\n");
+}
+
 void AppendRecordJsonLine(std::string& out, NameKeyView key, const VXDateStore& r, bool asciiOnly) {
     JsonWriter json(out, JsonLayout{-1, 1 << 30, asciiOnly});
     json.BeginObject();
@@ -158,7 +177,7 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const Records
     if (format == RecordsFormat::Tsv) {
         text = kHeader;
     } else if (format == RecordsFormat::Csv) {
-        if (style.byteOrderMark) {
+        if (style.byteOrderMark || style.spreadsheet) {
             text.append(kUtf8ByteOrderMark);
         }
         AppendRecordCsvHeader(text, style.delimiter);
@@ -174,6 +193,14 @@ bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const Records
                                   style.terminal);
                 break;
             case RecordsFormat::Csv:
+                if (style.spreadsheet) {
+                    const SpreadsheetDialect dialect{style.delimiter, style.decimal};
+                    for (size_t i = begin; i < end; ++i) {
+                        AppendRecordSheetLine(out, block[i].first, *block[i].second, dialect,
+                                              style.terminal);
+                    }
+                    break;
+                }
                 for (size_t i = begin; i < end; ++i) {
                     AppendRecordCsvLine(out, block[i].first, *block[i].second, style.delimiter,
                                         style.terminal);

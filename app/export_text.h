@@ -26,6 +26,10 @@ struct RecordsStyle {
     char delimiter = ',';       // csv
     bool byteOrderMark = false; // csv: a UTF-8 byte-order mark first, for spreadsheets
     bool terminal = false;      // tsv, csv: each name escaped for a terminal (TerminalText)
+    // csv: the spreadsheet dialect (--spreadsheet): the byte-order mark, numbers with decimal as
+    // their separator, and every text guarded against formulas (AppendGuardedCsvField).
+    bool spreadsheet = false;
+    char decimal = '.';
 };
 bool WriteRecords(const DateStoreMap& store, RecordsFormat format, const RecordsStyle& style,
                   unsigned jobs, const std::function<bool(std::string_view piece)>& sink,

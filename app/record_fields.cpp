@@ -66,6 +66,20 @@ void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateSt
     }
 }
 
+void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateStore& r,
+                     const SpreadsheetDialect& dialect) {
+    for (const RecordField& field : kFields) {
+        if (&field != kFields) {
+            out.push_back(dialect.delimiter);
+        }
+        if (field.kind == K::Name) {
+            AppendGuardedCsvField(out, utf8Name, dialect.delimiter);
+        } else {
+            AppendInteger(out, r.*field.stored);
+        }
+    }
+}
+
 void WriteRecordJson(JsonWriter& json, std::string_view utf8Name, const VXDateStore& r) {
     for (const RecordField& field : kFields) {
         json.Key(field.key);
@@ -133,9 +147,10 @@ const InputColumn kInputColumns[] = {
     {"place", {"Ort", ""}, "Lieu", nullptr},
     {"zone", {"", ""}, "", nullptr},
     {"round", {"Runden", ""}, "Arrondir", nullptr},
+    {"dst", {"Sommerzeit", ""}, "Heure d'\u00E9t\u00E9", nullptr},
 };
 
-static_assert(std::size(kInputColumns) == std::size(kFields) + 3);
+static_assert(std::size(kInputColumns) == std::size(kFields) + 4);
 
 } // namespace
 

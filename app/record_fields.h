@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/birth_input.h"
+#include "app/csv_text.h"
 #include "app/json_writer.h"
 #include "app/text_catalogue.h"
 #include "records/vx_date_store.h"
@@ -39,16 +40,20 @@ void AppendRecordCsvHeader(std::string& out, char delimiter = ',');
 void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateStore& r,
                      char delimiter = ',');
 
+// The same in a spreadsheet's dialect: the name guarded against formulas (AppendGuardedCsvField).
+void AppendRecordCsv(std::string& out, std::string_view utf8Name, const VXDateStore& r,
+                     const SpreadsheetDialect& dialect);
+
 // A column of a birth in the CSV that batch and import read: the key the programs write, and
 // the German and French headers a spreadsheet may carry instead.
 struct InputColumn {
     std::string_view key;       // "day"
     std::string_view german[2]; // "Tag"; empty where there is none
     std::string_view french;    // "Jour"
-    const RecordField* field;   // nullptr for place and zone, which are not stored
+    const RecordField* field;   // nullptr for place, zone, round and dst, which are not stored
 };
 
-// The stored fields' columns in the table's order, then place and zone.
+// The stored fields' columns in the table's order, then place, zone, round and dst.
 std::span<const InputColumn> InputColumns();
 
 // The column a header means: any of its names, regardless of case and surrounding blanks.

@@ -77,27 +77,51 @@ const ResultField kFields[] = {
      [](R r, V v) { v.text = r.m_strBirthMoment; }},
 };
 
-void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v, char delimiter) {
+// A result's value, plain or (with sheet) in a spreadsheet's dialect: its decimal separator, and
+// texts guarded against formulas.
+template <bool kSheet>
+void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v,
+                    const SpreadsheetDialect& d) {
     switch (kind) {
     case ResultKind::Number:
-        AppendShortestNumber(out, v.number);
+        if constexpr (kSheet) {
+            AppendSpreadsheetNumber(out, v.number, d.decimal);
+        } else {
+            AppendShortestNumber(out, v.number);
+        }
         return;
     case ResultKind::Integer:
         AppendInteger(out, v.integer);
         return;
     case ResultKind::Text:
-        AppendCsvField(out, v.text, delimiter);
+        if constexpr (kSheet) {
+            AppendGuardedCsvField(out, v.text, d.delimiter);
+        } else {
+            AppendCsvField(out, v.text, d.delimiter);
+        }
         return;
     case ResultKind::Numbers:
-        for (size_t i = 0; i < v.numbers.size(); ++i) {
-            if (i > 0) {
-                out.push_back(' ');
+        if constexpr (kSheet) {
+            // A list is text to a spreadsheet: a leading minus is guarded like a name's.
+            std::string list;
+            for (size_t i = 0; i < v.numbers.size(); ++i) {
+                if (i > 0) {
+                    list.push_back(' ');
+                }
+                AppendSpreadsheetNumber(list, v.numbers[i], d.decimal);
             }
-            AppendShortestNumber(out, v.numbers[i]);
+            AppendGuardedCsvField(out, list, d.delimiter);
+        } else {
+            for (size_t i = 0; i < v.numbers.size(); ++i) {
+                if (i > 0) {
+                    out.push_back(' ');
+                }
+                AppendShortestNumber(out, v.numbers[i]);
+            }
         }
         return;
     case ResultKind::Texts:
-        // ISO moments: nothing that needs quoting.
+        // ISO moments: nothing that needs quoting or a guard.
         for (size_t i = 0; i < v.texts.size(); ++i) {
             if (i > 0) {
                 out.push_back(' ');
@@ -105,6 +129,17 @@ void AppendCsvValue(std::string& out, ResultKind kind, const ResultValue& v, cha
             out += v.texts[i];
         }
         return;
+    }
+}
+
+template <bool kSheet>
+void AppendResults(std::string& out, const BirthEvaluation& r, const SpreadsheetDialect& d) {
+    // Kept per thread: its list of texts keeps its storage from row to row.
+    thread_local ResultValue value;
+    for (const ResultField& field : kFields) {
+        field.read(r, value);
+        out.push_back(d.delimiter);
+        AppendCsvValue<kSheet>(out, field.kind, value, d);
     }
 }
 
@@ -135,13 +170,11 @@ std::span<const ResultField> ResultFields() {
 }
 
 void AppendResultCsv(std::string& out, const BirthEvaluation& r, char delimiter) {
-    // Kept per thread: its list of texts keeps its storage from row to row.
-    thread_local ResultValue value;
-    for (const ResultField& field : kFields) {
-        field.read(r, value);
-        out.push_back(delimiter);
-        AppendCsvValue(out, field.kind, value, delimiter);
-    }
+    AppendResults<false>(out, r, SpreadsheetDialect{delimiter, '.'});
+}
+
+void AppendResultCsv(std::string& out, const BirthEvaluation& r, const SpreadsheetDialect& d) {
+    AppendResults<true>(out, r, d);
 }
 
 void AppendEmptyResultCsv(std::string& out, char delimiter) {
@@ -211,6 +244,17 @@ void AppendZoneUseCsv(std::string& out, const ZoneUse& use, char delimiter) {
     for (const ZoneUseField& field : kZoneUseFields) {
         out.push_back(delimiter);
         field.csv(out, use, delimiter);
+    }
+}
+
+void AppendZoneUseCsv(std::string& out, const ZoneUse& use, const SpreadsheetDialect& d) {
+    out.push_back(d.delimiter);
+    AppendGuardedCsvField(out, use.place, d.delimiter);
+    out.push_back(d.delimiter);
+    AppendGuardedCsvField(out, use.zone, d.delimiter);
+    out.push_back(d.delimiter);
+    if (use.utcOffsetMinutes) {
+        AppendInteger(out, *use.utcOffsetMinutes);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/csv_text.h"
 #include "app/json_writer.h"
 #include "app/text_catalogue.h"
 #include "astro/birth.h"
@@ -41,6 +42,9 @@ std::span<const ResultField> ResultFields();
 // The delimiter followed by each result's value: numbers in their shortest exact form (empty
 // when not finite), a list as its values separated by blanks, texts quoted where CSV needs it.
 void AppendResultCsv(std::string& out, const BirthEvaluation& r, char delimiter = ',');
+// The same in a spreadsheet's dialect: numbers with its decimal separator, texts guarded against
+// formulas (AppendGuardedCsvField).
+void AppendResultCsv(std::string& out, const BirthEvaluation& r, const SpreadsheetDialect& d);
 // The delimiter for each result, all empty.
 void AppendEmptyResultCsv(std::string& out, char delimiter = ',');
 // The delimiter followed by each result's key.
@@ -63,6 +67,8 @@ struct ZoneUse {
 // unset), the keys, or the keys of the object being written (utc_offset_minutes null when unset).
 void AppendZoneUseCsv(std::string& out, const ZoneUse& use, char delimiter = ',');
 void AppendZoneUseCsvHeader(std::string& out, char delimiter = ',');
+// The values in a spreadsheet's dialect, the place and zone guarded.
+void AppendZoneUseCsv(std::string& out, const ZoneUse& use, const SpreadsheetDialect& d);
 // The three keys.
 std::vector<std::string_view> ZoneUseKeys();
 void WriteZoneUseJson(JsonWriter& json, const ZoneUse& use);

@@ -398,6 +398,12 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "not UTF-8, but non-ASCII text before it was already read as UTF-8; convert the input to "
      "UTF-8, or give it as a file, which is read in one encoding"},
     {TextId::StdinWriteOnly, "it is not open for reading"},
+    // The spreadsheet dialect of batch, import and export.
+    {TextId::CliSpreadsheetCsvOnly, "--spreadsheet writes CSV, not %1"},
+    // Autumn's repeated hour in batch and import rows.
+    {TextId::CsvDstHint,
+     " Fill the row's dst column with 1 (summer time) or 0 (winter time), or give --dst or "
+     "--no-dst for every row."},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -543,6 +549,8 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CsvEncodingChanged, kSameText},
     {TextId::StdinWriteOnly, kSameText},
     {TextId::CliCreditsLine, kSameText},
+    {TextId::CliSpreadsheetCsvOnly, kSameText},
+    {TextId::CsvDstHint, kSameText},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "

@@ -290,6 +290,10 @@ enum class TextId {
     CsvMoreColumns,     // %1: the columns listed, %2: how many more
     CsvEncodingChanged, // after "line N: ", when a stream turns out not to be UTF-8
     StdinWriteOnly,     // the reason of StdinNotRead
+    // The spreadsheet dialect of batch, import and export.
+    CliSpreadsheetCsvOnly, // %1: the format asked for
+    // Autumn's repeated hour in batch and import rows.
+    CsvDstHint, // after the question of a time that occurs twice
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

@@ -46,10 +46,13 @@ struct BatchSettings {
     const BirthColumns& columns;
     const std::vector<std::string>& header;
     bool before1900;
-    bool round;
+    ZoneChoice choice; // --round, --dst, --no-dst
     bool json;
     bool terminal;
     char delimiter; // of the output
+    // --spreadsheet: the output's decimal separator, and which input columns hold text.
+    std::optional<SpreadsheetDialect> sheet;
+    std::vector<bool> textColumns;
 };
 
 // Whether the row names a place or zone (looked up on the reading thread, as the place list
@@ -79,7 +82,7 @@ bool PrepareRow(BatchRow& r, const BatchSettings& s) {
     }
     if (NeedsZone(r.row, s.columns)) {
         ZoneResolution used;
-        if (!ResolveRowZone(r.row, s.columns, r.in, r.error, s.round, &used)) {
+        if (!ResolveRowZone(r.row, s.columns, r.in, r.error, s.choice, &used)) {
             return false;
         }
         r.zone.place = used.place ? PlaceText(*used.place) : std::string();
@@ -90,6 +93,36 @@ bool PrepareRow(BatchRow& r, const BatchSettings& s) {
         return check();
     }
     return true;
+}
+
+// A row in a spreadsheet's dialect: the input's text columns and every text written guarded.
+void AppendSheetRow(std::string& out, const BatchRow& r, const BirthEvaluation* result,
+                    const BatchSettings& s) {
+    const SpreadsheetDialect& d = *s.sheet;
+    const std::vector<std::string>& fields = r.row.fields;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            out.push_back(d.delimiter);
+        }
+        if (!s.textColumns[i]) {
+            AppendCsvField(out, TerminalText(fields[i], s.terminal), d.delimiter);
+        } else if (s.terminal) {
+            AppendCsvField(out, TerminalText(GuardedText(fields[i]), true), d.delimiter);
+        } else {
+            AppendGuardedCsvField(out, fields[i], d.delimiter);
+        }
+    }
+    if (result != nullptr) {
+        AppendResultCsv(out, *result, d);
+        AppendZoneUseCsv(out, r.zone, d);
+        out.append(1, d.delimiter).append("ok").append(1, d.delimiter).append("\r\n");
+    } else {
+        AppendEmptyResultCsv(out, d.delimiter);
+        AppendZoneUseCsv(out, r.zone, d);
+        out.append(1, d.delimiter).append("error").append(1, d.delimiter);
+        AppendCsvField(out, TerminalText(GuardedText(r.error), s.terminal), d.delimiter);
+        out.append("\r\n");
+    }
 }
 
 void AppendCsvRow(std::string& out, const BatchRow& r, const BirthEvaluation* result, bool terminal,
@@ -174,6 +207,8 @@ void EvaluateRows(std::vector<BatchRow>& block, size_t begin, size_t end, const 
         }
         if (s.json) {
             AppendJsonRow(out, s.header, r, result, s.terminal);
+        } else if (s.sheet) {
+            AppendSheetRow(out, r, result, s);
         } else {
             AppendCsvRow(out, r, result, s.terminal, s.delimiter);
         }
@@ -183,20 +218,24 @@ void EvaluateRows(std::vector<BatchRow>& block, size_t begin, size_t end, const 
 const OptionSpec kBatchOptions[] = {
     {"--format", ValueKind::Text, "FORMAT", "csv (the default) or jsonl"},
     kBefore1900Option,
+    kDstOption,
+    kNoDstOption,
     kRoundOption,
     {"--no-header", ValueKind::None, {}, "write no header row (csv)"},
     kJobsOption,
     kDelimiterOption,
-    kBomOption};
+    kBomOption,
+    kSpreadsheetOption};
 const std::string_view kBatchSynopsis[] = {
-    "[--format csv|jsonl] [--before-1900] [--round] [--no-header] [--jobs N]",
-    "[--delimiter ,|;|tab] [--bom] [FILE | -]"};
+    "[--format csv|jsonl] [--before-1900] [--dst | --no-dst] [--round]",
+    "[--no-header] [--jobs N] [--delimiter ,|;|tab] [--bom] [--spreadsheet] [FILE | -]"};
 
 } // namespace
 
 const CommandSyntax kBatchSyntax{
-    "batch", "Evaluates the births of a CSV file, or of standard input, one result row each.",
-    kBatchOptions, kBatchSynopsis};
+    "batch",       "Evaluates the births of a CSV file, or of standard input, one result row each.",
+    kBatchOptions, kBatchSynopsis,
+    false,         kBirthGroups};
 
 int RunBatch(const Args& args, CliStreams& io) {
     ParsedArgs a;
@@ -217,15 +256,19 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (!usage) {
         usage = CsvDelimiter(a, kBatchSyntax, delimiter);
     }
+    std::optional<SpreadsheetDialect> sheet;
+    if (!usage) {
+        usage = SpreadsheetOption(a, kBatchSyntax, format, delimiter, sheet);
+    }
     if (usage) {
         return UsageError(io, *usage);
     }
     std::string error;
     const std::string path = a.words.empty() ? "-" : a.words[0];
 
-    // The input's delimiter is the header line's unless given; the output's is a comma unless
-    // given.
-    const char outDelimiter = delimiter != 0 ? delimiter : ',';
+    // The input's delimiter is the header line's unless given; the output's is the one given,
+    // else the spreadsheet's with --spreadsheet, else a comma.
+    const char outDelimiter = sheet ? sheet->delimiter : delimiter != 0 ? delimiter : ',';
 
     CsvInput input;
     if (const int opened = OpenCsvInput(io, "batch", path, input); opened != kExitOk) {
@@ -245,12 +288,19 @@ int RunBatch(const Args& args, CliStreams& io) {
     if (!MapBirthColumns(header.fields, false, columns, error, OutputKey)) {
         return CsvFormatError(io, "batch", input, header.line, error);
     }
-    const BatchSettings settings{columns,          header.fields,     a.Has("--before-1900"),
-                                 a.Has("--round"), format == "jsonl", io.outTerminal,
-                                 outDelimiter};
+    const ZoneChoice choice{.dst = DstOptionChoice(a), .round = a.Has("--round")};
+    const BatchSettings settings{columns,
+                                 header.fields,
+                                 a.Has("--before-1900"),
+                                 choice,
+                                 format == "jsonl",
+                                 io.outTerminal,
+                                 outDelimiter,
+                                 sheet,
+                                 sheet ? TextColumns(columns) : std::vector<bool>()};
 
     std::string text;
-    if (!settings.json && a.Has("--bom")) {
+    if (!settings.json && (a.Has("--bom") || sheet)) {
         text.append(kUtf8ByteOrderMark);
     }
     if (!settings.json && !a.Has("--no-header")) {
@@ -258,7 +308,9 @@ int RunBatch(const Args& args, CliStreams& io) {
             if (i > 0) {
                 text.push_back(outDelimiter);
             }
-            AppendCsvField(text, TerminalText(header.fields[i], io.outTerminal), outDelimiter);
+            const std::string& name = header.fields[i];
+            AppendCsvField(text, TerminalText(sheet ? GuardedText(name) : name, io.outTerminal),
+                           outDelimiter);
         }
         AppendResultCsvHeader(text, outDelimiter);
         AppendZoneUseCsvHeader(text, outDelimiter);

@@ -8,6 +8,12 @@ const char* const kValueNames[] = {"DAY", "MONTH", "YEAR", "HOUR", "MINUTE"};
 
 } // namespace
 
+places::DstChoice DstOptionChoice(const ParsedArgs& parsed) {
+    return parsed.Has(kDstOption.name)     ? places::DstChoice::Dst
+           : parsed.Has(kNoDstOption.name) ? places::DstChoice::NoDst
+                                           : places::DstChoice::None;
+}
+
 std::optional<std::string> ReadBirthArgs(const ParsedArgs& parsed, const CommandSyntax& syntax,
                                          const BirthWording& wording, BirthArgs& out) {
     bool tzGiven = false;

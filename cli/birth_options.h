@@ -86,6 +86,10 @@ struct BirthArgs {
     std::vector<std::string> leading;
 };
 
+// The answer --dst or --no-dst gives for a time that occurs twice (batch, import: for every row
+// that leaves its dst column empty); None when neither is given.
+places::DstChoice DstOptionChoice(const ParsedArgs& parsed);
+
 // Parses the arguments of a birth command and reads the birth (not after a stopping option).
 // Returns the first usage error's message, or nothing.
 std::optional<std::string> ParseBirthArgs(const Args& args, const CommandSyntax& syntax,

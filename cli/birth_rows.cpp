@@ -20,9 +20,10 @@ int* ColumnOf(BirthColumns& columns, const std::string& folded) {
         return nullptr;
     }
     if (column->field == nullptr) {
-        return column->key == "place"  ? &columns.place
-               : column->key == "zone" ? &columns.zone
-                                       : &columns.round;
+        return column->key == "place"   ? &columns.place
+               : column->key == "zone"  ? &columns.zone
+               : column->key == "round" ? &columns.round
+                                        : &columns.dst;
     }
     return &columns.fields[static_cast<size_t>(column->field - RecordFields().data())];
 }
@@ -111,14 +112,50 @@ const std::string& Field(const CsvRecord& row, int index) {
 
 } // namespace
 
+namespace {
+
+// A row's flag column: "1" sets, "0" clears, empty keeps what the option gave. False for any other
+// text.
+bool ReadChoiceFlag(const std::string& text, bool& value) {
+    if (text == "1" || text == "0") {
+        value = text == "1";
+    }
+    return text.empty() || text == "1" || text == "0";
+}
+
+} // namespace
+
+std::vector<bool> TextColumns(const BirthColumns& columns) {
+    std::vector<bool> text(columns.count, true);
+    const std::span<const RecordField> fields = RecordFields();
+    for (size_t k = 0; k < fields.size(); ++k) {
+        if (fields[k].kind != RecordFieldKind::Name && columns.fields[k] >= 0) {
+            text[static_cast<size_t>(columns.fields[k])] = false;
+        }
+    }
+    for (const int flag : {columns.round, columns.dst}) {
+        if (flag >= 0) {
+            text[static_cast<size_t>(flag)] = false;
+        }
+    }
+    return text;
+}
+
 bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
-                    std::string& error, bool round, ZoneResolution* used) {
-    const std::string& roundText = Field(row, columns.round);
-    if (roundText == "1" || roundText == "0") {
-        round = roundText == "1";
-    } else if (!roundText.empty()) {
+                    std::string& error, ZoneChoice choice, ZoneResolution* used) {
+    if (!ReadChoiceFlag(Field(row, columns.round), choice.round)) {
         error = UserText(TextId::FieldNotFlag, {"round"});
         return false;
+    }
+    // The row's dst is its answer for a time that occurs twice; it stands over the option's.
+    const std::string& dstText = Field(row, columns.dst);
+    bool dst = false;
+    if (!ReadChoiceFlag(dstText, dst)) {
+        error = UserText(TextId::FieldNotFlag, {"dst"});
+        return false;
+    }
+    if (!dstText.empty()) {
+        choice.dst = dst ? places::DstChoice::Dst : places::DstChoice::NoDst;
     }
     const std::string& place = Field(row, columns.place);
     const std::string& zone = Field(row, columns.zone);
@@ -131,9 +168,12 @@ bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInpu
     }
     const ZoneSource source{place.empty() ? ZoneSource::Kind::Zone : ZoneSource::Kind::Place,
                             place.empty() ? zone : place};
-    ZoneResolution r = ResolveZone(source, LocalMomentOf(in), ZoneChoice{.round = round});
+    ZoneResolution r = ResolveZone(source, LocalMomentOf(in), choice);
     if (!r.Determined()) {
         error = ZoneRefusalText(r, source.name);
+        if (r.status == ZoneStatus::Ambiguous) {
+            error += UserText(TextId::CsvDstHint);
+        }
         return false;
     }
     in.timeZone = *r.timeDifference;

@@ -1,8 +1,9 @@
 #pragma once
 // Births as CSV rows for batch and import: the columns are found by their header names, the
 // stored fields' keys (day, month, year, hour, minute required; tz, southern, const_zone, name
-// optional) and instead of tz a place or zone, in any order, or the German and French names of
-// these (InputColumns()); other columns are passed through by batch and ignored by import.
+// optional) and instead of tz a place or zone with round and dst, in any order, or the German and
+// French names of these (InputColumns()); other columns are passed through by batch and ignored by
+// import.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@ struct BirthColumns {
     int zone = -1;
     int name = -1;
     int round = -1; // 1: accept the nearest whole hour for this row's place or zone
+    int dst = -1;   // for a time that occurs twice there: 1 summer time, 0 standard time
 };
 
 // Finds the columns of the header row. Returns false with the reason when a required column
@@ -37,8 +39,13 @@ bool ReadBirthRow(const CsvRecord& row, const BirthColumns& columns, BirthInput&
 
 // A place or zone filled instead of tz (at most one of the three) sets the time difference in
 // force there at the row's local date and time, as eval --place/--zone does; nothing to do when
-// neither is filled. round (or the row's round column, when filled) accepts the nearest whole
-// hour. Returns false with the reason when none is determined; used, when given, receives the
-// resolution.
+// neither is filled. choice holds the command's --round and --dst or --no-dst; the row's round
+// and dst columns, when filled (0 or 1), stand over them. A dst for a time that does not occur
+// twice is ignored, as eval ignores --dst. Returns false with the reason when none is
+// determined; used, when given, receives the resolution.
 bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
-                    std::string& error, bool round = false, ZoneResolution* used = nullptr);
+                    std::string& error, ZoneChoice choice = {}, ZoneResolution* used = nullptr);
+
+// For each column, whether it holds text (the name, a place, a zone, a column of the user's own)
+// rather than one of the birth's numbers or flags.
+std::vector<bool> TextColumns(const BirthColumns& columns);

@@ -28,6 +28,20 @@ std::optional<std::string> CsvDelimiter(const ParsedArgs& a, const CommandSyntax
     return std::nullopt;
 }
 
+std::optional<std::string> SpreadsheetOption(const ParsedArgs& a, const CommandSyntax& syntax,
+                                             const std::string& format, char delimiter,
+                                             std::optional<SpreadsheetDialect>& dialect) {
+    dialect.reset();
+    if (!a.Has("--spreadsheet")) {
+        return std::nullopt;
+    }
+    if (format != "csv") {
+        return CommandMessage(syntax, TextId::CliSpreadsheetCsvOnly, {format});
+    }
+    dialect = SpreadsheetDialectOfEnvironment(delimiter);
+    return std::nullopt;
+}
+
 CsvInput::~CsvInput() {
     if (ownsFd) {
         ::close(fd);

@@ -1,7 +1,7 @@
 #pragma once
 // The CSV input of batch and import: a file, or standard input for "-", the --delimiter option
-// of batch, import and export (with --bom, the CSV options), and the messages for input that
-// cannot be read or is malformed.
+// of batch, import and export (with --bom and --spreadsheet, the CSV options), and the messages for
+// input that cannot be read or is malformed.
 #include <sys/types.h>
 
 #include <functional>
@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/csv_text.h"
 #include "cli/commands.h"
 #include "cli/csv_reader.h"
 #include "cli/fd_input.h"
@@ -48,10 +49,35 @@ inline constexpr OptionSpec kDelimiterOption{
 inline constexpr OptionSpec kBomOption{
     "--bom", ValueKind::None, {}, "begin a CSV or TSV output with the UTF-8 byte order mark"};
 
+// --spreadsheet: the CSV written for the user's spreadsheet (export, batch), and read back
+// (import).
+inline constexpr OptionSpec kSpreadsheetOption{
+    "--spreadsheet",
+    ValueKind::None,
+    {},
+    "write CSV as the spreadsheet reads it: under a German or French locale,\n"
+    "or with --delimiter ';', semicolons and a decimal comma, else commas and\n"
+    "a decimal point; the UTF-8 byte order mark; and an apostrophe before\n"
+    "a text that begins with =, +, -, @, a tab, a carriage return or an apostrophe"};
+inline constexpr OptionSpec kSpreadsheetInputOption{
+    "--spreadsheet",
+    ValueKind::None,
+    {},
+    "read CSV written with --spreadsheet: the one apostrophe guarding a text\n"
+    "that begins with =, +, -, @, a tab, a carriage return or an apostrophe\n"
+    "is dropped"};
+
 // The delimiter given with --delimiter: ',', ';' or a tab ("tab" or the character itself); 0
 // when not given. A usage message for any other value.
 std::optional<std::string> CsvDelimiter(const ParsedArgs& a, const CommandSyntax& syntax,
                                         char& delimiter);
+
+// With --spreadsheet, the dialect it writes in (SpreadsheetDialectOfEnvironment with the
+// --delimiter given, or 0); a usage message when format, the --format given or the command's
+// default, is not csv.
+std::optional<std::string> SpreadsheetOption(const ParsedArgs& a, const CommandSyntax& syntax,
+                                             const std::string& format, char delimiter,
+                                             std::optional<SpreadsheetDialect>& dialect);
 
 // Opens path ("-": standard input). Returns kExitOk, or prints why and returns the exit status
 // when it cannot be read: kExitRefused for a file, kExitUsage for standard input that is a

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "app/csv_text.h"
 #include "app/name_rules.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
+#include "cli/birth_options.h"
 #include "cli/birth_rows.h"
 #include "cli/commands.h"
 #include "cli/csv_input.h"
@@ -21,14 +23,17 @@ struct ImportRow {
     BirthInput input;
 };
 
-const OptionSpec kImportOptions[] = {kReplaceOption, kDelimiterOption};
-const std::string_view kImportSynopsis[] = {"FILE CSV [--replace] [--delimiter ,|;|tab]"};
+const OptionSpec kImportOptions[] = {kReplaceOption, kDstOption, kNoDstOption, kDelimiterOption,
+                                     kSpreadsheetInputOption};
+const std::string_view kImportSynopsis[] = {
+    "FILE CSV [--replace] [--dst | --no-dst] [--delimiter ,|;|tab]", "[--spreadsheet]"};
 
 } // namespace
 
-const CommandSyntax kImportSyntax{"import",
-                                  "Adds the named births of the CSV file CSV to FILE, all or none.",
-                                  kImportOptions, kImportSynopsis};
+const CommandSyntax kImportSyntax{
+    "import",       "Adds the named births of the CSV file CSV to FILE, all or none.",
+    kImportOptions, kImportSynopsis,
+    false,          kBirthGroups};
 
 namespace {
 
@@ -52,6 +57,8 @@ int RunImport(const Args& args, CliStreams& io) {
     std::string error;
     const std::string& file = a.words[0];
     const AddMode mode = a.Has("--replace") ? AddMode::ReplaceExisting : AddMode::RefuseExisting;
+    const bool sheet = a.Has("--spreadsheet");
+    const ZoneChoice choice{.dst = DstOptionChoice(a)};
 
     // The whole CSV is read and checked before the record file is locked, so that a slow
     // input keeps no other writer waiting.
@@ -82,11 +89,19 @@ int RunImport(const Args& args, CliStreams& io) {
                 UserText(TextId::CsvFieldCount,
                          {std::to_string(record.fields.size()), std::to_string(columns.count)}));
         }
+        if (sheet) {
+            // What --spreadsheet guarded comes back as it was.
+            for (std::string& field : record.fields) {
+                if (UnguardedField(field).size() < field.size()) {
+                    field.erase(0, 1);
+                }
+            }
+        }
         ImportRow row;
         row.line = record.line;
         row.name = std::move(record.fields[static_cast<size_t>(columns.name)]);
         if (!ReadBirthRow(record, columns, row.input, error) ||
-            !ResolveRowZone(record, columns, row.input, error)) {
+            !ResolveRowZone(record, columns, row.input, error, choice)) {
             PrintMessage(io, LinePrefix(row.line) + error);
             return kExitRefused;
         }

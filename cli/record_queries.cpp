@@ -25,11 +25,12 @@ const OptionSpec kExportOptions[] = {
     {"--format", ValueKind::Text, "FORMAT", "tsv (the default), csv or jsonl"},
     kDelimiterOption,
     kBomOption,
+    kSpreadsheetOption,
     kJobsOption};
 const std::string_view kListSynopsis[] = {"FILE [--json]"};
 const std::string_view kShowSynopsis[] = {"FILE NAME [--json]"};
 const std::string_view kExportSynopsis[] = {
-    "FILE [--format tsv|csv|jsonl] [--delimiter ,|;|tab] [--bom] [--jobs N]"};
+    "FILE [--format tsv|csv|jsonl] [--delimiter ,|;|tab] [--bom] [--spreadsheet]", "[--jobs N]"};
 
 // The compact JSON of a whole output, for a terminal with every character beyond ASCII escaped.
 JsonLayout DocumentLayout(const CliStreams& io) {
@@ -103,8 +104,11 @@ int RunExport(const Args& args, CliStreams& io) {
     if (const auto error = ParseArgs(args, kExportSyntax, a, 1, "FILE")) {
         return UsageError(io, *error);
     }
+    // --spreadsheet alone asks for its CSV.
     const ParsedOption* formatOption = a.Last("--format");
-    const std::string format = formatOption != nullptr ? formatOption->value : "tsv";
+    const std::string format = formatOption != nullptr  ? formatOption->value
+                               : a.Has("--spreadsheet") ? "csv"
+                                                        : "tsv";
     if (format != "tsv" && format != "csv" && format != "jsonl") {
         return UsageError(io, CommandMessage(kExportSyntax, TextId::CliFormatChoice,
                                              {"tsv, csv or jsonl", format}));
@@ -117,6 +121,10 @@ int RunExport(const Args& args, CliStreams& io) {
     if (const auto usage = CsvDelimiter(a, kExportSyntax, delimiter)) {
         return UsageError(io, *usage);
     }
+    std::optional<SpreadsheetDialect> sheet;
+    if (const auto usage = SpreadsheetOption(a, kExportSyntax, format, delimiter, sheet)) {
+        return UsageError(io, *usage);
+    }
     const RecordsFormat kind = format == "tsv"   ? RecordsFormat::Tsv
                                : format == "csv" ? RecordsFormat::Csv
                                                  : RecordsFormat::Jsonl;
@@ -127,8 +135,13 @@ int RunExport(const Args& args, CliStreams& io) {
     if (!LoadRecordFile(io, a.words[0], doc, false, headStarted ? &headStart : nullptr)) {
         return kExitRefused;
     }
-    const RecordsStyle style{io.outTerminal, delimiter != 0 ? delimiter : ',', a.Has("--bom"),
-                             io.outTerminal};
+    RecordsStyle style{io.outTerminal, delimiter != 0 ? delimiter : ',', a.Has("--bom"),
+                       io.outTerminal};
+    if (sheet) {
+        style.spreadsheet = true;
+        style.delimiter = sheet->delimiter;
+        style.decimal = sheet->decimal;
+    }
     const bool written = WriteRecords(
         doc.m_mapDateStore, kind, style, jobs,
         [&](std::string_view piece) {

@@ -69,6 +69,12 @@ TEST(CliCompletion, OffersEachCommandsOptions) {
     EXPECT_TRUE(Contains(Complete({"import", "--"}), "--replace"));
     EXPECT_TRUE(Contains(Complete({"export", "--"}), "--format"));
     EXPECT_TRUE(Contains(Complete({"batch", "--"}), "--before-1900"));
+    for (const char* command : {"batch", "import"}) {
+        for (const char* option : {"--dst", "--no-dst", "--spreadsheet"}) {
+            EXPECT_TRUE(Contains(Complete({command, "--"}), option)) << command << " " << option;
+        }
+    }
+    EXPECT_TRUE(Contains(Complete({"export", "--"}), "--spreadsheet"));
     const std::vector<std::string> zone = Complete({"zone", "--"});
     EXPECT_TRUE(Contains(zone, "--place"));
     EXPECT_TRUE(Contains(zone, "--no-dst"));
