@@ -105,7 +105,7 @@ TEST(ZoneNamesTest, SuggestionsSearchFirstThenTheFewestEdits) {
                                               "Europe/Berlin", "Europe/Bern", "Europe/Dublin",
                                               "Europe/Paris", "Europe/Zurich"});
     const struct {
-        const char* text;
+        std::string text;
         Names nearest;
     } cases[] = {
         // One edit each, in the list's order.
@@ -122,7 +122,7 @@ TEST(ZoneNamesTest, SuggestionsSearchFirstThenTheFewestEdits) {
         {"zurch", {"Europe/Zurich"}},
         {"Mars/Olympus", {}},
         {"", {}},
-        {std::string(5000, 'x').c_str(), {}},
+        {std::string(5000, 'x'), {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(zones.Nearest(c.text), c.nearest) << c.text;
