@@ -38,6 +38,29 @@ size_t SequenceLength(unsigned char lead) {
     return 0;
 }
 
+// Whether the bytes, fewer than their lead byte announces, may begin a valid sequence: the
+// second byte's range depends on the lead (no overlong forms, no surrogates, nothing above
+// U+10FFFF), every later one is a continuation byte.
+bool ValidSequenceStart(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (SequenceLength(lead) <= bytes.size()) {
+        return false;
+    }
+    for (size_t k = 1; k < bytes.size(); ++k) {
+        const auto b = static_cast<unsigned char>(bytes[k]);
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (k == 1) {
+            low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        if (b < low || b > high) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Whether text is valid UTF-8; incomplete is set to where a sequence begins that the end cuts
 // off (text.size() when none does), invalid to where the first invalid sequence begins (or the
 // cut-off one; text.size() when none), nonAscii to the first byte above 0x7F (text.size() when
@@ -59,16 +82,10 @@ bool ValidUtf8(std::string_view text, size_t& incomplete, size_t& invalid, size_
             continue;
         }
         invalid = at;
-        const size_t length = SequenceLength(static_cast<unsigned char>(text[at]));
-        if (length > text.size() - at) {
-            // A cut-off sequence is only good if what is there may begin a valid one.
-            std::string probe(text.substr(at));
-            probe.append(length - probe.size(), '\x80');
-            size_t j = 0;
-            if (DecodeUtf8(probe, j, c)) {
-                incomplete = at;
-                return true;
-            }
+        // A cut-off sequence is only good if what is there may begin a valid one.
+        if (ValidSequenceStart(text.substr(at))) {
+            incomplete = at;
+            return true;
         }
         return false;
     }

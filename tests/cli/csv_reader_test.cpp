@@ -106,6 +106,11 @@ TEST(CsvReaderEncoding, OneDecodingWhateverThePiecesAStreamComesIn) {
          "n\n" + kUtf8Name + "\r\rx\xC3",
          {"n", kUtf8Name},
          4},
+        {"characters whose second byte is not the lowest continuation byte",
+         "n\n\xE0\xA0\x80\n\xF0\x90\x80\x80\n",
+         {"n", "\xE0\xA0\x80", "\xF0\x90\x80\x80"},
+         0},
+        {"U+0FFF, then a byte that is not UTF-8", "n\n\xE0\xBF\xBF\xFF\n", {"n"}, 2},
         {"a non-ASCII header, then Windows-1252",
          "n\xC3\xA9\nx\n" + kCp1252Name + "\n",
          {"n\xC3\xA9", "x"},
@@ -171,6 +176,11 @@ TEST(CsvReaderEncoding, Utf8CheckJoinsSequencesAcrossBlocks) {
         {{"a\xC3", "b"}, false}, // not continued
         {{"ok", "\xE9", "ok"}, false},
         {{"\xED\xA0\x80"}, false}, // a surrogate
+        {{"\xE0", "\xA0\x80"}, true},
+        {{"\xF0\x90", "\x80\x80"}, true},
+        {{"\xE0", "\x80\x80"}, false},     // overlong
+        {{"\xF4\x90", "\x80\x80"}, false}, // above U+10FFFF
+        {{"\xED", "\xA0\x80"}, false},
     };
     for (const auto& c : cases) {
         Utf8Check check;
