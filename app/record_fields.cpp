@@ -13,7 +13,7 @@ using K = RecordFieldKind;
 using S = VXDateStore;
 using B = BirthInput;
 
-const RecordField kFields[] = {
+constexpr RecordField kFields[] = {
     {"name", K::Name, TextId::ShowName, 0, nullptr, nullptr, nullptr, false, false},
     {"day", K::Integer, TextId::ShowDay, 3, &S::m_nDay, &B::day, nullptr, true, false},
     {"month", K::Integer, TextId::ShowMonth, 2, &S::m_nMonth, &B::month, nullptr, true, false},
@@ -134,16 +134,22 @@ std::optional<TextId> ReadRecordField(const RecordField& field, std::string_view
 
 namespace {
 
-const InputColumn kInputColumns[] = {
-    {"name", {"Name", ""}, "Nom", &kFields[0]},
-    {"day", {"Tag", ""}, "Jour", &kFields[1]},
-    {"month", {"Monat", ""}, "Mois", &kFields[2]},
-    {"year", {"Jahr", ""}, "Ann\u00E9e", &kFields[3]},
-    {"hour", {"Stunde", ""}, "Heure", &kFields[4]},
-    {"minute", {"Minute", ""}, "Minute", &kFields[5]},
-    {"tz", {"Zeitzone", "Zeitverschiebung"}, "Fuseau horaire", &kFields[6]},
-    {"southern", {"S\u00FCdhalbkugel", ""}, "H\u00E9misph\u00E8re sud", &kFields[7]},
-    {"const_zone", {"Konstante Zone", ""}, "Zone constante", &kFields[8]},
+// A stored field's column: its key is the field's.
+constexpr InputColumn Stored(size_t field, std::string_view german, std::string_view french,
+                             std::string_view germanOther = "") {
+    return {kFields[field].key, {german, germanOther}, french, &kFields[field]};
+}
+
+constexpr InputColumn kInputColumns[] = {
+    Stored(0, "Name", "Nom"),
+    Stored(1, "Tag", "Jour"),
+    Stored(2, "Monat", "Mois"),
+    Stored(3, "Jahr", "Ann\u00E9e"),
+    Stored(4, "Stunde", "Heure"),
+    Stored(5, "Minute", "Minute"),
+    Stored(6, "Zeitzone", "Fuseau horaire", "Zeitverschiebung"),
+    Stored(7, "S\u00FCdhalbkugel", "H\u00E9misph\u00E8re sud"),
+    Stored(8, "Konstante Zone", "Zone constante"),
     {"place", {"Ort", ""}, "Lieu", nullptr},
     {"zone", {"", ""}, "", nullptr},
     {"round", {"Runden", ""}, "Arrondir", nullptr},

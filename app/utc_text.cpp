@@ -35,14 +35,8 @@ char* PutPadded(char* p, int64_t value, int width) {
 } // namespace
 
 void AppendIsoUtcText(std::string& out, double jd) {
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    CalendarDate(jd, year, month, day);
-    int32_t hour = 0;
-    int32_t minute = 0;
-    int32_t second = 0;
-    TimeOfDay(jd, hour, minute, second);
+    const CivilMoment m = CivilMomentOf(jd);
+    const int32_t year = m.year;
     // A sign, six numbers of at most 11 characters each, six separators.
     char text[1 + 6 * 11 + 6];
     char* p = text;
@@ -53,15 +47,15 @@ void AppendIsoUtcText(std::string& out, double jd) {
     }
     p = PutPadded(p, year < 0 ? -static_cast<int64_t>(year) : year, 4);
     *p++ = '-';
-    p = PutPadded(p, month, 2);
+    p = PutPadded(p, m.month, 2);
     *p++ = '-';
-    p = PutPadded(p, day, 2);
+    p = PutPadded(p, m.day, 2);
     *p++ = 'T';
-    p = PutPadded(p, hour, 2);
+    p = PutPadded(p, m.hour, 2);
     *p++ = ':';
-    p = PutPadded(p, minute, 2);
+    p = PutPadded(p, m.minute, 2);
     *p++ = ':';
-    p = PutPadded(p, second, 2);
+    p = PutPadded(p, m.second, 2);
     *p++ = 'Z';
     out.append(text, p);
 }

@@ -115,15 +115,8 @@ BirthType ClassifyBirth(double jd, int constantZone, int southern) {
 }
 
 std::string FormatPhaseMoment(double jd) {
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    CalendarDate(jd, year, month, day);
-    int32_t hour = 0;
-    int32_t minute = 0;
-    int32_t second = 0;
-    TimeOfDay(jd, hour, minute, second);
-    return FormatMomentText(day, month, year, hour, minute);
+    const CivilMoment m = CivilMomentOf(jd);
+    return FormatMomentText(m.day, m.month, m.year, m.hour, m.minute);
 }
 
 void EvaluateBirthInto(BirthEvaluation& r, int32_t day, int32_t month, int32_t year, int32_t hour,

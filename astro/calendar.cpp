@@ -93,3 +93,10 @@ void TimeOfDay(double jd, int32_t& hour, int32_t& minute, int32_t& second) {
     minute = (s / 60) % 60;
     second = s % 60;
 }
+
+CivilMoment CivilMomentOf(double jd) {
+    CivilMoment m;
+    CalendarDate(jd, m.year, m.month, m.day);
+    TimeOfDay(jd, m.hour, m.minute, m.second);
+    return m;
+}

@@ -28,3 +28,14 @@ void CalendarDateByFloors(double jd, int32_t& year, int32_t& month, int32_t& day
 
 // Time of day of jd, truncated to whole seconds.
 void TimeOfDay(double jd, int32_t& hour, int32_t& minute, int32_t& second);
+
+// The civil date and time of day of jd, as CalendarDate and TimeOfDay give them.
+struct CivilMoment {
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    int32_t hour = 0;
+    int32_t minute = 0;
+    int32_t second = 0;
+};
+CivilMoment CivilMomentOf(double jd);

@@ -98,10 +98,7 @@ int RunCli(const std::vector<std::string>& all, std::ostream& out, std::ostream&
         // Whatever was being built is gone with the stack; a record file is only ever
         // replaced whole, so it is as it was. The message is written without allocating.
         out.clear();
-        err.clear();
-        err << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
-        err.flush();
-        return kExitRefused;
+        return PrintOutOfMemory(err);
     }
 }
 

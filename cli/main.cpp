@@ -5,10 +5,10 @@
 #include <new>
 #include <unistd.h>
 
-#include "app/text_catalogue.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/message_catalogues.h"
+#include "cli/output.h"
 
 int main(int argc, char** argv) {
     // A write beyond the file size limit (ulimit -f) fails with EFBIG and is reported like any
@@ -27,7 +27,6 @@ int main(int argc, char** argv) {
     } catch (const std::bad_alloc&) {
         // Before a command runs (the arguments, the catalogues) or while its output is flushed.
         std::cout.clear();
-        std::cerr << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
-        return kExitRefused;
+        return PrintOutOfMemory(std::cerr);
     }
 }

@@ -37,6 +37,13 @@ void PrintMessage(CliStreams& io, std::string_view text) {
     io.err.flush();
 }
 
+int PrintOutOfMemory(std::ostream& err) {
+    err.clear();
+    err << "vexamo-cli: " << UserText(TextId::CliOutOfMemory) << "\n";
+    err.flush();
+    return kExitRefused;
+}
+
 int UsageError(CliStreams& io, std::string_view message) {
     PrintMessage(io, message);
     io.err << UserText(TextId::CliUsageHint) << "\n";

@@ -1,6 +1,7 @@
 #pragma once
 // What vexamo-cli writes: results on standard output, with write failures (a full disk, a
 // closed pipe) reported, and messages on standard error.
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ int OutputFailedBecause(CliStreams& io, int errnoValue);
 // control characters escaped on a terminal (TerminalText). The text comes worded from the
 // catalogue (UserText), where a translation would be looked up.
 void PrintMessage(CliStreams& io, std::string_view text);
+
+// Says that memory ran out, as PrintMessage would but without allocating; returns kExitRefused.
+int PrintOutOfMemory(std::ostream& err);
 
 // Prints the message and the hint to the help; returns kExitUsage.
 int UsageError(CliStreams& io, std::string_view message);
