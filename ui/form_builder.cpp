@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,7 +27,7 @@ QRect PixelRect(const ControlTemplate& c, int dpi) {
 QWidget* MakeBitmap(const ControlTemplate& c, QWidget* parent, int dpi) {
     auto* label = new QLabel(parent);
     const QRect rect = PixelRect(c, dpi);
-    const QPixmap pixmap = ResourcePixmap(c.image);
+    const QPixmap pixmap = ResourcePixmap(c.image, qGuiApp->devicePixelRatio());
     if (!pixmap.isNull()) {
         label->setPixmap(pixmap);
     }
@@ -36,7 +37,9 @@ QWidget* MakeBitmap(const ControlTemplate& c, QWidget* parent, int dpi) {
         label->setGeometry(rect);
     } else {
         // The control takes the size of its picture.
-        const QSize size = pixmap.isNull() ? rect.size() : pixmap.size() * dpi / kBaseDpi;
+        const QSize size = pixmap.isNull()
+                               ? rect.size()
+                               : pixmap.deviceIndependentSize().toSize() * dpi / kBaseDpi;
         label->setScaledContents(dpi != kBaseDpi);
         label->setGeometry(QRect(rect.topLeft(), size));
     }
@@ -148,9 +151,17 @@ QFont FormFont(int logicalDpi) {
     return font;
 }
 
-QPixmap ResourcePixmap(int resourceId) {
+QPixmap ResourcePixmap(int resourceId, qreal deviceRatio) {
     if (resourceId == 0) {
         return {};
+    }
+    if (deviceRatio > 1) {
+        // Drawn at twice the resolution where the generator gives such a picture.
+        QPixmap sharp(QStringLiteral(":/images/%1@2x.png").arg(resourceId));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
     }
     return QPixmap(QStringLiteral(":/images/%1.png").arg(resourceId));
 }

@@ -12,8 +12,9 @@ class QFont;
 // measured in dialog units.
 QFont FormFont(int logicalDpi);
 
-// The picture of a bitmap or icon resource; null when it is not embedded.
-QPixmap ResourcePixmap(int resourceId);
+// The picture of a bitmap or icon resource; null when it is not embedded. On a screen of a
+// device pixel ratio above 1, its twice-resolution drawing where there is one.
+QPixmap ResourcePixmap(int resourceId, qreal deviceRatio = 1);
 
 struct BuiltForm {
     QHash<int, QWidget*> byId; // controls that have an id

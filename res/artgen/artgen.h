@@ -55,5 +55,6 @@ QImage DrawQuestionPicture(); // 133
 QImage DrawFilingCabinet();  // 136, 33 x 34
 QImage DrawScrollWithSeal(); // 137, 30 x 34
 
-// Diagram labels 138 to 148, by id.
-QImage DrawDiagramLabel(int id);
+// Diagram labels 138 to 148, by id; at scale 2 the same picture with four pixels for each, for
+// screens of twice the resolution.
+QImage DrawDiagramLabel(int id, int scale = 1);

@@ -20,8 +20,10 @@ const LabelSpec kLabels[] = {
     {146, 8, 11, "0", false},         {147, 13, 12, "+1", false}, {148, 13, 11, "+2", false},
 };
 
-QImage Canvas(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32);
+// A picture of width x height pixels at the given scale: drawn in those units on an image with
+// scale x scale pixels for each.
+QImage Canvas(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32);
     image.fill(Vga::Silver);
     return image;
 }
@@ -39,29 +41,35 @@ void LegendLine(QPainter& p, int top, QRgb colour, const char* name) {
     p.drawText(QPoint(9, baseline), QString::fromUtf8(name));
 }
 
-QImage DrawLegend() {
-    QImage image = Canvas(75, 24);
+QImage DrawLegend(int scale) {
+    QImage image = Canvas(75, 24, scale);
     QPainter p(&image);
-    p.setPen(Vga::Black);
-    p.drawRect(0, 0, 74, 23);
+    p.scale(scale, scale);
+    // The frame's four sides as filled rows and columns, which cover whole pixels at any scale.
+    for (const QRect side :
+         {QRect(0, 0, 75, 1), QRect(0, 23, 75, 1), QRect(0, 0, 1, 24), QRect(74, 0, 1, 24)}) {
+        p.fillRect(side, QColor(Vga::Black));
+    }
     p.setFont(CondensedFont(10));
     LegendLine(p, 1, Vga::Red, "Sonnenphase");
     LegendLine(p, 12, Vga::Blue, "Mondphase");
     return image;
 }
 
-QImage DrawAxisTitle() {
-    QImage image = Canvas(76, 14);
+QImage DrawAxisTitle(int scale) {
+    QImage image = Canvas(76, 14, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setFont(SansFont(9, true));
     p.setPen(Vga::Black);
     p.drawText(QRect(0, 0, 76, 14), Qt::AlignCenter, QString::fromUtf8("Datum [Tage]"));
     return image;
 }
 
-QImage DrawLabel(const LabelSpec& spec) {
-    QImage image = Canvas(spec.width, spec.height);
+QImage DrawLabel(const LabelSpec& spec, int scale) {
+    QImage image = Canvas(spec.width, spec.height, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setFont(SansFont(spec.turned && spec.width >= 14 ? 10 : 9));
     p.setPen(Vga::Black);
     QRect box(0, 0, spec.width, spec.height);
@@ -77,16 +85,16 @@ QImage DrawLabel(const LabelSpec& spec) {
 
 } // namespace
 
-QImage DrawDiagramLabel(int id) {
+QImage DrawDiagramLabel(int id, int scale) {
     QImage image;
     if (id == 138) {
-        image = DrawLegend();
+        image = DrawLegend(scale);
     } else if (id == 139) {
-        image = DrawAxisTitle();
+        image = DrawAxisTitle(scale);
     } else {
         for (const LabelSpec& spec : kLabels) {
             if (spec.id == id) {
-                image = DrawLabel(spec);
+                image = DrawLabel(spec, scale);
             }
         }
     }

@@ -12,8 +12,10 @@
 
 namespace {
 
-bool Save(const QImage& image, const QDir& dir, int id) {
-    const QString path = dir.filePath(QString::number(id) + QStringLiteral(".png"));
+// <id>.png, or <id>@2x.png for a picture drawn at twice the resolution.
+bool Save(const QImage& image, const QDir& dir, int id, int scale = 1) {
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    const QString path = dir.filePath(QString::number(id) + suffix + QStringLiteral(".png"));
     if (image.isNull() || !image.save(path, "PNG")) {
         std::fprintf(stderr, "vexamo-artgen: cannot write %s\n", qPrintable(path));
         return false;
@@ -69,6 +71,7 @@ int main(int argc, char** argv) {
     ok = Save(DrawScrollWithSeal(), dir, 137) && ok;
     for (int id = 138; id <= 148; ++id) {
         ok = Save(DrawDiagramLabel(id), dir, id) && ok;
+        ok = Save(DrawDiagramLabel(id, 2), dir, id, 2) && ok;
     }
     if (argc == 3) {
         const QDir iconDir(QString::fromLocal8Bit(argv[2]));

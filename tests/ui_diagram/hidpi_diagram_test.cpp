@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "sheet/diagram_drawing.h"
+#include "ui/form_builder.h"
 #include "ui/phase_diagram.h"
 
 namespace {
@@ -76,6 +77,21 @@ TEST(HiDpiDiagram, CurvesAreNotTheControlsPixelsDoubled) {
                                    .scaled(shown.size())
                                    .convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(MixedBlocks(doubled), 0);
+    }
+}
+
+TEST(HiDpiDiagram, ScaleNumbersTitlesAndLegendAreDrawnAtTheDevicesResolution) {
+    for (int id = 138; id <= 148; ++id) {
+        SCOPED_TRACE(id);
+        const QPixmap plain = ResourcePixmap(id);
+        const QPixmap sharp = ResourcePixmap(id, 2.0);
+        ASSERT_FALSE(plain.isNull());
+        EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+        EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+        // The same place on the form, with twice the pixels each way.
+        EXPECT_EQ(sharp.deviceIndependentSize().toSize(), plain.size());
+        const QImage image = sharp.toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_GT(MixedBlocks(image), 0) << "the 1x picture doubled";
     }
 }
 
