@@ -20,6 +20,7 @@
 #include "cli/birth_rows.h"
 #include "cli/csv_reader.h"
 #include "records/cp1252.h"
+#include "tests/piece_input.h"
 
 namespace {
 
@@ -188,38 +189,6 @@ size_t EncodingBreak(std::string_view bytes, size_t& line, size_t& lineStart) {
     }
     return std::string_view::npos;
 }
-
-// A stream with `piece` bytes at hand at a time, as a slow producer's pipe.
-class PieceInput : public std::streambuf {
-  public:
-    PieceInput(std::string_view bytes, size_t piece) : m_bytes(bytes), m_piece(piece) {}
-
-  protected:
-    std::streamsize showmanyc() override {
-        return m_pos < m_bytes.size()
-                   ? static_cast<std::streamsize>(std::min(m_piece, m_bytes.size() - m_pos))
-                   : -1;
-    }
-    std::streamsize xsgetn(char* out, std::streamsize n) override {
-        const size_t count = std::min({static_cast<size_t>(n), m_piece, m_bytes.size() - m_pos});
-        std::memcpy(out, m_bytes.data() + m_pos, count);
-        m_pos += count;
-        return static_cast<std::streamsize>(count);
-    }
-    int_type underflow() override {
-        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos])
-                                      : traits_type::eof();
-    }
-    int_type uflow() override {
-        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos++])
-                                      : traits_type::eof();
-    }
-
-  private:
-    std::string_view m_bytes;
-    size_t m_piece;
-    size_t m_pos = 0;
-};
 
 bool SameRecords(const std::vector<CsvRecord>& a, const std::vector<CsvRecord>& b, size_t count) {
     for (size_t i = 0; i < count; ++i) {

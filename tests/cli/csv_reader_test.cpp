@@ -1,9 +1,6 @@
 // The CSV reader's one decoding per input: whatever the pieces a stream arrives in, an input is
 // read in one encoding, or refused at the line where UTF-8 ends after non-ASCII text.
-#include <algorithm>
-#include <cstring>
 #include <istream>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,40 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "cli/csv_reader.h"
+#include "tests/piece_input.h"
 
 namespace {
-
-// A stream that has `piece` bytes at hand at a time, as a pipe fed by a slow producer.
-class PieceBuf : public std::streambuf {
-  public:
-    PieceBuf(std::string_view bytes, size_t piece) : m_bytes(bytes), m_piece(piece) {}
-
-  protected:
-    std::streamsize showmanyc() override {
-        return m_pos < m_bytes.size()
-                   ? static_cast<std::streamsize>(std::min(m_piece, m_bytes.size() - m_pos))
-                   : -1;
-    }
-    std::streamsize xsgetn(char* out, std::streamsize n) override {
-        const size_t count = std::min({static_cast<size_t>(n), m_piece, m_bytes.size() - m_pos});
-        std::memcpy(out, m_bytes.data() + m_pos, count);
-        m_pos += count;
-        return static_cast<std::streamsize>(count);
-    }
-    int_type underflow() override {
-        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos])
-                                      : traits_type::eof();
-    }
-    int_type uflow() override {
-        return m_pos < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_pos++])
-                                      : traits_type::eof();
-    }
-
-  private:
-    std::string_view m_bytes;
-    size_t m_piece;
-    size_t m_pos = 0;
-};
 
 struct ReadResult {
     std::vector<std::string> names; // the first field of each record
@@ -55,7 +21,7 @@ struct ReadResult {
 };
 
 ReadResult Read(std::string_view bytes, size_t piece, CsvEncoding encoding = CsvEncoding::Stream) {
-    PieceBuf buffer(bytes, piece);
+    PieceInput buffer(bytes, piece);
     std::istream in(&buffer);
     ReadResult r;
     CsvReader reader(
@@ -145,7 +111,7 @@ TEST(CsvReaderPieces, ByteOrderMarkAndDelimiterDoNotDependOnWhereAReadEnds) {
     for (const auto& c : cases) {
         for (const size_t piece : {size_t{1}, size_t{2}, size_t{4}, size_t{1} << 20}) {
             SCOPED_TRACE(std::string(c.what) + ", pieces of " + std::to_string(piece));
-            PieceBuf buffer(c.csv, piece);
+            PieceInput buffer(c.csv, piece);
             std::istream in(&buffer);
             CsvReader reader(in);
             CsvRecord header;

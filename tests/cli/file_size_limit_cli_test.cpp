@@ -49,11 +49,12 @@ class FileSizeLimit : public ::testing::Test {
     }
 
     LimitedRun Limited(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
-        return RunLimitedChild(VEXAMO_CLI_PROGRAM, args, {RLIMIT_FSIZE, kLimit},
-                               (std::filesystem::temp_directory_path() /
-                                ("vexamo-fsize-err-" + std::to_string(::getpid())))
-                                   .string(),
-                               out);
+        return RunLimitedChild(VEXAMO_CLI_PROGRAM, args,
+                               {{{RLIMIT_FSIZE, kLimit}},
+                                (std::filesystem::temp_directory_path() /
+                                 ("vexamo-fsize-err-" + std::to_string(::getpid())))
+                                    .string(),
+                                out});
     }
 
     std::filesystem::path m_dir;

@@ -11,30 +11,9 @@
 #include "app/message_language.h"
 #include "app/text_catalogue.h"
 #include "cli_runner.h"
+#include "scoped_env.h"
 
 namespace {
-
-// Sets one environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
-        ::setenv(name, value, 1);
-    }
-    ~ScopedEnv() {
-        if (m_old) {
-            ::setenv(m_name, m_old->c_str(), 1);
-        } else {
-            ::unsetenv(m_name);
-        }
-    }
-
-  private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 // The messages in the language of a locale, as vexamo-cli chooses it at start.
 class MessageLanguage : public testing::Test {

@@ -13,6 +13,7 @@
 #include "records/archive.h"
 #include "records/record_image.h"
 #include "tests/cli/cli_runner.h"
+#include "tests/cli/scoped_env.h"
 #include "tests/records/byte_string.h"
 #include "tests/records/temp_dir.h"
 
@@ -55,30 +56,6 @@ size_t CsvEntriesEnd(const std::string& csv) {
     }
     return at;
 }
-
-// Sets one environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
-        ::setenv(name, value, 1);
-    }
-    ~ScopedEnv() {
-        if (m_old) {
-            ::setenv(m_name, m_old->c_str(), 1);
-        } else {
-            ::unsetenv(m_name);
-        }
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 } // namespace
 

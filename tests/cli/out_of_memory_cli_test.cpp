@@ -1,56 +1,23 @@
 // vexamo-cli under an address-space limit: running out of memory anywhere in a command ends in
 // the out-of-memory message and exit status 1, never in an abort.
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#include "limited_child.h"
 #include "tests/sanitizer.h"
 
 namespace {
 
-struct ChildResult {
-    bool exited = false; // false: ended by a signal
-    int status = -1;
-    std::string err;
-};
-
 // Runs vexamo-cli with its address space limited to limitMiB, standard output discarded.
-ChildResult RunLimited(const std::vector<std::string>& args, size_t limitMiB,
-                       const std::string& errPath) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const struct rlimit noCore = {0, 0};
-        ::setrlimit(RLIMIT_CORE, &noCore);
-        const rlim_t limit = static_cast<rlim_t>(limitMiB) << 20;
-        const struct rlimit space = {limit, limit};
-        ::setrlimit(RLIMIT_AS, &space);
-        if (!std::freopen("/dev/null", "w", stdout) ||
-            !std::freopen(errPath.c_str(), "w", stderr)) {
-            ::_exit(125);
-        }
-        std::vector<char*> argv{const_cast<char*>(VEXAMO_CLI_PROGRAM)};
-        for (const std::string& a : args) {
-            argv.push_back(const_cast<char*>(a.c_str()));
-        }
-        argv.push_back(nullptr);
-        ::execv(VEXAMO_CLI_PROGRAM, argv.data());
-        ::_exit(126);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ChildResult r;
-    r.exited = WIFEXITED(status);
-    r.status = r.exited ? WEXITSTATUS(status) : WTERMSIG(status);
-    std::ifstream in(errPath);
-    r.err.assign(std::istreambuf_iterator<char>(in), {});
-    return r;
+LimitedRun RunLimited(const std::vector<std::string>& args, size_t limitMiB,
+                      const std::string& errPath) {
+    return RunLimitedChild(VEXAMO_CLI_PROGRAM, args,
+                           {{{RLIMIT_AS, static_cast<rlim_t>(limitMiB) << 20}}, errPath});
 }
 
 TEST(CliOutOfMemory, EveryLimitEndsCleanly) {
@@ -79,7 +46,7 @@ TEST(CliOutOfMemory, EveryLimitEndsCleanly) {
     int refused = 0;
     for (const auto& args : commands) {
         for (size_t limit = 24; limit <= 96; limit += 12) {
-            const ChildResult r = RunLimited(args, limit, (dir / "err.txt").string());
+            const LimitedRun r = RunLimited(args, limit, (dir / "err.txt").string());
             if (r.exited && r.status == 127 &&
                 r.err.find("error while loading shared libraries") != std::string::npos) {
                 continue; // the limit is below what the libraries need before the program starts

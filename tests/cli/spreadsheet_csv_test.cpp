@@ -12,33 +12,10 @@
 
 #include "app/csv_text.h"
 #include "tests/cli/cli_runner.h"
+#include "tests/cli/scoped_env.h"
 #include "tests/records/temp_dir.h"
 
 namespace {
-
-// Sets one environment variable for the life of the object.
-class SheetEnv {
-  public:
-    SheetEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
-        ::setenv(name, value, 1);
-    }
-    SheetEnv(const SheetEnv&) = delete;
-    SheetEnv& operator=(const SheetEnv&) = delete;
-    ~SheetEnv() {
-        if (m_old) {
-            ::setenv(m_name, m_old->c_str(), 1);
-        } else {
-            ::unsetenv(m_name);
-        }
-    }
-
-  private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 // Names a spreadsheet would take for formulas or numbers, names with the delimiters, and names
 // in other scripts.
@@ -99,7 +76,7 @@ class CliSpreadsheet : public TempDirTest {
         return names;
     }
 
-    std::optional<SheetEnv> locale_;
+    std::optional<ScopedEnv> locale_;
 };
 
 TEST_F(CliSpreadsheet, ExportAndImportGiveTheSameRecordFileInEveryLocale) {
@@ -118,7 +95,7 @@ TEST_F(CliSpreadsheet, ExportAndImportGiveTheSameRecordFileInEveryLocale) {
     };
     int n = 0;
     for (const Case& c : cases) {
-        const SheetEnv locale("LC_ALL", c.locale);
+        const ScopedEnv locale("LC_ALL", c.locale);
         std::vector<std::string> args{"export", original, "--format", "csv", "--spreadsheet"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const CliResult exported = RunCliCaptured(args);
@@ -151,7 +128,7 @@ TEST_F(CliSpreadsheet, NumbersTakeTheLocalesDecimalSeparator) {
         {"de_DE.UTF-8", {"--delimiter", ","}, "\r\n'+1,2,3,2000,8,0,-1,0,0,2451605.79"},
     };
     for (const Case& c : cases) {
-        const SheetEnv locale("LC_ALL", c.locale);
+        const ScopedEnv locale("LC_ALL", c.locale);
         std::vector<std::string> args{"export", original, "--spreadsheet"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const CliResult exported = RunCliCaptured(args);
@@ -174,9 +151,9 @@ TEST_F(CliSpreadsheet, TheLocaleOfNumbersIsFoundAsTheEnvironmentNamesIt) {
         {"fr_CA.UTF-8", "C", "C", ';'}, {"", "", "", ','},
     };
     for (const Case& c : cases) {
-        const SheetEnv all("LC_ALL", c.lcAll);
-        const SheetEnv numeric("LC_NUMERIC", c.lcNumeric);
-        const SheetEnv lang("LANG", c.lang);
+        const ScopedEnv all("LC_ALL", c.lcAll);
+        const ScopedEnv numeric("LC_NUMERIC", c.lcNumeric);
+        const ScopedEnv lang("LANG", c.lang);
         const CliResult exported = RunCliCaptured({"export", original, "--spreadsheet"});
         ASSERT_EQ(exported.status, 0) << exported.err;
         EXPECT_EQ(exported.out.substr(7, 1), std::string(1, c.delimiter))
@@ -188,7 +165,7 @@ TEST_F(CliSpreadsheet, PlainCsvStaysTheExactDataFormat) {
     const std::string original = HostileFile();
     std::string plain;
     for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
-        const SheetEnv all("LC_ALL", locale);
+        const ScopedEnv all("LC_ALL", locale);
         const CliResult exported = RunCliCaptured({"export", original, "--format", "csv"});
         ASSERT_EQ(exported.status, 0) << exported.err;
         if (plain.empty()) {
@@ -206,7 +183,7 @@ TEST_F(CliSpreadsheet, PlainCsvStaysTheExactDataFormat) {
     EXPECT_EQ(plain.find("2451604,79"), std::string::npos);
     EXPECT_EQ(plain.find("'=SUM"), std::string::npos);
     // Plain batch is as plain: no guard, no byte-order mark, a decimal point.
-    const SheetEnv all("LC_ALL", "de_DE.UTF-8");
+    const ScopedEnv all("LC_ALL", "de_DE.UTF-8");
     const CliResult batch = RunCliWith({"batch"}, "name,day,month,year,hour,minute\n"
                                                   "=1,20,3,2000,6,0\n");
     EXPECT_EQ(batch.out.rfind("name,day,month,year,hour,minute,julian_date,", 0), 0u);
@@ -215,7 +192,7 @@ TEST_F(CliSpreadsheet, PlainCsvStaysTheExactDataFormat) {
 }
 
 TEST_F(CliSpreadsheet, BatchWritesTheSpreadsheetsNumbersAndGuardsItsTexts) {
-    const SheetEnv all("LC_ALL", "de_DE.UTF-8");
+    const ScopedEnv all("LC_ALL", "de_DE.UTF-8");
     const CliResult batch =
         RunCliWith({"batch", "--spreadsheet"},
                    "name,day,month,year,hour,minute,tz,note\n=SUM(A1),20,3,2000,6,0,1,-x\n"

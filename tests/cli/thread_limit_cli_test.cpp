@@ -1,20 +1,14 @@
 // vexamo-cli with fewer threads or less memory than it asks for: export and batch write the same
 // bytes as on one thread and exit 0, whatever threads and memory the system gives.
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <grp.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "tests/sanitizer.h"
+#include "limited_child.h"
 
 namespace {
 
@@ -29,63 +23,18 @@ struct ChildRun {
     std::string err;
 };
 
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text(std::filesystem::file_size(path), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    return text;
-}
-
-// Runs vexamo-cli in a child under the limits. The system does not hold the superuser to a
-// process limit, so there the child first becomes a user of its own, with no other processes.
+// Runs vexamo-cli in a child under the limits.
 ChildRun RunUnder(const std::vector<std::string>& args, const Limits& limits,
                   const std::filesystem::path& dir) {
-    const std::filesystem::path out = dir / "out.txt";
-    const std::filesystem::path err = dir / "err.txt";
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const struct rlimit noCore = {0, 0};
-        ::setrlimit(RLIMIT_CORE, &noCore);
-        if (!std::freopen(out.c_str(), "w", stdout) || !std::freopen(err.c_str(), "w", stderr)) {
-            ::_exit(125);
-        }
-        if (limits.processes != RLIM_INFINITY) {
-            if (::geteuid() == 0) {
-                const uid_t alone = 61000 + static_cast<uid_t>(::getpid() % 4000);
-                if (::setgroups(0, nullptr) != 0 || ::setgid(alone) != 0 || ::setuid(alone) != 0) {
-                    ::_exit(124);
-                }
-            }
-            const struct rlimit processes = {limits.processes, limits.processes};
-            ::setrlimit(RLIMIT_NPROC, &processes);
-        }
-        if (limits.spaceMiB != 0) {
-            const rlim_t bytes = static_cast<rlim_t>(limits.spaceMiB) << 20;
-            const struct rlimit space = {bytes, bytes};
-            ::setrlimit(RLIMIT_AS, &space);
-        }
-#ifdef VEXAMO_UNDER_ASAN
-        // The leak check at the end starts a task of its own, which the process limit refuses.
-        const char* given = std::getenv("ASAN_OPTIONS");
-        const std::string options = std::string(given != nullptr ? given : "") +
-                                    (given != nullptr ? ":" : "") + "detect_leaks=0";
-        ::setenv("ASAN_OPTIONS", options.c_str(), 1);
-#endif
-        std::vector<char*> argv{const_cast<char*>(VEXAMO_CLI_PROGRAM)};
-        for (const std::string& a : args) {
-            argv.push_back(const_cast<char*>(a.c_str()));
-        }
-        argv.push_back(nullptr);
-        ::execv(VEXAMO_CLI_PROGRAM, argv.data());
-        ::_exit(126);
+    ChildSetup setup{{}, (dir / "err.txt").string(), (dir / "out.txt").string()};
+    if (limits.processes != RLIM_INFINITY) {
+        setup.limits.push_back({RLIMIT_NPROC, limits.processes});
     }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ChildRun r;
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    r.out = ReadAll(out);
-    r.err = ReadAll(err);
-    return r;
+    if (limits.spaceMiB != 0) {
+        setup.limits.push_back({RLIMIT_AS, static_cast<rlim_t>(limits.spaceMiB) << 20});
+    }
+    const LimitedRun r = RunLimitedChild(VEXAMO_CLI_PROGRAM, args, setup);
+    return ChildRun{r.ShellStatus(), r.out, r.err};
 }
 
 // A record file and a batch input of enough rows for several blocks and a head start, in a

@@ -162,8 +162,8 @@ TEST_F(SheetOutput, APictureOrSheetBeyondTheFileSizeLimitIsRefusedWithTheReason)
         SCOPED_TRACE(kind.format);
         for (const char* out : {"new.out", "old.out"}) {
             const LimitedRun run =
-                RunLimitedChild(VEXAMO_CLI_PATH, Words(kind, Path(out)), {RLIMIT_FSIZE, 512},
-                                (m_dir / "stderr.txt").string());
+                RunLimitedChild(VEXAMO_CLI_PATH, Words(kind, Path(out)),
+                                {{{RLIMIT_FSIZE, 512}}, (m_dir / "stderr.txt").string()});
             ASSERT_TRUE(run.exited) << "ended by signal " << run.status;
             EXPECT_EQ(run.status, 1);
             EXPECT_EQ(run.err, "vexamo-cli: The file \u201C" + Path(out) +

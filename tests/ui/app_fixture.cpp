@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include "app/record_commands.h"
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
 #include "ui/phase_diagram.h"
@@ -67,6 +68,29 @@ CPhaseDiagram& AppFixture::Diagram() const {
 
 QListWidget& AppFixture::RecordList() const {
     return *qobject_cast<QListWidget*>(Control(IDC_LIST_DATES));
+}
+
+QStringList NamesStoredIn(const QString& path, bool* trailing) {
+    CVexamoDoc document;
+    DocFault fault;
+    EXPECT_TRUE(document.OpenDocument(path.toStdString(), fault));
+    QStringList names;
+    for (const auto& entry : document.m_mapDateStore) {
+        names.append(QString::fromStdString(NameOfKey(entry.name)));
+    }
+    names.sort();
+    if (trailing != nullptr) {
+        *trailing = document.GetOpenNotice().kind != ParseNotice::None;
+    }
+    return names;
+}
+
+QStringList AppFixture::ListedNames() const {
+    QStringList names;
+    for (int i = 0; i < RecordList().count(); ++i) {
+        names.append(RecordList().item(i)->text());
+    }
+    return names;
 }
 
 bool AppFixture::SimpleLayout() const {

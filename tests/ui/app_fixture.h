@@ -22,6 +22,9 @@ namespace places {
 class PlaceCatalogue;
 }
 
+// The names stored in the record file at path, sorted, and whether bytes follow its last entry.
+QStringList NamesStoredIn(const QString& path, bool* trailing = nullptr);
+
 class AppFixture : public ::testing::Test {
   protected:
     AppFixture();
@@ -38,6 +41,8 @@ class AppFixture : public ::testing::Test {
     QWidget* Control(int id) const;
     CPhaseDiagram& Diagram() const;
     QListWidget& RecordList() const;
+    // The names the record list shows, top to bottom.
+    QStringList ListedNames() const;
     // The simple layout is shown (its button offers the extended one).
     bool SimpleLayout() const;
 

@@ -17,22 +17,6 @@ QByteArray FileBytes(const QString& path) {
     return file.readAll();
 }
 
-// The names stored in the file at path, sorted, and whether bytes follow its last entry.
-QStringList StoredNames(const QString& path, bool* trailing = nullptr) {
-    CVexamoDoc document;
-    DocFault fault;
-    EXPECT_TRUE(document.OpenDocument(path.toStdString(), fault));
-    QStringList names;
-    for (const auto& entry : document.m_mapDateStore) {
-        names.append(QString::fromStdString(NameOfKey(entry.name)));
-    }
-    names.sort();
-    if (trailing != nullptr) {
-        *trailing = document.GetOpenNotice().kind != ParseNotice::None;
-    }
-    return names;
-}
-
 } // namespace
 
 class NotRecordFileTest : public AppFixture {
@@ -111,9 +95,9 @@ TEST_F(NotRecordFileTest, SaveAsksAndNoKeepsTheFile) {
     EXPECT_EQ(messages.Texts(), QStringList{SaveQuestion()});
     EXPECT_FALSE(Doc().IsModified());
     bool trailing = true;
-    EXPECT_EQ(StoredNames(path, &trailing).size(), 2);
+    EXPECT_EQ(NamesStoredIn(path, &trailing).size(), 2);
     EXPECT_FALSE(trailing);
-    EXPECT_TRUE(StoredNames(path).contains("Neu"));
+    EXPECT_TRUE(NamesStoredIn(path).contains("Neu"));
     messages.Clear();
     SetText(IDC_NAME, "Dritte");
     Click(IDC_ADD);
@@ -146,6 +130,6 @@ TEST_F(NotRecordFileTest, SaveAsToAnotherFileAsksNothingAndKeepsTheOriginal) {
     files.saveAnswers = {other};
     Command(ID_FILE_SAVE_AS);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(StoredNames(other).size(), 2);
+    EXPECT_EQ(NamesStoredIn(other).size(), 2);
     EXPECT_EQ(FileBytes(path), original);
 }

@@ -17,13 +17,7 @@ class RecordCommandsTest : public AppFixture {
         messages.Clear();
     }
     QListWidget& List() const { return RecordList(); }
-    QStringList Names() const {
-        QStringList names;
-        for (int i = 0; i < List().count(); ++i) {
-            names.append(List().item(i)->text());
-        }
-        return names;
-    }
+    QStringList Names() const { return ListedNames(); }
     void Add(const QString& name) {
         SetText(IDC_NAME, name);
         Click(IDC_ADD);

@@ -11,23 +11,6 @@
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
 
-namespace {
-
-// The names stored in the file at path, sorted.
-QStringList NamesInFile(const QString& path) {
-    CVexamoDoc document;
-    DocFault fault;
-    EXPECT_TRUE(document.OpenDocument(path.toStdString(), fault));
-    QStringList names;
-    for (const auto& entry : document.m_mapDateStore) {
-        names.append(QString::fromStdString(NameOfKey(entry.name)));
-    }
-    names.sort();
-    return names;
-}
-
-} // namespace
-
 class SaveConflictTest : public AppFixture {
   protected:
     void SetUp() override {
@@ -65,14 +48,14 @@ TEST_F(SaveConflictTest, ChangedFileIsOverwrittenOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(messages.shown[0].kind, MessageKind::AppYesNo);
     EXPECT_TRUE(lockFreeWhileAsking);
     EXPECT_TRUE(Doc().IsModified());
-    EXPECT_EQ(NamesInFile(path), QStringList{"Fremd"});
+    EXPECT_EQ(NamesStoredIn(path), QStringList{"Fremd"});
 
     messages.Clear();
     messages.answers = {MessageAnswer::Yes};
     Command(ID_FILE_SAVE);
     EXPECT_EQ(messages.Texts(), QStringList{ChangedQuestion()});
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(NamesInFile(path), (QStringList{"Muster", "Neu"}));
+    EXPECT_EQ(NamesStoredIn(path), (QStringList{"Muster", "Neu"}));
 
     // Saved here last: the next save asks nothing.
     messages.Clear();
@@ -80,7 +63,7 @@ TEST_F(SaveConflictTest, ChangedFileIsOverwrittenOnlyWhenTheUserSaysSo) {
     Click(IDC_ADD);
     Command(ID_FILE_SAVE);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(NamesInFile(path), (QStringList{"Dritte", "Muster", "Neu"}));
+    EXPECT_EQ(NamesStoredIn(path), (QStringList{"Dritte", "Muster", "Neu"}));
 }
 
 TEST_F(SaveConflictTest, FileChangedAgainDuringTheQuestionIsAskedAgain) {
@@ -95,7 +78,7 @@ TEST_F(SaveConflictTest, FileChangedAgainDuringTheQuestionIsAskedAgain) {
     Command(ID_FILE_SAVE);
     EXPECT_EQ(asked, 2);
     EXPECT_TRUE(Doc().IsModified());
-    EXPECT_EQ(NamesInFile(path), QStringList{"Zweiter"});
+    EXPECT_EQ(NamesStoredIn(path), QStringList{"Zweiter"});
 }
 
 TEST_F(SaveConflictTest, NoToTheQuestionAbandonsTheSaveBeforeNew) {
@@ -107,14 +90,14 @@ TEST_F(SaveConflictTest, NoToTheQuestionAbandonsTheSaveBeforeNew) {
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(RecordList().count(), 2);
-    EXPECT_EQ(NamesInFile(path), QStringList{"Fremd"});
+    EXPECT_EQ(NamesStoredIn(path), QStringList{"Fremd"});
 }
 
 TEST_F(SaveConflictTest, RemovedFileOrAnotherTargetIsSavedWithoutAQuestion) {
     ASSERT_TRUE(QFile::remove(path));
     Command(ID_FILE_SAVE);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(NamesInFile(path), (QStringList{"Muster", "Neu"}));
+    EXPECT_EQ(NamesStoredIn(path), (QStringList{"Muster", "Neu"}));
 
     // Save As elsewhere: the file chooser has asked about replacing that file already.
     ChangeElsewhere();
@@ -122,8 +105,8 @@ TEST_F(SaveConflictTest, RemovedFileOrAnotherTargetIsSavedWithoutAQuestion) {
     files.saveAnswers = {other};
     Command(ID_FILE_SAVE_AS);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(NamesInFile(other), (QStringList{"Muster", "Neu"}));
-    EXPECT_EQ(NamesInFile(path), QStringList{"Fremd"});
+    EXPECT_EQ(NamesStoredIn(other), (QStringList{"Muster", "Neu"}));
+    EXPECT_EQ(NamesStoredIn(path), QStringList{"Fremd"});
 }
 
 TEST_F(SaveConflictTest, LockHeldByAnotherWriterShowsTheFailureAndKeepsTheChanges) {
@@ -138,7 +121,7 @@ TEST_F(SaveConflictTest, LockHeldByAnotherWriterShowsTheFailureAndKeepsTheChange
                                           "Programm ändert sie gerade.");
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), 2);
-    EXPECT_EQ(NamesInFile(path), QStringList{"Muster"});
+    EXPECT_EQ(NamesStoredIn(path), QStringList{"Muster"});
 
     other.Release();
     messages.Clear();

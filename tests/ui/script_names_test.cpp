@@ -30,13 +30,6 @@ class ScriptNamesTest : public AppFixture {
         ASSERT_TRUE(Start());
         messages.Clear();
     }
-    QStringList Listed() const {
-        QStringList names;
-        for (int i = 0; i < RecordList().count(); ++i) {
-            names.append(RecordList().item(i)->text());
-        }
-        return names;
-    }
     // The names as the list must order them.
     static QStringList InListOrder(QStringList names) {
         QCollator collator;
@@ -57,14 +50,14 @@ class ScriptNamesTest : public AppFixture {
 TEST_F(ScriptNamesTest, AddSelectCopyAndDeleteEveryName) {
     AddEach(kNames);
     EXPECT_TRUE(messages.shown.empty()) << messages.Texts().join("|").toStdString();
-    ASSERT_EQ(Listed(), InListOrder(kNames));
+    ASSERT_EQ(ListedNames(), InListOrder(kNames));
 
     for (int row = 0; row < RecordList().count(); ++row) {
         RecordList().setCurrentRow(row);
-        EXPECT_EQ(Text(IDC_NAME), Listed()[row]);
-        EXPECT_EQ(Text(IDC_DAY).toInt(), kNames.indexOf(Listed()[row]) + 1) << row;
+        EXPECT_EQ(Text(IDC_NAME), ListedNames()[row]);
+        EXPECT_EQ(Text(IDC_DAY).toInt(), kNames.indexOf(ListedNames()[row]) + 1) << row;
         Command(ID_EDIT_COPY);
-        EXPECT_TRUE(QApplication::clipboard()->text().startsWith(Listed()[row] + "\t"));
+        EXPECT_TRUE(QApplication::clipboard()->text().startsWith(ListedNames()[row] + "\t"));
     }
 
     Command(ID_COPY_ALL);
@@ -87,7 +80,7 @@ TEST_F(ScriptNamesTest, DecomposedTypingFindsTheComposedName) {
     AddEach({QStringLiteral("Zoe\u0308")}); // asks whether to replace the same record
     EXPECT_EQ(messages.Texts(),
               QStringList{QStringLiteral("Soll der Datensatz 'Zo\u00EB' ersetzt werden?")});
-    EXPECT_EQ(Listed(), QStringList{QStringLiteral("Zo\u00EB")});
+    EXPECT_EQ(ListedNames(), QStringList{QStringLiteral("Zo\u00EB")});
 }
 
 TEST_F(ScriptNamesTest, SavedAndReopenedNamesAreTheSame) {
@@ -100,6 +93,6 @@ TEST_F(ScriptNamesTest, SavedAndReopenedNamesAreTheSame) {
     ASSERT_EQ(RecordList().count(), 0);
     files.openAnswers = {path};
     Command(ID_FILE_OPEN);
-    EXPECT_EQ(Listed(), InListOrder(kNames));
+    EXPECT_EQ(ListedNames(), InListOrder(kNames));
     EXPECT_EQ(Doc().m_mapDateStore.GetCount(), kNames.size());
 }

@@ -23,13 +23,7 @@ class UndoFindTest : public AppFixture {
         messages.Clear();
     }
     QListWidget& List() const { return RecordList(); }
-    QStringList Names() const {
-        QStringList names;
-        for (int i = 0; i < List().count(); ++i) {
-            names.append(List().item(i)->text());
-        }
-        return names;
-    }
+    QStringList Names() const { return ListedNames(); }
     QString Selected() const {
         const auto selected = List().selectedItems();
         return selected.isEmpty() ? QString() : selected.constFirst()->text();
