@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "ui/diagram_image.h"
 
@@ -38,7 +39,7 @@ std::string Number(double v) {
     return s == "-0" ? "0" : s;
 }
 
-std::string ColourText(QRgb rgb) {
+std::string ColourText(uint32_t rgb) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", qRed(rgb), qGreen(rgb), qBlue(rgb));
     return text;
@@ -62,21 +63,27 @@ const char* StrokeId(Kind kind) {
 
 void PaintDiagram(QPainter& painter, const QRectF& target, const DiagramGeometry& g,
                   double penWidth) {
-    if (g.size.isEmpty() || target.isEmpty()) {
+    if (g.size.Empty() || target.isEmpty()) {
         return;
     }
+    const QRectF area(0, 0, g.size.width, g.size.height);
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / g.size.width(), target.height() / g.size.height());
-    painter.setClipRect(QRectF(QPointF(0, 0), g.size));
-    painter.fillRect(QRectF(QPointF(0, 0), g.size), Qt::white);
+    painter.scale(target.width() / g.size.width, target.height() / g.size.height);
+    painter.setClipRect(area);
+    painter.fillRect(area, Qt::white);
     painter.setBrush(Qt::NoBrush);
+    std::vector<QPointF> points;
     for (const DiagramStroke& stroke : g.strokes) {
         if (stroke.points.size() < 2) {
             continue;
         }
+        points.clear();
+        for (const PagePoint& p : stroke.points) {
+            points.emplace_back(p.x, p.y);
+        }
         painter.setPen(StrokePen(stroke.kind, penWidth));
-        painter.drawPolyline(stroke.points.data(), static_cast<int>(stroke.points.size()));
+        painter.drawPolyline(points.data(), static_cast<int>(points.size()));
     }
     painter.restore();
 }
@@ -107,7 +114,9 @@ QImage DiagramPictureAt(double centre, int32_t southern, const QSize& size, doub
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     PaintDiagram(painter, QRectF(QPointF(0, 0), QSizeF(size)),
-                 MakeDiagramGeometry(centre, southern, QSizeF(size)));
+                 MakeDiagramGeometry(
+                     centre, southern,
+                     {static_cast<double>(size.width()), static_cast<double>(size.height())}));
     return image;
 }
 
@@ -122,8 +131,8 @@ QByteArray PngBytes(const QImage& image) {
 }
 
 std::string DiagramSvg(const DiagramGeometry& g) {
-    const std::string w = Number(g.size.width());
-    const std::string h = Number(g.size.height());
+    const std::string w = Number(g.size.width);
+    const std::string h = Number(g.size.height);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
                       w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
@@ -143,7 +152,7 @@ std::string DiagramSvg(const DiagramGeometry& g) {
         svg += " points=\"";
         for (std::size_t i = 0; i < stroke.points.size(); ++i) {
             svg += i == 0 ? "" : " ";
-            svg += Number(stroke.points[i].x()) + "," + Number(stroke.points[i].y());
+            svg += Number(stroke.points[i].x) + "," + Number(stroke.points[i].y);
         }
         svg += "\"/>\n";
     }

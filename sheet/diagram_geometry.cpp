@@ -2,20 +2,20 @@
 
 #include <cmath>
 
-#include "ui/diagram_samples.h"
+#include "sheet/diagram_samples.h"
 
 namespace {
 
 using Kind = DiagramStroke::Kind;
 
-void AddLine(DiagramGeometry& g, Kind kind, QPointF from, QPointF to) {
+void AddLine(DiagramGeometry& g, Kind kind, PagePoint from, PagePoint to) {
     g.strokes.push_back({kind, {from, to}});
 }
 
 void AddCurve(DiagramGeometry& g, Kind kind, const std::vector<double>& moments,
               const std::vector<double>& values, double centre) {
-    const double w = g.size.width();
-    const double h = g.size.height();
+    const double w = g.size.width;
+    const double h = g.size.height;
     DiagramStroke stroke{kind, {}};
     stroke.points.reserve(moments.size());
     for (std::size_t i = 0; i < moments.size(); ++i) {
@@ -23,7 +23,7 @@ void AddCurve(DiagramGeometry& g, Kind kind, const std::vector<double>& moments,
         const double y = h - values[i] * h;
         // A sample that cannot be placed (far beyond any calendar) is left out.
         if (std::isfinite(x) && std::isfinite(y)) {
-            stroke.points.emplace_back(x, y);
+            stroke.points.push_back({x, y});
         }
     }
     g.strokes.push_back(std::move(stroke));
@@ -31,11 +31,11 @@ void AddCurve(DiagramGeometry& g, Kind kind, const std::vector<double>& moments,
 
 } // namespace
 
-DiagramGeometry MakeDiagramGeometry(double centre, int32_t southern, QSizeF size) {
+DiagramGeometry MakeDiagramGeometry(double centre, int32_t southern, PageSize size) {
     DiagramGeometry g;
     g.size = size;
-    const double w = size.width();
-    const double h = size.height();
+    const double w = size.width;
+    const double h = size.height;
     // The frame: left, top and right edge; its lower edge lies below the control.
     g.strokes.push_back({Kind::Frame, {{0.5, h}, {0.5, 0.5}, {w - 0.5, 0.5}, {w - 0.5, h}}});
     // The dotted centre line over the whole height.
@@ -57,15 +57,15 @@ DiagramGeometry MakeDiagramGeometry(double centre, int32_t southern, QSizeF size
     return g;
 }
 
-QRgb DiagramStrokeColour(DiagramStroke::Kind kind) {
+uint32_t DiagramStrokeColour(DiagramStroke::Kind kind) {
     switch (kind) {
     case Kind::Moon:
-        return qRgb(0, 0, 255);
+        return 0xff0000ffu;
     case Kind::Sun:
-        return qRgb(255, 0, 0);
+        return 0xffff0000u;
     case Kind::Frame:
     case Kind::Grid:
         break;
     }
-    return qRgb(0, 0, 0);
+    return 0xff000000u;
 }

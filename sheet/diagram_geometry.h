@@ -1,21 +1,30 @@
 #pragma once
 // The phase diagram as lines: what the control draws pixel by pixel (frame, dotted centre line,
 // day and value ticks, Moon and Sun curves), in the control's own units (one unit per pixel of a
-// w × h control, the origin at its top left corner), for drawing at any size as vectors.
-#include <QPointF>
-#include <QRgb>
-#include <QSizeF>
+// w × h control, the origin at its top left corner), for drawing at any size as vectors by any
+// painter.
 #include <cstdint>
 #include <vector>
+
+struct PagePoint {
+    double x = 0;
+    double y = 0;
+};
+
+struct PageSize {
+    double width = 0;
+    double height = 0;
+    bool Empty() const { return !(width > 0) || !(height > 0); }
+};
 
 struct DiagramStroke {
     enum class Kind { Frame, Grid, Moon, Sun };
     Kind kind = Kind::Frame;
-    std::vector<QPointF> points; // one connected line
+    std::vector<PagePoint> points; // one connected line
 };
 
 struct DiagramGeometry {
-    QSizeF size;
+    PageSize size;
     std::vector<DiagramStroke> strokes; // in drawing order: frame, grid, Moon, Sun
 };
 
@@ -27,8 +36,7 @@ inline constexpr int kDiagramControlHeight = 128;
 // control is the unit square from (x, y) to (x + 1, y + 1): one-pixel lines run through the
 // middles of their pixels, the curves through the exact (untruncated) positions of the samples.
 DiagramGeometry MakeDiagramGeometry(double centre, int32_t southern,
-                                    QSizeF size = QSizeF(kDiagramControlWidth,
-                                                         kDiagramControlHeight));
+                                    PageSize size = {kDiagramControlWidth, kDiagramControlHeight});
 
-// The colour of a stroke: blue Moon, red Sun, black frame and grid.
-QRgb DiagramStrokeColour(DiagramStroke::Kind kind);
+// The colour of a stroke (0xAARRGGBB): blue Moon, red Sun, black frame and grid.
+uint32_t DiagramStrokeColour(DiagramStroke::Kind kind);

@@ -5,7 +5,7 @@
 #include <QSize>
 #include <cstdint>
 
-#include "ui/diagram_samples.h"
+#include "sheet/diagram_samples.h"
 
 // The control's client area of clientSize pixels; a null image for an empty size. samples keeps
 // the curves for the next picture with the same centre, flag and size.

@@ -85,7 +85,7 @@ void DiagramRaster::LineTo(int32_t x, int32_t y) {
 }
 
 void DiagramRaster::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                              QRgb brush) {
+                              uint32_t brush) {
     if (right <= left || bottom <= top) {
         return;
     }

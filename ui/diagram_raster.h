@@ -6,26 +6,23 @@
 #include <QImage>
 #include <cstdint>
 
-struct DiagramPen {
-    enum class Style { Solid, Dot };
-    Style style = Style::Solid;
-    QRgb colour = 0xff000000u;
-};
+#include "sheet/diagram_control.h"
 
-class DiagramRaster {
+class DiagramRaster : public DiagramCanvas {
   public:
     // Draws into image (which must outlive the raster); gaps of dotted lines get background.
     explicit DiagramRaster(QImage& image, QRgb background = 0xffffffffu);
 
     // Makes pen the current pen and returns the one it replaces.
-    DiagramPen SelectPen(const DiagramPen& pen);
+    DiagramPen SelectPen(const DiagramPen& pen) override;
 
-    void MoveTo(int32_t x, int32_t y);
+    void MoveTo(int32_t x, int32_t y) override;
     // Draws from the current position to (x, y), without the end point, which becomes the
     // current position.
-    void LineTo(int32_t x, int32_t y);
+    void LineTo(int32_t x, int32_t y) override;
     // Outline with the current pen, inside filled with brush.
-    void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom, QRgb brush);
+    void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                   uint32_t brush) override;
 
   private:
     void Plot(int64_t x, int64_t y, QRgb colour);

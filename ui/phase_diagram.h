@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "ui/diagram_samples.h"
+#include "sheet/diagram_samples.h"
 
 class QPainter;
 

@@ -2,7 +2,7 @@
 // repaint of the same moment served from the control's sample cache.
 #include <benchmark/benchmark.h>
 
-#include "ui/diagram_samples.h"
+#include "sheet/diagram_samples.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/diagram_samples.h"
+#include "sheet/diagram_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -66,8 +66,8 @@ TEST(DiagramSamples, OddCentresEndTheLoop) {
 
 TEST(DiagramSamples, CacheComputesEachCurveOncePerKey) {
     DiagramSampleCache cache;
-    const std::vector<QPoint> moon = cache.Moon(kBirthJD, 261, 128);
-    const std::vector<QPoint> sun = cache.Sun(kBirthJD, 0, 261, 128);
+    const std::vector<DiagramPoint> moon = cache.Moon(kBirthJD, 261, 128);
+    const std::vector<DiagramPoint> sun = cache.Sun(kBirthJD, 0, 261, 128);
     EXPECT_EQ(moon.size(), 385u);
     EXPECT_EQ(moon, SampleMoonCurve(kBirthJD, 261, 128));
     EXPECT_EQ(sun, SampleSunCurve(kBirthJD, 0, 261, 128));

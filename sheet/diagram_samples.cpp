@@ -1,4 +1,4 @@
-#include "ui/diagram_samples.h"
+#include "sheet/diagram_samples.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,13 +16,13 @@ namespace {
 constexpr std::size_t kMaxSamples = 4 * 385;
 
 template <typename Value>
-std::vector<QPoint> SampleCurve(double centre, int32_t width, int32_t height, Value value) {
+std::vector<DiagramPoint> SampleCurve(double centre, int32_t width, int32_t height, Value value) {
     const double lo = centre - 2.0;
     const double hi = centre + 2.0;
     ClearUpperVectorState();
-    std::vector<QPoint> points;
+    std::vector<DiagramPoint> points;
     for (const double t : DiagramMoments(lo, hi, kDiagramSampleStep, kMaxSamples)) {
-        points.emplace_back(DiagramX(t, centre, width), DiagramY(value(t), height));
+        points.push_back({DiagramX(t, centre, width), DiagramY(value(t), height)});
     }
     return points;
 }
@@ -60,11 +60,11 @@ std::vector<double> DiagramMoments(double lo, double hi, double step, std::size_
     return moments;
 }
 
-std::vector<QPoint> SampleMoonCurve(double centre, int32_t width, int32_t height) {
+std::vector<DiagramPoint> SampleMoonCurve(double centre, int32_t width, int32_t height) {
     return SampleCurve(centre, width, height, [](double t) { return MoonIllumination(t); });
 }
 
-std::vector<QPoint> SampleSunCurve(double centre, int32_t southern, int32_t width, int32_t height) {
+std::vector<DiagramPoint> SampleSunCurve(double centre, int32_t southern, int32_t width, int32_t height) {
     return SampleCurve(centre, width, height,
                        [southern](double t) { return SunPhase(t, southern); });
 }
@@ -89,7 +89,7 @@ DiagramSampleCache::Key DiagramSampleCache::MakeKey(double centre, int32_t south
     return Key{std::bit_cast<uint64_t>(centre), southern, width, height};
 }
 
-const std::vector<QPoint>& DiagramSampleCache::Moon(double centre, int32_t width, int32_t height) {
+const std::vector<DiagramPoint>& DiagramSampleCache::Moon(double centre, int32_t width, int32_t height) {
     // The Moon curve does not depend on the hemisphere.
     const Key key = MakeKey(centre, 0, width, height);
     if (!m_moonValid || !(key == m_moonKey)) {
@@ -101,7 +101,7 @@ const std::vector<QPoint>& DiagramSampleCache::Moon(double centre, int32_t width
     return m_moon;
 }
 
-const std::vector<QPoint>& DiagramSampleCache::Sun(double centre, int32_t southern, int32_t width,
+const std::vector<DiagramPoint>& DiagramSampleCache::Sun(double centre, int32_t southern, int32_t width,
                                                    int32_t height) {
     const Key key = MakeKey(centre, southern, width, height);
     if (!m_sunValid || !(key == m_sunKey)) {

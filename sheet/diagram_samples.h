@@ -1,9 +1,17 @@
 #pragma once
 // The sampled Moon and Sun curves of the phase diagram, in pixel coordinates, and a cache that
-// keeps them while the centre, the hemisphere flag and the size stay the same.
-#include <QPoint>
+// keeps them while the centre, the hemisphere flag and the size stay the same. Platform-free:
+// every painter of the control draws these very points.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
+
+// A pixel of the control: column and row from its top left corner.
+struct DiagramPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+    bool operator==(const DiagramPoint&) const = default;
+};
 
 // One sample every 15 minutes: the double nearest 1/96 day.
 inline constexpr double kDiagramSampleStep = 0.010416666666666666;
@@ -24,8 +32,8 @@ int32_t DiagramY(double v, int32_t height);
 std::vector<double> DiagramMoments(double lo, double hi, double step, std::size_t maxCount);
 
 // Samples of both curves for the four days around centre.
-std::vector<QPoint> SampleMoonCurve(double centre, int32_t width, int32_t height);
-std::vector<QPoint> SampleSunCurve(double centre, int32_t southern, int32_t width, int32_t height);
+std::vector<DiagramPoint> SampleMoonCurve(double centre, int32_t width, int32_t height);
+std::vector<DiagramPoint> SampleSunCurve(double centre, int32_t southern, int32_t width, int32_t height);
 
 // The moments of both curves and the two values at each, unrounded: the same samples as above,
 // for drawing the curves as vectors at any size.
@@ -38,8 +46,8 @@ DiagramCurveValues SampleDiagramValues(double centre, int32_t southern);
 
 class DiagramSampleCache {
   public:
-    const std::vector<QPoint>& Moon(double centre, int32_t width, int32_t height);
-    const std::vector<QPoint>& Sun(double centre, int32_t southern, int32_t width, int32_t height);
+    const std::vector<DiagramPoint>& Moon(double centre, int32_t width, int32_t height);
+    const std::vector<DiagramPoint>& Sun(double centre, int32_t southern, int32_t width, int32_t height);
 
     // How often each curve has been computed (not served from the cache).
     int MoonComputations() const { return m_moonComputations; }
@@ -57,11 +65,11 @@ class DiagramSampleCache {
 
     bool m_moonValid = false;
     Key m_moonKey;
-    std::vector<QPoint> m_moon;
+    std::vector<DiagramPoint> m_moon;
     int m_moonComputations = 0;
 
     bool m_sunValid = false;
     Key m_sunKey;
-    std::vector<QPoint> m_sun;
+    std::vector<DiagramPoint> m_sun;
     int m_sunComputations = 0;
 };
