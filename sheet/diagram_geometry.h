@@ -6,16 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-struct PagePoint {
-    double x = 0;
-    double y = 0;
-};
-
-struct PageSize {
-    double width = 0;
-    double height = 0;
-    bool Empty() const { return !(width > 0) || !(height > 0); }
-};
+#include "sheet/page_units.h"
 
 struct DiagramStroke {
     enum class Kind { Frame, Grid, Moon, Sun };

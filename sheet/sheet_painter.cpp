@@ -10,7 +10,7 @@
 
 #include "app/text_catalogue.h"
 #include "sheet/diagram_drawing.h"
-#include "sheet/sheet_layout.h"
+#include "sheet/qt_sheet_measure.h"
 
 namespace {
 
@@ -20,18 +20,21 @@ constexpr double kPdfMargin = 15.0;
 constexpr int kPdfResolution = 1200;
 
 void PaintText(QPainter& p, const SheetText& t) {
-    p.setFont(t.font);
+    p.setFont(SheetQFont(t.font));
     p.setPen(QColor::fromRgb(t.colour));
-    if (!t.turned) {
-        p.drawText(t.area, t.flags, t.text);
-        return;
+    if (t.turned) {
+        p.save();
+        const QPointF centre = ToQt(t.box.Centre());
+        p.translate(centre);
+        p.rotate(-90);
+        p.translate(-centre);
     }
-    p.save();
-    p.translate(t.box.center());
-    p.rotate(-90);
-    p.translate(-t.box.center());
-    p.drawText(t.area, t.flags, t.text);
-    p.restore();
+    for (const SheetTextLine& line : t.lines) {
+        p.drawText(ToQt(line.origin), QString::fromStdString(line.text));
+    }
+    if (t.turned) {
+        p.restore();
+    }
 }
 
 } // namespace
@@ -42,17 +45,18 @@ void PaintSheet(QPainter& p, const QRectF& page, const SheetContent& s) {
     QPen rule(Qt::black);
     rule.setWidthF(layout.ruleWidth);
     p.setPen(rule);
-    p.drawLine(layout.rule);
+    p.drawLine(ToQt(layout.rule));
     if (const QImage& picture = SheetTypePicture(s.typeBitmap);
-        !picture.isNull() && !layout.picture.isEmpty()) {
-        p.drawImage(layout.picture, picture);
+        !picture.isNull() && !layout.picture.Empty()) {
+        p.drawImage(ToQt(layout.picture), picture);
     }
-    PaintDiagram(p, layout.diagram, MakeDiagramGeometry(s.centre, s.southern), layout.diagramPen);
+    PaintDiagram(p, ToQt(layout.diagram), MakeDiagramGeometry(s.centre, s.southern),
+                 layout.diagramPen);
     for (const SheetLegendLine& line : layout.legend) {
         QPen pen{QColor::fromRgb(line.colour)};
         pen.setWidthF(layout.legendPen);
         p.setPen(pen);
-        p.drawLine(line.line);
+        p.drawLine(ToQt(line.line));
     }
     for (const SheetText& text : layout.texts) {
         PaintText(p, text);

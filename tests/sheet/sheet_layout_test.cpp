@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 #include <gtest/gtest.h>
 
-#include "sheet/sheet_layout.h"
+#include "sheet/qt_sheet_measure.h"
 
 namespace {
 
@@ -41,6 +41,19 @@ std::vector<PageCase> AllPages() {
     return cases;
 }
 
+std::string Joined(const std::vector<SheetTextLine>& lines) {
+    std::string text;
+    for (const SheetTextLine& line : lines) {
+        text += line.text;
+    }
+    return text;
+}
+
+std::string WithoutSpaces(std::string text) {
+    std::erase(text, ' ');
+    return text;
+}
+
 SheetContent Sheet(const std::string& name) {
     const BirthInput in{14, 3, 1985, 7, 30, 1, true, true};
     return MakeSheetContent({name, in, std::nullopt}, "08.12.2025");
@@ -50,12 +63,12 @@ SheetContent Sheet(const std::string& name) {
 std::vector<std::pair<std::string, QRectF>> Boxes(const SheetLayout& layout) {
     std::vector<std::pair<std::string, QRectF>> boxes;
     for (const SheetText& t : layout.texts) {
-        boxes.emplace_back(t.text.toStdString(), t.box);
+        boxes.emplace_back(t.text, ToQt(t.box));
     }
-    if (!layout.picture.isEmpty()) {
-        boxes.emplace_back("picture", layout.picture);
+    if (!layout.picture.Empty()) {
+        boxes.emplace_back("picture", ToQt(layout.picture));
     }
-    boxes.emplace_back("diagram", layout.diagram);
+    boxes.emplace_back("diagram", ToQt(layout.diagram));
     return boxes;
 }
 
@@ -102,15 +115,16 @@ TEST_F(SheetLayoutTest, EveryBoxInsideThePageNoneOverAnotherFooterBelowAll) {
             std::find_if(layout.texts.begin(), layout.texts.end(),
                          [](const SheetText& t) { return t.role == SheetText::Role::Footer; });
         ASSERT_NE(footer, layout.texts.end());
-        EXPECT_NEAR(footer->box.bottom(), area.bottom(), area.height() * 0.01);
+        const QRectF footerBox = ToQt(footer->box);
+        EXPECT_NEAR(footerBox.bottom(), area.bottom(), area.height() * 0.01);
         for (const auto& [what, box] : boxes) {
-            if (box != footer->box) {
-                EXPECT_LE(box.bottom(), footer->box.top() + slack) << what;
+            if (box != footerBox) {
+                EXPECT_LE(box.bottom(), footerBox.top() + slack) << what;
             }
         }
         // The diagram keeps a readable share of the page, and the texts a readable size.
-        EXPECT_GE(layout.diagram.height(), 0.2 * area.height());
-        EXPECT_GE(layout.diagram.width(), 0.4 * area.width());
+        EXPECT_GE(layout.diagram.height, 0.2 * area.height());
+        EXPECT_GE(layout.diagram.width, 0.4 * area.width());
         EXPECT_GE(layout.scale, 0.55);
         // Axis numbers, both axis titles and the legend are all there.
         for (const SheetText::Role role : {SheetText::Role::AxisNumber, SheetText::Role::AxisTitle,
@@ -133,9 +147,10 @@ TEST_F(SheetLayoutTest, ALongNameIsOneTextWrappedWithinThePage) {
             }
         }
         ASSERT_EQ(names.size(), 1u);
-        EXPECT_EQ(names[0]->text, QString::fromUtf8(kLongName));
-        EXPECT_TRUE(names[0]->flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere));
-        EXPECT_LE(names[0]->box.width(), area.width() + 0.5);
+        EXPECT_EQ(names[0]->text, kLongName);
+        // Its lines hold the whole name: nothing but the spaces where it breaks is left out.
+        EXPECT_EQ(WithoutSpaces(Joined(names[0]->lines)), WithoutSpaces(kLongName));
+        EXPECT_LE(names[0]->box.width, area.width() + 0.5);
     }
 }
 
@@ -150,11 +165,12 @@ TEST_F(SheetLayoutTest, NamesTooLongForTwoLinesShrinkAndUnbreakableOnesBreakAnyw
             std::find_if(layout.texts.begin(), layout.texts.end(),
                          [](const SheetText& t) { return t.role == SheetText::Role::Name; });
         ASSERT_NE(it, layout.texts.end());
-        EXPECT_EQ(it->text, QString::fromStdString(name));
+        EXPECT_EQ(it->text, name);
+        EXPECT_EQ(WithoutSpaces(Joined(it->lines)), WithoutSpaces(name));
         // Smaller than the name's full size at this sheet's scale, and within the page.
-        EXPECT_LT(it->font.pointSizeF(), 14 * layout.scale - 0.1);
-        EXPECT_LE(it->box.width(), area.width() + 0.5);
-        EXPECT_TRUE(area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(it->box));
+        EXPECT_LT(it->font.points, 14 * layout.scale - 0.1);
+        EXPECT_LE(it->box.width, area.width() + 0.5);
+        EXPECT_TRUE(area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(ToQt(it->box)));
     }
 }
 
@@ -163,7 +179,7 @@ TEST_F(SheetLayoutTest, AnA4PortraitSheetKeepsItsFullSize) {
         LayOut({QPageSize::A4, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15)}, Sheet("Eva"));
     EXPECT_EQ(layout.scale, 1.0);
     // The diagram across nearly the whole width.
-    EXPECT_GT(layout.diagram.width(), 0.85 * area.width());
+    EXPECT_GT(layout.diagram.width, 0.85 * area.width());
 }
 
 TEST_F(SheetLayoutTest, LandscapePutsTheDiagramBesideTheTexts) {
@@ -171,10 +187,10 @@ TEST_F(SheetLayoutTest, LandscapePutsTheDiagramBesideTheTexts) {
         {QPageSize::Letter, QPageLayout::Landscape, QMarginsF(15, 15, 15, 15)}, Sheet("Eva"));
     for (const SheetText& t : layout.texts) {
         if (t.role == SheetText::Role::Value || t.role == SheetText::Role::Label) {
-            EXPECT_LT(t.box.right(), layout.diagram.left()) << t.text.toStdString();
+            EXPECT_LT(t.box.Right(), layout.diagram.left) << t.text;
         }
     }
-    EXPECT_GT(layout.diagram.height(), 0.3 * area.height());
+    EXPECT_GT(layout.diagram.height, 0.3 * area.height());
 }
 
 } // namespace
