@@ -8,6 +8,7 @@
 #include <string>
 
 #include "sheet/diagram_geometry.h"
+#include "sheet/diagram_svg.h"
 
 class QPainter;
 
@@ -26,7 +27,3 @@ QImage DiagramPictureAt(double centre, int32_t southern, const QSize& size, doub
 
 // The picture as PNG file contents; empty when it cannot be encoded.
 QByteArray PngBytes(const QImage& image);
-
-// g as a stand-alone SVG document of g's size: a white background, the frame and the grid in
-// black (the grid dotted), the Moon curve (id "moon") in blue and the Sun curve (id "sun") in red.
-std::string DiagramSvg(const DiagramGeometry& g);

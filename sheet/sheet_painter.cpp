@@ -9,7 +9,7 @@
 #include <QPdfWriter>
 
 #include "app/text_catalogue.h"
-#include "sheet/diagram_drawing.h"
+#include "sheet/qt_sheet_canvas.h"
 #include "sheet/qt_sheet_measure.h"
 
 namespace {
@@ -19,48 +19,13 @@ constexpr double kPdfMargin = 15.0;
 // Pixels of the PDF's coordinate system per inch.
 constexpr int kPdfResolution = 1200;
 
-void PaintText(QPainter& p, const SheetText& t) {
-    p.setFont(SheetQFont(t.font));
-    p.setPen(QColor::fromRgb(t.colour));
-    if (t.turned) {
-        p.save();
-        const QPointF centre = ToQt(t.box.Centre());
-        p.translate(centre);
-        p.rotate(-90);
-        p.translate(-centre);
-    }
-    for (const SheetTextLine& line : t.lines) {
-        p.drawText(ToQt(line.origin), QString::fromStdString(line.text));
-    }
-    if (t.turned) {
-        p.restore();
-    }
-}
-
 } // namespace
 
 void PaintSheet(QPainter& p, const QRectF& page, const SheetContent& s) {
     const SheetLayout layout = LayOutSheet(s, page, *p.device());
     p.save();
-    QPen rule(Qt::black);
-    rule.setWidthF(layout.ruleWidth);
-    p.setPen(rule);
-    p.drawLine(ToQt(layout.rule));
-    if (const QImage& picture = SheetTypePicture(s.typeBitmap);
-        !picture.isNull() && !layout.picture.Empty()) {
-        p.drawImage(ToQt(layout.picture), picture);
-    }
-    PaintDiagram(p, ToQt(layout.diagram), MakeDiagramGeometry(s.centre, s.southern),
-                 layout.diagramPen);
-    for (const SheetLegendLine& line : layout.legend) {
-        QPen pen{QColor::fromRgb(line.colour)};
-        pen.setWidthF(layout.legendPen);
-        p.setPen(pen);
-        p.drawLine(ToQt(line.line));
-    }
-    for (const SheetText& text : layout.texts) {
-        PaintText(p, text);
-    }
+    QtSheetCanvas canvas(p);
+    DrawSheet(canvas, layout, s);
     p.restore();
 }
 

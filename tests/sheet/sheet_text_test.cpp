@@ -1,29 +1,14 @@
-// Line breaking of the sheet's texts, with a measure that gives every character one unit (marks
-// and joiners none), so that the lines depend on the rules alone.
+// Line breaking of the sheet's texts, with a measure that gives every character one unit, so that
+// the lines depend on the rules alone.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "sheet/sheet_text.h"
+#include "tests/sheet/counting_measure.h"
 
 namespace {
-
-class CountingMeasure : public SheetMeasure {
-  public:
-    double Advance(std::string_view text, const SheetFont& font) const override {
-        double units = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            // Lead bytes count, U+0301 (CC 81) does not.
-            const bool mark = byte == 0xCC && i + 1 < text.size() &&
-                              static_cast<unsigned char>(text[i + 1]) == 0x81;
-            units += (byte & 0xC0) != 0x80 && !mark ? 1 : 0;
-        }
-        return units * (font.bold ? 2 : 1);
-    }
-    SheetFontMetrics Metrics(const SheetFont&) const override { return {0.8, 0.2, 1.2}; }
-};
 
 TEST(SheetTextWrap, BreaksBetweenWordsThenWithinThem) {
     const struct {
