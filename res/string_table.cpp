@@ -48,7 +48,20 @@ struct TemplateParts {
     }
 };
 
+// The ids alone, for those who list the table.
+constexpr auto kStringIds = [] {
+    std::array<int, kStrings.size()> ids{};
+    for (std::size_t i = 0; i < kStrings.size(); ++i) {
+        ids[i] = kStrings[i].first;
+    }
+    return ids;
+}();
+
 } // namespace
+
+std::span<const int> ResourceStringIds() {
+    return kStringIds;
+}
 
 const char* LoadResourceString(int id) {
     for (const auto& [key, text] : kStrings) {

@@ -40,7 +40,7 @@ class ScopedTz {
     std::optional<std::string> m_saved;
 };
 
-const places::PlaceCatalogue& TestPlaces() {
+const places::PlaceCatalogue& MumbaiCatalogue() {
     static const places::PlaceCatalogue catalogue({
         {"Mumbai", "Maharashtra", "Indien", "IN", "Asia/Kolkata", 19.07, 72.88, 12691836},
     });
@@ -53,7 +53,7 @@ class ZoneFollowingTest : public AppFixture {
   protected:
     ZoneFollowingTest() {
         computerZone = [] { return places::ComputerZoneName(); };
-        places = &TestPlaces();
+        places = &MumbaiCatalogue();
     }
     QLineEdit& Field() const { return *qobject_cast<QLineEdit*>(Control(IDC_TIME_ZONE)); }
     // The date and time typed, then "Calculer".
