@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <libintl.h>
+#include <string>
 
 // gettext's counter of loaded catalogues; raising it drops the translations it remembers, as
 // needed when LANGUAGE changes within the process.
@@ -52,4 +53,11 @@ bool MessagesTranslated() {
 
 const char* TranslatedMessage(const char* english) {
     return ::dgettext(kDomain, english);
+}
+
+const char* TranslatedMessage(const char* context, const char* english) {
+    // A text with a context is looked up as "<context>\004<text>".
+    const std::string key = std::string(context) + '\004' + english;
+    const char* translated = ::dgettext(kDomain, key.c_str());
+    return translated == key.c_str() ? english : translated;
 }

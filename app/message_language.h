@@ -19,3 +19,7 @@ bool MessagesTranslated();
 
 // The translation of an English message (the English itself when there is none).
 const char* TranslatedMessage(const char* english);
+
+// The same for an English text whose translation depends on where it is used (gettext's
+// msgctxt): "before a vowel", "placeholder".
+const char* TranslatedMessage(const char* context, const char* english);
