@@ -223,10 +223,9 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
      "du lieu, ou donnez son fuseau avec --zone (par ex. Europe/Berlin)."},
     {TextId::ZoneUnknownZone,
      "Le fuseau « %1 » est absent de la base des fuseaux horaires ; les fuseaux portent le nom "
-     "d'une grande ville, par ex. Europe/Paris, ou donnez --tz."},
+     "d'une grande ville, par ex. Europe/Paris."},
     {TextId::ZoneDateNotCovered,
-     "La base des fuseaux horaires ne couvre pas cette date pour « %1 » ; donnez le fuseau "
-     "horaire avec --tz."},
+     "La base des fuseaux horaires ne couvre pas cette date pour « %1 »."},
     {TextId::ZoneSeveralPlaces, "« %1 » désigne plusieurs lieux ; le plus peuplé est pris : %2."},
     {TextId::ZoneRounded, "Arrondi à l'heure la plus proche : moment décalé de %1."},
     {TextId::ZoneShiftEarlier, "%1 plus tôt"},
@@ -239,8 +238,6 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliFileLockFailed, "Die Datei \u201E%1\u201C kann nicht gesperrt werden: %2."},
     {TextId::CliOutOfMemory, "Nicht genug Arbeitsspeicher; nichts wurde geändert."},
     {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
-    {TextId::ZoneColumnsExclusive,
-     "Un seul des champs « tz », « place » et « zone » peut être rempli."},
     // A birthplace's own local mean time.
     {TextId::PlaceMeanTime, "temps moyen local de %1"},
     // Printed sheets and diagram pictures.
@@ -255,7 +252,7 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::SheetLegendMoon, "Mondphase"},
     {TextId::SheetNoOptions, "aucune"},
     {TextId::CliSheetFormats,
-     "les formats possibles sont %1 ; le format se lit à l'extension de OUT (ou --format)."},
+     "les formats possibles sont %1 ; le format se lit à l'extension de SORTIE (ou --format)."},
     {TextId::CliSheetMissing,
      "Le programme de dessin « %1 » est introuvable ; réinstallez Vexamo."},
     {TextId::CliSheetNoTerminal, "Un PDF ou une image ne s'écrit pas sur un terminal ; redirigez "
@@ -402,8 +399,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliSpreadsheetCsvOnly, "--spreadsheet writes CSV, not %1"},
     // Autumn's repeated hour in batch and import rows.
     {TextId::CsvDstHint,
-     " Fill the row's dst column with 1 (summer time) or 0 (winter time), or give --dst or "
-     "--no-dst for every row."},
+     " Fill the row's column \u201C%1\u201D with 1 (summer time) or 0 (winter time), or give "
+     "--dst or --no-dst for every row."},
 });
 
 // The messages and the help of vexamo-cli by their English text, the key of their translations
@@ -421,8 +418,6 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::YearRange, "Please enter a year between -99999 and 99999."},
     {TextId::FieldNotInteger, "The field \u201C%1\u201D must hold a whole number."},
     {TextId::FieldNotFlag, "The field \u201C%1\u201D must hold 0 or 1."},
-    {TextId::ZoneColumnsExclusive, "Only one of the fields \u201Ctz\u201D, \u201Cplace\u201D and "
-                                   "\u201Czone\u201D may be filled in."},
     {TextId::CliBefore1900Hint, "--before-1900 answers this question with yes."},
     {TextId::NoName, "Please enter a name!"},
     {TextId::NameNotStorable,
@@ -478,16 +473,14 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
      "No place matches \u201C%1\u201D; try another spelling or the name in the place's own "
      "language, or give its time zone with --zone (e.g. Europe/Berlin)."},
     {TextId::ZoneUnknownZone, "The zone \u201C%1\u201D is not in the time-zone database; zones are "
-                              "named after a large city, e.g. Europe/Paris, or give --tz."},
-    {TextId::ZoneDateNotCovered, "The time-zone database does not cover this date for "
-                                 "\u201C%1\u201D; give the time difference with --tz."},
+                              "named after a large city, e.g. Europe/Paris."},
+    {TextId::ZoneDateNotCovered,
+     "The time-zone database does not cover this date for \u201C%1\u201D."},
     {TextId::ZoneSeveralPlaces,
      "\u201C%1\u201D names several places; the most populous is taken: %2."},
     {TextId::ZoneRounded, "Rounded to the nearest hour: moment shifted by %1."},
     {TextId::ZoneShiftEarlier, "%1 earlier"},
     {TextId::ZoneShiftLater, "%1 later"},
-    // A birthplace's own local mean time.
-    {TextId::PlaceMeanTime, "local mean time of %1"},
     {TextId::CliDstHint, "--dst takes summer time, --no-dst winter time."},
     {TextId::CliRoundHint, "--round accepts the nearest hour."},
     {TextId::ZoneDataDamaged, "The time-zone data for \u201C%1\u201D is damaged or unreadable: "
@@ -551,6 +544,26 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliCreditsLine, kSameText},
     {TextId::CliSpreadsheetCsvOnly, kSameText},
     {TextId::CsvDstHint, kSameText},
+    // The lines of "zone" and the offsets in vexamo-cli's messages.
+    {TextId::CliZonePlaceLine, "Place: %1"},
+    {TextId::CliZoneZoneLine, "Time zone: %1"},
+    {TextId::CliZoneOffsetLine, "Offset: %1"},
+    {TextId::CliZoneTimeDifferenceLine, "Time difference: %1"},
+    {TextId::CliZoneSummerTime, "summer time"},
+    {TextId::CliZoneStandardTime, "standard time"},
+    {TextId::CliZoneLocalMeanTime, "local mean time"},
+    {TextId::CliZonePlaceMeanTime, "local mean time of %1"},
+    {TextId::CliZonePlaceMeanTimeVowel, "local mean time of %1"},
+    {TextId::CliListAnd, "%1 and %2"},
+    {TextId::CliListOr, "%1 or %2"},
+    {TextId::CliOptionOneOrMore, "%1 expects 1 or more, not '%2'"},
+    {TextId::CliAtMostOneFile, "expects at most one FILE"},
+    {TextId::CliTzInstead, "--tz N gives the time difference instead."},
+    {TextId::CsvTzInstead, " Fill the row's column \u201C%1\u201D instead."},
+    {TextId::CliTwoClauses, "%1; %2"},
+    {TextId::CliQuotedName, "'%1'"},
+    {TextId::CsvZoneColumnsFilled,
+     "Only one of the fields \u201C%1\u201D and \u201C%2\u201D may be filled in."},
     {TextId::CliUsageTitle, "Usage:\n"},
     {TextId::CliUsageNotes,
      "  vexamo-cli --help | --version\n\n--place NAME or --zone ZONE (e.g. Europe/Berlin) instead "
@@ -587,6 +600,12 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
                                         "(exit status %2); the output is not written."},
 });
 
+// The messages whose English is the key of more than one translation, told apart by a context
+// (gettext's msgctxt): French writes "d'Avignon" but "de Chengdu".
+constexpr std::array kCliContexts = std::to_array<std::pair<TextId, const char*>>({
+    {TextId::CliZonePlaceMeanTimeVowel, "before a vowel"},
+});
+
 constexpr size_t kTextCount = static_cast<size_t>(TextId::Last) + 1;
 
 // The texts indexed by their id: exports ask for a type's name once per record.
@@ -594,6 +613,7 @@ struct TextIndex {
     std::array<const char*, kTextCount> own{};
     std::array<const char*, kTextCount> english{};
     std::array<bool, kTextCount> cli{};
+    std::array<const char*, kTextCount> context{};
 };
 
 const TextIndex& Index() {
@@ -606,6 +626,9 @@ const TextIndex& Index() {
             const auto at = static_cast<size_t>(key);
             built.cli[at] = true;
             built.english[at] = english != kSameText ? english : built.own[at];
+        }
+        for (const auto& [key, context] : kCliContexts) {
+            built.context[static_cast<size_t>(key)] = context;
         }
         return built;
     }();
@@ -632,7 +655,9 @@ const char* UserText(TextId id) {
     const char* own = OwnText(id);
     const char* english = EnglishText(id);
     if (english != nullptr && MessagesTranslated()) {
-        return TranslatedMessage(english);
+        const char* context = Index().context[static_cast<size_t>(id)];
+        return context != nullptr ? TranslatedMessage(context, english)
+                                  : TranslatedMessage(english);
     }
     if (own != nullptr) {
         return own;

@@ -164,7 +164,6 @@ enum class TextId {
     CliFileLockFailed,     // %1: the file, %2: the reason
     CliOutOfMemory,
     FieldNotFlag, // %1: the field's name
-    ZoneColumnsExclusive,
     // A birthplace's own local mean time, before its zone's first standard time.
     PlaceMeanTime, // %1: the place's name
     // Printed sheets and diagram pictures.
@@ -207,23 +206,23 @@ enum class TextId {
     ActionAdd, // the actions as undo and redo name them
     ActionDelete,
     ActionDeleteAll,
-    UndoCommand,        // %1: the action
-    RedoCommand,        // %1: the action
-    UndoNothing,        // nothing to undo
-    RedoNothing,        // nothing to redo
-    DeleteAllOne,       // "Tout supprimer" with one record
-    DeleteAllCount,     // %1: how many records
+    UndoCommand,    // %1: the action
+    RedoCommand,    // %1: the action
+    UndoNothing,    // nothing to undo
+    RedoNothing,    // nothing to redo
+    DeleteAllOne,   // "Tout supprimer" with one record
+    DeleteAllCount, // %1: how many records
     FindTitle,
     FindLabel,
     FindNext,
     FindClose,
-    FindNotFound,       // %1: what was searched
-    FindWrapped,        // the search went on from the top of the list
-    FindMatch,          // %1: the row, %2: how many rows
+    FindNotFound, // %1: what was searched
+    FindWrapped,  // the search went on from the top of the list
+    FindMatch,    // %1: the row, %2: how many rows
     CreditsTitle,
-    CreditsText,        // %1 version, %2 licence, %3 place data, %4 its licence, %5 its library,
-                        // %6 zone data, %7 toolkit and its version
-    CliCreditsLine,     // the same arguments as CreditsText
+    CreditsText,    // %1 version, %2 licence, %3 place data, %4 its licence, %5 its library,
+                    // %6 zone data, %7 toolkit and its version
+    CliCreditsLine, // the same arguments as CreditsText
     // Usage errors and CSV input of the command-line tool.
     CliUsageHint,
     CliMissingCommand,
@@ -293,7 +292,29 @@ enum class TextId {
     // The spreadsheet dialect of batch, import and export.
     CliSpreadsheetCsvOnly, // %1: the format asked for
     // Autumn's repeated hour in batch and import rows.
-    CsvDstHint, // after the question of a time that occurs twice
+    CsvDstHint, // after the question of a time that occurs twice; %1: the dst column's name
+    // vexamo-cli's own words where the window has its own: the lines of "zone" and the offsets
+    // in its messages.
+    CliZonePlaceLine,          // %1: the place
+    CliZoneZoneLine,           // %1: the zone
+    CliZoneOffsetLine,         // %1: the offset, its abbreviation and what it is
+    CliZoneTimeDifferenceLine, // %1: the value
+    CliZoneSummerTime,
+    CliZoneStandardTime,
+    CliZoneLocalMeanTime,      // a zone's own local mean time, that of its city
+    CliZonePlaceMeanTime,      // %1: the place whose own mean time it is
+    CliZonePlaceMeanTimeVowel, // the same for a name that begins with a vowel
+    // Lists in a message: "png and svg", "csv, tsv or jsonl".
+    CliListAnd, // %1: the items but the last, separated by ", ", %2: the last
+    CliListOr,  // the same
+    // Usage errors and the CSV input.
+    CliOptionOneOrMore,   // %1: the option, %2: the value given
+    CliAtMostOneFile,     // batch with more than one input
+    CsvZoneColumnsFilled, // %1, %2: two of the columns tz, place and zone, as the header names them
+    CliTzInstead,         // after a zone unknown or not covered, where --tz is an option
+    CsvTzInstead,         // the same for a CSV row; %1: the tz column's name
+    CliTwoClauses,        // %1, %2: two clauses of one message
+    CliQuotedName,        // %1: a name from the user's input
     // The help of the command-line tool (its English only, translated).
     CliUsageTitle,
     CliUsageNotes,

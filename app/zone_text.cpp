@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "app/text_catalogue.h"
@@ -42,6 +43,50 @@ std::string SuggestionsText(const std::vector<std::string>& zones) {
     return " " + UserText(TextId::ZoneSuggestions, {names});
 }
 
+// The texts an offset is described with, in the window's words or in vexamo-cli's.
+struct OffsetWordIds {
+    TextId summer;
+    TextId standard;
+    TextId localMeanTime;
+    TextId placeMeanTime;
+    TextId placeMeanTimeVowel; // before a place name that begins with a vowel
+};
+
+const OffsetWordIds& WordIds(OffsetWords words) {
+    static constexpr OffsetWordIds kWindow{TextId::ZoneSummerTime, TextId::ZoneStandardTime,
+                                           TextId::ZoneLocalMeanTime, TextId::PlaceMeanTime,
+                                           TextId::PlaceMeanTime};
+    static constexpr OffsetWordIds kCli{TextId::CliZoneSummerTime, TextId::CliZoneStandardTime,
+                                        TextId::CliZoneLocalMeanTime, TextId::CliZonePlaceMeanTime,
+                                        TextId::CliZonePlaceMeanTimeVowel};
+    return words == OffsetWords::Window ? kWindow : kCli;
+}
+
+// Whether a name begins with a vowel of the Latin script, accented or not ("Avignon", "Évry",
+// "Œdenburg"); a language whose words change before one has a text of its own for it.
+bool BeginsWithVowel(std::string_view name) {
+    if (name.empty()) {
+        return false;
+    }
+    const auto first = static_cast<unsigned char>(name[0]);
+    if (first < 0x80) {
+        return std::string_view("AEIOUaeiou").find(static_cast<char>(first)) !=
+               std::string_view::npos;
+    }
+    if (name.size() < 2 || (first != 0xC3 && first != 0xC5)) {
+        return false;
+    }
+    const auto second = static_cast<unsigned char>(name[1]);
+    if (first == 0xC5) {
+        return second == 0x92 || second == 0x93; // Œ, œ
+    }
+    // U+00C0..U+00FF: À..Æ, È..Ï, Ò..Ö, Ø..Ü and their small letters.
+    const unsigned letter = (second & 0x3Fu) | 0xC0u;
+    const unsigned upper = letter >= 0xE0 ? letter - 0x20 : letter;
+    return (upper >= 0xC0 && upper <= 0xC6) || (upper >= 0xC8 && upper <= 0xCF) ||
+           (upper >= 0xD2 && upper <= 0xD6) || (upper >= 0xD8 && upper <= 0xDC);
+}
+
 } // namespace
 
 std::string UtcOffsetText(int utcOffsetSeconds) {
@@ -59,21 +104,26 @@ std::string OffsetAbbreviationText(const places::ZoneOffset& offset) {
                     {UtcOffsetText(offset.utcOffsetSeconds), offset.abbreviation});
 }
 
-std::string ZoneOffsetText(const places::ZoneOffset& offset) {
-    const TextId kind = offset.dst                     ? TextId::ZoneSummerTime
-                        : offset.abbreviation == "LMT" ? TextId::ZoneLocalMeanTime
-                                                       : TextId::ZoneStandardTime;
+std::string ZoneOffsetText(const places::ZoneOffset& offset, OffsetWords words) {
+    const OffsetWordIds& ids = WordIds(words);
+    const TextId kind = offset.dst                     ? ids.summer
+                        : offset.abbreviation == "LMT" ? ids.localMeanTime
+                                                       : ids.standard;
     return UserText(TextId::ZoneOffsetDescription,
                     {OffsetAbbreviationText(offset), UserText(kind)});
 }
 
-std::string ZoneOffsetText(const ZoneResolution& r, const places::ZoneOffset& offset) {
+std::string ZoneOffsetText(const ZoneResolution& r, const places::ZoneOffset& offset,
+                           OffsetWords words) {
     if (!offset.placeMeanTime || !r.place) {
-        return ZoneOffsetText(offset);
+        return ZoneOffsetText(offset, words);
     }
+    const OffsetWordIds& ids = WordIds(words);
+    const std::string& name = r.place->name;
     return UserText(
         TextId::ZoneOffsetDescription,
-        {OffsetAbbreviationText(offset), UserText(TextId::PlaceMeanTime, {r.place->name})});
+        {OffsetAbbreviationText(offset),
+         UserText(BeginsWithVowel(name) ? ids.placeMeanTimeVowel : ids.placeMeanTime, {name})});
 }
 
 std::string NeededValueText(int utcOffsetSeconds) {
@@ -128,26 +178,27 @@ std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name) {
     if (r.Determined()) {
         return {};
     }
+    const auto offsetText = [&r](const places::ZoneOffset& offset) {
+        return ZoneOffsetText(r, offset, OffsetWords::Cli);
+    };
     switch (r.status) {
     case ZoneStatus::Ok:
         break;
     case ZoneStatus::NotWholeHours:
         return UserText(TextId::ZoneNotWholeHours,
-                        {r.offset ? ZoneOffsetText(r, *r.offset) : std::string(),
-                         Signed(r.roundedHours), RoundingShiftText(r.roundingShiftSeconds)});
+                        {r.offset ? offsetText(*r.offset) : std::string(), Signed(r.roundedHours),
+                         RoundingShiftText(r.roundingShiftSeconds)});
     case ZoneStatus::OutOfRange:
-        return UserText(
-            TextId::ZoneOutOfRange,
-            {r.offset ? ZoneOffsetText(r, *r.offset) : std::string(), Signed(NeededHours(r))});
+        return UserText(TextId::ZoneOutOfRange,
+                        {r.offset ? offsetText(*r.offset) : std::string(), Signed(NeededHours(r))});
     case ZoneStatus::Nonexistent:
         return UserText(TextId::ZoneNonexistent,
-                        {r.gapBefore ? ZoneOffsetText(r, *r.gapBefore) : std::string(),
-                         r.gapAfter ? ZoneOffsetText(r, *r.gapAfter) : std::string()});
+                        {r.gapBefore ? offsetText(*r.gapBefore) : std::string(),
+                         r.gapAfter ? offsetText(*r.gapAfter) : std::string()});
     case ZoneStatus::Ambiguous:
-        return UserText(
-            TextId::ZoneAmbiguous,
-            {r.candidates.size() == 2 ? ZoneOffsetText(r, r.candidates[0]) : std::string(),
-             r.candidates.size() == 2 ? ZoneOffsetText(r, r.candidates[1]) : std::string()});
+        return UserText(TextId::ZoneAmbiguous,
+                        {r.candidates.size() == 2 ? offsetText(r.candidates[0]) : std::string(),
+                         r.candidates.size() == 2 ? offsetText(r.candidates[1]) : std::string()});
     case ZoneStatus::UnknownPlace:
         return UserText(TextId::ZoneUnknownPlace, {name});
     case ZoneStatus::UnknownZone:
@@ -187,7 +238,8 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
     switch (r.status) {
     case ZoneStatus::Ok:
         if (r.offset) {
-            lines.push_back(UserText(TextId::PlaceOffsetInForce, {ZoneOffsetText(r, *r.offset)}));
+            lines.push_back(UserText(TextId::PlaceOffsetInForce,
+                                     {ZoneOffsetText(r, *r.offset, OffsetWords::Window)}));
         }
         break;
     case ZoneStatus::Ambiguous:
@@ -202,7 +254,8 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
         break;
     case ZoneStatus::NotWholeHours:
         if (r.offset) {
-            lines.push_back(UserText(TextId::PlaceNotWholeHours, {ZoneOffsetText(r, *r.offset)}));
+            lines.push_back(UserText(TextId::PlaceNotWholeHours,
+                                     {ZoneOffsetText(r, *r.offset, OffsetWords::Window)}));
         }
         break;
     case ZoneStatus::OutOfRange:

@@ -11,12 +11,17 @@ std::string UtcOffsetText(int utcOffsetSeconds);
 // "UTC+02:00 (CEST)".
 std::string OffsetAbbreviationText(const places::ZoneOffset& offset);
 
+// Whose words describe an offset: the window's own ("heure d'été"), or vexamo-cli's in the
+// user's language ("summer time", "Sommerzeit", "heure d'été").
+enum class OffsetWords { Window, Cli };
+
 // "UTC+02:00 (CEST), heure d'été".
-std::string ZoneOffsetText(const places::ZoneOffset& offset);
+std::string ZoneOffsetText(const places::ZoneOffset& offset, OffsetWords words);
 
 // An offset of a resolution, which names its place where the place keeps its own mean time:
-// "UTC+06:56:16 (LMT), temps moyen local de Chengdu".
-std::string ZoneOffsetText(const ZoneResolution& r, const places::ZoneOffset& offset);
+// "UTC+06:56:16 (LMT), temps moyen local de Chengdu", "local mean time of Chengdu".
+std::string ZoneOffsetText(const ZoneResolution& r, const places::ZoneOffset& offset,
+                           OffsetWords words);
 
 // The "Fuseau horaire" value an offset would need: "-1", or "-5:30" when it is not whole hours.
 std::string NeededValueText(int utcOffsetSeconds);
@@ -35,8 +40,8 @@ std::string PlaceLineText(const places::Place& place);
 // How far taking the rounded hour moves the moment: "30 min plus tôt", "6 min 32 s plus tard".
 std::string RoundingShiftText(int shiftSeconds);
 
-// Why no time difference was determined (empty when one was). The name is the place or zone
-// name as given.
+// Why no time difference was determined (empty when one was), in vexamo-cli's words. The name
+// is the place or zone name as given.
 std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name);
 
 // For a place name that matched several places: which one was taken.

@@ -11,6 +11,7 @@
 #include "app/csv_text.h"
 #include "app/input_check.h"
 #include "app/json_writer.h"
+#include "app/list_text.h"
 #include "app/ordered_blocks.h"
 #include "app/result_fields.h"
 #include "app/text_catalogue.h"
@@ -241,12 +242,13 @@ int RunBatch(const Args& args, CliStreams& io) {
     ParsedArgs a;
     std::optional<std::string> usage = ParseArgs(args, kBatchSyntax, a);
     if (!usage && a.words.size() > 1) {
-        usage = CommandMessage(kBatchSyntax, TextId::CliExpects, {"at most one FILE"});
+        usage = CommandMessage(kBatchSyntax, TextId::CliAtMostOneFile);
     }
     const ParsedOption* formatOption = a.Last("--format");
     const std::string format = formatOption != nullptr ? formatOption->value : "csv";
     if (!usage && format != "csv" && format != "jsonl") {
-        usage = CommandMessage(kBatchSyntax, TextId::CliFormatChoice, {"csv or jsonl", format});
+        usage = CommandMessage(kBatchSyntax, TextId::CliFormatChoice,
+                               {ListText({"csv", "jsonl"}, TextId::CliListOr), format});
     }
     unsigned jobs = 1;
     if (!usage) {

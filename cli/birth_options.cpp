@@ -62,7 +62,8 @@ std::optional<std::string> ReadBirthArgs(const ParsedArgs& parsed, const Command
         const std::string& text = values[wording.leading + k];
         const std::optional<int32_t> value = ParseInteger(text);
         if (!value) {
-            return CommandMessage(syntax, wording.notInteger, {kValueNames[k], text});
+            return CommandMessage(syntax, wording.notInteger,
+                                  {PlaceholderText(kValueNames[k]), text});
         }
         out.input.*targets[k] = *value;
     }

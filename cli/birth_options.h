@@ -59,9 +59,24 @@ inline constexpr OptionSpec kBefore1900Option{
 inline constexpr OptionSpec kJsonOption{
     "--json", ValueKind::None, {}, "print one JSON object instead of the form's texts"};
 
-// The time difference of a birthplace or zone and its choices (zone, and every birth command).
+// The time difference of a birthplace or zone and its choices (every birth command).
 inline constexpr std::array kZoneSourceOptions{kPlaceOption, kZoneOption, kDstOption, kNoDstOption,
                                                kRoundOption};
+// The same for "zone", which shows that time difference and has no --tz to stand for.
+inline constexpr std::array kZoneCommandOptions{
+    OptionSpec{kPlaceOption.name,
+               ValueKind::Text,
+               kPlaceOption.valueName,
+               "the birthplace (the most populous of several matching places)",
+               {},
+               kZoneSourceGroup},
+    OptionSpec{kZoneOption.name,
+               ValueKind::Text,
+               kZoneOption.valueName,
+               "a time zone, e.g. Europe/Berlin",
+               {},
+               kZoneSourceGroup},
+    kDstOption, kNoDstOption, kRoundOption};
 // The birth options of eval, add, report and diagram, in the order of their help.
 inline constexpr std::array kBirthOptions = JoinOptions(
     std::array{kTzOption}, kZoneSourceOptions, std::array{kSouthernOption, kConstZoneOption});

@@ -32,19 +32,21 @@ int* ColumnOf(BirthColumns& columns, const std::string& folded) {
 // names that are.
 std::string MissingColumn(std::string_view key, const std::vector<std::string_view>& unknown,
                           size_t unknownCount) {
-    std::string text = UserText(TextId::CsvColumnMissing, {key}) + "; ";
+    const std::string missing = UserText(TextId::CsvColumnMissing, {key});
     if (unknown.empty()) {
-        return text + UserText(TextId::CsvNamesAccepted, {AcceptedColumnNames()});
+        return UserText(TextId::CliTwoClauses,
+                        {missing, UserText(TextId::CsvNamesAccepted, {AcceptedColumnNames()})});
     }
     std::string names;
     for (const std::string_view name : unknown) {
-        names.append(names.empty() ? "'" : ", '").append(name).append("'");
+        names.append(names.empty() ? "" : ", ").append(UserText(TextId::CliQuotedName, {name}));
     }
     if (unknownCount > unknown.size()) {
         names = UserText(TextId::CsvMoreColumns,
                          {names, std::to_string(unknownCount - unknown.size())});
     }
-    return text + UserText(TextId::CsvColumnsAccepted, {names, AcceptedColumnNames()});
+    return UserText(TextId::CliTwoClauses, {missing, UserText(TextId::CsvColumnsAccepted,
+                                                              {names, AcceptedColumnNames()})});
 }
 
 } // namespace
@@ -52,6 +54,7 @@ std::string MissingColumn(std::string_view key, const std::vector<std::string_vi
 bool MapBirthColumns(const std::vector<std::string>& header, bool needName, BirthColumns& columns,
                      std::string& error, const std::function<bool(std::string_view)>& reserved) {
     columns.count = header.size();
+    columns.names = header;
     columns.fields.assign(RecordFields().size(), -1);
     // The folded names seen so far, hashed: each header is compared with the others at once.
     std::unordered_set<std::string> seen;
@@ -110,6 +113,11 @@ const std::string& Field(const CsvRecord& row, int index) {
     return index >= 0 ? row.fields[static_cast<size_t>(index)] : empty;
 }
 
+// A column's name as the header writes it.
+const std::string& Name(const BirthColumns& columns, int index) {
+    return columns.names[static_cast<size_t>(index)];
+}
+
 } // namespace
 
 namespace {
@@ -144,14 +152,14 @@ std::vector<bool> TextColumns(const BirthColumns& columns) {
 bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
                     std::string& error, ZoneChoice choice, ZoneResolution* used) {
     if (!ReadChoiceFlag(Field(row, columns.round), choice.round)) {
-        error = UserText(TextId::FieldNotFlag, {"round"});
+        error = UserText(TextId::FieldNotFlag, {Name(columns, columns.round)});
         return false;
     }
     // The row's dst is its answer for a time that occurs twice; it stands over the option's.
     const std::string& dstText = Field(row, columns.dst);
     bool dst = false;
     if (!ReadChoiceFlag(dstText, dst)) {
-        error = UserText(TextId::FieldNotFlag, {"dst"});
+        error = UserText(TextId::FieldNotFlag, {Name(columns, columns.dst)});
         return false;
     }
     if (!dstText.empty()) {
@@ -162,8 +170,15 @@ bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInpu
     if (place.empty() && zone.empty()) {
         return true;
     }
-    if (!Field(row, columns.fields[TzField()]).empty() || (!place.empty() && !zone.empty())) {
-        error = UserText(TextId::ZoneColumnsExclusive);
+    // The first two of tz, place and zone that are filled.
+    std::vector<std::string_view> filled;
+    for (const int column : {columns.fields[TzField()], columns.place, columns.zone}) {
+        if (!Field(row, column).empty()) {
+            filled.push_back(Name(columns, column));
+        }
+    }
+    if (filled.size() > 1) {
+        error = UserText(TextId::CsvZoneColumnsFilled, {filled[0], filled[1]});
         return false;
     }
     const ZoneSource source{place.empty() ? ZoneSource::Kind::Zone : ZoneSource::Kind::Place,
@@ -172,7 +187,13 @@ bool ResolveRowZone(const CsvRecord& row, const BirthColumns& columns, BirthInpu
     if (!r.Determined()) {
         error = ZoneRefusalText(r, source.name);
         if (r.status == ZoneStatus::Ambiguous) {
-            error += UserText(TextId::CsvDstHint);
+            error += UserText(TextId::CsvDstHint,
+                              {columns.dst >= 0 ? std::string_view(Name(columns, columns.dst))
+                                                : std::string_view("dst")});
+        } else if (r.status == ZoneStatus::UnknownZone || r.status == ZoneStatus::DateNotCovered) {
+            const int tz = columns.fields[TzField()];
+            error += UserText(TextId::CsvTzInstead, {tz >= 0 ? std::string_view(Name(columns, tz))
+                                                             : std::string_view("tz")});
         }
         return false;
     }
@@ -192,7 +213,7 @@ bool ReadBirthRow(const CsvRecord& row, const BirthColumns& columns, BirthInput&
             continue;
         }
         if (const auto refusal = ReadRecordField(fields[k], Field(row, columns.fields[k]), in)) {
-            error = UserText(*refusal, {fields[k].key});
+            error = UserText(*refusal, {Name(columns, columns.fields[k])});
             return false;
         }
     }

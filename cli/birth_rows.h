@@ -21,6 +21,7 @@ struct BirthColumns {
     int name = -1;
     int round = -1; // 1: accept the nearest whole hour for this row's place or zone
     int dst = -1;   // for a time that occurs twice there: 1 summer time, 0 standard time
+    std::vector<std::string> names; // each column's name as the header writes it, for messages
 };
 
 // Finds the columns of the header row. Returns false with the reason when a required column
@@ -33,7 +34,7 @@ bool MapBirthColumns(const std::vector<std::string>& header, bool needName, Birt
 
 // The birth of a row, without range checks: every number must be an integer (an empty tz is
 // the form's 1), southern and const_zone 0 or 1 (empty is 0). Returns false with the message
-// (in the form's words) of the first field that fails.
+// of the first field that fails, which names the column as the header does.
 bool ReadBirthRow(const CsvRecord& row, const BirthColumns& columns, BirthInput& in,
                   std::string& error);
 

@@ -41,11 +41,17 @@ struct CsvInput {
     std::unique_ptr<std::istringstream> whole; // the input read into memory
 };
 
-// The option specs of --delimiter and of --bom (batch and export).
+// The option specs of --delimiter (batch reads and writes CSV, import reads it, export writes
+// it) and of --bom (batch and export).
 inline constexpr OptionSpec kDelimiterOption{
     "--delimiter", ValueKind::Text, "D",
     "the CSV delimiter: , or ; or tab (default: the header line's for input,\n"
     "a comma for output)"};
+inline constexpr OptionSpec kDelimiterInputOption{
+    "--delimiter", ValueKind::Text, "D",
+    "the CSV delimiter: , or ; or tab (default: the header line's)"};
+inline constexpr OptionSpec kDelimiterOutputOption{
+    "--delimiter", ValueKind::Text, "D", "the CSV delimiter: , or ; or tab (default: a comma)"};
 inline constexpr OptionSpec kBomOption{
     "--bom", ValueKind::None, {}, "begin a CSV or TSV output with the UTF-8 byte order mark"};
 

@@ -23,8 +23,8 @@ struct ImportRow {
     BirthInput input;
 };
 
-const OptionSpec kImportOptions[] = {kReplaceOption, kDstOption, kNoDstOption, kDelimiterOption,
-                                     kSpreadsheetInputOption};
+const OptionSpec kImportOptions[] = {kReplaceOption, kDstOption, kNoDstOption,
+                                     kDelimiterInputOption, kSpreadsheetInputOption};
 const std::string_view kImportSynopsis[] = {
     "FILE CSV [--replace] [--dst | --no-dst] [--delimiter ,|;|tab]", "[--spreadsheet]"};
 

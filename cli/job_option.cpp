@@ -22,8 +22,8 @@ std::optional<std::string> JobsOption(const ParsedArgs& args, const CommandSynta
         return std::nullopt;
     }
     if (option->integer < 1) {
-        return CommandMessage(syntax, TextId::CliExpects,
-                              {"--jobs 1 or more, not " + option->value});
+        return CommandMessage(syntax, TextId::CliOptionOneOrMore,
+                              {kJobsOption.name, option->value});
     }
     jobs = static_cast<unsigned>(std::min(option->integer, kMaxJobs));
     return std::nullopt;

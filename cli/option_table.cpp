@@ -52,6 +52,40 @@ std::optional<std::string> GroupConflict(const CommandSyntax& syntax, const Pars
     return std::nullopt;
 }
 
+constexpr std::string_view kPlaceholders[] = {
+    "DAY",  "MONTH", "YEAR", "HOUR",  "MINUTE",
+    "FILE", "NAME",  "ZONE", "QUERY", "CSV",
+    "OUT",  "TEXT",  "N",    "D",     "birth options as eval",
+};
+
+bool IsWordCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+
+// The placeholder that begins at text[at] as a word of its own, if any.
+const std::string_view* PlaceholderAt(std::string_view text, size_t at) {
+    if (at > 0 && IsWordCharacter(text[at - 1])) {
+        return nullptr;
+    }
+    for (const std::string_view& placeholder : kPlaceholders) {
+        const size_t end = at + placeholder.size();
+        if (text.substr(at).starts_with(placeholder) &&
+            (end == text.size() || !IsWordCharacter(text[end]))) {
+            return &placeholder;
+        }
+    }
+    return nullptr;
+}
+
+// The width of a text on a terminal: its characters, not its bytes ("ANNÉE" is five).
+size_t Width(std::string_view text) {
+    size_t width = 0;
+    for (const char c : text) {
+        width += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u ? 1 : 0;
+    }
+    return width;
+}
+
 // A help text in the user's language (its English text is the key of the translation).
 std::string HelpText(std::string_view english) {
     const std::string own(english);
@@ -72,6 +106,26 @@ const ParsedOption* ParsedArgs::Last(std::string_view name) const {
         }
     }
     return found;
+}
+
+std::span<const std::string_view> Placeholders() {
+    return kPlaceholders;
+}
+
+std::string PlaceholderText(std::string_view english) {
+    if (!MessagesTranslated()) {
+        return std::string(english);
+    }
+    std::string out;
+    for (size_t at = 0; at < english.size();) {
+        if (const std::string_view* placeholder = PlaceholderAt(english, at)) {
+            out.append(TranslatedMessage("placeholder", std::string(*placeholder).c_str()));
+            at += placeholder->size();
+        } else {
+            out.push_back(english[at++]);
+        }
+    }
+    return out;
 }
 
 std::string CommandMessage(const CommandSyntax& syntax, TextId id,
@@ -135,7 +189,7 @@ std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& synt
                                      size_t words, std::string_view expects) {
     std::optional<std::string> error = ParseArgs(args, syntax, out);
     if (!error && out.words.size() != words) {
-        error = CommandMessage(syntax, TextId::CliExpects, {expects});
+        error = CommandMessage(syntax, TextId::CliExpects, {PlaceholderText(expects)});
     }
     return error;
 }
@@ -146,9 +200,9 @@ std::string SynopsisText(std::string_view lead, const CommandSyntax& syntax) {
         if (out.empty()) {
             out.append(lead);
         } else {
-            out.append(lead.size(), ' ');
+            out.append(Width(lead), ' ');
         }
-        out.append(line).append("\n");
+        out.append(PlaceholderText(line)).append("\n");
     }
     return out;
 }
@@ -167,8 +221,10 @@ std::string OptionHelpText(const CommandSyntax& syntax) {
                 label.append(" ").append(spec.valueName);
             }
         }
+        label = PlaceholderText(label);
         out.append("  ").append(label);
-        out.append(label.size() + 2 > kColumn ? 2 : kColumn - label.size(), ' ');
+        const size_t width = Width(label);
+        out.append(width + 2 > kColumn ? 2 : kColumn - width, ' ');
         const std::string translated = HelpText(spec.help);
         std::string_view help = translated;
         for (size_t end = help.find('\n'); end != std::string_view::npos; end = help.find('\n')) {

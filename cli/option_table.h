@@ -82,6 +82,15 @@ std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& synt
 std::optional<std::string> ParseArgs(const Args& args, const CommandSyntax& syntax, ParsedArgs& out,
                                      size_t words, std::string_view expects);
 
+// The placeholders of synopses, help and usage errors ("DAY", "FILE", "OUT"), and the one phrase
+// of a synopsis, "birth options as eval". Each is translated on its own, so that a usage line,
+// the help under it and the messages name a value alike.
+std::span<const std::string_view> Placeholders();
+
+// The text with each placeholder word in the user's language: "FILE NAME" is "DATEI NAME" in
+// German, "OUT.pdf" is "SORTIE.pdf" in French. Other words are kept.
+std::string PlaceholderText(std::string_view english);
+
 // "<command>: " followed by the text of id with its arguments: the wording of a usage error.
 std::string CommandMessage(const CommandSyntax& syntax, TextId id,
                            std::initializer_list<std::string_view> args = {});

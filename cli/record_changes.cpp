@@ -35,8 +35,9 @@ const CommandSyntax kRemoveSyntax{
 
 int RunAdd(const Args& args, CliStreams& io) {
     if (args.size() < 2) {
-        return UsageError(io, CommandMessage(kAddSyntax, TextId::CliExpects,
-                                             {"FILE NAME DAY MONTH YEAR HOUR MINUTE"}));
+        return UsageError(
+            io, CommandMessage(kAddSyntax, TextId::CliExpects,
+                               {PlaceholderText("FILE NAME DAY MONTH YEAR HOUR MINUTE")}));
     }
     ParsedArgs parsed;
     BirthArgs a;

@@ -4,6 +4,7 @@
 #include "app/export_head_start.h"
 #include "app/export_text.h"
 #include "app/json_writer.h"
+#include "app/list_text.h"
 #include "app/record_commands.h"
 #include "app/record_fields.h"
 #include "app/result_fields.h"
@@ -23,7 +24,7 @@ const OptionSpec kShowOptions[] = {
     {"--json", ValueKind::None, {}, "print the record as one JSON object"}};
 const OptionSpec kExportOptions[] = {
     {"--format", ValueKind::Text, "FORMAT", "tsv (the default), csv or jsonl"},
-    kDelimiterOption,
+    kDelimiterOutputOption,
     kBomOption,
     kSpreadsheetOption,
     kJobsOption};
@@ -110,8 +111,9 @@ int RunExport(const Args& args, CliStreams& io) {
                                : a.Has("--spreadsheet") ? "csv"
                                                         : "tsv";
     if (format != "tsv" && format != "csv" && format != "jsonl") {
-        return UsageError(io, CommandMessage(kExportSyntax, TextId::CliFormatChoice,
-                                             {"tsv, csv or jsonl", format}));
+        return UsageError(
+            io, CommandMessage(kExportSyntax, TextId::CliFormatChoice,
+                               {ListText({"tsv", "csv", "jsonl"}, TextId::CliListOr), format}));
     }
     unsigned jobs = 1;
     if (const auto error = JobsOption(a, kExportSyntax, jobs)) {

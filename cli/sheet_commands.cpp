@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDate>
 
+#include "app/text_catalogue.h"
 #include "cli/output.h"
 #include "cli/sheet_exit.h"
 #include "cli/sheet_request.h"
@@ -104,6 +105,6 @@ int RunSheetCli(const Args& all, CliStreams& io) {
     if (command == "diagram") {
         return RunSheetDiagram(args, io);
     }
-    return UsageError(io,
-                      command.empty() ? "missing command" : "unknown command '" + command + "'");
+    return UsageError(io, command.empty() ? UserText(TextId::CliMissingCommand)
+                                          : UserText(TextId::CliUnknownCommand, {command}));
 }

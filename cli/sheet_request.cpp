@@ -9,6 +9,7 @@
 
 #include "app/file_messages.h"
 #include "app/input_check.h"
+#include "app/list_text.h"
 #include "app/number_text.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
@@ -80,12 +81,11 @@ std::string Lower(std::string text) {
 }
 
 std::string FormatList(const SheetCommand& command) {
-    std::string list;
-    for (size_t i = 0; i < command.formats.size(); ++i) {
-        list += i == 0 ? "" : (i + 1 == command.formats.size() ? " et " : ", ");
-        list += SheetFormatName(command.formats[i]);
+    std::vector<std::string_view> names;
+    for (const SheetFormat format : command.formats) {
+        names.emplace_back(SheetFormatName(format));
     }
-    return list;
+    return ListText(names, TextId::CliListAnd);
 }
 
 // The format named by --format, or by the output's extension; standard output takes the

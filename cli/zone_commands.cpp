@@ -18,7 +18,7 @@ const OptionSpec kPlacesOptions[] = {
 const std::string_view kPlacesSynopsis[] = {"QUERY [--limit N] [--json]"};
 
 constexpr auto kZoneOptions = JoinOptions(
-    kZoneSourceOptions,
+    kZoneCommandOptions,
     std::array<OptionSpec, 1>{
         {{"--json", ValueKind::None, {}, "print the time difference as one JSON object"}}});
 const std::string_view kZoneSynopsis[] = {
@@ -55,8 +55,8 @@ int RunPlaces(const Args& args, CliStreams& io) {
     std::size_t limit = places::PlaceCatalogue::kDefaultLimit;
     if (const ParsedOption* option = parsed.Last("--limit")) {
         if (option->integer < 1) {
-            return UsageError(io, CommandMessage(kPlacesSyntax, TextId::CliExpects,
-                                                 {"--limit 1 or more, not " + option->value}));
+            return UsageError(io, CommandMessage(kPlacesSyntax, TextId::CliOptionOneOrMore,
+                                                 {option->spec->name, option->value}));
         }
         limit = static_cast<std::size_t>(option->integer);
     }

@@ -18,10 +18,8 @@ void Minutes(JsonWriter& json, int seconds) {
     }
 }
 
-void Line(std::string& out, TextId label, const std::string& text, bool terminal) {
-    out += UserText(label);
-    out += " : ";
-    out += TerminalText(text, terminal);
+void Line(std::string& out, TextId line, const std::string& text, bool terminal) {
+    out += UserText(line, {TerminalText(text, terminal)});
     out += '\n';
 }
 
@@ -73,14 +71,15 @@ std::string PlacesJson(const std::vector<places::Place>& found, bool terminal) {
 std::string ZoneText(const ZoneResolution& r, bool terminal) {
     std::string out;
     if (r.place) {
-        Line(out, TextId::ZoneLabelPlace, PlaceText(*r.place), terminal);
+        Line(out, TextId::CliZonePlaceLine, PlaceText(*r.place), terminal);
     }
-    Line(out, TextId::ZoneLabelZone, r.zone, terminal);
+    Line(out, TextId::CliZoneZoneLine, r.zone, terminal);
     if (r.offset) {
-        Line(out, TextId::ZoneLabelOffset, ZoneOffsetText(r, *r.offset), terminal);
+        Line(out, TextId::CliZoneOffsetLine, ZoneOffsetText(r, *r.offset, OffsetWords::Cli),
+             terminal);
     }
     if (r.timeDifference) {
-        Line(out, TextId::ZoneLabelTimeDifference, std::to_string(*r.timeDifference), terminal);
+        Line(out, TextId::CliZoneTimeDifferenceLine, std::to_string(*r.timeDifference), terminal);
     }
     return out;
 }
@@ -129,6 +128,9 @@ bool ApplyBirthZone(const ZoneSource& source, const ZoneChoice& choice, BirthInp
     r = ResolveZone(source, LocalMomentOf(input), choice);
     PrintZoneMessages(io, r, source.name);
     if (!r.Determined()) {
+        if (r.status == ZoneStatus::UnknownZone || r.status == ZoneStatus::DateNotCovered) {
+            Message(io, UserText(TextId::CliTzInstead));
+        }
         return false;
     }
     input.timeZone = *r.timeDifference;

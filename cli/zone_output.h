@@ -19,8 +19,8 @@ void PrintMorePlaces(CliStreams& io, std::size_t more);
 // population; every character beyond ASCII escaped on a terminal.
 std::string PlacesJson(const std::vector<places::Place>& found, bool terminal);
 
-// "label : text" lines for what was determined: the place, the zone, the offset and the
-// "Fuseau horaire" value.
+// One line each for what was determined, in the user's language: the place, the zone, the offset
+// and the time difference, the form's "Fuseau horaire" value ("Place: München, ...").
 // The place and zone escaped on a terminal.
 std::string ZoneText(const ZoneResolution& r, bool terminal);
 
@@ -36,7 +36,7 @@ std::string ZoneJson(const ZoneResolution& r, int indent = 2, bool terminal = fa
 void PrintZoneMessages(CliStreams& io, const ZoneResolution& r, const std::string& name);
 
 // For "eval" and "add" with --place or --zone: resolves the time difference for the entered
-// date and time and stores it in the input. Returns false, after printing why, when none is
-// determined.
+// date and time and stores it in the input. Returns false, after printing why (and, where the
+// zone is the trouble, that --tz would do), when none is determined.
 bool ApplyBirthZone(const ZoneSource& source, const ZoneChoice& choice, BirthInput& input,
                     CliStreams& io, ZoneResolution& r);

@@ -34,8 +34,8 @@ SheetContent MakeSheetContent(const SheetBirth& birth, const std::string& printe
             s.timeZone.push_back({FormLabel(TextId::ZoneLabelZone), z.zone});
         }
         if (z.offset) {
-            s.timeZone.push_back(
-                {FormLabel(TextId::ZoneLabelOffset), ZoneOffsetText(z, *z.offset)});
+            s.timeZone.push_back({FormLabel(TextId::ZoneLabelOffset),
+                                  ZoneOffsetText(z, *z.offset, OffsetWords::Window)});
         }
     }
 

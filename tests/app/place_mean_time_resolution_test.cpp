@@ -4,6 +4,7 @@
 
 #include "app/zone_resolution.h"
 #include "app/zone_text.h"
+#include "tests/language_scope.h"
 
 using places::LocalMoment;
 
@@ -43,6 +44,7 @@ constexpr ZoneChoice kRoundToHour{places::DstChoice::None, true};
 } // namespace
 
 TEST(PlaceMeanTimeResolution, ChengduIsSevenHoursAheadNotEight) {
+    const LanguageScope french("fr");
     const ZoneResolution refused = AtMeanTimePlace("Chengdu", kChengduNoon1880);
     EXPECT_EQ(refused.status, ZoneStatus::NotWholeHours);
     EXPECT_FALSE(refused.Determined());
@@ -56,7 +58,7 @@ TEST(PlaceMeanTimeResolution, ChengduIsSevenHoursAheadNotEight) {
     EXPECT_EQ(rounded.timeDifference, -7);
     EXPECT_EQ(rounded.roundingShiftSeconds, -224);
     ASSERT_TRUE(rounded.offset);
-    EXPECT_EQ(ZoneOffsetText(rounded, *rounded.offset),
+    EXPECT_EQ(ZoneOffsetText(rounded, *rounded.offset, OffsetWords::Window),
               "UTC+06:56:16 (LMT), temps moyen local de Chengdu");
     EXPECT_EQ(RoundingNoteText(rounded),
               "Arrondi à l'heure la plus proche : moment décalé de 3 min 44 s plus tôt.");
@@ -73,7 +75,8 @@ TEST(PlaceMeanTimeResolution, AZoneByNameKeepsTheMeanTimeOfItsCity) {
     EXPECT_EQ(shanghai.timeDifference, -8);
     ASSERT_TRUE(shanghai.offset);
     EXPECT_EQ(shanghai.offset->utcOffsetSeconds, 29143);
-    EXPECT_EQ(ZoneOffsetText(shanghai, *shanghai.offset), "UTC+08:05:43 (LMT), temps moyen local");
+    EXPECT_EQ(ZoneOffsetText(shanghai, *shanghai.offset, OffsetWords::Window),
+              "UTC+08:05:43 (LMT), temps moyen local");
 }
 
 TEST(PlaceMeanTimeResolution, StandardTimeIsWordedAsBefore) {
@@ -81,10 +84,12 @@ TEST(PlaceMeanTimeResolution, StandardTimeIsWordedAsBefore) {
     EXPECT_EQ(later.status, ZoneStatus::Ok);
     EXPECT_EQ(later.timeDifference, -8);
     ASSERT_TRUE(later.offset);
-    EXPECT_EQ(ZoneOffsetText(later, *later.offset), "UTC+08:00 (CST), heure normale");
+    EXPECT_EQ(ZoneOffsetText(later, *later.offset, OffsetWords::Window),
+              "UTC+08:00 (CST), heure normale");
 }
 
 TEST(PlaceMeanTimeResolution, TheChangeToStandardTimeNamesThePlace) {
+    const LanguageScope french("fr");
     const ZoneResolution gap = AtMeanTimePlace("Chengdu", {1900, 12, 31, 23, 0}, kRoundToHour);
     EXPECT_EQ(gap.status, ZoneStatus::Nonexistent);
     EXPECT_EQ(ZoneRefusalText(gap, "Chengdu"),

@@ -11,7 +11,10 @@ TEST(TextCatalogue, EveryIdHasItsOwnText) {
          ++id) {
         const std::string text = UserText(static_cast<TextId>(id));
         EXPECT_FALSE(text.empty()) << id;
-        EXPECT_TRUE(seen.insert(text).second) << "twice: " << text;
+        // The one English text that French words in two ways, told apart by its context.
+        if (static_cast<TextId>(id) != TextId::CliZonePlaceMeanTimeVowel) {
+            EXPECT_TRUE(seen.insert(text).second) << "twice: " << text;
+        }
     }
 }
 

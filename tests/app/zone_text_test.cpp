@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/language_scope.h"
+
 TEST(ZoneText, OffsetsWithSecondsOnlyWhenThereAreAny) {
     EXPECT_EQ(UtcOffsetText(0), "UTC+00:00");
     EXPECT_EQ(UtcOffsetText(3600), "UTC+01:00");
@@ -10,9 +12,74 @@ TEST(ZoneText, OffsetsWithSecondsOnlyWhenThereAreAny) {
     EXPECT_EQ(UtcOffsetText(3208), "UTC+00:53:28");
     EXPECT_EQ(UtcOffsetText(14 * 3600), "UTC+14:00");
 
-    EXPECT_EQ(ZoneOffsetText({7200, "CEST", true}), "UTC+02:00 (CEST), heure d'été");
-    EXPECT_EQ(ZoneOffsetText({3600, "CET", false}), "UTC+01:00 (CET), heure normale");
-    EXPECT_EQ(ZoneOffsetText({3208, "LMT", false}), "UTC+00:53:28 (LMT), temps moyen local");
+    constexpr auto kWindow = OffsetWords::Window;
+    EXPECT_EQ(ZoneOffsetText({7200, "CEST", true}, kWindow), "UTC+02:00 (CEST), heure d'été");
+    EXPECT_EQ(ZoneOffsetText({3600, "CET", false}, kWindow), "UTC+01:00 (CET), heure normale");
+    EXPECT_EQ(ZoneOffsetText({3208, "LMT", false}, kWindow),
+              "UTC+00:53:28 (LMT), temps moyen local");
+}
+
+// vexamo-cli says what an offset is in the user's language; the window keeps its words.
+TEST(ZoneText, OffsetsInTheWordsOfEachLanguage) {
+    const struct {
+        const char* language;
+        const char* summer;
+        const char* standard;
+        const char* meanTime;
+    } cases[] = {
+        {"en", "summer time", "standard time", "local mean time"},
+        {"de", "Sommerzeit", "Normalzeit", "mittlere Ortszeit"},
+        {"fr", "heure d'été", "heure normale", "temps moyen local"},
+    };
+    for (const auto& c : cases) {
+        const LanguageScope scope(c.language);
+        EXPECT_EQ(ZoneOffsetText({7200, "CEST", true}, OffsetWords::Cli),
+                  std::string("UTC+02:00 (CEST), ") + c.summer);
+        EXPECT_EQ(ZoneOffsetText({3600, "CET", false}, OffsetWords::Cli),
+                  std::string("UTC+01:00 (CET), ") + c.standard);
+        EXPECT_EQ(ZoneOffsetText({3208, "LMT", false}, OffsetWords::Cli),
+                  std::string("UTC+00:53:28 (LMT), ") + c.meanTime);
+        EXPECT_EQ(ZoneOffsetText({7200, "CEST", true}, OffsetWords::Window),
+                  "UTC+02:00 (CEST), heure d'été");
+    }
+}
+
+// A place's own mean time names it; French elides "de" before a vowel, accented or not.
+TEST(ZoneText, PlaceMeanTimeNamesThePlaceAsEachLanguageWritesIt) {
+    const struct {
+        const char* name;
+        const char* en;
+        const char* de;
+        const char* fr;
+    } cases[] = {
+        {"Avignon", "of Avignon", "von Avignon", "d'Avignon"},
+        {"Évry", "of Évry", "von Évry", "d'Évry"},
+        {"Oslo", "of Oslo", "von Oslo", "d'Oslo"},
+        {"Île-Rousse", "of Île-Rousse", "von Île-Rousse", "d'Île-Rousse"},
+        {"Œting", "of Œting", "von Œting", "d'Œting"},
+        {"urfa", "of urfa", "von urfa", "d'urfa"},
+        {"Chengdu", "of Chengdu", "von Chengdu", "de Chengdu"},
+        {"Hanoi", "of Hanoi", "von Hanoi", "de Hanoi"},
+        {"Ypres", "of Ypres", "von Ypres", "de Ypres"},
+        {"Ørsta", "of Ørsta", "von Ørsta", "d'Ørsta"},
+        {"Ñuñoa", "of Ñuñoa", "von Ñuñoa", "de Ñuñoa"},
+        {"Москва", "of Москва", "von Москва", "de Москва"},
+    };
+    const places::ZoneOffset meanTime{1154, "LMT", false, true};
+    for (const auto& c : cases) {
+        ZoneResolution r;
+        r.place = places::Place{};
+        r.place->name = c.name;
+        for (const auto& [language, words] :
+             {std::pair{"en", c.en}, std::pair{"de", c.de}, std::pair{"fr", c.fr}}) {
+            const LanguageScope scope(language);
+            const std::string text = ZoneOffsetText(r, meanTime, OffsetWords::Cli);
+            EXPECT_TRUE(text.ends_with(std::string(" ") + words)) << language << ": " << text;
+        }
+        // The window keeps its one wording.
+        EXPECT_EQ(ZoneOffsetText(r, meanTime, OffsetWords::Window),
+                  std::string("UTC+00:19:14 (LMT), temps moyen local de ") + c.name);
+    }
 }
 
 TEST(ZoneText, PlacesAndShifts) {
@@ -32,6 +99,7 @@ TEST(ZoneText, PlacesAndShifts) {
 }
 
 TEST(ZoneText, RefusalsNameTheOffsetsInvolved) {
+    const LanguageScope french("fr");
     const ZoneResolution twice =
         ResolveZone({ZoneSource::Kind::Zone, "Europe/Berlin"}, {2023, 10, 29, 2, 30}, {});
     EXPECT_EQ(ZoneRefusalText(twice, "Europe/Berlin"),
@@ -63,8 +131,7 @@ TEST(ZoneText, RefusalsNameTheOffsetsInvolved) {
         ResolveZone({ZoneSource::Kind::Zone, "Mars/Base"}, {2023, 5, 1, 12, 0}, {});
     EXPECT_EQ(ZoneRefusalText(unknown, "Mars/Base"),
               "Le fuseau « Mars/Base » est absent de la base des fuseaux horaires ; les fuseaux "
-              "portent le "
-              "nom d'une grande ville, par ex. Europe/Paris, ou donnez --tz.");
+              "portent le nom d'une grande ville, par ex. Europe/Paris.");
 }
 
 TEST(ZoneText, ValuesAnOffsetWouldNeed) {

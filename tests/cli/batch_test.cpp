@@ -269,8 +269,7 @@ TEST(CliBatch, PlaceOrZoneColumnGivesTheTimeDifferenceAsEvalDoes) {
     EXPECT_EQ(rows[0]["julian_date_text"], "2451623.791667"); // UTC+1: 7:00 UT
     EXPECT_EQ(rows[1]["julian_date_text"], "2451745.750000"); // summer time: 6:00 UT
     EXPECT_EQ(rows[2]["error"],
-              "Un seul des champs \u00AB tz \u00BB, \u00AB place \u00BB et \u00AB zone \u00BB "
-              "peut \u00EAtre rempli.");
+              "Only one of the fields \u201Ctz\u201D and \u201Czone\u201D may be filled in.");
     EXPECT_EQ(rows[3]["status"], "error");
     EXPECT_NE(rows[3]["error"].get<std::string>().find("Mars/Olympus"), std::string::npos);
     // The form's checks come before the place is looked up.

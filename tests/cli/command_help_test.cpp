@@ -124,8 +124,8 @@ TEST_F(CommandHelp, EveryLineTranslated) {
 TEST_F(CommandHelp, InGerman) {
     const CliResult r = RunIn("de", {"export", "-h"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind("Aufruf: vexamo-cli export FILE", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("\nSchreibt jeden Datensatz von FILE mit seinen Ergebnissen.\n"),
+    EXPECT_EQ(r.out.rfind("Aufruf: vexamo-cli export DATEI", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\nSchreibt jeden Datensatz von DATEI mit seinen Ergebnissen.\n"),
               std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("\n  --format FORMAT  tsv (Vorgabe), csv oder jsonl\n"), std::string::npos)

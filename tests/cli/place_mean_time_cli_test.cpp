@@ -10,6 +10,7 @@
 
 #include "records/vexamo_doc.h"
 #include "tests/cli/cli_runner.h"
+#include "tests/language_scope.h"
 
 namespace fs = std::filesystem;
 
@@ -30,12 +31,16 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
 } // namespace
 
 TEST(CliPlaceMeanTime, ChengduIsSevenHoursAheadWithItsOwnMeanTime) {
+    const LanguageScope french("fr");
     const CliResult rounded = RunZone(With({"--place", "Chengdu", "--round"}, kChengdu1880));
     EXPECT_EQ(rounded.status, 0) << rounded.err;
-    EXPECT_EQ(rounded.out, "Lieu : Chengdu, Sichuan, China\n"
-                           "Zone : Asia/Shanghai\n"
-                           "Décalage : UTC+06:56:16 (LMT), temps moyen local de Chengdu\n"
-                           "Fuseau horaire : -7\n");
+    // The region and country as the place list names them in the language it was read in.
+    EXPECT_EQ(rounded.out.rfind("Lieu : Chengdu, ", 0), 0u) << rounded.out;
+    EXPECT_TRUE(
+        rounded.out.ends_with("\nFuseau : Asia/Shanghai\n"
+                              "Décalage : UTC+06:56:16 (LMT), temps moyen local de Chengdu\n"
+                              "Fuseau horaire : -7\n"))
+        << rounded.out;
     EXPECT_EQ(rounded.err, "vexamo-cli: Arrondi à l'heure la plus proche : moment décalé de 3 min "
                            "44 s plus tôt.\n");
 
@@ -56,27 +61,29 @@ TEST(CliPlaceMeanTime, ChengduIsSevenHoursAheadWithItsOwnMeanTime) {
 }
 
 TEST(CliPlaceMeanTime, MunichIsNotBerlin) {
+    // German, the language this program reads the place names in.
+    const LanguageScope german("de");
     const CliResult r = RunZone({"--place", "München", "--round", "1", "6", "1880", "12", "0"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Décalage : UTC+00:46:18 (LMT), temps moyen local de München\n"
-                         "Fuseau horaire : -1\n"),
+    EXPECT_NE(r.out.find("Verschiebung: UTC+00:46:18 (LMT), mittlere Ortszeit von München\n"
+                         "Zeitverschiebung: -1\n"),
               std::string::npos)
         << r.out;
-    EXPECT_NE(r.err.find("moment décalé de 13 min 42 s plus tôt"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Zeitpunkt um 13 min 42 s früher verschoben"), std::string::npos) << r.err;
 }
 
 TEST(CliPlaceMeanTime, AZoneByNameKeepsItsCitysMeanTime) {
     const CliResult r = RunZone(With({"--zone", "Asia/Shanghai", "--round"}, kChengdu1880));
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Zone : Asia/Shanghai\n"
-                     "Décalage : UTC+08:05:43 (LMT), temps moyen local\n"
-                     "Fuseau horaire : -8\n");
+    EXPECT_EQ(r.out, "Time zone: Asia/Shanghai\n"
+                     "Offset: UTC+08:05:43 (LMT), local mean time\n"
+                     "Time difference: -8\n");
 }
 
 TEST(CliPlaceMeanTime, StandardTimeIsUnchanged) {
     const CliResult r = RunZone({"--place", "Chengdu", "1", "1", "1950", "12", "0"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Décalage : UTC+08:00 (CST), heure normale\nFuseau horaire : -8\n"),
+    EXPECT_NE(r.out.find("Offset: UTC+08:00 (CST), standard time\nTime difference: -8\n"),
               std::string::npos)
         << r.out;
 }
@@ -87,11 +94,10 @@ TEST(CliPlaceMeanTime, EvalAndAddTakeThePlacesValue) {
     const CliResult byPlace = RunCliCaptured(
         With({"eval", "--before-1900", "--place", "Chengdu", "--round"}, kChengdu1880));
     EXPECT_EQ(byPlace.status, 0) << byPlace.err;
-    EXPECT_EQ(byPlace.out, byTz.out + "Lieu : Chengdu, Sichuan, China\n"
-                                      "Zone : Asia/Shanghai\n"
-                                      "Décalage : UTC+06:56:16 (LMT), temps moyen local de "
-                                      "Chengdu\n"
-                                      "Fuseau horaire : -7\n");
+    EXPECT_EQ(byPlace.out, byTz.out + "Place: Chengdu, Sichuan, China\n"
+                                      "Time zone: Asia/Shanghai\n"
+                                      "Offset: UTC+06:56:16 (LMT), local mean time of Chengdu\n"
+                                      "Time difference: -7\n");
 
     const fs::path dir =
         fs::temp_directory_path() / ("vexamo-cli-mean-time-" + std::to_string(::getpid()));
@@ -111,6 +117,7 @@ TEST(CliPlaceMeanTime, EvalAndAddTakeThePlacesValue) {
 }
 
 TEST(CliPlaceMeanTime, BatchRowsWithAPlaceTakeItsMeanTime) {
+    const LanguageScope french("fr");
     const std::string csv = "name,day,month,year,hour,minute,place,zone,round\n"
                             "a,1,1,1880,12,0,Chengdu,,1\n"
                             "b,1,1,1880,12,0,,Asia/Shanghai,1\n"

@@ -26,9 +26,9 @@ TEST(CliZoneBirth, EvalWithAZoneIsEvalWithItsValuePlusTheZoneUsed) {
     const CliResult byTz = Eval({"--tz", "-2", "1", "7", "2000", "12", "0"});
     const CliResult byZone = Eval({"1", "7", "2000", "12", "0", "--zone", "Europe/Berlin"});
     EXPECT_EQ(byZone.status, 0) << byZone.err;
-    EXPECT_EQ(byZone.out, byTz.out + "Zone : Europe/Berlin\n"
-                                     "Décalage : UTC+02:00 (CEST), heure d'été\n"
-                                     "Fuseau horaire : -2\n");
+    EXPECT_EQ(byZone.out, byTz.out + "Time zone: Europe/Berlin\n"
+                                     "Offset: UTC+02:00 (CEST), summer time\n"
+                                     "Time difference: -2\n");
     EXPECT_EQ(byZone.err, "");
 
     // The JSON object keeps its keys and values and gains "time_zone" as the last one.

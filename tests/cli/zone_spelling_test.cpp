@@ -103,14 +103,16 @@ TEST_F(ZoneSpelling, AnUnknownZoneGetsTheNearestNames) {
         EXPECT_EQ(zone.status, 1);
         EXPECT_EQ(zone.out, "");
         EXPECT_EQ(zone.err, "vexamo-cli: " + refusal(c.given, c.suggested) + "\n");
+        // eval has --tz to offer, a row its tz column.
         const CliResult eval = RunCliCaptured(With({"eval", "--zone", c.given}));
         EXPECT_EQ(eval.status, 1);
-        EXPECT_EQ(eval.err, zone.err);
+        EXPECT_EQ(eval.err, zone.err + "vexamo-cli: " + UserText(TextId::CliTzInstead) + "\n");
         const CliResult batch =
             RunCliWith({"batch", "--format", "jsonl"},
                        "day,month,year,hour,minute,zone\n1,6,2000,12,0," + c.given + "\n");
         EXPECT_EQ(batch.status, 1);
-        EXPECT_EQ(nlohmann::json::parse(batch.out)["error"], refusal(c.given, c.suggested));
+        EXPECT_EQ(nlohmann::json::parse(batch.out)["error"],
+                  refusal(c.given, c.suggested) + UserText(TextId::CsvTzInstead, {"tz"}));
     }
     // "Did you mean" lists at most three names.
     EXPECT_EQ(UserText(TextId::ZoneSuggestions, {"A, B"}), "Did you mean A, B?");

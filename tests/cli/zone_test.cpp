@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/cli/cli_runner.h"
+#include "tests/language_scope.h"
 
 using nlohmann::ordered_json;
 
@@ -35,10 +36,10 @@ ordered_json ZoneJson(const CliResult& r) {
 TEST(CliZone, PlaceGivesItsZoneAndTheFormsValue) {
     const CliResult r = Zone({"--place", "München", "1", "7", "2023", "12", "0"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Lieu : München, Bayern, Deutschland\n"
-                     "Zone : Europe/Berlin\n"
-                     "Décalage : UTC+02:00 (CEST), heure d'été\n"
-                     "Fuseau horaire : -2\n");
+    EXPECT_EQ(r.out, "Place: München, Bayern, Deutschland\n"
+                     "Time zone: Europe/Berlin\n"
+                     "Offset: UTC+02:00 (CEST), summer time\n"
+                     "Time difference: -2\n");
     EXPECT_EQ(r.err, "");
 
     const CliResult winter = Zone({"--json", "--place=munchen", "15", "1", "2023", "8", "0"});
@@ -98,6 +99,7 @@ TEST(CliZone, AmbiguousTimeStopsUnlessChosen) {
 }
 
 TEST(CliZone, NonexistentTimeStopsWhateverTheChoices) {
+    const LanguageScope french("fr");
     const CliResult r = Zone(
         {"--zone", "Europe/Berlin", "--dst", "--round", "--json", "26", "3", "2023", "2", "30"});
     EXPECT_EQ(r.status, 1);
@@ -113,7 +115,7 @@ TEST(CliZone, NonexistentTimeStopsWhateverTheChoices) {
     // As text: the zone, no offset and no value.
     const CliResult text = Zone({"--zone", "Europe/Berlin", "26", "3", "2023", "2", "30"});
     EXPECT_EQ(text.status, 1);
-    EXPECT_EQ(text.out, "Zone : Europe/Berlin\n");
+    EXPECT_EQ(text.out, "Fuseau : Europe/Berlin\n");
 }
 
 TEST(CliZone, NotWholeHoursOnlyWithRound) {

@@ -116,9 +116,9 @@ TEST_F(DiagramCommand, RefusalsWriteNothing) {
     };
     const std::string file = Path("records.dat");
     const Case cases[] = {
-        {{"-o", Path("d.jpg"), "1", "2", "2000", "3", "4"}, 2, "png et svg"},
-        {{"-o", Path("d"), "1", "2", "2000", "3", "4"}, 2, "png et svg"},
-        {{"-o", Path("d.png"), "--format", "pdf", "1", "2", "2000", "3", "4"}, 2, "png et svg"},
+        {{"-o", Path("d.jpg"), "1", "2", "2000", "3", "4"}, 2, "png and svg"},
+        {{"-o", Path("d"), "1", "2", "2000", "3", "4"}, 2, "png and svg"},
+        {{"-o", Path("d.png"), "--format", "pdf", "1", "2", "2000", "3", "4"}, 2, "png and svg"},
         {{"-o", Path("d.png"), "--scale", "0", "1", "2", "2000", "3", "4"}, 2, "not \u201C0\u201D"},
         {{"-o", Path("d.png"), "--scale", "17", "1", "2", "2000", "3", "4"},
          2,

@@ -236,8 +236,8 @@ TEST(BirthplaceDialogTest, SaysWhatTheCommandLineSays) {
         EXPECT_EQ(PlaceLineText(*cli.place), c.line);
         // The offset and its abbreviation as the "Décalage" line gives them, and the same
         // value or none.
-        const std::string offset =
-            c.wholeText ? ZoneOffsetText(*cli.offset) : OffsetAbbreviationText(*cli.offset);
+        const std::string offset = c.wholeText ? ZoneOffsetText(*cli.offset, OffsetWords::Window)
+                                               : OffsetAbbreviationText(*cli.offset);
         EXPECT_TRUE(d.Explanation().contains(QString::fromStdString(offset))) << c.place;
         EXPECT_EQ(d.dialog.Result().timeDifference, cli.timeDifference) << c.place;
         EXPECT_EQ(d.dialog.Result().status, cli.status) << c.place;
