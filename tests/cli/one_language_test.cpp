@@ -3,6 +3,7 @@
 // header, a place's name) are the same in every language and are left out of the comparison.
 #include <algorithm>
 #include <array>
+#include <regex>
 #include <set>
 #include <string>
 #include <string_view>
@@ -27,61 +28,29 @@ struct Language {
     std::set<std::string_view> markers;
 };
 
+std::set<std::string_view> WordSet(std::string_view words) {
+    std::set<std::string_view> set;
+    for (size_t at = 0; at < words.size();) {
+        const size_t end = std::min(words.find(' ', at), words.size());
+        set.insert(words.substr(at, end - at));
+        at = end + 1;
+    }
+    return set;
+}
+
 const std::array<Language, 3>& Languages() {
     static const std::array<Language, 3> languages = {{
-        {"en",
-         {"the",     "and",      "of",    "is",     "not",     "or",      "with",    "from",
-          "must",    "cannot",   "file",  "time",   "summer",  "winter",  "offset",  "mean",
-          "expects", "expected", "whole", "number", "give",    "instead", "which",   "this",
-          "line",    "column",   "field", "hours",  "records", "record",  "unknown", "missing",
-          "more",    "than",     "only",  "be"}},
-        {"de",
-         {"und",
-          "der",
-          "die",
-          "das",
-          "ist",
-          "nicht",
-          "ein",
-          "eine",
-          "einen",
-          "mit",
-          "von",
-          "oder",
-          "wird",
-          "werden",
-          "kann",
-          "muss",
-          "datei",
-          "zeit",
-          "sommerzeit",
-          "normalzeit",
-          "ortszeit",
-          "verschiebung",
-          "zeitverschiebung",
-          "stunde",
-          "auf",
-          "für",
-          "sind",
-          "nach",
-          "bei",
-          "statt",
-          "zeile",
-          "spalte",
-          "feld",
-          "zu",
-          "zwischen",
-          "bitte",
-          "erwartet",
-          "unbekannt",
-          "aufruf",
-          "hilfe"}},
-        {"fr",
-         {"le",    "la",       "les",     "et",    "est",     "une",      "pas",   "ou",
-          "avec",  "pour",     "fichier", "heure", "fuseau",  "horaire",  "lieu",  "décalage",
-          "été",   "normale",  "moyen",   "sont",  "dans",    "être",     "doit",  "nombre",
-          "entre", "ne",       "au",      "sur",   "attend",  "attendu",  "ligne", "colonne",
-          "champ", "veuillez", "donnez",  "de",    "inconnu", "inconnue", "aide",  "utilisation"}},
+        {"en", WordSet("the and of is not or with from must cannot file time summer winter offset "
+                       "mean expects expected whole number give instead which this line column "
+                       "field hours records record unknown missing more than only be")},
+        {"de", WordSet("und der die das ist nicht ein eine einen mit von oder wird werden kann "
+                       "muss datei zeit sommerzeit normalzeit ortszeit verschiebung "
+                       "zeitverschiebung stunde auf für sind nach bei statt zeile spalte feld zu "
+                       "zwischen bitte erwartet unbekannt aufruf hilfe")},
+        {"fr", WordSet("le la les et est une pas ou avec pour fichier heure fuseau horaire lieu "
+                       "décalage été normale moyen sont dans être doit nombre entre ne au sur "
+                       "attend attendu ligne colonne champ veuillez donnez de inconnu inconnue "
+                       "aide utilisation")},
     }};
     return languages;
 }
@@ -114,8 +83,9 @@ std::vector<std::string> Words(std::string_view text) {
     return words;
 }
 
-// The text without what is the same in every language: options, the program's name, licence
-// identifiers, time-zone abbreviations ("(IST)") and the list of accepted CSV headers.
+// The text without what is the same in every language: options ("-o", "--no-dst"), the
+// program's name, the licence's identifier, time-zone abbreviations ("(IST)") and the list of
+// accepted CSV headers.
 std::string Comparable(std::string text) {
     for (const std::string& fixed :
          {AcceptedColumnNames(), std::string("GPL-3.0-or-later"), std::string("vexamo-cli")}) {
@@ -123,38 +93,8 @@ std::string Comparable(std::string text) {
             text.erase(at, fixed.size());
         }
     }
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        // An option: "-o", "--no-dst", "--format=csv".
-        const bool startsWord =
-            i == 0 || std::isalnum(static_cast<unsigned char>(text[i - 1])) == 0;
-        if (text[i] == '-' && startsWord && i + 1 < text.size() &&
-            (std::isalpha(static_cast<unsigned char>(text[i + 1])) != 0 || text[i + 1] == '-')) {
-            while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) != 0 ||
-                                       text[i] == '-' || text[i] == '_')) {
-                ++i;
-            }
-        }
-        // An abbreviation: "(CEST)", "(+0530)".
-        if (i < text.size() && text[i] == '(') {
-            const size_t close = text.find(')', i);
-            const bool abbreviation =
-                close != std::string::npos && close > i + 1 &&
-                std::all_of(text.begin() + static_cast<long>(i) + 1,
-                            text.begin() + static_cast<long>(close), [](char c) {
-                                return std::isupper(static_cast<unsigned char>(c)) != 0 ||
-                                       std::isdigit(static_cast<unsigned char>(c)) != 0 ||
-                                       c == '+' || c == '-';
-                            });
-            if (abbreviation) {
-                i = close + 1;
-            }
-        }
-        if (i < text.size()) {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
+    static const std::regex kSame(R"((^|[^A-Za-z0-9])--?[A-Za-z][A-Za-z0-9_-]*|\([A-Z0-9+-]+\))");
+    return std::regex_replace(text, kSame, "$1");
 }
 
 // The marker words of the other two languages that text holds.
