@@ -240,6 +240,7 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::FieldNotFlag, "Le champ « %1 » doit contenir 0 ou 1."},
     // A birthplace's own local mean time.
     {TextId::PlaceMeanTime, "temps moyen local de %1"},
+    {TextId::PlaceMeanTimeVowel, "temps moyen local d'%1"},
     // Printed sheets and diagram pictures.
     {TextId::SheetSouthern, "Hémisphère Sud"},
     {TextId::SheetConstZone, "Zone indéfinie constante"},

@@ -165,7 +165,8 @@ enum class TextId {
     CliOutOfMemory,
     FieldNotFlag, // %1: the field's name
     // A birthplace's own local mean time, before its zone's first standard time.
-    PlaceMeanTime, // %1: the place's name
+    PlaceMeanTime,      // %1: the place's name
+    PlaceMeanTimeVowel, // the same for a name that begins with a vowel
     // Printed sheets and diagram pictures.
     SheetSouthern, // the check box texts as a ticked option reads on the sheet
     SheetConstZone,

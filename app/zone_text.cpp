@@ -55,7 +55,7 @@ struct OffsetWordIds {
 const OffsetWordIds& WordIds(OffsetWords words) {
     static constexpr OffsetWordIds kWindow{TextId::ZoneSummerTime, TextId::ZoneStandardTime,
                                            TextId::ZoneLocalMeanTime, TextId::PlaceMeanTime,
-                                           TextId::PlaceMeanTime};
+                                           TextId::PlaceMeanTimeVowel};
     static constexpr OffsetWordIds kCli{TextId::CliZoneSummerTime, TextId::CliZoneStandardTime,
                                         TextId::CliZoneLocalMeanTime, TextId::CliZonePlaceMeanTime,
                                         TextId::CliZonePlaceMeanTimeVowel};

@@ -76,9 +76,9 @@ TEST(ZoneText, PlaceMeanTimeNamesThePlaceAsEachLanguageWritesIt) {
             const std::string text = ZoneOffsetText(r, meanTime, OffsetWords::Cli);
             EXPECT_TRUE(text.ends_with(std::string(" ") + words)) << language << ": " << text;
         }
-        // The window keeps its one wording.
+        // The window's French elides as the command line's does.
         EXPECT_EQ(ZoneOffsetText(r, meanTime, OffsetWords::Window),
-                  std::string("UTC+00:19:14 (LMT), temps moyen local de ") + c.name);
+                  std::string("UTC+00:19:14 (LMT), temps moyen local ") + c.fr);
     }
 }
 
