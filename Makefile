@@ -7,7 +7,7 @@ CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 30
 
 .PHONY: all deps configure build run test sanitize bench fuzz screenshots deb check-package artwork \
-        format clean
+        windows test-windows format clean
 
 all: build
 
@@ -66,8 +66,22 @@ check-package: deb
 artwork: build
 	cmake --build $(BUILD) --target artwork-images
 
+# The core and its tests cross-built for 64-bit Windows with mingw-w64 (build-windows); the tests
+# run under Wine.
+WINDOWS_BUILD ?= build-windows
+
+$(WINDOWS_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_BENCH=OFF $(CMAKE_ARGS)
+
+windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+test-windows: windows
+	bash scripts/test-windows.sh $(WINDOWS_BUILD) $(JOBS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) build-san build-bench build-fuzz
+	rm -rf $(BUILD) build-san build-bench build-fuzz $(WINDOWS_BUILD)

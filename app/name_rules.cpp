@@ -1,12 +1,10 @@
 #include "app/name_rules.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <utility>
 
-#include <utf8proc.h>
-
 #include "app/text_catalogue.h"
+#include "app/unicode_nfc.h"
 #include "records/cp1252.h"
 
 namespace {
@@ -42,17 +40,7 @@ std::string NormalizeName(std::string_view utf8Name) {
     if (IsAscii(utf8Name)) {
         return std::string(utf8Name); // ASCII text is its own NFC
     }
-    utf8proc_uint8_t* mapped = nullptr;
-    const utf8proc_ssize_t size =
-        utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(utf8Name.data()),
-                     static_cast<utf8proc_ssize_t>(utf8Name.size()), &mapped,
-                     static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
-    if (size < 0) {
-        return std::string(utf8Name); // not reached for valid UTF-8
-    }
-    std::string normal(reinterpret_cast<const char*>(mapped), static_cast<size_t>(size));
-    std::free(mapped);
-    return normal;
+    return ComposedNfc(utf8Name);
 }
 
 NameCheck CheckName(std::string_view utf8Name, NameUse use, NameKey* storeKey) {

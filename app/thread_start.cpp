@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <malloc.h>
 #include <mutex>
 #include <new>
+#include <system_error>
+
+#ifndef _WIN32
+#include <malloc.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
-#include <system_error>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -29,6 +32,35 @@ bool TakeStart() {
     return true;
 }
 
+#ifdef _WIN32
+// Windows has no limit on a process's address space, nor heaps per thread.
+void ShareOneHeapUnderAddressLimit() {}
+
+// What a thread's stack takes: the program's own size (the linker's default).
+size_t DefaultStackBytes() {
+    return size_t{2} << 20;
+}
+
+// The stacks of the threads running.
+std::atomic<uint64_t> g_stackBytes{0};
+
+bool RoomForThread(size_t) {
+    return true;
+}
+
+// Windows gives every thread's stack back when the thread ends.
+bool StartOnOwnStack(pthread_t& thread, void* (*main)(void*), void* argument, void*& stack,
+                     size_t& bytes) {
+    if (::pthread_create(&thread, nullptr, main, argument) != 0) {
+        return false;
+    }
+    stack = &thread; // stands for the system's stack while it runs
+    bytes = DefaultStackBytes();
+    return true;
+}
+
+void FreeOwnStack(void*, size_t) {}
+#else
 // Each thread that allocates normally reserves a heap of its own of 64 MiB address space. Under
 // an address-space limit (ulimit -v) that reservation fails, and every allocation of the thread
 // then tries again before it falls back to a mapping of its own: seven times slower. Nor may a
@@ -84,6 +116,42 @@ bool RoomForThread(size_t stackBytes) {
     return !read || used + stackBytes + std::max<uint64_t>(share, uint64_t{16} << 20) <= limit;
 }
 
+// Starts main(argument) on a stack of its own (at least the default size), which FreeOwnStack
+// gives back once the thread is joined; stack and bytes receive it.
+bool StartOnOwnStack(pthread_t& thread, void* (*main)(void*), void* argument, void*& stack,
+                     size_t& bytes) {
+    const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+    const size_t size = (DefaultStackBytes() + page - 1) / page * page + page;
+    if (!RoomForThread(size)) {
+        return false;
+    }
+    void* memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK | MAP_NORESERVE, -1, 0);
+    if (memory == MAP_FAILED) {
+        return false;
+    }
+    // The lowest page guards against running off the end of the stack.
+    pthread_attr_t attr;
+    bool started = false;
+    if (::mprotect(memory, page, PROT_NONE) == 0 && ::pthread_attr_init(&attr) == 0) {
+        started = ::pthread_attr_setstack(&attr, memory, size) == 0 &&
+                  ::pthread_create(&thread, &attr, main, argument) == 0;
+        ::pthread_attr_destroy(&attr);
+    }
+    if (!started) {
+        ::munmap(memory, size);
+        return false;
+    }
+    stack = memory;
+    bytes = size;
+    return true;
+}
+
+void FreeOwnStack(void* stack, size_t bytes) {
+    ::munmap(stack, bytes);
+}
+#endif
+
 } // namespace
 
 void LimitThreadStarts(size_t starts) {
@@ -111,33 +179,12 @@ bool ReturningThread::Start(std::function<void()> body) {
         return false;
     }
     ShareOneHeapUnderAddressLimit();
-    const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
-    const size_t bytes = (DefaultStackBytes() + page - 1) / page * page + page;
-    if (!RoomForThread(bytes)) {
-        return false;
-    }
-    void* stack = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK | MAP_NORESERVE, -1, 0);
-    if (stack == MAP_FAILED) {
-        return false;
-    }
-    // The lowest page guards against running off the end of the stack.
-    pthread_attr_t attr;
-    bool started = false;
-    if (::mprotect(stack, page, PROT_NONE) == 0 && ::pthread_attr_init(&attr) == 0) {
-        m_body = std::move(body);
-        started = ::pthread_attr_setstack(&attr, stack, bytes) == 0 &&
-                  ::pthread_create(&m_thread, &attr, &ReturningThread::Main, this) == 0;
-        ::pthread_attr_destroy(&attr);
-    }
-    if (!started) {
+    m_body = std::move(body);
+    if (!StartOnOwnStack(m_thread, &ReturningThread::Main, this, m_stack, m_stackBytes)) {
         m_body = nullptr;
-        ::munmap(stack, bytes);
         return false;
     }
-    m_stack = stack;
-    m_stackBytes = bytes;
-    g_stackBytes += bytes;
+    g_stackBytes += m_stackBytes;
     return true;
 }
 
@@ -151,7 +198,7 @@ void ReturningThread::Join() {
         return;
     }
     ::pthread_join(m_thread, nullptr);
-    ::munmap(m_stack, m_stackBytes);
+    FreeOwnStack(m_stack, m_stackBytes);
     g_stackBytes -= m_stackBytes;
     m_stack = nullptr;
     m_body = nullptr;

@@ -3,11 +3,11 @@
 #
 # The optimisation level and debug information stay with the build type; the flags are left out
 # of Debug builds (the fortified functions need optimisation), of the sanitizer build and of the
-# fuzzing build. None of these flags touches floating-point code generation, so every result stays
+# fuzzing build, and of the Windows build (they are made for ELF programs). None of these flags touches floating-point code generation, so every result stays
 # bit-identical.
 option(VEXAMO_HARDENING "Build with the hardening flags of Debian's package builds" ON)
 
-if(VEXAMO_HARDENING AND NOT VEXAMO_SANITIZE AND NOT VEXAMO_FUZZ
+if(VEXAMO_HARDENING AND NOT VEXAMO_SANITIZE AND NOT VEXAMO_FUZZ AND NOT WIN32
    AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
     find_program(VEXAMO_DPKG_BUILDFLAGS dpkg-buildflags)
     if(VEXAMO_DPKG_BUILDFLAGS)

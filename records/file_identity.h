@@ -6,8 +6,8 @@
 
 struct FileIdentity {
     bool exists = false;
-    uint64_t device = 0;
-    uint64_t inode = 0; // a save by rename gives the file a new one
+    uint64_t device = 0; // the volume's serial number on Windows
+    uint64_t inode = 0;  // the file index on Windows; a save by rename gives the file a new one
     int64_t size = 0;
     int64_t mtimeNs = 0; // modification time, nanoseconds since the epoch
 
@@ -18,8 +18,7 @@ struct FileIdentity {
 // no such file.
 FileIdentity FileIdentityOf(const std::string& path);
 
-// The identity of an open file.
-FileIdentity FileIdentityOfOpenFile(int fd);
+// The identity of an open file: IdentityOfOpenFile (records/native_file.h).
 
 // Whether the file at path is no longer the one recorded: replaced, rewritten, resized,
 // touched, removed, or created where none was. Permission and owner changes do not count.

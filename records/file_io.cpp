@@ -1,11 +1,10 @@
 #include "records/file_io.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <new>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "records/native_file.h"
 
 namespace {
 
@@ -17,45 +16,34 @@ FileFault ErrnoFault(int errnoValue) {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, FileFault& fault,
                    FileIdentity* identity) {
-    // Non-blocking, so that a named pipe cannot hold the program up before it is refused.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    auto fail = [&](int err) {
+    int err = 0;
+    NativeFile file = OpenForReading(path, err);
+    if (!file.IsOpen()) {
         fault = ErrnoFault(err);
         return false;
-    };
-    if (fd < 0) {
-        return fail(errno);
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return fail(err);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        if (S_ISDIR(st.st_mode)) {
-            return fail(EISDIR);
-        }
+    switch (KindOf(file)) {
+    case FileKind::kRegular:
+        break;
+    case FileKind::kFolder:
+        fault = ErrnoFault(EISDIR);
+        return false;
+    default:
         fault = FileFault{FileFault::NotRegularFile, EINVAL};
         return false;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const FileIdentity opened = IdentityOfOpenFile(file);
     std::string data;
     try {
-        if (st.st_size > 0) {
-            data.reserve(static_cast<size_t>(st.st_size));
+        if (opened.size > 0) {
+            data.reserve(static_cast<size_t>(opened.size));
         }
         char buffer[65536];
         for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            const int64_t n = ReadSome(file, buffer, sizeof buffer, err);
             if (n < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                const int err = errno;
-                ::close(fd);
-                return fail(err);
+                fault = ErrnoFault(err);
+                return false;
             }
             if (n == 0) {
                 break;
@@ -63,18 +51,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileFault& fault
             data.append(buffer, static_cast<size_t>(n));
         }
     } catch (const std::bad_alloc&) {
-        ::close(fd);
         fault = FileFault{FileFault::OutOfMemory, ENOMEM};
         return false;
     } catch (const std::length_error&) {
-        ::close(fd);
         fault = FileFault{FileFault::OutOfMemory, ENOMEM};
         return false;
     }
     if (identity != nullptr) {
-        *identity = FileIdentityOfOpenFile(fd);
+        *identity = IdentityOfOpenFile(file);
     }
-    ::close(fd);
     bytes = std::move(data);
     fault = FileFault{};
     return true;

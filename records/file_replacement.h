@@ -6,11 +6,11 @@
 #include <chrono>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 #include "records/faults.h"
 #include "records/file_identity.h"
 #include "records/file_lock.h"
+#include "records/native_file.h"
 
 struct SaveOptions {
     // A lock the caller holds for its whole read-change-write of this file. Without one that
@@ -43,9 +43,9 @@ class FileReplacement {
     const FileFault& Fault() const { return m_fault; }
 
     // Completes the file: the temporary file is synced and renamed over the target, and the
-    // folder is synced. On failure the temporary file is removed, the target is untouched,
-    // and fault says why (the first failure of Write, if any). written, when given, receives
-    // the identity of the file written (not set for a device).
+    // folder is synced (see ReplaceByRename). On failure the temporary file is removed, the target
+    // is untouched, and fault says why (the first failure of Write, if any). written, when given,
+    // receives the identity of the file written (not set for a device).
     bool Commit(FileFault& fault, FileIdentity* written = nullptr);
 
     // Gives up: the temporary file is removed and the target left as it was. Harmless when
@@ -54,22 +54,20 @@ class FileReplacement {
 
     // Whether the target is written into directly (a device, a named pipe).
     bool IsDirect() const { return m_direct; }
-    // The open descriptor written into, or -1.
-    int Descriptor() const { return m_fd; }
+    // The open descriptor (handle on Windows) written into.
+    NativeFile::Handle Descriptor() const { return m_file.Get(); }
 
   private:
     bool OpenDirect(const std::string& target, FileFault& fault);
 
-    int m_fd = -1;
+    NativeFile m_file;
     bool m_direct = false;
     bool m_exists = false;
     std::string m_target;
     std::string m_tempPath;
     FileLock m_ownLock;
     FileFault m_fault;
-    mode_t m_mode = 0;
-    uid_t m_uid = 0;
-    gid_t m_gid = 0;
+    FileStatus m_replaced; // of the existing file
 };
 
 // Removes what an interrupted save of path left behind (its temporary files and its lock

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "records/utf8_paths.h"
+
 namespace {
 
 // FNV-1a, 64 bits.
@@ -23,22 +25,23 @@ bool IsLowerHexDigit(char c) {
 
 std::string ResolveSaveTarget(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-        const auto resolved = std::filesystem::canonical(path, ec);
+    const std::filesystem::path named = PathOfUtf8(path);
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(named, ec))) {
+        const auto resolved = std::filesystem::canonical(named, ec);
         if (!ec) {
-            return resolved.string();
+            return Utf8OfPath(resolved);
         }
     }
     return path;
 }
 
 std::string FolderOf(const std::string& path) {
-    const std::filesystem::path p(path);
-    return p.has_parent_path() ? p.parent_path().string() : std::string(".");
+    const std::filesystem::path p = PathOfUtf8(path);
+    return p.has_parent_path() ? Utf8OfPath(p.parent_path()) : std::string(".");
 }
 
 std::string SideFileStem(const std::string& target) {
-    const std::string name = std::filesystem::path(target).filename().string();
+    const std::string name = Utf8OfPath(PathOfUtf8(target).filename());
     const uint64_t h = NameHash(name);
     std::string stem = ".vx";
     const char* digits = "0123456789abcdef";

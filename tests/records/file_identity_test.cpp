@@ -1,7 +1,10 @@
-#include <fcntl.h>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -15,8 +18,15 @@ namespace fs = std::filesystem;
 namespace {
 
 void SetMtime(const std::string& path, long seconds) {
+#ifdef _WIN32
+    const auto when = std::chrono::sys_seconds(std::chrono::seconds(seconds));
+    std::error_code ec;
+    fs::last_write_time(path, std::chrono::file_clock::from_sys(when), ec);
+    ASSERT_FALSE(ec) << ec.message();
+#else
     const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+#endif
 }
 
 } // namespace
@@ -37,7 +47,7 @@ TEST_F(ChangedOnDiskTest, OwnSaveAndOpenAreTheReference) {
     EXPECT_EQ(doc_.GetFileIdentity(), FileIdentityOf(Path("a.dat")));
     EXPECT_FALSE(doc_.IsChangedOnDisk());
     // Permissions and reading do not count as a change.
-    ::chmod(Path("a.dat").c_str(), 0600);
+    fs::permissions(Path("a.dat"), fs::perms::owner_read | fs::perms::owner_write);
     CVexamoDoc reader;
     DocFault error;
     ASSERT_TRUE(reader.OpenDocument(Path("a.dat"), error)) << error.file.errnoValue;

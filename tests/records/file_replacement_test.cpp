@@ -1,29 +1,37 @@
 // FileReplacement: what is replaced, what is written into, what is refused, and what an
 // interrupted save leaves behind.
 #include <algorithm>
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include "records/file_io.h"
 #include "records/file_replacement.h"
 #include "records/side_files.h"
+#ifndef _WIN32
 #include "tests/records/fifo_reader.h"
+#endif
 #include "tests/records/temp_dir.h"
 
 namespace {
 
 class FileReplacementTest : public TempDirTest {
+#ifndef _WIN32
   protected:
     static bool IsFifo(const std::string& path) {
         struct stat st {};
         return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
     }
+#endif
 };
+
+#ifndef _WIN32 // named pipes, devices and sockets in the file system
 
 TEST_F(FileReplacementTest, ANamedPipeIsWrittenIntoOrRefusedButNeverReplaced) {
     ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
@@ -96,6 +104,8 @@ TEST_F(FileReplacementTest, AFolderAndASocketAreRefusedEitherWay) {
     EXPECT_EQ(FolderEntries().size(), 2u);
 }
 
+#endif
+
 TEST_F(FileReplacementTest, PiecesReplaceTheFileOnlyWhenCommitted) {
     WriteAll(Path("a.pdf"), "old");
     {
@@ -143,8 +153,8 @@ TEST_F(FileReplacementTest, WhatAnInterruptedSaveLeftIsRemovedUnlessASaveIsUnder
     RemoveInterruptedSave(target);
     auto entries = FolderEntries();
     std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries,
-              (std::vector<std::string>{std::filesystem::path(otherTemp).filename(), "out.png"}));
+    EXPECT_EQ(entries, (std::vector<std::string>{
+                           std::filesystem::path(otherTemp).filename().string(), "out.png"}));
     EXPECT_EQ(ReadAll(target), "kept");
 
     // Nothing left behind: nothing made either.
