@@ -75,7 +75,11 @@ bool FileReplacement::Open(const std::string& path, FileFault& fault, const Save
         return false;
     };
     const std::string target = ResolveSaveTarget(path);
-    const FileStatus existing = StatusOf(target);
+    int err = 0;
+    const FileStatus existing = StatusOf(target, &err);
+    if (existing.kind == FileKind::kNone && err == EINVAL) {
+        return fail(ErrnoFault(EINVAL)); // no name on this system (on Windows: not UTF-8)
+    }
     if (existing.kind == FileKind::kFolder) {
         return fail(ErrnoFault(EISDIR));
     }
@@ -104,7 +108,6 @@ bool FileReplacement::Open(const std::string& path, FileFault& fault, const Save
                         ? ErrnoFault(EISDIR)
                         : FileFault{FileFault::NotRegularFile, EINVAL});
     }
-    int err = 0;
     if (stillThere && IsWriteProtected(target, replaced, err)) {
         return fail(err != 0 ? ErrnoFault(err) : FileFault{FileFault::WriteProtected, 0});
     }
@@ -157,12 +160,7 @@ bool FileReplacement::Commit(FileFault& fault, FileIdentity* written) {
         ok = false;
     }
     if (ok && !m_direct) {
-        ok = ReplaceByRename(m_tempPath, m_target, m_exists, err);
-        // Taken from the name once the file is in place: replacing one, Windows may give the
-        // file another number.
-        if (ok && m_exists) {
-            identity = FileIdentityOf(m_target);
-        }
+        ok = ReplaceByRename(m_tempPath, m_target, err);
     }
     if (!ok) {
         const FileFault why = m_fault.kind != FileFault::None ? m_fault : ErrnoFault(err);

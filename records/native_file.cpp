@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <utility>
 
 #ifdef _WIN32
@@ -206,6 +207,10 @@ FileStatus StatusOf(const std::string& path, int* err) {
     }
     FileStatus status;
     status.kind = KindOf(file);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileInformationByHandle(file.Get(), &info)) {
+        status.mode = info.dwFileAttributes;
+    }
     return status;
 }
 
@@ -337,7 +342,20 @@ bool SyncToDisk(const NativeFile& file, int& err) {
     return true;
 }
 
-bool KeepOwnerAndMode(const NativeFile&, const FileStatus&, int&) {
+bool KeepOwnerAndMode(const NativeFile& file, const FileStatus& replaced, int& err) {
+    // The attributes a user gives a file; its access rules are those of its folder, as for
+    // any new file there.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    FILE_BASIC_INFO basic{}; // times of zero stay as they are
+    basic.FileAttributes = replaced.mode & kKept;
+    if (basic.FileAttributes == 0) {
+        basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    }
+    if (!::SetFileInformationByHandle(file.Get(), FileBasicInfo, &basic, sizeof basic)) {
+        err = LastErrno();
+        return false;
+    }
     return true;
 }
 #else
@@ -396,27 +414,33 @@ bool KeepOwnerAndMode(const NativeFile& file, const FileStatus& replaced, int& e
 #endif
 
 #ifdef _WIN32
-bool ReplaceByRename(const std::string& temp, const std::string& target, bool targetExists,
-                     int& err) {
+bool ReplaceByRename(const std::string& temp, const std::string& target, int& err) {
     std::wstring from;
     std::wstring to;
     if (!WideOfUtf8(temp, from) || !WideOfUtf8(target, to)) {
         err = EINVAL;
         return false;
     }
-    // ReplaceFileW fails before it has changed anything, or succeeds: then MoveFileExW.
-    if (targetExists &&
-        ::ReplaceFileW(to.c_str(), from.c_str(), nullptr,
-                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                       nullptr)) {
-        return true;
+    // One rename that replaces the target (not ReplaceFileW, which takes several steps and
+    // may leave a file of its own behind when it fails), written through to the disk. A file
+    // that another program has open cannot be replaced: a reader, a virus scanner or an
+    // indexer lets go soon, so the rename is tried again for a while.
+    auto pause = std::chrono::milliseconds(1);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    for (;;) {
+        if (::MoveFileExW(from.c_str(), to.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            err = ErrnoOf(error);
+            return false;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
     }
-    if (!::MoveFileExW(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        err = LastErrno();
-        return false;
-    }
-    return true;
 }
 
 void SyncFolder(const std::string&) {}
@@ -449,7 +473,7 @@ void ForEachRegularFile(const std::string& folder,
     ::FindClose(search);
 }
 #else
-bool ReplaceByRename(const std::string& temp, const std::string& target, bool, int& err) {
+bool ReplaceByRename(const std::string& temp, const std::string& target, int& err) {
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         err = errno;
         return false;

@@ -56,8 +56,7 @@ enum class FileKind {
 // What a name stands for (a symbolic link followed), with what a replacement must keep of it.
 struct FileStatus {
     FileKind kind = FileKind::kNone;
-    // POSIX: the mode, owner and group; Windows keeps its attributes and access rules with the
-    // file it replaces (ReplaceFileW), so nothing is taken along by hand there.
+    // POSIX: the mode, owner and group; Windows: the attributes in mode.
     uint32_t mode = 0;
     uint32_t owner = 0;
     uint32_t group = 0;
@@ -87,15 +86,14 @@ bool WriteAll(const NativeFile& file, std::string_view bytes, int& err);
 bool SyncToDisk(const NativeFile& file, int& err);
 
 // Gives a replacement the owner, group and permissions of the file it replaces, as far as the
-// saver may (POSIX; nothing to do on Windows, where the replacement takes them over).
+// saver may (POSIX); its hidden, system, archive and indexing attributes (Windows).
 bool KeepOwnerAndMode(const NativeFile& file, const FileStatus& replaced, int& err);
 
 // Puts the complete file temp in the place of target in one step, so that after a crash the
-// name holds the old file or the new one: rename() (POSIX); ReplaceFileW over an existing file,
-// keeping its attributes and access rules, and MoveFileExW with MOVEFILE_WRITE_THROUGH
-// otherwise (Windows).
-bool ReplaceByRename(const std::string& temp, const std::string& target, bool targetExists,
-                     int& err);
+// name holds the old file or the new one: rename() (POSIX); MoveFileExW replacing the target,
+// with MOVEFILE_WRITE_THROUGH, waiting up to two seconds for another program that has the
+// target open to let go (Windows).
+bool ReplaceByRename(const std::string& temp, const std::string& target, int& err);
 // Makes a rename in folder durable (POSIX; MOVEFILE_WRITE_THROUGH has done so on Windows).
 void SyncFolder(const std::string& folder);
 

@@ -4,6 +4,23 @@
 #include <windows.h>
 #endif
 
+#ifdef _WIN32
+// Never throws, unlike the standard library's conversions: a name that is not UTF-8 gets
+// U+FFFD for what is malformed, and the system's own call refuses it later.
+std::filesystem::path PathOfUtf8(std::string_view utf8) {
+    const int size = static_cast<int>(utf8.size());
+    const int units = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(units > 0 ? units : 0), L'\0');
+    if (units > 0) {
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
+    }
+    return std::filesystem::path(wide);
+}
+
+std::string Utf8OfPath(const std::filesystem::path& path) {
+    return Utf8OfWide(path.native());
+}
+#else
 std::filesystem::path PathOfUtf8(std::string_view utf8) {
     return std::filesystem::path(
         std::u8string_view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
@@ -13,6 +30,7 @@ std::string Utf8OfPath(const std::filesystem::path& path) {
     const std::u8string utf8 = path.u8string();
     return std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size());
 }
+#endif
 
 #ifdef _WIN32
 

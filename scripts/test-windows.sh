@@ -26,6 +26,8 @@ wine cmd <"$keeper_input" >/dev/null 2>&1 &
 exec 9>"$keeper_input"
 rm -f "$keeper_input"
 trap 'exec 9>&-; wineserver --kill || true' EXIT
+# Once a first program has run, the services are up.
+timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
 
 start=$(date +%s)
 cd "$build"
