@@ -1,14 +1,12 @@
 #include "cli/csv_input.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <iostream>
+#include <unistd.h>
 
 #include "app/file_messages.h"
 #include "app/text_catalogue.h"
+#include "cli/input_descriptors.h"
 #include "cli/output.h"
 
 std::optional<std::string> CsvDelimiter(const ParsedArgs& a, const CommandSyntax& syntax,
@@ -60,48 +58,22 @@ std::string ReadFailure(const CsvInput& input, int error) {
                     {error == EBADF ? UserText(TextId::StdinWriteOnly) : ErrnoText(error)});
 }
 
-// The reason the process's standard input cannot be read, or 0. It can be a folder, or closed
-// or open for writing only, which would read as empty or fail at the first read.
-int StdinFault(struct stat& st) {
-    if (::fstat(STDIN_FILENO, &st) != 0) {
-        return errno;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        return EISDIR;
-    }
-    const int flags = ::fcntl(STDIN_FILENO, F_GETFL);
-    if (flags < 0) {
-        return errno;
-    }
-    return (flags & O_ACCMODE) == O_WRONLY ? EBADF : 0;
-}
-
 } // namespace
 
 int OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, CsvInput& input) {
     input.label = path;
-    struct stat st {};
     if (path == "-") {
         if (io.in != &std::cin) {
             input.stream = io.in;
             return kExitOk;
         }
-        if (const int error = StdinFault(st); error != 0) {
+        if (const int error = StandardInputFault(); error != 0) {
             PrintMessage(io, ReadFailure(input, error));
             return kExitUsage;
         }
-        input.fd = STDIN_FILENO;
+        input.fd = 0;
     } else {
-        int error = 0;
-        if (::stat(path.c_str(), &st) != 0) {
-            error = errno;
-        } else if (S_ISDIR(st.st_mode)) {
-            error = EISDIR;
-        } else if ((input.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC)) < 0) {
-            error = errno;
-        } else if (::fstat(input.fd, &st) != 0) {
-            error = errno;
-        }
+        const int error = OpenInputFile(path, input.fd);
         input.ownsFd = input.fd >= 0;
         if (error != 0) {
             PrintMessage(io, ReadFailure(input, error));
@@ -110,7 +82,7 @@ int OpenCsvInput(CliStreams& io, const std::string&, const std::string& path, Cs
     }
     // A regular file is read from where its descriptor stands ("batch < file" after a reader
     // before it).
-    input.offset = S_ISREG(st.st_mode) ? ::lseek(input.fd, 0, SEEK_CUR) : -1;
+    input.offset = RegularFileOffset(input.fd);
     input.regular = input.offset >= 0;
     input.buffer = std::make_unique<FdInputBuf>(input.fd, [&input] {
         if (input.onPause) {

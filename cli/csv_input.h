@@ -2,8 +2,7 @@
 // The CSV input of batch and import: a file, or standard input for "-", the --delimiter option
 // of batch, import and export (with --bom and --spreadsheet, the CSV options), and the messages for
 // input that cannot be read or is malformed.
-#include <sys/types.h>
-
+#include <cstdint>
 #include <functional>
 #include <istream>
 #include <memory>
@@ -35,7 +34,7 @@ struct CsvInput {
     int fd = -1;
     bool ownsFd = false;
     bool regular = false; // a regular file, read from offset
-    off_t offset = 0;
+    int64_t offset = 0;
     std::unique_ptr<FdInputBuf> buffer;
     std::unique_ptr<std::istream> fdStream;
     std::unique_ptr<std::istringstream> whole; // the input read into memory

@@ -1,10 +1,10 @@
 #include "cli/fd_input.h"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <system_error>
+#include <unistd.h>
+
+#include "cli/input_descriptors.h"
 
 namespace {
 
@@ -21,8 +21,7 @@ bool FdInputBuf::Fill() {
     if (m_end) {
         return false;
     }
-    pollfd ready{m_fd, POLLIN, 0};
-    if (m_onPause && ::poll(&ready, 1, 0) == 0) {
+    if (m_onPause && ReadWouldWait(m_fd)) {
         m_onPause();
     }
     ssize_t got = 0;
@@ -56,15 +55,13 @@ FdInputBuf::int_type FdInputBuf::underflow() {
     return traits_type::to_int_type(*gptr());
 }
 
-int ReadEachBlock(int fd, off_t offset, const std::function<void(std::string_view)>& take) {
+int ReadEachBlock(int fd, int64_t offset, const std::function<void(std::string_view)>& take) {
     std::vector<char> block(kReadSize);
     for (;;) {
-        const ssize_t got = ::pread(fd, block.data(), block.size(), offset);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
+        int err = 0;
+        const int64_t got = ReadAt(fd, block.data(), block.size(), offset, err);
         if (got < 0) {
-            return errno;
+            return err;
         }
         if (got == 0) {
             return 0;

@@ -2,8 +2,7 @@
 // An input descriptor read as it arrives: each read takes what the descriptor has at hand (never
 // waiting for a full buffer), and just before a read that would wait, the owner is told, so
 // it can pass on what it holds while a slow producer pauses.
-#include <sys/types.h>
-
+#include <cstdint>
 #include <functional>
 #include <streambuf>
 #include <string_view>
@@ -33,4 +32,4 @@ class FdInputBuf : public std::streambuf {
 
 // Passes the bytes of the descriptor from offset to its end to take, block by block, without
 // moving its position (a regular file's). Returns 0, or the errno value of a failed read.
-int ReadEachBlock(int fd, off_t offset, const std::function<void(std::string_view)>& take);
+int ReadEachBlock(int fd, int64_t offset, const std::function<void(std::string_view)>& take);

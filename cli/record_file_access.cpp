@@ -1,24 +1,19 @@
 #include "cli/record_file_access.h"
 
-#include <cerrno>
-#include <sys/stat.h>
-
 #include "app/file_messages.h"
 #include "app/text_catalogue.h"
 #include "cli/output.h"
 #include "records/file_io.h"
+#include "records/native_file.h"
 
 namespace {
 
 // Opens FILE into doc as LoadRecordFile does, but leaves what it noticed to the caller.
 bool OpenRecordFile(CliStreams& io, const std::string& path, CVexamoDoc& doc, bool absentIsEmpty,
                     ParseWatcher* watcher) {
-    if (absentIsEmpty) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 && errno == ENOENT) {
-            doc.OnNewDocument();
-            return true;
-        }
+    if (absentIsEmpty && NameIsAbsent(path)) {
+        doc.OnNewDocument();
+        return true;
     }
     std::string error;
     if (!OpenRecordDocument(doc, path, error, watcher)) {

@@ -196,6 +196,14 @@ FileKind KindOf(const NativeFile& file) {
     }
 }
 
+bool NameIsAbsent(const std::string& path) {
+    std::wstring wide;
+    if (!WideOfUtf8(path, wide) || ::GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    return ErrnoOf(::GetLastError()) == ENOENT;
+}
+
 FileStatus StatusOf(const std::string& path, int* err) {
     int why = 0;
     const NativeFile file(OpenToLookAt(path, why));
@@ -223,6 +231,11 @@ bool IsWriteProtected(const std::string& path, const FileStatus&, int& err) {
 FileKind KindOf(const NativeFile& file) {
     struct stat st {};
     return ::fstat(file.Get(), &st) == 0 ? KindOfMode(st.st_mode) : FileKind::kNone;
+}
+
+bool NameIsAbsent(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
 FileStatus StatusOf(const std::string& path, int* err) {

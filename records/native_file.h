@@ -62,6 +62,10 @@ struct FileStatus {
     uint32_t group = 0;
 };
 
+// Whether nothing at all has that name (a symbolic link that leads nowhere is something): the
+// system says so (ENOENT), not merely that the name cannot be looked at.
+bool NameIsAbsent(const std::string& path);
+
 // The status of path; err is set when the name could not be looked at (kNone then).
 FileStatus StatusOf(const std::string& path, int* err = nullptr);
 // The kind of an open file.
