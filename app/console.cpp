@@ -1,5 +1,7 @@
 #include "app/console.h"
 
+#include <memory>
+
 #ifdef _WIN32
 #include <algorithm>
 #include <cstdio>
@@ -95,35 +97,46 @@ bool IsTerminal(int fd) {
     return handle != INVALID_HANDLE_VALUE && ::GetConsoleMode(handle, &mode) != 0;
 }
 
-Utf8Console::Utf8Console() : m_previousCodePage(::GetConsoleOutputCP()) {
-    if (m_previousCodePage != 0 && m_previousCodePage != CP_UTF8) {
+struct Utf8Console::Redirection {
+    unsigned codePage = 0;
+    std::unique_ptr<ConsoleBuffer> out;
+    std::unique_ptr<ConsoleBuffer> err;
+    std::streambuf* previousOut = nullptr;
+    std::streambuf* previousErr = nullptr;
+};
+
+Utf8Console::Utf8Console() : m_redirection(std::make_unique<Redirection>()) {
+    Redirection& r = *m_redirection;
+    r.codePage = ::GetConsoleOutputCP();
+    if (r.codePage != 0 && r.codePage != CP_UTF8) {
         ::SetConsoleOutputCP(CP_UTF8);
     }
     if (IsTerminal(1)) {
         std::cout.flush();
-        m_out = std::make_unique<ConsoleBuffer>(HandleOf(1));
-        m_previousOut = std::cout.rdbuf(m_out.get());
+        r.out = std::make_unique<ConsoleBuffer>(HandleOf(1));
+        r.previousOut = std::cout.rdbuf(r.out.get());
     }
     if (IsTerminal(2)) {
         std::cerr.flush();
-        m_err = std::make_unique<ConsoleBuffer>(HandleOf(2));
-        m_previousErr = std::cerr.rdbuf(m_err.get());
+        r.err = std::make_unique<ConsoleBuffer>(HandleOf(2));
+        r.previousErr = std::cerr.rdbuf(r.err.get());
     }
 }
 
 Utf8Console::~Utf8Console() {
-    if (m_out != nullptr) {
+    Redirection& r = *m_redirection;
+    if (r.out != nullptr) {
         std::cout.flush();
-        std::cout.rdbuf(m_previousOut);
+        std::cout.rdbuf(r.previousOut);
     }
-    if (m_err != nullptr) {
+    if (r.err != nullptr) {
         std::cerr.flush();
-        std::cerr.rdbuf(m_previousErr);
+        std::cerr.rdbuf(r.previousErr);
     }
-    m_out.reset(); // writes a character cut off at the end as it is
-    m_err.reset();
-    if (m_previousCodePage != 0 && m_previousCodePage != CP_UTF8) {
-        ::SetConsoleOutputCP(m_previousCodePage);
+    r.out.reset(); // writes a character cut off at the end as it is
+    r.err.reset();
+    if (r.codePage != 0 && r.codePage != CP_UTF8) {
+        ::SetConsoleOutputCP(r.codePage);
     }
 }
 
@@ -151,6 +164,8 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 bool IsTerminal(int fd) {
     return ::isatty(fd) == 1;
 }
+
+struct Utf8Console::Redirection {};
 
 Utf8Console::Utf8Console() = default;
 

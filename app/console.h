@@ -3,7 +3,6 @@
 // shown to a person, so control characters in it are written escaped (app/text_guards.h); into
 // a file or a pipe it goes as it is.
 #include <memory>
-#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -24,11 +23,8 @@ class Utf8Console {
     Utf8Console& operator=(const Utf8Console&) = delete;
 
   private:
-    unsigned m_previousCodePage = 0;
-    std::unique_ptr<std::streambuf> m_out;
-    std::unique_ptr<std::streambuf> m_err;
-    std::streambuf* m_previousOut = nullptr;
-    std::streambuf* m_previousErr = nullptr;
+    struct Redirection; // the console's streams and code page as they were (Windows)
+    std::unique_ptr<Redirection> m_redirection;
 };
 
 // Standard input, output and error carry bytes as they are, so that output is the same on every
