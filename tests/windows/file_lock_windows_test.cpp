@@ -3,6 +3,7 @@
 // processes add to one file at once.
 #include <chrono>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,36 @@ TEST_F(LockOnWindows, TwoProcessesAddingRecordsAtOnceLoseNothing) {
     DocFault error;
     ASSERT_TRUE(doc.OpenDocument(path, error));
     EXPECT_EQ(doc.m_mapDateStore.GetCount(), 2 * kRounds);
+    EXPECT_EQ(NamesIn(Utf8OfPath(dir_)), std::vector<std::string>{"shared.dat"});
+}
+
+TEST_F(LockOnWindows, ThreadsOfOneProcessExcludeEachOtherToo) {
+    constexpr int kRounds = 40;
+    const std::string path = At("shared.dat");
+    int failures[3] = {0, 0, 0};
+    std::thread writers[3];
+    for (int t = 0; t < 3; ++t) {
+        writers[t] = std::thread([&, t] {
+            for (int i = 0; i < kRounds; ++i) {
+                FileLock lock;
+                CVexamoDoc doc;
+                DocFault error;
+                const bool ok = lock.Acquire(path, 60s) == LockStatus::kLocked &&
+                                (!FileIdentityOf(path).exists || doc.OpenDocument(path, error));
+                doc.m_mapDateStore.SetAt("thread " + std::to_string(t) + " " + std::to_string(i),
+                                         VXDateStore(2001, 9, 9, 1, 46, 40, 0, 1));
+                failures[t] += ok && doc.SaveDocument(path, error, &lock) ? 0 : 1;
+            }
+        });
+    }
+    for (auto& w : writers) {
+        w.join();
+    }
+    EXPECT_EQ(failures[0] + failures[1] + failures[2], 0);
+    CVexamoDoc doc;
+    DocFault error;
+    ASSERT_TRUE(doc.OpenDocument(path, error));
+    EXPECT_EQ(doc.m_mapDateStore.GetCount(), 3 * kRounds);
     EXPECT_EQ(NamesIn(Utf8OfPath(dir_)), std::vector<std::string>{"shared.dat"});
 }
 
