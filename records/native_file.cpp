@@ -414,8 +414,9 @@ bool KeepOwnerAndMode(const NativeFile& file, const FileStatus& replaced, int& e
     const uid_t uid = replaced.owner;
     const gid_t gid = replaced.group;
     if (::fstat(file.Get(), &temp) == 0 && (temp.st_uid != uid || temp.st_gid != gid) &&
-        ::fchown(file.Get(), uid, gid) != 0 && temp.st_gid != gid) {
-        (void)::fchown(file.Get(), static_cast<uid_t>(-1), gid);
+        ::fchown(file.Get(), uid, gid) != 0 && temp.st_gid != gid &&
+        ::fchown(file.Get(), static_cast<uid_t>(-1), gid) != 0) {
+        // the saver's own group stays
     }
     // After the owner: changing that clears the set-user-id and set-group-id bits.
     if (::fchmod(file.Get(), static_cast<mode_t>(replaced.mode & 07777)) != 0) {
