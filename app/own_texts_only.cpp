@@ -13,3 +13,7 @@ bool MessagesTranslated() {
 const char* TranslatedMessage(const char* english) {
     return english;
 }
+
+const char* TranslatedMessage(const char*, const char* english) {
+    return english;
+}

@@ -40,7 +40,9 @@ std::string SuggestionsText(const std::vector<std::string>& zones) {
     for (const std::string& zone : zones) {
         names.append(names.empty() ? "" : ", ").append(zone);
     }
-    return " " + UserText(TextId::ZoneSuggestions, {names});
+    std::string text = " ";
+    text += UserText(TextId::ZoneSuggestions, {names});
+    return text;
 }
 
 // The texts an offset is described with, in the window's words or in vexamo-cli's.
