@@ -1,0 +1,11 @@
+#pragma once
+// Correctly rounded sine, cosine, tangent, arc tangent and arc sine: the exact value of the
+// function rounded to the nearest double, ties to even, for every finite argument. The same
+// argument gives the same bits on every processor, compiler and C library. NaN and the
+// infinities give what the C library gives.
+
+double CrSin(double x);
+double CrCos(double x);
+double CrTan(double x);
+double CrAtan(double x);
+double CrAsin(double x);
