@@ -6,8 +6,8 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build run test sanitize bench fuzz screenshots deb check-package artwork \
-        windows test-windows format clean
+.PHONY: all deps configure build run test check-math sanitize bench fuzz screenshots deb \
+        check-package artwork windows test-windows format clean
 
 all: build
 
@@ -27,6 +27,13 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The correctly rounded sin, cos, tan, atan and asin against MPFR on MATH_COUNT random arguments
+# each (`make test` runs a million).
+MATH_COUNT ?= 100000000
+check-math: configure
+	cmake --build $(BUILD) -j $(JOBS) --target vexamo_cr_math_tests
+	cd $(BUILD) && MATH_COUNT=$(MATH_COUNT) ctest --output-on-failure -j $(JOBS) -L math --timeout 86400
 
 # Core libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

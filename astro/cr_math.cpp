@@ -815,8 +815,8 @@ double CrTan(double x) {
     if (!(ax < kInf)) {
         return x - x;
     }
-    // |tan x - x| < 0.34 |x|^3 < 2^-53.5 |x|: x is the nearest double.
-    if (ax < 0x1p-26) {
+    // |tan x - x| < 0.34 |x|^3 < 2^-55.5 |x|: x is the nearest double.
+    if (ax < 0x1p-27) {
         return x;
     }
     double out;
@@ -853,8 +853,9 @@ double CrAsin(double x) {
     if (std::isnan(x)) {
         return x + x;
     }
+    // The C library's NaN, positive.
     if (ax > 1) {
-        return (x - x) / (x - x);
+        return std::numeric_limits<double>::quiet_NaN();
     }
     if (ax == 1) {
         return x < 0 ? -kHalfPiRounded : kHalfPiRounded;

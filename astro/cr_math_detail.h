@@ -11,7 +11,8 @@ struct DD {
 
 // The fast stage's approximation of f(x) and the bound on its relative error that the rounding
 // test assumes. Defined for finite x outside the ranges answered without computation (|x| below
-// 2^-26 for all, |x| above 2^55 for the arc tangent, |x| >= 1 for the arc sine).
+// 2^-26 for the sine and the arc sine, below 2^-27 for the others, above 2^55 for the arc
+// tangent, |x| >= 1 for the arc sine).
 DD SinApprox(double x);
 DD CosApprox(double x);
 DD TanApprox(double x);
