@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "astro/calendar.h"
+#include "astro/cr_math.h"
 #include "astro/lunation_table.h"
 
 namespace {
@@ -18,45 +19,45 @@ constexpr int kMaxSearchSteps = 10000;
 double MeanPhaseTime(double t, double k) {
     const double t2 = t * t;
     const double t3 = t2 * t;
-    const double s = std::sin(((166.56 + t * 132.87) - t2 * 0.009173) * kDeg);
+    const double s = CrSin(((166.56 + t * 132.87) - t2 * 0.009173) * kDeg);
     return s * 0.00033 + (((t2 * 0.0001178 - t3 * 1.55e-07) + k * kSynodicMonth) + 2415020.75933);
 }
 
 // Corrections of the new and full moon.
 double NewFullCorrection(double t, double m, double mp, double f) {
-    double c = std::sin(m * kDeg) * (0.1734 - t * 0.000393);
-    c = c + 0.0021 * std::sin((m * 2) * kDeg);
-    c = c - 0.4068 * std::sin(mp * kDeg);
-    c = c + 0.0161 * std::sin((mp * 2) * kDeg);
-    c = c - 0.0004 * std::sin((mp * 3) * kDeg);
-    c = c + 0.0104 * std::sin((f * 2) * kDeg);
-    c = c - 0.0051 * std::sin((mp + m) * kDeg);
-    c = c - 0.0074 * std::sin((m - mp) * kDeg);
-    c = c + 0.0004 * std::sin((m + f * 2) * kDeg);
-    c = c - 0.0004 * std::sin((f * 2 - m) * kDeg);
-    c = c - 0.0006 * std::sin((mp + f * 2) * kDeg);
-    c = c + 0.001 * std::sin((f * 2 - mp) * kDeg);
-    c = c + 0.0005 * std::sin((m + mp * 2) * kDeg);
+    double c = CrSin(m * kDeg) * (0.1734 - t * 0.000393);
+    c = c + 0.0021 * CrSin((m * 2) * kDeg);
+    c = c - 0.4068 * CrSin(mp * kDeg);
+    c = c + 0.0161 * CrSin((mp * 2) * kDeg);
+    c = c - 0.0004 * CrSin((mp * 3) * kDeg);
+    c = c + 0.0104 * CrSin((f * 2) * kDeg);
+    c = c - 0.0051 * CrSin((mp + m) * kDeg);
+    c = c - 0.0074 * CrSin((m - mp) * kDeg);
+    c = c + 0.0004 * CrSin((m + f * 2) * kDeg);
+    c = c - 0.0004 * CrSin((f * 2 - m) * kDeg);
+    c = c - 0.0006 * CrSin((mp + f * 2) * kDeg);
+    c = c + 0.001 * CrSin((f * 2 - mp) * kDeg);
+    c = c + 0.0005 * CrSin((m + mp * 2) * kDeg);
     return c;
 }
 
 // Corrections of the first and last quarter.
 double QuarterCorrection(double t, double m, double mp, double f) {
-    double c = std::sin(m * kDeg) * (0.1721 - t * 0.0004);
-    c = c + 0.0021 * std::sin((m * 2) * kDeg);
-    c = c - 0.628 * std::sin(mp * kDeg);
-    c = c + 0.0089 * std::sin((mp * 2) * kDeg);
-    c = c - 0.0004 * std::sin((mp * 3) * kDeg);
-    c = c + 0.0079 * std::sin((f * 2) * kDeg);
-    c = c - 0.0119 * std::sin((mp + m) * kDeg);
-    c = c - 0.0047 * std::sin((m - mp) * kDeg);
-    c = c + 0.0003 * std::sin((m + f * 2) * kDeg);
-    c = c - 0.0004 * std::sin((f * 2 - m) * kDeg);
-    c = c - 0.0006 * std::sin((mp + f * 2) * kDeg);
-    c = c + 0.0021 * std::sin((f * 2 - mp) * kDeg);
-    c = c + 0.0003 * std::sin((m + mp * 2) * kDeg);
-    c = c + 0.0004 * std::sin((m - mp * 2) * kDeg);
-    c = c - 0.0003 * std::sin((mp + m * 2) * kDeg);
+    double c = CrSin(m * kDeg) * (0.1721 - t * 0.0004);
+    c = c + 0.0021 * CrSin((m * 2) * kDeg);
+    c = c - 0.628 * CrSin(mp * kDeg);
+    c = c + 0.0089 * CrSin((mp * 2) * kDeg);
+    c = c - 0.0004 * CrSin((mp * 3) * kDeg);
+    c = c + 0.0079 * CrSin((f * 2) * kDeg);
+    c = c - 0.0119 * CrSin((mp + m) * kDeg);
+    c = c - 0.0047 * CrSin((m - mp) * kDeg);
+    c = c + 0.0003 * CrSin((m + f * 2) * kDeg);
+    c = c - 0.0004 * CrSin((f * 2 - m) * kDeg);
+    c = c - 0.0006 * CrSin((mp + f * 2) * kDeg);
+    c = c + 0.0021 * CrSin((f * 2 - mp) * kDeg);
+    c = c + 0.0003 * CrSin((m + mp * 2) * kDeg);
+    c = c + 0.0004 * CrSin((m - mp * 2) * kDeg);
+    c = c - 0.0003 * CrSin((mp + m * 2) * kDeg);
     return c;
 }
 
@@ -87,9 +88,9 @@ double TruePhase(double k, double phase) {
     }
     pt = QuarterCorrection(t, m, mp, f) + pt;
     if (phase < 0.5) {
-        return pt - ((-0.0028 + 0.0004 * std::cos(m * kDeg)) - 0.0003 * std::cos(mp * kDeg));
+        return pt - ((-0.0028 + 0.0004 * CrCos(m * kDeg)) - 0.0003 * CrCos(mp * kDeg));
     }
-    return pt - ((-0.0004 * std::cos(m * kDeg) + 0.0003 * std::cos(mp * kDeg)) + 0.0028);
+    return pt - ((-0.0004 * CrCos(m * kDeg) + 0.0003 * CrCos(mp * kDeg)) + 0.0028);
 }
 
 LunationBracket SearchLunation(double jd) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astro/cr_math.h"
+
 namespace {
 
 constexpr double kDeg = 0.017453292519943295;
@@ -45,8 +47,8 @@ template <int N> void SolveKeplerLanes(const double* m, double ecc, double* e, d
             if (!active[i]) {
                 continue;
             }
-            const double s = std::sin(e[i]);
-            const double c = std::cos(e[i]);
+            const double s = CrSin(e[i]);
+            const double c = CrCos(e[i]);
             if (passes == 1) {
                 firstSine[i] = s;
             }
@@ -74,15 +76,15 @@ template <int N> void IlluminationLanes(const double* jd, double* fraction) {
     SolveKeplerLanes<N>(ms, kEccentricity, e, sinMs);
     double t[N], ls[N];
     for (int i = 0; i < N; ++i) {
-        t[i] = std::tan(e[i] * 0.5);
+        t[i] = CrTan(e[i] * 0.5);
     }
     for (int i = 0; i < N; ++i) {
-        const double v = (std::atan(std::sqrt(kOrbitFactor) * t[i]) * kRadToDeg) * 2;
+        const double v = (CrAtan(std::sqrt(kOrbitFactor) * t[i]) * kRadToDeg) * 2;
         ls[i] = FixAngle(v + kPerigeeLongitude);
     }
     double ev[N], mc[N], l1[N];
     for (int i = 0; i < N; ++i) {
-        ev[i] = std::sin(((lm[i] - ls[i]) * 2 - mm[i]) * kDeg) * 1.2739;
+        ev[i] = CrSin(((lm[i] - ls[i]) * 2 - mm[i]) * kDeg) * 1.2739;
     }
     for (int i = 0; i < N; ++i) {
         const double ae = sinMs[i] * 0.1858;
@@ -91,19 +93,19 @@ template <int N> void IlluminationLanes(const double* jd, double* fraction) {
     }
     double ec[N], a4[N];
     for (int i = 0; i < N; ++i) {
-        ec[i] = std::sin(mc[i] * kDeg) * 6.2886;
-        a4[i] = std::sin((mc[i] * 2) * kDeg) * 0.214;
+        ec[i] = CrSin(mc[i] * kDeg) * 6.2886;
+        a4[i] = CrSin((mc[i] * 2) * kDeg) * 0.214;
     }
     double variation[N];
     for (int i = 0; i < N; ++i) {
         const double ae = sinMs[i] * 0.1858;
         l1[i] = (((ec[i] + ev[i]) + lm[i]) - ae) + a4[i];
-        variation[i] = std::sin(((l1[i] - ls[i]) * 2) * kDeg) * 0.6583;
+        variation[i] = CrSin(((l1[i] - ls[i]) * 2) * kDeg) * 0.6583;
     }
     for (int i = 0; i < N; ++i) {
         const double l2 = variation[i] + l1[i];
         const double age = l2 - ls[i];
-        fraction[i] = (1 - std::cos(age * kDeg)) * 0.5;
+        fraction[i] = (1 - CrCos(age * kDeg)) * 0.5;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "astro/calendar.h"
+#include "astro/cr_math.h"
 #include "astro/solstice_cache.h"
 
 namespace {
@@ -21,10 +22,10 @@ double SunDeclination(double jd) {
     const double t = (jd - 2451545.0) * 2.7378507871321012e-05;
     const double m = 357.528 + 35999.05 * t;
     const double l = 280.46 + 36000.77 * t;
-    const double q = 1.915 * std::sin(m * kDeg) + 0.02 * std::sin((m * 2) * kDeg);
+    const double q = 1.915 * CrSin(m * kDeg) + 0.02 * CrSin((m * 2) * kDeg);
     const double lambda = l + q;
     const double epsilon = 23.4393 - 0.013 * t;
-    return std::asin(std::sin(lambda * kDeg) * std::sin(epsilon * kDeg));
+    return CrAsin(CrSin(lambda * kDeg) * CrSin(epsilon * kDeg));
 }
 
 double FindDeclinationMaximum(double a, double b, double& jdMax) {
