@@ -31,115 +31,27 @@
 // which leaves an absolute error below 2^-329 in the reduced argument. No double lies closer than
 // about 2^-61 to a multiple of pi/2, so the reduced argument keeps a relative error below 2^-268.
 //
-// The model's arithmetic has fused multiply-adds disabled; so does this file, and the exact
-// products below are Dekker's, built from plain multiplications and additions.
+// The model's arithmetic has fused multiply-adds disabled, and so has this code: the exact
+// products of the fast stage are Dekker's, built from plain multiplications and additions, or
+// single fused multiply-adds called for explicitly, on processors that have them
+// (astro/cr_math_fma.cpp; chosen at run time).
 
 namespace cr_math_detail {
-namespace {
 
 #include "astro/cr_math_tables.inc"
 
-using std::uint64_t;
+namespace portable {
+#include "astro/cr_math_fast.inc"
+} // namespace portable
 
-constexpr double kSinCosEps = 0x1p-80;
-constexpr double kTanEps = 0x1p-79;
-constexpr double kAtanEps = 0x1p-80;
-constexpr double kAsinEps = 0x1p-80;
+namespace {
 
-// The largest argument used without reduction, a little below pi/4.
-constexpr double kDirectLimit = 0.785;
-
-// ---------------------------------------------------------------------------------------------
-// Double-double arithmetic (u = 2^-53).
-
-// |a| >= |b| or a == 0: s + e == a + b exactly.
-inline DD FastTwoSum(double a, double b) {
-    const double s = a + b;
-    return {s, b - (s - a)};
-}
-
-inline DD TwoSum(double a, double b) {
-    const double s = a + b;
-    const double bb = s - a;
-    return {s, (a - (s - bb)) + (b - bb)};
-}
-
-inline void Split(double a, double& hi, double& lo) {
-    const double c = 134217729.0 * a; // 2^27 + 1
-    hi = c - (c - a);
-    lo = a - hi;
-}
-
-// hi + lo == a * b exactly (no overflow or underflow on the arguments used here).
-inline DD TwoProd(double a, double b) {
-    const double p = a * b;
-    double ah, al, bh, bl;
-    Split(a, ah, al);
-    Split(b, bh, bl);
-    return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
-}
-
-inline DD Neg(DD a) {
-    return {-a.hi, -a.lo};
-}
-
-// Relative error below 2u^2 when a and b have the same sign; with cancellation it grows by the
-// factor (|a| + |b|) / |a + b|, at most 3 where it is used.
-inline DD Add(DD a, DD b) {
-    const DD s = TwoSum(a.hi, b.hi);
-    return FastTwoSum(s.hi, s.lo + (a.lo + b.lo));
-}
-
-inline DD AddD(DD a, double b) {
-    const DD s = TwoSum(a.hi, b);
-    return FastTwoSum(s.hi, s.lo + a.lo);
-}
-
-// Relative error below 7u^2.
-inline DD Mul(DD a, DD b) {
-    const DD p = TwoProd(a.hi, b.hi);
-    return FastTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
-}
-
-inline DD MulD(DD a, double b) {
-    const DD p = TwoProd(a.hi, b);
-    return FastTwoSum(p.hi, p.lo + a.lo * b);
-}
-
-inline DD Sqr(DD a) {
-    const DD p = TwoProd(a.hi, a.hi);
-    return FastTwoSum(p.hi, p.lo + 2 * (a.hi * a.lo));
-}
-
-// Relative error below 15u^2.
-inline DD Div(DD a, DD b) {
-    const double q1 = a.hi / b.hi;
-    const DD p = TwoProd(q1, b.hi);
-    const double r = (((a.hi - p.hi) - p.lo) + a.lo) - q1 * b.lo;
-    return FastTwoSum(q1, r / b.hi);
-}
-
-// Relative error below 4u^2 for a > 0.
-inline DD Sqrt(DD a) {
-    const double s = std::sqrt(a.hi);
-    const DD p = TwoProd(s, s);
-    const double r = ((a.hi - p.hi) - p.lo) + a.lo;
-    return FastTwoSum(s, r / (2 * s));
-}
+using portable::Div;
+using portable::FastTwoSum;
+using portable::Neg;
 
 inline double Pow2(int k) {
     return std::bit_cast<double>(static_cast<uint64_t>(k + 1023) << 52);
-}
-
-inline bool RoundingTest(DD y, double eps, double& out) {
-    const double e = eps * std::fabs(y.hi);
-    const double a = y.hi + (y.lo - e);
-    const double b = y.hi + (y.lo + e);
-    if (a != b) {
-        return false;
-    }
-    out = a;
-    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -277,89 +189,6 @@ void Reduce(double ax, Reduction& out) {
         }
         out.negative = true;
     }
-}
-
-// ---------------------------------------------------------------------------------------------
-// The fast stage.
-
-// sin r and cos r for r = r.hi + r.lo in [0, 0.786]. With a = j/128 the nearest table point and
-// t = r - a, |t| <= 2^-8 (plus the error of r):
-//   sin t = t + t * t^2 (-1/6 + t^2/120 - t^4/5040 + t^6/362880)        (remainder < 2^-105 |t|)
-//   cos t = 1 + t^2 (-1/2 + t^2/24 - t^4/720 + t^6/40320 - t^8/3628800) (remainder < 2^-124)
-// The terms after the first correction are computed in double: their rounding adds at most
-// 2^-91 |t| to sin t and 2^-89 to cos t. The double-double steps add about 30u^2 in all, the
-// table 2^-106. Then sin(a + t) = Sa + (Sa v + Ca st) and cos(a + t) = Ca + (Ca v - Sa st),
-// v = cos t - 1, with cancellation at most 2 for j > 0: relative error below 2^-87 for both.
-void SinCosSmall(DD r, DD* sinOut, DD* cosOut) {
-    const int j = static_cast<int>(r.hi * 128.0 + 0.5);
-    const double a = j * 0.0078125;
-    const DD t = TwoSum(r.hi - a, r.lo); // r.hi - a is exact (Sterbenz)
-    const DD t2 = Sqr(t);
-    const double z = t2.hi;
-    const double ps =
-        z * (0x1.1111111111111p-7 + z * (-0x1.a01a01a01a01ap-13 + z * 0x1.71de3a556c734p-19));
-    const DD st = Add(t, Mul(t, Mul(t2, AddD(kMinusSixth, ps))));
-    const double pc =
-        z * (0x1.5555555555555p-5 + z * (-0x1.6c16c16c16c17p-10 +
-                                         z * (0x1.a01a01a01a01ap-16 - z * 0x1.27e4fb7789f5cp-22)));
-    const DD v = Mul(t2, TwoSum(-0.5, pc));
-    const DD sa = kSinCosTable[j][0];
-    const DD ca = kSinCosTable[j][1];
-    if (sinOut != nullptr) {
-        *sinOut = Add(sa, Add(Mul(sa, v), Mul(ca, st)));
-    }
-    if (cosOut != nullptr) {
-        *cosOut = Add(ca, Add(Mul(ca, v), Neg(Mul(sa, st))));
-    }
-}
-
-// |x| = q * pi/2 + (negative ? -r : r) (mod 2 pi), r in [0, pi/4]. The reduced argument's relative
-// error is below 2^-103 (the 2^-115 of its conversion, the product by pi/2 in double-double).
-struct FastReduced {
-    DD r;
-    int q;
-    bool negative;
-};
-
-FastReduced ReduceFast(double ax) {
-    if (ax <= kDirectLimit) {
-        return {{ax, 0}, 0, false};
-    }
-    Reduction red;
-    Reduce(ax, red);
-    return {Mul(LimbsToDD(red.mag, 6, -382), kHalfPi), red.q, red.negative};
-}
-
-// atan z for z in [0, 1] (a little above 1 allowed). With c = j/256 the nearest table point,
-// atan z = atan c + atan u, u = (z - c) / (1 + zc), |u| <= 2^-9:
-//   atan u = u + u * u^2 (-1/3 + u^2/5 - u^4/7 + u^6/9 - u^8/11)         (remainder < 2^-111 |u|)
-// The terms after -1/3 in double add at most 2^-91 |u|; forming u in double-double 2^-101 |u|;
-// the sum with atan c has cancellation below 3: relative error below 2^-88.
-DD AtanUnit(DD z) {
-    const int j = static_cast<int>(z.hi * 256.0 + 0.5);
-    DD u = z;
-    if (j != 0) {
-        const double c = j * 0.00390625;
-        const DD num = TwoSum(z.hi - c, z.lo); // z.hi - c is exact (Sterbenz)
-        const DD den = AddD(MulD(z, c), 1.0);
-        u = Div(num, den);
-    }
-    const DD u2 = Sqr(u);
-    const double w = u2.hi;
-    const double ps =
-        w * (0x1.999999999999ap-3 +
-             w * (-0x1.2492492492492p-3 + w * (0x1.c71c71c71c71cp-4 - w * 0x1.745d1745d1746p-4)));
-    const DD au = Add(u, Mul(u, Mul(u2, AddD(kMinusThird, ps))));
-    return Add(kAtanTable[j], au);
-}
-
-// atan(n / d) for n, d > 0: atan of the ratio below 1, or pi/2 minus that of its inverse (the
-// result then exceeds pi/4, so the subtraction loses nothing).
-DD AtanRatio(DD n, DD d) {
-    if (n.hi <= d.hi) {
-        return AtanUnit(Div(n, d));
-    }
-    return Add(kHalfPi, Neg(AtanUnit(Div(d, n))));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -614,76 +443,14 @@ template <typename Step> Fix Newton(Fix y, Step step) {
     }
     return y;
 }
-
 } // namespace
 
-const double kSinCosBound = kSinCosEps;
-const double kTanBound = kTanEps;
-const double kAtanBound = kAtanEps;
-const double kAsinBound = kAsinEps;
-
-// sin |x| = sin(q pi/2 + rho): sin rho, cos rho, -sin rho, -cos rho.
-DD SinApprox(double x) {
-    const FastReduced red = ReduceFast(std::fabs(x));
-    DD y;
-    bool negative = (red.q & 2) != 0;
-    if ((red.q & 1) != 0) {
-        SinCosSmall(red.r, nullptr, &y);
-    } else {
-        SinCosSmall(red.r, &y, nullptr);
-        negative = negative != red.negative;
-    }
-    negative = negative != (x < 0);
-    return negative ? Neg(y) : y;
-}
-
-// cos |x| = cos(q pi/2 + rho): cos rho, -sin rho, -cos rho, sin rho.
-DD CosApprox(double x) {
-    const FastReduced red = ReduceFast(std::fabs(x));
-    DD y;
-    bool negative = red.q == 1 || red.q == 2;
-    if ((red.q & 1) != 0) {
-        SinCosSmall(red.r, &y, nullptr);
-        negative = negative != red.negative;
-    } else {
-        SinCosSmall(red.r, nullptr, &y);
-    }
-    return negative ? Neg(y) : y;
-}
-
-// tan |x| = tan rho for even q, -1 / tan rho for odd q. The division adds 15u^2: below 2^-86.
-DD TanApprox(double x) {
-    const FastReduced red = ReduceFast(std::fabs(x));
-    DD s, c;
-    SinCosSmall(red.r, &s, &c);
-    const bool odd = (red.q & 1) != 0;
-    const DD y = odd ? Div(c, s) : Div(s, c);
-    const bool negative = (odd != red.negative) != (x < 0);
-    return negative ? Neg(y) : y;
-}
-
-// Below 2^-88 (AtanUnit; the reciprocal's 15u^2 enters with a factor below 1).
-DD AtanApprox(double x) {
-    const double ax = std::fabs(x);
-    const DD y = ax <= 1 ? AtanUnit({ax, 0}) : AtanRatio({ax, 0}, {1, 0});
-    return x < 0 ? Neg(y) : y;
-}
-
-// asin x = atan(x / sqrt(1 - x^2)). 1 - x^2 is formed as (1 - |x|)(1 + |x|) from |x| = 1/2 on,
-// where 1 - |x| is exact; its error, below 8u^2, halves in the square root. The ratio's error
-// enters atan with a factor below 1: below 2^-87 in all.
-DD AsinApprox(double x) {
-    const double ax = std::fabs(x);
-    DD d2;
-    if (ax < 0.5) {
-        const DD p = TwoProd(ax, ax);
-        const DD s = TwoSum(1.0, -p.hi);
-        d2 = FastTwoSum(s.hi, s.lo - p.lo);
-    } else {
-        d2 = MulD(TwoSum(1.0, ax), 1.0 - ax);
-    }
-    const DD y = AtanRatio({ax, 0}, Sqrt(d2));
-    return x < 0 ? Neg(y) : y;
+// The reduced argument's relative error is below 2^-103: the 2^-115 of its conversion, the
+// product by pi/2 in double-double.
+Reduced ReduceExact(double ax) {
+    Reduction red;
+    Reduce(ax, red);
+    return {portable::Mul(LimbsToDD(red.mag, 6, -382), kHalfPi), red.q, red.negative};
 }
 
 double SinSlow(double x) {
@@ -735,7 +502,7 @@ double AtanSlow(double x) {
     const double ax = std::fabs(x);
     const bool inverse = ax > 1;
     const Fix z = inverse ? FixReciprocal(ax) : FixFromDouble(ax);
-    Fix y = Newton(FixFromDD(AtanUnit(FixToDD(z))), [&z](const Fix& y) {
+    Fix y = Newton(FixFromDD(portable::AtanRatio<false>(FixToDD(z), {1, 0})), [&z](const Fix& y) {
         Fix s, c;
         FixSinCos(y, s, c);
         const Fix g = FixSub(s, FixMulU(z, c));
@@ -752,7 +519,7 @@ double AtanSlow(double x) {
 double AsinSlow(double x) {
     const double ax = std::fabs(x);
     const Fix a = FixFromDouble(ax);
-    const DD y0 = AsinApprox(ax);
+    const DD y0 = portable::AsinApprox(ax);
     const Fix y = Newton(FixFromDD(y0), [&a](const Fix& y) {
         Fix s, c;
         FixSinCos(y, s, c);
@@ -766,108 +533,59 @@ double AsinSlow(double x) {
     return x < 0 ? -r : r;
 }
 
-} // namespace cr_math_detail
-
+#if defined(VEXAMO_CR_MATH_FMA)
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-// pi/2 rounded to nearest.
-constexpr double kHalfPiRounded = 0x1.921fb54442d18p+0;
+bool DetectFma() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("fma") != 0;
+}
+
+// Before this is set (in the initialisers of other files) the portable path answers, with the same
+// bits.
+const bool kFma = DetectFma();
 
 } // namespace
 
+bool HasFma() {
+    return kFma;
+}
+#else
+// Without the build for fused multiply-add its names answer as the portable build.
+namespace fma {
+#include "astro/cr_math_fast.inc"
+} // namespace fma
+
+bool HasFma() {
+    return false;
+}
+#endif
+
+} // namespace cr_math_detail
+
+#if defined(VEXAMO_CR_MATH_FMA)
+#define VEXAMO_CR_MATH_CALL(f, x)                                                                  \
+    (cr_math_detail::kFma ? cr_math_detail::fma::f(x) : cr_math_detail::portable::f(x))
+#else
+#define VEXAMO_CR_MATH_CALL(f, x) cr_math_detail::portable::f(x)
+#endif
+
 double CrSin(double x) {
-    const double ax = std::fabs(x);
-    if (!(ax < kInf)) {
-        return x - x;
-    }
-    // |sin x - x| < |x|^3 / 6 < 2^-54.5 |x|: x is the nearest double.
-    if (ax < 0x1p-26) {
-        return x;
-    }
-    double out;
-    if (cr_math_detail::RoundingTest(cr_math_detail::SinApprox(x), cr_math_detail::kSinCosEps,
-                                     out)) {
-        return out;
-    }
-    return cr_math_detail::SinSlow(x);
+    return VEXAMO_CR_MATH_CALL(Sin, x);
 }
 
 double CrCos(double x) {
-    const double ax = std::fabs(x);
-    if (!(ax < kInf)) {
-        return x - x;
-    }
-    // 1 - cos x < x^2 / 2 < 2^-55: 1 is the nearest double.
-    if (ax < 0x1p-27) {
-        return 1.0;
-    }
-    double out;
-    if (cr_math_detail::RoundingTest(cr_math_detail::CosApprox(x), cr_math_detail::kSinCosEps,
-                                     out)) {
-        return out;
-    }
-    return cr_math_detail::CosSlow(x);
+    return VEXAMO_CR_MATH_CALL(Cos, x);
 }
 
 double CrTan(double x) {
-    const double ax = std::fabs(x);
-    if (!(ax < kInf)) {
-        return x - x;
-    }
-    // |tan x - x| < 0.34 |x|^3 < 2^-55.5 |x|: x is the nearest double.
-    if (ax < 0x1p-27) {
-        return x;
-    }
-    double out;
-    if (cr_math_detail::RoundingTest(cr_math_detail::TanApprox(x), cr_math_detail::kTanEps, out)) {
-        return out;
-    }
-    return cr_math_detail::TanSlow(x);
+    return VEXAMO_CR_MATH_CALL(Tan, x);
 }
 
 double CrAtan(double x) {
-    const double ax = std::fabs(x);
-    if (std::isnan(x)) {
-        return x + x;
-    }
-    // pi/2 - atan |x| < 1/|x| < 2^-55, and the double nearest pi/2 lies 2^-53.8 below it: the
-    // result is that double for the infinities too.
-    if (ax > 0x1p55) {
-        return x < 0 ? -kHalfPiRounded : kHalfPiRounded;
-    }
-    // |atan x - x| < |x|^3 / 3 < 2^-55.5 |x|: x is the nearest double.
-    if (ax < 0x1p-27) {
-        return x;
-    }
-    double out;
-    if (cr_math_detail::RoundingTest(cr_math_detail::AtanApprox(x), cr_math_detail::kAtanEps,
-                                     out)) {
-        return out;
-    }
-    return cr_math_detail::AtanSlow(x);
+    return VEXAMO_CR_MATH_CALL(Atan, x);
 }
 
 double CrAsin(double x) {
-    const double ax = std::fabs(x);
-    if (std::isnan(x)) {
-        return x + x;
-    }
-    // The C library's NaN, positive.
-    if (ax > 1) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    if (ax == 1) {
-        return x < 0 ? -kHalfPiRounded : kHalfPiRounded;
-    }
-    // |asin x - x| < |x|^3 / 6 < 2^-54.5 |x|: x is the nearest double.
-    if (ax < 0x1p-26) {
-        return x;
-    }
-    double out;
-    if (cr_math_detail::RoundingTest(cr_math_detail::AsinApprox(x), cr_math_detail::kAsinEps,
-                                     out)) {
-        return out;
-    }
-    return cr_math_detail::AsinSlow(x);
+    return VEXAMO_CR_MATH_CALL(Asin, x);
 }

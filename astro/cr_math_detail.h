@@ -1,6 +1,7 @@
 #pragma once
-// The two stages of the functions of cr_math.h, for the tests: the fast double-double
-// approximation and the slow path in 316-bit fixed point.
+// The parts of the functions of cr_math.h, for their two builds and for the tests: the fast
+// double-double stage (compiled for any processor and for those with fused multiply-add), the
+// exact argument reduction and the slow stage in 316-bit fixed point.
 
 namespace cr_math_detail {
 
@@ -9,19 +10,55 @@ struct DD {
     double lo;
 };
 
-// The fast stage's approximation of f(x) and the bound on its relative error that the rounding
-// test assumes. Defined for finite x outside the ranges answered without computation (|x| below
-// 2^-26 for the sine and the arc sine, below 2^-27 for the others, above 2^55 for the arc
+// The bounds on the fast stage's relative error that its rounding test assumes.
+inline constexpr double kSinCosBound = 0x1p-80;
+inline constexpr double kTanBound = 0x1p-79;
+inline constexpr double kAtanBound = 0x1p-80;
+inline constexpr double kAsinBound = 0x1p-80;
+
+// The largest argument of the sine, cosine and tangent used without reduction (below pi/4).
+inline constexpr double kDirectLimit = 0.785;
+
+// |x| = q pi/2 + (negative ? -r : r) (mod 2 pi) with r in [0, pi/4 + 2^-40].
+struct Reduced {
+    DD r;
+    int q;
+    bool negative;
+};
+
+// The reduction by pi/2 of any finite ax >= kDirectLimit, exact in integer arithmetic.
+Reduced ReduceExact(double ax);
+
+// The fast stage's approximation of f(x), and f(x) correctly rounded, by the build for any
+// processor and by the one for processors with fused multiply-add (where HasFma()). The
+// approximations are defined for finite x outside the ranges answered without computation (|x|
+// below 2^-26 for the sine and the arc sine, below 2^-27 for the others, above 2^55 for the arc
 // tangent, |x| >= 1 for the arc sine).
+namespace portable {
 DD SinApprox(double x);
 DD CosApprox(double x);
 DD TanApprox(double x);
 DD AtanApprox(double x);
 DD AsinApprox(double x);
-extern const double kSinCosBound;
-extern const double kTanBound;
-extern const double kAtanBound;
-extern const double kAsinBound;
+double Sin(double x);
+double Cos(double x);
+double Tan(double x);
+double Atan(double x);
+double Asin(double x);
+} // namespace portable
+namespace fma {
+DD SinApprox(double x);
+DD CosApprox(double x);
+DD TanApprox(double x);
+DD AtanApprox(double x);
+DD AsinApprox(double x);
+double Sin(double x);
+double Cos(double x);
+double Tan(double x);
+double Atan(double x);
+double Asin(double x);
+} // namespace fma
+bool HasFma();
 
 // The slow stage, correctly rounded on the same domain.
 double SinSlow(double x);

@@ -55,7 +55,7 @@ int main() {
 
     // Word 0 holds the 64 bits before the binary point of 2/pi (all zero), word 1 the first 64
     // after it, and so on.
-    std::printf("constexpr uint64_t kTwoOverPiBits[] = {\n    0x0000000000000000ULL,\n");
+    std::printf("inline constexpr uint64_t kTwoOverPiBits[] = {\n    0x0000000000000000ULL,\n");
     mpfr_ui_div(v, 2, pi, MPFR_RNDN);
     PrintWords(v, 24, 0);
     std::printf("};\n\n");
@@ -65,7 +65,7 @@ int main() {
     mpfr_div_2ui(v, pi, 1, MPFR_RNDN);
     mpfr_mul_2ui(a, v, 316, MPFR_RNDN);
     mpfr_round(a, a);
-    std::printf("constexpr uint64_t kHalfPiFixed[5] = {");
+    std::printf("inline constexpr uint64_t kHalfPiFixed[5] = {");
     for (int i = 0; i < 5; ++i) {
         mpfr_t q;
         mpfr_init2(q, kPrec);
@@ -83,15 +83,15 @@ int main() {
     }
     std::printf("};\n\n");
 
-    std::printf("constexpr DD kHalfPi = ");
+    std::printf("inline constexpr DD kHalfPi = ");
     PrintDoubleDouble(v);
     std::printf(";\n\n");
 
-    // sin(j/128) and cos(j/128) for j = 0..101.
-    std::printf("constexpr DD kSinCosTable[102][2] = {\n");
-    for (int j = 0; j <= 101; ++j) {
+    // sin(j/512) and cos(j/512) for j = 0..402.
+    std::printf("inline constexpr DD kSinCosTable[403][2] = {\n");
+    for (int j = 0; j <= 402; ++j) {
         mpfr_set_si(a, j, MPFR_RNDN);
-        mpfr_div_2ui(a, a, 7, MPFR_RNDN);
+        mpfr_div_2ui(a, a, 9, MPFR_RNDN);
         mpfr_sin(v, a, MPFR_RNDN);
         std::printf("    {");
         PrintDoubleDouble(v);
@@ -102,8 +102,21 @@ int main() {
     }
     std::printf("};\n\n");
 
+    // pi/2 in three parts for the reduction of arguments below 2^21: 32 bits, 32 bits, 53 bits.
+    mpfr_div_2ui(v, pi, 1, MPFR_RNDN);
+    std::printf("inline constexpr double kHalfPiParts[3] = {");
+    for (int i = 0; i < 3; ++i) {
+        mpfr_t part;
+        mpfr_init2(part, i < 2 ? 32 : 53);
+        mpfr_set(part, v, i < 2 ? MPFR_RNDZ : MPFR_RNDN);
+        std::printf("%s%a", i == 0 ? "" : ", ", mpfr_get_d(part, MPFR_RNDN));
+        mpfr_sub(v, v, part, MPFR_RNDN);
+        mpfr_clear(part);
+    }
+    std::printf("};\n\n");
+
     // atan(j/256) for j = 0..256.
-    std::printf("constexpr DD kAtanTable[257] = {\n");
+    std::printf("inline constexpr DD kAtanTable[257] = {\n");
     for (int j = 0; j <= 256; ++j) {
         mpfr_set_si(a, j, MPFR_RNDN);
         mpfr_div_2ui(a, a, 8, MPFR_RNDN);
@@ -115,11 +128,11 @@ int main() {
     std::printf("};\n\n");
 
     // -1/6 and -1/3, the first terms of the series that need more than a double.
-    std::printf("constexpr DD kMinusSixth = ");
+    std::printf("inline constexpr DD kMinusSixth = ");
     mpfr_set_si(v, -1, MPFR_RNDN);
     mpfr_div_ui(v, v, 6, MPFR_RNDN);
     PrintDoubleDouble(v);
-    std::printf(";\nconstexpr DD kMinusThird = ");
+    std::printf(";\ninline constexpr DD kMinusThird = ");
     mpfr_set_si(v, -1, MPFR_RNDN);
     mpfr_div_ui(v, v, 3, MPFR_RNDN);
     PrintDoubleDouble(v);
