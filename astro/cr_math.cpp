@@ -578,6 +578,16 @@ double CrCos(double x) {
     return VEXAMO_CR_MATH_CALL(Cos, x);
 }
 
+void CrSinCos(double x, double* sinOut, double* cosOut) {
+#if defined(VEXAMO_CR_MATH_FMA)
+    if (cr_math_detail::kFma) {
+        cr_math_detail::fma::SinCos(x, sinOut, cosOut);
+        return;
+    }
+#endif
+    cr_math_detail::portable::SinCos(x, sinOut, cosOut);
+}
+
 double CrTan(double x) {
     return VEXAMO_CR_MATH_CALL(Tan, x);
 }

@@ -6,6 +6,8 @@
 
 double CrSin(double x);
 double CrCos(double x);
+// CrSin(x) and CrCos(x) together, in less time than the two.
+void CrSinCos(double x, double* sinOut, double* cosOut);
 double CrTan(double x);
 double CrAtan(double x);
 double CrAsin(double x);

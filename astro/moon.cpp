@@ -47,8 +47,8 @@ template <int N> void SolveKeplerLanes(const double* m, double ecc, double* e, d
             if (!active[i]) {
                 continue;
             }
-            const double s = CrSin(e[i]);
-            const double c = CrCos(e[i]);
+            double s, c;
+            CrSinCos(e[i], &s, &c);
             if (passes == 1) {
                 firstSine[i] = s;
             }

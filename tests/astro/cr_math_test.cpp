@@ -390,6 +390,43 @@ TEST_P(CrMathStages, SpecialArgumentsMatchMpfr) {
 
 INSTANTIATE_TEST_SUITE_P(Functions, CrMathStages, testing::ValuesIn(kAll), FunctionName);
 
+// The sine and cosine together are the sine's and the cosine's bits, in each build, on the special
+// arguments, NaN, the infinities and random ones of the model's kind and of any kind.
+TEST(CrMath, SinCosGivesTheSineAndTheCosine) {
+    std::vector<double> args = SpecialArguments();
+    args.push_back(std::numeric_limits<double>::quiet_NaN());
+    args.push_back(std::numeric_limits<double>::infinity());
+    args.push_back(-std::numeric_limits<double>::infinity());
+    std::mt19937_64 g(17);
+    for (int i = 0; i < 200000; ++i) {
+        args.push_back(i % 2 == 0 ? ModelAngle(g) : AnyDouble(g));
+    }
+    struct Build {
+        const char* name;
+        void (*sinCos)(double, double*, double*);
+        double (*sin)(double);
+        double (*cos)(double);
+    };
+    std::vector<Build> builds = {{"dispatched", CrSinCos, CrSin, CrCos},
+                                 {"portable", portable::SinCos, portable::Sin, portable::Cos}};
+    if (cr_math_detail::HasFma()) {
+        builds.push_back({"fma", fma::SinCos, fma::Sin, fma::Cos});
+    }
+    for (const Build& b : builds) {
+        int wrong = 0;
+        for (const double x : args) {
+            double s = 0;
+            double c = 0;
+            b.sinCos(x, &s, &c);
+            if ((Bits(s) != Bits(b.sin(x)) || Bits(c) != Bits(b.cos(x))) && ++wrong <= 10) {
+                ADD_FAILURE() << b.name << " sincos(" << std::hexfloat << x << ") = " << s << ", "
+                              << c;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << b.name;
+    }
+}
+
 // Arguments where the fast stage cannot decide the rounding (found with
 // tools/cr_math_hard_cases.cpp): each must go on to the slow stage and come out right.
 struct HardCase {
