@@ -1,5 +1,5 @@
-// Searches random arguments for those where the fast stage of astro/cr_math.cpp cannot decide the
-// rounding, the cases its slow stage answers; tests/astro/cr_math_test.cpp lists some of them.
+// Searches random arguments for those where the portable fast stage (astro/cr_math_fast.inc) cannot
+// decide the rounding, the cases the slow stage answers; tests/astro/cr_math_test.cpp lists some.
 //
 //   g++ -O2 -std=c++20 -ffp-contract=off -I. -o /tmp/cr_math_hard_cases
 //       tools/cr_math_hard_cases.cpp astro/cr_math.cpp
@@ -17,6 +17,7 @@
 namespace {
 
 using namespace cr_math_detail;
+using namespace cr_math_detail::portable;
 
 bool Undecided(DD y, double eps) {
     const double e = eps * std::fabs(y.hi);
