@@ -1,3 +1,5 @@
+// The fields are parsed here rather than by a CSV library: the one Debian packages (libcsv)
+// exists for Linux only, and the Windows build reads the same files with the same rules.
 #include "cli/csv_reader.h"
 
 #include <algorithm>
@@ -5,9 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <new>
-
-#include <csv.h>
+#include <utility>
 
 #include "app/text_catalogue.h"
 #include "records/cp1252.h"
@@ -16,10 +16,6 @@ namespace {
 
 constexpr size_t kChunk = 1 << 16;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-int NoSpace(unsigned char) {
-    return 0;
-}
 
 // The length of the UTF-8 sequence that lead begins (0: not a lead byte).
 size_t SequenceLength(unsigned char lead) {
@@ -149,40 +145,26 @@ char DetectCsvDelimiter(std::string_view text) {
 
 CsvReader::CsvReader(std::istream& in, char delimiter, std::function<void()> onCp1252,
                      CsvEncoding encoding)
-    : m_in(in), m_parser(new csv_parser), m_onCp1252(std::move(onCp1252)), m_delimiter(delimiter),
+    : m_in(in), m_onCp1252(std::move(onCp1252)), m_delimiter(delimiter),
       m_cp1252(encoding == CsvEncoding::Cp1252) {
-    if (csv_init(m_parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-        delete m_parser;
-        throw std::bad_alloc();
-    }
-    csv_set_space_func(m_parser, NoSpace);
-    if (m_delimiter != 0) {
-        csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
-    }
     m_buffer.resize(kChunk);
     if (m_cp1252 && m_onCp1252) {
         m_onCp1252();
     }
 }
 
-CsvReader::~CsvReader() {
-    csv_free(m_parser);
-    delete m_parser;
+CsvReader::~CsvReader() = default;
+
+void CsvReader::EndField() {
+    m_current.fields.push_back(std::move(m_field));
+    m_field.clear();
 }
 
-void CsvReader::OnField(void* text, size_t length, void* self) {
-    auto& reader = *static_cast<CsvReader*>(self);
-    if (reader.m_current.fields.empty()) {
-        reader.m_current.line = reader.m_recordStart;
-    }
-    reader.m_current.fields.emplace_back(text != nullptr ? static_cast<const char*>(text) : "",
-                                         length);
-}
-
-void CsvReader::OnRecord(int, void* self) {
-    auto& reader = *static_cast<CsvReader*>(self);
-    reader.m_ready.push_back(std::move(reader.m_current));
-    reader.m_current = CsvRecord{};
+void CsvReader::EndRecord() {
+    EndField();
+    m_ready.push_back(std::move(m_current));
+    m_current = CsvRecord{};
+    m_state = State::Between;
 }
 
 void CsvReader::Fail(const std::string& what) {
@@ -232,33 +214,61 @@ void CsvReader::Decode(std::string_view bytes, bool last) {
     m_text = Cp1252ToUtf8(m_text);
 }
 
-// Feeds the parser line by line, so that the line count is known in the callbacks.
-void CsvReader::Feed(const char* data, size_t length) {
-    while (length > 0 && !Failed()) {
-        size_t end = 0;
-        while (end < length && data[end] != '\n' && data[end] != '\r') {
-            ++end;
+// Parses the text (UTF-8) on from where the last piece left off. Empty lines between records
+// are skipped; CR, LF and CR LF each end a line, outside quotes also the record.
+void CsvReader::Feed(std::string_view text) {
+    for (size_t i = 0; i < text.size() && !Failed(); ++i) {
+        const char c = text[i];
+        const bool lineEnd = c == '\r' || c == '\n';
+        if (m_state == State::Between && !lineEnd) {
+            m_current.line = m_line;
+            m_state = State::FieldStart;
         }
-        const size_t piece = end < length ? end + 1 : length;
-        // Between records (libcsv's ROW_NOT_BEGUN): a record that begins here begins on this line.
-        if (m_parser->pstate == 0) {
-            m_recordStart = m_line;
-        }
-        if (csv_parse(m_parser, data, piece, OnField, OnRecord, this) != piece) {
-            const int error = csv_error(m_parser);
-            if (error == CSV_ENOMEM || error == CSV_ETOOBIG) {
-                throw std::bad_alloc();
+        switch (m_state) {
+        case State::Between:
+            break;
+        case State::FieldStart:
+        case State::Unquoted:
+            if (c == m_delimiter) {
+                EndField();
+                m_state = State::FieldStart;
+            } else if (lineEnd) {
+                EndRecord();
+            } else if (c == '"' && m_state == State::FieldStart) {
+                m_state = State::Quoted;
+            } else if (c == '"') {
+                Fail(UserText(TextId::CsvQuoteMisplaced));
+            } else {
+                m_field.push_back(c);
+                m_state = State::Unquoted;
             }
-            Fail(UserText(TextId::CsvQuoteMisplaced));
-            return;
+            break;
+        case State::Quoted:
+            if (c == '"') {
+                m_state = State::AfterQuote;
+            } else {
+                m_field.push_back(c);
+            }
+            break;
+        case State::AfterQuote:
+            if (c == '"') {
+                m_field.push_back('"');
+                m_state = State::Quoted;
+            } else if (c == m_delimiter) {
+                EndField();
+                m_state = State::FieldStart;
+            } else if (lineEnd) {
+                EndRecord();
+            } else {
+                Fail(UserText(TextId::CsvQuoteMisplaced));
+            }
+            break;
         }
         // The LF of a CR LF ends no further line.
-        if (end < length && (data[end] == '\r' || end > 0 || !m_afterCr)) {
+        if (c == '\r' || (c == '\n' && !m_afterCr)) {
             ++m_line;
         }
-        m_afterCr = data[piece - 1] == '\r';
-        data += piece;
-        length -= piece;
+        m_afterCr = c == '\r';
     }
 }
 
@@ -309,11 +319,10 @@ bool CsvReader::Next(CsvRecord& record) {
                 continue;
             }
             m_delimiter = DetectCsvDelimiter(m_head);
-            csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
             m_text = std::move(m_head);
             m_head = std::string();
         }
-        Feed(m_text.data(), m_text.size());
+        Feed(m_text);
         if (m_encodingChangedLine != 0) {
             Fail(UserText(TextId::CsvEncodingChanged));
             m_errorLine = m_encodingChangedLine;
@@ -326,9 +335,11 @@ bool CsvReader::Next(CsvRecord& record) {
             m_readFailed = m_in.bad() || stdinError;
             m_readErrno = stdinError && errno != 0 ? errno : EIO;
             m_finished = true;
-            if (!Failed() && csv_fini(m_parser, OnField, OnRecord, this) != 0) {
+            if (!Failed() && m_state == State::Quoted) {
                 Fail(UserText(TextId::CsvQuoteNotClosed));
-                m_errorLine = m_recordStart;
+                m_errorLine = m_current.line;
+            } else if (!Failed() && m_state != State::Between) {
+                EndRecord();
             }
         }
     }

@@ -1,14 +1,15 @@
 #pragma once
 // Records of CSV as programs and spreadsheets write it (RFC 4180: fields quoted with '"' where
-// they hold the delimiter, quotes or line breaks), read one at a time from a stream with libcsv,
-// so memory does not grow with the input. The delimiter is a comma, a semicolon or a tab: given,
-// or the one the header line uses most (a comma when it uses none). A UTF-8 byte order mark at
-// the start is skipped. The encoding is UTF-8 or Windows-1252 (what spreadsheets in Western
-// European locales save), one for the whole input: decided by the caller on the whole content,
-// or, for a stream, by the bytes as they come: an input that turns out not to be UTF-8 is
-// Windows-1252 when all before was ASCII (which reads the same in both), and refused at the
-// line where it does otherwise (EncodingChanged()). Blanks around unquoted fields are
-// kept; empty lines are skipped; CR, LF and CR LF each end a line.
+// they hold the delimiter, quotes or line breaks), read one at a time from a stream, so memory
+// does not grow with the input. A quote within an unquoted field, or anything but a delimiter or
+// a line end after a closing quote, is malformed, as is a quote left open at the end. The delimiter
+// is a comma, a semicolon or a tab: given, or the one the header line uses most (a comma when it
+// uses none). A UTF-8 byte order mark at the start is skipped. The encoding is UTF-8 or
+// Windows-1252 (what spreadsheets in Western European locales save), one for the whole input:
+// decided by the caller on the whole content, or, for a stream, by the bytes as they come: an input
+// that turns out not to be UTF-8 is Windows-1252 when all before was ASCII (which reads the same in
+// both), and refused at the line where it does otherwise (EncodingChanged()). Blanks around
+// unquoted fields are kept; empty lines are skipped; CR, LF and CR LF each end a line.
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -16,8 +17,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-struct csv_parser;
 
 // How the bytes of an input are decoded: judged as they come (Stream; also for an input found
 // UTF-8 throughout beforehand), or Windows-1252 from the first byte, as decided beforehand.
@@ -57,15 +56,18 @@ class CsvReader {
     char Delimiter() const { return m_delimiter; }
 
   private:
-    static void OnField(void* text, size_t length, void* self);
-    static void OnRecord(int terminator, void* self);
+    // Where the parser stands: between records, at the start of a field, within an unquoted
+    // or a quoted one, or just after a quote within a quoted one.
+    enum class State { Between, FieldStart, Unquoted, Quoted, AfterQuote };
+
     void Decode(std::string_view bytes, bool last);
-    void Feed(const char* data, size_t length);
+    void Feed(std::string_view text);
+    void EndField();
+    void EndRecord();
     void Fail(const std::string& what);
     bool HeaderLineEnded();
 
     std::istream& m_in;
-    csv_parser* m_parser;
     std::function<void()> m_onCp1252;
     std::vector<char> m_buffer;
     std::string m_text;    // the chunk being fed, in UTF-8
@@ -76,8 +78,9 @@ class CsvReader {
     bool m_headQuoted = false;
     std::deque<CsvRecord> m_ready;
     CsvRecord m_current;
+    std::string m_field;
+    State m_state = State::Between;
     size_t m_line = 1;
-    size_t m_recordStart = 1;
     char m_delimiter = 0;
     bool m_afterCr = false;
     bool m_cp1252 = false;

@@ -13,7 +13,7 @@ packages=(
     locales
     dpkg-dev file gzip help2man lintian desktop-file-utils appstream
     libgeonames-dev libhowardhinnant-date-dev tzdata
-    libcsv-dev nlohmann-json3-dev libutf8proc-dev
+    nlohmann-json3-dev libutf8proc-dev
     poppler-utils
     parallel
     gettext

@@ -157,4 +157,63 @@ TEST(CsvReaderEncoding, Utf8CheckJoinsSequencesAcrossBlocks) {
     }
 }
 
+// The rules of the fields, whatever the pieces the stream comes in: quoting, doubled quotes,
+// line ends of every kind, empty lines and fields, and the line named for malformed input.
+TEST(CsvReaderFields, QuotingLineEndsAndMalformedInput) {
+    using Records = std::vector<std::vector<std::string>>;
+    const struct {
+        const char* what;
+        std::string csv;
+        Records records;
+        std::vector<size_t> lines; // on which each record begins
+        size_t errorLine;          // 0: read through
+    } cases[] = {
+        {"plain fields, blanks kept", "a, b ,c\n", {{"a", " b ", "c"}}, {1}, 0},
+        {"empty fields and a trailing delimiter", ",x,\n,\n", {{"", "x", ""}, {"", ""}}, {1, 2}, 0},
+        {"no line end at the end", "a,b", {{"a", "b"}}, {1}, 0},
+        {"CR, LF and CR LF each end a line",
+         "a\rb\nc\r\nd",
+         {{"a"}, {"b"}, {"c"}, {"d"}},
+         {1, 2, 3, 4},
+         0},
+        {"empty lines are skipped but counted", "\n\r\n\ra\n\n\nb\n", {{"a"}, {"b"}}, {4, 7}, 0},
+        {"quoted delimiter, doubled quote and line breaks",
+         "\"a,b\",\"say \"\"hi\"\"\",\"l1\r\nl2\"\nnext\n",
+         {{"a,b", "say \"hi\"", "l1\r\nl2"}, {"next"}},
+         {1, 3},
+         0},
+        {"an empty quoted field", "\"\",x\n", {{"", "x"}}, {1}, 0},
+        {"a quote within an unquoted field", "ok\nab\"c\n", {{"ok"}}, {1}, 2},
+        {"text after a closing quote", "ok\n\"ab\"c\n", {{"ok"}}, {1}, 2},
+        {"a quote left open is named at its record's first line",
+         "ok\n\"a\nb\nc",
+         {{"ok"}},
+         {1},
+         2},
+        {"a misplaced quote after a quoted line break", "\"a\nb\" x\n", {}, {}, 2},
+    };
+    for (const auto& c : cases) {
+        for (const size_t piece : {size_t{1}, size_t{3}, size_t{1} << 20}) {
+            SCOPED_TRACE(std::string(c.what) + ", pieces of " + std::to_string(piece));
+            PieceInput buffer(c.csv, piece);
+            std::istream in(&buffer);
+            CsvReader reader(in, ',');
+            Records records;
+            std::vector<size_t> lines;
+            CsvRecord record;
+            while (reader.Next(record)) {
+                records.push_back(record.fields);
+                lines.push_back(record.line);
+            }
+            EXPECT_EQ(records, c.records);
+            EXPECT_EQ(lines, c.lines);
+            EXPECT_EQ(reader.Failed(), c.errorLine != 0);
+            EXPECT_FALSE(reader.EncodingChanged());
+            if (c.errorLine != 0) {
+                EXPECT_EQ(reader.ErrorLine(), c.errorLine);
+            }
+        }
+    }
+}
+
 } // namespace
