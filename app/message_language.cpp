@@ -1,32 +1,42 @@
 #include "app/message_language.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <libintl.h>
 #include <string>
+#include <vector>
 
-// gettext's counter of loaded catalogues; raising it drops the translations it remembers, as
-// needed when LANGUAGE changes within the process.
-extern "C" int _nl_msg_cat_cntr;
+#include "app/message_translations.h"
+#include "places/display_languages.h"
 
 namespace {
 
-constexpr const char* kDomain = "vexamo-cli";
-
 bool g_translated = false;
+// The catalogues in force, the first to look in first.
+std::vector<const MessageCatalogue*> g_catalogues;
 
 const char* NonEmptyEnv(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
+const char* Lookup(const MessageCatalogue& catalogue, const char* english) {
+    const auto all = catalogue.all;
+    const auto found = std::lower_bound(all.begin(), all.end(), english,
+                                        [](const MessageTranslation& m, const char* text) {
+                                            return std::strcmp(m.english, text) < 0;
+                                        });
+    return found != all.end() && std::strcmp(found->english, english) == 0 ? found->translation
+                                                                           : nullptr;
+}
+
 } // namespace
 
-void UseMessageLanguage(const std::string& catalogueDir) {
+void UseMessageLanguage() {
     if (std::setlocale(LC_MESSAGES, "") == nullptr) {
-        // The named locale is not installed. Under C.UTF-8 gettext still follows LANGUAGE, so
-        // the language the user asked for is given there.
+        // The named locale is not installed. Under C.UTF-8 the language list is still followed,
+        // so the language the user asked for is given there.
         std::setlocale(LC_MESSAGES, "C.UTF-8");
         if (NonEmptyEnv("LANGUAGE") == nullptr) {
             const char* named = NonEmptyEnv("LC_ALL");
@@ -37,9 +47,15 @@ void UseMessageLanguage(const std::string& catalogueDir) {
             }
         }
     }
-    ::bindtextdomain(kDomain, catalogueDir.c_str());
-    ::bind_textdomain_codeset(kDomain, "UTF-8");
-    ++_nl_msg_cat_cntr;
+    g_catalogues.clear();
+    for (const std::string& name : places::CatalogueNames(places::UserDisplayLanguages())) {
+        for (const MessageCatalogue& catalogue : MessageCatalogues()) {
+            if (name == catalogue.language && std::find(g_catalogues.begin(), g_catalogues.end(),
+                                                        &catalogue) == g_catalogues.end()) {
+                g_catalogues.push_back(&catalogue);
+            }
+        }
+    }
     g_translated = true;
 }
 
@@ -52,12 +68,21 @@ bool MessagesTranslated() {
 }
 
 const char* TranslatedMessage(const char* english) {
-    return ::dgettext(kDomain, english);
+    for (const MessageCatalogue* catalogue : g_catalogues) {
+        if (const char* translation = Lookup(*catalogue, english)) {
+            return translation;
+        }
+    }
+    return english;
 }
 
 const char* TranslatedMessage(const char* context, const char* english) {
-    // A text with a context is looked up as "<context>\004<text>".
+    // A text with a context is kept as "<context>\004<text>", as the catalogues' tools keep it.
     const std::string key = std::string(context) + '\004' + english;
-    const char* translated = ::dgettext(kDomain, key.c_str());
-    return translated == key.c_str() ? english : translated;
+    for (const MessageCatalogue* catalogue : g_catalogues) {
+        if (const char* translation = Lookup(*catalogue, key.c_str())) {
+            return translation;
+        }
+    }
+    return english;
 }

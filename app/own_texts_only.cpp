@@ -2,7 +2,7 @@
 // (the Windows build, until they are carried into it): the interface of message_language.h.
 #include "app/message_language.h"
 
-void UseMessageLanguage(const std::string&) {}
+void UseMessageLanguage() {}
 
 void UseOwnTexts() {}
 

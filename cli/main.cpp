@@ -5,9 +5,9 @@
 #include <new>
 
 #include "app/console.h"
+#include "app/message_language.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
-#include "cli/message_catalogues.h"
 #include "cli/output.h"
 
 int main(int argc, char** argv) {
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     // categories: numbers keep their full stop.
     std::setlocale(LC_CTYPE, "");
     try {
-        UseUserLanguage();
+        UseMessageLanguage();
         std::vector<std::string> args = Utf8Arguments(argc, argv);
         if (!args.empty()) {
             args.erase(args.begin()); // the program's own name

@@ -9,7 +9,7 @@
 #include <new>
 #include <unistd.h>
 
-#include "cli/message_catalogues.h"
+#include "app/message_language.h"
 #include "cli/sheet_commands.h"
 #include "cli/sheet_exit.h"
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         // Place names in the user's language; numbers keep their full stop.
         std::setlocale(LC_NUMERIC, "C");
-        UseUserLanguage();
+        UseMessageLanguage();
         const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
         CliStreams io{std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1,
                       ::isatty(STDERR_FILENO) == 1, &std::cin};

@@ -16,7 +16,6 @@ packages=(
     nlohmann-json3-dev libutf8proc-dev
     poppler-utils
     parallel
-    gettext
     # The Windows build (make windows, make test-windows): the cross compiler, Wine to run its
     # tests, GoogleTest's sources to build for it, and CLDR's names of Windows' time zones.
     g++-mingw-w64-x86-64-posix wine wine64 googletest unicode-cldr-core

@@ -9,7 +9,7 @@ class LanguageScope {
   public:
     explicit LanguageScope(const char* language)
         : m_all("LC_ALL", "C.UTF-8"), m_language("LANGUAGE", language) {
-        UseMessageLanguage(VEXAMO_TEST_LOCALEDIR);
+        UseMessageLanguage();
     }
     ~LanguageScope() { UseOwnTexts(); }
     LanguageScope(const LanguageScope&) = delete;

@@ -48,7 +48,7 @@ class CommandHelp : public testing::Test {
     static CliResult RunIn(const char* language, const Args& args) {
         ::setenv("LC_ALL", "C.UTF-8", 1);
         ::setenv("LANGUAGE", language, 1);
-        UseMessageLanguage(VEXAMO_TEST_LOCALEDIR);
+        UseMessageLanguage();
         return RunCliCaptured(args);
     }
 

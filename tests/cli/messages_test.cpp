@@ -25,7 +25,7 @@ class MessageLanguage : public testing::Test {
                            const std::string& input = "", bool terminal = false) {
         const ScopedEnv all("LC_ALL", "C.UTF-8");
         const ScopedEnv lang("LANGUAGE", language);
-        UseMessageLanguage(VEXAMO_TEST_LOCALEDIR);
+        UseMessageLanguage();
         return RunCliWith(args, input, terminal);
     }
 };
@@ -73,6 +73,31 @@ TEST_F(MessageLanguage, OneErrorInThreeLanguagesEachPrefixed) {
         EXPECT_NE(r.status, 0) << c.language;
         EXPECT_EQ(r.err, c.err) << c.language;
     }
+}
+
+// The language list is followed message by message: the first language with a translation,
+// its territory, codeset and modifier dropped where no catalogue has them; "C" stops the list.
+TEST_F(MessageLanguage, FirstLanguageOfTheListThatHasATranslation) {
+    const char* const german = "vexamo-cli: Bitte einen Monat zwischen 1 und 12 eingeben.\n";
+    const char* const french = "vexamo-cli: Veuillez entrer un mois entre 1 et 12.\n";
+    const char* const english = "vexamo-cli: Please enter a month between 1 and 12.\n";
+    const struct {
+        const char* language;
+        const char* err;
+    } cases[] = {
+        {"it:fr:de", french},        {"de_AT.UTF-8", german}, {"fr_CA@euro", french},
+        {"sr@latin::de_CH", german}, {"C:de", english},       {"pt_BR:POSIX:fr", english},
+        {"de.ISO-8859-1", german},   {"deu", english},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunIn(c.language, {"eval", "1", "13", "2000", "1", "1"});
+        EXPECT_EQ(r.err, c.err) << c.language;
+    }
+    // A message locale "C" disregards the list altogether.
+    const ScopedEnv all("LC_ALL", "C");
+    const ScopedEnv lang("LANGUAGE", "de");
+    UseMessageLanguage();
+    EXPECT_EQ(RunCliWith({"eval", "1", "13", "2000", "1", "1"}, "", false).err, english);
 }
 
 TEST_F(MessageLanguage, UnknownPlaceSaysWhatToDo) {
@@ -149,7 +174,7 @@ TEST_F(MessageLanguage, TranslationsKeepTheWindowsTexts) {
         int k = 0;
         for (const char* language : {"de", "fr", "en"}) {
             const ScopedEnv lang("LANGUAGE", language);
-            UseMessageLanguage(VEXAMO_TEST_LOCALEDIR);
+            UseMessageLanguage();
             translated[k++] = UserText(id);
         }
         if (!IsCliMessage(id)) {

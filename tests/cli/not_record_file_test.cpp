@@ -84,7 +84,7 @@ class NotRecordFile : public TempDirTest {
         }
         const ScopedEnv all("LC_ALL", "C.UTF-8");
         const ScopedEnv lang("LANGUAGE", language);
-        UseMessageLanguage(VEXAMO_TEST_LOCALEDIR);
+        UseMessageLanguage();
         return RunCliWith(args, csv);
     }
 
