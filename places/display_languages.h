@@ -12,7 +12,9 @@ namespace places {
 // program takes them: the list in LANGUAGE (separated by ':'), unless the message locale in
 // force is "C" or "POSIX"; without LANGUAGE the name of that locale (which setlocale took from
 // LC_ALL, LC_MESSAGES or LANG). Each is replaced by what the system's table of locale aliases
-// names for it ("german": "de_DE.ISO-8859-1").
+// names for it ("german": "de_DE.ISO-8859-1"). The one answer here that each platform gives its
+// own way: on Windows the user's display language (GetUserDefaultUILanguage), "de-AT" given as
+// "de_AT".
 std::vector<std::string> UserDisplayLanguages();
 
 // The locale name an alias stands for in a table of locale aliases (lines "alias name", "#"

@@ -1,116 +1,151 @@
+// Names are folded here with a table made at build time from GLib's character data
+// (places/name_folding_table.h) rather than with GLib itself, which the Windows build does not
+// have: the same folding on every platform.
 #include "places/name_fold.h"
 
+#include <algorithm>
 #include <array>
-#include <glib.h>
-#include <unordered_map>
 #include <utility>
+
+#include "places/name_folding_table.h"
 
 namespace places {
 
 namespace {
 
+bool IsAsciiAlnum(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Appends one ASCII character by the folding rules; `pendingBlank` carries a word break.
 void AppendAscii(std::string& out, char c, bool& pendingBlank) {
-    if (g_ascii_isalnum(c)) {
+    if (IsAsciiAlnum(c)) {
         if (pendingBlank && !out.empty()) {
             out.push_back(' ');
         }
         pendingBlank = false;
-        out.push_back(g_ascii_tolower(c));
+        out.push_back(AsciiLower(c));
     } else if (c != '?' && c != '\'') {
         // "?" stands for a character without transliteration; apostrophes join ("L'Aquila").
         pendingBlank = true;
     }
 }
 
-// What one non-ASCII character becomes: Latin letters ("ø" -> "o", "é" -> "e"), or itself in
-// lower case without accents where it has no Latin spelling ("Ж" -> "ж"), or a word break, or
-// nothing.
-struct FoldedChar {
-    enum class Kind { Latin, Letters, Break, Drop };
-    Kind kind = Kind::Drop;
-    std::string text;
-};
-
-FoldedChar FoldChar(gunichar c) {
-    if (c == 0xFFFD || g_unichar_type(c) == G_UNICODE_NON_SPACING_MARK) {
-        return {};
+// The character a well-formed UTF-8 sequence at `at` encodes (no overlong forms, surrogates or
+// values beyond U+10FFFF, and no zero byte), moving `at` past it; nothing, with `at` past one
+// byte, when none begins there: each such byte is dropped.
+std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    std::size_t length = 0;
+    char32_t c = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0x01 && lead < 0x80) {
+        ++at;
+        return lead;
     }
-    std::array<gchar, 8> utf8{};
-    g_unichar_to_utf8(c, utf8.data());
-    // Transliteration under the "C" locale: the same result whatever the user's locale.
-    gchar* ascii = g_str_to_ascii(utf8.data(), "C");
-    std::string latin = ascii ? ascii : "";
-    g_free(ascii);
-    if (!latin.empty() && latin.find('?') == std::string::npos) {
-        return {FoldedChar::Kind::Latin, std::move(latin)};
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        c = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        c = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
     }
-    if (g_unichar_isalnum(c) || g_unichar_ismark(c)) {
-        gchar* lower = g_utf8_casefold(utf8.data(), -1);
-        gchar* decomposed = g_utf8_normalize(lower, -1, G_NORMALIZE_NFKD);
-        g_free(lower);
-        std::string letters;
-        for (const gchar* p = decomposed; p && *p; p = g_utf8_next_char(p)) {
-            if (g_unichar_type(g_utf8_get_char(p)) != G_UNICODE_NON_SPACING_MARK) {
-                letters.append(p, static_cast<std::size_t>(g_utf8_next_char(p) - p));
-            }
+    if (length == 0 || text.size() - at < length) {
+        ++at;
+        return std::nullopt;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(text[at + k]);
+        if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF)) {
+            ++at;
+            return std::nullopt;
         }
-        g_free(decomposed);
-        return {FoldedChar::Kind::Letters, std::move(letters)};
+        c = (c << 6) | (b & 0x3F);
     }
-    if (g_unichar_isspace(c) || g_unichar_ispunct(c)) {
-        return {FoldedChar::Kind::Break, {}};
-    }
-    return {};
+    at += length;
+    return c;
 }
 
-// Looked up once per character and thread: place lists repeat few characters many times.
-const FoldedChar& CachedFoldChar(gunichar c) {
-    thread_local std::unordered_map<gunichar, FoldedChar> known;
-    const auto found = known.find(c);
-    if (found != known.end()) {
-        return found->second;
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    } else {
+        if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        }
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
     }
-    return known.emplace(c, FoldChar(c)).first->second;
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+}
+
+// The run of the table holding a character beyond ASCII, or nullptr: the character is dropped.
+const FoldRun* RunOf(char32_t c) {
+    const std::span<const FoldRun> runs = FoldRuns();
+    const auto after = std::upper_bound(runs.begin(), runs.end(), c,
+                                        [](char32_t x, const FoldRun& r) { return x < r.first; });
+    if (after == runs.begin() || after[-1].last < c) {
+        return nullptr;
+    }
+    return &after[-1];
 }
 
 } // namespace
 
 std::string FoldName(std::string_view utf8) {
-    std::string input(utf8);
-    if (!g_utf8_validate(input.data(), static_cast<gssize>(input.size()), nullptr)) {
-        // Text from outside (a command line in another encoding): bad bytes become U+FFFD.
-        gchar* valid = g_utf8_make_valid(input.data(), static_cast<gssize>(input.size()));
-        input = valid;
-        g_free(valid);
-    }
     std::string out;
-    out.reserve(input.size());
+    out.reserve(utf8.size());
     bool pendingBlank = false;
-    for (const gchar* p = input.c_str(); *p; p = g_utf8_next_char(p)) {
-        const gunichar c = g_utf8_get_char(p);
-        if (c < 0x80) {
-            AppendAscii(out, static_cast<char>(c), pendingBlank);
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::optional<char32_t> c = NextCharacter(utf8, at);
+        if (!c) {
+            continue; // not UTF-8 (text from a command line in another encoding)
+        }
+        if (*c < 0x80) {
+            AppendAscii(out, static_cast<char>(*c), pendingBlank);
             continue;
         }
-        const FoldedChar& folded = CachedFoldChar(c);
-        switch (folded.kind) {
-        case FoldedChar::Kind::Latin:
-            for (const char l : folded.text) {
+        const FoldRun* run = RunOf(*c);
+        if (run == nullptr) {
+            continue;
+        }
+        const std::string_view text = FoldTexts().substr(run->text, run->length);
+        switch (run->kind) {
+        case FoldKind::Latin:
+            for (const char l : text) {
                 AppendAscii(out, l, pendingBlank);
             }
             break;
-        case FoldedChar::Kind::Letters:
+        case FoldKind::Letters:
+        case FoldKind::Kept:
             if (pendingBlank && !out.empty()) {
                 out.push_back(' ');
             }
             pendingBlank = false;
-            out += folded.text;
+            if (run->kind == FoldKind::Kept) {
+                AppendUtf8(out, *c);
+            } else {
+                out += text;
+            }
             break;
-        case FoldedChar::Kind::Break:
+        case FoldKind::Break:
             pendingBlank = true;
             break;
-        case FoldedChar::Kind::Drop:
+        case FoldKind::Drop:
             break;
         }
     }

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <geonames.h>
 #include <mutex>
 #include <optional>
 #include <unordered_map>
 #include <utility>
 
+#include "places/display_languages.h"
 #include "places/name_fold.h"
-#include "places/translated_names.h"
+#include "places/place_table_file.h"
 
 namespace places {
 
@@ -41,27 +41,33 @@ struct PlaceCatalogue::Lazy {
 
 namespace {
 
-std::string Text(const gchar* s) {
-    return s ? std::string(s) : std::string();
+// The languages of the table to show names in, the first wanted first.
+std::vector<const PlaceLanguage*> ShownLanguages(const PlaceTable& table) {
+    std::vector<const PlaceLanguage*> shown;
+    for (const std::string& name : CatalogueNames(UserDisplayLanguages())) {
+        const PlaceLanguage* language = table.Language(name);
+        if (language != nullptr && std::find(shown.begin(), shown.end(), language) == shown.end()) {
+            shown.push_back(language);
+        }
+    }
+    return shown;
 }
 
-std::string ChildText(GeonamesCity* city, gsize child) {
-    const gchar* text = nullptr;
-    g_variant_get_child(city, child, "&s", &text);
-    return Text(text);
+// The name of the key in the first of the languages that has one (a translation that is the key
+// itself counting as none), else the English.
+std::string Shown(const std::vector<const PlaceLanguage*>& languages, std::string_view key,
+                  std::string_view english) {
+    for (const PlaceLanguage* language : languages) {
+        if (const std::optional<std::string_view> name = Translate(*language, key)) {
+            return std::string(*name != key ? *name : english);
+        }
+    }
+    return std::string(english);
 }
 
-Place ReadPlace(GeonamesCity* city) {
-    Place p;
-    p.name = Text(geonames_city_get_name(city));
-    p.region = Text(geonames_city_get_state(city));
-    p.country = Text(geonames_city_get_country(city));
-    p.countryCode = Text(geonames_city_get_country_code(city));
-    p.zone = Text(geonames_city_get_timezone(city));
-    p.latitude = geonames_city_get_latitude(city);
-    p.longitude = geonames_city_get_longitude(city);
-    p.population = geonames_city_get_population(city);
-    return p;
+bool IsPlaceNumber(std::string_view key) {
+    return !key.empty() &&
+           std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string FoldArea(const Place& p, std::string_view more = {}) {
@@ -74,26 +80,23 @@ std::string FoldArea(const Place& p, std::string_view more = {}) {
 
 } // namespace
 
-PlaceCatalogue::PlaceCatalogue() : m_translated(true), m_lazy(std::make_unique<Lazy>()) {
-    const gint n = geonames_get_n_cities();
-    m_entries.reserve(static_cast<std::size_t>(std::max(n, 0)));
-    for (gint i = 0; i < n; ++i) {
-        GeonamesCity* city = geonames_get_city(i);
-        if (!city) {
-            continue;
-        }
+PlaceCatalogue::PlaceCatalogue() : m_table(&ProgramPlaceTable()), m_lazy(std::make_unique<Lazy>()) {
+    const std::vector<const PlaceLanguage*> languages = ShownLanguages(*m_table);
+    m_entries.reserve(m_table->Places().size());
+    for (const PlaceRecord& r : m_table->Places()) {
         Entry e;
-        e.place = ReadPlace(city);
-        // The record (number, English name, region code, English region, country code, English
-        // country, ...) keeps the English names, which have no accessor once translated.
-        if (g_variant_is_of_type(city, G_VARIANT_TYPE("(sssssssudd)"))) {
-            e.number = ChildText(city, 0);
-            e.otherNames.push_back(ChildText(city, 1));
-            e.foldedArea = FoldArea(e.place, ChildText(city, 3) + " / " + ChildText(city, 5));
-        } else {
-            e.foldedArea = FoldArea(e.place);
-        }
-        geonames_city_free(city);
+        e.place.name = Shown(languages, r.number, r.name);
+        e.place.region = Shown(languages, r.regionKey, r.region);
+        e.place.country = Shown(languages, r.countryCode, r.country);
+        e.place.countryCode = r.countryCode;
+        e.place.zone = r.zone;
+        e.place.latitude = r.latitude;
+        e.place.longitude = r.longitude;
+        e.place.population = r.population;
+        e.number = r.number;
+        // The English names, found whatever the language shown.
+        e.otherNames.emplace_back(r.name);
+        e.foldedArea = FoldArea(e.place, std::string(r.region) + " / " + std::string(r.country));
         m_entries.push_back(std::move(e));
     }
 }
@@ -124,18 +127,21 @@ std::size_t PlaceCatalogue::Size() const {
 const PlaceCatalogue::Index& PlaceCatalogue::NameIndex() const {
     std::call_once(m_lazy->once, [this] {
         std::vector<std::vector<std::string>> translations(m_entries.size());
-        if (m_translated) {
+        if (m_table != nullptr) {
             std::unordered_map<std::string_view, std::size_t> byNumber;
             byNumber.reserve(m_entries.size());
             for (std::size_t i = 0; i < m_entries.size(); ++i) {
                 byNumber.emplace(m_entries[i].number, i);
             }
-            ForEachTranslatedName([&](std::string_view number, std::string_view name) {
-                const auto found = byNumber.find(number);
-                if (found != byNumber.end()) {
-                    translations[found->second].emplace_back(name);
+            // Every language's names, the languages in the order of their names.
+            for (const PlaceLanguage& language : m_table->Languages()) {
+                for (const PlaceTranslation& t : language.translations) {
+                    const auto found = IsPlaceNumber(t.key) ? byNumber.find(t.key) : byNumber.end();
+                    if (found != byNumber.end()) {
+                        translations[found->second].emplace_back(t.text);
+                    }
                 }
-            });
+            }
         }
         Index& index = m_lazy->index;
         std::vector<std::string> spellings; // of one place

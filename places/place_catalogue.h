@@ -1,6 +1,6 @@
 #pragma once
 // The searchable list of places (about 24,000 towns of at least 15,000 inhabitants, and capitals).
-// Places are shown in the language of the process's message locale (LANGUAGE, LC_ALL,
+// Places are shown in the user's language (places/display_languages.h: LANGUAGE, LC_ALL,
 // LC_MESSAGES, LANG, as for any translated program) at construction, and found by their names
 // in every language the list ships.
 #include <cstddef>
@@ -13,12 +13,14 @@
 
 namespace places {
 
+class PlaceTable;
+
 class PlaceCatalogue {
   public:
     static constexpr std::size_t kDefaultLimit = 30;
 
-    // Reads every place of the installed place list. The names in other languages are read at
-    // the first search.
+    // Every place of the program's place table (places/place_table_file.h). The names in other
+    // languages are gathered at the first search.
     PlaceCatalogue();
     // A catalogue of the given places (for callers that bring their own list); `otherNames[i]`
     // holds further names of places[i] (other languages, old names), if any.
@@ -47,7 +49,7 @@ class PlaceCatalogue {
     const Index& NameIndex() const;
 
     std::vector<Entry> m_entries;
-    bool m_translated = false; // names in other languages come from the installed list
+    const PlaceTable* m_table = nullptr; // the program's list, with the names in every language
     std::unique_ptr<Lazy> m_lazy;
 };
 

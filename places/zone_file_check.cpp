@@ -1,5 +1,6 @@
 #include "places/zone_file_check.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <dirent.h>
@@ -173,10 +174,20 @@ class Folder {
 struct Walk {
     size_t entries = 0;
     std::vector<std::pair<dev_t, ino_t>> chain; // the folders from the top to the current one
+    std::vector<std::string> zones;
 };
 
-// Walks as the library does: every entry but hidden ones, following links.
-bool Visit(const std::string& path, Walk& walk) {
+// Names of a zone folder that are no zones, at any depth.
+bool IsNoZone(std::string_view name) {
+    static constexpr std::string_view kNames[] = {
+        "posix",        "posixrules", "right",       "Factory",           "iso3166.tab", "zone.tab",
+        "zone1970.tab", "tzdata.zi",  "leapseconds", "leap-seconds.list", "+VERSION",    "version"};
+    return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+}
+
+// Walks every entry but hidden ones, following links; `zone` is the name the folder's files
+// have as zones (empty: not one of the zones' folders).
+bool Visit(const std::string& path, const std::string& zone, bool top, Walk& walk) {
     const Folder folder(path);
     struct stat st {};
     if (!folder.get() || ::fstat(::dirfd(folder.get()), &st) != 0) {
@@ -200,8 +211,17 @@ bool Visit(const std::string& path, Walk& walk) {
             return false;
         }
         const std::string sub = path + '/' + entry->d_name;
+        const bool listed = (top || !zone.empty()) && !IsNoZone(entry->d_name);
+        const std::string name = listed ? (top ? "" : zone + '/') + entry->d_name : "";
         struct stat sub_st {};
-        if (::stat(sub.c_str(), &sub_st) == 0 && S_ISDIR(sub_st.st_mode) && !Visit(sub, walk)) {
+        if (::stat(sub.c_str(), &sub_st) != 0) {
+            continue;
+        }
+        if (!S_ISDIR(sub_st.st_mode)) {
+            if (listed) {
+                walk.zones.push_back(name);
+            }
+        } else if (!Visit(sub, name, false, walk)) {
             return false;
         }
     }
@@ -215,7 +235,8 @@ ZoneFileState CheckZoneBytes(std::string_view bytes, const ZoneFileRules& rules)
     return CheckData(bytes, rules) ? ZoneFileState::Sound : ZoneFileState::Damaged;
 }
 
-ZoneFileState CheckZoneFile(const std::string& path, const ZoneFileRules& rules) {
+ZoneFileState CheckZoneFile(const std::string& path, const ZoneFileRules& rules,
+                            std::string* read) {
     // Look before opening: opening a device may do something.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -247,12 +268,24 @@ ZoneFileState CheckZoneFile(const std::string& path, const ZoneFileRules& rules)
         got += static_cast<size_t>(n);
     }
     bytes.resize(got);
-    return CheckZoneBytes(bytes, rules);
+    const ZoneFileState state = CheckZoneBytes(bytes, rules);
+    if (read != nullptr && state == ZoneFileState::Sound) {
+        *read = std::move(bytes);
+    }
+    return state;
+}
+
+std::optional<std::vector<std::string>> ListZoneFolder(const std::string& folder) {
+    Walk walk;
+    if (!Visit(folder, "", true, walk)) {
+        return std::nullopt;
+    }
+    std::sort(walk.zones.begin(), walk.zones.end());
+    return std::move(walk.zones);
 }
 
 bool ZoneFolderWalkable(const std::string& folder) {
-    Walk walk;
-    return Visit(folder, walk);
+    return ListZoneFolder(folder).has_value();
 }
 
 } // namespace places

@@ -1,11 +1,13 @@
 #pragma once
-// Checks of the system's compiled zone files (TZif) and of the zone folder, made before the
-// time-zone library reads them. The library trusts the files: a damaged one makes it assert,
-// throw from deep inside a stream or allocate what the counts claim; a FIFO makes it wait for
-// ever, and a folder that links back into itself makes its walk of the folder endless. Nothing
-// here blocks: files are opened without waiting and only regular files are read.
+// Checks of the compiled zone files (TZif) and of the zone folder, made before the zone history
+// is read from them (places/zone_history.h): a damaged file is refused as a whole rather than
+// read in part, a FIFO would make a reader wait for ever, and a folder that links back into
+// itself would make a walk of it endless. Nothing here blocks: files are opened without waiting
+// and only regular files are read.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace places {
 
@@ -16,8 +18,8 @@ enum class ZoneFileState {
 };
 
 struct ZoneFileRules {
-    // Leap-second records are accepted (the library's leap-second source); in a zone file they
-    // are refused, since the library applies its own leap-second table to them.
+    // Leap-second records are accepted (the folder's leap-second table, right/UTC); in a zone
+    // file they are refused: the offsets are those of civil time, which counts no leap seconds.
     bool leapSeconds = false;
 };
 
@@ -25,11 +27,19 @@ struct ZoneFileRules {
 // block the transition order, the type indices, the offsets and the abbreviation indices.
 ZoneFileState CheckZoneBytes(std::string_view bytes, const ZoneFileRules& rules = {});
 
-// Opens the file without blocking, and checks its data when it is a regular file.
-ZoneFileState CheckZoneFile(const std::string& path, const ZoneFileRules& rules = {});
+// Opens the file without blocking, and checks its data when it is a regular file; `bytes`, when
+// given, receives the data of a sound file.
+ZoneFileState CheckZoneFile(const std::string& path, const ZoneFileRules& rules = {},
+                            std::string* bytes = nullptr);
 
-// True when the library can walk the folder in bounded time: no directory reachable from
-// itself through a link, and not more entries than any real zone folder holds.
+// The zones of a zone folder ("Europe/Berlin", "UTC", ...), sorted: every file of it and of
+// its subfolders, following links, but for hidden ones, the copies under posix/ and right/ and
+// the database's tables and texts (zone.tab, tzdata.zi, leapseconds, ...). Nothing when the
+// folder cannot be walked in bounded time: a directory reachable from itself through a link,
+// or more entries than any real zone folder holds.
+std::optional<std::vector<std::string>> ListZoneFolder(const std::string& folder);
+
+// Whether ListZoneFolder gives the folder's zones.
 bool ZoneFolderWalkable(const std::string& folder);
 
 } // namespace places

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <date/tz.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,30 +13,17 @@ namespace places {
 
 namespace {
 
-std::string ZoneDirectory() {
-    const char* dir = std::getenv("TZDIR");
-    return dir && *dir ? dir : "/usr/share/zoneinfo";
-}
-
-// The zones of the database itself, without its duplicate trees and fixed-offset zones.
+// The zones of the database itself, without fixed-offset zones.
 std::vector<std::string> DatabaseZoneNames() {
-    std::vector<std::string> names;
-    try {
-        for (const date::time_zone& zone : date::get_tzdb().zones) {
-            const std::string_view name = zone.name();
-            if (name.find('/') != std::string_view::npos && !name.starts_with("posix/") &&
-                !name.starts_with("right/") && !name.starts_with("Etc/")) {
-                names.emplace_back(name);
-            }
-        }
-    } catch (const std::exception&) {
-        // No readable database: no zones to offer.
-    }
+    std::vector<std::string> names = KnownZoneNames();
+    std::erase_if(names, [](const std::string& name) {
+        return name.find('/') == std::string::npos || name.starts_with("Etc/");
+    });
     return names;
 }
 
 std::vector<std::string> ReadSystemZoneNames() {
-    std::ifstream in(std::filesystem::path(ZoneDirectory()) / "zone.tab");
+    std::ifstream in(std::filesystem::path(ZoneFolder()) / "zone.tab");
     const std::string table{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<std::string> names = ZoneNamesOfTable(table);
     if (names.empty()) {

@@ -11,7 +11,7 @@ namespace places {
 
 // The zones a birthplace can lie in ("Europe/Berlin", "America/New_York", ...) and "UTC",
 // sorted, each known to the zone history lookup. Read once, from the database's table of
-// zones by country (TZDIR or /usr/share/zoneinfo); from its list of zones when that table is
+// zones by country in the zone folder (ZoneFolder()); from the known zones when that table is
 // missing.
 const std::vector<std::string>& SystemZoneNames();
 

@@ -1,19 +1,23 @@
 #include "places/zone_offset.h"
 
 #include <algorithm>
-#include <chrono>
-#include <date/tz.h>
+#include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
-#include <sys/stat.h>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "places/civil_days.h"
 #include "places/mean_time.h"
 #include "places/zone_file_check.h"
+#include "places/zone_history.h"
+#include "places/zone_list.h"
 
 namespace places {
 
@@ -22,18 +26,10 @@ namespace {
 constexpr int kMinYear = -9999;
 constexpr int kMaxYear = 9999;
 
-// The folder the library reads, chosen as it chooses it.
-std::string SystemZoneFolder() {
-    struct stat st {};
-    if (::stat("/usr/share/zoneinfo/uclibc", &st) == 0 && S_ISDIR(st.st_mode)) {
-        return "/usr/share/zoneinfo/uclibc";
-    }
-    return "/usr/share/zoneinfo";
-}
-
-// Files of the zone folder that the library lists as zones although they hold text.
-bool IsTextFile(std::string_view zone) {
-    return zone == "tzdata.zi" || zone == "leapseconds";
+// The folder read when none is given: TZDIR, as the C library takes it, else the system's.
+std::string DefaultZoneFolder() {
+    const char* dir = std::getenv("TZDIR");
+    return dir != nullptr && *dir != '\0' ? dir : "/usr/share/zoneinfo";
 }
 
 struct NameHash {
@@ -43,12 +39,14 @@ struct NameHash {
 
 struct ZoneChecks {
     std::mutex mutex;
-    std::string folder = SystemZoneFolder();
-    // Whether the library may list the folder's zones; unset until first needed.
-    std::optional<bool> folderSound;
-    // The verdict on each listed zone looked up so far: its library entry, or null when its
-    // data is damaged.
-    std::unordered_map<std::string, const date::time_zone*, NameHash, std::equal_to<>> zones;
+    std::string folder = DefaultZoneFolder();
+    // The zones the folder lists when it is sound; unset until first needed.
+    std::optional<std::vector<std::string>> listed;
+    bool folderSound = false;
+    // The verdict on each known zone looked up so far: its history, or null when its data is
+    // damaged.
+    std::unordered_map<std::string, std::shared_ptr<const ZoneHistory>, NameHash, std::equal_to<>>
+        zones;
 };
 
 ZoneChecks& Checks() {
@@ -56,11 +54,12 @@ ZoneChecks& Checks() {
     return checks;
 }
 
-// The folder can be walked, and the leap-second source the library reads on listing the zones
-// (right/UTC, or UTC when that is missing) is sound or absent.
+// The folder can be walked, and its leap-second table (right/UTC, or UTC when that is missing)
+// is sound or absent: an installation whose own tables are damaged is not trusted in part.
 bool FolderSound(ZoneChecks& checks) {
-    if (!checks.folderSound) {
-        bool sound = ZoneFolderWalkable(checks.folder);
+    if (!checks.listed) {
+        checks.listed = ListZoneFolder(checks.folder);
+        bool sound = checks.listed.has_value();
         if (sound) {
             const ZoneFileRules leaps{true};
             ZoneFileState source = CheckZoneFile(checks.folder + "/right/UTC", leaps);
@@ -71,11 +70,18 @@ bool FolderSound(ZoneChecks& checks) {
         }
         checks.folderSound = sound;
     }
-    return *checks.folderSound;
+    return checks.folderSound;
 }
 
-// The library's entry for the zone when its data is usable; null otherwise, with the reason.
-const date::time_zone* UsableZone(std::string_view zone, ZoneData& data) {
+// Whether the zone is one the program knows: listed by the folder or by the build machine's.
+bool Listed(const ZoneChecks& checks, std::string_view zone) {
+    const std::span<const std::string_view> built = BuildZoneNames();
+    return std::binary_search(built.begin(), built.end(), zone) ||
+           std::binary_search(checks.listed->begin(), checks.listed->end(), zone);
+}
+
+// The zone's history when its data is usable; null otherwise, with the reason.
+std::shared_ptr<const ZoneHistory> UsableZone(std::string_view zone, ZoneData& data) {
     ZoneChecks& checks = Checks();
     const std::lock_guard lock(checks.mutex);
     if (const auto known = checks.zones.find(zone); known != checks.zones.end()) {
@@ -83,84 +89,71 @@ const date::time_zone* UsableZone(std::string_view zone, ZoneData& data) {
         return known->second;
     }
     data = ZoneData::Unknown;
-    if (zone.empty() || IsTextFile(zone)) {
+    if (zone.empty()) {
         return nullptr;
     }
     if (!FolderSound(checks)) {
         data = ZoneData::Damaged;
         return nullptr;
     }
-    const date::time_zone* tz = nullptr;
-    try {
-        tz = date::locate_zone(zone);
-    } catch (...) {
-        return nullptr; // not listed, or the folder could not be listed
-    }
-    if (!tz) {
+    if (!Listed(checks, zone)) {
         return nullptr;
     }
-    // Listed: a file that went missing since counts as unreadable.
-    const bool sound = CheckZoneFile(checks.folder + '/' + tz->name()) == ZoneFileState::Sound;
-    checks.zones.emplace(std::string(zone), sound ? tz : nullptr);
-    data = sound ? ZoneData::Usable : ZoneData::Damaged;
-    return sound ? tz : nullptr;
+    // Known: a file that is missing or went missing since counts as unreadable.
+    std::string bytes;
+    std::shared_ptr<const ZoneHistory> history;
+    if (CheckZoneFile(checks.folder + '/' + std::string(zone), {}, &bytes) ==
+        ZoneFileState::Sound) {
+        if (std::optional<ZoneHistory> read = ZoneHistory::FromFile(bytes)) {
+            history = std::make_shared<const ZoneHistory>(std::move(*read));
+        }
+    }
+    checks.zones.emplace(std::string(zone), history);
+    data = history ? ZoneData::Usable : ZoneData::Damaged;
+    return history;
 }
 
-// After the library failed on data the checks let through.
-void MarkDamaged(std::string_view zone) {
-    ZoneChecks& checks = Checks();
-    const std::lock_guard lock(checks.mutex);
-    checks.zones.insert_or_assign(std::string(zone), nullptr);
+ZoneOffset ToOffset(const ZonePeriod& period) {
+    return ZoneOffset{period.time.offset, period.time.abbreviation, period.time.dst};
 }
 
-ZoneOffset ToOffset(const date::sys_info& info) {
-    ZoneOffset z;
-    z.utcOffsetSeconds = static_cast<int>(info.offset.count());
-    z.abbreviation = info.abbrev;
-    z.dst = info.save != std::chrono::minutes{0};
-    return z;
-}
-
-LocalTimeOffsets FromLocalInfo(const date::local_info& info) {
+LocalTimeOffsets FromLocalPeriods(const LocalPeriods& periods) {
     LocalTimeOffsets r;
-    r.first = ToOffset(info.first);
-    switch (info.result) {
-    case date::local_info::unique:
+    r.first = ToOffset(periods.first);
+    r.second = ToOffset(periods.second);
+    switch (periods.kind) {
+    case LocalPeriods::Kind::Unique:
         r.kind = LocalTimeKind::Unique;
-        r.second = r.first;
         break;
-    case date::local_info::nonexistent:
+    case LocalPeriods::Kind::Nonexistent:
         r.kind = LocalTimeKind::Nonexistent;
-        r.second = ToOffset(info.second);
         break;
-    case date::local_info::ambiguous:
+    case LocalPeriods::Kind::Ambiguous:
         r.kind = LocalTimeKind::Ambiguous;
-        r.second = ToOffset(info.second);
         break;
     }
     return r;
 }
 
 // The database's period of a zone's local mean time (that of the city the zone is named after).
-bool IsLocalMeanTime(const date::sys_info& info) {
-    return info.abbrev == "LMT";
+bool IsLocalMeanTime(const ZonePeriod& period) {
+    return period.time.abbreviation == "LMT";
 }
 
 // No offset reaches beyond a day and two hours, so a local time can only fall into a period
 // that overlaps that much either side of it in Universal Time.
-constexpr std::chrono::hours kOffsetReach{26};
+constexpr std::int64_t kOffsetReach = 26 * 3600;
 constexpr std::size_t kMaxPeriods = 8;
 
-std::vector<date::sys_info> PeriodsAround(const date::time_zone& tz, date::local_seconds when) {
-    const date::sys_seconds centre{when.time_since_epoch()};
-    std::vector<date::sys_info> periods{tz.get_info(centre - kOffsetReach)};
-    while (periods.back().end <= centre + kOffsetReach && periods.size() < kMaxPeriods) {
-        periods.push_back(tz.get_info(periods.back().end));
+std::vector<ZonePeriod> PeriodsAround(const ZoneHistory& zone, std::int64_t when) {
+    std::vector<ZonePeriod> periods{zone.PeriodAt(when - kOffsetReach)};
+    while (periods.back().end <= when + kOffsetReach && periods.size() < kMaxPeriods) {
+        periods.push_back(zone.PeriodAt(periods.back().end));
     }
     return periods;
 }
 
-ZoneOffset PlacePeriodOffset(const date::sys_info& info, double longitude) {
+ZoneOffset PlacePeriodOffset(const ZonePeriod& info, double longitude) {
     ZoneOffset z = ToOffset(info);
     if (IsLocalMeanTime(info)) {
         z.utcOffsetSeconds = MeanTimeOffsetSecondsNear(longitude, z.utcOffsetSeconds);
@@ -172,19 +165,18 @@ ZoneOffset PlacePeriodOffset(const date::sys_info& info, double longitude) {
 // The local time at the place with the zone's local mean time replaced by the place's: each
 // period of the zone holds the local time when the time less the period's offset lies within
 // it. Nothing when no local mean time is near, where the zone's own answer stands.
-std::optional<LocalTimeOffsets> PlaceOffsets(const date::time_zone& tz, date::local_seconds when,
+std::optional<LocalTimeOffsets> PlaceOffsets(const ZoneHistory& zone, std::int64_t when,
                                              double longitude) {
-    const std::vector<date::sys_info> periods = PeriodsAround(tz, when);
+    const std::vector<ZonePeriod> periods = PeriodsAround(zone, when);
     if (std::none_of(periods.begin(), periods.end(), IsLocalMeanTime)) {
         return std::nullopt;
     }
     std::vector<ZoneOffset> offsets;
-    std::vector<date::sys_seconds> utc;
+    std::vector<std::int64_t> utc;
     std::vector<std::size_t> holding;
     for (std::size_t i = 0; i < periods.size(); ++i) {
         offsets.push_back(PlacePeriodOffset(periods[i], longitude));
-        utc.emplace_back(when.time_since_epoch() -
-                         std::chrono::seconds{offsets[i].utcOffsetSeconds});
+        utc.push_back(when - offsets[i].utcOffsetSeconds);
         if (periods[i].begin <= utc[i] && utc[i] < periods[i].end) {
             holding.push_back(i);
         }
@@ -214,14 +206,10 @@ std::optional<LocalTimeOffsets> PlaceOffsets(const date::time_zone& tz, date::lo
 }
 
 // Days beyond the month's length and hour 24 run on from the first of the month, as the
-// evaluation does.
-date::local_seconds LocalSeconds(const LocalMoment& local) {
-    using namespace std::chrono;
-    const date::year_month month =
-        date::year{local.year} / date::January + date::months{local.month - 1};
-    const date::local_days monthStart{month / date::day{1}};
-    return date::local_seconds{monthStart} + days{local.day - 1} + hours{local.hour} +
-           minutes{local.minute};
+// evaluation does: seconds since 1970 as read on the clocks.
+std::int64_t LocalSeconds(const LocalMoment& local) {
+    return (DaysFromCivil(local.year, local.month, 1) + local.day - 1) * kSecondsPerDay +
+           local.hour * 3600 + local.minute * 60;
 }
 
 bool WithinRanges(const LocalMoment& local) {
@@ -237,22 +225,18 @@ std::optional<LocalTimeOffsets> LookUp(std::string_view zone, const LocalMoment&
         return std::nullopt;
     }
     ZoneData data = ZoneData::Unknown;
-    const date::time_zone* tz = UsableZone(zone, data);
-    if (!tz) {
+    const std::shared_ptr<const ZoneHistory> zoneHistory = UsableZone(zone, data);
+    if (!zoneHistory) {
         return std::nullopt;
     }
-    const date::local_seconds when = LocalSeconds(local);
-    try {
-        if (longitude) {
-            if (std::optional<LocalTimeOffsets> atPlace = PlaceOffsets(*tz, when, *longitude)) {
-                return atPlace;
-            }
+    const std::int64_t when = LocalSeconds(local);
+    if (longitude) {
+        if (std::optional<LocalTimeOffsets> atPlace =
+                PlaceOffsets(*zoneHistory, when, *longitude)) {
+            return atPlace;
         }
-        return FromLocalInfo(tz->get_info(when));
-    } catch (...) {
-        MarkDamaged(zone);
-        return std::nullopt;
     }
+    return FromLocalPeriods(zoneHistory->AtLocal(when));
 }
 
 } // namespace
@@ -267,12 +251,31 @@ bool IsKnownZone(std::string_view zone) {
     return CheckZone(zone) == ZoneData::Usable;
 }
 
-void UseZoneFolderForTests(std::string folder) {
+void UseZoneFolder(std::string folder) {
     ZoneChecks& checks = Checks();
     const std::lock_guard lock(checks.mutex);
-    checks.folder = folder.empty() ? SystemZoneFolder() : std::move(folder);
-    checks.folderSound.reset();
+    checks.folder = folder.empty() ? DefaultZoneFolder() : std::move(folder);
+    checks.listed.reset();
     checks.zones.clear();
+}
+
+std::string ZoneFolder() {
+    ZoneChecks& checks = Checks();
+    const std::lock_guard lock(checks.mutex);
+    return checks.folder;
+}
+
+std::vector<std::string> KnownZoneNames() {
+    ZoneChecks& checks = Checks();
+    const std::lock_guard lock(checks.mutex);
+    const std::span<const std::string_view> built = BuildZoneNames();
+    std::vector<std::string> names(built.begin(), built.end());
+    if (FolderSound(checks)) {
+        names.insert(names.end(), checks.listed->begin(), checks.listed->end());
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
 }
 
 std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const LocalMoment& local) {

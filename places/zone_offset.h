@@ -1,10 +1,13 @@
 #pragma once
 // The offset from Universal Time in force in a time zone at a local date and time, from the
-// system's time-zone database (/usr/share/zoneinfo), with its whole history: local mean time,
-// war-time double summer time, zones that moved their standard offset.
+// compiled files of a zone folder (the system's time-zone database, /usr/share/zoneinfo, unless
+// another is given), with its whole history: local mean time, war-time double summer time,
+// zones that moved their standard offset, and after the last transition the rule of summer time
+// the file gives.
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace places {
 
@@ -48,12 +51,13 @@ struct LocalTimeOffsets {
 enum class ZoneData {
     Usable,  // the zone is listed and its data is sound
     Unknown, // no such zone
-    Damaged, // the zone is listed but its data (or the database's leap-second source, or the
-             // folder itself) is damaged or unreadable: the library is never let read it
+    Damaged, // the zone is known but its data (or the folder's leap-second table, or the
+             // folder itself) is damaged, unreadable or missing: it is not read in part
 };
 
-// Checks the zone's data before the time-zone library reads it; the verdict of a listed zone
-// is kept for the rest of the run.
+// Checks and reads the zone's data; the verdict on a known zone is kept for the rest of the run
+// (or until the folder changes). Known are the zones the folder holds and those the build
+// machine's folder held (places/zone_list.h).
 ZoneData CheckZone(std::string_view zone);
 
 // True when the time-zone database knows the zone name (e.g. "Europe/Berlin") and its data is
@@ -72,10 +76,16 @@ std::optional<LocalTimeOffsets> LookUpOffsets(std::string_view zone, const Local
 std::optional<LocalTimeOffsets> LookUpPlaceOffsets(std::string_view zone, const LocalMoment& local,
                                                    double longitude);
 
-// For tests: the folder whose files CheckZone examines instead of the system's zone folder,
-// which the time-zone library reads and which cannot be moved. The library still reads the
-// system's file of a zone found sound there. An empty name restores the system's folder.
+// The zone folder to read from now on (a copy shipped with the program, or one a test
+// prepares); an empty name restores the default: TZDIR when set, else /usr/share/zoneinfo.
 // Forgets the verdicts kept so far.
-void UseZoneFolderForTests(std::string folder);
+void UseZoneFolder(std::string folder);
+
+// The zone folder read.
+std::string ZoneFolder();
+
+// Every known zone name, sorted: those of the folder (when it is sound) and of the build
+// machine's folder.
+std::vector<std::string> KnownZoneNames();
 
 } // namespace places

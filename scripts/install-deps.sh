@@ -12,7 +12,7 @@ packages=(
     xvfb xauth
     locales
     dpkg-dev file gzip help2man lintian desktop-file-utils appstream
-    libgeonames-dev libhowardhinnant-date-dev tzdata
+    libgeonames-dev tzdata
     nlohmann-json3-dev libutf8proc-dev
     poppler-utils
     parallel

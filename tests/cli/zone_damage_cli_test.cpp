@@ -37,10 +37,10 @@ class CliZoneDamage : public zone_fixture::ZoneFolderTest {
         Write("Europe/Paris", SystemFile("Europe/Paris"));
         const std::string berlin = SystemFile("Europe/Berlin");
         Write("Europe/Berlin", berlin.substr(0, berlin.size() / 2));
-        places::UseZoneFolderForTests(dir_.string());
+        places::UseZoneFolder(dir_.string());
     }
     void TearDown() override {
-        places::UseZoneFolderForTests({});
+        places::UseZoneFolder({});
         ZoneFolderTest::TearDown();
     }
 };

@@ -69,3 +69,14 @@ TEST(NameFoldTest, UmlautsWrittenTheGermanWay) {
     EXPECT_EQ(FoldUmlautSpelling("Genève"), std::nullopt);
     EXPECT_EQ(FoldUmlautSpelling(""), std::nullopt);
 }
+
+// A character that folds to nothing but a letter still separates what came before it by a
+// blank, as letters do; one that stays as it is is kept.
+TEST(NameFoldTest, LettersThatComeToNothingOrStay) {
+    EXPECT_EQ(FoldName("\uFF76\uFF9E"), "\u30AB"); // half-width KA and its voicing mark
+    EXPECT_EQ(FoldName("a \uFF9E"), "a ");
+    EXPECT_EQ(FoldName("\u5317\u4EAC"), "\u5317\u4EAC");
+    EXPECT_EQ(FoldName("\xE2\x82"), "");       // a sequence cut off
+    EXPECT_EQ(FoldName("\xED\xA0\x80x"), "x"); // a surrogate's bytes
+    EXPECT_EQ(FoldName("\xC0\xAFz"), "z");     // an overlong form
+}

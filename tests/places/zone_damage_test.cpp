@@ -1,12 +1,13 @@
 // Looking up a zone whose data is damaged: the zone counts as damaged, nothing is looked up,
-// and the process neither ends nor waits. The checks read a folder the test prepares; the
-// time-zone library reads the system's file of a zone found sound there.
+// and the process neither ends nor waits. The zone folder is one the test prepares.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -36,17 +37,17 @@ class ZoneDamageTest : public ZoneFolderTest {
         ZoneFolderTest::SetUp();
         Write("UTC", SystemFile("Etc/UTC")); // the library's leap-second source
         Write("Europe/Paris", SystemFile("Europe/Paris"));
-        places::UseZoneFolderForTests(dir_.string());
+        places::UseZoneFolder(dir_.string());
     }
     void TearDown() override {
-        places::UseZoneFolderForTests({});
+        places::UseZoneFolder({});
         ZoneFolderTest::TearDown();
     }
 
     // Puts `berlin` in place of Europe/Berlin and starts over with the verdicts.
     void Prepare(const std::function<void()>& berlin) {
         berlin();
-        places::UseZoneFolderForTests(dir_.string());
+        places::UseZoneFolder(dir_.string());
     }
 };
 
@@ -117,4 +118,21 @@ TEST_F(ZoneDamageTest, ADamagedFolderLeavesNoZoneUsable) {
         EXPECT_EQ(CheckZone("Europe/Paris"), ZoneData::Damaged) << c.what;
         EXPECT_FALSE(places::LookUpOffsets("Europe/Paris", kWinter).has_value()) << c.what;
     }
+}
+
+// The zones a folder holds are known even where the build machine's folder had none of the name;
+// those the build machine's had are known even where the folder lacks them.
+TEST_F(ZoneDamageTest, KnownZonesOfTheFolderAndOfTheBuildMachine) {
+    Write("Mars/Olympus", SystemFile("Europe/Paris"));
+    places::UseZoneFolder(dir_.string());
+    EXPECT_EQ(places::ZoneFolder(), dir_.string());
+    EXPECT_EQ(CheckZone("Mars/Olympus"), ZoneData::Usable);
+    EXPECT_EQ(places::TimeDifferenceAt("Mars/Olympus", kWinter).hours, -1);
+    EXPECT_EQ(CheckZone("Asia/Tokyo"), ZoneData::Damaged); // not in this folder
+    const std::vector<std::string> known = places::KnownZoneNames();
+    EXPECT_TRUE(std::is_sorted(known.begin(), known.end()));
+    for (const char* zone : {"Mars/Olympus", "Asia/Tokyo", "Europe/Paris", "UTC"}) {
+        EXPECT_TRUE(std::binary_search(known.begin(), known.end(), zone)) << zone;
+    }
+    EXPECT_FALSE(std::binary_search(known.begin(), known.end(), "zone.tab"));
 }

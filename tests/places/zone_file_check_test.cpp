@@ -1,10 +1,12 @@
-// Zone data the time-zone library may be given: well-formed files pass, and every file that
-// would make it assert, throw, over-allocate or wait is refused.
+// Zone data the zone history may be read from: well-formed files pass, and every file that is
+// damaged, would make a reader over-allocate or wait is refused; the zones a folder lists.
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +135,25 @@ TEST_F(ZoneFolderTest, KindsOfFiles) {
     for (const auto& c : cases) {
         EXPECT_EQ(CheckZoneFile(Path(c.name)), c.expected) << c.name;
     }
+}
+
+// A folder's zones: its files at every depth, following links, but not the database's tables,
+// its copies under posix/ and right/, or hidden files.
+TEST_F(ZoneFolderTest, TheZonesAFolderLists) {
+    for (const char* file :
+         {"UTC", "Europe/Berlin", "America/Argentina/Salta", "zone.tab", "zone1970.tab",
+          "iso3166.tab", "tzdata.zi", "leapseconds", "leap-seconds.list", "posixrules", "Factory",
+          "+VERSION", "posix/Europe/Berlin", "right/UTC", ".hidden", "Europe/.old",
+          "Etc/zone.tab"}) {
+        Write(file, ZoneFile());
+    }
+    std::filesystem::create_directory_symlink(Path("America"), Path("US"));
+    const std::optional<std::vector<std::string>> zones = places::ListZoneFolder(dir_.string());
+    ASSERT_TRUE(zones.has_value());
+    EXPECT_EQ(*zones, (std::vector<std::string>{"America/Argentina/Salta", "Europe/Berlin",
+                                                "US/Argentina/Salta", "UTC"}));
+    // A folder that is not there holds no zones.
+    EXPECT_EQ(places::ListZoneFolder(Path("missing")), std::vector<std::string>{});
 }
 
 TEST_F(ZoneFolderTest, FoldersThatLinkBackIntoThemselvesCannotBeWalked) {

@@ -1,13 +1,11 @@
-// Reading the names of a message catalogue of the place list.
+// Reading the entries of a compiled message catalogue, as the place list ships its names.
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "places/translated_names.h"
-
-using places::ForEachCatalogueEntry;
+#include "tools/mo_file.h"
 
 namespace {
 
@@ -47,10 +45,8 @@ std::string Catalogue(const Pairs& entries, bool bigEndian = false) {
 
 Pairs Read(const std::string& bytes, bool* ok = nullptr) {
     Pairs seen;
-    const bool read =
-        ForEachCatalogueEntry(bytes, [&](std::string_view number, std::string_view name) {
-            seen.emplace_back(number, name);
-        });
+    const bool read = ForEachMoEntry(
+        bytes, [&](std::string_view key, std::string_view text) { seen.emplace_back(key, text); });
     if (ok) {
         *ok = read;
     }
@@ -59,14 +55,15 @@ Pairs Read(const std::string& bytes, bool* ok = nullptr) {
 
 } // namespace
 
-TEST(TranslatedNamesTest, PlaceNumbersWithTheirNamesInEitherByteOrder) {
+TEST(MoFileTest, KeysWithTheirTextsInEitherByteOrder) {
     const Pairs entries{{"", "Project-Id-Version: x\n"},
                         {"AT", "Österreich"},
                         {"AT.09", "Wien"},
                         {"2761369", "Wien"},
                         {"3169070", std::string("Roma\0Rome", 9)},
                         {"524901", ""}};
-    const Pairs expected{{"2761369", "Wien"}, {"3169070", "Roma"}};
+    const Pairs expected{
+        {"AT", "Österreich"}, {"AT.09", "Wien"}, {"2761369", "Wien"}, {"3169070", "Roma"}};
     for (const bool bigEndian : {false, true}) {
         bool ok = false;
         EXPECT_EQ(Read(Catalogue(entries, bigEndian), &ok), expected) << bigEndian;
@@ -74,7 +71,7 @@ TEST(TranslatedNamesTest, PlaceNumbersWithTheirNamesInEitherByteOrder) {
     }
 }
 
-TEST(TranslatedNamesTest, DamagedFilesAreRefusedWithoutReadingOutside) {
+TEST(MoFileTest, DamagedFilesAreRefusedWithoutReadingOutside) {
     const std::string good = Catalogue({{"1", "Eins"}, {"2", "Zwei"}});
     std::string badMagic = good;
     badMagic[0] = 'x';
