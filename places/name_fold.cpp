@@ -123,7 +123,7 @@ std::string FoldName(std::string_view utf8) {
         if (run == nullptr) {
             continue;
         }
-        const std::string_view text = FoldTexts().substr(run->text, run->length);
+        const std::string_view text = run->text;
         switch (run->kind) {
         case FoldKind::Latin:
             for (const char l : text) {

@@ -16,18 +16,16 @@ enum class FoldKind : std::uint8_t {
     Drop,    // nothing
 };
 
-// Characters from `first` to `last` folded alike: a run's text (in FoldTexts()) is what each
-// becomes (Latin and Letters).
+// Characters from `first` to `last` folded alike: `text` is what each becomes (Latin and
+// Letters).
 struct FoldRun {
     char32_t first;
     char32_t last;
     FoldKind kind;
-    std::uint32_t text;
-    std::uint8_t length;
+    std::string_view text;
 };
 
 // Sorted, not overlapping; characters in no run are dropped.
 std::span<const FoldRun> FoldRuns();
-std::string_view FoldTexts();
 
 } // namespace places

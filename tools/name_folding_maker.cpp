@@ -10,7 +10,6 @@
 #include <fstream>
 #include <glib.h>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -103,36 +102,31 @@ int main(int argc, char** argv) {
             runs.push_back({c, c, std::move(f)});
         }
     }
-    std::string texts;
-    std::ostringstream table;
-    for (const Run& r : runs) {
-        table << "    {0x" << std::hex << r.first << ", 0x" << r.last << std::dec << ", FoldKind::"
-              << (r.folded.kind == FoldKind::Latin     ? "Latin"
-                  : r.folded.kind == FoldKind::Letters ? "Letters"
-                  : r.folded.kind == FoldKind::Kept    ? "Kept"
-                                                       : "Break")
-              << ", " << texts.size() << ", " << r.folded.text.size() << "},\n";
-        texts += r.folded.text;
-    }
+    std::size_t textBytes = 0;
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out << "// Made by vexamo-name-folding from GLib " << glib_major_version << "."
         << glib_minor_version << "." << glib_micro_version << ": do not edit.\n"
         << "#include \"places/name_folding_table.h\"\n\nnamespace places {\n\nnamespace {\n\n"
-        << "constexpr FoldRun kRuns[] = {\n"
-        << table.str() << "};\n\nconstexpr char kTexts[] =\n";
-    for (std::size_t i = 0; i < texts.size(); i += 32) {
-        out << "    " << Literal(std::string_view(texts).substr(i, 32)) << "\n";
+        << "using namespace std::string_view_literals;\n\n"
+        << "constexpr FoldRun kRuns[] = {\n";
+    for (const Run& r : runs) {
+        out << "    {0x" << std::hex << r.first << ", 0x" << r.last << std::dec << ", FoldKind::"
+            << (r.folded.kind == FoldKind::Latin     ? "Latin"
+                : r.folded.kind == FoldKind::Letters ? "Letters"
+                : r.folded.kind == FoldKind::Kept    ? "Kept"
+                                                     : "Break")
+            << ", " << Literal(r.folded.text) << "sv},\n";
+        textBytes += r.folded.text.size();
     }
-    out << "    \"\";\n\n} // namespace\n\n"
+    out << "};\n\n} // namespace\n\n"
         << "std::span<const FoldRun> FoldRuns() {\n    return kRuns;\n}\n\n"
-        << "std::string_view FoldTexts() {\n    return {kTexts, sizeof kTexts - 1};\n}\n\n"
         << "} // namespace places\n";
     out.close();
     if (!out) {
         std::cerr << argv[1] << ": cannot be written\n";
         return 1;
     }
-    std::cout << "vexamo-name-folding: " << runs.size() << " runs, " << texts.size()
+    std::cout << "vexamo-name-folding: " << runs.size() << " runs, " << textBytes
               << " bytes of text\n";
     return 0;
 }
