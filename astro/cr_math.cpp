@@ -9,7 +9,7 @@
 
 // Each function runs in up to three stages. The first, in plain doubles with exact products and
 // sums only for its leading terms, is within about 2^-68 (cr_math_fast.inc; its rounding test
-// assumes 2^-64, 2^-63 for the tangent) and decides all but about one argument in 500; the rest
+// assumes 2^-64, 2^-63 for the tangent) and decides all but about one argument in 1,000; the rest
 // go to the double-double stage, and the few that one cannot decide to the slow stage. The
 // rounding test is the same at each stage.
 //
