@@ -521,4 +521,70 @@ TEST(CrMath, ArgumentsTheFastStageCannotDecide) {
     }
 }
 
+// The first stage at the edges of its cases: reduced arguments near 2^-12 (where its reduction
+// gives way to the exact one) and near the direct limit, table indices at their ties, arc
+// tangents at 1 and at ties of 1/|x|, arc sines where 1 - x^2 changes form and where the arc
+// tangent takes its complement. Each result must be correctly rounded in both builds and the first
+// stage within a quarter of its bound.
+struct EdgeCase {
+    const Function* f;
+    double x;
+};
+
+std::vector<EdgeCase> FirstStageEdges() {
+    std::vector<EdgeCase> cases;
+    const double halfPi = 0x1.921fb54442d18p+0;
+    for (const Function* f : {&kSin, &kCos, &kTan}) {
+        for (double k : {1.0, 2.0, 3.0, 1001.0, 0x1p20 - 1}) {
+            for (double d : {0x1.0001p-12, 0x1.fffep-13, 0x1p-11, 0x1p-10 + 0x1p-20}) {
+                cases.push_back({f, k * halfPi + d});
+                cases.push_back({f, k * halfPi - d});
+            }
+        }
+        for (int j : {0, 1, 2, 100, 400, 401}) {
+            const double tie = (j + 0.5) * 0x1p-9;
+            for (double x : {std::nextafter(tie, 0.0), tie, std::nextafter(tie, 1.0)}) {
+                cases.push_back({f, x});
+                cases.push_back({f, -x});
+            }
+        }
+        for (double x : {0.785, std::nextafter(0.785, 0.0), std::nextafter(0.785, 1.0)}) {
+            cases.push_back({f, x});
+        }
+    }
+    for (int j : {0, 1, 2, 127, 255}) {
+        const double tie = (j + 0.5) * 0x1p-8;
+        for (double x : {tie, std::nextafter(tie, 0.0), 1 / tie, -1 / tie}) {
+            cases.push_back({&kAtan, x});
+        }
+    }
+    for (double x : {1.0, std::nextafter(1.0, 0.0), std::nextafter(1.0, 2.0), -1.0, 0x1p54}) {
+        cases.push_back({&kAtan, x});
+    }
+    const double rootHalf = std::sqrt(0.5);
+    for (double x : {0.5, std::nextafter(0.5, 0.0), rootHalf, std::nextafter(rootHalf, 0.0),
+                     std::nextafter(rootHalf, 1.0), std::nextafter(1.0, 0.0), 0x1.0001p-26}) {
+        cases.push_back({&kAsin, x});
+        cases.push_back({&kAsin, -x});
+    }
+    return cases;
+}
+
+TEST(CrMath, FirstStageAtTheEdgesOfItsCases) {
+    for (const EdgeCase& c : FirstStageEdges()) {
+        const Function& f = *c.f;
+        const double want = Reference(f.mpfr, c.x);
+        EXPECT_EQ(Bits(f.portable(c.x)), Bits(want))
+            << f.name << "(" << std::hexfloat << c.x << ")";
+        EXPECT_LT(RelativeError(f.mpfr, c.x, f.quick(c.x)), f.quickBound / 4)
+            << f.name << "(" << std::hexfloat << c.x << ")";
+        if (cr_math_detail::HasFma()) {
+            EXPECT_EQ(Bits(f.crFma(c.x)), Bits(want))
+                << f.name << "(" << std::hexfloat << c.x << ")";
+            EXPECT_LT(RelativeError(f.mpfr, c.x, f.quickFma(c.x)), f.quickBound / 4)
+                << f.name << "(" << std::hexfloat << c.x << ")";
+        }
+    }
+}
+
 } // namespace
