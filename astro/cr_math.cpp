@@ -7,13 +7,17 @@
 
 #include "astro/cr_math_detail.h"
 
-// Each function runs in two stages.
+// Each function runs in up to three stages. The first, in plain doubles with exact products and
+// sums only for its leading terms, is within about 2^-68 (cr_math_fast.inc; its rounding test
+// assumes 2^-64, 2^-63 for the tangent) and decides all but about one argument in 1,000; the rest
+// go to the double-double stage, and the few that one cannot decide to the slow stage. The
+// rounding test is the same at each stage.
 //
-// The fast stage computes f(x) as an unevaluated sum hi + lo of two doubles (double-double)
-// whose relative error is proven below a bound eps (cr_math_detail.h; the analyses, next to each
-// step in cr_math_fast.inc, give 2^-87 for the sine, cosine and arc sine, 2^-88 for the arc
-// tangent and 2^-86 for the tangent, and the tests measure it). The exact value then lies in
-// [hi + lo - eps|hi|, hi + lo + eps|hi|] (|hi + lo| and |hi| differ by far less than the margin
+// The double-double stage computes f(x) as an unevaluated sum hi + lo of two doubles
+// (double-double) whose relative error is proven below a bound eps (cr_math_detail.h; the analyses,
+// next to each step in cr_math_fast.inc, give 2^-87 for the sine, cosine and arc sine, 2^-88 for
+// the arc tangent and 2^-86 for the tangent, and the tests measure it). The exact value then lies
+// in [hi + lo - eps|hi|, hi + lo + eps|hi|] (|hi + lo| and |hi| differ by far less than the margin
 // eps carries). Rounding to nearest is monotonic, so when both ends of that interval round to the
 // same double, so does the exact value, and that double is the correctly rounded result. The ends
 // are computed as hi + (lo - e) and hi + (lo + e) with e = eps|hi|: eps is a power of two, so e is

@@ -10,7 +10,15 @@ struct DD {
     double lo;
 };
 
-// The bounds on the fast stage's relative error that its rounding test assumes.
+// The bounds on the first stage's relative error that its rounding test assumes (the analyses
+// in cr_math_fast.inc give 2^-68 for the sine and cosine, 2^-66.9 for the tangent, 2^-68.4 for
+// the arc tangent and arc sine; the margin covers the rounding of the test itself).
+inline constexpr double kSinCosQuickBound = 0x1p-64;
+inline constexpr double kTanQuickBound = 0x1p-63;
+inline constexpr double kAtanQuickBound = 0x1p-64;
+inline constexpr double kAsinQuickBound = 0x1p-64;
+
+// The bounds on the double-double stage's relative error that its rounding test assumes.
 inline constexpr double kSinCosBound = 0x1p-80;
 inline constexpr double kTanBound = 0x1p-79;
 inline constexpr double kAtanBound = 0x1p-80;
@@ -35,6 +43,11 @@ Reduced ReduceExact(double ax);
 // below 2^-26 for the sine and the arc sine, below 2^-27 for the others, above 2^55 for the arc
 // tangent, |x| >= 1 for the arc sine).
 namespace portable {
+DD SinQuickApprox(double x);
+DD CosQuickApprox(double x);
+DD TanQuickApprox(double x);
+DD AtanQuickApprox(double x);
+DD AsinQuickApprox(double x);
 DD SinApprox(double x);
 DD CosApprox(double x);
 DD TanApprox(double x);
@@ -48,6 +61,11 @@ double Atan(double x);
 double Asin(double x);
 } // namespace portable
 namespace fma {
+DD SinQuickApprox(double x);
+DD CosQuickApprox(double x);
+DD TanQuickApprox(double x);
+DD AtanQuickApprox(double x);
+DD AsinQuickApprox(double x);
 DD SinApprox(double x);
 DD CosApprox(double x);
 DD TanApprox(double x);
