@@ -547,7 +547,7 @@ namespace {
 
 bool DetectFma() {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("fma") != 0;
+    return __builtin_cpu_supports("fma") != 0 && __builtin_cpu_supports("avx2") != 0;
 }
 
 // Before this is set (in the initialisers of other files) the portable path answers, with the same

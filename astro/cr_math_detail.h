@@ -59,6 +59,21 @@ void SinCos(double x, double* sinOut, double* cosOut);
 double Tan(double x);
 double Atan(double x);
 double Asin(double x);
+// The same for four arguments at once (cr_math_lanes.inc); x and out may be the same array. The
+// first stage alone (Quick4): the results of the lanes it decides, and which (bit i for x[i]; for
+// the cosines of SinCosQuick4 bit 4 + i); x and out must not overlap.
+unsigned SinQuick4(const double* x, double* out);
+unsigned CosQuick4(const double* x, double* out);
+unsigned SinCosQuick4(const double* x, double* sinOut, double* cosOut);
+unsigned TanQuick4(const double* x, double* out);
+unsigned AtanQuick4(const double* x, double* out);
+unsigned AsinQuick4(const double* x, double* out);
+void Sin4(const double* x, double* out);
+void Cos4(const double* x, double* out);
+void SinCos4(const double* x, double* sinOut, double* cosOut);
+void Tan4(const double* x, double* out);
+void Atan4(const double* x, double* out);
+void Asin4(const double* x, double* out);
 } // namespace portable
 namespace fma {
 DD SinQuickApprox(double x);
@@ -77,7 +92,23 @@ void SinCos(double x, double* sinOut, double* cosOut);
 double Tan(double x);
 double Atan(double x);
 double Asin(double x);
+// The same for four arguments at once (cr_math_lanes.inc); x and out may be the same array. The
+// first stage alone (Quick4): the results of the lanes it decides, and which (bit i for x[i]; for
+// the cosines of SinCosQuick4 bit 4 + i); x and out must not overlap.
+unsigned SinQuick4(const double* x, double* out);
+unsigned CosQuick4(const double* x, double* out);
+unsigned SinCosQuick4(const double* x, double* sinOut, double* cosOut);
+unsigned TanQuick4(const double* x, double* out);
+unsigned AtanQuick4(const double* x, double* out);
+unsigned AsinQuick4(const double* x, double* out);
+void Sin4(const double* x, double* out);
+void Cos4(const double* x, double* out);
+void SinCos4(const double* x, double* sinOut, double* cosOut);
+void Tan4(const double* x, double* out);
+void Atan4(const double* x, double* out);
+void Asin4(const double* x, double* out);
 } // namespace fma
+// Whether the processor has fused multiply-add and AVX2, for which the fma builds are made.
 bool HasFma();
 
 // The slow stage, correctly rounded on the same domain.
