@@ -5,6 +5,7 @@
 
 #include "astro/calendar.h"
 #include "astro/cr_math.h"
+#include "astro/cr_math_lanes.h"
 #include "astro/lunation_table.h"
 
 namespace {
@@ -23,41 +24,65 @@ double MeanPhaseTime(double t, double k) {
     return s * 0.00033 + (((t2 * 0.0001178 - t3 * 1.55e-07) + k * kSynodicMonth) + 2415020.75933);
 }
 
-// Corrections of the new and full moon.
+// Corrections of the new and full moon, their sines four at a time.
 double NewFullCorrection(double t, double m, double mp, double f) {
-    double c = CrSin(m * kDeg) * (0.1734 - t * 0.000393);
-    c = c + 0.0021 * CrSin((m * 2) * kDeg);
-    c = c - 0.4068 * CrSin(mp * kDeg);
-    c = c + 0.0161 * CrSin((mp * 2) * kDeg);
-    c = c - 0.0004 * CrSin((mp * 3) * kDeg);
-    c = c + 0.0104 * CrSin((f * 2) * kDeg);
-    c = c - 0.0051 * CrSin((mp + m) * kDeg);
-    c = c - 0.0074 * CrSin((m - mp) * kDeg);
-    c = c + 0.0004 * CrSin((m + f * 2) * kDeg);
-    c = c - 0.0004 * CrSin((f * 2 - m) * kDeg);
-    c = c - 0.0006 * CrSin((mp + f * 2) * kDeg);
-    c = c + 0.001 * CrSin((f * 2 - mp) * kDeg);
-    c = c + 0.0005 * CrSin((m + mp * 2) * kDeg);
+    const double x[13] = {m * kDeg,           (m * 2) * kDeg,      mp * kDeg,
+                          (mp * 2) * kDeg,    (mp * 3) * kDeg,     (f * 2) * kDeg,
+                          (mp + m) * kDeg,    (m - mp) * kDeg,     (m + f * 2) * kDeg,
+                          (f * 2 - m) * kDeg, (mp + f * 2) * kDeg, (f * 2 - mp) * kDeg,
+                          (m + mp * 2) * kDeg};
+    double s[13];
+    CrSinN(x, s, 13);
+    double c = s[0] * (0.1734 - t * 0.000393);
+    c = c + 0.0021 * s[1];
+    c = c - 0.4068 * s[2];
+    c = c + 0.0161 * s[3];
+    c = c - 0.0004 * s[4];
+    c = c + 0.0104 * s[5];
+    c = c - 0.0051 * s[6];
+    c = c - 0.0074 * s[7];
+    c = c + 0.0004 * s[8];
+    c = c - 0.0004 * s[9];
+    c = c - 0.0006 * s[10];
+    c = c + 0.001 * s[11];
+    c = c + 0.0005 * s[12];
     return c;
 }
 
 // Corrections of the first and last quarter.
 double QuarterCorrection(double t, double m, double mp, double f) {
-    double c = CrSin(m * kDeg) * (0.1721 - t * 0.0004);
-    c = c + 0.0021 * CrSin((m * 2) * kDeg);
-    c = c - 0.628 * CrSin(mp * kDeg);
-    c = c + 0.0089 * CrSin((mp * 2) * kDeg);
-    c = c - 0.0004 * CrSin((mp * 3) * kDeg);
-    c = c + 0.0079 * CrSin((f * 2) * kDeg);
-    c = c - 0.0119 * CrSin((mp + m) * kDeg);
-    c = c - 0.0047 * CrSin((m - mp) * kDeg);
-    c = c + 0.0003 * CrSin((m + f * 2) * kDeg);
-    c = c - 0.0004 * CrSin((f * 2 - m) * kDeg);
-    c = c - 0.0006 * CrSin((mp + f * 2) * kDeg);
-    c = c + 0.0021 * CrSin((f * 2 - mp) * kDeg);
-    c = c + 0.0003 * CrSin((m + mp * 2) * kDeg);
-    c = c + 0.0004 * CrSin((m - mp * 2) * kDeg);
-    c = c - 0.0003 * CrSin((mp + m * 2) * kDeg);
+    const double x[15] = {m * kDeg,
+                          (m * 2) * kDeg,
+                          mp * kDeg,
+                          (mp * 2) * kDeg,
+                          (mp * 3) * kDeg,
+                          (f * 2) * kDeg,
+                          (mp + m) * kDeg,
+                          (m - mp) * kDeg,
+                          (m + f * 2) * kDeg,
+                          (f * 2 - m) * kDeg,
+                          (mp + f * 2) * kDeg,
+                          (f * 2 - mp) * kDeg,
+                          (m + mp * 2) * kDeg,
+                          (m - mp * 2) * kDeg,
+                          (mp + m * 2) * kDeg};
+    double s[15];
+    CrSinN(x, s, 15);
+    double c = s[0] * (0.1721 - t * 0.0004);
+    c = c + 0.0021 * s[1];
+    c = c - 0.628 * s[2];
+    c = c + 0.0089 * s[3];
+    c = c - 0.0004 * s[4];
+    c = c + 0.0079 * s[5];
+    c = c - 0.0119 * s[6];
+    c = c - 0.0047 * s[7];
+    c = c + 0.0003 * s[8];
+    c = c - 0.0004 * s[9];
+    c = c - 0.0006 * s[10];
+    c = c + 0.0021 * s[11];
+    c = c + 0.0003 * s[12];
+    c = c + 0.0004 * s[13];
+    c = c - 0.0003 * s[14];
     return c;
 }
 
@@ -87,10 +112,13 @@ double TruePhase(double k, double phase) {
         return pt;
     }
     pt = QuarterCorrection(t, m, mp, f) + pt;
+    const double x[2] = {m * kDeg, mp * kDeg};
+    double c[2];
+    CrCosN(x, c, 2);
     if (phase < 0.5) {
-        return pt - ((-0.0028 + 0.0004 * CrCos(m * kDeg)) - 0.0003 * CrCos(mp * kDeg));
+        return pt - ((-0.0028 + 0.0004 * c[0]) - 0.0003 * c[1]);
     }
-    return pt - ((-0.0004 * CrCos(m * kDeg) + 0.0003 * CrCos(mp * kDeg)) + 0.0028);
+    return pt - ((-0.0004 * c[0] + 0.0003 * c[1]) + 0.0028);
 }
 
 LunationBracket SearchLunation(double jd) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/cr_math.h"
+#include "astro/cr_math_lanes.h"
 
 namespace {
 
@@ -24,16 +25,57 @@ constexpr double kKeplerTolerance = 1e-06;
 // keeps a pathological eccentricity (or a non-finite anomaly) from spinning forever.
 constexpr int kMaxKeplerPasses = 1000;
 
-// The computations below run for N moments side by side, one step for all of them before the
-// next. Each moment takes exactly the steps it takes alone; side by side, the processor works on
-// the sines of several moments at once instead of waiting for each in turn.
+// The computations below run for L moments side by side (one, or four in the vector lanes of
+// cr_math_lanes.h), one step for all of them before the next. Each moment takes exactly the steps
+// it takes alone, and the functions of four arguments give the bits of the scalar ones.
+template <int L> void Sin(const double* x, double* out) {
+    if constexpr (L == 1) {
+        out[0] = CrSin(x[0]);
+    } else {
+        static_assert(L == 4);
+        CrSin4(x, out);
+    }
+}
+
+template <int L> void Cos(const double* x, double* out) {
+    if constexpr (L == 1) {
+        out[0] = CrCos(x[0]);
+    } else {
+        CrCos4(x, out);
+    }
+}
+
+template <int L> void SinCos(const double* x, double* s, double* c) {
+    if constexpr (L == 1) {
+        CrSinCos(x[0], s, c);
+    } else {
+        CrSinCos4(x, s, c);
+    }
+}
+
+template <int L> void Tan(const double* x, double* out) {
+    if constexpr (L == 1) {
+        out[0] = CrTan(x[0]);
+    } else {
+        CrTan4(x, out);
+    }
+}
+
+template <int L> void Atan(const double* x, double* out) {
+    if constexpr (L == 1) {
+        out[0] = CrAtan(x[0]);
+    } else {
+        CrAtan4(x, out);
+    }
+}
 
 // Kepler's equation for each lane; firstSine receives the sine of the mean anomaly (radians),
-// which the first pass computes anyway.
-template <int N> void SolveKeplerLanes(const double* m, double ecc, double* e, double* firstSine) {
-    double mr[N];
-    bool active[N];
-    for (int i = 0; i < N; ++i) {
+// which the first pass computes anyway. Every pass takes the sines and cosines of all lanes; a
+// lane that has converged keeps its value.
+template <int L> void SolveKeplerLanes(const double* m, double ecc, double* e, double* firstSine) {
+    double mr[L];
+    bool active[L];
+    for (int i = 0; i < L; ++i) {
         e[i] = m[i] * kDeg;
         mr[i] = e[i];
         active[i] = true;
@@ -43,26 +85,26 @@ template <int N> void SolveKeplerLanes(const double* m, double ecc, double* e, d
     while (any) {
         ++passes;
         any = false;
-        for (int i = 0; i < N; ++i) {
+        double s[L], c[L];
+        SinCos<L>(e, s, c);
+        for (int i = 0; i < L; ++i) {
             if (!active[i]) {
                 continue;
             }
-            double s, c;
-            CrSinCos(e[i], &s, &c);
             if (passes == 1) {
-                firstSine[i] = s;
+                firstSine[i] = s[i];
             }
-            const double delta = (e[i] - s * ecc) - mr[i];
-            e[i] = e[i] - delta / (1 - c * ecc);
+            const double delta = (e[i] - s[i] * ecc) - mr[i];
+            e[i] = e[i] - delta / (1 - c[i] * ecc);
             active[i] = std::fabs(delta) > kKeplerTolerance && passes < kMaxKeplerPasses;
             any = any || active[i];
         }
     }
 }
 
-template <int N> void IlluminationLanes(const double* jd, double* fraction) {
-    double d[N], ms[N], lm[N], mm[N];
-    for (int i = 0; i < N; ++i) {
+template <int L> void IlluminationLanes(const double* jd, double* fraction) {
+    double d[L], ms[L], lm[L], mm[L];
+    for (int i = 0; i < L; ++i) {
         d[i] = jd[i] - kEpoch;
         const double n = FixAngle(d[i] * kSunDailyMotion);
         ms[i] = FixAngle((n + kSunLongitudeAtEpoch) - kPerigeeLongitude);
@@ -71,41 +113,66 @@ template <int N> void IlluminationLanes(const double* jd, double* fraction) {
     }
     // The first pass of Kepler's equation takes the sine of ms * kDeg, the sine the annual
     // terms need.
-    double e[N]{};
-    double sinMs[N]{};
-    SolveKeplerLanes<N>(ms, kEccentricity, e, sinMs);
-    double t[N], ls[N];
-    for (int i = 0; i < N; ++i) {
-        t[i] = CrTan(e[i] * 0.5);
+    double e[L]{};
+    double sinMs[L]{};
+    SolveKeplerLanes<L>(ms, kEccentricity, e, sinMs);
+    double x[L], y[L];
+    for (int i = 0; i < L; ++i) {
+        x[i] = e[i] * 0.5;
     }
-    for (int i = 0; i < N; ++i) {
-        const double v = (CrAtan(std::sqrt(kOrbitFactor) * t[i]) * kRadToDeg) * 2;
+    Tan<L>(x, y);
+    for (int i = 0; i < L; ++i) {
+        x[i] = std::sqrt(kOrbitFactor) * y[i];
+    }
+    Atan<L>(x, y);
+    double ls[L];
+    for (int i = 0; i < L; ++i) {
+        const double v = (y[i] * kRadToDeg) * 2;
         ls[i] = FixAngle(v + kPerigeeLongitude);
+        x[i] = ((lm[i] - ls[i]) * 2 - mm[i]) * kDeg;
     }
-    double ev[N], mc[N], l1[N];
-    for (int i = 0; i < N; ++i) {
-        ev[i] = CrSin(((lm[i] - ls[i]) * 2 - mm[i]) * kDeg) * 1.2739;
-    }
-    for (int i = 0; i < N; ++i) {
+    Sin<L>(x, y);
+    double ev[L], mc[L], x2[L], y2[L];
+    for (int i = 0; i < L; ++i) {
+        ev[i] = y[i] * 1.2739;
         const double ae = sinMs[i] * 0.1858;
         const double a3 = sinMs[i] * 0.37;
         mc[i] = ((ev[i] + mm[i]) - ae) - a3;
+        x[i] = mc[i] * kDeg;
+        x2[i] = (mc[i] * 2) * kDeg;
     }
-    double ec[N], a4[N];
-    for (int i = 0; i < N; ++i) {
-        ec[i] = CrSin(mc[i] * kDeg) * 6.2886;
-        a4[i] = CrSin((mc[i] * 2) * kDeg) * 0.214;
-    }
-    double variation[N];
-    for (int i = 0; i < N; ++i) {
+    Sin<L>(x, y);
+    Sin<L>(x2, y2);
+    double l1[L];
+    for (int i = 0; i < L; ++i) {
+        const double ec = y[i] * 6.2886;
+        const double a4 = y2[i] * 0.214;
         const double ae = sinMs[i] * 0.1858;
-        l1[i] = (((ec[i] + ev[i]) + lm[i]) - ae) + a4[i];
-        variation[i] = CrSin(((l1[i] - ls[i]) * 2) * kDeg) * 0.6583;
+        l1[i] = (((ec + ev[i]) + lm[i]) - ae) + a4;
+        x[i] = ((l1[i] - ls[i]) * 2) * kDeg;
     }
-    for (int i = 0; i < N; ++i) {
-        const double l2 = variation[i] + l1[i];
+    Sin<L>(x, y);
+    for (int i = 0; i < L; ++i) {
+        const double variation = y[i] * 0.6583;
+        const double l2 = variation + l1[i];
         const double age = l2 - ls[i];
-        fraction[i] = (1 - CrCos(age * kDeg)) * 0.5;
+        x[i] = age * kDeg;
+    }
+    Cos<L>(x, y);
+    for (int i = 0; i < L; ++i) {
+        fraction[i] = (1 - y[i]) * 0.5;
+    }
+}
+
+// Two or three moments in the four lanes, the others filled with copies of the first.
+void IlluminationsUpToFour(const double* jd, double* fraction, size_t count) {
+    double in[4], out[4];
+    for (size_t i = 0; i < 4; ++i) {
+        in[i] = jd[i < count ? i : 0];
+    }
+    IlluminationLanes<4>(in, out);
+    for (size_t i = 0; i < count; ++i) {
+        fraction[i] = out[i];
     }
 }
 
@@ -131,23 +198,24 @@ double MoonIllumination(double jd) {
 double MoonDayChange(double jd) {
     const double around[2] = {jd + 1, jd - 1};
     double fraction[2];
-    IlluminationLanes<2>(around, fraction);
+    IlluminationsUpToFour(around, fraction, 2);
     return std::fabs(fraction[0] - fraction[1]) * 0.5;
 }
 
 void MoonIlluminations(const double* jd, double* fraction, size_t count) {
-    // Two at a time already overlap the waits of one; more gain nothing.
-    for (; count >= 2; count -= 2, jd += 2, fraction += 2) {
-        IlluminationLanes<2>(jd, fraction);
+    for (; count >= 4; count -= 4, jd += 4, fraction += 4) {
+        IlluminationLanes<4>(jd, fraction);
     }
     if (count == 1) {
         IlluminationLanes<1>(jd, fraction);
+    } else if (count > 1) {
+        IlluminationsUpToFour(jd, fraction, count);
     }
 }
 
 MoonAround MoonIlluminationAround(double jd) {
     const double moments[3] = {jd, jd + 1, jd - 1};
     double fraction[3];
-    IlluminationLanes<3>(moments, fraction);
+    IlluminationsUpToFour(moments, fraction, 3);
     return {fraction[0], std::fabs(fraction[1] - fraction[2]) * 0.5};
 }

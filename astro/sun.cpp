@@ -5,6 +5,7 @@
 
 #include "astro/calendar.h"
 #include "astro/cr_math.h"
+#include "astro/cr_math_lanes.h"
 #include "astro/solstice_cache.h"
 
 namespace {
@@ -22,10 +23,14 @@ double SunDeclination(double jd) {
     const double t = (jd - 2451545.0) * 2.7378507871321012e-05;
     const double m = 357.528 + 35999.05 * t;
     const double l = 280.46 + 36000.77 * t;
-    const double q = 1.915 * CrSin(m * kDeg) + 0.02 * CrSin((m * 2) * kDeg);
-    const double lambda = l + q;
     const double epsilon = 23.4393 - 0.013 * t;
-    return CrAsin(CrSin(lambda * kDeg) * CrSin(epsilon * kDeg));
+    // The three sines that do not wait for another at once.
+    const double x[4] = {m * kDeg, (m * 2) * kDeg, epsilon * kDeg, epsilon * kDeg};
+    double s[4];
+    CrSin4(x, s);
+    const double q = 1.915 * s[0] + 0.02 * s[1];
+    const double lambda = l + q;
+    return CrAsin(CrSin(lambda * kDeg) * s[2]);
 }
 
 double FindDeclinationMaximum(double a, double b, double& jdMax) {

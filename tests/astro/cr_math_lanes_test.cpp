@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -55,6 +56,10 @@ struct Function {
     Quick fmaQuick;
     Range range;
 };
+
+void PrintTo(const Function& f, std::ostream* os) {
+    *os << f.name;
+}
 
 void CrSinCosSin4(const double* x, double* out) {
     SinCosHalf<CrSinCos4, false>(x, out);
