@@ -2,7 +2,8 @@
 // Correctly rounded sine, cosine, tangent, arc tangent and arc sine: the exact value of the
 // function rounded to the nearest double, ties to even, for every finite argument. The same
 // argument gives the same bits on every processor, compiler and C library. NaN and the
-// infinities give what the C library gives.
+// infinities give what the C library gives. cr_math_lanes.h computes them for four arguments at
+// once, with the same results.
 
 double CrSin(double x);
 double CrCos(double x);
