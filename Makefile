@@ -73,15 +73,18 @@ check-package: deb
 artwork: build
 	cmake --build $(BUILD) --target artwork-images
 
-# The core and its tests cross-built for 64-bit Windows with mingw-w64 (build-windows); the tests
-# run under Wine.
+# The core, vexamo-cli.exe and their tests cross-built for 64-bit Windows with mingw-w64
+# (build-windows); the tests run under Wine. The tables the programs read are made first by the
+# build machine's tools in $(BUILD), which the cross build takes them from.
 WINDOWS_BUILD ?= build-windows
 
 $(WINDOWS_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_BENCH=OFF $(CMAKE_ARGS)
+	    -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_BENCH=OFF \
+	    -DVEXAMO_TABLES_FROM=$(abspath $(BUILD)) $(CMAKE_ARGS)
 
-windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
+windows: deps $(BUILD)/CMakeCache.txt $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target vexamo_place_tables vexamo_message_table
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 test-windows: windows

@@ -16,11 +16,6 @@ bool g_translated = false;
 // The catalogues in force, the first to look in first.
 std::vector<const MessageCatalogue*> g_catalogues;
 
-const char* NonEmptyEnv(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0' ? value : nullptr;
-}
-
 const char* Lookup(const MessageCatalogue& catalogue, const char* english) {
     const auto all = catalogue.all;
     const auto found = std::lower_bound(all.begin(), all.end(), english,
@@ -31,9 +26,17 @@ const char* Lookup(const MessageCatalogue& catalogue, const char* english) {
                                                                            : nullptr;
 }
 
-} // namespace
+#ifdef _WIN32
+// Windows has no message locale: the languages are read from the environment and the user's
+// settings (places/display_languages.h).
+void TakeMessageLocale() {}
+#else
+const char* NonEmptyEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : nullptr;
+}
 
-void UseMessageLanguage() {
+void TakeMessageLocale() {
     if (std::setlocale(LC_MESSAGES, "") == nullptr) {
         // The named locale is not installed. Under C.UTF-8 the language list is still followed,
         // so the language the user asked for is given there.
@@ -47,6 +50,13 @@ void UseMessageLanguage() {
             }
         }
     }
+}
+#endif
+
+} // namespace
+
+void UseMessageLanguage() {
+    TakeMessageLocale();
     g_catalogues.clear();
     for (const std::string& name : places::CatalogueNames(places::UserDisplayLanguages())) {
         for (const MessageCatalogue& catalogue : MessageCatalogues()) {

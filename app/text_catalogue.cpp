@@ -154,6 +154,12 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlaceLine, "%1 — %2"},
     {TextId::PlaceTypeToSearch,
      "Tapez le nom du lieu de naissance, puis choisissez-le dans la liste."},
+    {TextId::PlaceListMissing,
+     "La liste des lieux « %1 » est introuvable ; réinstallez Vexamo. Le fuseau se choisit "
+     "encore par son nom."},
+    {TextId::PlaceListDamaged,
+     "La liste des lieux « %1 » est endommagée ; réinstallez Vexamo. Le fuseau se choisit "
+     "encore par son nom."},
     {TextId::PlaceNoneFound,
      "Aucun lieu trouvé. Essayez un autre nom ou seulement le début du nom."},
     {TextId::PlaceChoose, "Choisissez un lieu dans la liste."},
@@ -254,6 +260,9 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::SheetNoOptions, "aucune"},
     {TextId::CliSheetFormats,
      "les formats possibles sont %1 ; le format se lit à l'extension de SORTIE (ou --format)."},
+    {TextId::CliSheetOnDesktop,
+     "Sous Windows, la commande « %1 » vient avec le programme de bureau ; vexamo-cli.exe ne "
+     "dessine ni feuilles ni diagrammes."},
     {TextId::CliSheetMissing,
      "Le programme de dessin « %1 » est introuvable ; réinstallez Vexamo."},
     {TextId::CliSheetNoTerminal, "Un PDF ou une image ne s'écrit pas sur un terminal ; redirigez "
@@ -488,6 +497,15 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
                               "reinstall the tzdata package."},
     {TextId::CliSheetFormats,
      "the possible formats are %1; the format is read from the extension of OUT (or --format)."},
+    {TextId::PlaceListMissing,
+     "The place list \u201C%1\u201D cannot be found; reinstall Vexamo. A zone can still be "
+     "given by its name."},
+    {TextId::PlaceListDamaged,
+     "The place list \u201C%1\u201D is damaged; reinstall Vexamo. A zone can still be given by "
+     "its name."},
+    {TextId::CliSheetOnDesktop,
+     "On Windows the command \u201C%1\u201D comes with the desktop program; vexamo-cli.exe draws "
+     "no sheets or diagrams."},
     {TextId::CliSheetMissing,
      "The drawing program \u201C%1\u201D cannot be found; reinstall Vexamo."},
     {TextId::CliSheetNoTerminal,

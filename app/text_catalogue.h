@@ -117,6 +117,8 @@ enum class TextId {
     PlaceLine, // %1: name, region, country; %2: the zone
     PlaceTypeToSearch,
     PlaceNoneFound,
+    PlaceListMissing, // %1: the place table's file
+    PlaceListDamaged, // %1: the place table's file
     PlaceChoose,
     PlaceMomentAt,      // %1: date, %2: time, %3: place
     PlaceMomentInZone,  // %1: date, %2: time, %3: zone chosen by name
@@ -180,6 +182,7 @@ enum class TextId {
     SheetNoOptions,     // no option ticked
     CliSheetFormats,    // %1: the formats (extensions) a command writes
     CliSheetMissing,    // %1: the program that draws
+    CliSheetOnDesktop,  // %1: the command (report, diagram), which the Windows build leaves out
     CliSheetNoTerminal, // a picture or PDF is not written to a terminal
     CliSheetScale,      // %1: the value given
     CliSheetOutputRequired,

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/place_list_state.h"
 #include "app/text_catalogue.h"
 
 namespace {
@@ -202,6 +203,10 @@ std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name) {
                         {r.candidates.size() == 2 ? offsetText(r.candidates[0]) : std::string(),
                          r.candidates.size() == 2 ? offsetText(r.candidates[1]) : std::string()});
     case ZoneStatus::UnknownPlace:
+        // Not found since the program has no place list: that is what the user must know.
+        if (std::string problem = PlaceListProblem(); !problem.empty()) {
+            return problem;
+        }
         return UserText(TextId::ZoneUnknownPlace, {name});
     case ZoneStatus::UnknownZone:
         return UserText(TextId::ZoneUnknownZone, {name}) + SuggestionsText(r.suggestions);

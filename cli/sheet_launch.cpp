@@ -1,7 +1,30 @@
 // "vexamo-cli report" and "vexamo-cli diagram": drawn by the separate program vexamo-sheet, so
 // that vexamo-cli itself never loads the graphics libraries and every other command starts as
 // quickly as before. vexamo-sheet runs with the same arguments; its output and messages pass
-// through to this command's streams and its exit status is this command's.
+// through to this command's streams and its exit status is this command's. The Windows build
+// draws nothing: both commands say that they come with the desktop program there.
+#ifdef _WIN32
+#include "app/text_catalogue.h"
+#include "cli/commands.h"
+#include "cli/output.h"
+
+namespace {
+
+int OnDesktopOnly(const char* command, CliStreams& io) {
+    PrintMessage(io, UserText(TextId::CliSheetOnDesktop, {command}));
+    return kExitRefused;
+}
+
+} // namespace
+
+int RunReport(const Args&, CliStreams& io) {
+    return OnDesktopOnly("report", io);
+}
+
+int RunDiagram(const Args&, CliStreams& io) {
+    return OnDesktopOnly("diagram", io);
+}
+#else
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -351,3 +374,4 @@ int RunReport(const Args& args, CliStreams& io) {
 int RunDiagram(const Args& args, CliStreams& io) {
     return RunSheetProgram("diagram", args, io);
 }
+#endif

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "app/place_list_state.h"
 #include "app/text_catalogue.h"
 #include "cli/birth_options.h"
 #include "cli/commands.h"
@@ -69,7 +70,8 @@ int RunPlaces(const Args& args, CliStreams& io) {
         return written;
     }
     if (found.empty()) {
-        PrintMessage(io, UserText(TextId::ZoneUnknownPlace, {query}));
+        const std::string problem = PlaceListProblem();
+        PrintMessage(io, problem.empty() ? UserText(TextId::ZoneUnknownPlace, {query}) : problem);
         return kExitRefused;
     }
     PrintMorePlaces(io, matching - found.size());

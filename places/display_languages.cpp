@@ -7,6 +7,10 @@
 #include <fstream>
 #include <iterator>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace places {
 
 namespace {
@@ -122,17 +126,8 @@ const std::string& SystemLocaleAliases() {
     return table;
 }
 
-} // namespace
-
-std::vector<std::string> UserDisplayLanguages() {
-    const char* locale = std::setlocale(LC_MESSAGES, nullptr);
-    if (locale == nullptr || IsPlainLocale(locale)) {
-        return {};
-    }
-    std::string_view list = locale;
-    if (const char* language = std::getenv("LANGUAGE"); language != nullptr && *language != '\0') {
-        list = language;
-    }
+// The languages of a list separated by ':', each alias replaced by its locale name.
+std::vector<std::string> LanguagesOfList(std::string_view list) {
     std::vector<std::string> languages;
     while (!list.empty()) {
         const std::size_t end = std::min(list.find(':'), list.size());
@@ -144,6 +139,76 @@ std::vector<std::string> UserDisplayLanguages() {
     }
     return languages;
 }
+
+const char* NonEmptyEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+#ifdef _WIN32
+// The user's display languages as Windows keeps them ("de-AT", "fr-FR"), the most wanted first,
+// as locale names ("de_AT:fr_FR").
+std::string SystemLanguageList() {
+    ULONG count = 0;
+    ULONG size = 0;
+    std::wstring names;
+    if (::GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) && size > 0) {
+        names.resize(size);
+        if (!::GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size)) {
+            names.clear();
+        }
+    }
+    if (names.empty() || names[0] == L'\0') {
+        wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+        const LCID id = MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT);
+        names = ::LCIDToLocaleName(id, name, LOCALE_NAME_MAX_LENGTH, 0) > 0 ? name : L"";
+    }
+    // Separated and ended by L'\0', the list by a second one.
+    std::string list;
+    for (const wchar_t c : names) {
+        if (c == L'\0') {
+            if (!list.empty() && list.back() != ':') {
+                list.push_back(':');
+            }
+        } else {
+            list += c == L'-' ? '_' : static_cast<char>(c < 0x80 ? c : '?');
+        }
+    }
+    while (list.ends_with(':')) {
+        list.pop_back();
+    }
+    return list;
+}
+#endif
+
+} // namespace
+
+#ifdef _WIN32
+// No message locale: the variables that name one, when set, are taken as on Linux (the list in
+// LANGUAGE unless the locale named is "C" or "POSIX"), else the display languages of the
+// user's Windows settings.
+std::vector<std::string> UserDisplayLanguages() {
+    const char* named = NonEmptyEnv("LC_ALL");
+    named = named != nullptr ? named : NonEmptyEnv("LC_MESSAGES");
+    named = named != nullptr ? named : NonEmptyEnv("LANG");
+    if (named != nullptr && IsPlainLocale(named)) {
+        return {};
+    }
+    if (const char* language = NonEmptyEnv("LANGUAGE")) {
+        return LanguagesOfList(language);
+    }
+    return named != nullptr ? LanguagesOfList(named) : LanguagesOfList(SystemLanguageList());
+}
+#else
+std::vector<std::string> UserDisplayLanguages() {
+    const char* locale = std::setlocale(LC_MESSAGES, nullptr);
+    if (locale == nullptr || IsPlainLocale(locale)) {
+        return {};
+    }
+    const char* language = NonEmptyEnv("LANGUAGE");
+    return LanguagesOfList(language != nullptr ? language : locale);
+}
+#endif
 
 std::string ExpandLocaleAlias(const std::string& name, std::string_view table) {
     while (!table.empty()) {

@@ -13,8 +13,9 @@ namespace places {
 // force is "C" or "POSIX"; without LANGUAGE the name of that locale (which setlocale took from
 // LC_ALL, LC_MESSAGES or LANG). Each is replaced by what the system's table of locale aliases
 // names for it ("german": "de_DE.ISO-8859-1"). The one answer here that each platform gives its
-// own way: on Windows the user's display language (GetUserDefaultUILanguage), "de-AT" given as
-// "de_AT".
+// own way: on Windows, which has no message locale, LANGUAGE and the locale named by LC_ALL,
+// LC_MESSAGES or LANG are taken alike when set; otherwise the user's display languages
+// (GetUserPreferredUILanguages, else GetUserDefaultUILanguage), "de-AT" given as "de_AT".
 std::vector<std::string> UserDisplayLanguages();
 
 // The locale name an alias stands for in a table of locale aliases (lines "alias name", "#"

@@ -9,18 +9,15 @@
 #include <system_error>
 #include <utility>
 
+#include "places/program_folder.h"
 #include "places_table_paths.h"
+#include "records/utf8_paths.h"
 
 namespace places {
 
 namespace {
 
-// The running program's file (on Windows: GetModuleFileNameW).
-std::filesystem::path ProgramFile() {
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error);
-}
-
+#ifndef _WIN32
 bool Within(const std::filesystem::path& file, const std::filesystem::path& folder) {
     std::error_code error;
     const std::filesystem::path canonical = std::filesystem::weakly_canonical(folder, error);
@@ -31,22 +28,45 @@ bool Within(const std::filesystem::path& file, const std::filesystem::path& fold
         std::mismatch(canonical.begin(), canonical.end(), file.begin(), file.end());
     return end == canonical.end();
 }
+#endif
 
 // A larger file is no place table: the real one holds a few megabytes.
 constexpr std::uintmax_t kMaxSize = std::uintmax_t{1} << 28;
 
-std::string ReadTable(const std::string& path) {
+struct ReadPlaceTable {
+    PlaceTable table;
+    PlaceTableState state;
+};
+
+ReadPlaceTable ReadTable(const std::string& utf8) {
+    const std::filesystem::path path = PathOfUtf8(utf8);
     std::error_code error;
+    const bool exists = std::filesystem::exists(path, error);
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxSize || !std::filesystem::is_regular_file(path, error)) {
-        return {};
+    std::optional<PlaceTable> read;
+    if (!error && size <= kMaxSize && std::filesystem::is_regular_file(path, error)) {
+        std::ifstream in(path, std::ios::binary);
+        read = PlaceTable::Decode(std::string(std::istreambuf_iterator<char>(in), {}));
     }
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    if (read) {
+        return {std::move(*read), PlaceTableState::Sound};
+    }
+    return {*PlaceTable::Decode(PlaceTable::Encode({}, {})),
+            exists ? PlaceTableState::Damaged : PlaceTableState::Missing};
+}
+
+const ReadPlaceTable& ProgramTable() {
+    static const ReadPlaceTable table = ReadTable(PlaceTableFile());
+    return table;
 }
 
 } // namespace
 
+#ifdef _WIN32
+std::string PlaceTableFile() {
+    return Utf8OfPath(ShippedDataFolder() / "places.bin");
+}
+#else
 std::string PlaceTableFile() {
     const std::filesystem::path program = ProgramFile();
     if (Within(program, kBuildTree)) {
@@ -64,13 +84,18 @@ std::string PlaceTableFile() {
     }
     return kInstalledPlaceTable;
 }
+#endif
 
 const PlaceTable& ProgramPlaceTable() {
-    static const PlaceTable table = [] {
-        std::optional<PlaceTable> read = PlaceTable::Decode(ReadTable(PlaceTableFile()));
-        return read ? std::move(*read) : *PlaceTable::Decode(PlaceTable::Encode({}, {}));
-    }();
-    return table;
+    return ProgramTable().table;
+}
+
+PlaceTableState ProgramPlaceTableState() {
+    return ProgramTable().state;
+}
+
+PlaceTableState PlaceTableStateOf(const std::string& file) {
+    return ReadTable(file).state;
 }
 
 } // namespace places

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
+
+#include "records/native_file.h"
 
 namespace places {
 
@@ -139,41 +137,9 @@ bool CheckData(std::string_view bytes, const ZoneFileRules& rules) {
            CheckBlock(bytes, secondData, c, 8, true, rules);
 }
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-
-  private:
-    int m_fd;
-};
-
-class Folder {
-  public:
-    explicit Folder(const std::string& path) : m_dir(::opendir(path.c_str())) {}
-    ~Folder() {
-        if (m_dir) {
-            ::closedir(m_dir);
-        }
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    DIR* get() const { return m_dir; }
-
-  private:
-    DIR* m_dir;
-};
-
 struct Walk {
     size_t entries = 0;
-    std::vector<std::pair<dev_t, ino_t>> chain; // the folders from the top to the current one
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> chain; // the folders from the top down
     std::vector<std::string> zones;
 };
 
@@ -188,36 +154,33 @@ bool IsNoZone(std::string_view name) {
 // Walks every entry but hidden ones, following links; `zone` is the name the folder's files
 // have as zones (empty: not one of the zones' folders).
 bool Visit(const std::string& path, const std::string& zone, bool top, Walk& walk) {
-    const Folder folder(path);
-    struct stat st {};
-    if (!folder.get() || ::fstat(::dirfd(folder.get()), &st) != 0) {
+    const FileIdentity id = IdentityOfPath(path);
+    std::vector<std::string> names;
+    if (!id.exists || !ForEachEntry(path, [&names](const std::string& name) {
+            if (!name.starts_with('.')) {
+                names.push_back(name);
+            }
+        })) {
         return true; // skipped by the library as well
     }
-    const std::pair<dev_t, ino_t> id{st.st_dev, st.st_ino};
-    for (const auto& above : walk.chain) {
-        if (above == id) {
-            return false;
-        }
-    }
-    if (walk.chain.size() >= kMaxFolderDepth) {
+    const std::pair<std::uint64_t, std::uint64_t> folder{id.device, id.inode};
+    if (std::find(walk.chain.begin(), walk.chain.end(), folder) != walk.chain.end() ||
+        walk.chain.size() >= kMaxFolderDepth) {
         return false;
     }
-    walk.chain.push_back(id);
-    while (const dirent* entry = ::readdir(folder.get())) {
-        if (entry->d_name[0] == '.') {
-            continue;
-        }
+    walk.chain.push_back(folder);
+    for (const std::string& entry : names) {
         if (++walk.entries > kMaxFolderEntries) {
             return false;
         }
-        const std::string sub = path + '/' + entry->d_name;
-        const bool listed = (top || !zone.empty()) && !IsNoZone(entry->d_name);
-        const std::string name = listed ? (top ? "" : zone + '/') + entry->d_name : "";
-        struct stat sub_st {};
-        if (::stat(sub.c_str(), &sub_st) != 0) {
+        const std::string sub = path + '/' + entry;
+        const bool listed = (top || !zone.empty()) && !IsNoZone(entry);
+        const std::string name = listed ? (top ? "" : zone + '/') + entry : "";
+        const FileKind kind = StatusOf(sub).kind;
+        if (kind == FileKind::kNone) {
             continue;
         }
-        if (!S_ISDIR(sub_st.st_mode)) {
+        if (kind != FileKind::kFolder) {
             if (listed) {
                 walk.zones.push_back(name);
             }
@@ -238,27 +201,25 @@ ZoneFileState CheckZoneBytes(std::string_view bytes, const ZoneFileRules& rules)
 ZoneFileState CheckZoneFile(const std::string& path, const ZoneFileRules& rules,
                             std::string* read) {
     // Look before opening: opening a device may do something.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        return errno == ENOENT || errno == ENOTDIR ? ZoneFileState::Missing
-                                                   : ZoneFileState::Damaged;
+    int err = 0;
+    const FileStatus status = StatusOf(path, &err);
+    if (status.kind == FileKind::kNone) {
+        return err == ENOENT || err == ENOTDIR ? ZoneFileState::Missing : ZoneFileState::Damaged;
     }
-    if (!S_ISREG(st.st_mode)) {
+    if (status.kind != FileKind::kRegular) {
         return ZoneFileState::Damaged;
     }
-    // Without blocking, in case a FIFO took the file's place meanwhile.
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) {
+    // Without blocking, in case a named pipe took the file's place meanwhile.
+    const NativeFile file = OpenForReading(path, err);
+    const FileIdentity id = file.IsOpen() ? IdentityOfOpenFile(file) : FileIdentity{};
+    if (!id.exists || KindOf(file) != FileKind::kRegular ||
+        static_cast<std::uint64_t>(id.size) > kMaxFileSize) {
         return ZoneFileState::Damaged;
     }
-    std::string bytes(static_cast<size_t>(st.st_size) + 1, '\0');
+    std::string bytes(static_cast<size_t>(id.size) + 1, '\0');
     size_t got = 0;
     while (got < bytes.size()) {
-        const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const std::int64_t n = ReadSome(file, bytes.data() + got, bytes.size() - got, err);
         if (n < 0) {
             return ZoneFileState::Damaged;
         }

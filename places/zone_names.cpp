@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "places/zone_offset.h"
+#include "records/utf8_paths.h"
 
 namespace places {
 
@@ -23,7 +24,7 @@ std::vector<std::string> DatabaseZoneNames() {
 }
 
 std::vector<std::string> ReadSystemZoneNames() {
-    std::ifstream in(std::filesystem::path(ZoneFolder()) / "zone.tab");
+    std::ifstream in(PathOfUtf8(ZoneFolder()) / "zone.tab");
     const std::string table{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<std::string> names = ZoneNamesOfTable(table);
     if (names.empty()) {

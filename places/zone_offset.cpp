@@ -18,6 +18,10 @@
 #include "places/zone_file_check.h"
 #include "places/zone_history.h"
 #include "places/zone_list.h"
+#ifdef _WIN32
+#include "places/program_folder.h"
+#include "records/utf8_paths.h"
+#endif
 
 namespace places {
 
@@ -26,10 +30,18 @@ namespace {
 constexpr int kMinYear = -9999;
 constexpr int kMaxYear = 9999;
 
-// The folder read when none is given: TZDIR, as the C library takes it, else the system's.
+// The folder read when none is given: TZDIR, as the C library takes it, else the system's; on
+// Windows, which has none, the one the program ships.
 std::string DefaultZoneFolder() {
     const char* dir = std::getenv("TZDIR");
-    return dir != nullptr && *dir != '\0' ? dir : "/usr/share/zoneinfo";
+    if (dir != nullptr && *dir != '\0') {
+        return dir;
+    }
+#ifdef _WIN32
+    return Utf8OfPath(ShippedDataFolder() / "zoneinfo");
+#else
+    return "/usr/share/zoneinfo";
+#endif
 }
 
 struct NameHash {

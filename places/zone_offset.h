@@ -77,7 +77,8 @@ std::optional<LocalTimeOffsets> LookUpPlaceOffsets(std::string_view zone, const 
                                                    double longitude);
 
 // The zone folder to read from now on (a copy shipped with the program, or one a test
-// prepares); an empty name restores the default: TZDIR when set, else /usr/share/zoneinfo.
+// prepares); an empty name restores the default: TZDIR when set, else /usr/share/zoneinfo, on
+// Windows the zoneinfo folder of the program's share/vexamo (places/program_folder.h).
 // Forgets the verdicts kept so far.
 void UseZoneFolder(std::string folder);
 

@@ -464,6 +464,28 @@ bool RemoveFile(const std::string& path) {
     return WideOfUtf8(path, wide) && ::DeleteFileW(wide.c_str()) != 0;
 }
 
+bool ForEachEntry(const std::string& folder, const std::function<void(const std::string&)>& each) {
+    std::wstring pattern;
+    if (!WideOfUtf8(folder, pattern)) {
+        return false;
+    }
+    pattern += L"\\*";
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..") {
+            each(Utf8OfWide(name));
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return true;
+}
+
 void ForEachRegularFile(const std::string& folder,
                         const std::function<void(const std::string&)>& each) {
     std::wstring pattern;
@@ -506,6 +528,21 @@ void SyncFolder(const std::string& folder) {
 
 bool RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
+}
+
+bool ForEachEntry(const std::string& folder, const std::function<void(const std::string&)>& each) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return false;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            each(std::string(name));
+        }
+    }
+    ::closedir(dir);
+    return true;
 }
 
 void ForEachRegularFile(const std::string& folder,

@@ -102,6 +102,9 @@ bool ReplaceByRename(const std::string& temp, const std::string& target, int& er
 void SyncFolder(const std::string& folder);
 
 bool RemoveFile(const std::string& path);
+// Calls each(name) for every entry of folder but "." and ".."; false when the folder cannot be
+// read.
+bool ForEachEntry(const std::string& folder, const std::function<void(const std::string&)>& each);
 // Calls each(name) for the regular files in folder (symbolic links not followed).
 void ForEachRegularFile(const std::string& folder,
                         const std::function<void(const std::string&)>& each);

@@ -1,7 +1,10 @@
 // Lists the zones of the build machine's zone folder as the source of BuildZoneNames
 // (places/zone_list.h), at build time:
-//   vexamo-zone-list OUTPUT.cpp FOLDER
-// Only the zones whose files are sound zone data are listed.
+//   vexamo-zone-list OUTPUT.cpp FOLDER [COPY]
+// Only the zones whose files are sound zone data are listed. COPY, when given, is made a zone
+// folder of the listed zones and the folder's table of zones by country, for a program that
+// ships its own.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -11,8 +14,8 @@
 #include "places/zone_file_check.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: vexamo-zone-list OUTPUT.cpp FOLDER\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: vexamo-zone-list OUTPUT.cpp FOLDER [COPY]\n";
         return 2;
     }
     const std::string folder = argv[2];
@@ -20,6 +23,19 @@ int main(int argc, char** argv) {
     if (!zones) {
         std::cerr << folder << ": not a zone folder that can be walked\n";
         return 1;
+    }
+    std::filesystem::path copy;
+    std::error_code error;
+    if (argc == 4) {
+        copy = argv[3];
+        std::filesystem::remove_all(copy, error);
+        std::filesystem::create_directories(copy, error);
+        std::filesystem::copy_file(std::filesystem::path(folder) / "zone.tab", copy / "zone.tab",
+                                   error);
+        if (error) {
+            std::cerr << copy.string() << ": " << error.message() << "\n";
+            return 1;
+        }
     }
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out << "// Made by vexamo-zone-list from " << folder << ": do not edit.\n"
@@ -33,6 +49,14 @@ int main(int argc, char** argv) {
         if (plain && places::CheckZoneFile(folder + '/' + zone) == places::ZoneFileState::Sound) {
             out << "    \"" << zone << "\",\n";
             ++listed;
+            if (!copy.empty()) {
+                const std::filesystem::path to = copy / zone;
+                std::filesystem::create_directories(to.parent_path(), error);
+                if (!std::filesystem::copy_file(folder + '/' + zone, to, error)) {
+                    std::cerr << to.string() << ": " << error.message() << "\n";
+                    return 1;
+                }
+            }
         }
     }
     out << "};\n\n} // namespace\n\nstd::span<const std::string_view> BuildZoneNames() {\n"

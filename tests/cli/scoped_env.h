@@ -10,19 +10,26 @@ class ScopedEnv {
         if (const char* old = std::getenv(name)) {
             m_old = old;
         }
-        ::setenv(name, value, 1);
+        Set(name, value);
     }
-    ~ScopedEnv() {
-        if (m_old) {
-            ::setenv(m_name, m_old->c_str(), 1);
-        } else {
-            ::unsetenv(m_name);
-        }
-    }
+    ~ScopedEnv() { Set(m_name, m_old ? m_old->c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
   private:
+    // Unset for nullptr (on Windows an empty value unsets as well).
+    static void Set(const char* name, const char* value) {
+#ifdef _WIN32
+        ::_putenv_s(name, value != nullptr ? value : "");
+#else
+        if (value != nullptr) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+#endif
+    }
+
     const char* m_name;
     std::optional<std::string> m_old;
 };
