@@ -42,13 +42,20 @@ side() {
     echo "$rc" >"$name.$which.rc"
 }
 
-# same WHAT A B: whether files A and B are the same bytes; the first lines that differ when not.
+text() { [ "$(tr -d '\000' <"$1" | wc -c)" -eq "$(stat -c %s "$1")" ]; } # FILE: holds no NUL
+
+# same WHAT A B: whether files A and B are the same bytes; where they part when not, and the
+# first lines that differ in a text.
 same() {
     if cmp -s "$2" "$3"; then
         return 0
     fi
     echo "DIFFERENT: $1"
-    diff -a "$2" "$3" | head -n 12 || true
+    echo "  $(cmp "$2" "$3" 2>&1 | head -n 1 || true); $(stat -c %s "$2" 2>/dev/null || echo no) and" \
+        "$(stat -c %s "$3" 2>/dev/null || echo no) bytes"
+    if [ -f "$2" ] && [ -f "$3" ] && text "$2" && text "$3"; then
+        diff "$2" "$3" | head -n 12 | cut -c 1-400 || true
+    fi
     differences=$((differences + 1))
     return 1
 }

@@ -43,7 +43,8 @@ step() { # ARGS...: one command on each side's file, then the outputs and the fi
 }
 
 adds=0 removes=0 imports=0
-for ((s = 0; s < 48; s++)); do
+# Up to the first difference: what follows it would differ for that reason alone.
+for ((s = 0; s < 48 && differences == 0; s++)); do
     name=${names[RANDOM % ${#names[@]}]}
     case $((RANDOM % 8)) in
     0 | 1)
@@ -89,11 +90,12 @@ on_linux add "$work/absolute-linux.dat" "Łukasz Żak" 24 12 1987 23 45 >/dev/nu
 on_linux add "$work/absolute-linux.dat" "李小龙" --tz -8 27 11 1940 7 12 >/dev/null
 on_windows add "$windows_folder\\Geburten.dat" "Łukasz Żak" 24 12 1987 23 45 >/dev/null
 on_windows add "$windows_folder\\Geburten.dat" "李小龙" --tz -8 27 11 1940 7 12 >/dev/null
-same "the file written at $windows_folder\\Geburten.dat" "$work/absolute-linux.dat" \
-    "$unix_folder/Geburten.dat" || true
 on_linux export "$work/absolute-linux.dat" >absolute.linux.out
 on_windows export "$windows_folder\\Geburten.dat" >absolute.windows.out
-same "export of $windows_folder\\Geburten.dat" absolute.linux.out absolute.windows.out || true
-echo "a file at $windows_folder\\Geburten.dat: written and read as on Linux"
+if same "the file written at $windows_folder\\Geburten.dat" "$work/absolute-linux.dat" \
+        "$unix_folder/Geburten.dat" &&
+    same "export of $windows_folder\\Geburten.dat" absolute.linux.out absolute.windows.out; then
+    echo "a file at $windows_folder\\Geburten.dat: written and read as on Linux"
+fi
 rm -rf "$unix_folder"
 finish "record files"
