@@ -15,7 +15,7 @@ for program in "$linux_cli" "$exe"; do
 done
 source "$root/scripts/wine-session.sh" "$windows_build"
 dir=$(mktemp -d)
-trap 'rm -rf "$dir"; exec 9>&-; wineserver --kill || true' EXIT
+trap 'cd /; rm -rf "$dir"; exec 9>&-; wineserver --kill || true' EXIT
 cd "$dir"
 bash "$root/scripts/random-births.sh" 200000 7 1900 2100 >births.csv
 
