@@ -52,7 +52,9 @@ for ((s = 0; s < 48 && differences == 0; s++)); do
         removes=$((removes + 1))
         ;;
     2)
-        step import "$file" "import$((RANDOM % 4)).csv" $([ $((RANDOM % 2)) = 0 ] && echo --replace)
+        flags=("import$((RANDOM % 4)).csv")
+        [ $((RANDOM % 2)) = 0 ] && flags+=(--replace)
+        step import "$file" "${flags[@]}"
         imports=$((imports + 1))
         ;;
     *)
