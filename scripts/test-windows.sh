@@ -1,33 +1,11 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine: test-windows.sh BUILD_DIR JOBS. One Wine prefix in
-# the build folder, made once; a wineserver that stays up for the whole run, so that each of the
-# hundreds of test processes starts in milliseconds instead of seconds. Every test, and the run as
-# a whole, is bounded in time.
+# Runs the Windows build's tests under Wine: test-windows.sh BUILD_DIR JOBS, in one Wine session
+# (scripts/wine-session.sh) so that each of the hundreds of test processes starts in
+# milliseconds. Every test, and the run as a whole, is bounded in time.
 set -euo pipefail
 build=$1
 jobs=${2:-2}
-here=$(cd "$(dirname "$0")" && pwd)
-prefix=$(cd "$build" && pwd)/wine-prefix
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-
-if [ ! -f "$prefix/system.reg" ]; then
-    echo "Making the Wine prefix $prefix"
-    timeout 300 wineboot --init
-    timeout 60 wineserver --wait
-fi
-# Already up when another run of this prefix is under way.
-wineserver --persistent || true
-# Wine's own services start with the first program and end with the last; a program that waits
-# for input keeps them up for the whole run. Otherwise each test program would start them anew,
-# and they would keep its output pipe open after it ended.
-keeper_input=$(mktemp -u)
-mkfifo "$keeper_input"
-wine cmd <"$keeper_input" >/dev/null 2>&1 &
-exec 9>"$keeper_input"
-rm -f "$keeper_input"
-trap 'exec 9>&-; wineserver --kill || true' EXIT
-# Once a first program has run, the services are up.
-timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
+source "$(dirname "$0")/wine-session.sh" "$build"
 
 start=$(date +%s)
 cd "$build"

@@ -12,15 +12,8 @@ new=${2:?new vexamo-cli}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-births() { # rows seed lowest-year highest-year [with names]
-    awk -v n="$1" -v seed="$2" -v lo="$3" -v hi="$4" -v names="${5:-}" 'BEGIN {
-        srand(seed);
-        print (names ? "name," : "") "day,month,year,hour,minute,tz,southern,const_zone";
-        for (i = 0; i < n; i++)
-            printf "%s%d,%d,%d,%d,%d,%d,%d,%d\n", names ? "P" i "," : "", 1 + int(rand() * 28),
-                1 + int(rand() * 12), lo + int(rand() * (hi - lo + 1)), int(rand() * 25),
-                int(rand() * 60), int(rand() * 25) - 12, int(rand() * 2), int(rand() * 2)
-    }'
+births() { # rows seed lowest-year highest-year [names]
+    bash "$(dirname "$0")/../../scripts/random-births.sh" "$@"
 }
 
 strip_new() { # format file
