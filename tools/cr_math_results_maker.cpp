@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
     std::istringstream a(body(was));
     std::istringstream b(body(table));
     std::string la, lb;
-    for (int n = 2;; ++n) {
+    for (int n = 1;; ++n) {
         const bool ga = static_cast<bool>(std::getline(a, la));
         const bool gb = static_cast<bool>(std::getline(b, lb));
         if (la != lb || ga != gb) {

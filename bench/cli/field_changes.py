@@ -22,9 +22,11 @@ def number(text):
         return None
     if isinstance(text, (int, float)):
         return float(text)
+    # A list of numbers in one field ("2451609.72 2451616.79 ...") counts as numeric too.
     try:
-        return float(text)
-    except (TypeError, ValueError):
+        parts = text.split(" ")
+        return tuple(float(p) for p in parts) if len(parts) > 1 else float(text)
+    except (AttributeError, TypeError, ValueError):
         return None
 
 
