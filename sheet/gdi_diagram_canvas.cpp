@@ -4,8 +4,13 @@ namespace {
 
 HPEN MakePen(const DiagramPen& pen) {
     // Width 0: a cosmetic pen, one pixel whatever the mapping.
-    return CreatePen(pen.style == DiagramPen::Style::Dot ? PS_DOT : PS_SOLID, 0,
-                     GdiColour(pen.colour));
+    if (pen.style != DiagramPen::Style::Dot) {
+        return CreatePen(PS_SOLID, 0, GdiColour(pen.colour));
+    }
+    // Every other pixel lit. PS_DOT is three pixels lit and three left out under Wine, not the
+    // classic single pixels; the gaps are painted by LineTo.
+    const LOGBRUSH brush{BS_SOLID, GdiColour(pen.colour), 0};
+    return ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
 }
 
 } // namespace
@@ -46,6 +51,18 @@ void GdiDiagramCanvas::MoveTo(int32_t x, int32_t y) {
 }
 
 void GdiDiagramCanvas::LineTo(int32_t x, int32_t y) {
+    if (m_pen.style == DiagramPen::Style::Dot) {
+        // The alternating pen leaves its gaps as they were (under Wine whatever the background
+        // mode): the line is laid in the background colour first.
+        POINT from{};
+        GetCurrentPositionEx(m_dc, &from);
+        const HPEN ground = CreatePen(PS_SOLID, 0, GetBkColor(m_dc));
+        SelectObject(m_dc, ground);
+        ::LineTo(m_dc, x, y);
+        SelectObject(m_dc, m_hpen);
+        DeleteObject(ground);
+        MoveToEx(m_dc, from.x, from.y, nullptr);
+    }
     ::LineTo(m_dc, x, y);
 }
 
