@@ -28,6 +28,9 @@ rm -f "$keeper_input"
 trap 'exec 9>&-; wineserver --kill || true' EXIT
 # Once a first program has run, the services are up.
 timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
+# The first program that draws on the display starts the desktop process, which would keep that
+# program's output pipe open after it ended: it is started here, with its output elsewhere.
+wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 
 start=$(date +%s)
 cd "$build"
