@@ -8,7 +8,7 @@ build=$1
 jobs=${2:-2}
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$(cd "$build" && pwd)/wine-prefix
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 
 if [ ! -f "$prefix/system.reg" ]; then
     echo "Making the Wine prefix $prefix"
