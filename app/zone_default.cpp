@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/zone_resolution.h"
+#include "places/computer_zone.h"
 
 std::optional<int> DefaultTimeDifference(std::string_view zone, const places::LocalMoment& local) {
     if (zone.empty()) {
@@ -11,4 +12,8 @@ std::optional<int> DefaultTimeDifference(std::string_view zone, const places::Lo
     const ZoneResolution r =
         ResolveZone({ZoneSource::Kind::Zone, std::string(zone)}, local, ZoneChoice{});
     return r.status == ZoneStatus::Ok ? r.timeDifference : std::nullopt;
+}
+
+std::string ComputerZone() {
+    return places::ComputerZoneName();
 }

@@ -2,6 +2,7 @@
 // The form's time difference while the user has given none: that of the computer's own zone
 // at the form's date and time.
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "places/zone_offset.h"
@@ -11,3 +12,8 @@
 // that is not whole hours or lies beyond -12..12, or a moment that occurs twice or never: the
 // form then keeps the value it holds, and nothing needs saying.
 std::optional<int> DefaultTimeDifference(std::string_view zone, const places::LocalMoment& local);
+
+// The name of the zone this computer runs in ("Europe/Berlin"), read anew at each call (TZ,
+// then where /etc/localtime points, then /etc/timezone); empty when the first of these present
+// names no zone the database knows.
+std::string ComputerZone();

@@ -12,6 +12,11 @@
 #include "places/place_catalogue.h"
 #include "places/time_difference.h"
 
+// A local date and time as entered, and the answer to the summer-or-winter question of a time
+// that occurs twice.
+using LocalMoment = places::LocalMoment;
+using DstChoice = places::DstChoice;
+
 enum class ZoneStatus {
     Ok,             // whole hours within -12..12 (an ambiguous time decided by a choice included)
     NotWholeHours,  // e.g. UTC+5:30; determined only when rounding was accepted

@@ -19,6 +19,8 @@ packages=(
     # The Windows build (make windows, make test-windows): the cross compiler, Wine to run its
     # tests, GoogleTest's sources to build for it, and CLDR's names of Windows' time zones.
     g++-mingw-w64-x86-64-posix wine wine64 googletest unicode-cldr-core
+    # The Windows installer (makensis).
+    nsis
 )
 
 missing=()

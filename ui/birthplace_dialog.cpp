@@ -13,8 +13,6 @@
 #include <QVBoxLayout>
 
 #include "app/zone_text.h"
-#include "places/place_catalogue.h"
-#include "places/zone_names.h"
 #include "ui/ui_text.h"
 
 namespace {
@@ -31,10 +29,9 @@ void ClearCurrent(QListWidget& list) {
 
 } // namespace
 
-CBirthplaceDialog::CBirthplaceDialog(const places::LocalMoment& moment, QWidget* parent,
-                                     const places::PlaceCatalogue* catalogue)
-    : QDialog(parent), m_catalogue(catalogue ? *catalogue : places::SharedPlaceCatalogue()),
-      m_moment(moment) {
+CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
+                                     const PlaceCatalogue* catalogue)
+    : QDialog(parent), m_catalogue(catalogue ? *catalogue : ProgramPlaces()), m_moment(moment) {
     setWindowTitle(UiText(TextId::PlaceTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);
@@ -125,7 +122,7 @@ std::optional<int> CBirthplaceDialog::ChosenTimeDifference() const {
     return result() == QDialog::Accepted ? m_chosen : std::nullopt;
 }
 
-std::optional<places::Place> CBirthplaceDialog::SelectedPlace() const {
+std::optional<Place> CBirthplaceDialog::SelectedPlace() const {
     const int row = m_list->currentRow();
     if (m_source != Source::Place || row < 0 || static_cast<std::size_t>(row) >= m_found.size()) {
         return std::nullopt;
@@ -142,11 +139,11 @@ std::optional<std::string> CBirthplaceDialog::SelectedZone() const {
 }
 
 void CBirthplaceDialog::Search(const QString& text) {
-    m_found = m_catalogue.Search(text.toStdString());
+    m_found = SearchPlaces(m_catalogue, text.toStdString());
     {
         const QSignalBlocker block(m_list);
         m_list->clear();
-        for (const places::Place& p : m_found) {
+        for (const Place& p : m_found) {
             m_list->addItem(Utf8(PlaceLineText(p)));
         }
         if (!m_found.empty()) {
@@ -162,7 +159,7 @@ void CBirthplaceDialog::Search(const QString& text) {
 
 void CBirthplaceDialog::SearchZone(const QString& text) {
     const QString wanted = text.trimmed();
-    m_zones = places::SearchZoneNames(wanted.toStdString(), places::SystemZoneNames());
+    m_zones = SearchZones(wanted.toStdString());
     {
         const QSignalBlocker block(m_zoneList);
         m_zoneList->clear();
@@ -239,16 +236,16 @@ bool CBirthplaceDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CBirthplaceDialog::Update() {
-    const std::optional<places::Place> place = SelectedPlace();
+    const std::optional<Place> place = SelectedPlace();
     const std::optional<std::string> zone = SelectedZone();
     if (!place && !zone) {
         ShowNothingChosen();
         return;
     }
     ZoneChoice choice;
-    choice.dst = m_summer->isChecked()   ? places::DstChoice::Dst
-                 : m_winter->isChecked() ? places::DstChoice::NoDst
-                                         : places::DstChoice::None;
+    choice.dst = m_summer->isChecked()   ? DstChoice::Dst
+                 : m_winter->isChecked() ? DstChoice::NoDst
+                                         : DstChoice::None;
     choice.round = m_round->isChecked();
     // A zone chosen by name is resolved exactly as a place's zone is.
     m_result = place ? ResolvePlaceZone(*place, m_moment, choice)

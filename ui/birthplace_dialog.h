@@ -10,9 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/place_search.h"
 #include "app/zone_resolution.h"
-#include "places/place.h"
-#include "places/zone_offset.h"
 
 class QCheckBox;
 class QDialogButtonBox;
@@ -22,22 +21,18 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-namespace places {
-class PlaceCatalogue;
-}
-
 class CBirthplaceDialog : public QDialog {
     Q_OBJECT
   public:
     // `moment`: the form's local date and time (already range-checked). `catalogue`: the place
     // list to search, the shared one when null.
-    explicit CBirthplaceDialog(const places::LocalMoment& moment, QWidget* parent = nullptr,
-                               const places::PlaceCatalogue* catalogue = nullptr);
+    explicit CBirthplaceDialog(const LocalMoment& moment, QWidget* parent = nullptr,
+                               const PlaceCatalogue* catalogue = nullptr);
 
     // The "Fuseau horaire" value chosen, once the dialog was accepted; nothing otherwise.
     std::optional<int> ChosenTimeDifference() const;
     // The place selected in the list, if any (nothing while a zone is chosen by name).
-    std::optional<places::Place> SelectedPlace() const;
+    std::optional<Place> SelectedPlace() const;
     // The zone chosen by name, if any (nothing while a place is selected).
     std::optional<std::string> SelectedZone() const;
     // The time difference for the selected place or zone and the user's choices.
@@ -76,9 +71,9 @@ class CBirthplaceDialog : public QDialog {
     void ShowNothingChosen();
     void ShowResult();
 
-    const places::PlaceCatalogue& m_catalogue;
-    places::LocalMoment m_moment;
-    std::vector<places::Place> m_found;
+    const PlaceCatalogue& m_catalogue;
+    LocalMoment m_moment;
+    std::vector<Place> m_found;
     std::vector<std::string> m_zones; // as listed
     Source m_source = Source::Place;
     ZoneResolution m_result;

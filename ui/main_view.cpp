@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "app/input_check.h"
+#include "app/zone_default.h"
 #include "app/zone_resolution.h"
-#include "places/computer_zone.h"
 #include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -42,7 +42,7 @@ CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, CDialogSer
       m_form(MakeForm(messages, this)),
       m_listDates(qobject_cast<QListWidget*>(m_form->Control(IDC_LIST_DATES))), m_layout(*m_form),
       m_results(*m_form), m_clock([] { return QDateTime::currentDateTime(); }),
-      m_computerZone([] { return places::ComputerZoneName(); }) {
+      m_computerZone([] { return ComputerZone(); }) {
     resize(m_form->size());
     ConnectTimeZoneField();
 

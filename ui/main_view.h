@@ -10,6 +10,7 @@
 
 #include "app/birth_input.h"
 #include "app/name_search.h"
+#include "app/place_search.h"
 #include "app/record_undo.h"
 #include "app/zone_resolution.h"
 #include "ui/layout_switch.h"
@@ -27,10 +28,6 @@ class CVexamoDoc;
 class QAction;
 class QListWidget;
 
-namespace places {
-class PlaceCatalogue;
-}
-
 class CMainView : public QWidget {
     Q_OBJECT
   public:
@@ -47,7 +44,7 @@ class CMainView : public QWidget {
     // name leaves field 1022 as it is.
     void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); the shared list when null.
-    void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
+    void SetPlaceCatalogue(const PlaceCatalogue* catalogue) { m_places = catalogue; }
 
     // Fills the form and the record list from the document (at start and after New or Open)
     // and evaluates. The undo history starts again.
@@ -132,7 +129,7 @@ class CMainView : public QWidget {
     CVexamoDoc& m_document;
     CMessageService& m_messages;
     CDialogService& m_dialogs;
-    const places::PlaceCatalogue* m_places = nullptr;
+    const PlaceCatalogue* m_places = nullptr;
     CBirthForm* m_form = nullptr;       // a child widget
     QListWidget* m_listDates = nullptr; // the record list (its order and keys: ui/record_list.h)
     CLayoutSwitch m_layout;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/place_search.h"
 #include "records/vexamo_doc.h"
 #include "ui/recent_file_list.h"
 
@@ -20,10 +21,6 @@ class CMessageService;
 class CPrintDialogService;
 class CQtDialogService;
 class CSheetPrinting;
-
-namespace places {
-class PlaceCatalogue;
-}
 
 class CVexamoApp : public QObject {
     Q_OBJECT
@@ -45,7 +42,7 @@ class CVexamoApp : public QObject {
     // The name of the computer's time zone for the view (tests fix it); before InitInstance.
     void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); before InitInstance.
-    void SetPlaceCatalogue(const places::PlaceCatalogue* catalogue) { m_places = catalogue; }
+    void SetPlaceCatalogue(const PlaceCatalogue* catalogue) { m_places = catalogue; }
     // Runs the print, preview and page set-up dialogs (tests answer them); before InitInstance.
     void SetPrintDialogService(CPrintDialogService& dialogs) { m_printDialogs = &dialogs; }
 
@@ -76,7 +73,7 @@ class CVexamoApp : public QObject {
     std::function<std::string()> m_computerZone;
     std::unique_ptr<CQtDialogService> m_ownDialogs;
     CDialogService* m_dialogs = nullptr;
-    const places::PlaceCatalogue* m_places = nullptr;
+    const PlaceCatalogue* m_places = nullptr;
     std::unique_ptr<CPrintDialogService> m_ownPrintDialogs;
     CPrintDialogService* m_printDialogs = nullptr;
     std::unique_ptr<CSheetPrinting> m_printing;
