@@ -10,6 +10,21 @@ here=$(cd "$(dirname "$0")" && pwd)
 prefix=$(cd "$build" && pwd)/wine-prefix
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# The desktop program's tests make windows: without a display, one X server of their own for the
+# whole run, up before Wine's first program so that its desktop uses it.
+xvfb_pid=
+if [ -z "${DISPLAY:-}" ] && command -v Xvfb >/dev/null; then
+    display_file=$(mktemp)
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$display_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$display_file")"
+    rm -f "$display_file"
+fi
+
 if [ ! -f "$prefix/system.reg" ]; then
     echo "Making the Wine prefix $prefix"
     timeout 300 wineboot --init
@@ -25,7 +40,7 @@ mkfifo "$keeper_input"
 wine cmd <"$keeper_input" >/dev/null 2>&1 &
 exec 9>"$keeper_input"
 rm -f "$keeper_input"
-trap 'exec 9>&-; wineserver --kill || true' EXIT
+trap 'exec 9>&-; wineserver --kill || true; [ -z "$xvfb_pid" ] || kill "$xvfb_pid" || true' EXIT
 # Once a first program has run, the services are up.
 timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
 
