@@ -78,13 +78,15 @@ artwork: build
 # build machine's tools in $(BUILD), which the cross build takes them from.
 WINDOWS_BUILD ?= build-windows
 
+# vexamo.exe's resource script is written by vexamo-rcgen of the Linux build ($(BUILD)).
 $(WINDOWS_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	    -DCMAKE_BUILD_TYPE=Release -DVEXAMO_BUILD_UI=OFF -DVEXAMO_BUILD_BENCH=OFF \
-	    -DVEXAMO_TABLES_FROM=$(abspath $(BUILD)) $(CMAKE_ARGS)
+	    -DVEXAMO_TABLES_FROM=$(abspath $(BUILD)) \
+	    -DVEXAMO_HOST_RCGEN=$(abspath $(BUILD))/res/vexamo-rcgen $(CMAKE_ARGS)
 
 windows: deps $(BUILD)/CMakeCache.txt $(WINDOWS_BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target vexamo_place_tables vexamo_message_table
+	cmake --build $(BUILD) -j $(JOBS) --target vexamo_place_tables vexamo_message_table vexamo-rcgen
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 test-windows: windows

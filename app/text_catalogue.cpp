@@ -280,6 +280,8 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::SheetNoRecords, "Die Datei enthält keine Einträge; es gibt nichts zu exportieren."},
     {TextId::SheetRecordRefused, "\u201E%1\u201C: %2"},
     {TextId::PrintFailed, "Der Druck ist nicht gelungen; der Drucker nimmt die Seiten nicht an."},
+    {TextId::SheetCommandPending,
+     "Drucken und PDF-Export sind in dieser Fassung für Windows noch nicht enthalten."},
     // "Export all" and the records before 1900.
     {TextId::SheetEarlierRecords,
      "%1 von %2 Einträgen liegen vor 1900.\n\nJa: sie werden mit exportiert.\nNein: sie werden "

@@ -28,7 +28,10 @@ inline constexpr int IDB_DAY_PLUS2 = 148;
 
 // Controls of the form.
 inline constexpr int IDC_STATIC = -1;
+// <windows.h> defines it too, with the same value.
+#ifndef IDOK
 inline constexpr int IDOK = 1;
+#endif
 inline constexpr int IDC_LAYOUT = 1000;
 inline constexpr int IDC_SOUTHERN = 1001;
 inline constexpr int IDC_CONST_ZONE = 1002;

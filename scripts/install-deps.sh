@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     fonts-dejavu-core fonts-wqy-microhei
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth imagemagick xdotool
     locales
     dpkg-dev file gzip help2man lintian desktop-file-utils appstream
     libgeonames-dev tzdata

@@ -1,0 +1,51 @@
+// Copying the person shown, or every stored record, to the clipboard as tab-separated text, and
+// the diagram as a picture.
+#include "app/export_text.h"
+#include "app/text_catalogue.h"
+#include "res/resource_ids.h"
+#include "win/clipboard_text.h"
+#include "win/main_view.h"
+#include "win/message_service.h"
+#include "win/phase_diagram.h"
+
+void CMainView::OnEditCopy() {
+    if (!m_form.ReadFields()) {
+        return;
+    }
+    CopyToClipboard(CopyLineText(m_form.Name(), m_form.Text(IDC_TYPE_NAME), m_form.Text(IDC_MOON),
+                                 m_form.Text(IDC_SUN)));
+}
+
+void CMainView::OnCopyAll() {
+    CopyToClipboard(CopyAllText(m_session.Store()));
+}
+
+void CMainView::CopyToClipboard(const std::string& text) {
+    if (!PutTextOnClipboard(m_hFrame, text)) {
+        m_messages.AppMessage(m_hFrame, UserText(TextId::ClipboardUnavailable));
+    }
+}
+
+void CMainView::OnCopyDiagram() {
+    RECT client{};
+    GetClientRect(m_diagram->Window(), &client);
+    HDC screen = GetDC(m_diagram->Window());
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    m_diagram->Draw(memory, client.right, client.bottom);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(m_diagram->Window(), screen);
+    if (!OpenClipboard(m_hFrame)) {
+        DeleteObject(bitmap);
+        m_messages.AppMessage(m_hFrame, UserText(TextId::ClipboardUnavailable));
+        return;
+    }
+    EmptyClipboard();
+    // The clipboard owns the picture from here on.
+    if (SetClipboardData(CF_BITMAP, bitmap) == nullptr) {
+        DeleteObject(bitmap);
+    }
+    CloseClipboard();
+}
