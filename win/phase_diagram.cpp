@@ -1,7 +1,7 @@
 #include "win/phase_diagram.h"
 
 #include "sheet/diagram_control.h"
-#include "win/interim_gdi_canvas.h"
+#include "sheet/gdi_diagram_canvas.h"
 
 namespace {
 
@@ -46,10 +46,10 @@ void CPhaseDiagram::Show(double centreJD, int32_t southern) {
 
 void CPhaseDiagram::Draw(HDC dc, int width, int height) {
     const RECT all{0, 0, width, height};
-    HBRUSH background = CreateSolidBrush(ToColorRef(kDiagramBackground));
+    HBRUSH background = CreateSolidBrush(GdiColour(kDiagramBackground));
     FillRect(dc, &all, background);
     DeleteObject(background);
-    CInterimGdiCanvas canvas(dc);
+    GdiDiagramCanvas canvas(dc);
     DrawDiagramControl(canvas, m_dCentreJD, m_bSouthern, width, height, m_samples);
 }
 
