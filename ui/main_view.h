@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/birth_input.h"
+#include "app/document_session.h"
 #include "app/name_search.h"
 #include "app/place_search.h"
 #include "app/record_undo.h"
@@ -24,14 +25,13 @@ class CDialogService;
 class CFindDialog;
 class CMainFrame;
 class CMessageService;
-class CVexamoDoc;
 class QAction;
 class QListWidget;
 
 class CMainView : public QWidget {
     Q_OBJECT
   public:
-    CMainView(CVexamoDoc& document, CMessageService& messages, CDialogService& dialogs,
+    CMainView(DocumentSession& session, CMessageService& messages, CDialogService& dialogs,
               QWidget* parent = nullptr);
     ~CMainView() override;
 
@@ -62,8 +62,6 @@ class CMainView : public QWidget {
     std::optional<SheetBirth> CheckedSheetBirth();
 
   private:
-    CVexamoDoc& GetDocument() const { return m_document; }
-
     // Form, results and layout.
     void OnCalculate();
     // Reads the form, runs its checks and evaluates; false when the form refused the input.
@@ -126,7 +124,7 @@ class CMainView : public QWidget {
 
     void RememberBirthplaceZone(const CBirthplaceDialog& dialog);
 
-    CVexamoDoc& m_document;
+    DocumentSession& m_session;
     CMessageService& m_messages;
     CDialogService& m_dialogs;
     const PlaceCatalogue* m_places = nullptr;

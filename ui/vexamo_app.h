@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "app/document_session.h"
 #include "app/place_search.h"
-#include "records/vexamo_doc.h"
 #include "ui/recent_file_list.h"
 
 class CDialogService;
@@ -51,6 +51,7 @@ class CVexamoApp : public QObject {
     void OnAppCredits();
 
     CVexamoDoc& Document() { return m_document; }
+    DocumentSession& Session() { return m_session; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CMainView* View() const { return m_view; }
     CDocumentManager* Documents() const { return m_documents.get(); }
@@ -66,6 +67,7 @@ class CVexamoApp : public QObject {
     CFileDialogService& m_files;
     CRecentFileList m_recent;
     CVexamoDoc m_document;
+    DocumentSession m_session;
     std::unique_ptr<CMainFrame> m_frame;
     CMainView* m_view = nullptr; // owned by the frame
     std::unique_ptr<CDocumentManager> m_documents;
