@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/place_list_state.h"
 #include "app/zone_text.h"
 #include "ui/ui_text.h"
 
@@ -30,13 +31,20 @@ void ClearCurrent(QListWidget& list) {
 } // namespace
 
 CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
-                                     const PlaceCatalogue* catalogue)
+                                     const PlaceCatalogue* catalogue,
+                                     std::optional<std::string> placeListProblem)
     : QDialog(parent), m_catalogue(catalogue ? *catalogue : ProgramPlaces()), m_moment(moment) {
     setWindowTitle(UiText(TextId::PlaceTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);
 
+    const std::string problem = placeListProblem ? *placeListProblem : PlaceListProblem();
+    m_placesUsable = problem.empty();
     auto* layout = new QVBoxLayout(this);
+    m_placeListNotice = new QLabel(Utf8(problem), this);
+    m_placeListNotice->setWordWrap(true);
+    m_placeListNotice->setTextFormat(Qt::PlainText);
+    m_placeListNotice->setVisible(!m_placesUsable);
     auto* label = new QLabel(UiText(TextId::PlaceSearchLabel), this);
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(UiText(TextId::PlaceSearchHint));
@@ -65,6 +73,7 @@ CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
     m_buttons->addButton(UiText(TextId::ButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
     m_buttons->addButton(UiText(TextId::PlaceCancel), QDialogButtonBox::RejectRole);
 
+    layout->addWidget(m_placeListNotice);
     layout->addWidget(label);
     layout->addWidget(m_search);
     layout->addWidget(m_list, 1);
@@ -93,7 +102,12 @@ CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CBirthplaceDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    m_search->setFocus();
+    // Without a place list, searching it would only ever say that nothing was found: the zones
+    // are what there is to choose from.
+    label->setEnabled(m_placesUsable);
+    m_search->setEnabled(m_placesUsable);
+    m_list->setEnabled(m_placesUsable);
+    (m_placesUsable ? m_search : m_zoneSearch)->setFocus();
     SearchZone(QString());
     // Five whole zones tall: the place list keeps the room.
     const int row = m_zoneList->count() > 0 ? m_zoneList->sizeHintForRow(0)
@@ -259,16 +273,20 @@ void CBirthplaceDialog::ShowNothingChosen() {
     m_summer->setVisible(false);
     m_winter->setVisible(false);
     m_round->setVisible(false);
+    OkButton()->setEnabled(false);
     TextId text = TextId::PlaceChoose;
     if (m_source == Source::Zone) {
         text = m_zones.empty() ? TextId::PlaceNoZoneFound : TextId::PlaceChoose;
+    } else if (!m_placesUsable) {
+        // Nothing to type or choose among places: the notice above says what to do instead.
+        m_explanation->clear();
+        return;
     } else if (m_search->text().trimmed().isEmpty()) {
         text = TextId::PlaceTypeToSearch;
     } else if (m_found.empty()) {
         text = TextId::PlaceNoneFound;
     }
     m_explanation->setText(UiText(text));
-    OkButton()->setEnabled(false);
 }
 
 void CBirthplaceDialog::ShowResult() {

@@ -45,6 +45,9 @@ class CMainView : public QWidget {
     void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); the shared list when null.
     void SetPlaceCatalogue(const PlaceCatalogue* catalogue) { m_places = catalogue; }
+    // The file whose state the birthplace dialog tells (tests point it at others); the
+    // program's own place list when unset.
+    void SetPlaceTableFile(std::string file) { m_placeTableFile = std::move(file); }
 
     // Fills the form and the record list from the document (at start and after New or Open)
     // and evaluates. The undo history starts again.
@@ -128,6 +131,7 @@ class CMainView : public QWidget {
     CMessageService& m_messages;
     CDialogService& m_dialogs;
     const PlaceCatalogue* m_places = nullptr;
+    std::optional<std::string> m_placeTableFile;
     CBirthForm* m_form = nullptr;       // a child widget
     QListWidget* m_listDates = nullptr; // the record list (its order and keys: ui/record_list.h)
     CLayoutSwitch m_layout;

@@ -60,6 +60,9 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
         m_view->SetComputerZone(m_computerZone);
     }
     m_view->SetPlaceCatalogue(m_places);
+    if (m_placeTableFile) {
+        m_view->SetPlaceTableFile(*m_placeTableFile);
+    }
     m_documents =
         std::make_unique<CDocumentManager>(m_session, m_frame.get(), m_messages, m_files, m_recent);
     if (m_printDialogs == nullptr) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/document_session.h"
@@ -43,6 +44,9 @@ class CVexamoApp : public QObject {
     void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); before InitInstance.
     void SetPlaceCatalogue(const PlaceCatalogue* catalogue) { m_places = catalogue; }
+    // The place table whose state the birthplace dialog tells, missing or damaged (tests point
+    // it at such files); before InitInstance. The program's own when unset.
+    void SetPlaceTableFile(std::string file) { m_placeTableFile = std::move(file); }
     // Runs the print, preview and page set-up dialogs (tests answer them); before InitInstance.
     void SetPrintDialogService(CPrintDialogService& dialogs) { m_printDialogs = &dialogs; }
 
@@ -76,6 +80,7 @@ class CVexamoApp : public QObject {
     std::unique_ptr<CQtDialogService> m_ownDialogs;
     CDialogService* m_dialogs = nullptr;
     const PlaceCatalogue* m_places = nullptr;
+    std::optional<std::string> m_placeTableFile;
     std::unique_ptr<CPrintDialogService> m_ownPrintDialogs;
     CPrintDialogService* m_printDialogs = nullptr;
     std::unique_ptr<CSheetPrinting> m_printing;
