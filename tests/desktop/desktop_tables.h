@@ -41,8 +41,9 @@ inline const SessionRecord kSessionRecords[] = {
     {"\u674E\u5C0F\u9F99", {27, 11, 1950, 7, 12, -8, false, false}},
     {"Jose\u0301", {1, 1, 1850, 12, 0, 0, false, true}}, // composed when stored
     {"\u00C6r\u00F8 \u00D8st", {31, 12, -4712, 24, 0, 12, true, true}},
-    {"\u20ACuro", {20, 13, 2000, 8, 5, 1, false, false}}, // month 13: stored unchecked
-    {"Fern", {1, 1, 123456, 0, 0, 0, false, false}},      // a year the engine cannot take
+    {"Euro \u20AC", {20, 13, 2000, 8, 5, 1, false, false}}, // month 13: stored unchecked
+    {"Fern", {1, 1, 123456, 0, 0, 0, false, false}},        // a year the engine cannot take
+    {"Aaron", {1, 10, 1975, 6, 30, 1, true, true}},         // first in the list in any language
     {"\U0001F600 Smile", {5, 6, 1968, 3, 7, 4, true, false}},
     {"\u00DCnal", {1, 3, 99999, 0, 0, -12, true, false}},
 };
@@ -61,7 +62,8 @@ struct RecordSession {
     const char* copyAll;       // "Copier tout" of the records as added
     const char* savedFile;     // the file then saved, in hexadecimal
     const char* openMessages;  // the boxes shown when it is opened again
-    const char* const* listed; // the list's names after opening, top to bottom
+    const char* const* listed; // the list's names after opening, top to bottom (the first one
+                               // is shown; the others' order follows the user's language)
     std::size_t listedCount;
     const SessionCopy* copies; // for each listed name
     std::size_t copyCount;
