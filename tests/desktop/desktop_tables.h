@@ -44,7 +44,7 @@ inline const SessionRecord kSessionRecords[] = {
     {"Euro \u20AC", {20, 13, 2000, 8, 5, 1, false, false}}, // month 13: stored unchecked
     {"Fern", {1, 1, 123456, 0, 0, 0, false, false}},        // a year the engine cannot take
     {"Aaron", {1, 10, 1975, 6, 30, 1, true, true}},         // first in the list in any language
-    {"\U0001F600 Smile", {5, 6, 1968, 3, 7, 4, true, false}},
+    {"Smile \U0001F600", {5, 6, 1968, 3, 7, 4, true, false}},
     {"\u00DCnal", {1, 3, 99999, 0, 0, -12, true, false}},
 };
 inline const SessionRecord kSessionReplaced = {"Zo\u00EB", {1, 7, 1999, 0, 1, 3, false, true}};
