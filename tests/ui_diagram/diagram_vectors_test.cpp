@@ -8,7 +8,7 @@
 
 #include "sheet/diagram_bitmap.h"
 
-namespace {
+namespace vector_test {
 
 constexpr uint32_t kWhite = 0xffffffffu;
 constexpr uint32_t kBlack = 0xff000000u;
@@ -106,4 +106,4 @@ TEST(DiagramBitmap, SizesRoundUpAndScaleOneIsTheControlsRaster) {
     EXPECT_TRUE(DiagramBitmapAt(centre, 0, 261, 128, 0).Empty());
 }
 
-} // namespace
+} // namespace vector_test
