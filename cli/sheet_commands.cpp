@@ -4,20 +4,32 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QStringList>
 
 #include "app/text_catalogue.h"
 #include "cli/output.h"
 #include "cli/sheet_exit.h"
 #include "cli/sheet_request.h"
 #include "sheet/diagram_drawing.h"
+#include "sheet/list_order.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_painter.h"
 
 namespace {
 
-const SheetCommand kReport{"report", &kReportSyntax, {SheetFormat::Pdf}, true, false, true};
-const SheetCommand kDiagram{
-    "diagram", &kDiagramSyntax, {SheetFormat::Png, SheetFormat::Svg}, false, true, false};
+// The sheets of a whole file come in the order of the window's list.
+std::vector<std::size_t> SheetOrder(const std::vector<std::string>& shown,
+                                    const std::vector<NameKey>& keys) {
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(shown.size()));
+    for (const std::string& name : shown) {
+        names.append(QString::fromStdString(name));
+    }
+    return ListOrder(names, keys);
+}
+
+const SheetCommand kReport{"report", &kReportSyntax, {SheetFormat::Pdf}, true,
+                           false,    true,           &SheetOrder};
 
 std::string Bytes(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
@@ -67,7 +79,8 @@ int RunSheetReport(const Args& args, CliStreams& io) {
 
 int RunSheetDiagram(const Args& args, CliStreams& io) {
     SheetRequest request;
-    if (const int status = ReadSheetRequest(args, kDiagram, io, request); status != kExitOk) {
+    if (const int status = ReadSheetRequest(args, kDiagramCommand, io, request);
+        status != kExitOk) {
         return status;
     }
     const SheetBirth& birth = request.births.front();
@@ -83,7 +96,7 @@ int RunSheetDiagram(const Args& args, CliStreams& io) {
         // The picture could not be had: at a large scale, its memory.
         return kSheetExitOutOfMemory;
     }
-    return WriteSheetOutput(io, kDiagram, request.output, bytes);
+    return WriteSheetOutput(io, kDiagramCommand, request.output, bytes);
 }
 
 int RunSheetCli(const Args& all, CliStreams& io) {

@@ -2,7 +2,8 @@
 // that vexamo-cli itself never loads the graphics libraries and every other command starts as
 // quickly as before. vexamo-sheet runs with the same arguments; its output and messages pass
 // through to this command's streams and its exit status is this command's. The Windows build
-// draws nothing: both commands say that they come with the desktop program there.
+// draws the diagram itself (cli/diagram_windows.cpp); report says that it comes with the
+// desktop program there.
 #ifdef _WIN32
 #include "app/text_catalogue.h"
 #include "cli/commands.h"
@@ -21,9 +22,6 @@ int RunReport(const Args&, CliStreams& io) {
     return OnDesktopOnly("report", io);
 }
 
-int RunDiagram(const Args&, CliStreams& io) {
-    return OnDesktopOnly("diagram", io);
-}
 #else
 #include <cerrno>
 #include <climits>

@@ -1,11 +1,14 @@
 #include "cli/sheet_request.h"
 
-#include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <cerrno>
+#include <numeric>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "app/file_messages.h"
 #include "app/input_check.h"
@@ -20,7 +23,6 @@
 #include "cli/record_file_access.h"
 #include "cli/zone_output.h"
 #include "records/file_io.h"
-#include "sheet/list_order.h"
 
 namespace {
 
@@ -116,10 +118,30 @@ bool ChooseFormat(const OwnOptions& own, const SheetCommand& command, SheetForma
 // Whether path names the stream open as fd (a pipe or a terminal, not a file): /dev/stdout,
 // /dev/fd/1 and the like. Such a path is written as the stream itself is.
 bool NamesStream(const std::string& path, int fd) {
+#ifdef _WIN32
+    // No such names there (and no file numbers to compare).
+    (void)path;
+    (void)fd;
+    return false;
+#else
     struct stat named {};
     struct stat open {};
     return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 && !S_ISREG(open.st_mode) &&
            named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+#endif
+}
+
+constexpr int kStandardOutput = 1;
+constexpr int kStandardError = 2;
+
+// Whether the file opened for writing is a terminal (a console).
+bool IsTerminal(NativeFile::Handle file) {
+#ifdef _WIN32
+    DWORD mode = 0;
+    return GetFileType(file) == FILE_TYPE_CHAR && GetConsoleMode(file, &mode) != 0;
+#else
+    return ::isatty(file) == 1;
+#endif
 }
 
 int Usage(CliStreams& io, const std::string& message) {
@@ -202,12 +224,12 @@ int ReadRecords(const ParsedArgs& parsed, const SheetCommand& command, const Own
         found.push_back(name);
         records.push_back(record);
     }
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(found.size()));
-    for (const std::string& name : found) {
-        shown.append(QString::fromStdString(name));
+    std::vector<std::size_t> order(found.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (command.order != nullptr && found.size() > 1) {
+        order = command.order(found, keys);
     }
-    for (const std::size_t i : ListOrder(shown, keys)) {
+    for (const std::size_t i : order) {
         const BirthInput input = FromRecord(records[i]);
         if (!PassesChecks(io, input, parsed.Has("--before-1900"), found[i])) {
             return kExitRefused;
@@ -218,6 +240,9 @@ int ReadRecords(const ParsedArgs& parsed, const SheetCommand& command, const Own
 }
 
 } // namespace
+
+const SheetCommand kDiagramCommand{
+    "diagram", &kDiagramSyntax, {SheetFormat::Png, SheetFormat::Svg}, false, true, false};
 
 const char* SheetFormatName(SheetFormat format) {
     switch (format) {
@@ -241,7 +266,7 @@ int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& 
     if (!own.outputGiven || own.output.empty()) {
         return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetOutputRequired));
     }
-    if (own.output != "-" && NamesStream(own.output, STDOUT_FILENO)) {
+    if (own.output != "-" && NamesStream(own.output, kStandardOutput)) {
         own.output = "-";
     }
     if (!ChooseFormat(own, command, request.format)) {
@@ -249,7 +274,7 @@ int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& 
             io, CommandMessage(*command.syntax, TextId::CliSheetFormats, {FormatList(command)}));
     }
     if ((own.output == "-" && io.outTerminal) ||
-        (io.errTerminal && NamesStream(own.output, STDERR_FILENO))) {
+        (io.errTerminal && NamesStream(own.output, kStandardError))) {
         return Usage(io, CommandMessage(*command.syntax, TextId::CliSheetNoTerminal));
     }
     request.output = own.output;
@@ -282,7 +307,7 @@ bool OpenSheetOutput(CliStreams& io, const SheetCommand& command, const std::str
         status = FileNotSaved(io, output, fault);
         return false;
     }
-    if (file.IsDirect() && ::isatty(file.Descriptor()) == 1) {
+    if (file.IsDirect() && IsTerminal(file.Descriptor())) {
         file.Cancel();
         status = Usage(io, CommandMessage(*command.syntax, TextId::CliSheetNoTerminal));
         return false;

@@ -1,11 +1,13 @@
 #pragma once
 // The arguments of "report" and "diagram": where the output goes, in which format, and the
 // births to draw, either one given on the command line or records of a ".dat" file.
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "records/file_replacement.h"
+#include "records/name_key.h"
 #include "sheet/sheet_content.h"
 
 enum class SheetFormat { Pdf, Png, Svg };
@@ -25,7 +27,14 @@ struct SheetCommand {
     bool several = false;             // any number of records of a file (else exactly one)
     bool takesScale = false;          // --scale N
     bool takesName = false;           // --name TEXT
+    // The order of several records (shown names and their keys) in which they are drawn; the
+    // order named when not given.
+    std::vector<std::size_t> (*order)(const std::vector<std::string>& shown,
+                                      const std::vector<NameKey>& keys) = nullptr;
 };
+
+// "diagram": one birth or record, as PNG (the default) or SVG, at a scale.
+extern const SheetCommand kDiagramCommand;
 
 // Parses args, checks the births as the form does and reads the records. Returns kExitOk with
 // request filled, or the exit status after printing why (kExitUsage for a usage error).

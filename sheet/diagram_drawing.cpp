@@ -2,8 +2,8 @@
 
 #include <QBuffer>
 #include <QPainter>
-#include <cmath>
 
+#include "sheet/diagram_bitmap.h"
 #include "sheet/qt_sheet_canvas.h"
 #include "ui/diagram_image.h"
 
@@ -29,20 +29,16 @@ QImage DiagramPictureAt(double centre, int32_t southern, const QSize& size, doub
     if (size.isEmpty() || !(ratio > 0)) {
         return {};
     }
-    const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
-                       static_cast<int>(std::ceil(size.height() * ratio)));
+    const QSize pixels(DiagramPixelsAt(size.width(), ratio), DiagramPixelsAt(size.height(), ratio));
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull()) {
         return {};
     }
+    // The lines drawn by the platform-free rules, so that every platform shows these pixels.
+    DrawDiagramAt({reinterpret_cast<uint32_t*>(image.bits()), pixels.width(), pixels.height(),
+                   image.bytesPerLine() / 4},
+                  centre, southern, size.width(), size.height(), ratio);
     image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    PaintDiagram(painter, QRectF(QPointF(0, 0), QSizeF(size)),
-                 MakeDiagramGeometry(
-                     centre, southern,
-                     {static_cast<double>(size.width()), static_cast<double>(size.height())}));
     return image;
 }
 

@@ -22,7 +22,8 @@ QImage DiagramPicture(double centre, int32_t southern, int scale);
 
 // The diagram of a control of size (in its own pixels) as vectors on a picture of ratio times as
 // many pixels each way (rounded up), for a screen of that device pixel ratio: the same lines as
-// DiagramPicture at that scale, one control pixel wide. The picture carries the ratio.
+// DiagramPicture at that scale, one control pixel wide, the pixels of DiagramBitmapAt
+// (sheet/diagram_bitmap.h). The picture carries the ratio.
 QImage DiagramPictureAt(double centre, int32_t southern, const QSize& size, double ratio);
 
 // The picture as PNG file contents; empty when it cannot be encoded.

@@ -13,6 +13,20 @@ int32_t Limit(int32_t v) {
     return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
 }
 
+// Whether a line from its start by (dx, dy), neither zero, rounds the halves of its minor
+// coordinate away from the start (else towards it). The GDI's cosmetic lines decide by the
+// octant, counted clockwise from the positive x axis with y pointing down: away in octants 3,
+// 5, 6 and 8. A diagonal has no halves, so how its octant is counted does not matter.
+bool HalvesAwayFromStart(int64_t dx, int64_t dy) {
+    if (dy > 0) {
+        return dx < 0 && dy >= -dx; // octant 3 (2 and 4 go towards, as does 1)
+    }
+    if (dx < 0) {
+        return true; // octants 5 and 6
+    }
+    return dx > -dy; // octant 8 (7 goes towards)
+}
+
 } // namespace
 
 DiagramPixels::DiagramPixels(DiagramPixelBuffer buffer, uint32_t background)
@@ -55,7 +69,7 @@ void DiagramPixels::LineTo(int32_t x, int32_t y) {
     const int64_t n = std::max(std::llabs(dx), std::llabs(dy));
     const bool majorX = std::llabs(dx) >= std::llabs(dy);
     // Pixel i of n (the end point, i == n, is left out): the major coordinate moves one pixel
-    // per step, the minor one is the rounded exact position, halves rounded away from the start.
+    // per step, the minor one is the rounded exact position, halves rounded as the GDI does.
     const int64_t majorStart = majorX ? x0 : y0;
     const int64_t majorSign = (majorX ? dx : dy) < 0 ? -1 : 1;
     const int64_t minorStart = majorX ? y0 : x0;
@@ -63,6 +77,9 @@ void DiagramPixels::LineTo(int32_t x, int32_t y) {
     const int64_t minorSign = minorDelta < 0 ? -1 : 1;
     const int64_t minorAbs = std::llabs(minorDelta);
     const int64_t extent = majorX ? m_buffer.width : m_buffer.height;
+    // floor((2 i |minor| + n) / 2n) rounds halves up, floor((2 i |minor| + n - 1) / 2n) down;
+    // both agree everywhere else.
+    const int64_t halves = dx != 0 && dy != 0 && HalvesAwayFromStart(dx, dy) ? n : n - 1;
 
     // Only the steps whose major coordinate lies on the image need visiting.
     int64_t first = 0;
@@ -76,7 +93,7 @@ void DiagramPixels::LineTo(int32_t x, int32_t y) {
     }
     for (int64_t i = first; i < last; ++i) {
         const int64_t major = majorStart + majorSign * i;
-        const int64_t minor = minorStart + minorSign * ((2 * i * minorAbs + n) / (2 * n));
+        const int64_t minor = minorStart + minorSign * ((2 * i * minorAbs + halves) / (2 * n));
         PlotStyled(majorX ? major : minor, majorX ? minor : major, m_styleStep + i);
     }
     m_styleStep += n;

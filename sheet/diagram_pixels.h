@@ -1,6 +1,7 @@
 #pragma once
 // Pixel-exact drawing of pens, lines and rectangles into a buffer of 0xAARRGGBB pixels,
-// following the rules of the classic windowing GDI: a line leaves out its end point, a dotted pen
+// following the rules of the classic windowing GDI: a line leaves out its end point and puts a
+// pixel half-way between two rows (or columns) on the side its direction decides, a dotted pen
 // lights every other pixel from the start of the line (the gaps in the background colour), and a
 // rectangle puts its outline on left..right-1 and top..bottom-1 and fills the inside with the
 // brush. Platform-free: the window's control on every platform shows these pixels.

@@ -134,6 +134,16 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a screen of another resolution: the size the system proposes for it there,
+        // and everything drawn anew (the diagram at the new resolution).
+        const auto* proposed = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_hWnd, nullptr, proposed->left, proposed->top,
+                     proposed->right - proposed->left, proposed->bottom - proposed->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        return 0;
+    }
     case WM_CLOSE:
         if (m_canClose && !m_canClose()) {
             return 0;

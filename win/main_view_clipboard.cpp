@@ -27,25 +27,20 @@ void CMainView::CopyToClipboard(const std::string& text) {
 }
 
 void CMainView::OnCopyDiagram() {
-    RECT client{};
-    GetClientRect(m_diagram->Window(), &client);
-    HDC screen = GetDC(m_diagram->Window());
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    m_diagram->Draw(memory, client.right, client.bottom);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(m_diagram->Window(), screen);
-    if (!OpenClipboard(m_hFrame)) {
-        DeleteObject(bitmap);
+    // A device-independent picture of what the control shows, at the screen's resolution; the
+    // system offers it as a bitmap too.
+    HGLOBAL picture = m_diagram->PackedPicture();
+    if (picture == nullptr || !OpenClipboard(m_hFrame)) {
+        if (picture != nullptr) {
+            GlobalFree(picture);
+        }
         m_messages.AppMessage(m_hFrame, UserText(TextId::ClipboardUnavailable));
         return;
     }
     EmptyClipboard();
     // The clipboard owns the picture from here on.
-    if (SetClipboardData(CF_BITMAP, bitmap) == nullptr) {
-        DeleteObject(bitmap);
+    if (SetClipboardData(CF_DIB, picture) == nullptr) {
+        GlobalFree(picture);
     }
     CloseClipboard();
 }

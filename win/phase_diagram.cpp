@@ -1,5 +1,9 @@
 #include "win/phase_diagram.h"
 
+#include <cmath>
+#include <cstring>
+
+#include "sheet/diagram_bitmap.h"
 #include "sheet/diagram_control.h"
 #include "sheet/gdi_diagram_canvas.h"
 
@@ -53,6 +57,79 @@ void CPhaseDiagram::Draw(HDC dc, int width, int height) {
     DrawDiagramControl(canvas, m_dCentreJD, m_bSouthern, width, height, m_samples);
 }
 
+double CPhaseDiagram::Ratio() const {
+    const UINT dpi = m_hWnd != nullptr ? GetDpiForWindow(m_hWnd) : 0;
+    return dpi > 96 ? dpi / 96.0 : 1.0;
+}
+
+void CPhaseDiagram::Render(HDC dc, int width, int height, double ratio) {
+    if (!(ratio > 1.0)) {
+        Draw(dc, width, height);
+        return;
+    }
+    const RECT all{0, 0, width, height};
+    HBRUSH background = CreateSolidBrush(GdiColour(kDiagramBackground));
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+    const auto controlWidth = static_cast<int32_t>(std::lround(width / ratio));
+    const auto controlHeight = static_cast<int32_t>(std::lround(height / ratio));
+    const DiagramBitmap picture =
+        DiagramBitmapAt(m_dCentreJD, m_bSouthern, controlWidth, controlHeight, ratio);
+    if (picture.Empty()) {
+        return;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height; // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(
+        dc, 0, 0, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height), 0, 0, 0,
+        static_cast<UINT>(picture.height), picture.pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+HGLOBAL CPhaseDiagram::PackedPicture() {
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    if (client.right <= 0 || client.bottom <= 0) {
+        return nullptr;
+    }
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = client.right;
+    header.biHeight = client.bottom; // rows from the bottom, as pictures on the clipboard are
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const size_t bytes = static_cast<size_t>(client.right) * 4 * client.bottom;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGLOBAL packed = nullptr;
+    if (bitmap != nullptr && bits != nullptr && memory != nullptr) {
+        const HGDIOBJ old = SelectObject(memory, bitmap);
+        Render(memory, client.right, client.bottom, Ratio());
+        GdiFlush();
+        SelectObject(memory, old);
+        packed = GlobalAlloc(GMEM_MOVEABLE, sizeof header + bytes);
+        if (void* target = packed != nullptr ? GlobalLock(packed) : nullptr; target != nullptr) {
+            std::memcpy(target, &header, sizeof header);
+            std::memcpy(static_cast<char*>(target) + sizeof header, bits, bytes);
+            GlobalUnlock(packed);
+        }
+    }
+    if (memory != nullptr) {
+        DeleteDC(memory);
+    }
+    if (bitmap != nullptr) {
+        DeleteObject(bitmap);
+    }
+    return packed;
+}
+
 void CPhaseDiagram::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hWnd, &ps);
@@ -63,7 +140,7 @@ void CPhaseDiagram::OnPaint() {
         HDC memory = CreateCompatibleDC(dc);
         HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
         const HGDIOBJ old = SelectObject(memory, bitmap);
-        Draw(memory, client.right, client.bottom);
+        Render(memory, client.right, client.bottom, Ratio());
         BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
         SelectObject(memory, old);
         DeleteObject(bitmap);

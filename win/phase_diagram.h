@@ -22,8 +22,19 @@ class CPhaseDiagram {
     double m_dCentreJD = 0.0;
     int32_t m_bSouthern = 0;
 
-    // Draws the control of width x height into dc (also for pictures of it).
+    // Draws the control of width x height into dc (also for pictures of it) by the GDI, one
+    // device pixel a pixel of the control.
     void Draw(HDC dc, int width, int height);
+
+    // Device pixels to a pixel of the control: the screen's resolution over 96 dots an inch.
+    double Ratio() const;
+    // Draws the control's client area into dc as the screen shows it: at ratio 1 as Draw does,
+    // above it the lines as vectors at the device's resolution (the control's size in its own
+    // pixels is the client area's over the ratio).
+    void Render(HDC dc, int width, int height, double ratio);
+    // The client area as Render draws it, as a packed DIB (BITMAPINFOHEADER and 32-bit rows
+    // from the bottom) in movable global memory for the clipboard; nullptr when none can be had.
+    HGLOBAL PackedPicture();
 
   private:
     static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -44,6 +44,28 @@ TEST(DiagramRaster, LineLeavesOutItsEndPointInEveryDirection) {
     }
 }
 
+// A pixel exactly half-way between two rows (or columns) goes where the GDI puts it: towards
+// the start in octants 1, 2, 4 and 7, away from it in 3, 5, 6 and 8 (clockwise from +x, y down).
+TEST(DiagramRaster, HalfWayPixelsFollowTheOctant) {
+    struct Tie {
+        QPoint end;
+        QPoint halfWay; // the line's third pixel
+    };
+    const Tie ties[] = {
+        {{14, 11}, {12, 10}}, {{11, 14}, {10, 12}}, {{9, 14}, {9, 12}}, {{6, 11}, {8, 10}},
+        {{6, 9}, {8, 9}},     {{9, 6}, {9, 8}},     {{11, 6}, {10, 8}}, {{14, 9}, {12, 9}},
+    };
+    for (const Tie& tie : ties) {
+        QImage image = Blank(21, 21);
+        DiagramRaster dc(image);
+        dc.SelectPen(kSolidBlue);
+        dc.MoveTo(10, 10);
+        dc.LineTo(tie.end.x(), tie.end.y());
+        EXPECT_EQ(image.pixel(tie.halfWay), kBlue) << tie.end.x() << "," << tie.end.y();
+        EXPECT_EQ(Count(image, kBlue), 4) << tie.end.x() << "," << tie.end.y();
+    }
+}
+
 TEST(DiagramRaster, ConsecutiveSegmentsJoinWithoutGapOrDoublePixel) {
     QImage image = Blank(20, 20);
     DiagramRaster dc(image);

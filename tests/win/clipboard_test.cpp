@@ -2,8 +2,14 @@
 // in Windows-1252 where every character has a byte there; "Copier le diagramme" a picture.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "res/resource_ids.h"
+#include "sheet/diagram_bitmap.h"
 #include "win/clipboard_text.h"
+#include "win/main_view.h"
+#include "win/phase_diagram.h"
 #include "win/wide_text.h"
 #include "win_fixture.h"
 
@@ -119,18 +125,43 @@ TEST_F(ClipboardTest, CopyGivesTheLineOfThePersonShownInBothForms) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(ClipboardTest, CopyDiagramPutsAPictureOfTheControlsSize) {
+// The picture is a device-independent one of the control's size, pixel for pixel what the
+// control shows (at 96 dots an inch the control's own pixels, as on Linux); the system offers
+// it as a bitmap too.
+TEST_F(ClipboardTest, CopyDiagramPutsTheControlsPixelsAsADib) {
     Command(ID_EDIT_COPY_DIAGRAM);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    BITMAP info{};
-    const bool got = bitmap != nullptr && GetObjectW(bitmap, sizeof info, &info) != 0;
-    CloseClipboard();
-    ASSERT_TRUE(got);
     RECT client{};
     GetClientRect(GetDlgItem(Form(), IDC_DIAGRAM), &client);
-    EXPECT_EQ(info.bmWidth, client.right);
-    EXPECT_EQ(info.bmHeight, client.bottom);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    BITMAPINFOHEADER header{};
+    std::vector<uint32_t> rows;
+    if (HANDLE data = GetClipboardData(CF_DIB); data != nullptr) {
+        const auto* bytes = static_cast<const char*>(GlobalLock(data));
+        std::memcpy(&header, bytes, sizeof header);
+        if (header.biBitCount == 32 && header.biCompression == BI_RGB && header.biHeight > 0) {
+            const auto* first = reinterpret_cast<const uint32_t*>(bytes + header.biSize);
+            rows.assign(first, first + size_t(header.biWidth) * size_t(header.biHeight));
+        }
+        GlobalUnlock(data);
+    }
+    const bool bitmapToo = IsClipboardFormatAvailable(CF_BITMAP) != 0;
+    CloseClipboard();
+    ASSERT_EQ(header.biWidth, client.right);
+    ASSERT_EQ(header.biHeight, client.bottom);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_TRUE(bitmapToo);
+
+    const CPhaseDiagram& diagram = *app->View().Diagram();
+    const DiagramBitmap shown =
+        DiagramBitmapAt(diagram.m_dCentreJD, diagram.m_bSouthern, client.right, client.bottom, 1.0);
+    int64_t differing = 0;
+    for (int32_t y = 0; y < shown.height; ++y) {
+        for (int32_t x = 0; x < shown.width; ++x) {
+            const uint32_t copied = rows[size_t(shown.height - 1 - y) * size_t(shown.width) + x];
+            differing += (copied | 0xff000000u) != shown.pixels[size_t(y) * shown.width + x];
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 } // namespace
