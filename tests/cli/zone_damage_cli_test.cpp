@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "places/place_catalogue.h"
 #include "places/zone_offset.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/language_scope.h"
@@ -114,6 +115,9 @@ TEST_F(CliZoneDamage, BatchRefusesTheRowAndWritesEveryOther) {
 
 // Zone files missing altogether, their folder empty or gone, as after a damaged installation.
 TEST_F(CliZoneDamage, MissingZoneFilesSayWhatToReinstallInEveryLanguage) {
+    // The place list is read once per program, in the language then in force: here, before
+    // any other is chosen, in that of the other tests.
+    places::SharedPlaceCatalogue();
     std::filesystem::create_directories(Path("empty"));
     for (const char* folder : {"empty", "gone"}) {
         places::UseZoneFolder(Path(folder));
