@@ -14,7 +14,11 @@ const Credits& ProgramCredits() {
         .placeLicence = "CC BY 4.0",
         .placeLibrary = "libgeonames",
         .zoneData = "tzdata",
+#ifdef _WIN32
+        .toolkit = "Win32", // the desktop program's window is the system's own
+#else
         .toolkit = "Qt",
+#endif
     };
     return kCredits;
 }

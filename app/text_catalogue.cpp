@@ -276,6 +276,9 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::ZoneDataDamaged,
      "Les données du fuseau horaire « %1 » sont endommagées ou illisibles : réinstallez le "
      "paquet tzdata."},
+    {TextId::ZoneFilesDamaged,
+     "Les fichiers du fuseau horaire « %1 » livrés avec le programme manquent ou sont "
+     "endommagés : réinstallez Vexamo."},
     {TextId::SheetPdfFilter, "Document PDF (*.pdf)"},
     {TextId::SheetNoRecords, "Die Datei enthält keine Einträge; es gibt nichts zu exportieren."},
     {TextId::SheetRecordRefused, "\u201E%1\u201C: %2"},
@@ -497,6 +500,8 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::CliRoundHint, "--round accepts the nearest hour."},
     {TextId::ZoneDataDamaged, "The time-zone data for \u201C%1\u201D is damaged or unreadable: "
                               "reinstall the tzdata package."},
+    {TextId::ZoneFilesDamaged, "The program's time-zone files for \u201C%1\u201D are missing or "
+                               "damaged: reinstall Vexamo."},
     {TextId::CliSheetFormats,
      "the possible formats are %1; the format is read from the extension of OUT (or --format)."},
     {TextId::PlaceListMissing,

@@ -190,7 +190,9 @@ enum class TextId {
     CliSheetFileOneName,
     CliSheetBirthOptionWithFile, // %1: the option
     // The system's time-zone database.
-    ZoneDataDamaged,    // %1: the zone
+    ZoneDataDamaged, // %1: the zone
+    // The zone files the Windows program ships beside it.
+    ZoneFilesDamaged,   // %1: the zone
     SheetPdfFilter,     // the file chooser's filter for PDF files
     SheetNoRecords,     // "export all" with an empty record file
     SheetRecordRefused, // %1: the record's name, %2: why the form refuses it
@@ -325,6 +327,15 @@ enum class TextId {
     CliUsageNotes,
     Last = CliUsageNotes,
 };
+
+// Zone data that cannot be read: what the user can do depends on where the files come from, the
+// system's package on Linux, the program's own installation on Windows.
+inline constexpr TextId kZoneDamagedText =
+#ifdef _WIN32
+    TextId::ZoneFilesDamaged;
+#else
+    TextId::ZoneDataDamaged;
+#endif
 
 // The text of id: the catalogue's own, or for a message of vexamo-cli while its language is in
 // force (UseMessageLanguage) the translation for the user's locale.

@@ -213,7 +213,7 @@ std::string ZoneRefusalText(const ZoneResolution& r, const std::string& name) {
     case ZoneStatus::DateNotCovered:
         return UserText(TextId::ZoneDateNotCovered, {r.zone});
     case ZoneStatus::DamagedZone:
-        return UserText(TextId::ZoneDataDamaged, {r.zone});
+        return UserText(kZoneDamagedText, {r.zone});
     }
     return {};
 }
@@ -280,7 +280,7 @@ std::string ZoneExplanationText(const ZoneResolution& r, const places::LocalMome
         lines.push_back(UserText(TextId::PlaceNoZoneData));
         break;
     case ZoneStatus::DamagedZone:
-        lines.push_back(UserText(TextId::ZoneDataDamaged, {r.zone}));
+        lines.push_back(UserText(kZoneDamagedText, {r.zone}));
         break;
     }
     if (r.timeDifference) {

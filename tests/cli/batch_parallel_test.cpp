@@ -1,12 +1,8 @@
 // batch and export on several threads, input split into parts, a slow producer, and the
 // columns that say which place and zone a row used.
-#include <poll.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli_runner.h"
+#include "tests/cli/piped_child.h"
 
 using json = nlohmann::json;
 namespace fs = std::filesystem;
@@ -52,6 +49,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+#ifndef _WIN32
 // Runs the program with its standard output to a file; returns that output.
 std::string RunShell(const std::string& command) {
     std::string out;
@@ -66,6 +64,7 @@ std::string RunShell(const std::string& command) {
     ::pclose(pipe);
     return out;
 }
+#endif
 
 } // namespace
 
@@ -151,6 +150,7 @@ TEST_F(BatchFiles, SplitPartsWithoutHeaderJoinToOneRun) {
         }
     }
     EXPECT_TRUE(joined == bare);
+#ifndef _WIN32 // GNU parallel, a POSIX shell's tool
     // The same through GNU parallel, where it is installed.
     if (std::system("command -v parallel >/dev/null 2>&1") == 0) {
         const std::string input = Write("in.csv", kHeader + rows);
@@ -161,55 +161,23 @@ TEST_F(BatchFiles, SplitPartsWithoutHeaderJoinToOneRun) {
         const std::string one = RunShell(VEXAMO_CLI_PATH " batch --no-header < " + input);
         EXPECT_TRUE(out == one) << out.size() << " bytes against " << one.size();
     }
+#endif
 }
 
 TEST(CliBatchParallel, SlowProducerSeesEachRowWithinASecond) {
-    int toCli[2];
-    int fromCli[2];
-    ASSERT_EQ(::pipe(toCli), 0);
-    ASSERT_EQ(::pipe(fromCli), 0);
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        ::dup2(toCli[0], STDIN_FILENO);
-        ::dup2(fromCli[1], STDOUT_FILENO);
-        ::close(toCli[1]);
-        ::close(fromCli[0]);
-        ::execl(VEXAMO_CLI_PATH, VEXAMO_CLI_PATH, "batch", "--format", "jsonl",
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(toCli[0]);
-    ::close(fromCli[1]);
-    const std::string header = "day,month,year,hour,minute,tz\n";
-    ASSERT_EQ(::write(toCli[1], header.data(), header.size()), static_cast<ssize_t>(header.size()));
+    PipedChild cli;
+    ASSERT_TRUE(cli.Start(CliProgram(), {"batch", "--format", "jsonl"}));
+    ASSERT_TRUE(cli.Write("day,month,year,hour,minute,tz\n"));
     // Each row is written and then the producer waits: its result must come meanwhile.
+    std::string rest;
     for (const std::string row : {"1,1,2000,12,0,1\n", "2,2,2001,6,30,-1\n"}) {
-        ASSERT_EQ(::write(toCli[1], row.data(), row.size()), static_cast<ssize_t>(row.size()));
-        const auto start = std::chrono::steady_clock::now();
-        std::string got;
-        while (got.find('\n') == std::string::npos) {
-            pollfd ready{fromCli[0], POLLIN, 0};
-            const auto left = std::chrono::milliseconds(1000) -
-                              std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  std::chrono::steady_clock::now() - start);
-            if (left.count() <= 0 || ::poll(&ready, 1, static_cast<int>(left.count())) <= 0) {
-                break;
-            }
-            char buffer[4096];
-            const ssize_t n = ::read(fromCli[0], buffer, sizeof buffer);
-            if (n <= 0) {
-                break;
-            }
-            got.append(buffer, static_cast<size_t>(n));
-        }
+        ASSERT_TRUE(cli.Write(row));
+        const std::string got = cli.ReadLine(rest, 1000);
         EXPECT_NE(got.find("\"status\":\"ok\""), std::string::npos) << "row " << row;
     }
-    ::close(toCli[1]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ::close(fromCli[0]);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    cli.CloseInput();
+    EXPECT_EQ(cli.ReadLine(rest, 20000), "");
+    EXPECT_EQ(cli.Wait(), 0);
 }
 
 TEST(CliBatchParallel, ResolvedColumnsAndRoundSayWhatARowUsed) {

@@ -1,7 +1,6 @@
 // "vexamo-cli <command> --help": each command's help written from its own table, in the
 // user's language.
-#include <cstdlib>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/option_table.h"
 #include "tests/cli/cli_runner.h"
+#include "tests/language_scope.h"
 
 namespace {
 
@@ -25,36 +25,17 @@ std::vector<Args> HelpRequests(std::string_view command) {
     return {{name, "--help"}, {name, "-h"}, {name, "x.dat", "--help"}, {name, "-h", "--bogus"}};
 }
 
-// Runs with LANGUAGE set and the message language chosen from it; back to the own texts after.
+// Runs with the message language chosen from LANGUAGE; back to the own texts at the end.
 class CommandHelp : public testing::Test {
   protected:
-    void SetUp() override {
-        for (auto& [name, value] : m_saved) {
-            if (const char* old = std::getenv(name)) {
-                value = old;
-            }
-        }
-    }
-    void TearDown() override {
-        for (const auto& [name, value] : m_saved) {
-            if (value) {
-                ::setenv(name, value->c_str(), 1);
-            } else {
-                ::unsetenv(name);
-            }
-        }
-        UseOwnTexts();
-    }
-    static CliResult RunIn(const char* language, const Args& args) {
-        ::setenv("LC_ALL", "C.UTF-8", 1);
-        ::setenv("LANGUAGE", language, 1);
-        UseMessageLanguage();
+    CliResult RunIn(const char* language, const Args& args) {
+        m_language.reset();
+        m_language = std::make_unique<LanguageScope>(language);
         return RunCliCaptured(args);
     }
 
   private:
-    std::pair<const char*, std::optional<std::string>> m_saved[2] = {{"LC_ALL", {}},
-                                                                     {"LANGUAGE", {}}};
+    std::unique_ptr<LanguageScope> m_language;
 };
 
 TEST_F(CommandHelp, EveryCommandDocumentsEveryOptionItAccepts) {

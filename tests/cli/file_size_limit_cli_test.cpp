@@ -10,6 +10,12 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#ifdef _WIN32
+TEST(FileSizeLimit, NotOnWindows) {
+    GTEST_SKIP() << "a process is given a file size limit through setrlimit (ulimit -f), which "
+                    "Windows lacks";
+}
+#else
 #include "tests/cli/limited_child.h"
 
 namespace {
@@ -97,3 +103,4 @@ TEST_F(FileSizeLimit, StandardOutputIntoAFileBeyondTheLimitSaysWhy) {
 }
 
 } // namespace
+#endif

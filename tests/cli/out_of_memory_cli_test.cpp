@@ -8,7 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "limited_child.h"
+#ifdef _WIN32
+TEST(CliOutOfMemory, NotOnWindows) {
+    GTEST_SKIP()
+        << "a process is given an address-space limit through setrlimit, which Windows lacks";
+}
+#else
+#include "tests/cli/limited_child.h"
 #include "tests/sanitizer.h"
 
 namespace {
@@ -65,3 +71,4 @@ TEST(CliOutOfMemory, EveryLimitEndsCleanly) {
 }
 
 } // namespace
+#endif

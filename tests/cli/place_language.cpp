@@ -10,8 +10,14 @@ namespace {
 class GermanPlaceNames : public ::testing::Environment {
   public:
     void SetUp() override {
-        setenv("LANGUAGE", "de", 1);
+#ifdef _WIN32
+        // No message locale: the variable stands for it.
+        ASSERT_EQ(::_putenv_s("LC_ALL", "C.UTF-8"), 0);
+        ASSERT_EQ(::_putenv_s("LANGUAGE", "de"), 0);
+#else
+        ::setenv("LANGUAGE", "de", 1);
         ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
+#endif
     }
 };
 

@@ -8,7 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "limited_child.h"
+#ifdef _WIN32
+TEST(ThreadLimitCli, NotOnWindows) {
+    GTEST_SKIP() << "threads and address space are limited through setrlimit, which Windows lacks";
+}
+#else
+#include "tests/cli/limited_child.h"
 
 namespace {
 
@@ -140,3 +145,4 @@ TEST_F(ThreadLimitCli, WhereOneThreadHasTheMemoryAnyNumberHas) {
 }
 
 } // namespace
+#endif

@@ -10,19 +10,46 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "places/place_catalogue.h"
 #include "places/zone_offset.h"
 #include "tests/cli/cli_runner.h"
+#include "tests/language_scope.h"
 #include "tests/places/zone_fixture.h"
 
 using json = nlohmann::json;
 
 namespace {
 
-constexpr const char* kDamaged = "Les données du fuseau horaire « Europe/Berlin » sont "
-                                 "endommagées ou illisibles : réinstallez le paquet tzdata.";
+// The remedy depends on where the zone files come from: the system's package, or on Windows the
+// program's own installation.
+struct Wording {
+    const char* language;
+    const char* text;
+};
+#ifdef _WIN32
+constexpr Wording kWordings[] = {
+    {"en", "The program's time-zone files for \u201CEurope/Berlin\u201D are missing or damaged: "
+           "reinstall Vexamo."},
+    {"de", "Die Zeitzonendateien des Programms f\u00FCr \u201EEurope/Berlin\u201C fehlen oder "
+           "sind besch\u00E4digt: bitte Vexamo neu installieren."},
+    {"fr", "Les fichiers du fuseau horaire \u00AB Europe/Berlin \u00BB livr\u00E9s avec le "
+           "programme manquent ou sont endommag\u00E9s : r\u00E9installez Vexamo."},
+};
+#else
+constexpr Wording kWordings[] = {
+    {"en", "The time-zone data for \u201CEurope/Berlin\u201D is damaged or unreadable: "
+           "reinstall the tzdata package."},
+    {"de", "Die Zeitzonendaten f\u00FCr \u201EEurope/Berlin\u201C sind besch\u00E4digt oder "
+           "unlesbar: bitte das Paket tzdata neu installieren."},
+    {"fr", "Les donn\u00E9es du fuseau horaire \u00AB Europe/Berlin \u00BB sont "
+           "endommag\u00E9es ou illisibles : r\u00E9installez le paquet tzdata."},
+};
+#endif
+// The catalogue's own words are the French.
+constexpr const char* kDamaged = kWordings[2].text;
 
 std::string SystemFile(const std::string& zone) {
-    std::ifstream in("/usr/share/zoneinfo/" + zone, std::ios::binary);
+    std::ifstream in(zone_fixture::SystemZoneFolder() / zone, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
@@ -84,4 +111,26 @@ TEST_F(CliZoneDamage, BatchRefusesTheRowAndWritesEveryOther) {
     EXPECT_EQ(rows[1]["error"], kDamaged);
     EXPECT_EQ(rows[2]["status"], "ok");
     EXPECT_EQ(rows[2]["julian_date_text"], rows[0]["julian_date_text"]);
+}
+
+// Zone files missing altogether, their folder empty or gone, as after a damaged installation.
+TEST_F(CliZoneDamage, MissingZoneFilesSayWhatToReinstallInEveryLanguage) {
+    // The place list is read once per program, in the language then in force: here, before
+    // any other is chosen, in that of the other tests.
+    places::SharedPlaceCatalogue();
+    std::filesystem::create_directories(Path("empty"));
+    for (const char* folder : {"empty", "gone"}) {
+        places::UseZoneFolder(Path(folder));
+        for (const Wording& w : kWordings) {
+            const LanguageScope language(w.language);
+            const CliResult r =
+                RunCliCaptured({"zone", "--zone", "Europe/Berlin", "15", "1", "2000", "12", "0"});
+            EXPECT_EQ(r.status, 1) << folder << " " << w.language;
+            EXPECT_NE(r.err.find(w.text), std::string::npos) << folder << ": " << r.err;
+        }
+        // The catalogue's own words, where no language is chosen.
+        const CliResult own =
+            RunCliCaptured({"eval", "--zone", "Europe/Berlin", "15", "1", "2000", "12", "0"});
+        EXPECT_NE(own.err.find(kDamaged), std::string::npos) << folder << ": " << own.err;
+    }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "places/computer_zone.h"
+#include "tests/cli/scoped_env.h"
 
 using places::ComputerZoneName;
 using places::ComputerZoneSources;
@@ -45,15 +46,11 @@ TEST(ComputerZoneTest, FirstSourcePresentNamesTheZone) {
 }
 
 TEST(ComputerZoneTest, ReadsTheVariable) {
-    const char* before = std::getenv("TZ");
-    const std::optional<std::string> saved =
-        before ? std::optional<std::string>(before) : std::nullopt;
-    setenv("TZ", ":Europe/Berlin", 1);
-    EXPECT_EQ(places::ReadComputerZoneSources().tz, ":Europe/Berlin");
-    EXPECT_EQ(ComputerZoneName(), "Europe/Berlin");
-    unsetenv("TZ");
-    EXPECT_FALSE(places::ReadComputerZoneSources().tz.has_value());
-    if (saved) {
-        setenv("TZ", saved->c_str(), 1);
+    {
+        const ScopedEnv tz("TZ", ":Europe/Berlin");
+        EXPECT_EQ(places::ReadComputerZoneSources().tz, ":Europe/Berlin");
+        EXPECT_EQ(ComputerZoneName(), "Europe/Berlin");
     }
+    const ScopedEnv none("TZ", nullptr);
+    EXPECT_FALSE(places::ReadComputerZoneSources().tz.has_value());
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "places/display_languages.h"
+#include "tests/cli/scoped_env.h"
 
 using places::CatalogueNames;
 using places::UserDisplayLanguages;
@@ -57,9 +58,31 @@ TEST(DisplayLanguages, LocaleAliasesInAnyCase) {
     }
 }
 
+// The message locale: on Windows, which has none, the variable that names it.
+class MessageLocale {
+  public:
+    explicit MessageLocale(const char* locale) : m_all("LC_ALL", locale) {
+#ifndef _WIN32
+        m_set = std::setlocale(LC_MESSAGES, locale) != nullptr;
+#endif
+    }
+#ifndef _WIN32
+    ~MessageLocale() {
+        std::setlocale(LC_MESSAGES, "C");
+    }
+#endif
+    MessageLocale(const MessageLocale&) = delete;
+    MessageLocale& operator=(const MessageLocale&) = delete;
+    bool Set() const {
+        return m_set;
+    }
+
+  private:
+    ScopedEnv m_all;
+    bool m_set = true;
+};
+
 TEST(DisplayLanguages, LanguageListUnlessTheMessageLocaleIsC) {
-    const char* saved = std::getenv("LANGUAGE");
-    const std::string old = saved != nullptr ? saved : "";
     const struct {
         const char* locale;
         const char* language; // nullptr: unset
@@ -73,19 +96,10 @@ TEST(DisplayLanguages, LanguageListUnlessTheMessageLocaleIsC) {
         {"POSIX", "de", {}},
     };
     for (const auto& c : cases) {
-        ASSERT_NE(std::setlocale(LC_MESSAGES, c.locale), nullptr) << c.locale;
-        if (c.language != nullptr) {
-            ::setenv("LANGUAGE", c.language, 1);
-        } else {
-            ::unsetenv("LANGUAGE");
-        }
+        const MessageLocale locale(c.locale);
+        ASSERT_TRUE(locale.Set()) << c.locale;
+        const ScopedEnv language("LANGUAGE", c.language);
         EXPECT_EQ(UserDisplayLanguages(), c.expected)
             << c.locale << " " << (c.language ? c.language : "(unset)");
-    }
-    std::setlocale(LC_MESSAGES, "C");
-    if (saved != nullptr) {
-        ::setenv("LANGUAGE", old.c_str(), 1);
-    } else {
-        ::unsetenv("LANGUAGE");
     }
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "places/place_catalogue.h"
+#include "tests/cli/scoped_env.h"
 
 using places::Place;
 using places::PlaceCatalogue;
@@ -15,12 +16,17 @@ using places::PlaceCatalogue;
 namespace {
 
 PlaceCatalogue CatalogueIn(const char* language) {
-    setenv("LANGUAGE", language, 1);
+    const ScopedEnv languages("LANGUAGE", language);
+#ifdef _WIN32
+    // No message locale: the variable stands for it.
+    const ScopedEnv locale("LC_ALL", "C.UTF-8");
+#else
     // A change of locale drops the translations already looked up (setting the same one again
     // would keep them).
     std::setlocale(LC_ALL, "C");
     const char* locale = std::setlocale(LC_ALL, "C.UTF-8");
     EXPECT_NE(locale, nullptr);
+#endif
     return PlaceCatalogue();
 }
 

@@ -6,8 +6,10 @@
 #include <functional>
 #include <iterator>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,7 @@ using namespace zone_fixture;
 namespace {
 
 std::string SystemFile(const std::string& zone) {
-    std::ifstream in("/usr/share/zoneinfo/" + zone, std::ios::binary);
+    std::ifstream in(SystemZoneFolder() / zone, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
@@ -68,7 +70,9 @@ TEST_F(ZoneDamageTest, DamagedFilesInPlaceOfAZone) {
          ZoneData::Damaged},
         {"oversized counts", [&] { Write("Europe/Berlin", WithCount(berlin, 0, 3, 0x7fffffff)); },
          ZoneData::Damaged},
+#ifndef _WIN32 // Windows has no FIFOs among its files
         {"a FIFO", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }, ZoneData::Damaged},
+#endif
         {"a folder", [&] { std::filesystem::create_directories(file); }, ZoneData::Damaged},
         {"gone", [] {}, ZoneData::Damaged},
     };
@@ -98,18 +102,23 @@ TEST_F(ZoneDamageTest, UnknownZonesStayUnknown) {
 
 // What the library reads on listing the zones: when it is damaged, no zone can be used.
 TEST_F(ZoneDamageTest, ADamagedFolderLeavesNoZoneUsable) {
-    const struct {
+    struct Case {
         const char* what;
         std::function<void()> make;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
+#ifndef _WIN32 // Windows has no FIFOs among its files
         {"leap-second source is a FIFO",
          [&] { ASSERT_EQ(::mkfifo(Path("right/UTC").c_str(), 0600), 0); }},
+#endif
         {"leap-second source is random", [&] { Write("right/UTC", RandomBytes(500, 3)); }},
         {"leap-second fallback truncated",
          [&] { Write("UTC", SystemFile("Etc/UTC").substr(0, 50)); }},
-        {"folder links into itself",
-         [&] { std::filesystem::create_directory_symlink("..", Path("Europe/up")); }},
     };
+    if (LinksMade()) {
+        cases.push_back({"folder links into itself",
+                         [&] { ASSERT_TRUE(MakeLink("..", Path("Europe/up"), true)); }});
+    }
     for (const auto& c : cases) {
         std::filesystem::remove_all(dir_);
         SetUp();

@@ -7,6 +7,11 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+#ifdef _WIN32
+#include <windows.h>
+
+#include "places/program_folder.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -102,6 +107,55 @@ inline std::string RandomBytes(size_t size, unsigned seed) {
         c = static_cast<char>(gen() & 0xff);
     }
     return s;
+}
+
+// The zone files the program reads when told no other folder: the system's, or on Windows the
+// ones it ships.
+inline std::filesystem::path SystemZoneFolder() {
+#ifdef _WIN32
+    return places::ShippedDataFolder() / "zoneinfo";
+#else
+    return "/usr/share/zoneinfo";
+#endif
+}
+
+// Makes `link` a symbolic link to `target`; false where the system makes none for this user (on
+// Windows they need a privilege or the developer mode, and the C++ library makes none at all).
+inline bool MakeLink(const std::filesystem::path& target, const std::filesystem::path& link,
+                     bool folder) {
+#ifdef _WIN32
+    const DWORD flags =
+        (folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    return ::CreateSymbolicLinkW(link.c_str(), target.c_str(), flags) != 0;
+#else
+    std::error_code error;
+    if (folder) {
+        std::filesystem::create_directory_symlink(target, link, error);
+    } else {
+        std::filesystem::create_symlink(target, link, error);
+    }
+    return !error;
+#endif
+}
+
+// Whether this user can make symbolic links here that lead where they point, tried once (Wine 8
+// makes links to folders and files, but does not follow them).
+inline bool LinksMade() {
+    static const bool made = [] {
+        const std::filesystem::path probe = std::filesystem::temp_directory_path() /
+                                            ("vexamo-link-probe-" + std::to_string(::getpid()));
+        std::error_code error;
+        std::filesystem::remove_all(probe, error);
+        std::filesystem::create_directories(probe / "folder", error);
+        std::ofstream(probe / "folder" / "file") << "x";
+        std::string got;
+        if (MakeLink(probe / "folder", probe / "link", true)) {
+            std::ifstream(probe / "link" / "file") >> got;
+        }
+        std::filesystem::remove_all(probe, error);
+        return got == "x";
+    }();
+    return made;
 }
 
 class ZoneFolderTest : public ::testing::Test {
