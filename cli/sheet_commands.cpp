@@ -15,9 +15,8 @@
 
 namespace {
 
-const SheetCommand kReport{"report", &kReportSyntax, {SheetFormat::Pdf}, true, false, true};
-const SheetCommand kDiagram{
-    "diagram", &kDiagramSyntax, {SheetFormat::Png, SheetFormat::Svg}, false, true, false};
+const SheetCommand& kReport = kReportCommand;
+const SheetCommand& kDiagram = kDiagramCommand;
 
 std::string Bytes(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));

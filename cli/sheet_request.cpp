@@ -1,11 +1,15 @@
 #include "cli/sheet_request.h"
 
-#include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <QString>
+#include <QStringList>
 #include <unistd.h>
+#endif
 
 #include "app/file_messages.h"
 #include "app/input_check.h"
@@ -20,11 +24,20 @@
 #include "cli/record_file_access.h"
 #include "cli/zone_output.h"
 #include "records/file_io.h"
+#ifndef _WIN32
 #include "sheet/list_order.h"
+#endif
 
 namespace {
 
 constexpr int kMaxScale = 16;
+
+#ifdef _WIN32
+// Where a path's folders end: either slash.
+constexpr const char* kFolderSeparators = "/\\";
+#else
+constexpr const char* kFolderSeparators = "/";
+#endif
 
 // The command's own options, as parsed.
 struct OwnOptions {
@@ -97,7 +110,7 @@ bool ChooseFormat(const OwnOptions& own, const SheetCommand& command, SheetForma
             format = command.formats.front();
             return true;
         }
-        const size_t slash = own.output.rfind('/');
+        const size_t slash = own.output.find_last_of(kFolderSeparators);
         const size_t dot = own.output.rfind('.');
         if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
             return false;
@@ -116,10 +129,61 @@ bool ChooseFormat(const OwnOptions& own, const SheetCommand& command, SheetForma
 // Whether path names the stream open as fd (a pipe or a terminal, not a file): /dev/stdout,
 // /dev/fd/1 and the like. Such a path is written as the stream itself is.
 bool NamesStream(const std::string& path, int fd) {
+#ifdef _WIN32
+    // Files have no inode numbers to compare here; "-" names standard output.
+    (void)path;
+    (void)fd;
+    return false;
+#else
     struct stat named {};
     struct stat open {};
     return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 && !S_ISREG(open.st_mode) &&
            named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+#endif
+}
+
+// The order of the record list: the window's, where vexamo-cli runs.
+std::vector<std::size_t> RecordListOrder(const std::vector<std::string>& names,
+                                         const std::vector<NameKey>& keys) {
+#ifdef _WIN32
+    // As the window's sorted list box: the user's locale, case ignored; ties by the stored bytes.
+    std::vector<std::wstring> wide;
+    for (const std::string& name : names) {
+        const int units = MultiByteToWideChar(CP_UTF8, 0, name.data(),
+                                              static_cast<int>(name.size()), nullptr, 0);
+        std::wstring w(static_cast<size_t>(units), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), w.data(),
+                            units);
+        wide.push_back(std::move(w));
+    }
+    std::vector<std::size_t> order(keys.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int compared = CompareStringEx(
+            LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wide[a].c_str(),
+            static_cast<int>(wide[a].size()), wide[b].c_str(), static_cast<int>(wide[b].size()),
+            nullptr, nullptr, 0);
+        return compared != CSTR_EQUAL ? compared == CSTR_LESS_THAN : keys[a] < keys[b];
+    });
+    return order;
+#else
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(names.size()));
+    for (const std::string& name : names) {
+        shown.append(QString::fromStdString(name));
+    }
+    return ListOrder(shown, keys);
+#endif
+}
+
+bool IsTerminal(const FileReplacement& file) {
+#ifdef _WIN32
+    return GetFileType(file.Descriptor()) == FILE_TYPE_CHAR;
+#else
+    return ::isatty(file.Descriptor()) == 1;
+#endif
 }
 
 int Usage(CliStreams& io, const std::string& message) {
@@ -202,12 +266,7 @@ int ReadRecords(const ParsedArgs& parsed, const SheetCommand& command, const Own
         found.push_back(name);
         records.push_back(record);
     }
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(found.size()));
-    for (const std::string& name : found) {
-        shown.append(QString::fromStdString(name));
-    }
-    for (const std::size_t i : ListOrder(shown, keys)) {
+    for (const std::size_t i : RecordListOrder(found, keys)) {
         const BirthInput input = FromRecord(records[i]);
         if (!PassesChecks(io, input, parsed.Has("--before-1900"), found[i])) {
             return kExitRefused;
@@ -218,6 +277,10 @@ int ReadRecords(const ParsedArgs& parsed, const SheetCommand& command, const Own
 }
 
 } // namespace
+
+const SheetCommand kReportCommand{"report", &kReportSyntax, {SheetFormat::Pdf}, true, false, true};
+const SheetCommand kDiagramCommand{
+    "diagram", &kDiagramSyntax, {SheetFormat::Png, SheetFormat::Svg}, false, true, false};
 
 const char* SheetFormatName(SheetFormat format) {
     switch (format) {
@@ -282,7 +345,7 @@ bool OpenSheetOutput(CliStreams& io, const SheetCommand& command, const std::str
         status = FileNotSaved(io, output, fault);
         return false;
     }
-    if (file.IsDirect() && ::isatty(file.Descriptor()) == 1) {
+    if (file.IsDirect() && IsTerminal(file)) {
         file.Cancel();
         status = Usage(io, CommandMessage(*command.syntax, TextId::CliSheetNoTerminal));
         return false;

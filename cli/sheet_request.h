@@ -27,6 +27,10 @@ struct SheetCommand {
     bool takesName = false;           // --name TEXT
 };
 
+// What "report" and "diagram" accept.
+extern const SheetCommand kReportCommand;
+extern const SheetCommand kDiagramCommand;
+
 // Parses args, checks the births as the form does and reads the records. Returns kExitOk with
 // request filled, or the exit status after printing why (kExitUsage for a usage error).
 int ReadSheetRequest(const Args& args, const SheetCommand& command, CliStreams& io,
