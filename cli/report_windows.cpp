@@ -84,8 +84,7 @@ int Printed(CliStreams& io, PrintResult result, const std::string& output) {
 
 int RunWindowsReport(const Args& args, CliStreams& io) {
     SheetRequest request;
-    if (const int status = ReadSheetRequest(args, kReportCommand, io, request);
-        status != kExitOk) {
+    if (const int status = ReadSheetRequest(args, kReportCommand, io, request); status != kExitOk) {
         return status;
     }
     if (!PrinterInstalled(kPdfPrinterName)) {
@@ -115,8 +114,7 @@ int RunWindowsReport(const Args& args, CliStreams& io) {
         return kExitOk;
     }
     std::ifstream in(std::filesystem::path(target), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)),
-                            std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     in.close();
     DeleteFileW(target.c_str());
     return WriteOutput(io, bytes);

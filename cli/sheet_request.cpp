@@ -149,8 +149,8 @@ std::vector<std::size_t> RecordListOrder(const std::vector<std::string>& names,
     // As the window's sorted list box: the user's locale, case ignored; ties by the stored bytes.
     std::vector<std::wstring> wide;
     for (const std::string& name : names) {
-        const int units = MultiByteToWideChar(CP_UTF8, 0, name.data(),
-                                              static_cast<int>(name.size()), nullptr, 0);
+        const int units =
+            MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
         std::wstring w(static_cast<size_t>(units), L'\0');
         MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), w.data(),
                             units);
@@ -161,10 +161,10 @@ std::vector<std::size_t> RecordListOrder(const std::vector<std::string>& names,
         order[i] = i;
     }
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int compared = CompareStringEx(
-            LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wide[a].c_str(),
-            static_cast<int>(wide[a].size()), wide[b].c_str(), static_cast<int>(wide[b].size()),
-            nullptr, nullptr, 0);
+        const int compared =
+            CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wide[a].c_str(),
+                            static_cast<int>(wide[a].size()), wide[b].c_str(),
+                            static_cast<int>(wide[b].size()), nullptr, nullptr, 0);
         return compared != CSTR_EQUAL ? compared == CSTR_LESS_THAN : keys[a] < keys[b];
     });
     return order;

@@ -110,8 +110,8 @@ PrintResult OpenPrinterDc(const std::wstring& name, const PrintPaper& paper, Pri
     const LONG size = DocumentPropertiesW(nullptr, printer.Get(), device, nullptr, nullptr, 0);
     std::vector<BYTE> buffer(size > 0 ? static_cast<size_t>(size) : 0);
     auto* mode = reinterpret_cast<DEVMODEW*>(buffer.data());
-    if (size > 0 && DocumentPropertiesW(nullptr, printer.Get(), device, mode, nullptr,
-                                        DM_OUT_BUFFER) == IDOK) {
+    if (size > 0 &&
+        DocumentPropertiesW(nullptr, printer.Get(), device, mode, nullptr, DM_OUT_BUFFER) == IDOK) {
         // The driver's defaults with the chosen paper and orientation merged in.
         if (paper.paper != 0) {
             mode->dmPaperSize = paper.paper;
@@ -154,8 +154,8 @@ PageRect PrintedSheetArea(HDC dc) {
 namespace {
 
 // PrintSheets, with the queue's number of the job in job.
-PrintResult PrintJob(HDC dc, const std::vector<SheetContent>& sheets,
-                     const PrintDocument& document, GdiSheetPictures& pictures, int& job) {
+PrintResult PrintJob(HDC dc, const std::vector<SheetContent>& sheets, const PrintDocument& document,
+                     GdiSheetPictures& pictures, int& job) {
     job = 0;
     if (dc == nullptr || sheets.empty()) {
         return PrintResult::Failed;
@@ -168,7 +168,7 @@ PrintResult PrintJob(HDC dc, const std::vector<SheetContent>& sheets,
     job = StartDocW(dc, &info);
     if (job <= 0) {
         return GetLastError() == ERROR_CANCELLED || job == SP_USERABORT ? PrintResult::Cancelled
-                                                                          : PrintResult::Failed;
+                                                                        : PrintResult::Failed;
     }
     for (const SheetContent& sheet : sheets) {
         if (StartPage(dc) <= 0) {

@@ -43,6 +43,12 @@ class PrinterDc {
     PrinterDc& operator=(const PrinterDc&) = delete;
     HDC Get() const { return m_dc; }
     void Reset(HDC dc);
+    // Hands the context over to the caller.
+    HDC Release() {
+        const HDC dc = m_dc;
+        m_dc = nullptr;
+        return dc;
+    }
 
   private:
     HDC m_dc = nullptr;

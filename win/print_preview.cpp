@@ -10,8 +10,8 @@
 namespace {
 
 constexpr wchar_t kClassName[] = L"VexamoPrintPreview";
-constexpr int kPrintButton = 1;
-constexpr int kCloseButton = 2;
+constexpr int kPrintButton = IDOK;
+constexpr int kCloseButton = IDCANCEL;
 // Pixels of the button strip, the buttons and the gap around the paper.
 constexpr int kStrip = 36;
 constexpr int kButtonWidth = 100;
@@ -53,10 +53,9 @@ bool CPrintPreview::Create(HINSTANCE instance, HWND owner) {
     RECT work{0, 0, 1024, 768};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int height = std::max(400, static_cast<int>((work.bottom - work.top) * 0.85));
-    const int width = std::max(
-        360, static_cast<int>((height - kStrip) * m_settings.PageWidthMm() /
-                              m_settings.PageHeightMm()) +
-                 2 * kGap);
+    const int width = std::max(360, static_cast<int>((height - kStrip) * m_settings.PageWidthMm() /
+                                                     m_settings.PageHeightMm()) +
+                                        2 * kGap);
     m_hWnd = CreateWindowExW(0, kClassName, Widen(UserText(TextId::PreviewTitle)).c_str(),
                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                              width, height, owner, nullptr, instance, this);
@@ -68,11 +67,10 @@ bool CPrintPreview::Create(HINSTANCE instance, HWND owner) {
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     m_font = CreateFontIndirectW(&metrics.lfMessageFont);
     const auto button = [this, instance](int id, TextId text) {
-        HWND b = CreateWindowExW(0, L"BUTTON", Widen(UserText(text)).c_str(),
-                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-                                 kButtonWidth, kButtonHeight, m_hWnd,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                 nullptr);
+        HWND b = CreateWindowExW(
+            0, L"BUTTON", Widen(UserText(text)).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, kButtonWidth, kButtonHeight,
+            m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         return b;
     };
@@ -193,8 +191,7 @@ LRESULT CPrintPreview::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(m_hWnd, nullptr, FALSE);
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) == kPrintButton || LOWORD(wParam) == kCloseButton ||
-            LOWORD(wParam) == IDCANCEL) {
+        if (LOWORD(wParam) == kPrintButton || LOWORD(wParam) == kCloseButton) {
             Close(LOWORD(wParam) == kPrintButton);
             return 0;
         }

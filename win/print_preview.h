@@ -1,6 +1,6 @@
 #pragma once
 // "Aperçu avant impression": a window of its own that shows the sheet on its paper, scaled to
-// the window, with "Imprimer" and "Fermer".
+// the window, with "Imprimer" (command IDOK) and "Fermer" (IDCANCEL, also Escape).
 #include <windows.h>
 
 #include "sheet/gdi_sheet_pictures.h"

@@ -16,12 +16,12 @@ namespace {
 // A file name made of a person's name: characters that Windows refuses in names become '_'.
 std::string PdfFileNameOf(const std::string& name) {
     const std::size_t first = name.find_first_not_of(' ');
-    std::string file =
-        first == std::string::npos ? UserText(TextId::AppTitle)
-                                   : name.substr(first, name.find_last_not_of(' ') - first + 1);
+    std::string file = first == std::string::npos
+                           ? UserText(TextId::AppTitle)
+                           : name.substr(first, name.find_last_not_of(' ') - first + 1);
     for (char& c : file) {
-        if (static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) !=
-                                                        std::string_view::npos) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
             c = '_';
         }
     }
@@ -149,9 +149,8 @@ bool CSheetCommands::SavePdf(const std::vector<SheetContent>& sheets, const std:
     }
     GdiSheetPictures pictures;
     const std::wstring output = Widen(*path);
-    const PrintResult result =
-        PrintSheetsOn(m_pdfPrinter, m_settings.paper, sheets,
-                      {Widen(UserText(TextId::AppTitle)), output}, pictures);
+    const PrintResult result = PrintSheetsOn(m_pdfPrinter, m_settings.paper, sheets,
+                                             {Widen(UserText(TextId::AppTitle)), output}, pictures);
     switch (result) {
     case PrintResult::Done:
         return true;
@@ -183,10 +182,9 @@ void CSheetCommands::OnExportAllPdf() {
     }
     const std::string pages = std::to_string(set->sheets.size());
     m_site.Messages().AppMessage(
-        m_site.Owner(),
-        set->leftOut == 0
-            ? UserText(TextId::SheetPagesWritten, {pages})
-            : UserText(TextId::SheetPagesWrittenWithout, {pages, std::to_string(set->leftOut)}));
+        m_site.Owner(), set->leftOut == 0 ? UserText(TextId::SheetPagesWritten, {pages})
+                                          : UserText(TextId::SheetPagesWrittenWithout,
+                                                     {pages, std::to_string(set->leftOut)}));
 }
 
 std::optional<CSheetCommands::RecordSheetSet> CSheetCommands::RecordSheets() {
@@ -201,9 +199,9 @@ std::optional<CSheetCommands::RecordSheetSet> CSheetCommands::RecordSheets() {
     // those before 1900 are counted for one question about all of them.
     const RecordBirths births = CheckedRecordBirths(store, m_site.ListedKeys());
     if (births.refusal) {
-        messages.AppMessage(owner,
-                            UserText(TextId::SheetRecordRefused,
-                                     {*births.refusedName, UserText(ProblemText(*births.refusal))}));
+        messages.AppMessage(
+            owner, UserText(TextId::SheetRecordRefused,
+                            {*births.refusedName, UserText(ProblemText(*births.refusal))}));
         return std::nullopt;
     }
     const std::size_t earlier = births.EarlierCount();
