@@ -1,6 +1,7 @@
 // "report" on Windows: the same arguments, checks and messages as everywhere (sheet_request),
-// the sheets printed by the system's "Microsoft Print to PDF" into the file -o names. Standard
-// output gets the file the printer wrote into a temporary place.
+// the sheets printed by the system's "Microsoft Print to PDF" into the file -o names, which is
+// replaced only when complete. Standard output gets the file the printer wrote into a temporary
+// place.
 #include "cli/report_windows.h"
 
 #include <windows.h>
@@ -103,11 +104,12 @@ int RunWindowsReport(const Args& args, CliStreams& io) {
     }
     GdiSheetPictures pictures;
     const PrintResult result =
-        PrintSheetsOn(kPdfPrinterName, {DMPAPER_A4, DMORIENT_PORTRAIT}, sheets,
-                      {SheetWide(UserText(TextId::AppTitle)), target}, pictures);
+        PrintSheetsIntoFile(kPdfPrinterName, {DMPAPER_A4, DMORIENT_PORTRAIT}, sheets,
+                            SheetWide(UserText(TextId::AppTitle)), target, pictures);
     if (result != PrintResult::Done) {
-        // A refused document leaves no file behind.
-        DeleteFileW(target.c_str());
+        if (toStandardOutput) {
+            DeleteFileW(target.c_str());
+        }
         return Printed(io, result, request.output);
     }
     if (!toStandardOutput) {

@@ -98,36 +98,42 @@ void PrinterDc::Reset(HDC dc) {
     m_dc = dc;
 }
 
+std::vector<BYTE> PrinterDevMode(const std::wstring& name, const PrintPaper& paper) {
+    PrinterHandle printer(name);
+    if (printer.Get() == nullptr) {
+        return {};
+    }
+    auto* device = const_cast<LPWSTR>(name.c_str());
+    const LONG size = DocumentPropertiesW(nullptr, printer.Get(), device, nullptr, nullptr, 0);
+    if (size <= 0) {
+        return {};
+    }
+    std::vector<BYTE> buffer(static_cast<size_t>(size));
+    auto* mode = reinterpret_cast<DEVMODEW*>(buffer.data());
+    if (DocumentPropertiesW(nullptr, printer.Get(), device, mode, nullptr, DM_OUT_BUFFER) != IDOK) {
+        return {};
+    }
+    // The driver's defaults with the chosen paper and orientation merged in.
+    if (paper.paper != 0) {
+        mode->dmPaperSize = paper.paper;
+        mode->dmFields |= DM_PAPERSIZE;
+        mode->dmFields &= ~static_cast<DWORD>(DM_PAPERLENGTH | DM_PAPERWIDTH | DM_FORMNAME);
+    }
+    if (paper.orientation != 0) {
+        mode->dmOrientation = paper.orientation;
+        mode->dmFields |= DM_ORIENTATION;
+    }
+    DocumentPropertiesW(nullptr, printer.Get(), device, mode, mode, DM_IN_BUFFER | DM_OUT_BUFFER);
+    return buffer;
+}
+
 PrintResult OpenPrinterDc(const std::wstring& name, const PrintPaper& paper, PrinterDc& dc) {
     if (!PrinterInstalled(name)) {
         return PrintResult::PrinterMissing;
     }
-    PrinterHandle printer(name);
-    if (printer.Get() == nullptr) {
-        return PrintResult::PrinterMissing;
-    }
-    auto* device = const_cast<LPWSTR>(name.c_str());
-    const LONG size = DocumentPropertiesW(nullptr, printer.Get(), device, nullptr, nullptr, 0);
-    std::vector<BYTE> buffer(size > 0 ? static_cast<size_t>(size) : 0);
-    auto* mode = reinterpret_cast<DEVMODEW*>(buffer.data());
-    if (size > 0 &&
-        DocumentPropertiesW(nullptr, printer.Get(), device, mode, nullptr, DM_OUT_BUFFER) == IDOK) {
-        // The driver's defaults with the chosen paper and orientation merged in.
-        if (paper.paper != 0) {
-            mode->dmPaperSize = paper.paper;
-            mode->dmFields |= DM_PAPERSIZE;
-            mode->dmFields &= ~static_cast<DWORD>(DM_PAPERLENGTH | DM_PAPERWIDTH | DM_FORMNAME);
-        }
-        if (paper.orientation != 0) {
-            mode->dmOrientation = paper.orientation;
-            mode->dmFields |= DM_ORIENTATION;
-        }
-        DocumentPropertiesW(nullptr, printer.Get(), device, mode, mode,
-                            DM_IN_BUFFER | DM_OUT_BUFFER);
-    } else {
-        mode = nullptr;
-    }
-    dc.Reset(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, mode));
+    std::vector<BYTE> mode = PrinterDevMode(name, paper);
+    dc.Reset(CreateDCW(L"WINSPOOL", name.c_str(), nullptr,
+                       mode.empty() ? nullptr : reinterpret_cast<DEVMODEW*>(mode.data())));
     return dc.Get() != nullptr ? PrintResult::Done : PrintResult::Failed;
 }
 
@@ -206,4 +212,27 @@ PrintResult PrintSheetsOn(const std::wstring& name, const PrintPaper& paper,
         WaitForJob(name, job);
     }
     return printed;
+}
+
+PrintResult PrintSheetsIntoFile(const std::wstring& name, const PrintPaper& paper,
+                                const std::vector<SheetContent>& sheets,
+                                const std::wstring& documentName, const std::wstring& path,
+                                GdiSheetPictures& pictures) {
+    if (!PrinterInstalled(name)) {
+        return PrintResult::PrinterMissing;
+    }
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+    wchar_t temporary[MAX_PATH + 1] = {};
+    if (GetTempFileNameW(folder.c_str(), L"vxp", 0, temporary) == 0) {
+        return PrintResult::Failed;
+    }
+    const PrintResult printed =
+        PrintSheetsOn(name, paper, sheets, {documentName, temporary}, pictures);
+    if (printed == PrintResult::Done &&
+        MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return PrintResult::Done;
+    }
+    DeleteFileW(temporary);
+    return printed == PrintResult::Done ? PrintResult::Failed : printed;
 }

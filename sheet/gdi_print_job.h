@@ -54,6 +54,10 @@ class PrinterDc {
     HDC m_dc = nullptr;
 };
 
+// The whole DEVMODEW of the printer name (its driver's defaults) with paper merged in; empty
+// when there is no such printer.
+std::vector<BYTE> PrinterDevMode(const std::wstring& name, const PrintPaper& paper);
+
 // Makes the device context of the printer name with paper; PrinterMissing when there is no
 // such printer, Failed when its driver gives no context.
 PrintResult OpenPrinterDc(const std::wstring& name, const PrintPaper& paper, PrinterDc& dc);
@@ -76,3 +80,12 @@ PrintResult PrintSheets(HDC dc, const std::vector<SheetContent>& sheets,
 PrintResult PrintSheetsOn(const std::wstring& name, const PrintPaper& paper,
                           const std::vector<SheetContent>& sheets, const PrintDocument& document,
                           GdiSheetPictures& pictures);
+
+// Prints into the file path through the printer name: into a new file beside it first, which
+// replaces path only when the printer has written all of it, so that a failure leaves path as
+// it was (and printers that write into an existing file without shortening it leave no old
+// bytes behind).
+PrintResult PrintSheetsIntoFile(const std::wstring& name, const PrintPaper& paper,
+                                const std::vector<SheetContent>& sheets,
+                                const std::wstring& documentName, const std::wstring& path,
+                                GdiSheetPictures& pictures);

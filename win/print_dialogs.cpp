@@ -1,20 +1,35 @@
 #include "win/print_dialogs.h"
 
 #include <commdlg.h>
+#include <winspool.h>
+
+#include <cstring>
+#include <vector>
 
 #include <algorithm>
 
 namespace {
 
-// A movable DEVMODEW asking for settings' paper and orientation, for the dialogs to start with.
+// The default printer's whole DEVMODEW with settings' paper and orientation, movable, for the
+// dialogs to start with; nullptr when there is no default printer (the dialog's own then).
 HGLOBAL SettingsDevMode(const PrintSettings& settings) {
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DEVMODEW));
-    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(memory))) {
-        mode->dmSize = sizeof(DEVMODEW);
-        mode->dmSpecVersion = DM_SPECVERSION;
-        mode->dmFields = DM_PAPERSIZE | DM_ORIENTATION;
-        mode->dmPaperSize = settings.paper.paper;
-        mode->dmOrientation = settings.paper.orientation;
+    DWORD length = 0;
+    GetDefaultPrinterW(nullptr, &length);
+    if (length == 0) {
+        return nullptr;
+    }
+    std::wstring name(length, L'\0');
+    if (!GetDefaultPrinterW(name.data(), &length)) {
+        return nullptr;
+    }
+    name.resize(length > 0 ? length - 1 : 0);
+    const std::vector<BYTE> mode = PrinterDevMode(name, settings.paper);
+    if (mode.empty()) {
+        return nullptr;
+    }
+    const HGLOBAL memory = GlobalAlloc(GHND, mode.size());
+    if (void* bytes = GlobalLock(memory)) {
+        std::memcpy(bytes, mode.data(), mode.size());
         GlobalUnlock(memory);
     }
     return memory;

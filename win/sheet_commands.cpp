@@ -148,9 +148,9 @@ bool CSheetCommands::SavePdf(const std::vector<SheetContent>& sheets, const std:
         return false;
     }
     GdiSheetPictures pictures;
-    const std::wstring output = Widen(*path);
-    const PrintResult result = PrintSheetsOn(m_pdfPrinter, m_settings.paper, sheets,
-                                             {Widen(UserText(TextId::AppTitle)), output}, pictures);
+    const PrintResult result =
+        PrintSheetsIntoFile(m_pdfPrinter, m_settings.paper, sheets,
+                            Widen(UserText(TextId::AppTitle)), Widen(*path), pictures);
     switch (result) {
     case PrintResult::Done:
         return true;
@@ -163,8 +163,6 @@ bool CSheetCommands::SavePdf(const std::vector<SheetContent>& sheets, const std:
     case PrintResult::Failed:
         break;
     }
-    // What a refused document left behind is no PDF.
-    DeleteFileW(output.c_str());
     messages.AppMessage(m_site.Owner(), UserText(TextId::PrintFailed));
     return false;
 }

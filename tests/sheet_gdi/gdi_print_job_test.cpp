@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include "sheet/sheet_content.h"
 #include "tests/sheet_gdi/wine_test_printer.h"
@@ -56,6 +57,17 @@ TEST_F(GdiPrintJob, AMissingPrinterIsReportedAndWritesNothing) {
                             {L"t", output}, pictures),
               PrintResult::PrinterMissing);
     EXPECT_FALSE(std::filesystem::exists(output));
+
+    // A file it was to replace stays as it was, and nothing is left beside it.
+    const std::filesystem::path kept = folder / "kept.pdf";
+    std::ofstream(kept) << "old";
+    EXPECT_EQ(PrintSheetsIntoFile(L"No Such Printer Anywhere", {}, {Sheet("A", 1990, false)}, L"t",
+                                  kept.wstring(), pictures),
+              PrintResult::PrinterMissing);
+    EXPECT_EQ(std::filesystem::file_size(kept), 3u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(GdiPrintJob, NoSheetsIsNoDocument) {
@@ -99,8 +111,9 @@ TEST_F(GdiPrintJob, EverySheetOnItsOwnPageWithEveryTextOnThePaperAskedFor) {
         EXPECT_LE(area.Right(), GetDeviceCaps(dc.Get(), HORZRES)) << what;
         EXPECT_LE(area.Bottom(), GetDeviceCaps(dc.Get(), VERTRES)) << what;
 
+        // The same file each time: the longer one before is replaced whole.
         const std::wstring output = (folder / "sheets.ps").wstring();
-        ASSERT_EQ(PrintSheetsOn(kTestPrinter, c.paper, sheets, {L"Vexamo", output}, pictures),
+        ASSERT_EQ(PrintSheetsIntoFile(kTestPrinter, c.paper, sheets, L"Vexamo", output, pictures),
                   PrintResult::Done)
             << what;
         const gdi_test::PostScriptFile ps = ReadPostScript(output);
