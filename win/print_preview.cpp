@@ -87,7 +87,15 @@ void CPrintPreview::Run() {
         EnableWindow(m_hOwner, FALSE);
     }
     MSG message;
-    while (!m_done && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (!m_done) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is ending: the main loop gets its quit message back.
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+            }
+            break;
+        }
         if (!IsDialogMessageW(m_hWnd, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
