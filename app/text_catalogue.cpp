@@ -283,8 +283,12 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::SheetNoRecords, "Die Datei enthält keine Einträge; es gibt nichts zu exportieren."},
     {TextId::SheetRecordRefused, "\u201E%1\u201C: %2"},
     {TextId::PrintFailed, "Der Druck ist nicht gelungen; der Drucker nimmt die Seiten nicht an."},
-    {TextId::SheetCommandPending,
-     "Drucken und PDF-Export sind in dieser Fassung für Windows noch nicht enthalten."},
+    {TextId::PdfPrinterMissing,
+     "Der Drucker \u201E%1\u201C ist auf diesem Rechner nicht eingerichtet; ohne ihn wird kein "
+     "PDF geschrieben. Er l\u00E4sst sich unter \u201EWindows-Features\u201C einschalten."},
+    {TextId::PreviewTitle, "Aperçu avant impression"},
+    {TextId::PreviewPrint, "&Imprimer..."},
+    {TextId::PreviewClose, "&Fermer"},
     // "Export all" and the records before 1900.
     {TextId::SheetEarlierRecords,
      "%1 von %2 Einträgen liegen vor 1900.\n\nJa: sie werden mit exportiert.\nNein: sie werden "
@@ -515,6 +519,9 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
      "no sheets or diagrams."},
     {TextId::CliSheetMissing,
      "The drawing program \u201C%1\u201D cannot be found; reinstall Vexamo."},
+    {TextId::PdfPrinterMissing,
+     "The printer \u201C%1\u201D is not installed on this computer; without it no PDF is "
+     "written. It can be turned on under \u201CWindows Features\u201D."},
     {TextId::CliSheetNoTerminal,
      "A PDF or a picture is not written to a terminal; redirect the output or give -o FILE."},
     {TextId::CliSheetScale, "--scale expects a whole number from 1 to 16, not \u201C%1\u201D."},

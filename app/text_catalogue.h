@@ -197,7 +197,10 @@ enum class TextId {
     SheetNoRecords,     // "export all" with an empty record file
     SheetRecordRefused, // %1: the record's name, %2: why the form refuses it
     PrintFailed,
-    SheetCommandPending, // printing and PDF in a build that cannot yet draw sheets
+    PdfPrinterMissing, // %1: the printer that writes PDF files, which is not installed
+    PreviewTitle,      // the print preview window
+    PreviewPrint,
+    PreviewClose,
     // "Export all" and the records before 1900.
     SheetEarlierRecords,      // %1: how many of %2 records are before 1900; Yes, No or Cancel
     SheetPagesWritten,        // %1: the pages written to the file

@@ -8,6 +8,7 @@
 #include "app/text_catalogue.h"
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "cli/report_windows.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ int OnDesktopOnly(const char* command, CliStreams& io) {
 
 } // namespace
 
-int RunReport(const Args&, CliStreams& io) {
-    return OnDesktopOnly("report", io);
+int RunReport(const Args& args, CliStreams& io) {
+    return RunWindowsReport(args, io);
 }
 
 #else

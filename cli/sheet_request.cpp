@@ -28,6 +28,13 @@ namespace {
 
 constexpr int kMaxScale = 16;
 
+#ifdef _WIN32
+// Where a path's folders end: either slash.
+constexpr const char* kFolderSeparators = "/\\";
+#else
+constexpr const char* kFolderSeparators = "/";
+#endif
+
 // The command's own options, as parsed.
 struct OwnOptions {
     std::string output;
@@ -99,7 +106,7 @@ bool ChooseFormat(const OwnOptions& own, const SheetCommand& command, SheetForma
             format = command.formats.front();
             return true;
         }
-        const size_t slash = own.output.rfind('/');
+        const size_t slash = own.output.find_last_of(kFolderSeparators);
         const size_t dot = own.output.rfind('.');
         if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
             return false;

@@ -55,6 +55,7 @@ class CMainView : public CSheetCommandSite {
     CMessageService& Messages() const override { return m_messages; }
     std::optional<SheetBirth> CheckedSheetBirth() override;
     const DocumentSession& Session() const override { return m_session; }
+    std::vector<NameKey> ListedKeys() const override { return m_rows; }
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

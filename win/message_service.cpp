@@ -13,6 +13,8 @@ UINT MessageBoxType(MessageKind kind) {
         return MB_OK;
     case MessageKind::AppYesNo:
         return MB_YESNO;
+    case MessageKind::AppYesNoCancel:
+        return MB_YESNOCANCEL;
     case MessageKind::AppSaveChanges:
         return MB_YESNOCANCEL | MB_ICONEXCLAMATION;
     case MessageKind::ViewError:

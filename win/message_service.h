@@ -8,6 +8,7 @@ enum class MessageKind {
     AppOk,          // application box "Calcul Orlinde", OK, no icon
     AppYesNo,       // application box "Calcul Orlinde", Yes / No, no icon
     AppSaveChanges, // application box "Calcul Orlinde", Yes / No / Cancel, warning icon
+    AppYesNoCancel, // application box "Calcul Orlinde", Yes / No / Cancel, no icon
     ViewError,      // the form's own box "Orlinde-Rechner", OK, stop icon
 };
 

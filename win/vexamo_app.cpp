@@ -60,6 +60,7 @@ bool CVexamoApp::InitInstance(HINSTANCE instance, const std::vector<std::string>
     }
     m_documents = std::make_unique<CDocumentManager>(
         m_session, [this] { return m_frame->Window(); }, m_messages, m_files, m_recent);
+    m_sheets = std::make_unique<CSheetCommands>(instance, *m_view, m_files);
     if (!m_runAbout) {
         m_runAbout = [instance](HWND owner) { RunAboutBox(instance, owner); };
     }
@@ -105,7 +106,7 @@ bool CVexamoApp::OnCommand(int command) {
         return true;
     }
     if (IsSheetCommand(command)) {
-        RunSheetCommand(command, *m_view);
+        m_sheets->Run(command);
         return true;
     }
     switch (command) {

@@ -11,6 +11,7 @@
 #include "app/document_session.h"
 #include "win/main_view.h"
 #include "win/recent_file_list.h"
+#include "win/sheet_commands.h"
 
 class CDocumentManager;
 class CFileDialogService;
@@ -48,6 +49,7 @@ class CVexamoApp {
     CMainView& View() const { return *m_view; }
     CDocumentManager& Documents() const { return *m_documents; }
     CRecentFileList& RecentFiles() { return m_recent; }
+    CSheetCommands& Sheets() const { return *m_sheets; }
 
   private:
     void OnDocumentChanged(DocumentChange change);
@@ -62,6 +64,7 @@ class CVexamoApp {
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CMainView> m_view;
     std::unique_ptr<CDocumentManager> m_documents;
+    std::unique_ptr<CSheetCommands> m_sheets;
 };
 
 // The file the arguments name: the first that is not an option, or the one after "--".
