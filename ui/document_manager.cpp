@@ -4,13 +4,12 @@
 #include <QFileInfo>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "app/text_catalogue.h"
 #include "res/string_table.h"
 #include "ui/file_dialog_service.h"
 #include "ui/message_service.h"
 #include "ui/recent_file_list.h"
-#include "ui/ui_text.h"
 
 namespace {
 
@@ -38,7 +37,40 @@ CDocumentManager::CDocumentManager(DocumentSession& session, QWidget* dialogPare
                                    CRecentFileList& recent)
     : m_openFile(session.m_openFile), m_saveFile(session.m_saveFile),
       m_lockTimeout(session.m_lockTimeout), m_session(session), m_dialogParent(dialogParent),
-      m_messages(messages), m_files(files), m_recent(recent) {}
+      m_messages(messages), m_files(files), m_recent(recent), m_steps(session, StepsFrontEnd()) {}
+
+DocumentStepsFrontEnd CDocumentManager::StepsFrontEnd() {
+    // The steps' questions in this program's boxes, its recent files as the session's paths.
+    return DocumentStepsFrontEnd{
+        .askSaveChanges =
+            [this](const std::string& question) {
+                switch (m_messages.Show(nullptr, MessageKind::AppSaveChanges,
+                                        QString::fromStdString(question))) {
+                case MessageAnswer::Cancel:
+                    return SaveChangesAnswer::Cancel;
+                case MessageAnswer::Yes:
+                    return SaveChangesAnswer::Yes;
+                default:
+                    return SaveChangesAnswer::No;
+                }
+            },
+        .save = [this] { return OnFileSave(); },
+        .tell =
+            [this](const std::string& message) {
+                m_messages.AppMessage(QString::fromStdString(message));
+            },
+        .recentFiles =
+            [this] {
+                std::vector<std::string> paths;
+                for (const QString& file : m_recent.Files()) {
+                    paths.push_back(SessionPath(file));
+                }
+                return paths;
+            },
+        .addRecent = [this](const std::string& path) { m_recent.Add(ShownPath(path)); },
+        .removeRecent = [this](int index) { m_recent.Remove(index); },
+    };
+}
 
 QString CDocumentManager::GetTitle() const {
     return QString::fromStdString(m_session.Title());
@@ -72,46 +104,19 @@ void CDocumentManager::OnFileOpen() {
 }
 
 void CDocumentManager::OnOpenRecentFile(int index) {
-    if (index < 0 || index >= m_recent.Files().size()) {
-        return;
-    }
-    const QString path = m_recent.Files()[index];
-    if (!SaveModified()) {
-        return;
-    }
-    QString error;
-    if (!LoadDocument(path, error)) {
-        // A recent file that can no longer be read leaves the list. Its place may have
-        // changed meanwhile: saving the changes first puts that file at the head.
-        m_recent.Remove(m_recent.Files().indexOf(path));
-        m_messages.AppMessage(error);
-    }
+    m_steps.OpenRecent(index);
 }
 
 bool CDocumentManager::OpenDocumentFile(const QString& path) {
-    if (!SaveModified()) {
-        return false;
-    }
-    QString error;
-    if (!LoadDocument(path, error)) {
-        m_messages.AppMessage(error);
-        return false;
-    }
-    return true;
+    return m_steps.Open(SessionPath(QFileInfo(path).absoluteFilePath()));
 }
 
 bool CDocumentManager::LoadDocument(const QString& path, QString& error) {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
     std::string failure;
-    std::string warning;
     // On failure (out of memory too) the document stays exactly as it was.
-    if (!m_session.Open(SessionPath(absolute), failure, warning)) {
+    if (!m_steps.Load(SessionPath(QFileInfo(path).absoluteFilePath()), failure)) {
         error = QString::fromStdString(failure);
         return false;
-    }
-    m_recent.Add(absolute);
-    if (!warning.empty()) {
-        m_messages.AppMessage(QString::fromStdString(warning));
     }
     return true;
 }
@@ -158,16 +163,5 @@ bool CDocumentManager::DoSave(const QString& path) {
 }
 
 bool CDocumentManager::SaveModified() {
-    if (!m_session.Document().IsModified()) {
-        return true;
-    }
-    const QString question = UiText(TextId::SaveChangesQuestion, {GetTitle()});
-    switch (m_messages.Show(nullptr, MessageKind::AppSaveChanges, question)) {
-    case MessageAnswer::Cancel:
-        return false;
-    case MessageAnswer::Yes:
-        return OnFileSave();
-    default:
-        return true;
-    }
+    return m_steps.SaveModified();
 }

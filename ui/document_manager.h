@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "app/document_session.h"
+#include "app/document_steps.h"
 
 class CFileDialogService;
 class CMessageService;
@@ -50,6 +51,7 @@ class CDocumentManager {
     decltype(DocumentSession::m_lockTimeout)& m_lockTimeout;
 
   private:
+    DocumentStepsFrontEnd StepsFrontEnd();
     bool DoSave(const QString& path);
 
     DocumentSession& m_session;
@@ -57,4 +59,5 @@ class CDocumentManager {
     CMessageService& m_messages;
     CFileDialogService& m_files;
     CRecentFileList& m_recent;
+    DocumentSteps m_steps; // the question before leaving the document, the recent files on open
 };

@@ -9,12 +9,6 @@
 
 namespace {
 
-QCollator ListCollator() {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
-
 // The item's own copy of its key, for the keys its text does not give back (KeyToKeep).
 constexpr int kKeyBytesRole = Qt::UserRole;
 
@@ -35,22 +29,12 @@ namespace {
 // The first row whose name sorts after the key's (or, with `after` false, not before it).
 int RowBound(const QListWidget& list, const NameKey& key, const QString& shown, bool after) {
     const QCollator collator = ListCollator();
-    int low = 0;
-    int high = list.count();
-    while (low < high) {
-        const int mid = (low + high) / 2;
-        int order = collator.compare(list.item(mid)->text(), shown);
-        if (order == 0) {
-            const NameKey there = RecordKeyAt(list, mid);
-            order = there < key ? -1 : (key < there ? 1 : 0);
-        }
-        if (order < 0 || (after && order == 0)) {
-            low = mid + 1;
-        } else {
-            high = mid;
-        }
-    }
-    return low;
+    return static_cast<int>(ListRowBound(
+        static_cast<std::size_t>(list.count()), key,
+        [&](std::size_t row) {
+            return collator.compare(list.item(static_cast<int>(row))->text(), shown);
+        },
+        [&](std::size_t row) { return RecordKeyAt(list, static_cast<int>(row)); }, after));
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/text_catalogue.h"
 #include "res/string_table.h"
 #include "win/file_dialog_service.h"
 #include "win/message_service.h"
@@ -33,7 +32,29 @@ CDocumentManager::CDocumentManager(DocumentSession& session, std::function<HWND(
                                    CMessageService& messages, CFileDialogService& files,
                                    CRecentFileList& recent)
     : m_session(session), m_owner(std::move(owner)), m_messages(messages), m_files(files),
-      m_recent(recent) {}
+      m_recent(recent), m_steps(session, StepsFrontEnd()) {}
+
+DocumentStepsFrontEnd CDocumentManager::StepsFrontEnd() {
+    // The steps' questions in this program's boxes, its recent files as they are kept.
+    return DocumentStepsFrontEnd{
+        .askSaveChanges =
+            [this](const std::string& question) {
+                switch (m_messages.Show(m_owner(), MessageKind::AppSaveChanges, question)) {
+                case MessageAnswer::Cancel:
+                    return SaveChangesAnswer::Cancel;
+                case MessageAnswer::Yes:
+                    return SaveChangesAnswer::Yes;
+                default:
+                    return SaveChangesAnswer::No;
+                }
+            },
+        .save = [this] { return OnFileSave(); },
+        .tell = [this](const std::string& message) { m_messages.AppMessage(m_owner(), message); },
+        .recentFiles = [this] { return m_recent.Files(); },
+        .addRecent = [this](const std::string& path) { m_recent.Add(path); },
+        .removeRecent = [this](int index) { m_recent.Remove(index); },
+    };
+}
 
 void CDocumentManager::NewDocument() {
     m_session.Document().OnNewDocument();
@@ -56,50 +77,15 @@ void CDocumentManager::OnFileOpen() {
 }
 
 void CDocumentManager::OnOpenRecentFile(int index) {
-    if (index < 0 || index >= static_cast<int>(m_recent.Files().size())) {
-        return;
-    }
-    const std::string path = m_recent.Files()[static_cast<std::size_t>(index)];
-    if (!SaveModified()) {
-        return;
-    }
-    std::string error;
-    if (!LoadDocument(path, error)) {
-        // A recent file that can no longer be read leaves the list; saving the changes first
-        // may have moved it.
-        for (std::size_t i = 0; i < m_recent.Files().size(); ++i) {
-            if (m_recent.Files()[i] == path) {
-                m_recent.Remove(static_cast<int>(i));
-                break;
-            }
-        }
-        m_messages.AppMessage(m_owner(), error);
-    }
+    m_steps.OpenRecent(index);
 }
 
 bool CDocumentManager::OpenDocumentFile(const std::string& path) {
-    if (!SaveModified()) {
-        return false;
-    }
-    std::string error;
-    if (!LoadDocument(path, error)) {
-        m_messages.AppMessage(m_owner(), error);
-        return false;
-    }
-    return true;
+    return m_steps.Open(AbsolutePath(path));
 }
 
 bool CDocumentManager::LoadDocument(const std::string& path, std::string& error) {
-    const std::string absolute = AbsolutePath(path);
-    std::string warning;
-    if (!m_session.Open(absolute, error, warning)) {
-        return false;
-    }
-    m_recent.Add(absolute);
-    if (!warning.empty()) {
-        m_messages.AppMessage(m_owner(), warning);
-    }
-    return true;
+    return m_steps.Load(AbsolutePath(path), error);
 }
 
 bool CDocumentManager::OnFileSave() {
@@ -144,16 +130,5 @@ bool CDocumentManager::DoSave(const std::string& path) {
 }
 
 bool CDocumentManager::SaveModified() {
-    if (!m_session.Document().IsModified()) {
-        return true;
-    }
-    const std::string question = UserText(TextId::SaveChangesQuestion, {m_session.Title()});
-    switch (m_messages.Show(m_owner(), MessageKind::AppSaveChanges, question)) {
-    case MessageAnswer::Cancel:
-        return false;
-    case MessageAnswer::Yes:
-        return OnFileSave();
-    default:
-        return true;
-    }
+    return m_steps.SaveModified();
 }

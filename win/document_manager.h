@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "app/document_session.h"
+#include "app/document_steps.h"
 
 class CFileDialogService;
 class CMessageService;
@@ -39,6 +40,7 @@ class CDocumentManager {
     void NewDocument();
 
   private:
+    DocumentStepsFrontEnd StepsFrontEnd();
     bool DoSave(const std::string& path);
 
     DocumentSession& m_session;
@@ -46,6 +48,7 @@ class CDocumentManager {
     CMessageService& m_messages;
     CFileDialogService& m_files;
     CRecentFileList& m_recent;
+    DocumentSteps m_steps; // the question before leaving the document, the recent files on open
 };
 
 // The full path of path (UTF-8), as the system makes it absolute.

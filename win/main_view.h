@@ -83,7 +83,8 @@ class CMainView : public CSheetCommandSite {
     void OnEditRedo();
     void ShowRestored(const RecordRestore& restored);
     void RecordsChanged();
-    // The record list: names shown sorted, m_rows holding each row's store key.
+    // The record list: names shown in list order (app/list_order.h), m_rows holding each row's
+    // store key.
     int AddListRow(const NameKey& key);
     void DeleteListRow(int row);
     void ResetList();

@@ -1,9 +1,11 @@
 // The record list commands of the form: add or replace, select, delete one or all, and the
 // undo and redo of those that change the store.
+#include "app/list_order.h"
 #include "app/name_rules.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
 #include "res/resource_ids.h"
+#include "win/list_collation.h"
 #include "win/main_view.h"
 #include "win/message_service.h"
 #include "win/wide_text.h"
@@ -11,8 +13,13 @@
 int CMainView::AddListRow(const NameKey& key) {
     HWND list = m_form.Control(IDC_LIST_DATES);
     const std::wstring shown = Widen(NameOfKey(key));
-    const auto row = static_cast<int>(
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str())));
+    const std::size_t at = ListRowBound(
+        m_rows.size(), key,
+        [&](std::size_t row) { return CollateListNames(Widen(NameOfKey(m_rows[row])), shown); },
+        [&](std::size_t row) { return m_rows[row]; }, true);
+    // The list box does not sort: the rows stand where the list order puts them.
+    const auto row = static_cast<int>(SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(at),
+                                                   reinterpret_cast<LPARAM>(shown.c_str())));
     if (row >= 0) {
         m_rows.insert(m_rows.begin() + row, key);
     }
@@ -197,9 +204,27 @@ void CMainView::SelectAndLoad(int row) {
 void CMainView::FillRecordList() {
     m_bFilling = true;
     HWND list = m_form.Control(IDC_LIST_DATES);
+    const std::vector<NameKey> keys = StoredKeys(m_session.Store());
+    std::vector<std::wstring> shown;
+    shown.reserve(keys.size());
+    std::size_t characters = 0;
+    for (const NameKey& key : keys) {
+        shown.push_back(Widen(NameOfKey(key)));
+        characters += shown.back().size() + 1;
+    }
+    const std::vector<std::size_t> order = WinListOrder(shown, keys);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    for (const NameKey& key : StoredKeys(m_session.Store())) {
-        AddListRow(key);
+    // The list's memory at once, for a file of many records.
+    SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(keys.size()),
+                 static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    m_rows.reserve(keys.size());
+    for (const std::size_t i : order) {
+        const LRESULT row = SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(shown[i].c_str()));
+        if (row < 0) {
+            break; // out of memory: the list holds what it could take, each row with its key
+        }
+        m_rows.push_back(keys[i]);
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
