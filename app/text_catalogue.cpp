@@ -260,9 +260,6 @@ constexpr std::array kTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::SheetNoOptions, "aucune"},
     {TextId::CliSheetFormats,
      "les formats possibles sont %1 ; le format se lit à l'extension de SORTIE (ou --format)."},
-    {TextId::CliSheetOnDesktop,
-     "Sous Windows, la commande « %1 » vient avec le programme de bureau ; vexamo-cli.exe ne "
-     "dessine ni feuilles ni diagrammes."},
     {TextId::CliSheetMissing,
      "Le programme de dessin « %1 » est introuvable ; réinstallez Vexamo."},
     {TextId::CliSheetNoTerminal, "Un PDF ou une image ne s'écrit pas sur un terminal ; redirigez "
@@ -514,9 +511,6 @@ constexpr std::array kCliTexts = std::to_array<std::pair<TextId, const char*>>({
     {TextId::PlaceListDamaged,
      "The place list \u201C%1\u201D is damaged; reinstall Vexamo. A zone can still be given by "
      "its name."},
-    {TextId::CliSheetOnDesktop,
-     "On Windows the command \u201C%1\u201D comes with the desktop program; vexamo-cli.exe draws "
-     "no sheets or diagrams."},
     {TextId::CliSheetMissing,
      "The drawing program \u201C%1\u201D cannot be found; reinstall Vexamo."},
     {TextId::PdfPrinterMissing,

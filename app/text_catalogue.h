@@ -182,7 +182,6 @@ enum class TextId {
     SheetNoOptions,     // no option ticked
     CliSheetFormats,    // %1: the formats (extensions) a command writes
     CliSheetMissing,    // %1: the program that draws
-    CliSheetOnDesktop,  // %1: the command (report, diagram), which the Windows build leaves out
     CliSheetNoTerminal, // a picture or PDF is not written to a terminal
     CliSheetScale,      // %1: the value given
     CliSheetOutputRequired,

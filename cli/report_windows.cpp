@@ -37,10 +37,10 @@ std::vector<std::size_t> SheetOrder(const std::vector<std::string>& names,
         order[i] = i;
     }
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int compared = CompareStringEx(
-            LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, wide[a].c_str(),
-            static_cast<int>(wide[a].size()), wide[b].c_str(), static_cast<int>(wide[b].size()),
-            nullptr, nullptr, 0);
+        const int compared =
+            CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT,
+                            wide[a].c_str(), static_cast<int>(wide[a].size()), wide[b].c_str(),
+                            static_cast<int>(wide[b].size()), nullptr, nullptr, 0);
         return compared != CSTR_EQUAL ? compared == CSTR_LESS_THAN : keys[a] < keys[b];
     });
     return order;

@@ -2,22 +2,11 @@
 // that vexamo-cli itself never loads the graphics libraries and every other command starts as
 // quickly as before. vexamo-sheet runs with the same arguments; its output and messages pass
 // through to this command's streams and its exit status is this command's. The Windows build
-// draws the diagram itself (cli/diagram_windows.cpp); report says that it comes with the
-// desktop program there.
+// draws both itself with GDI: the diagram in cli/diagram_windows.cpp, the sheets through the
+// system's PDF printer in cli/report_windows.cpp.
 #ifdef _WIN32
-#include "app/text_catalogue.h"
 #include "cli/commands.h"
-#include "cli/output.h"
 #include "cli/report_windows.h"
-
-namespace {
-
-int OnDesktopOnly(const char* command, CliStreams& io) {
-    PrintMessage(io, UserText(TextId::CliSheetOnDesktop, {command}));
-    return kExitRefused;
-}
-
-} // namespace
 
 int RunReport(const Args& args, CliStreams& io) {
     return RunWindowsReport(args, io);
