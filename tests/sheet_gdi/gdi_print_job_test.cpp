@@ -33,6 +33,7 @@ SheetContent Sheet(const std::string& name, int year, bool southern) {
 
 class GdiPrintJob : public ::testing::Test {
   protected:
+    gdi_test::TestPrinterLock printerLock; // the whole test: the printer and the folder below
     void SetUp() override {
         ASSERT_TRUE(gdi_test::InstallTestPrinter());
         folder = std::filesystem::temp_directory_path() / "vexamo-print-job-tests";

@@ -58,6 +58,29 @@ inline constexpr const char* kTestPpdText = R"ppd(*PPD-Adobe: "4.3"
 *Font Courier: Standard "(002.004S)" Standard ROM
 )ppd";
 
+// Held by a test while it installs or prints through the test printer: Wine's spooler fails
+// jobs that run side by side, and ctest runs the tests of one program in parallel processes.
+class TestPrinterLock {
+  public:
+    TestPrinterLock() : m_mutex(CreateMutexW(nullptr, FALSE, L"Local\\VexamoTestPrinter")) {
+        if (m_mutex != nullptr) {
+            // An abandoned lock (its test killed) is ours just the same.
+            WaitForSingleObject(m_mutex, INFINITE);
+        }
+    }
+    ~TestPrinterLock() {
+        if (m_mutex != nullptr) {
+            ReleaseMutex(m_mutex);
+            CloseHandle(m_mutex);
+        }
+    }
+    TestPrinterLock(const TestPrinterLock&) = delete;
+    TestPrinterLock& operator=(const TestPrinterLock&) = delete;
+
+  private:
+    HANDLE m_mutex;
+};
+
 // Installs the printer once per prefix; true when it is there.
 inline bool InstallTestPrinter() {
     wchar_t folder[MAX_PATH] = {};
@@ -66,9 +89,24 @@ inline bool InstallTestPrinter() {
                                     sizeof folder, &needed)) {
         return false;
     }
+    // Test processes run side by side and print through the driver while others install it:
+    // the PPD is written only when missing or different, and then whole, by a rename.
+    const std::filesystem::path ppdPath = std::filesystem::path(folder) / kTestPpd;
+    std::string present;
     {
-        std::ofstream ppd(std::filesystem::path(folder) / kTestPpd, std::ios::binary);
-        ppd << kTestPpdText;
+        std::ifstream in(ppdPath, std::ios::binary);
+        present.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    if (present != kTestPpdText) {
+        std::filesystem::path part = ppdPath;
+        part += L"." + std::to_wstring(GetCurrentProcessId());
+        {
+            std::ofstream ppd(part, std::ios::binary);
+            ppd << kTestPpdText;
+        }
+        if (!MoveFileExW(part.c_str(), ppdPath.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            DeleteFileW(part.c_str());
+        }
     }
     DRIVER_INFO_3W driver{};
     driver.cVersion = 3;

@@ -70,6 +70,7 @@ std::string MetafileText(HENHMETAFILE metafile) {
 
 class SheetCommandsTest : public WinAppTest {
   protected:
+    gdi_test::TestPrinterLock printerLock;
     void SetUp() override {
         WinAppTest::SetUp();
         ASSERT_TRUE(gdi_test::InstallTestPrinter());
