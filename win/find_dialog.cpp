@@ -1,0 +1,66 @@
+#include "win/find_dialog.h"
+
+#include "res/resource_ids.h"
+#include "win/wide_text.h"
+
+CFindDialog::CFindDialog() : CTemplateDialog(IDD_FIND) {}
+
+std::string CFindDialog::Query() const {
+    return Window() != nullptr ? WindowTextUtf8(Control(IDC_FIND_TEXT)) : std::string();
+}
+
+void CFindDialog::Present(HWND owner) {
+    if (!CreateModeless(owner)) {
+        return;
+    }
+    ShowWindow(Window(), SW_SHOW);
+    SetForegroundWindow(Window());
+    HWND text = Control(IDC_FIND_TEXT);
+    SendMessageW(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(text), TRUE);
+    SendMessageW(text, EM_SETSEL, 0, -1);
+}
+
+void CFindDialog::SetStatus(const std::string& status) {
+    SetWindowTextUtf8(Control(IDC_FIND_STATUS), status);
+}
+
+std::string CFindDialog::Status() const {
+    return WindowTextUtf8(Control(IDC_FIND_STATUS));
+}
+
+bool CFindDialog::PreTranslate(MSG& message) {
+    HWND dialog = Window();
+    if (dialog == nullptr || !IsWindowVisible(dialog) ||
+        (message.hwnd != dialog && !IsChild(dialog, message.hwnd))) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F3) {
+        if (m_nextRequested) {
+            m_nextRequested();
+        }
+        return true;
+    }
+    return IsDialogMessageW(dialog, &message) != FALSE;
+}
+
+bool CFindDialog::OnCommand(int id, int notification) {
+    switch (id) {
+    case IDC_FIND_TEXT:
+        if (notification == EN_CHANGE && m_queryEdited) {
+            m_queryEdited();
+        }
+        return true;
+    case IDC_FIND_NEXT:
+    case IDOK:
+        if (notification == BN_CLICKED && m_nextRequested) {
+            m_nextRequested();
+        }
+        return true;
+    case IDCANCEL:
+        // "Fermer" hides the dialog: its text stays for F3 and the next "Rechercher...".
+        ShowWindow(Window(), SW_HIDE);
+        return true;
+    default:
+        return false;
+    }
+}
