@@ -10,14 +10,39 @@ std::string CFindDialog::Query() const {
 }
 
 void CFindDialog::Present(HWND owner) {
+    const bool made = Window() == nullptr;
     if (!CreateModeless(owner)) {
         return;
+    }
+    if (made) {
+        PlaceBeside(owner);
     }
     ShowWindow(Window(), SW_SHOW);
     SetForegroundWindow(Window());
     HWND text = Control(IDC_FIND_TEXT);
     SendMessageW(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(text), TRUE);
     SendMessageW(text, EM_SETSEL, 0, -1);
+}
+
+void CFindDialog::PlaceBeside(HWND owner) {
+    // To the right of the main window, where it hides neither the form nor the list; below it
+    // when the screen has no room there.
+    RECT frame{};
+    RECT self{};
+    if (owner == nullptr || !GetWindowRect(owner, &frame) || !GetWindowRect(Window(), &self)) {
+        return;
+    }
+    const int width = self.right - self.left;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    int x = frame.right + 8;
+    int y = frame.top;
+    if (x + width > monitor.rcWork.right) {
+        x = frame.left;
+        y = frame.bottom + 8;
+    }
+    SetWindowPos(Window(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CFindDialog::SetStatus(const std::string& status) {

@@ -27,4 +27,5 @@ class CFindDialog : public CTemplateDialog {
 
   private:
     bool OnCommand(int id, int notification) override;
+    void PlaceBeside(HWND owner);
 };
