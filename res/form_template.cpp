@@ -130,8 +130,8 @@ const DialogTemplate& BirthplaceTemplate103() {
         ControlTemplate{IDC_PLACE_ROUND, K::CheckBox, 7, 274, 306, 10, nullptr, 0, kTabStop},
         ControlTemplate{IDOK, K::PushButton, 209, 291, 50, 14, UserText(TextId::ButtonOk), 0,
                         kDefaultButton | kTabStop},
-        ControlTemplate{IDCANCEL, K::PushButton, 263, 291, 50, 14, UserText(TextId::PlaceCancel),
-                        0, kTabStop},
+        ControlTemplate{IDCANCEL, K::PushButton, 263, 291, 50, 14, UserText(TextId::PlaceCancel), 0,
+                        kTabStop},
     };
     static const DialogTemplate birthplace{320, 312, UserText(TextId::PlaceTitle), controls};
     return birthplace;

@@ -43,9 +43,8 @@ void FillList(QListWidget& list, const std::vector<std::string>& rows) {
 
 CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
                                      const PlaceCatalogue* catalogue)
-    : QDialog(parent),
-      m_choice(moment, catalogue ? *catalogue : ProgramPlaces(),
-               catalogue ? std::string() : PlaceListProblem()) {
+    : QDialog(parent), m_choice(moment, catalogue ? *catalogue : ProgramPlaces(),
+                                catalogue ? std::string() : PlaceListProblem()) {
     setWindowTitle(UiText(TextId::PlaceTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);

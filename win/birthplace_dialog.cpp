@@ -15,8 +15,8 @@ namespace {
 // The arrows move through the list below a search field while the typing stays there.
 LRESULT CALLBACK SearchFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
                                  UINT_PTR /*id*/, DWORD_PTR list) {
-    if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_PRIOR ||
-                                  wParam == VK_NEXT)) {
+    if (message == WM_KEYDOWN &&
+        (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_PRIOR || wParam == VK_NEXT)) {
         SendMessageW(reinterpret_cast<HWND>(list), WM_KEYDOWN, wParam, lParam);
         return 0;
     }

@@ -40,7 +40,8 @@ TEST(BirthplaceChoiceTest, WhatIsSaidWhileNothingIsChosen) {
     };
     static const PlaceCatalogue none(std::vector<Place>{});
     for (const auto& c : cases) {
-        BirthplaceChoice choice(kTwiceInGermany, c.problem.empty() ? ChoicePlaces() : none, c.problem);
+        BirthplaceChoice choice(kTwiceInGermany, c.problem.empty() ? ChoicePlaces() : none,
+                                c.problem);
         choice.SearchPlaces(c.placeText);
         choice.SearchZones(c.zoneText);
         EXPECT_EQ(choice.Explanation(), c.said) << c.placeText << " / " << c.zoneText;

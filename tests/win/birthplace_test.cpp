@@ -33,7 +33,9 @@ struct Worked {
     void Key(int id, WPARAM key) const { SendMessageW(dialog.Control(id), WM_KEYDOWN, key, 0); }
     void Click(int id) const { SendMessageW(dialog.Control(id), BM_CLICK, 0, 0); }
     std::string Text(int id) const { return WindowTextUtf8(dialog.Control(id)); }
-    bool Shown(int id) const { return (GetWindowLongW(dialog.Control(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool Shown(int id) const {
+        return (GetWindowLongW(dialog.Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
     bool OkEnabled() const { return IsWindowEnabled(dialog.Control(IDOK)) != FALSE; }
     int Rows(int list) const {
         return static_cast<int>(SendMessageW(dialog.Control(list), LB_GETCOUNT, 0, 0));
@@ -121,15 +123,18 @@ TEST_F(BirthplaceTest, RepeatedHourAsksSummerOrWinterTime) {
                       std::string::npos);
             ASSERT_TRUE(w.Shown(IDC_PLACE_SUMMER));
             ASSERT_TRUE(w.Shown(IDC_PLACE_WINTER));
-            EXPECT_EQ(w.Text(IDC_PLACE_SUMMER), "Heure d'&été : UTC+02:00 (CEST), fuseau horaire -2");
-            EXPECT_EQ(w.Text(IDC_PLACE_WINTER), "Heure d'&hiver : UTC+01:00 (CET), fuseau horaire -1");
+            EXPECT_EQ(w.Text(IDC_PLACE_SUMMER),
+                      "Heure d'&été : UTC+02:00 (CEST), fuseau horaire -2");
+            EXPECT_EQ(w.Text(IDC_PLACE_WINTER),
+                      "Heure d'&hiver : UTC+01:00 (CET), fuseau horaire -1");
             // Enter without an answer keeps the dialog open.
             w.dialog.Notify(IDOK, BN_CLICKED);
             EXPECT_EQ(w.dialog.EndCode(), 0);
             w.Click(answer.button);
             EXPECT_TRUE(w.OkEnabled());
             const std::string text = w.Text(IDC_PLACE_EXPLANATION);
-            EXPECT_EQ(text.substr(text.rfind('\n') + 1), std::string("Fuseau horaire: ") + answer.value);
+            EXPECT_EQ(text.substr(text.rfind('\n') + 1),
+                      std::string("Fuseau horaire: ") + answer.value);
             w.Click(IDOK);
         });
         Command(ID_INSERT_BIRTHPLACE);
@@ -188,9 +193,10 @@ TEST_F(BirthplaceTest, ZoneChosenByNameForATownNotListed) {
         w.Type(IDC_ZONE_SEARCH, "Europe/Ber");
         ASSERT_EQ(w.dialog.Choice().SelectedZone(), "Europe/Berlin");
         EXPECT_EQ(w.Current(IDC_ZONE_LIST), 0);
-        EXPECT_EQ(w.Text(IDC_PLACE_EXPLANATION).rfind("Le 15.1.1980 à 12:00 dans le fuseau "
-                                                      "Europe/Berlin :\n",
-                                                      0),
+        EXPECT_EQ(w.Text(IDC_PLACE_EXPLANATION)
+                      .rfind("Le 15.1.1980 à 12:00 dans le fuseau "
+                             "Europe/Berlin :\n",
+                             0),
                   0u);
         w.Click(IDOK);
     });
@@ -209,7 +215,8 @@ TEST_F(BirthplaceTest, RefusedFormAsksNoPlace) {
 TEST(BirthplaceListProblemTest, MissingOrDamagedListIsSaid) {
     const places::PlaceCatalogue none{std::vector<places::Place>{}};
     for (const auto state : {places::PlaceTableState::Missing, places::PlaceTableState::Damaged}) {
-        const std::string problem = PlaceListProblem(state, "C:\\Vexamo\\share\\vexamo\\places.bin");
+        const std::string problem =
+            PlaceListProblem(state, "C:\\Vexamo\\share\\vexamo\\places.bin");
         CBirthplaceDialog dialog({2000, 1, 15, 12, 0}, none, problem);
         ASSERT_TRUE(dialog.CreateModeless(nullptr));
         const Worked w{dialog};
