@@ -18,7 +18,7 @@ void CFindDialog::Present(HWND owner) {
         PlaceBeside(owner);
     }
     ShowWindow(Window(), SW_SHOW);
-    SetForegroundWindow(Window());
+    SetActiveWindow(Window()); // forward when it was open already
     HWND text = Control(IDC_FIND_TEXT);
     SendMessageW(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(text), TRUE);
     SendMessageW(text, EM_SETSEL, 0, -1);
