@@ -113,11 +113,11 @@ std::string BirthplaceChoice::Explanation() const {
     if (m_source == Source::Zone) {
         return UserText(m_zones.empty() ? TextId::PlaceNoZoneFound : TextId::PlaceChoose);
     }
-    const bool nothingTyped = Trimmed(m_placeText).empty();
-    if (!m_placeListProblem.empty() && (nothingTyped || m_places.empty())) {
-        // No place can be found at all: what the user must know, and that a zone still can.
-        return m_placeListProblem;
+    if (!PlacesUsable()) {
+        // Nothing to type or choose among places: the notice above them says what to do.
+        return {};
     }
+    const bool nothingTyped = Trimmed(m_placeText).empty();
     if (nothingTyped) {
         return UserText(TextId::PlaceTypeToSearch);
     }

@@ -56,6 +56,11 @@ class BirthplaceChoice {
     std::string SummerText() const;
     std::string WinterText() const;
     std::string RoundText() const;
+    // Whether places can be looked for at all; when not, the dialog greys the place search and
+    // its list, says PlaceListNotice() above them and offers the zones.
+    bool PlacesUsable() const { return m_placeListProblem.empty(); }
+    // Why the place list cannot be used; empty while it is sound.
+    const std::string& PlaceListNotice() const { return m_placeListProblem; }
 
   private:
     void ResetChoices() { m_choice = ZoneChoice{}; }

@@ -17,3 +17,7 @@ std::string PlaceListProblem(places::PlaceTableState state, const std::string& f
 std::string PlaceListProblem() {
     return PlaceListProblem(places::ProgramPlaceTableState(), places::PlaceTableFile());
 }
+
+std::string PlaceListProblemOf(const std::string& file) {
+    return PlaceListProblem(places::PlaceTableStateOf(file), file);
+}

@@ -10,3 +10,6 @@ std::string PlaceListProblem(places::PlaceTableState state, const std::string& f
 
 // The message for the program's own place list (places/place_table_file.h).
 std::string PlaceListProblem();
+
+// The message for the place list in another file, read anew.
+std::string PlaceListProblemOf(const std::string& file);

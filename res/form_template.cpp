@@ -116,24 +116,25 @@ const DialogTemplate& FindTemplate102() {
 const DialogTemplate& BirthplaceTemplate103() {
     constexpr uint32_t kList = kNotify | kVScroll | kBorder | kNoIntegralHeight | kTabStop;
     static const std::array controls{
-        ControlTemplate{IDC_STATIC, K::Text, 7, 7, 306, 8, UserText(TextId::PlaceSearchLabel), 0,
+        ControlTemplate{IDC_PLACE_NOTICE, K::Text, 7, 7, 306, 16, nullptr, 0, kNoPrefix | kHidden},
+        ControlTemplate{IDC_STATIC, K::Text, 7, 27, 306, 8, UserText(TextId::PlaceSearchLabel), 0,
                         0},
-        ControlTemplate{IDC_PLACE_SEARCH, K::Edit, 7, 17, 306, 14, nullptr, 0, kEditStyle},
-        ControlTemplate{IDC_PLACE_LIST, K::ListBox, 7, 34, 306, 84, nullptr, 0, kList},
-        ControlTemplate{IDC_STATIC, K::Text, 7, 124, 306, 8, UserText(TextId::PlaceZoneLabel), 0,
+        ControlTemplate{IDC_PLACE_SEARCH, K::Edit, 7, 37, 306, 14, nullptr, 0, kEditStyle},
+        ControlTemplate{IDC_PLACE_LIST, K::ListBox, 7, 54, 306, 84, nullptr, 0, kList},
+        ControlTemplate{IDC_STATIC, K::Text, 7, 144, 306, 8, UserText(TextId::PlaceZoneLabel), 0,
                         0},
-        ControlTemplate{IDC_ZONE_SEARCH, K::Edit, 7, 134, 306, 14, nullptr, 0, kEditStyle},
-        ControlTemplate{IDC_ZONE_LIST, K::ListBox, 7, 151, 306, 48, nullptr, 0, kList},
-        ControlTemplate{IDC_PLACE_EXPLANATION, K::Text, 7, 205, 306, 42, nullptr, 0, kNoPrefix},
-        ControlTemplate{IDC_PLACE_SUMMER, K::RadioButton, 7, 250, 306, 10, nullptr, 0, kTabStop},
-        ControlTemplate{IDC_PLACE_WINTER, K::RadioButton, 7, 262, 306, 10, nullptr, 0, kTabStop},
-        ControlTemplate{IDC_PLACE_ROUND, K::CheckBox, 7, 274, 306, 10, nullptr, 0, kTabStop},
-        ControlTemplate{IDOK, K::PushButton, 209, 291, 50, 14, UserText(TextId::ButtonOk), 0,
+        ControlTemplate{IDC_ZONE_SEARCH, K::Edit, 7, 154, 306, 14, nullptr, 0, kEditStyle},
+        ControlTemplate{IDC_ZONE_LIST, K::ListBox, 7, 171, 306, 48, nullptr, 0, kList},
+        ControlTemplate{IDC_PLACE_EXPLANATION, K::Text, 7, 225, 306, 42, nullptr, 0, kNoPrefix},
+        ControlTemplate{IDC_PLACE_SUMMER, K::RadioButton, 7, 270, 306, 10, nullptr, 0, kTabStop},
+        ControlTemplate{IDC_PLACE_WINTER, K::RadioButton, 7, 282, 306, 10, nullptr, 0, kTabStop},
+        ControlTemplate{IDC_PLACE_ROUND, K::CheckBox, 7, 294, 306, 10, nullptr, 0, kTabStop},
+        ControlTemplate{IDOK, K::PushButton, 209, 311, 50, 14, UserText(TextId::ButtonOk), 0,
                         kDefaultButton | kTabStop},
-        ControlTemplate{IDCANCEL, K::PushButton, 263, 291, 50, 14, UserText(TextId::PlaceCancel), 0,
+        ControlTemplate{IDCANCEL, K::PushButton, 263, 311, 50, 14, UserText(TextId::PlaceCancel), 0,
                         kTabStop},
     };
-    static const DialogTemplate birthplace{320, 312, UserText(TextId::PlaceTitle), controls};
+    static const DialogTemplate birthplace{320, 332, UserText(TextId::PlaceTitle), controls};
     return birthplace;
 }
 

@@ -81,6 +81,8 @@ inline constexpr int IDC_PLACE_EXPLANATION = 1114;
 inline constexpr int IDC_PLACE_SUMMER = 1115;
 inline constexpr int IDC_PLACE_WINTER = 1116;
 inline constexpr int IDC_PLACE_ROUND = 1117;
+// Why the place list cannot be used; hidden while it is sound.
+inline constexpr int IDC_PLACE_NOTICE = 1118;
 
 // Commands.
 inline constexpr int ID_COPY_ALL = 32771;

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <array>
 #include <optional>
 
+#include "app/form_fields.h"
 #include "res/resource_ids.h"
 #include "ui/dialog_units.h"
 #include "ui/form_accessibility.h"
@@ -15,31 +15,6 @@
 #include "ui/ui_text.h"
 
 namespace {
-
-struct IntegerField {
-    int id;
-    int32_t BirthInput::*member;
-};
-
-// In the order in which the form is read.
-constexpr std::array<IntegerField, 6> kIntegerFields{{
-    {IDC_DAY, &BirthInput::day},
-    {IDC_HOUR, &BirthInput::hour},
-    {IDC_MINUTE, &BirthInput::minute},
-    {IDC_MONTH, &BirthInput::month},
-    {IDC_YEAR, &BirthInput::year},
-    {IDC_TIME_ZONE, &BirthInput::timeZone},
-}};
-
-struct CheckField {
-    int id;
-    bool BirthInput::*member;
-};
-
-constexpr std::array<CheckField, 2> kCheckFields{{
-    {IDC_CONST_ZONE, &BirthInput::constZone},
-    {IDC_SOUTHERN, &BirthInput::southern},
-}};
 
 int LogicalDpi(const QWidget* widget) {
     const QScreen* screen = widget->screen();
@@ -107,7 +82,7 @@ void CBirthForm::FitResultText(QLabel& label, const QRect& formRect) const {
 }
 
 void CBirthForm::ShowDateAndTime() {
-    for (const IntegerField& field : kIntegerFields) {
+    for (const FormIntegerField& field : FormIntegerFields()) {
         if (field.id != IDC_TIME_ZONE) {
             ShowText(field.id, QString::number(m_input.*field.member));
         }
@@ -115,11 +90,11 @@ void CBirthForm::ShowDateAndTime() {
 }
 
 void CBirthForm::ShowFields() {
-    for (const IntegerField& field : kIntegerFields) {
+    for (const FormIntegerField& field : FormIntegerFields()) {
         ShowText(field.id, QString::number(m_input.*field.member));
     }
     ShowText(IDC_NAME, m_name);
-    for (const CheckField& field : kCheckFields) {
+    for (const FormCheckField& field : FormCheckFields()) {
         qobject_cast<QCheckBox*>(Control(field.id))->setChecked(m_input.*field.member);
     }
 }
@@ -128,7 +103,7 @@ bool CBirthForm::ReadFields() {
     // Every integer is read before anything is taken, so a field that holds no number
     // leaves the input as it was.
     BirthInput input = m_input;
-    for (const IntegerField& field : kIntegerFields) {
+    for (const FormIntegerField& field : FormIntegerFields()) {
         const std::optional<int32_t> value = ParseFormInteger(Text(field.id));
         if (!value) {
             // The field is named by its label on the form.
@@ -140,7 +115,7 @@ bool CBirthForm::ReadFields() {
         }
         input.*field.member = *value;
     }
-    for (const CheckField& field : kCheckFields) {
+    for (const FormCheckField& field : FormCheckFields()) {
         input.*field.member = qobject_cast<QCheckBox*>(Control(field.id))->isChecked();
     }
     m_input = input;

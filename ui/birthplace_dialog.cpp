@@ -42,14 +42,22 @@ void FillList(QListWidget& list, const std::vector<std::string>& rows) {
 } // namespace
 
 CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
-                                     const PlaceCatalogue* catalogue)
-    : QDialog(parent), m_choice(moment, catalogue ? *catalogue : ProgramPlaces(),
-                                catalogue ? std::string() : PlaceListProblem()) {
+                                     const PlaceCatalogue* catalogue,
+                                     std::optional<std::string> placeListProblem)
+    : QDialog(parent),
+      m_choice(moment, catalogue ? *catalogue : ProgramPlaces(),
+               placeListProblem ? *placeListProblem
+                                : (catalogue ? std::string() : PlaceListProblem())) {
     setWindowTitle(UiText(TextId::PlaceTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);
 
+    const bool usable = m_choice.PlacesUsable();
     auto* layout = new QVBoxLayout(this);
+    m_placeListNotice = new QLabel(Utf8(m_choice.PlaceListNotice()), this);
+    m_placeListNotice->setWordWrap(true);
+    m_placeListNotice->setTextFormat(Qt::PlainText);
+    m_placeListNotice->setVisible(!usable);
     auto* label = new QLabel(UiText(TextId::PlaceSearchLabel), this);
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(UiText(TextId::PlaceSearchHint));
@@ -78,6 +86,7 @@ CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
     m_buttons->addButton(UiText(TextId::ButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
     m_buttons->addButton(UiText(TextId::PlaceCancel), QDialogButtonBox::RejectRole);
 
+    layout->addWidget(m_placeListNotice);
     layout->addWidget(label);
     layout->addWidget(m_search);
     layout->addWidget(m_list, 1);
@@ -111,7 +120,12 @@ CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CBirthplaceDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    m_search->setFocus();
+    // Without a place list, searching it would only ever say that nothing was found: the zones
+    // are what there is to choose from.
+    label->setEnabled(usable);
+    m_search->setEnabled(usable);
+    m_list->setEnabled(usable);
+    (usable ? m_search : m_zoneSearch)->setFocus();
     SearchZone(QString());
     // Five whole zones tall: the place list keeps the room.
     const int row = m_zoneList->count() > 0 ? m_zoneList->sizeHintForRow(0)

@@ -4,7 +4,8 @@
 // a zone of the system's time-zone database can be chosen by name instead. Special cases are never
 // decided silently: for a time that occurs twice the user picks summer or winter time, a
 // non-whole-hour offset is rounded only when the user ticks that choice, and a time that does not
-// exist or an offset beyond -12..12 gives no value.
+// exist or an offset beyond -12..12 gives no value. When the place list is missing or damaged,
+// the dialog says so and offers the zones only.
 #include <QDialog>
 #include <optional>
 #include <string>
@@ -26,9 +27,12 @@ class CBirthplaceDialog : public QDialog {
     Q_OBJECT
   public:
     // `moment`: the form's local date and time (already range-checked). `catalogue`: the place
-    // list to search, the shared one when null.
+    // list to search, the shared one when null. `placeListProblem`: what is wrong with the
+    // file of the place list (app/place_list_state.h), empty when it is sound; that of the
+    // program's own list when not given.
     explicit CBirthplaceDialog(const LocalMoment& moment, QWidget* parent = nullptr,
-                               const PlaceCatalogue* catalogue = nullptr);
+                               const PlaceCatalogue* catalogue = nullptr,
+                               std::optional<std::string> placeListProblem = std::nullopt);
 
     // The "Fuseau horaire" value chosen, once the dialog was accepted; nothing otherwise.
     std::optional<int> ChosenTimeDifference() const;
@@ -42,6 +46,8 @@ class CBirthplaceDialog : public QDialog {
     const BirthplaceChoice& Choice() const { return m_choice; }
 
     // The controls, for keyboard handling and tests.
+    // Why there are no places to search; hidden while the place list is sound.
+    QLabel* PlaceListNotice() const { return m_placeListNotice; }
     QLineEdit* SearchField() const { return m_search; }
     QListWidget* PlaceList() const { return m_list; }
     QLineEdit* ZoneSearchField() const { return m_zoneSearch; }
@@ -73,6 +79,7 @@ class CBirthplaceDialog : public QDialog {
     BirthplaceChoice m_choice;
     std::optional<int> m_chosen;
 
+    QLabel* m_placeListNotice = nullptr;
     QLineEdit* m_search = nullptr;
     QListWidget* m_list = nullptr;
     QLineEdit* m_zoneSearch = nullptr;

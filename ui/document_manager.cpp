@@ -3,11 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
+#include <string>
 
-#include "app/file_messages.h"
 #include "app/text_catalogue.h"
-#include "records/file_identity.h"
-#include "records/vexamo_doc.h"
 #include "res/string_table.h"
 #include "ui/file_dialog_service.h"
 #include "ui/message_service.h"
@@ -17,8 +15,6 @@
 namespace {
 
 // Substrings of the document template string.
-constexpr int kWindowTitle = 0;
-constexpr int kUntitled = 1;
 constexpr int kFilterName = 3;
 constexpr int kExtension = 4;
 
@@ -26,37 +22,37 @@ QString TemplateText(int index) {
     return QString::fromUtf8(DocTemplateSubstring(index));
 }
 
-} // namespace
-
-CDocumentManager::CDocumentManager(CVexamoDoc& document, QWidget* dialogParent,
-                                   CMessageService& messages, CFileDialogService& files,
-                                   CRecentFileList& recent)
-    : m_document(document), m_dialogParent(dialogParent), m_messages(messages), m_files(files),
-      m_recent(recent) {
-    m_openFile = [](CVexamoDoc& doc, const std::string& path, DocFault& fault) {
-        return doc.OpenDocument(path, fault);
-    };
-    m_saveFile = [](CVexamoDoc& doc, const std::string& path, DocFault& fault,
-                    const FileLock* lock) { return doc.SaveDocument(path, fault, lock); };
+// The session's paths are UTF-8 bytes, as the system names the file.
+std::string SessionPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
+QString ShownPath(const std::string& path) {
+    return QFile::decodeName(path.c_str());
+}
+
+} // namespace
+
+CDocumentManager::CDocumentManager(DocumentSession& session, QWidget* dialogParent,
+                                   CMessageService& messages, CFileDialogService& files,
+                                   CRecentFileList& recent)
+    : m_openFile(session.m_openFile), m_saveFile(session.m_saveFile),
+      m_lockTimeout(session.m_lockTimeout), m_session(session), m_dialogParent(dialogParent),
+      m_messages(messages), m_files(files), m_recent(recent) {}
+
 QString CDocumentManager::GetTitle() const {
-    const std::string& path = m_document.GetPathName();
-    if (path.empty()) {
-        return TemplateText(kUntitled);
-    }
-    return QFileInfo(QFile::decodeName(path.c_str())).fileName();
+    return QString::fromStdString(m_session.Title());
 }
 
 QString CDocumentManager::FrameTitle() const {
-    QString title = GetTitle() + QStringLiteral(" - ") + TemplateText(kWindowTitle);
+    QString title = QString::fromStdString(m_session.FrameTitle());
     // "[*]" in a file name is no placeholder for the modified mark.
     title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     return title;
 }
 
 void CDocumentManager::NewDocument() {
-    m_document.OnNewDocument();
+    m_session.Document().OnNewDocument();
 }
 
 bool CDocumentManager::OnFileNew() {
@@ -106,25 +102,22 @@ bool CDocumentManager::OpenDocumentFile(const QString& path) {
 
 bool CDocumentManager::LoadDocument(const QString& path, QString& error) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const std::string file = QFile::encodeName(absolute).toStdString();
-    DocFault fault;
+    std::string failure;
+    std::string warning;
     // On failure (out of memory too) the document stays exactly as it was.
-    if (!m_openFile(m_document, file, fault)) {
-        error = QString::fromStdString(OpenFailureMessage(file, fault));
+    if (!m_session.Open(SessionPath(absolute), failure, warning)) {
+        error = QString::fromStdString(failure);
         return false;
     }
     m_recent.Add(absolute);
-    if (const ParseNotice& notice = m_document.GetOpenNotice();
-        notice.kind == ParseNotice::TrailingBytes) {
-        m_messages.AppMessage(
-            UiText(TextId::NotRecordFileOpened,
-                   {absolute, QString::fromStdString(TrailingBytesText(notice.trailingBytes))}));
+    if (!warning.empty()) {
+        m_messages.AppMessage(QString::fromStdString(warning));
     }
     return true;
 }
 
 bool CDocumentManager::OnFileSave() {
-    return DoSave(QFile::decodeName(m_document.GetPathName().c_str()));
+    return DoSave(ShownPath(m_session.Document().GetPathName()));
 }
 
 bool CDocumentManager::OnFileSaveAs() {
@@ -134,7 +127,7 @@ bool CDocumentManager::OnFileSaveAs() {
 bool CDocumentManager::DoSave(const QString& path) {
     QString target = path;
     if (target.isEmpty()) {
-        QString suggested = QFile::decodeName(m_document.GetPathName().c_str());
+        QString suggested = ShownPath(m_session.Document().GetPathName());
         if (suggested.isEmpty()) {
             suggested = GetTitle() + TemplateText(kExtension);
         }
@@ -146,77 +139,26 @@ bool CDocumentManager::DoSave(const QString& path) {
         target = *chosen;
     }
     target = QFileInfo(target).absoluteFilePath();
-    const std::string file = QFile::encodeName(target).toStdString();
-    if (!MayReplaceOpenedFile(file)) {
-        return false;
-    }
-    DocFault fault;
-    FileLock lock;
-    bool refused = false;
-    if (!LockForSave(file, lock, fault, refused)) {
-        if (!refused) {
-            m_messages.AppMessage(QString::fromStdString(SaveFailureMessage(file, fault)));
-        }
-        return false;
-    }
+    const auto ask = [this](const std::string& question) {
+        return m_messages.AppQuestion(QString::fromStdString(question));
+    };
+    std::string error;
     // A failed save (out of memory too) keeps the old file, the document and its flag.
-    if (!m_saveFile(m_document, file, fault, &lock)) {
-        m_messages.AppMessage(QString::fromStdString(SaveFailureMessage(file, fault)));
-        return false;
-    }
-    m_recent.Add(target);
-    return true;
-}
-
-bool CDocumentManager::MayReplaceOpenedFile(const std::string& file) {
-    const ParseNotice& notice = m_document.GetOpenNotice();
-    if (file != m_document.GetPathName() || notice.kind != ParseNotice::TrailingBytes) {
+    switch (m_session.Save(SessionPath(target), ask, error)) {
+    case DocumentSession::SaveResult::Saved:
+        m_recent.Add(target);
         return true;
+    case DocumentSession::SaveResult::Failed:
+        m_messages.AppMessage(QString::fromStdString(error));
+        return false;
+    case DocumentSession::SaveResult::Refused:
+        break;
     }
-    return m_messages.AppQuestion(
-        UiText(TextId::NotRecordFileSaveQuestion,
-               {QFile::decodeName(file.c_str()),
-                QString::fromStdString(TrailingBytesText(notice.trailingBytes))}));
-}
-
-bool CDocumentManager::LockForSave(const std::string& file, FileLock& lock, DocFault& fault,
-                                   bool& refused) {
-    std::optional<FileIdentity> accepted; // the changed file the user agreed to overwrite
-    for (;;) {
-        switch (lock.Acquire(file, m_lockTimeout)) {
-        case LockStatus::kLocked:
-            break;
-        case LockStatus::kTimedOut:
-            fault.file = FileFault{FileFault::LockTimedOut, 0};
-            return false;
-        case LockStatus::kFailed:
-            fault.file = FileFault{FileFault::Errno, lock.ErrorNumber()};
-            return false;
-        }
-        // Only the document's own file can have been changed behind its back; a file that was
-        // removed meanwhile has nothing to lose.
-        if (file != m_document.GetPathName() || !m_document.IsChangedOnDisk()) {
-            return true;
-        }
-        const FileIdentity onDisk = FileIdentityOf(file);
-        if (!onDisk.exists || (accepted && *accepted == onDisk)) {
-            return true;
-        }
-        // The other program may go on writing while the user thinks: let go meanwhile, and
-        // ask again should the file change once more before the lock is back.
-        lock.Release();
-        const QString question =
-            UiText(TextId::FileChangedOnDiskQuestion, {QFile::decodeName(file.c_str())});
-        if (!m_messages.AppQuestion(question)) {
-            refused = true;
-            return false;
-        }
-        accepted = onDisk;
-    }
+    return false;
 }
 
 bool CDocumentManager::SaveModified() {
-    if (!m_document.IsModified()) {
+    if (!m_session.Document().IsModified()) {
         return true;
     }
     const QString question = UiText(TextId::SaveChangesQuestion, {GetTitle()});

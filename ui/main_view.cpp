@@ -7,7 +7,6 @@
 #include "app/input_check.h"
 #include "app/zone_default.h"
 #include "app/zone_resolution.h"
-#include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "ui/birth_form.h"
@@ -36,9 +35,9 @@ CBirthForm* MakeForm(CMessageService& messages, QWidget* view) {
 
 } // namespace
 
-CMainView::CMainView(CVexamoDoc& document, CMessageService& messages, CDialogService& dialogs,
+CMainView::CMainView(DocumentSession& session, CMessageService& messages, CDialogService& dialogs,
                      QWidget* parent)
-    : QWidget(parent), m_document(document), m_messages(messages), m_dialogs(dialogs),
+    : QWidget(parent), m_session(session), m_messages(messages), m_dialogs(dialogs),
       m_form(MakeForm(messages, this)),
       m_listDates(qobject_cast<QListWidget*>(m_form->Control(IDC_LIST_DATES))), m_layout(*m_form),
       m_results(*m_form), m_clock([] { return QDateTime::currentDateTime(); }),
@@ -101,7 +100,7 @@ void CMainView::OnInitialUpdate() {
     EnableToolTips();
     ResetRecordList(*m_listDates);
     m_form->SetName(QString());
-    if (GetDocument().m_mapDateStore.GetCount() == 0) {
+    if (m_session.Store().GetCount() == 0) {
         SetCurrentDate();
         m_form->ShowFields();
     } else {

@@ -10,6 +10,7 @@
 
 #include "app/birth_input.h"
 #include "app/birthplace_choice.h"
+#include "app/document_session.h"
 #include "app/name_search.h"
 #include "app/place_search.h"
 #include "app/record_undo.h"
@@ -25,14 +26,13 @@ class CDialogService;
 class CFindDialog;
 class CMainFrame;
 class CMessageService;
-class CVexamoDoc;
 class QAction;
 class QListWidget;
 
 class CMainView : public QWidget {
     Q_OBJECT
   public:
-    CMainView(CVexamoDoc& document, CMessageService& messages, CDialogService& dialogs,
+    CMainView(DocumentSession& session, CMessageService& messages, CDialogService& dialogs,
               QWidget* parent = nullptr);
     ~CMainView() override;
 
@@ -46,6 +46,9 @@ class CMainView : public QWidget {
     void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); the shared list when null.
     void SetPlaceCatalogue(const PlaceCatalogue* catalogue) { m_places = catalogue; }
+    // The file whose state the birthplace dialog tells (tests point it at others); the
+    // program's own place list when unset.
+    void SetPlaceTableFile(std::string file) { m_placeTableFile = std::move(file); }
 
     // Fills the form and the record list from the document (at start and after New or Open)
     // and evaluates. The undo history starts again.
@@ -63,8 +66,6 @@ class CMainView : public QWidget {
     std::optional<SheetBirth> CheckedSheetBirth();
 
   private:
-    CVexamoDoc& GetDocument() const { return m_document; }
-
     // Form, results and layout.
     void OnCalculate();
     // Reads the form, runs its checks and evaluates; false when the form refused the input.
@@ -125,10 +126,11 @@ class CMainView : public QWidget {
     void OnCopyAll();
     void CopyToClipboard(const QString& text);
 
-    CVexamoDoc& m_document;
+    DocumentSession& m_session;
     CMessageService& m_messages;
     CDialogService& m_dialogs;
     const PlaceCatalogue* m_places = nullptr;
+    std::optional<std::string> m_placeTableFile;
     CBirthForm* m_form = nullptr;       // a child widget
     QListWidget* m_listDates = nullptr; // the record list (its order and keys: ui/record_list.h)
     CLayoutSwitch m_layout;

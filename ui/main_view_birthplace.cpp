@@ -1,7 +1,9 @@
 // "&Lieu de naissance...": the birthplace dialog for the form's date and time, its value into
 // the time difference.
 #include <optional>
+#include <string>
 
+#include "app/place_list_state.h"
 #include "app/zone_resolution.h"
 #include "ui/birth_form.h"
 #include "ui/birthplace_dialog.h"
@@ -13,7 +15,13 @@ void CMainView::OnInsertBirthplace() {
     if (!m_form->ReadFields() || !ValidateInput()) {
         return;
     }
-    CBirthplaceDialog dialog(LocalMomentOf(m_form->Input()), window(), m_places);
+    // The dialog tells what is wrong with the place list's file, if anything.
+    std::optional<std::string> placeListProblem;
+    if (m_placeTableFile) {
+        placeListProblem = PlaceListProblemOf(*m_placeTableFile);
+    }
+    CBirthplaceDialog dialog(LocalMomentOf(m_form->Input()), window(), m_places,
+                             std::move(placeListProblem));
     if (m_dialogs.Exec(dialog) != QDialog::Accepted) {
         return;
     }

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 
 #include "app/export_text.h"
-#include "records/vexamo_doc.h"
 #include "res/resource_ids.h"
 #include "ui/birth_form.h"
 #include "ui/main_view.h"
@@ -22,7 +21,7 @@ void CMainView::OnEditCopy() {
 }
 
 void CMainView::OnCopyAll() {
-    const std::string text = CopyAllText(GetDocument().m_mapDateStore);
+    const std::string text = CopyAllText(m_session.Store());
     CopyToClipboard(QString::fromStdString(text));
 }
 

@@ -5,7 +5,6 @@
 
 #include "app/name_rules.h"
 #include "app/record_commands.h"
-#include "records/vexamo_doc.h"
 #include "ui/birth_form.h"
 #include "ui/busy_indicator.h"
 #include "ui/main_view.h"
@@ -27,7 +26,7 @@ void CMainView::OnAdd() {
         m_messages.ViewError(this, QString::fromStdString(RecordRefusalText(check.refusal, name)));
         return;
     }
-    DateStoreMap& store = GetDocument().m_mapDateStore;
+    DateStoreMap& store = m_session.Store();
     bool replacement = false;
     RecordRefusal refusal = AddRecord(store, name, input, AddMode::RefuseExisting, &replacement);
     std::optional<VXDateStore> replaced;
@@ -66,7 +65,7 @@ void CMainView::LoadSelectedRecord() {
     const int row = SelectedRecordRow(*m_listDates);
     const NameKey key = RecordKeyAt(*m_listDates, row);
     VXDateStore record;
-    if (row < 0 || !GetDocument().m_mapDateStore.Lookup(key, record)) {
+    if (row < 0 || !m_session.Store().Lookup(key, record)) {
         m_messages.ViewError(this, UiText(TextId::ProgrammingError));
         return;
     }
@@ -89,7 +88,7 @@ void CMainView::OnDelete() {
     }
     // By the key itself: a name read from a file is kept exactly, even where its text would
     // normalise to another key.
-    DateStoreMap& store = GetDocument().m_mapDateStore;
+    DateStoreMap& store = m_session.Store();
     VXDateStore record;
     const bool stored = store.Lookup(key, record);
     store.RemoveKey(key);
@@ -102,7 +101,7 @@ void CMainView::OnDelete() {
 }
 
 void CMainView::OnDeleteAll() {
-    DateStoreMap& store = GetDocument().m_mapDateStore;
+    DateStoreMap& store = m_session.Store();
     if (!m_messages.AppQuestion(QString::fromStdString(DeleteAllQuestion(store.GetCount())))) {
         return;
     }
@@ -114,19 +113,19 @@ void CMainView::OnDeleteAll() {
 }
 
 void CMainView::RecordsChanged() {
-    GetDocument().SetModifiedFlag(!m_history.AtSavedState());
+    m_session.Document().SetModifiedFlag(!m_history.AtSavedState());
     UpdateUndoCommands();
 }
 
 void CMainView::OnEditUndo() {
     if (m_history.CanUndo()) {
-        ShowRestored(m_history.Undo(GetDocument().m_mapDateStore));
+        ShowRestored(m_history.Undo(m_session.Store()));
     }
 }
 
 void CMainView::OnEditRedo() {
     if (m_history.CanRedo()) {
-        ShowRestored(m_history.Redo(GetDocument().m_mapDateStore));
+        ShowRestored(m_history.Redo(m_session.Store()));
     }
 }
 
@@ -160,7 +159,7 @@ void CMainView::ShowRestored(const RecordRestore& restored) {
         // As after opening: the first name shown, or the form as it was when none is left.
         ResetRecordList(*m_listDates);
         m_searchReady = false;
-        if (!GetDocument().m_mapDateStore.IsEmpty()) {
+        if (!m_session.Store().IsEmpty()) {
             m_form->SetName(QString());
             FillRecordList();
             Recalculate();
@@ -191,12 +190,7 @@ void CMainView::UpdateUndoCommands() {
 }
 
 void CMainView::FillRecordList() {
-    const DateStoreMap& store = GetDocument().m_mapDateStore;
-    std::vector<NameKey> keys;
-    keys.reserve(static_cast<std::size_t>(store.GetCount()));
-    for (const auto& entry : store) {
-        keys.emplace_back(entry.name);
-    }
+    const std::vector<NameKey> keys = StoredKeys(m_session.Store());
     m_searchReady = false;
     {
         const CBusyIndicator busy(*this, static_cast<int>(keys.size()));

@@ -15,19 +15,12 @@ QCollator ListCollator() {
     return collator;
 }
 
-// The item's own copy of its key, for the keys its text does not give back: wide keys with a
-// lone surrogate. Kept as the key's units (little-endian byte pairs).
+// The item's own copy of its key, for the keys its text does not give back (KeyToKeep).
 constexpr int kKeyBytesRole = Qt::UserRole;
 
-NameKey KeyOfText(const QString& text) {
-    NameKey key;
-    Utf8ToNameKey(text.toStdString(), key);
-    return key;
-}
-
 void KeepKeyIfNeeded(QListWidgetItem& item, const NameKey& key) {
-    if (key.IsWide() && KeyOfText(item.text()) != key) {
-        item.setData(kKeyBytesRole, QByteArray::fromStdString(key.Bytes()));
+    if (const std::optional<std::string> kept = KeyToKeep(key, item.text().toStdString())) {
+        item.setData(kKeyBytesRole, QByteArray::fromStdString(*kept));
     }
 }
 
@@ -106,12 +99,11 @@ NameKey RecordKeyAt(const QListWidget& list, int row) {
         return {};
     }
     if (const QVariant bytes = item->data(kKeyBytesRole); bytes.isValid()) {
-        const std::string units = bytes.toByteArray().toStdString();
-        return NameKey(NameKeyView::Wide(units));
+        return KeptKey(bytes.toByteArray().toStdString());
     }
     // The text was made from the key, so every character converts back, without NFC: a name
     // read from a file is kept exactly.
-    return KeyOfText(item->text());
+    return KeyOfShownName(item->text().toStdString());
 }
 
 int SelectedRecordRow(const QListWidget& list) {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "records/name_key.h"
+#include "app/shown_name_keys.h"
 
 class QListWidget;
 class QString;

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "records/vexamo_doc.h"
+#include "app/record_commands.h"
 #include "res/resource_ids.h"
 #include "ui/about_dlg.h"
 #include "ui/classic_style.h"
@@ -58,9 +58,11 @@ int main(int argc, char** argv) {
     }
     CMainView& view = *app.View();
     // Two example records, shown as after opening a file.
-    CVexamoDoc& document = app.Document();
-    document.m_mapDateStore.SetAt("Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1));
-    document.m_mapDateStore.SetAt("Beispiel", VXDateStore(1975, 7, 5, 8, 5, 0, 1, -1));
+    DateStoreMap& store = app.Session().Store();
+    AddStoredRecord(store, "Muster", VXDateStore(2000, 3, 20, 8, 0, 0, 0, -1),
+                    AddMode::RefuseExisting);
+    AddStoredRecord(store, "Beispiel", VXDateStore(1975, 7, 5, 8, 5, 0, 1, -1),
+                    AddMode::RefuseExisting);
     view.OnInitialUpdate();
     QApplication::processEvents();
 
@@ -73,6 +75,6 @@ int main(int argc, char** argv) {
     about.show();
     QApplication::processEvents();
     ok = Save(about, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
-    document.SetModifiedFlag(false);
+    app.Document().SetModifiedFlag(false);
     return ok ? 0 : 1;
 }

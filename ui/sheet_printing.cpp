@@ -4,11 +4,11 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "app/document_session.h"
 #include "app/file_messages.h"
 #include "app/input_check.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
-#include "records/vexamo_doc.h"
 #include "sheet/list_order.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_painter.h"
@@ -36,10 +36,10 @@ QString FileNameOf(const QString& name) {
 
 } // namespace
 
-CSheetPrinting::CSheetPrinting(QWidget& parent, const CVexamoDoc& document,
+CSheetPrinting::CSheetPrinting(QWidget& parent, const DocumentSession& session,
                                CheckedBirth checkedBirth, CMessageService& messages,
                                CFileDialogService& files, CPrintDialogService& dialogs)
-    : m_parent(parent), m_document(document), m_checkedBirth(std::move(checkedBirth)),
+    : m_parent(parent), m_session(session), m_checkedBirth(std::move(checkedBirth)),
       m_messages(messages), m_files(files), m_dialogs(dialogs) {}
 
 CSheetPrinting::~CSheetPrinting() = default;
@@ -109,17 +109,16 @@ void CSheetPrinting::OnExportAllPdf() {
 }
 
 std::optional<CSheetPrinting::RecordSheetSet> CSheetPrinting::RecordSheets() {
-    const DateStoreMap& store = m_document.m_mapDateStore;
+    const DateStoreMap& store = m_session.Store();
     if (store.IsEmpty()) {
         m_messages.AppMessage(Catalogue(TextId::SheetNoRecords));
         return std::nullopt;
     }
-    std::vector<NameKey> keys;
+    const std::vector<NameKey> keys = StoredKeys(store);
     QStringList shown;
-    keys.reserve(static_cast<std::size_t>(store.GetCount()));
-    for (const auto& entry : store) {
-        keys.emplace_back(entry.name);
-        shown.append(ShownRecordName(keys.back()));
+    shown.reserve(static_cast<qsizetype>(keys.size()));
+    for (const NameKey& key : keys) {
+        shown.append(ShownRecordName(key));
     }
     // Every record is checked before anything is asked: a record the form refuses stops the
     // export; the records before 1900 are counted for one question about all of them.

@@ -12,7 +12,7 @@
 class CFileDialogService;
 class CMessageService;
 class CPrintDialogService;
-class CVexamoDoc;
+class DocumentSession;
 class QPrinter;
 class QWidget;
 
@@ -22,7 +22,7 @@ class CSheetPrinting {
     // nothing when the form refused it (its message has been shown).
     using CheckedBirth = std::function<std::optional<SheetBirth>()>;
 
-    CSheetPrinting(QWidget& parent, const CVexamoDoc& document, CheckedBirth checkedBirth,
+    CSheetPrinting(QWidget& parent, const DocumentSession& session, CheckedBirth checkedBirth,
                    CMessageService& messages, CFileDialogService& files,
                    CPrintDialogService& dialogs);
     ~CSheetPrinting();
@@ -57,7 +57,7 @@ class CSheetPrinting {
     QString PrintedOn() const;
 
     QWidget& m_parent;
-    const CVexamoDoc& m_document;
+    const DocumentSession& m_session;
     CheckedBirth m_checkedBirth;
     CMessageService& m_messages;
     CFileDialogService& m_files;

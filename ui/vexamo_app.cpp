@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 #include "ui/about_dlg.h"
 #include "ui/credits_dialog.h"
 #include "ui/document_manager.h"
@@ -16,6 +17,10 @@
 #include "ui/sheet_printing.h"
 
 namespace {
+
+// Substrings of the document template string.
+constexpr int kWindowTitle = 0;
+constexpr int kUntitled = 1;
 
 // The file to open: the first argument that is not an option, or the one after "--" (which
 // ends the options, so that a file may be named "-x.dat").
@@ -34,7 +39,8 @@ QString FileArgument(const QStringList& arguments) {
 } // namespace
 
 CVexamoApp::CVexamoApp(CMessageService& messages, CFileDialogService& files, CRecentFileList recent)
-    : m_messages(messages), m_files(files), m_recent(std::move(recent)) {}
+    : m_messages(messages), m_files(files), m_recent(std::move(recent)),
+      m_session(m_document, DocTemplateSubstring(kUntitled), DocTemplateSubstring(kWindowTitle)) {}
 
 CVexamoApp::~CVexamoApp() = default;
 
@@ -45,7 +51,7 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
         m_ownDialogs = std::make_unique<CQtDialogService>();
         m_dialogs = m_ownDialogs.get();
     }
-    m_view = new CMainView(m_document, m_messages, *m_dialogs, m_frame.get());
+    m_view = new CMainView(m_session, m_messages, *m_dialogs, m_frame.get());
     m_frame->setCentralWidget(m_view);
     if (m_clock) {
         m_view->SetClock(m_clock);
@@ -54,14 +60,17 @@ bool CVexamoApp::InitInstance(const QStringList& arguments) {
         m_view->SetComputerZone(m_computerZone);
     }
     m_view->SetPlaceCatalogue(m_places);
-    m_documents = std::make_unique<CDocumentManager>(m_document, m_frame.get(), m_messages, m_files,
-                                                     m_recent);
+    if (m_placeTableFile) {
+        m_view->SetPlaceTableFile(*m_placeTableFile);
+    }
+    m_documents =
+        std::make_unique<CDocumentManager>(m_session, m_frame.get(), m_messages, m_files, m_recent);
     if (m_printDialogs == nullptr) {
         m_ownPrintDialogs = std::make_unique<CQtPrintDialogService>();
         m_printDialogs = m_ownPrintDialogs.get();
     }
     m_printing = std::make_unique<CSheetPrinting>(
-        *m_frame, m_document, [view = m_view] { return view->CheckedSheetBirth(); }, m_messages,
+        *m_frame, m_session, [view = m_view] { return view->CheckedSheetBirth(); }, m_messages,
         m_files, *m_printDialogs);
     ConnectCommands();
     m_frame->m_canClose = [this] { return m_documents->SaveModified(); };

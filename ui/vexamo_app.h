@@ -6,10 +6,11 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/document_session.h"
 #include "app/place_search.h"
-#include "records/vexamo_doc.h"
 #include "ui/recent_file_list.h"
 
 class CDialogService;
@@ -43,6 +44,9 @@ class CVexamoApp : public QObject {
     void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
     // The places the birthplace dialog searches (tests fix them); before InitInstance.
     void SetPlaceCatalogue(const PlaceCatalogue* catalogue) { m_places = catalogue; }
+    // The place table whose state the birthplace dialog tells, missing or damaged (tests point
+    // it at such files); before InitInstance. The program's own when unset.
+    void SetPlaceTableFile(std::string file) { m_placeTableFile = std::move(file); }
     // Runs the print, preview and page set-up dialogs (tests answer them); before InitInstance.
     void SetPrintDialogService(CPrintDialogService& dialogs) { m_printDialogs = &dialogs; }
 
@@ -51,6 +55,7 @@ class CVexamoApp : public QObject {
     void OnAppCredits();
 
     CVexamoDoc& Document() { return m_document; }
+    DocumentSession& Session() { return m_session; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CMainView* View() const { return m_view; }
     CDocumentManager* Documents() const { return m_documents.get(); }
@@ -66,6 +71,7 @@ class CVexamoApp : public QObject {
     CFileDialogService& m_files;
     CRecentFileList m_recent;
     CVexamoDoc m_document;
+    DocumentSession m_session;
     std::unique_ptr<CMainFrame> m_frame;
     CMainView* m_view = nullptr; // owned by the frame
     std::unique_ptr<CDocumentManager> m_documents;
@@ -74,6 +80,7 @@ class CVexamoApp : public QObject {
     std::unique_ptr<CQtDialogService> m_ownDialogs;
     CDialogService* m_dialogs = nullptr;
     const PlaceCatalogue* m_places = nullptr;
+    std::optional<std::string> m_placeTableFile;
     std::unique_ptr<CPrintDialogService> m_ownPrintDialogs;
     CPrintDialogService* m_printDialogs = nullptr;
     std::unique_ptr<CSheetPrinting> m_printing;

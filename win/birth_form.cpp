@@ -1,43 +1,14 @@
 #include "win/birth_form.h"
 
-#include <array>
 #include <optional>
 
+#include "app/form_fields.h"
 #include "app/number_text.h"
 #include "app/text_catalogue.h"
 #include "res/form_template.h"
 #include "res/resource_ids.h"
 #include "win/message_service.h"
 #include "win/wide_text.h"
-
-namespace {
-
-struct IntegerField {
-    int id;
-    int32_t BirthInput::*member;
-};
-
-// In the order in which the form is read.
-constexpr std::array<IntegerField, 6> kIntegerFields{{
-    {IDC_DAY, &BirthInput::day},
-    {IDC_HOUR, &BirthInput::hour},
-    {IDC_MINUTE, &BirthInput::minute},
-    {IDC_MONTH, &BirthInput::month},
-    {IDC_YEAR, &BirthInput::year},
-    {IDC_TIME_ZONE, &BirthInput::timeZone},
-}};
-
-struct CheckField {
-    int id;
-    bool BirthInput::*member;
-};
-
-constexpr std::array<CheckField, 2> kCheckFields{{
-    {IDC_CONST_ZONE, &BirthInput::constZone},
-    {IDC_SOUTHERN, &BirthInput::southern},
-}};
-
-} // namespace
 
 std::string FieldLabel(int id) {
     const auto controls = FormTemplate130().controls;
@@ -73,7 +44,7 @@ void CBirthForm::ShowText(int id, const std::string& text) {
 }
 
 void CBirthForm::ShowDateAndTime() {
-    for (const IntegerField& field : kIntegerFields) {
+    for (const FormIntegerField& field : FormIntegerFields()) {
         if (field.id != IDC_TIME_ZONE) {
             ShowText(field.id, std::to_string(m_input.*field.member));
         }
@@ -81,11 +52,11 @@ void CBirthForm::ShowDateAndTime() {
 }
 
 void CBirthForm::ShowFields() {
-    for (const IntegerField& field : kIntegerFields) {
+    for (const FormIntegerField& field : FormIntegerFields()) {
         ShowText(field.id, std::to_string(m_input.*field.member));
     }
     ShowText(IDC_NAME, m_name);
-    for (const CheckField& field : kCheckFields) {
+    for (const FormCheckField& field : FormCheckFields()) {
         CheckDlgButton(m_hWnd, field.id, m_input.*field.member ? BST_CHECKED : BST_UNCHECKED);
     }
 }
@@ -94,7 +65,7 @@ bool CBirthForm::ReadFields() {
     // Every integer is read before anything is taken, so a field that holds no number leaves
     // the input as it was.
     BirthInput input = m_input;
-    for (const IntegerField& field : kIntegerFields) {
+    for (const FormIntegerField& field : FormIntegerFields()) {
         const std::optional<int32_t> value = ParseInteger(Text(field.id));
         if (!value) {
             m_messages.AppMessage(m_hWnd,
@@ -106,7 +77,7 @@ bool CBirthForm::ReadFields() {
         }
         input.*field.member = *value;
     }
-    for (const CheckField& field : kCheckFields) {
+    for (const FormCheckField& field : FormCheckFields()) {
         input.*field.member = IsDlgButtonChecked(m_hWnd, field.id) == BST_CHECKED;
     }
     m_input = input;

@@ -63,9 +63,17 @@ void CBirthplaceDialog::OnInitDialog() {
                       reinterpret_cast<DWORD_PTR>(Control(IDC_PLACE_LIST)));
     SetWindowSubclass(Control(IDC_ZONE_SEARCH), &SearchFieldProc, 0,
                       reinterpret_cast<DWORD_PTR>(Control(IDC_ZONE_LIST)));
+    // Without a place list, searching it would only ever say that nothing was found: the
+    // notice says why, and the zones are what there is to choose from.
+    const bool usable = m_choice.PlacesUsable();
+    SetWindowTextUtf8(Control(IDC_PLACE_NOTICE), m_choice.PlaceListNotice());
+    ShowWindow(Control(IDC_PLACE_NOTICE), usable ? SW_HIDE : SW_SHOW);
+    EnableWindow(Control(IDC_PLACE_SEARCH), usable ? TRUE : FALSE);
+    EnableWindow(Control(IDC_PLACE_LIST), usable ? TRUE : FALSE);
     FillZones();
     ShowChoice();
-    SendMessageW(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_PLACE_SEARCH)),
+    SendMessageW(Window(), WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(Control(usable ? IDC_PLACE_SEARCH : IDC_ZONE_SEARCH)),
                  TRUE);
 }
 

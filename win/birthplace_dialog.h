@@ -14,7 +14,8 @@ class CBirthplaceDialog : public CTemplateDialog {
     // `moment`: the form's local date and time (already range-checked); the program's places,
     // with what is wrong with their list if anything.
     explicit CBirthplaceDialog(const LocalMoment& moment);
-    // The same over other places; placeListProblem is said where no place can be found.
+    // The same over other places; placeListProblem, when not empty, is said above the place
+    // search, which is greyed with its list.
     CBirthplaceDialog(const LocalMoment& moment, const PlaceCatalogue& catalogue,
                       std::string placeListProblem);
 

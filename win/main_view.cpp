@@ -1,9 +1,8 @@
 #include "win/main_view.h"
 
-#include <array>
 #include <commctrl.h>
-#include <string_view>
 
+#include "app/form_fields.h"
 #include "app/input_check.h"
 #include "app/zone_default.h"
 #include "astro/birth.h"
@@ -17,28 +16,6 @@
 #include "win/wide_text.h"
 
 namespace {
-
-struct ResultText {
-    int id;
-    std::string_view (*text)(const BirthEvaluation& e);
-};
-
-template <auto kField> std::string_view FieldText(const BirthEvaluation& e) {
-    return e.*kField;
-}
-
-// The type's name comes from the catalogue and is shown apart.
-constexpr std::array<ResultText, 9> kResultTexts{{
-    {IDC_JULIAN, FieldText<&BirthEvaluation::m_strJulianDate>},
-    {IDC_MOON, FieldText<&BirthEvaluation::m_strMoonPercent>},
-    {IDC_SUN, FieldText<&BirthEvaluation::m_strSunPercent>},
-    {IDC_MONDTAG, FieldText<&BirthEvaluation::m_strMoonDayPercent>},
-    {IDC_ECART, FieldText<&BirthEvaluation::m_strEcartPercent>},
-    {IDC_LAST_NEW, FieldText<&BirthEvaluation::m_strLastNewMoon>},
-    {IDC_FULL, FieldText<&BirthEvaluation::m_strFullMoon>},
-    {IDC_NEXT_NEW, FieldText<&BirthEvaluation::m_strNextNewMoon>},
-    {IDC_BIRTH, FieldText<&BirthEvaluation::m_strBirthMoment>},
-}};
 
 LocalNow SystemNow() {
     SYSTEMTIME now{};
@@ -71,10 +48,9 @@ bool CMainView::Create(HINSTANCE instance, HWND frame) {
     }
     m_diagram = CPhaseDiagram::ReplacePlaceholder(Form(), IDC_DIAGRAM);
     m_layout.Attach(Form(), frame);
-    for (const ResultText& result : kResultTexts) {
+    for (const FormResultText& result : FormResultTexts()) {
         m_form.ShowText(result.id, {});
     }
-    m_form.ShowText(IDC_TYPE_NAME, {});
     EnableToolTips();
     ShowWindow(Form(), SW_SHOW);
     return m_diagram != nullptr;
@@ -244,10 +220,9 @@ void CMainView::Evaluate() {
 }
 
 void CMainView::ShowResults(const BirthEvaluation& e, bool southern) {
-    for (const ResultText& result : kResultTexts) {
+    for (const FormResultText& result : FormResultTexts()) {
         m_form.ShowText(result.id, std::string(result.text(e)));
     }
-    m_form.ShowText(IDC_TYPE_NAME, BirthTypeName(e.m_nType));
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Form(), GWLP_HINSTANCE));
     auto* picture = static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(e.m_nTypeBitmap), IMAGE_BITMAP, 0, 0, 0));

@@ -32,9 +32,9 @@ TEST(BirthplaceChoiceTest, WhatIsSaidWhileNothingIsChosen) {
         {"  ", "", "", UserText(TextId::PlaceTypeToSearch)},
         {"Hintertupfing", "", "", UserText(TextId::PlaceNoneFound)},
         {"Hintertupfing", "Nowhere/Atlantis", "", UserText(TextId::PlaceNoZoneFound)},
-        // Without a place list its problem is said before and after typing a place...
-        {"", "", problem, problem},
-        {"Berlin", "", problem, problem},
+        // Without a place list nothing is explained among places: its notice says why...
+        {"", "", problem, ""},
+        {"Berlin", "", problem, ""},
         // ... but not for a zone searched by name.
         {"Berlin", "Nowhere/Atlantis", problem, UserText(TextId::PlaceNoZoneFound)},
     };
@@ -45,6 +45,8 @@ TEST(BirthplaceChoiceTest, WhatIsSaidWhileNothingIsChosen) {
         choice.SearchPlaces(c.placeText);
         choice.SearchZones(c.zoneText);
         EXPECT_EQ(choice.Explanation(), c.said) << c.placeText << " / " << c.zoneText;
+        EXPECT_EQ(choice.PlacesUsable(), c.problem.empty());
+        EXPECT_EQ(choice.PlaceListNotice(), c.problem);
         EXPECT_FALSE(choice.CanAccept());
         EXPECT_EQ(choice.SummerText(), "");
     }

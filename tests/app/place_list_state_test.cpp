@@ -62,6 +62,14 @@ TEST_F(PlaceListStateTest, TheMessageNamesTheFileAndWhatIsWrong) {
     EXPECT_EQ(PlaceListProblem(PlaceTableState::Sound, file), "");
 }
 
+// Another file is read at each asking: the message follows what the file has become.
+TEST_F(PlaceListStateTest, AnotherFilesMessageFollowsTheFile) {
+    const std::string file = Utf8OfPath(dir_ / "places.bin");
+    EXPECT_EQ(PlaceListProblemOf(file), PlaceListProblem(PlaceTableState::Missing, file));
+    Write("places.bin", "VXPLACE");
+    EXPECT_EQ(PlaceListProblemOf(file), PlaceListProblem(PlaceTableState::Damaged, file));
+}
+
 // The build tree's own table is found and sound, on Linux and under Wine alike.
 TEST(PlaceListState, TheProgramsTableIsSound) {
     EXPECT_EQ(places::ProgramPlaceTableState(), PlaceTableState::Sound) << places::PlaceTableFile();

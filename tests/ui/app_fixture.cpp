@@ -42,6 +42,9 @@ bool AppFixture::Start(const QStringList& arguments) {
     app->SetDialogService(dialogs);
     app->SetPrintDialogService(printDialogs);
     app->SetPlaceCatalogue(places);
+    if (placeTableFile) {
+        app->SetPlaceTableFile(*placeTableFile);
+    }
     app->SetComputerZone(computerZone);
     const bool started = app->InitInstance(arguments);
     QApplication::processEvents();

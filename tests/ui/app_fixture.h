@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "records/vexamo_doc.h"
@@ -68,6 +69,9 @@ class AppFixture : public ::testing::Test {
     CScriptedDialogService dialogs;
     CScriptedPrintDialogService printDialogs;
     const places::PlaceCatalogue* places = nullptr; // the birthplace dialog's, before Start
+    // The place table whose state the birthplace dialog tells, before Start; the program's own
+    // when unset.
+    std::optional<std::string> placeTableFile;
     // The computer's zone, before Start: none, so field 1022 keeps its value unless a test
     // names a zone or the computer's own.
     std::function<std::string()> computerZone = [] { return std::string(); };

@@ -3,6 +3,7 @@
 // changes nothing. The dialog is the real one, worked by a script instead of a modal loop.
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,9 +14,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/text_catalogue.h"
 #include "app_fixture.h"
 #include "astro/birth.h"
 #include "places/place_catalogue.h"
+#include "places/place_table_file.h"
 #include "ui/birthplace_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/main_view.h"
@@ -248,4 +251,62 @@ TEST_F(BirthplaceCommandTest, ExportedSheetNamesThePlaceWhileTheFormHoldsItsValu
         EXPECT_TRUE(sheet.contains("München") == c.named);
     }
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// A place table that is missing or damaged: the dialog says so in its own words and names the
+// file, without a message box, and offers the zones, which still give the value. A sound table
+// shows no notice.
+class PlaceTableProblemTest : public AppFixture {};
+
+TEST_F(PlaceTableProblemTest, TheDialogTellsWhatIsWrongWithThePlaceTable) {
+    // What the program has from such a file: no places at all.
+    static const places::PlaceCatalogue none(std::vector<places::Place>{});
+    const QString damaged = TempPath(QStringLiteral("places.bin"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("München,Bayern,DE\n");
+    file.close();
+    const struct {
+        const char* what;
+        std::string file;
+        const places::PlaceCatalogue* places;
+        std::string notice; // empty: none shown
+    } cases[] = {
+        {"missing", TempPath(QStringLiteral("share/places.bin")).toStdString(), &none,
+         UserText(TextId::PlaceListMissing,
+                  {TempPath(QStringLiteral("share/places.bin")).toStdString()})},
+        {"damaged", damaged.toStdString(), &none,
+         UserText(TextId::PlaceListDamaged, {damaged.toStdString()})},
+        {"sound", places::PlaceTableFile(), &TestPlaces(), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        placeTableFile = c.file;
+        places = c.places;
+        ASSERT_TRUE(Start());
+        messages.Clear();
+        EnterBirth(15, 1, 1980, 12, 0, 1);
+        const bool problem = !c.notice.empty();
+        dialogs.scripts.push_back([&c, problem](QDialog& d) {
+            CBirthplaceDialog& dialog = Birthplace(d);
+            EXPECT_EQ(dialog.PlaceListNotice()->isHidden(), !problem);
+            EXPECT_EQ(dialog.PlaceListNotice()->text().toStdString(), c.notice);
+            // The places cannot be searched; the zones are where the typing goes.
+            EXPECT_EQ(dialog.SearchField()->isEnabled(), !problem);
+            EXPECT_EQ(dialog.PlaceList()->isEnabled(), !problem);
+            EXPECT_EQ(dialog.focusWidget(), problem ? dialog.ZoneSearchField()
+                                                    : static_cast<QWidget*>(dialog.SearchField()));
+            EXPECT_EQ(dialog.Explanation()->text(), problem
+                                                        ? QString()
+                                                        : "Tapez le nom du lieu de naissance, puis "
+                                                          "choisissez-le dans la liste.");
+            QTest::keyClicks(dialog.ZoneSearchField(), "Europe/Ber");
+            ASSERT_EQ(dialog.SelectedZone(), "Europe/Berlin");
+            dialog.OkButton()->click();
+        });
+        Command(ID_INSERT_BIRTHPLACE);
+        EXPECT_TRUE(dialogs.scripts.empty());
+        EXPECT_EQ(Text(IDC_TIME_ZONE), "-1");
+        EXPECT_TRUE(messages.shown.empty());
+    }
 }

@@ -46,7 +46,7 @@ TEST(ResourceScript, DialogsHoldEveryControlInTemplateOrderWithItsRectangle) {
          {std::pair{"130 DIALOGEX 0, 0, 401, 280", &FormTemplate130()},
           std::pair{"100 DIALOGEX 0, 0, 217, 55", &AboutTemplate100()},
           std::pair{"102 DIALOGEX 0, 0, 217, 61", &FindTemplate102()},
-          std::pair{"103 DIALOGEX 0, 0, 320, 312", &BirthplaceTemplate103()}}) {
+          std::pair{"103 DIALOGEX 0, 0, 320, 332", &BirthplaceTemplate103()}}) {
         SCOPED_TRACE(head);
         auto at = std::find(lines.begin(), lines.end(), head);
         ASSERT_NE(at, lines.end());

@@ -243,3 +243,39 @@ TEST(BirthplaceDialogTest, SaysWhatTheCommandLineSays) {
         EXPECT_EQ(d.dialog.Result().status, cli.status) << c.place;
     }
 }
+
+// Without a usable place list the dialog names the problem above the places, which it greys,
+// and is worked by zone: the explanation speaks only of a zone chosen, never of typing a place.
+TEST(BirthplaceDialogTest, WithoutAPlaceListTheZonesAreOffered) {
+    const std::string problem = "La liste des lieux est introuvable.";
+    CBirthplaceDialog dialog({1980, 1, 15, 12, 0}, nullptr, &TestPlaces(), problem);
+    EXPECT_FALSE(dialog.PlaceListNotice()->isHidden());
+    EXPECT_EQ(dialog.PlaceListNotice()->text().toStdString(), problem);
+    EXPECT_FALSE(dialog.SearchField()->isEnabled());
+    EXPECT_FALSE(dialog.PlaceList()->isEnabled());
+    EXPECT_EQ(dialog.Explanation()->text(), "");
+    EXPECT_FALSE(dialog.OkButton()->isEnabled());
+
+    QTest::keyClicks(dialog.ZoneSearchField(), "Europe/Berl");
+    ASSERT_EQ(dialog.SelectedZone(), "Europe/Berlin");
+    EXPECT_TRUE(dialog.OkButton()->isEnabled());
+    EXPECT_NE(dialog.Explanation()->text(), "");
+    // The zone given up: back to nothing chosen, with the notice still the one to read.
+    dialog.ZoneSearchField()->clear();
+    EXPECT_EQ(dialog.SelectedZone(), std::nullopt);
+    EXPECT_EQ(dialog.Explanation()->text(), "");
+    EXPECT_FALSE(dialog.OkButton()->isEnabled());
+    EXPECT_FALSE(dialog.PlaceListNotice()->isHidden());
+}
+
+// A sound list, given or the program's own (which the build holds), shows no notice.
+TEST(BirthplaceDialogTest, ASoundPlaceListShowsNoNotice) {
+    CBirthplaceDialog given({1980, 1, 15, 12, 0}, nullptr, &TestPlaces(), std::string());
+    CBirthplaceDialog own({1980, 1, 15, 12, 0});
+    for (const CBirthplaceDialog* dialog : {&given, &own}) {
+        EXPECT_TRUE(dialog->PlaceListNotice()->isHidden());
+        EXPECT_TRUE(dialog->SearchField()->isEnabled());
+        EXPECT_EQ(dialog->Explanation()->text(),
+                  "Tapez le nom du lieu de naissance, puis choisissez-le dans la liste.");
+    }
+}

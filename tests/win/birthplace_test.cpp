@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/place_list_state.h"
+#include "app/text_catalogue.h"
 #include "astro/birth.h"
 #include "places/place_catalogue.h"
 #include "res/resource_ids.h"
@@ -211,7 +212,9 @@ TEST_F(BirthplaceTest, RefusedFormAsksNoPlace) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Veuillez entrer un mois entre 1 et 12."});
 }
 
-// Without a place list the dialog says why no place is found, and a zone can still be chosen.
+// Without a place list the dialog says why above the place search, greys it with its list and
+// explains nothing among places (the notice replaced the explanation's message); a zone can
+// still be chosen.
 TEST(BirthplaceListProblemTest, MissingOrDamagedListIsSaid) {
     const places::PlaceCatalogue none{std::vector<places::Place>{}};
     for (const auto state : {places::PlaceTableState::Missing, places::PlaceTableState::Damaged}) {
@@ -220,14 +223,26 @@ TEST(BirthplaceListProblemTest, MissingOrDamagedListIsSaid) {
         CBirthplaceDialog dialog({2000, 1, 15, 12, 0}, none, problem);
         ASSERT_TRUE(dialog.CreateModeless(nullptr));
         const Worked w{dialog};
-        EXPECT_EQ(w.Text(IDC_PLACE_EXPLANATION), problem);
-        w.Type(IDC_PLACE_SEARCH, "Berlin");
-        EXPECT_EQ(w.Text(IDC_PLACE_EXPLANATION), problem);
+        EXPECT_TRUE(w.Shown(IDC_PLACE_NOTICE));
+        EXPECT_EQ(w.Text(IDC_PLACE_NOTICE), problem);
+        EXPECT_FALSE(IsWindowEnabled(dialog.Control(IDC_PLACE_SEARCH)));
+        EXPECT_FALSE(IsWindowEnabled(dialog.Control(IDC_PLACE_LIST)));
+        EXPECT_TRUE(IsWindowEnabled(dialog.Control(IDC_ZONE_SEARCH)));
+        EXPECT_EQ(w.Text(IDC_PLACE_EXPLANATION), "");
         w.Type(IDC_ZONE_SEARCH, "Europe/Berlin");
         EXPECT_TRUE(w.OkEnabled());
         w.Click(IDOK);
         EXPECT_EQ(dialog.ChosenTimeDifference(), -1);
     }
+    // A sound list shows no notice and leaves the place search to type in.
+    const places::PlaceCatalogue some{std::vector<places::Place>{
+        {"Berlin", "Berlin", "Deutschland", "DE", "Europe/Berlin", 52.5, 13.4, 3600000}}};
+    CBirthplaceDialog sound({2000, 1, 15, 12, 0}, some, "");
+    ASSERT_TRUE(sound.CreateModeless(nullptr));
+    EXPECT_FALSE(Worked{sound}.Shown(IDC_PLACE_NOTICE));
+    EXPECT_TRUE(IsWindowEnabled(sound.Control(IDC_PLACE_SEARCH)));
+    EXPECT_TRUE(IsWindowEnabled(sound.Control(IDC_PLACE_LIST)));
+    EXPECT_EQ(Worked{sound}.Text(IDC_PLACE_EXPLANATION), UserText(TextId::PlaceTypeToSearch));
 }
 
 } // namespace
