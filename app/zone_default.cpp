@@ -4,6 +4,7 @@
 
 #include "app/zone_resolution.h"
 #include "places/computer_zone.h"
+#include "places/windows_zone_names.h"
 
 std::optional<int> DefaultTimeDifference(std::string_view zone, const places::LocalMoment& local) {
     if (zone.empty()) {
@@ -15,5 +16,9 @@ std::optional<int> DefaultTimeDifference(std::string_view zone, const places::Lo
 }
 
 std::string ComputerZone() {
+#ifdef _WIN32
+    return places::WindowsComputerZoneName();
+#else
     return places::ComputerZoneName();
+#endif
 }

@@ -14,6 +14,7 @@
 std::optional<int> DefaultTimeDifference(std::string_view zone, const places::LocalMoment& local);
 
 // The name of the zone this computer runs in ("Europe/Berlin"), read anew at each call (TZ,
-// then where /etc/localtime points, then /etc/timezone); empty when the first of these present
-// names no zone the database knows.
+// then where /etc/localtime points, then /etc/timezone; on Windows the zone of the system's
+// time settings, its Windows name mapped through CLDR's table); empty when the first of these
+// present names no zone the database knows.
 std::string ComputerZone();

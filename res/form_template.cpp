@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "app/text_catalogue.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -97,6 +98,45 @@ constexpr std::array<std::pair<int, int>, 10> kToolTips{{
 }};
 
 } // namespace
+
+const DialogTemplate& FindTemplate102() {
+    static const std::array controls{
+        ControlTemplate{IDC_STATIC, K::Text, 7, 9, 62, 8, UserText(TextId::FindLabel), 0, 0},
+        ControlTemplate{IDC_FIND_TEXT, K::Edit, 70, 7, 140, 14, nullptr, 0, kEditStyle},
+        ControlTemplate{IDC_FIND_STATUS, K::Text, 7, 26, 203, 8, nullptr, 0, kNoPrefix},
+        ControlTemplate{IDC_FIND_NEXT, K::PushButton, 106, 40, 50, 14, UserText(TextId::FindNext),
+                        0, kDefaultButton | kTabStop},
+        ControlTemplate{IDCANCEL, K::PushButton, 160, 40, 50, 14, UserText(TextId::FindClose), 0,
+                        kTabStop},
+    };
+    static const DialogTemplate find{217, 61, UserText(TextId::FindTitle), controls};
+    return find;
+}
+
+const DialogTemplate& BirthplaceTemplate103() {
+    constexpr uint32_t kList = kNotify | kVScroll | kBorder | kNoIntegralHeight | kTabStop;
+    static const std::array controls{
+        ControlTemplate{IDC_PLACE_NOTICE, K::Text, 7, 7, 306, 16, nullptr, 0, kNoPrefix | kHidden},
+        ControlTemplate{IDC_STATIC, K::Text, 7, 27, 306, 8, UserText(TextId::PlaceSearchLabel), 0,
+                        0},
+        ControlTemplate{IDC_PLACE_SEARCH, K::Edit, 7, 37, 306, 14, nullptr, 0, kEditStyle},
+        ControlTemplate{IDC_PLACE_LIST, K::ListBox, 7, 54, 306, 84, nullptr, 0, kList},
+        ControlTemplate{IDC_STATIC, K::Text, 7, 144, 306, 8, UserText(TextId::PlaceZoneLabel), 0,
+                        0},
+        ControlTemplate{IDC_ZONE_SEARCH, K::Edit, 7, 154, 306, 14, nullptr, 0, kEditStyle},
+        ControlTemplate{IDC_ZONE_LIST, K::ListBox, 7, 171, 306, 48, nullptr, 0, kList},
+        ControlTemplate{IDC_PLACE_EXPLANATION, K::Text, 7, 225, 306, 42, nullptr, 0, kNoPrefix},
+        ControlTemplate{IDC_PLACE_SUMMER, K::RadioButton, 7, 270, 306, 10, nullptr, 0, kTabStop},
+        ControlTemplate{IDC_PLACE_WINTER, K::RadioButton, 7, 282, 306, 10, nullptr, 0, kTabStop},
+        ControlTemplate{IDC_PLACE_ROUND, K::CheckBox, 7, 294, 306, 10, nullptr, 0, kTabStop},
+        ControlTemplate{IDOK, K::PushButton, 209, 311, 50, 14, UserText(TextId::ButtonOk), 0,
+                        kDefaultButton | kTabStop},
+        ControlTemplate{IDCANCEL, K::PushButton, 263, 311, 50, 14, UserText(TextId::PlaceCancel), 0,
+                        kTabStop},
+    };
+    static const DialogTemplate birthplace{320, 332, UserText(TextId::PlaceTitle), controls};
+    return birthplace;
+}
 
 const DialogTemplate& FormTemplate130() {
     static const DialogTemplate form{401, 280, nullptr, kForm130};

@@ -1,5 +1,6 @@
 #pragma once
-// Dialog templates as data: the main form (130) and the About box (100). Rectangles are in
+// Dialog templates as data: the main form (130), the About box (100), the find dialog (102) and
+// the birthplace dialog (103). Rectangles are in
 // dialog units, controls in template order, which is also the tab order.
 #include <cstdint>
 #include <span>
@@ -9,7 +10,8 @@ enum class ControlKind {
     Text, // static text
     Edit, // single-line edit field
     PushButton,
-    CheckBox, // automatic check box
+    CheckBox,    // automatic check box
+    RadioButton, // automatic radio button
     ListBox,
     Bitmap,    // static showing a bitmap resource
     Icon,      // static showing an icon resource
@@ -53,6 +55,9 @@ struct DialogTemplate {
 
 const DialogTemplate& FormTemplate130();
 const DialogTemplate& AboutTemplate100();
+// The Windows program's own dialogs; the Qt program lays the same texts out itself.
+const DialogTemplate& FindTemplate102();
+const DialogTemplate& BirthplaceTemplate103();
 
 // The template entry of control id, or nullptr.
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);

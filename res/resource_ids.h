@@ -6,6 +6,8 @@ inline constexpr int IDR_MAINFRAME = 128;
 
 // Dialogs.
 inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDD_FIND = 102;
+inline constexpr int IDD_BIRTHPLACE = 103;
 inline constexpr int IDD_VEXAMO_FORM = 130;
 
 // Pictures.
@@ -31,6 +33,9 @@ inline constexpr int IDC_STATIC = -1;
 // <windows.h> defines it too, with the same value.
 #ifndef IDOK
 inline constexpr int IDOK = 1;
+#endif
+#ifndef IDCANCEL
+inline constexpr int IDCANCEL = 2;
 #endif
 inline constexpr int IDC_LAYOUT = 1000;
 inline constexpr int IDC_SOUTHERN = 1001;
@@ -61,6 +66,23 @@ inline constexpr int IDC_DELETE_ALL = 1025;
 inline constexpr int IDC_MONDTAG = 1026;
 inline constexpr int IDC_GROUP_RESULT = 1028;
 inline constexpr int IDC_GROUP_OPTIONS = 1029;
+
+// Controls of the find dialog (102); "Fermer" is IDCANCEL.
+inline constexpr int IDC_FIND_TEXT = 1100;
+inline constexpr int IDC_FIND_STATUS = 1101;
+inline constexpr int IDC_FIND_NEXT = 1102;
+
+// Controls of the birthplace dialog (103); OK and "Annuler" are IDOK and IDCANCEL.
+inline constexpr int IDC_PLACE_SEARCH = 1110;
+inline constexpr int IDC_PLACE_LIST = 1111;
+inline constexpr int IDC_ZONE_SEARCH = 1112;
+inline constexpr int IDC_ZONE_LIST = 1113;
+inline constexpr int IDC_PLACE_EXPLANATION = 1114;
+inline constexpr int IDC_PLACE_SUMMER = 1115;
+inline constexpr int IDC_PLACE_WINTER = 1116;
+inline constexpr int IDC_PLACE_ROUND = 1117;
+// Why the place list cannot be used; hidden while it is sound.
+inline constexpr int IDC_PLACE_NOTICE = 1118;
 
 // Commands.
 inline constexpr int ID_COPY_ALL = 32771;

@@ -68,6 +68,8 @@ std::string Control(const ControlTemplate& c) {
                at + Extra("", c);
     case ControlKind::CheckBox:
         return "AUTOCHECKBOX " + text + at + Extra("", c);
+    case ControlKind::RadioButton:
+        return "AUTORADIOBUTTON " + text + at + Extra("", c);
     case ControlKind::ListBox: {
         std::string styles = "WS_VSCROLL | WS_TABSTOP";
         styles += c.style & kSorted ? " | LBS_SORT" : "";
@@ -221,6 +223,8 @@ std::string ResourceScript(std::string_view pictureFolder, std::string_view mani
     }
     out += "\n";
     Dialog(out, IDD_ABOUTBOX, AboutTemplate100());
+    Dialog(out, IDD_FIND, FindTemplate102());
+    Dialog(out, IDD_BIRTHPLACE, BirthplaceTemplate103());
     Dialog(out, IDD_VEXAMO_FORM, FormTemplate130());
     Menu(out);
     Accelerators(out);

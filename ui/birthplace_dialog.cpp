@@ -22,10 +22,21 @@ QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void ClearCurrent(QListWidget& list) {
+// The row the choice holds made current, without telling the dialog.
+void ShowCurrent(QListWidget& list, int row) {
     const QSignalBlocker block(&list);
-    list.setCurrentRow(-1);
-    list.clearSelection();
+    list.setCurrentRow(row);
+    if (row < 0) {
+        list.clearSelection();
+    }
+}
+
+void FillList(QListWidget& list, const std::vector<std::string>& rows) {
+    const QSignalBlocker block(&list);
+    list.clear();
+    for (const std::string& row : rows) {
+        list.addItem(Utf8(row));
+    }
 }
 
 } // namespace
@@ -33,18 +44,20 @@ void ClearCurrent(QListWidget& list) {
 CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
                                      const PlaceCatalogue* catalogue,
                                      std::optional<std::string> placeListProblem)
-    : QDialog(parent), m_catalogue(catalogue ? *catalogue : ProgramPlaces()), m_moment(moment) {
+    : QDialog(parent),
+      m_choice(moment, catalogue ? *catalogue : ProgramPlaces(),
+               placeListProblem ? *placeListProblem
+                                : (catalogue ? std::string() : PlaceListProblem())) {
     setWindowTitle(UiText(TextId::PlaceTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);
 
-    const std::string problem = placeListProblem ? *placeListProblem : PlaceListProblem();
-    m_placesUsable = problem.empty();
+    const bool usable = m_choice.PlacesUsable();
     auto* layout = new QVBoxLayout(this);
-    m_placeListNotice = new QLabel(Utf8(problem), this);
+    m_placeListNotice = new QLabel(Utf8(m_choice.PlaceListNotice()), this);
     m_placeListNotice->setWordWrap(true);
     m_placeListNotice->setTextFormat(Qt::PlainText);
-    m_placeListNotice->setVisible(!m_placesUsable);
+    m_placeListNotice->setVisible(!usable);
     auto* label = new QLabel(UiText(TextId::PlaceSearchLabel), this);
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(UiText(TextId::PlaceSearchHint));
@@ -96,18 +109,23 @@ CBirthplaceDialog::CBirthplaceDialog(const LocalMoment& moment, QWidget* parent,
     // Enter in a list reaches the default button; a double click takes the entry at once.
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CBirthplaceDialog::accept);
     connect(m_zoneList, &QListWidget::itemDoubleClicked, this, &CBirthplaceDialog::accept);
-    connect(m_summer, &QRadioButton::toggled, this, &CBirthplaceDialog::Update);
-    connect(m_winter, &QRadioButton::toggled, this, &CBirthplaceDialog::Update);
-    connect(m_round, &QCheckBox::toggled, this, &CBirthplaceDialog::Update);
+    connect(m_summer, &QRadioButton::toggled, this,
+            [this](bool checked) { OnDstToggled(true, checked); });
+    connect(m_winter, &QRadioButton::toggled, this,
+            [this](bool checked) { OnDstToggled(false, checked); });
+    connect(m_round, &QCheckBox::toggled, this, [this](bool checked) {
+        m_choice.SetRound(checked);
+        ShowChoice();
+    });
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CBirthplaceDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // Without a place list, searching it would only ever say that nothing was found: the zones
     // are what there is to choose from.
-    label->setEnabled(m_placesUsable);
-    m_search->setEnabled(m_placesUsable);
-    m_list->setEnabled(m_placesUsable);
-    (m_placesUsable ? m_search : m_zoneSearch)->setFocus();
+    label->setEnabled(usable);
+    m_search->setEnabled(usable);
+    m_list->setEnabled(usable);
+    (usable ? m_search : m_zoneSearch)->setFocus();
     SearchZone(QString());
     // Five whole zones tall: the place list keeps the room.
     const int row = m_zoneList->count() > 0 ? m_zoneList->sizeHintForRow(0)
@@ -125,10 +143,10 @@ QPushButton* CBirthplaceDialog::OkButton() const {
 }
 
 void CBirthplaceDialog::accept() {
-    if (!m_result.Determined()) {
+    if (!m_choice.CanAccept()) {
         return;
     }
-    m_chosen = m_result.timeDifference;
+    m_chosen = m_choice.Result().timeDifference;
     QDialog::accept();
 }
 
@@ -136,95 +154,38 @@ std::optional<int> CBirthplaceDialog::ChosenTimeDifference() const {
     return result() == QDialog::Accepted ? m_chosen : std::nullopt;
 }
 
-std::optional<Place> CBirthplaceDialog::SelectedPlace() const {
-    const int row = m_list->currentRow();
-    if (m_source != Source::Place || row < 0 || static_cast<std::size_t>(row) >= m_found.size()) {
-        return std::nullopt;
-    }
-    return m_found[static_cast<std::size_t>(row)];
-}
-
-std::optional<std::string> CBirthplaceDialog::SelectedZone() const {
-    const int row = m_zoneList->currentRow();
-    if (m_source != Source::Zone || row < 0 || static_cast<std::size_t>(row) >= m_zones.size()) {
-        return std::nullopt;
-    }
-    return m_zones[static_cast<std::size_t>(row)];
-}
-
 void CBirthplaceDialog::Search(const QString& text) {
-    m_found = SearchPlaces(m_catalogue, text.toStdString());
-    {
-        const QSignalBlocker block(m_list);
-        m_list->clear();
-        for (const Place& p : m_found) {
-            m_list->addItem(Utf8(PlaceLineText(p)));
-        }
-        if (!m_found.empty()) {
-            m_list->setCurrentRow(0);
-        }
+    m_choice.SearchPlaces(text.toStdString());
+    std::vector<std::string> rows;
+    for (const Place& p : m_choice.Places()) {
+        rows.push_back(PlaceLineText(p));
     }
-    // Typing a place name takes over from a zone chosen before.
-    m_source = Source::Place;
-    ClearCurrent(*m_zoneList);
-    ResetChoices();
-    Update();
+    FillList(*m_list, rows);
+    ShowChoice();
 }
 
 void CBirthplaceDialog::SearchZone(const QString& text) {
-    const QString wanted = text.trimmed();
-    m_zones = SearchZones(wanted.toStdString());
-    {
-        const QSignalBlocker block(m_zoneList);
-        m_zoneList->clear();
-        for (const std::string& zone : m_zones) {
-            m_zoneList->addItem(Utf8(zone));
-        }
-    }
-    if (wanted.isEmpty()) {
-        // All zones listed to browse, none chosen: the place list speaks.
-        m_source = Source::Place;
-    } else {
-        m_source = Source::Zone;
-        ClearCurrent(*m_list);
-        if (!m_zones.empty()) {
-            const QSignalBlocker block(m_zoneList);
-            m_zoneList->setCurrentRow(0);
-        }
-    }
-    ResetChoices();
-    Update();
+    m_choice.SearchZones(text.toStdString());
+    FillList(*m_zoneList, m_choice.Zones());
+    ShowChoice();
 }
 
 void CBirthplaceDialog::OnPlaceChanged() {
-    if (m_list->currentRow() >= 0) {
-        m_source = Source::Place;
-        ClearCurrent(*m_zoneList);
-    }
-    ResetChoices();
-    Update();
+    m_choice.SelectPlace(m_list->currentRow());
+    ShowChoice();
 }
 
 void CBirthplaceDialog::OnZoneChanged() {
-    if (m_zoneList->currentRow() >= 0) {
-        m_source = Source::Zone;
-        ClearCurrent(*m_list);
-    }
-    ResetChoices();
-    Update();
+    m_choice.SelectZone(m_zoneList->currentRow());
+    ShowChoice();
 }
 
-void CBirthplaceDialog::ResetChoices() {
-    // A new place or zone: the user decides its special cases anew.
-    const QSignalBlocker blockRound(m_round);
-    const QSignalBlocker blockSummer(m_summer);
-    const QSignalBlocker blockWinter(m_winter);
-    m_round->setChecked(false);
-    QButtonGroup* group = m_summer->group();
-    group->setExclusive(false);
-    m_summer->setChecked(false);
-    m_winter->setChecked(false);
-    group->setExclusive(true);
+void CBirthplaceDialog::OnDstToggled(bool summer, bool checked) {
+    // The button unchecked by the other's click says nothing new.
+    if (checked) {
+        m_choice.SetDst(summer ? DstChoice::Dst : DstChoice::NoDst);
+        ShowChoice();
+    }
 }
 
 bool CBirthplaceDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -249,55 +210,30 @@ bool CBirthplaceDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CBirthplaceDialog::Update() {
-    const std::optional<Place> place = SelectedPlace();
-    const std::optional<std::string> zone = SelectedZone();
-    if (!place && !zone) {
-        ShowNothingChosen();
-        return;
+void CBirthplaceDialog::ShowChoice() {
+    ShowCurrent(*m_list, m_choice.PlaceRow());
+    ShowCurrent(*m_zoneList, m_choice.ZoneRow());
+    {
+        // A new place or zone: the user decides its special cases anew.
+        const QSignalBlocker blockRound(m_round);
+        const QSignalBlocker blockSummer(m_summer);
+        const QSignalBlocker blockWinter(m_winter);
+        m_round->setChecked(m_choice.Round());
+        QButtonGroup* group = m_summer->group();
+        group->setExclusive(false);
+        m_summer->setChecked(m_choice.Dst() == DstChoice::Dst);
+        m_winter->setChecked(m_choice.Dst() == DstChoice::NoDst);
+        group->setExclusive(true);
     }
-    ZoneChoice choice;
-    choice.dst = m_summer->isChecked()   ? DstChoice::Dst
-                 : m_winter->isChecked() ? DstChoice::NoDst
-                                         : DstChoice::None;
-    choice.round = m_round->isChecked();
-    // A zone chosen by name is resolved exactly as a place's zone is.
-    m_result = place ? ResolvePlaceZone(*place, m_moment, choice)
-                     : ResolveZone({ZoneSource::Kind::Zone, *zone}, m_moment, choice);
-    ShowResult();
-    OkButton()->setEnabled(m_result.Determined());
-}
-
-void CBirthplaceDialog::ShowNothingChosen() {
-    m_result = ZoneResolution{};
-    m_summer->setVisible(false);
-    m_winter->setVisible(false);
-    m_round->setVisible(false);
-    OkButton()->setEnabled(false);
-    TextId text = TextId::PlaceChoose;
-    if (m_source == Source::Zone) {
-        text = m_zones.empty() ? TextId::PlaceNoZoneFound : TextId::PlaceChoose;
-    } else if (!m_placesUsable) {
-        // Nothing to type or choose among places: the notice above says what to do instead.
-        m_explanation->clear();
-        return;
-    } else if (m_search->text().trimmed().isEmpty()) {
-        text = TextId::PlaceTypeToSearch;
-    } else if (m_found.empty()) {
-        text = TextId::PlaceNoneFound;
-    }
-    m_explanation->setText(UiText(text));
-}
-
-void CBirthplaceDialog::ShowResult() {
     // A choice is offered only where the case needs it; its label says what it gives.
-    const std::string summer = DstChoiceText(m_result, true);
-    const std::string round = RoundChoiceText(m_result);
+    const std::string summer = m_choice.SummerText();
+    const std::string round = m_choice.RoundText();
     m_summer->setText(Utf8(summer));
-    m_winter->setText(Utf8(DstChoiceText(m_result, false)));
+    m_winter->setText(Utf8(m_choice.WinterText()));
     m_round->setText(Utf8(round));
     m_summer->setVisible(!summer.empty());
     m_winter->setVisible(!summer.empty());
     m_round->setVisible(!round.empty());
-    m_explanation->setText(Utf8(ZoneExplanationText(m_result, m_moment)));
+    m_explanation->setText(Utf8(m_choice.Explanation()));
+    OkButton()->setEnabled(m_choice.CanAccept());
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/birthplace_choice.h"
 #include "app/place_search.h"
 #include "app/zone_resolution.h"
 
@@ -36,11 +37,13 @@ class CBirthplaceDialog : public QDialog {
     // The "Fuseau horaire" value chosen, once the dialog was accepted; nothing otherwise.
     std::optional<int> ChosenTimeDifference() const;
     // The place selected in the list, if any (nothing while a zone is chosen by name).
-    std::optional<Place> SelectedPlace() const;
+    std::optional<Place> SelectedPlace() const { return m_choice.SelectedPlace(); }
     // The zone chosen by name, if any (nothing while a place is selected).
-    std::optional<std::string> SelectedZone() const;
+    std::optional<std::string> SelectedZone() const { return m_choice.SelectedZone(); }
     // The time difference for the selected place or zone and the user's choices.
-    const ZoneResolution& Result() const { return m_result; }
+    const ZoneResolution& Result() const { return m_choice.Result(); }
+    // All the dialog holds: lists, selection, answers.
+    const BirthplaceChoice& Choice() const { return m_choice; }
 
     // The controls, for keyboard handling and tests.
     // Why there are no places to search; hidden while the place list is sound.
@@ -67,24 +70,14 @@ class CBirthplaceDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Which list gives the time difference: the last one the user worked.
-    enum class Source { Place, Zone };
-
     void OnPlaceChanged();
     void OnZoneChanged();
-    void ResetChoices();
-    void Update();
-    void ShowNothingChosen();
-    void ShowResult();
+    void OnDstToggled(bool summer, bool checked);
+    // Shows the choice's current rows, its explanation, the choices it offers and OK.
+    void ShowChoice();
 
-    const PlaceCatalogue& m_catalogue;
-    LocalMoment m_moment;
-    std::vector<Place> m_found;
-    std::vector<std::string> m_zones; // as listed
-    Source m_source = Source::Place;
-    ZoneResolution m_result;
+    BirthplaceChoice m_choice;
     std::optional<int> m_chosen;
-    bool m_placesUsable = true; // the place list's file is sound
 
     QLabel* m_placeListNotice = nullptr;
     QLineEdit* m_search = nullptr;

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 
 #include "ui/dialog_units.h"
@@ -72,6 +73,8 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget* parent, int dpi) {
     }
     case ControlKind::CheckBox:
         return new QCheckBox(text, parent);
+    case ControlKind::RadioButton:
+        return new QRadioButton(text, parent);
     case ControlKind::ListBox: {
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/birth_input.h"
+#include "app/birthplace_choice.h"
 #include "app/document_session.h"
 #include "app/name_search.h"
 #include "app/place_search.h"
@@ -125,8 +126,6 @@ class CMainView : public QWidget {
     void OnCopyAll();
     void CopyToClipboard(const QString& text);
 
-    void RememberBirthplaceZone(const CBirthplaceDialog& dialog);
-
     DocumentSession& m_session;
     CMessageService& m_messages;
     CDialogService& m_dialogs;
@@ -139,11 +138,7 @@ class CMainView : public QWidget {
     std::function<QDateTime()> m_clock;
     // The birthplace and zone the time difference was last taken from, with the moment and
     // value it was taken for; a printed sheet names them while the form still holds both.
-    struct BirthplaceZone {
-        ZoneResolution zone;
-        BirthInput input;
-    };
-    std::optional<BirthplaceZone> m_birthplaceZone;
+    std::optional<TakenBirthplace> m_birthplaceZone;
     std::function<std::string()> m_computerZone;
     bool m_followComputerZone = true;
     RecordHistory m_history;

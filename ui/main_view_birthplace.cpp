@@ -37,15 +37,5 @@ void CMainView::OnInsertBirthplace() {
     m_followComputerZone = false;
     m_form->SetInput(input);
     Evaluate();
-    RememberBirthplaceZone(dialog);
-}
-
-void CMainView::RememberBirthplaceZone(const CBirthplaceDialog& dialog) {
-    ZoneResolution zone;
-    zone.status = ZoneStatus::Ok;
-    zone.place = dialog.SelectedPlace();
-    zone.zone = zone.place ? zone.place->zone : dialog.SelectedZone().value_or(std::string());
-    zone.offset = dialog.Result().offset;
-    zone.timeDifference = m_form->Input().timeZone;
-    m_birthplaceZone = BirthplaceZone{zone, m_form->Input()};
+    m_birthplaceZone = TakeBirthplace(dialog.Choice(), m_form->Input());
 }

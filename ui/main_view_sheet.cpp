@@ -8,15 +8,7 @@ std::optional<SheetBirth> CMainView::CheckedSheetBirth() {
         return std::nullopt;
     }
     SheetBirth birth{m_form->Name().trimmed().toStdString(), m_form->Input(), std::nullopt};
-    // The birthplace is named only while the form holds the moment and the value taken for it
-    // (the options play no part in the zone).
-    if (m_birthplaceZone) {
-        const BirthInput& then = m_birthplaceZone->input;
-        const BirthInput& now = birth.input;
-        if (then.day == now.day && then.month == now.month && then.year == now.year &&
-            then.hour == now.hour && then.minute == now.minute && then.timeZone == now.timeZone) {
-            birth.zone = m_birthplaceZone->zone;
-        }
-    }
+    // The birthplace is named only while the form holds the moment and the value taken for it.
+    birth.zone = BirthplaceStillShown(m_birthplaceZone, birth.input);
     return birth;
 }

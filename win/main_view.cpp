@@ -4,12 +4,15 @@
 
 #include "app/form_fields.h"
 #include "app/input_check.h"
+#include "app/zone_default.h"
 #include "astro/birth.h"
 #include "res/form_template.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "win/find_dialog.h"
 #include "win/message_service.h"
 #include "win/phase_diagram.h"
+#include "win/template_dialog.h"
 #include "win/wide_text.h"
 
 namespace {
@@ -23,7 +26,9 @@ LocalNow SystemNow() {
 } // namespace
 
 CMainView::CMainView(DocumentSession& session, CMessageService& messages)
-    : m_session(session), m_messages(messages), m_form(messages), m_clock(&SystemNow) {}
+    : m_session(session), m_messages(messages), m_form(messages), m_clock(&SystemNow),
+      m_computerZone([] { return ComputerZone(); }),
+      m_runDialog([](CTemplateDialog& dialog, HWND owner) { return dialog.RunModal(owner); }) {}
 
 CMainView::~CMainView() {
     if (m_bmpType != nullptr) {
@@ -123,6 +128,11 @@ bool CMainView::OnFormCommand(int id, int notification) {
             OnSelChangeList();
         }
         return true;
+    case IDC_TIME_ZONE:
+        if (notification == EN_CHANGE) {
+            OnTimeZoneChanged();
+        }
+        return true;
     default:
         return false;
     }
@@ -142,6 +152,15 @@ bool CMainView::OnCommand(int command) {
     case ID_INSERT_CURRENT_DATE:
         OnInsertCurrentDate();
         return true;
+    case ID_INSERT_BIRTHPLACE:
+        OnInsertBirthplace();
+        return true;
+    case ID_EDIT_FIND:
+        OnEditFind();
+        return true;
+    case ID_EDIT_REPEAT:
+        OnEditRepeat();
+        return true;
     case ID_EDIT_UNDO:
         OnEditUndo();
         return true;
@@ -154,6 +173,9 @@ bool CMainView::OnCommand(int command) {
 }
 
 void CMainView::OnInitialUpdate() {
+    // A new or opened document: field 1022 follows the computer's zone until a record is
+    // selected or the user gives a value.
+    m_followComputerZone = true;
     m_history.Clear();
     UpdateUndoCommands(GetMenu(m_hFrame));
     m_form.ShowFields();
@@ -176,6 +198,7 @@ bool CMainView::Recalculate() {
     if (!m_form.ReadFields() || !ValidateInput()) {
         return false;
     }
+    FollowComputerZone();
     Evaluate();
     return true;
 }
@@ -245,6 +268,7 @@ std::optional<SheetBirth> CMainView::CheckedSheetBirth() {
     SheetBirth birth;
     birth.name = m_form.Name();
     birth.input = m_form.Input();
+    birth.zone = BirthplaceStillShown(m_birthplace, birth.input);
     return birth;
 }
 

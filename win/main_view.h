@@ -2,6 +2,7 @@
 // The form view: the form with its record list, its results and its layout switch, and the
 // commands that work across them, reached through the form's buttons and the frame's menu.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,14 +10,19 @@
 #include <windows.h>
 
 #include "app/birth_input.h"
+#include "app/birthplace_choice.h"
 #include "app/document_session.h"
+#include "app/name_search.h"
+#include "app/place_search.h"
 #include "app/record_undo.h"
 #include "win/birth_form.h"
 #include "win/layout_switch.h"
 #include "win/sheet_commands.h"
 
+class CFindDialog;
 class CMessageService;
 class CPhaseDiagram;
+class CTemplateDialog;
 
 // The local date and time, as the form shows it.
 struct LocalNow {
@@ -38,6 +44,18 @@ class CMainView : public CSheetCommandSite {
     CLayoutSwitch& Layout() { return m_layout; }
     // The source of the current local time (tests fix it).
     void SetClock(std::function<LocalNow()> clock) { m_clock = std::move(clock); }
+    // The name of the computer's time zone, read at each evaluation (tests fix it); an empty
+    // name leaves field 1022 as it is.
+    void SetComputerZone(std::function<std::string()> zone) { m_computerZone = std::move(zone); }
+    // Runs a modal dialog over the frame, the button it ended with (tests script it).
+    using DialogRunner = std::function<int(CTemplateDialog& dialog, HWND owner)>;
+    void SetDialogRunner(DialogRunner run) { m_runDialog = std::move(run); }
+    // The places the birthplace dialog searches (tests fix them); the program's own when null.
+    void SetPlaceCatalogue(const PlaceCatalogue* catalogue) { m_places = catalogue; }
+    // The find dialog's keyboard in the message loop: true when message was taken.
+    bool FindDialogMessage(MSG& message);
+    // The find dialog, once "Rechercher..." has made it.
+    CFindDialog* FindDialog() const { return m_findDialog.get(); }
 
     // Fills the form and the record list from the document (at start and after New or Open)
     // and evaluates. The undo history starts again.
@@ -71,6 +89,24 @@ class CMainView : public CSheetCommandSite {
     void OnToggleLayout();
     void SetCurrentDate();
     void OnInsertCurrentDate();
+
+    // "&Lieu de naissance..." (main_view_birthplace.cpp): the time difference of a birthplace
+    // at the form's date and time into field 1022, then evaluates.
+    void OnInsertBirthplace();
+    // Field 1022 "Fuseau horaire" (main_view_zone.cpp): until the user gives a value (typing it,
+    // a birthplace or a stored record), each evaluation first sets it to that of the computer's
+    // zone at the form's date and time.
+    void FollowComputerZone();
+    void OnTimeZoneChanged();
+
+    // Find (main_view_find.cpp): "Rechercher..." and "Suivant".
+    void OnEditFind();
+    void OnEditRepeat();
+    // Searches the list for the find dialog's text, from the selected row (next: from the row
+    // after it), and selects and loads the match as a click would.
+    void FindInList(bool next);
+    // The folded names kept beside the list, made again when out of step with it.
+    void PrepareSearch();
 
     // Record list commands (main_view_records.cpp).
     void OnAdd();
@@ -111,4 +147,14 @@ class CMainView : public CSheetCommandSite {
     std::function<LocalNow()> m_clock;
     RecordHistory m_history;
     bool m_bFilling = false; // the list is being changed by the program, not the user
+    std::function<std::string()> m_computerZone;
+    bool m_followComputerZone = true;
+    DialogRunner m_runDialog;
+    const PlaceCatalogue* m_places = nullptr;
+    // The birthplace the time difference was last taken from; a printed sheet names it while
+    // the form still holds the moment and the value.
+    std::optional<TakenBirthplace> m_birthplace;
+    NameSearch m_search;
+    bool m_searchReady = false; // m_search holds the list's names, row for row
+    std::unique_ptr<CFindDialog> m_findDialog;
 };

@@ -22,6 +22,9 @@ int CMainView::AddListRow(const NameKey& key) {
                                                    reinterpret_cast<LPARAM>(shown.c_str())));
     if (row >= 0) {
         m_rows.insert(m_rows.begin() + row, key);
+        if (m_searchReady) {
+            m_search.Insert(static_cast<std::size_t>(row), NameOfKey(key));
+        }
     }
     return row;
 }
@@ -29,12 +32,17 @@ int CMainView::AddListRow(const NameKey& key) {
 void CMainView::DeleteListRow(int row) {
     SendDlgItemMessageW(Form(), IDC_LIST_DATES, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
     m_rows.erase(m_rows.begin() + row);
+    if (m_searchReady) {
+        m_search.Erase(static_cast<std::size_t>(row));
+    }
     SendDlgItemMessageW(Form(), IDC_LIST_DATES, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 }
 
 void CMainView::ResetList() {
     SendDlgItemMessageW(Form(), IDC_LIST_DATES, LB_RESETCONTENT, 0, 0);
     m_rows.clear();
+    m_search.Clear();
+    m_searchReady = false;
 }
 
 int CMainView::SelectedRow() const {
@@ -106,6 +114,7 @@ void CMainView::LoadSelectedRecord() {
         return;
     }
     m_form.SetInput(FromRecord(record));
+    m_followComputerZone = false; // the record's own time difference
     m_form.SetName(NameOfKey(m_rows[static_cast<std::size_t>(row)]));
     m_form.ShowFields();
 }

@@ -16,7 +16,7 @@ constexpr int kWindowTitle = 0;
 constexpr int kUntitled = 1;
 
 // Commands this build cannot run yet: greyed.
-constexpr int kUnavailable[] = {ID_INSERT_BIRTHPLACE, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_APP_CREDITS};
+constexpr int kUnavailable[] = {ID_APP_CREDITS};
 
 } // namespace
 
@@ -55,6 +55,13 @@ bool CVexamoApp::InitInstance(HINSTANCE instance, const std::vector<std::string>
     if (m_clock) {
         m_view->SetClock(m_clock);
     }
+    if (m_computerZone) {
+        m_view->SetComputerZone(m_computerZone);
+    }
+    if (m_runDialog) {
+        m_view->SetDialogRunner(m_runDialog);
+    }
+    m_view->SetPlaceCatalogue(m_places);
     if (!m_view->Create(instance, m_frame->Window())) {
         return false;
     }
@@ -146,6 +153,9 @@ bool CVexamoApp::PreTranslateMessage(MSG& message) {
     HWND frame = m_frame->Window();
     if (frame == nullptr) {
         return false;
+    }
+    if (m_view->FindDialogMessage(message)) {
+        return true;
     }
     if (m_frame->Accelerators() != nullptr &&
         (message.hwnd == frame || IsChild(frame, message.hwnd)) &&

@@ -42,6 +42,11 @@ class CVexamoApp {
     std::function<void(HWND owner)> m_runAbout;
     // The source of the current local time for the view (tests fix it); before InitInstance.
     std::function<LocalNow()> m_clock;
+    // For the view, before InitInstance (tests fix them): the computer's zone, the runner of
+    // its modal dialogs and the places the birthplace dialog searches.
+    std::function<std::string()> m_computerZone;
+    CMainView::DialogRunner m_runDialog;
+    const PlaceCatalogue* m_places = nullptr;
 
     CVexamoDoc& Document() { return m_document; }
     DocumentSession& Session() { return m_session; }

@@ -44,7 +44,9 @@ TEST(ResourceScript, DialogsHoldEveryControlInTemplateOrderWithItsRectangle) {
     const std::vector<std::string> lines = Lines(ResourceScript("pictures"));
     for (const auto& [head, dialog] :
          {std::pair{"130 DIALOGEX 0, 0, 401, 280", &FormTemplate130()},
-          std::pair{"100 DIALOGEX 0, 0, 217, 55", &AboutTemplate100()}}) {
+          std::pair{"100 DIALOGEX 0, 0, 217, 55", &AboutTemplate100()},
+          std::pair{"102 DIALOGEX 0, 0, 217, 61", &FindTemplate102()},
+          std::pair{"103 DIALOGEX 0, 0, 320, 332", &BirthplaceTemplate103()}}) {
         SCOPED_TRACE(head);
         auto at = std::find(lines.begin(), lines.end(), head);
         ASSERT_NE(at, lines.end());
@@ -66,7 +68,9 @@ TEST(ResourceScript, DialogsHoldEveryControlInTemplateOrderWithItsRectangle) {
         EXPECT_EQ(at == lines.end() ? "" : *at, "END");
     }
     EXPECT_EQ(Count(lines, {"CAPTION \"A propos de Vexamo\""}), 1u);
-    EXPECT_EQ(Count(lines, {"DEFPUSHBUTTON \"OK\", 1,"}), 1u);
+    // The About box's and the birthplace dialog's.
+    EXPECT_EQ(Count(lines, {"DEFPUSHBUTTON \"OK\", 1,"}), 2u);
+    EXPECT_EQ(Count(lines, {"CAPTION \"Lieu de naissance\""}), 1u);
 }
 
 TEST(ResourceScript, MenuAcceleratorsStringsAndVersionFromTheirTables) {

@@ -90,7 +90,7 @@ TEST_F(FormResultsTest, CurrentDateCommandSetsOnlyDateAndTime) {
 TEST_F(FormResultsTest, AboutBoxAndCommandsThisBuildCannotRunYet) {
     Command(57664);
     EXPECT_EQ(aboutRuns, 1);
-    EXPECT_FALSE(MenuEnabled(32774)); // the birthplace needs the place list
+    EXPECT_FALSE(MenuEnabled(32778)); // the credits
     EXPECT_TRUE(messages.shown.empty());
 }
 

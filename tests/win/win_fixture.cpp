@@ -79,6 +79,22 @@ bool WinAppTest::Start(const std::vector<std::string>& arguments) {
     app->m_runAbout = [this](HWND) { ++aboutRuns; };
     // A fixed moment for the form of an empty document.
     app->m_clock = [] { return LocalNow{2024, 3, 20, 9, 15}; };
+    app->m_computerZone = [this] { return computerZone(); };
+    app->m_places = places;
+    app->m_runDialog = [this](CTemplateDialog& dialog, HWND owner) {
+        if (dialogScripts.empty()) {
+            ADD_FAILURE() << "a dialog nobody expected";
+            return IDCANCEL;
+        }
+        const auto script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        if (!dialog.CreateModeless(owner)) {
+            ADD_FAILURE() << "the dialog cannot be made";
+            return IDCANCEL;
+        }
+        script(dialog);
+        return dialog.EndCode() != 0 ? dialog.EndCode() : IDCANCEL;
+    };
     if (!app->InitInstance(GetModuleHandleW(nullptr), arguments, SW_HIDE)) {
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "app/birth_input.h"
 #include "win/file_dialog_service.h"
 #include "win/message_service.h"
+#include "win/template_dialog.h"
 #include "win/vexamo_app.h"
 
 struct ShownMessage {
@@ -54,7 +56,8 @@ class WinAppTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the program (hidden) with the arguments; false when it ends at once.
+    // Starts the program (hidden) with the arguments; false when it ends at once. The computer
+    // has no zone the form follows unless computerZone names one.
     bool Start(const std::vector<std::string>& arguments = {});
 
     HWND Form() const;
@@ -81,6 +84,11 @@ class WinAppTest : public ::testing::Test {
 
     CScriptedMessages messages;
     CScriptedFiles files;
+    // The program's modal dialogs: each is made modeless and worked by the next script through
+    // its controls; it ends with the button the script pressed (Cancel when none).
+    std::deque<std::function<void(CTemplateDialog&)>> dialogScripts;
+    std::function<std::string()> computerZone = [] { return std::string(); };
+    const PlaceCatalogue* places = nullptr;
     std::unique_ptr<CVexamoApp> app;
     std::filesystem::path folder;
     int aboutRuns = 0;
