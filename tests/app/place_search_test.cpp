@@ -133,9 +133,12 @@ TEST(PlaceSearchTest, ComputerZoneReadAnewAtEachCall) {
         // Set but empty means Universal Time (Windows cannot set a variable empty).
         {"", "UTC"},
 #endif
-        // A rule names no zone: nothing is guessed.
+#ifndef _WIN32
+        // A rule names no zone: nothing is guessed. (Windows reads its own zone setting, which
+        // always names a zone; under Wine that setting follows TZ to the nearest zone.)
         {"CET-1CEST,M3.5.0,M10.5.0/3", ""},
         {"Europe/Atlantis", ""},
+#endif
     };
     for (const auto& c : cases) {
         const ScopedTz tz(c.tz);
