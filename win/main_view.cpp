@@ -42,6 +42,7 @@ bool CMainView::Create(HINSTANCE instance, HWND frame) {
         return false;
     }
     m_diagram = CPhaseDiagram::ReplacePlaceholder(Form(), IDC_DIAGRAM);
+    FitListRowHeight();
     m_layout.Attach(Form(), frame);
     for (const FormResultText& result : FormResultTexts()) {
         m_form.ShowText(result.id, {});
@@ -84,10 +85,29 @@ INT_PTR CALLBACK CMainView::DialogProc(HWND dialog, UINT message, WPARAM wParam,
     if (self == nullptr) {
         return FALSE;
     }
-    if (message == WM_COMMAND) {
+    switch (message) {
+    case WM_COMMAND:
         return self->OnFormCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_DRAWITEM:
+        if (wParam != IDC_LIST_DATES) {
+            return FALSE;
+        }
+        self->DrawListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_CHARTOITEM:
+        // Answered directly: the row to go to, -2 when the key leads nowhere.
+        if (reinterpret_cast<HWND>(lParam) != self->m_form.Control(IDC_LIST_DATES)) {
+            return FALSE;
+        }
+        // The caret from the list itself: the message's word cannot hold every row number.
+        return self->ListRowTyped(static_cast<wchar_t>(LOWORD(wParam)));
+    case WM_VKEYTOITEM:
+        // The arrows, pages, Home and End as the list box does them.
+        return -1;
+    default:
+        return FALSE;
     }
-    return FALSE;
 }
 
 bool CMainView::OnFormCommand(int id, int notification) {
