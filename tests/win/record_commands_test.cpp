@@ -140,4 +140,35 @@ TEST_F(RecordCommandsTest, UndoAndRedoTakeBackEachCommandAndNameIt) {
     EXPECT_TRUE(MenuEnabled(ID_EDIT_REDO));
 }
 
+// The list box holds only the number of rows: keys typed in it reach the rows through the
+// view's names, each choice showing its record as a click would.
+TEST_F(RecordCommandsTest, KeysTypedInTheListChooseRowsByTheirNames) {
+    for (const char* name : {"Anna", "anton", "Bea", "Łukasz Żak", "Zoë"}) {
+        Add(name, 1, 2, 2000);
+    }
+    ASSERT_EQ(ListRows(), (std::vector<std::string>{"Anna", "anton", "Bea", "Łukasz Żak", "Zoë"}));
+    SelectRow(0);
+    HWND list = GetDlgItem(Form(), IDC_LIST_DATES);
+    const struct {
+        const char* what;
+        WPARAM key; // a character, or a virtual key when down is set
+        bool down;
+        int row;
+    } steps[] = {
+        {"a first letter goes on to the next name with it", 'a', false, 1},
+        {"the same letter again wraps to the first", 'a', false, 0},
+        {"Escape starts a new prefix", 0x1b, false, 0},
+        {"a letter without its accent", 'l', false, 3},
+        {"a prefix that leads nowhere keeps the row", 'x', false, 3},
+        {"End as the list box does it", VK_END, true, 4},
+        {"Up as the list box does it", VK_UP, true, 3},
+    };
+    for (const auto& step : steps) {
+        SendMessageW(list, step.down ? WM_KEYDOWN : WM_CHAR, step.key, 0);
+        EXPECT_EQ(SelectedRow(), step.row) << step.what;
+        EXPECT_EQ(Text(IDC_NAME), ListRows()[static_cast<std::size_t>(step.row)]) << step.what;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 } // namespace
