@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/form_fields.h"
 #include "app/input_check.h"
+#include "app/record_commands.h"
 #include "astro/birth.h"
 #include "res/form_template.h"
 #include "res/resource_ids.h"
@@ -26,6 +29,9 @@ CMainView::CMainView(DocumentSession& session, CMessageService& messages)
     : m_session(session), m_messages(messages), m_form(messages), m_clock(&SystemNow) {}
 
 CMainView::~CMainView() {
+    if (HWND list = m_form.Control(IDC_LIST_DATES); list != nullptr) {
+        RemoveWindowSubclass(list, &CMainView::ListProc, 0);
+    }
     if (m_bmpType != nullptr) {
         DeleteObject(m_bmpType);
     }
@@ -43,6 +49,8 @@ bool CMainView::Create(HINSTANCE instance, HWND frame) {
     }
     m_diagram = CPhaseDiagram::ReplacePlaceholder(Form(), IDC_DIAGRAM);
     FitListRowHeight();
+    SetWindowSubclass(m_form.Control(IDC_LIST_DATES), &CMainView::ListProc, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
     m_layout.Attach(Form(), frame);
     for (const FormResultText& result : FormResultTexts()) {
         m_form.ShowText(result.id, {});
@@ -108,6 +116,32 @@ INT_PTR CALLBACK CMainView::DialogProc(HWND dialog, UINT message, WPARAM wParam,
     default:
         return FALSE;
     }
+}
+
+LRESULT CALLBACK CMainView::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR /*id*/, DWORD_PTR self) {
+    const auto& rows = reinterpret_cast<const CMainView*>(self)->m_rows;
+    switch (message) {
+    case LB_GETTEXTLEN:
+    case LB_GETTEXT: {
+        if (wParam >= rows.size()) {
+            return LB_ERR;
+        }
+        const std::wstring name = Widen(NameOfKey(rows[wParam]));
+        if (message == LB_GETTEXT) {
+            // The caller's buffer is as long as LB_GETTEXTLEN said, with the closing zero.
+            std::copy(name.begin(), name.end(), reinterpret_cast<wchar_t*>(lParam));
+            reinterpret_cast<wchar_t*>(lParam)[name.size()] = L'\0';
+        }
+        return static_cast<LRESULT>(name.size());
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(list, &CMainView::ListProc, 0);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
 }
 
 bool CMainView::OnFormCommand(int id, int notification) {

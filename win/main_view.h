@@ -96,6 +96,10 @@ class CMainView : public CSheetCommandSite {
     void DrawListRow(const DRAWITEMSTRUCT& item) const;
     // The row chosen by a character typed in the list, -1 for none (WM_CHARTOITEM).
     int ListRowTyped(wchar_t unit);
+    // The list box's own messages: a row's text asked for (LB_GETTEXT, LB_GETTEXTLEN) is its
+    // name, as a list of strings would answer.
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
 
     // Clipboard (main_view_clipboard.cpp).
     void OnEditCopy();

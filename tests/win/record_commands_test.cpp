@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource_ids.h"
+#include "win/wide_text.h"
 #include "win_fixture.h"
 
 namespace {
@@ -169,6 +170,27 @@ TEST_F(RecordCommandsTest, KeysTypedInTheListChooseRowsByTheirNames) {
         EXPECT_EQ(Text(IDC_NAME), ListRows()[static_cast<std::size_t>(step.row)]) << step.what;
     }
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Whoever asks the list box for a row's text (a screen reader's helper, an automation tool)
+// gets the row's name, though the list holds none.
+TEST_F(RecordCommandsTest, TheListAnswersARowsTextWithItsName) {
+    for (const char* name : {"Νίκος", "李小龙", "Łukasz Żak", "😀 smile"}) {
+        Add(name, 1, 2, 2000);
+    }
+    HWND list = GetDlgItem(Form(), IDC_LIST_DATES);
+    const std::vector<std::string> rows = ListRows();
+    ASSERT_EQ(rows.size(), 4u);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'#');
+        EXPECT_EQ(SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data())),
+                  length);
+        EXPECT_EQ(text.back(), L'\0');
+        text.pop_back();
+        EXPECT_EQ(Narrow(text), rows[row]);
+    }
+    EXPECT_EQ(SendMessageW(list, LB_GETTEXTLEN, rows.size(), 0), LB_ERR);
 }
 
 } // namespace
