@@ -54,7 +54,7 @@ constexpr std::array kForm130{
     ControlTemplate{IDC_STATIC, K::GroupBox, 183, 108, 207, 127, "Diagramme :", 0, 0},
     ControlTemplate{IDC_DIAGRAM, K::BlackRect, 209, 123, 174, 79, nullptr, 0, 0},
     ControlTemplate{IDC_LIST_DATES, K::ListBox, 193, 41, 133, 57, nullptr, 0,
-                    kNotify | kVScroll | kBorder | kNoIntegralHeight | kTabStop},
+                    kNotify | kVScroll | kBorder | kNoIntegralHeight | kVirtualRows | kTabStop},
     ControlTemplate{IDC_DELETE, K::PushButton, 329, 67, 58, 14, "Supprimer", 0, kTabStop},
     ControlTemplate{IDC_STATIC, K::Text, 309, 248, 30, 8, "Fuseau horaire:", 0, 0},
     ControlTemplate{IDC_TIME_ZONE, K::Edit, 342, 246, 40, 14, nullptr, 0, kEditStyle},

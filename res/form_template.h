@@ -32,6 +32,9 @@ enum ControlStyle : uint32_t {
     kNoIntegralHeight = 1u << 8,
     kAutoHScroll = 1u << 9,
     kNoPrefix = 1u << 10, // '&' shown as it stands
+    // A list box that holds only a count of rows: the program draws each row from its own
+    // data and answers the keys typed in it.
+    kVirtualRows = 1u << 11,
 };
 
 struct ControlTemplate {

@@ -74,6 +74,9 @@ std::string Control(const ControlTemplate& c) {
         std::string styles = "WS_VSCROLL | WS_TABSTOP";
         styles += c.style & kSorted ? " | LBS_SORT" : "";
         styles += c.style & kNoIntegralHeight ? " | LBS_NOINTEGRALHEIGHT" : "";
+        styles += c.style & kVirtualRows
+                      ? " | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_WANTKEYBOARDINPUT"
+                      : "";
         return "LISTBOX " + Id(c.id) + ", " + Rect(c) + Extra(styles, c);
     }
     case ControlKind::Bitmap: {

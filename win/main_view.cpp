@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/form_fields.h"
 #include "app/input_check.h"
+#include "app/record_commands.h"
 #include "app/zone_default.h"
 #include "astro/birth.h"
 #include "res/form_template.h"
@@ -31,6 +34,9 @@ CMainView::CMainView(DocumentSession& session, CMessageService& messages)
       m_runDialog([](CTemplateDialog& dialog, HWND owner) { return dialog.RunModal(owner); }) {}
 
 CMainView::~CMainView() {
+    if (HWND list = m_form.Control(IDC_LIST_DATES); list != nullptr) {
+        RemoveWindowSubclass(list, &CMainView::ListProc, 0);
+    }
     if (m_bmpType != nullptr) {
         DeleteObject(m_bmpType);
     }
@@ -47,6 +53,9 @@ bool CMainView::Create(HINSTANCE instance, HWND frame) {
         return false;
     }
     m_diagram = CPhaseDiagram::ReplacePlaceholder(Form(), IDC_DIAGRAM);
+    FitListRowHeight();
+    SetWindowSubclass(m_form.Control(IDC_LIST_DATES), &CMainView::ListProc, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
     m_layout.Attach(Form(), frame);
     for (const FormResultText& result : FormResultTexts()) {
         m_form.ShowText(result.id, {});
@@ -89,10 +98,55 @@ INT_PTR CALLBACK CMainView::DialogProc(HWND dialog, UINT message, WPARAM wParam,
     if (self == nullptr) {
         return FALSE;
     }
-    if (message == WM_COMMAND) {
+    switch (message) {
+    case WM_COMMAND:
         return self->OnFormCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_DRAWITEM:
+        if (wParam != IDC_LIST_DATES) {
+            return FALSE;
+        }
+        self->DrawListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_CHARTOITEM:
+        // Answered directly: the row to go to, -2 when the key leads nowhere.
+        if (reinterpret_cast<HWND>(lParam) != self->m_form.Control(IDC_LIST_DATES)) {
+            return FALSE;
+        }
+        // The caret from the list itself: the message's word cannot hold every row number.
+        return self->ListRowTyped(static_cast<wchar_t>(LOWORD(wParam)));
+    case WM_VKEYTOITEM:
+        // The arrows, pages, Home and End as the list box does them.
+        return -1;
+    default:
+        return FALSE;
     }
-    return FALSE;
+}
+
+LRESULT CALLBACK CMainView::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR /*id*/, DWORD_PTR self) {
+    const auto& rows = reinterpret_cast<const CMainView*>(self)->m_rows;
+    switch (message) {
+    case LB_GETTEXTLEN:
+    case LB_GETTEXT: {
+        if (wParam >= rows.size()) {
+            return LB_ERR;
+        }
+        const std::wstring name = Widen(NameOfKey(rows[wParam]));
+        if (message == LB_GETTEXT) {
+            // The caller's buffer is as long as LB_GETTEXTLEN said, with the closing zero.
+            std::copy(name.begin(), name.end(), reinterpret_cast<wchar_t*>(lParam));
+            reinterpret_cast<wchar_t*>(lParam)[name.size()] = L'\0';
+        }
+        return static_cast<LRESULT>(name.size());
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(list, &CMainView::ListProc, 0);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
 }
 
 bool CMainView::OnFormCommand(int id, int notification) {

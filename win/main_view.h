@@ -15,6 +15,7 @@
 #include "app/name_search.h"
 #include "app/place_search.h"
 #include "app/record_undo.h"
+#include "app/type_ahead.h"
 #include "win/birth_form.h"
 #include "win/layout_switch.h"
 #include "win/sheet_commands.h"
@@ -120,13 +121,21 @@ class CMainView : public CSheetCommandSite {
     void ShowRestored(const RecordRestore& restored);
     void RecordsChanged();
     // The record list: names shown in list order (app/list_order.h), m_rows holding each row's
-    // store key.
+    // store key. The list box holds only the number of rows; each is drawn from m_rows.
     int AddListRow(const NameKey& key);
     void DeleteListRow(int row);
     void ResetList();
     int SelectedRow() const;
     int RowOf(const NameKey& key) const;
     void SelectAndLoad(int row);
+    void FitListRowHeight();
+    void DrawListRow(const DRAWITEMSTRUCT& item) const;
+    // The row chosen by a character typed in the list, -1 for none (WM_CHARTOITEM).
+    int ListRowTyped(wchar_t unit);
+    // The list box's own messages: a row's text asked for (LB_GETTEXT, LB_GETTEXTLEN) is its
+    // name, as a list of strings would answer.
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
 
     // Clipboard (main_view_clipboard.cpp).
     void OnEditCopy();
@@ -144,6 +153,8 @@ class CMainView : public CSheetCommandSite {
     HBITMAP m_bmpType = nullptr;
     std::vector<std::wstring> m_tipTexts;
     std::vector<NameKey> m_rows;
+    TypeAhead m_typeAhead;
+    wchar_t m_typedHighSurrogate = 0; // the first half of a character typed in the list
     std::function<LocalNow()> m_clock;
     RecordHistory m_history;
     bool m_bFilling = false; // the list is being changed by the program, not the user

@@ -4,6 +4,7 @@
 #include "app/name_rules.h"
 #include "app/record_commands.h"
 #include "app/text_catalogue.h"
+#include "app/type_ahead.h"
 #include "res/resource_ids.h"
 #include "win/list_collation.h"
 #include "win/main_view.h"
@@ -17,9 +18,10 @@ int CMainView::AddListRow(const NameKey& key) {
         m_rows.size(), key,
         [&](std::size_t row) { return CollateListNames(Widen(NameOfKey(m_rows[row])), shown); },
         [&](std::size_t row) { return m_rows[row]; }, true);
-    // The list box does not sort: the rows stand where the list order puts them.
-    const auto row = static_cast<int>(SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(at),
-                                                   reinterpret_cast<LPARAM>(shown.c_str())));
+    // The list box does not sort: the rows stand where the list order puts them. It holds no
+    // text, only the row (the selection after it moves down with it).
+    const auto row =
+        static_cast<int>(SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(at), 0));
     if (row >= 0) {
         m_rows.insert(m_rows.begin() + row, key);
         if (m_searchReady) {
@@ -213,33 +215,105 @@ void CMainView::SelectAndLoad(int row) {
 void CMainView::FillRecordList() {
     m_bFilling = true;
     HWND list = m_form.Control(IDC_LIST_DATES);
-    const std::vector<NameKey> keys = StoredKeys(m_session.Store());
-    std::vector<std::wstring> shown;
-    shown.reserve(keys.size());
-    std::size_t characters = 0;
-    for (const NameKey& key : keys) {
-        shown.push_back(Widen(NameOfKey(key)));
-        characters += shown.back().size() + 1;
+    std::vector<NameKey> keys = StoredKeys(m_session.Store());
+    std::vector<std::size_t> order;
+    {
+        std::vector<std::wstring> shown;
+        shown.reserve(keys.size());
+        for (const NameKey& key : keys) {
+            shown.push_back(Widen(NameOfKey(key)));
+        }
+        order = WinListOrder(shown, keys);
     }
-    const std::vector<std::size_t> order = WinListOrder(shown, keys);
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    // The list's memory at once, for a file of many records.
-    SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(keys.size()),
-                 static_cast<LPARAM>(characters * sizeof(wchar_t)));
     m_rows.reserve(keys.size());
     for (const std::size_t i : order) {
-        const LRESULT row = SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(shown[i].c_str()));
-        if (row < 0) {
-            break; // out of memory: the list holds what it could take, each row with its key
-        }
-        m_rows.push_back(keys[i]);
+        m_rows.push_back(std::move(keys[i]));
     }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    // The list box keeps only the count: the rows are drawn from m_rows.
+    if (SendMessageW(list, LB_SETCOUNT, static_cast<WPARAM>(m_rows.size()), 0) < 0) {
+        m_rows.clear(); // out of memory: an empty list rather than rows without keys
+    }
     InvalidateRect(list, nullptr, TRUE);
     if (!m_rows.empty()) {
         SendMessageW(list, LB_SETCURSEL, 0, 0);
         LoadSelectedRecord();
     }
     m_bFilling = false;
+}
+
+void CMainView::FitListRowHeight() {
+    // A row as high as a line of the form's font, as a list box of strings makes it.
+    HWND list = m_form.Control(IDC_LIST_DATES);
+    HDC dc = GetDC(list);
+    if (dc == nullptr) {
+        return;
+    }
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    if (GetTextMetricsW(dc, &metrics) && metrics.tmHeight > 0) {
+        SendMessageW(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(metrics.tmHeight, 0));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+}
+
+void CMainView::DrawListRow(const DRAWITEMSTRUCT& item) const {
+    HDC dc = item.hDC;
+    RECT box = item.rcItem;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    const bool hasRow = item.itemID < m_rows.size();
+    int background = COLOR_WINDOW;
+    int foreground = COLOR_WINDOWTEXT;
+    if (hasRow && selected) {
+        background = disabled ? COLOR_BTNFACE : COLOR_HIGHLIGHT;
+        foreground = disabled ? COLOR_GRAYTEXT : COLOR_HIGHLIGHTTEXT;
+    } else if (disabled) {
+        foreground = COLOR_GRAYTEXT;
+    }
+    FillRect(dc, &box, GetSysColorBrush(background));
+    if (hasRow) {
+        const std::wstring name = Widen(NameOfKey(m_rows[item.itemID]));
+        HGDIOBJ oldFont = SelectObject(
+            dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+        const COLORREF oldText = SetTextColor(dc, GetSysColor(foreground));
+        const int oldMode = SetBkMode(dc, TRANSPARENT);
+        const auto exStyle = GetWindowLongPtrW(item.hwndItem, GWL_EXSTYLE);
+        UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+        format |= (exStyle & WS_EX_RTLREADING) ? DT_RTLREADING : 0;
+        format |= (exStyle & WS_EX_RIGHT) ? DT_RIGHT : 0;
+        RECT text = box;
+        InflateRect(&text, -2, 0);
+        DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text, format);
+        SetBkMode(dc, oldMode);
+        SetTextColor(dc, oldText);
+        SelectObject(dc, oldFont);
+    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        DrawFocusRect(dc, &box);
+    }
+}
+
+int CMainView::ListRowTyped(wchar_t unit) {
+    // A character beyond the first plane comes in two halves.
+    if (IS_HIGH_SURROGATE(unit)) {
+        m_typedHighSurrogate = unit;
+        return -2;
+    }
+    std::wstring typed;
+    if (IS_LOW_SURROGATE(unit) && m_typedHighSurrogate != 0) {
+        typed += m_typedHighSurrogate;
+    }
+    m_typedHighSurrogate = 0;
+    if (unit < L' ') {
+        m_typeAhead.Reset(); // Backspace, Escape and the like
+        return -1;
+    }
+    typed += unit;
+    HWND list = m_form.Control(IDC_LIST_DATES);
+    const auto caret = static_cast<long>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+    const long row = m_typeAhead.Typed(
+        Narrow(typed), GetTickCount64(), caret < static_cast<long>(m_rows.size()) ? caret : -1,
+        m_rows.size(), [this](std::size_t r) { return NameOfKey(m_rows[r]); });
+    return row >= 0 ? static_cast<int>(row) : -2;
 }

@@ -63,6 +63,16 @@ TEST(ResourceScript, DialogsHoldEveryControlInTemplateOrderWithItsRectangle) {
             }
             EXPECT_EQ(at->find("NOT WS_VISIBLE") != std::string::npos, (c.style & kHidden) != 0)
                 << *at;
+            // A list of rows drawn by the program holds no strings and is never sorted by the
+            // list box.
+            EXPECT_EQ(at->find("LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_WANTKEYBOARDINPUT") !=
+                          std::string::npos,
+                      (c.style & kVirtualRows) != 0)
+                << *at;
+            if (c.style & kVirtualRows) {
+                EXPECT_EQ(at->find("LBS_HASSTRINGS"), std::string::npos) << *at;
+                EXPECT_EQ(at->find("LBS_SORT"), std::string::npos) << *at;
+            }
             ++at;
         }
         EXPECT_EQ(at == lines.end() ? "" : *at, "END");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource_ids.h"
+#include "win/wide_text.h"
 #include "win_fixture.h"
 
 namespace {
@@ -138,6 +139,58 @@ TEST_F(RecordCommandsTest, UndoAndRedoTakeBackEachCommandAndNameIt) {
     EXPECT_EQ(ListRows(), std::vector<std::string>{"Anna"});
     EXPECT_TRUE(Modified());
     EXPECT_TRUE(MenuEnabled(ID_EDIT_REDO));
+}
+
+// The list box holds only the number of rows: keys typed in it reach the rows through the
+// view's names, each choice showing its record as a click would.
+TEST_F(RecordCommandsTest, KeysTypedInTheListChooseRowsByTheirNames) {
+    for (const char* name : {"Anna", "anton", "Bea", "Łukasz Żak", "Zoë"}) {
+        Add(name, 1, 2, 2000);
+    }
+    ASSERT_EQ(ListRows(), (std::vector<std::string>{"Anna", "anton", "Bea", "Łukasz Żak", "Zoë"}));
+    SelectRow(0);
+    HWND list = GetDlgItem(Form(), IDC_LIST_DATES);
+    const struct {
+        const char* what;
+        WPARAM key; // a character, or a virtual key when down is set
+        bool down;
+        int row;
+    } steps[] = {
+        {"a first letter goes on to the next name with it", 'a', false, 1},
+        {"the same letter again wraps to the first", 'a', false, 0},
+        {"Escape starts a new prefix", 0x1b, false, 0},
+        {"a letter without its accent", 'l', false, 3},
+        {"a prefix that leads nowhere keeps the row", 'x', false, 3},
+        {"End as the list box does it", VK_END, true, 4},
+        {"Up as the list box does it", VK_UP, true, 3},
+    };
+    for (const auto& step : steps) {
+        SendMessageW(list, step.down ? WM_KEYDOWN : WM_CHAR, step.key, 0);
+        EXPECT_EQ(SelectedRow(), step.row) << step.what;
+        EXPECT_EQ(Text(IDC_NAME), ListRows()[static_cast<std::size_t>(step.row)]) << step.what;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// Whoever asks the list box for a row's text (a screen reader's helper, an automation tool)
+// gets the row's name, though the list holds none.
+TEST_F(RecordCommandsTest, TheListAnswersARowsTextWithItsName) {
+    for (const char* name : {"Νίκος", "李小龙", "Łukasz Żak", "😀 smile"}) {
+        Add(name, 1, 2, 2000);
+    }
+    HWND list = GetDlgItem(Form(), IDC_LIST_DATES);
+    const std::vector<std::string> rows = ListRows();
+    ASSERT_EQ(rows.size(), 4u);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'#');
+        EXPECT_EQ(SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data())),
+                  length);
+        EXPECT_EQ(text.back(), L'\0');
+        text.pop_back();
+        EXPECT_EQ(Narrow(text), rows[row]);
+    }
+    EXPECT_EQ(SendMessageW(list, LB_GETTEXTLEN, rows.size(), 0), LB_ERR);
 }
 
 } // namespace

@@ -140,15 +140,14 @@ void WinAppTest::EnterBirth(int day, int month, int year, int hour, int minute, 
 }
 
 std::vector<std::string> WinAppTest::ListRows() const {
-    HWND list = GetDlgItem(Form(), 1003);
-    const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    // The list box holds only the number of rows; each shows the name of the view's row key.
+    const std::vector<NameKey> keys = app->View().ListedKeys();
+    EXPECT_EQ(SendDlgItemMessageW(Form(), 1003, LB_GETCOUNT, 0, 0),
+              static_cast<LRESULT>(keys.size()));
     std::vector<std::string> rows;
-    for (int i = 0; i < count; ++i) {
-        const auto length = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, i, 0));
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
-        rows.push_back(Narrow(text));
+    rows.reserve(keys.size());
+    for (const NameKey& key : keys) {
+        rows.push_back(NameOfKey(key));
     }
     return rows;
 }
